@@ -1,0 +1,183 @@
+#include "host/database.h"
+
+#include <algorithm>
+
+PNRX_DEFINE_MEMBERS(PnDbDatabase)
+
+PnDbHostApplicationServices* pndbHostApplicationServices() {
+  static PnDbHostApplicationServices services;
+  return &services;
+}
+
+bool PnDbIdMapping::lookup(PnDbObjectId source, PnDbObjectId& destination) const {
+  auto it = m_pairs.find(source);
+  if (it == m_pairs.end()) return false;
+  destination = it->second;
+  return true;
+}
+
+PnDbDatabase::PnDbDatabase(bool buildDefault) {
+  if (buildDefault) buildDefaultDrawing();
+}
+
+PnDbDatabase::~PnDbDatabase() {
+  if (pndbHostApplicationServices()->workingDatabase() == this)
+    pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+  clearObjects();
+}
+
+void PnDbDatabase::clearObjects() {
+  for (PnDbStub& stub : m_stubs) stub.object.reset();
+  m_stubs.clear();
+  m_byHandle.clear();
+  m_handseed = 1;
+  m_namedObjects = m_linetypes = m_textStyles = m_dimStyles = PnDbObjectId();
+  m_continuous = m_textstyle = m_dimstyle = PnDbObjectId();
+}
+
+std::size_t PnDbDatabase::numObjects() const {
+  return static_cast<std::size_t>(std::count_if(m_stubs.begin(), m_stubs.end(),
+                                                [](const PnDbStub& s) { return s.object != nullptr; }));
+}
+
+PnDbStub* PnDbDatabase::newStub(PnDbHandle handle) {
+  PnDbStub& stub = m_stubs.emplace_back();
+  stub.database = this;
+  stub.handle = handle;
+  m_byHandle[handle.value()] = &stub;
+  m_handseed = std::max(m_handseed, handle.value() + 1);
+  return &stub;
+}
+
+Plnx::ErrorStatus PnDbDatabase::addPnDbObject(PnDbObjectId& id, PnDbObject* object) {
+  if (object == nullptr) return Plnx::eNullObjectPointer;
+  if (object->isDatabaseResident()) return Plnx::eAlreadyInDb;
+  PnDbStub* stub = newStub(PnDbHandle(m_handseed));
+  stub->object.reset(object);
+  object->m_stub = stub;
+  object->m_writing = true;
+  object->m_readers = 0;
+  id = PnDbObjectId(stub);
+  return Plnx::eOk;
+}
+
+Plnx::ErrorStatus PnDbDatabase::getPnDbObjectId(PnDbObjectId& id, bool createIfNotFound, PnDbHandle handle) {
+  if (handle.isNull()) return Plnx::eNullHandle;
+  auto it = m_byHandle.find(handle.value());
+  if (it != m_byHandle.end()) {
+    id = PnDbObjectId(it->second);
+    return Plnx::eOk;
+  }
+  if (!createIfNotFound) return Plnx::eUnknownHandle;
+  id = PnDbObjectId(newStub(handle));
+  return Plnx::eOk;
+}
+
+Plnx::ErrorStatus PnDbDatabase::getNamedObjectsDictionary(PnDbDictionary*& dictionary, PnDb::OpenMode mode) const {
+  return pndbOpenObject(dictionary, m_namedObjects, mode);
+}
+Plnx::ErrorStatus PnDbDatabase::getSymbolTable(PnDbLinetypeTable*& table, PnDb::OpenMode mode) const {
+  return pndbOpenObject(table, m_linetypes, mode);
+}
+Plnx::ErrorStatus PnDbDatabase::getSymbolTable(PnDbTextStyleTable*& table, PnDb::OpenMode mode) const {
+  return pndbOpenObject(table, m_textStyles, mode);
+}
+Plnx::ErrorStatus PnDbDatabase::getSymbolTable(PnDbDimStyleTable*& table, PnDb::OpenMode mode) const {
+  return pndbOpenObject(table, m_dimStyles, mode);
+}
+
+namespace {
+
+// The record must be a live member of `table` in this database.
+bool isRecordOf(PnDbObjectId record, PnDbObjectId table) {
+  if (!record.isValid() || record.isErased() || record.database() != table.database()) return false;
+  return record.stub()->object->ownerId() == table;
+}
+
+template <class Table>
+PnDbObjectId addRecord(PnDbDatabase* db, PnDbObjectId tableId, const wchar_t* name) {
+  Table* table = nullptr;
+  PnDbObjectId id;
+  if (pndbOpenObject(table, tableId, PnDb::kForWrite) != Plnx::eOk) return id;
+  auto* record = new typename Table::RecordType;
+  record->setName(name);
+  if (table->add(id, record) == Plnx::eOk) record->close();
+  else delete record;
+  table->close();
+  return id;
+}
+
+template <class Object>
+PnDbObjectId addRoot(PnDbDatabase* db) {
+  PnDbObjectId id;
+  auto* object = new Object;
+  db->addPnDbObject(id, object);
+  object->close();
+  return id;
+}
+
+}  // namespace
+
+void PnDbDatabase::buildDefaultDrawing() {
+  m_namedObjects = addRoot<PnDbDictionary>(this);
+  m_linetypes = addRoot<PnDbLinetypeTable>(this);
+  m_textStyles = addRoot<PnDbTextStyleTable>(this);
+  m_dimStyles = addRoot<PnDbDimStyleTable>(this);
+  addRecord<PnDbLinetypeTable>(this, m_linetypes, L"ByBlock");
+  addRecord<PnDbLinetypeTable>(this, m_linetypes, L"ByLayer");
+  m_continuous = addRecord<PnDbLinetypeTable>(this, m_linetypes, L"Continuous");
+  m_textstyle = addRecord<PnDbTextStyleTable>(this, m_textStyles, L"Standard");
+  m_dimstyle = addRecord<PnDbDimStyleTable>(this, m_dimStyles, L"Standard");
+}
+
+Plnx::ErrorStatus PnDbDatabase::setTextstyle(PnDbObjectId id) {
+  if (!isRecordOf(id, m_textStyles)) return Plnx::eInvalidInput;
+  m_textstyle = id;
+  return Plnx::eOk;
+}
+
+Plnx::ErrorStatus PnDbDatabase::setDimstyle(PnDbObjectId id) {
+  if (!isRecordOf(id, m_dimStyles)) return Plnx::eInvalidInput;
+  m_dimstyle = id;
+  return Plnx::eOk;
+}
+
+Plnx::ErrorStatus PnDbDatabase::setMeasurement(int value) {
+  if (value != PnDb::kEnglish && value != PnDb::kMetric) return Plnx::eInvalidInput;
+  m_measurement = value;
+  return Plnx::eOk;
+}
+
+Plnx::ErrorStatus PnDbDatabase::setLunits(int value) {
+  if (value < 1 || value > 5) return Plnx::eInvalidInput;
+  m_lunits = value;
+  return Plnx::eOk;
+}
+
+Plnx::ErrorStatus PnDbDatabase::setLuprec(int value) {
+  if (value < 0 || value > 8) return Plnx::eInvalidInput;
+  m_luprec = value;
+  return Plnx::eOk;
+}
+
+Plnx::ErrorStatus PnDbDatabase::countHardReferences(const PnDbObjectIdArray& ids, std::uint32_t* counts) const {
+  if (counts == nullptr) return Plnx::eInvalidInput;
+  std::fill(counts, counts + ids.size(), 0u);
+  for (const PnDbStub& stub : m_stubs) {
+    PnDbObject* object = stub.object.get();
+    if (object == nullptr || object->isErased()) continue;
+    PnDbIdCollectingFiler filer(const_cast<PnDbDatabase*>(this));
+    // Filing needs read access; the state is put back as it was.
+    bool wasOpen = object->isReadEnabled();
+    if (!wasOpen) object->m_readers = 1;
+    object->dwgOutFields(&filer);
+    if (!wasOpen) object->m_readers = 0;
+    for (const auto& ref : filer.references()) {
+      if (ref.kind != PnDbDwgFiler::Item::kHardPointer && ref.kind != PnDbDwgFiler::Item::kHardOwnership)
+        continue;
+      for (std::size_t i = 0; i < ids.size(); ++i)
+        if (ids[i] == ref.id) ++counts[i];
+    }
+  }
+  return Plnx::eOk;
+}

@@ -1,0 +1,122 @@
+// The drawing database: the objects of one drawing, its named-objects
+// dictionary, symbol tables and header settings, saved to and read from a
+// drawing file.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "host/dictionary.h"
+#include "host/ids.h"
+#include "host/object.h"
+#include "host/symbol_tables.h"
+
+// Source → destination ids of a cross-database clone.
+class PnDbIdMapping {
+ public:
+  bool lookup(PnDbObjectId source, PnDbObjectId& destination) const;
+  void assign(PnDbObjectId source, PnDbObjectId destination) { m_pairs[source] = destination; }
+  std::size_t size() const { return m_pairs.size(); }
+  const std::map<PnDbObjectId, PnDbObjectId>& pairs() const { return m_pairs; }
+
+ private:
+  std::map<PnDbObjectId, PnDbObjectId> m_pairs;
+};
+
+class PnDbDatabase : public PnRxObject {
+ public:
+  // A default drawing has the named-objects dictionary, the three tables, the
+  // linetypes "ByBlock", "ByLayer", "Continuous" and the styles "Standard".
+  // An empty one is meant for readDwgFile.
+  explicit PnDbDatabase(bool buildDefaultDrawing = true);
+  ~PnDbDatabase() override;
+  PnDbDatabase(const PnDbDatabase&) = delete;
+  PnDbDatabase& operator=(const PnDbDatabase&) = delete;
+  PNRX_DECLARE_MEMBERS(PnDbDatabase);
+
+  // Takes ownership of a new object and gives it a handle; it stays open for write.
+  Plnx::ErrorStatus addPnDbObject(PnDbObjectId& id, PnDbObject* object);
+  Plnx::ErrorStatus getPnDbObjectId(PnDbObjectId& id, bool createIfNotFound, PnDbHandle handle);
+
+  PnDbObjectId namedObjectsDictionaryId() const { return m_namedObjects; }
+  Plnx::ErrorStatus getNamedObjectsDictionary(PnDbDictionary*& dictionary, PnDb::OpenMode mode) const;
+  PnDbObjectId linetypeTableId() const { return m_linetypes; }
+  PnDbObjectId textStyleTableId() const { return m_textStyles; }
+  PnDbObjectId dimStyleTableId() const { return m_dimStyles; }
+  Plnx::ErrorStatus getSymbolTable(PnDbLinetypeTable*& table, PnDb::OpenMode mode) const;
+  Plnx::ErrorStatus getSymbolTable(PnDbTextStyleTable*& table, PnDb::OpenMode mode) const;
+  Plnx::ErrorStatus getSymbolTable(PnDbDimStyleTable*& table, PnDb::OpenMode mode) const;
+
+  PnDbObjectId continuousLinetype() const { return m_continuous; }
+  PnDbObjectId textstyle() const { return m_textstyle; }
+  Plnx::ErrorStatus setTextstyle(PnDbObjectId id);
+  PnDbObjectId dimstyle() const { return m_dimstyle; }
+  Plnx::ErrorStatus setDimstyle(PnDbObjectId id);
+  // MEASUREMENT: 0 imperial, 1 metric.
+  int measurement() const { return m_measurement; }
+  Plnx::ErrorStatus setMeasurement(int value);
+  // LUNITS 1..5 (2 decimal) and LUPREC 0..8.
+  int lunits() const { return m_lunits; }
+  Plnx::ErrorStatus setLunits(int value);
+  int luprec() const { return m_luprec; }
+  Plnx::ErrorStatus setLuprec(int value);
+
+  // Clones objects of another database into the owner (a dictionary or symbol
+  // table of this database). Symbol-table records whose name is taken follow
+  // `cloning`; references inside clones are translated through `mapping`.
+  Plnx::ErrorStatus wblockCloneObjects(const PnDbObjectIdArray& sourceIds, PnDbObjectId ownerId,
+                                       PnDbIdMapping& mapping, PnDb::DuplicateRecordCloning cloning,
+                                       bool deferTranslation = false);
+  // counts[i] = number of hard references other objects hold to ids[i].
+  Plnx::ErrorStatus countHardReferences(const PnDbObjectIdArray& ids, std::uint32_t* counts) const;
+
+  // Drawing files. Saving is atomic: the previous file stays intact on failure.
+  Plnx::ErrorStatus saveAs(const wchar_t* fileName);
+  // Only on an empty database; on failure it stays empty.
+  Plnx::ErrorStatus readDwgFile(const wchar_t* fileName);
+  const std::wstring& fileName() const { return m_fileName; }
+  // Why the last save or read failed.
+  const std::wstring& lastFileError() const { return m_fileError; }
+
+  std::size_t numObjects() const;
+
+ private:
+  friend class PnDbObjectId;
+  friend class PnDbDrawingReader;
+  friend class PnDbDrawingWriter;
+  PnDbStub* newStub(PnDbHandle handle);
+  void buildDefaultDrawing();
+  void clearObjects();
+
+  std::deque<PnDbStub> m_stubs;
+  std::unordered_map<std::uint64_t, PnDbStub*> m_byHandle;
+  std::uint64_t m_handseed = 1;
+  PnDbObjectId m_namedObjects, m_linetypes, m_textStyles, m_dimStyles;
+  PnDbObjectId m_continuous, m_textstyle, m_dimstyle;
+  int m_measurement = PnDb::kMetric, m_lunits = 2, m_luprec = 4;
+  std::wstring m_fileName, m_fileError;
+};
+
+// What an object id points at.
+struct PnDbStub {
+  PnDbDatabase* database = nullptr;
+  PnDbHandle handle;
+  std::unique_ptr<PnDbObject> object;
+};
+
+class PnDbHostApplicationServices {
+ public:
+  PnDbDatabase* workingDatabase() const { return m_working; }
+  void setWorkingDatabase(PnDbDatabase* database) { m_working = database; }
+
+ private:
+  PnDbDatabase* m_working = nullptr;
+};
+PnDbHostApplicationServices* pndbHostApplicationServices();
+
+// Fault injection for tests: the next save fails after writing this many bytes.
+void pndbFailNextSaveAfter(std::size_t bytes);

@@ -1,0 +1,368 @@
+// Drawing files.
+//
+//   magic "PNDWG\r\n\x1a", u32 format version, u32 header length, header items,
+//   u32 object count, then per object: u64 handle, u16 class-name length,
+//   UTF-16 class name, u32 data length, data (the object's filer items),
+//   and last a CRC-32 of everything before it. Integers are little-endian.
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "host/database.h"
+#include "host/utf16.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kMagic[8] = {'P', 'N', 'D', 'W', 'G', '\r', '\n', '\x1a'};
+constexpr std::uint32_t kFormatVersion = 1;
+constexpr std::size_t kMaxFileSize = std::size_t(1) << 31;
+constexpr std::size_t kMaxClassName = 256;
+constexpr std::size_t kMinRecord = 8 + 2 + 4;
+
+std::size_t g_failSaveAfter = SIZE_MAX;
+
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
+  static const std::array<std::uint32_t, 256> table = [] {
+    std::array<std::uint32_t, 256> t{};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+      std::uint32_t c = i;
+      for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+      t[i] = c;
+    }
+    return t;
+  }();
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (std::size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+  return crc ^ 0xFFFFFFFFu;
+}
+
+void putLE(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+// Bounds-checked reading of the file image.
+class Cursor {
+ public:
+  Cursor(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+  bool read(std::uint64_t& value, int bytes) {
+    if (m_size - m_position < static_cast<std::size_t>(bytes)) return false;
+    value = 0;
+    for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint64_t>(m_data[m_position++]) << (8 * i);
+    return true;
+  }
+  bool take(std::size_t count, const std::uint8_t*& bytes) {
+    if (m_size - m_position < count) return false;
+    bytes = m_data + m_position;
+    m_position += count;
+    return true;
+  }
+  std::size_t remaining() const { return m_size - m_position; }
+
+ private:
+  const std::uint8_t* m_data;
+  std::size_t m_size;
+  std::size_t m_position = 0;
+};
+
+// Filing needs read access; objects closed at save time are opened for the moment.
+template <class F>
+auto withReadAccess(PnDbObject* object, F&& file) {
+  bool opened = !object->isReadEnabled() && object->openAs(PnDb::kForRead) == Plnx::eOk;
+  auto result = file();
+  if (opened) object->close();
+  return result;
+}
+
+std::wstring describe(PnDbHandle handle, const std::wstring& className) {
+  return L"object " + handle.toString() + L" (" + className + L")";
+}
+
+}  // namespace
+
+void pndbFailNextSaveAfter(std::size_t bytes) { g_failSaveAfter = bytes; }
+
+class PnDbDrawingWriter {
+ public:
+  explicit PnDbDrawingWriter(PnDbDatabase& db) : m_db(db) {}
+
+  Plnx::ErrorStatus build(std::vector<std::uint8_t>& image) {
+    image.assign(kMagic, kMagic + sizeof kMagic);
+    putLE(image, kFormatVersion, 4);
+    PnDbMemoryFiler header(PnDb::kFileFiler, &m_db);
+    header.writeUInt64(m_db.m_handseed);
+    for (PnDbObjectId id : {m_db.m_namedObjects, m_db.m_linetypes, m_db.m_textStyles, m_db.m_dimStyles,
+                            m_db.m_continuous, m_db.m_textstyle, m_db.m_dimstyle})
+      header.writeSoftPointerId(id);
+    header.writeInt16(static_cast<std::int16_t>(m_db.m_measurement));
+    header.writeInt16(static_cast<std::int16_t>(m_db.m_lunits));
+    header.writeInt16(static_cast<std::int16_t>(m_db.m_luprec));
+    putLE(image, header.bytes().size(), 4);
+    image.insert(image.end(), header.bytes().begin(), header.bytes().end());
+
+    std::size_t countAt = image.size();
+    putLE(image, 0, 4);
+    std::uint32_t count = 0;
+    for (PnDbStub& stub : m_db.m_stubs) {
+      PnDbObject* object = stub.object.get();
+      if (object == nullptr || object->isErased()) continue;
+      std::wstring className;
+      std::vector<std::uint8_t> data;
+      if (auto* proxy = PnDbProxyObject::cast(object)) {
+        className = proxy->originalClassName();
+        data = proxy->originalData();
+      } else {
+        className = object->isA() ? object->isA()->name() : L"";
+        PnDbMemoryFiler filer(PnDb::kFileFiler, &m_db);
+        Plnx::ErrorStatus es = withReadAccess(object, [&] { return object->dwgOutFields(&filer); });
+        if (es != Plnx::eOk || className.empty()) {
+          m_db.m_fileError = describe(stub.handle, className) + L" could not be written (status " +
+                             std::to_wstring(es) + L")";
+          return es != Plnx::eOk ? es : Plnx::eNotApplicable;
+        }
+        data = filer.takeBytes();
+      }
+      std::u16string name = pndbToUtf16(className);
+      if (data.size() > UINT32_MAX) {
+        m_db.m_fileError = describe(stub.handle, className) + L" is too large to save";
+        return Plnx::eOutOfMemory;
+      }
+      putLE(image, stub.handle.value(), 8);
+      putLE(image, name.size(), 2);
+      for (char16_t unit : name) putLE(image, unit, 2);
+      putLE(image, data.size(), 4);
+      image.insert(image.end(), data.begin(), data.end());
+      ++count;
+    }
+    for (int i = 0; i < 4; ++i) image[countAt + i] = static_cast<std::uint8_t>(count >> (8 * i));
+    putLE(image, crc32(image.data(), image.size()), 4);
+    return Plnx::eOk;
+  }
+
+ private:
+  PnDbDatabase& m_db;
+};
+
+Plnx::ErrorStatus PnDbDatabase::saveAs(const wchar_t* fileName) {
+  m_fileError.clear();
+  if (fileName == nullptr || *fileName == 0) {
+    m_fileError = L"no file name given";
+    return Plnx::eInvalidInput;
+  }
+  // The whole image is built first, so an object that fails to file never touches the disk.
+  std::vector<std::uint8_t> image;
+  Plnx::ErrorStatus es = PnDbDrawingWriter(*this).build(image);
+  if (es != Plnx::eOk) return es;
+
+  fs::path target(fileName);
+  fs::path temporary = target;
+  temporary += L".saving-" + std::to_wstring(::getpid());
+  std::size_t failAfter = g_failSaveAfter;
+  g_failSaveAfter = SIZE_MAX;
+  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  bool ok = file != nullptr;
+  int error = ok ? 0 : errno;
+  if (ok) {
+    std::size_t toWrite = std::min(image.size(), failAfter);
+    ok = std::fwrite(image.data(), 1, toWrite, file) == toWrite && toWrite == image.size();
+    ok = ok && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+    if (!ok) error = errno ? errno : EIO;
+    ok = (std::fclose(file) == 0) && ok;
+  }
+  std::error_code ec;
+  if (ok) {
+    fs::rename(temporary, target, ec);
+    ok = !ec;
+    if (ec) error = ec.value();
+  }
+  if (!ok) {
+    fs::remove(temporary, ec);
+    m_fileError = L"cannot save " + target.wstring() + L": " + fs::path(std::strerror(error)).wstring();
+    return Plnx::eFileAccessErr;
+  }
+  m_fileName = target.wstring();
+  return Plnx::eOk;
+}
+
+class PnDbDrawingReader {
+ public:
+  explicit PnDbDrawingReader(PnDbDatabase& db) : m_db(db) {}
+
+  Plnx::ErrorStatus read(const std::vector<std::uint8_t>& image) {
+    if (image.size() < sizeof kMagic + 4 || std::memcmp(image.data(), kMagic, sizeof kMagic) != 0)
+      return fail(Plnx::eNotADrawingFile, L"is not a drawing file");
+    Cursor cursor(image.data() + sizeof kMagic, image.size() - sizeof kMagic);
+    std::uint64_t version = 0;
+    cursor.read(version, 4);
+    if (version != kFormatVersion)
+      return fail(Plnx::eInvalidDwgVersion, L"has format version " + std::to_wstring(version) +
+                                                L"; this host reads version " + std::to_wstring(kFormatVersion));
+    if (image.size() < sizeof kMagic + 8) return fail(Plnx::eEndOfFile, L"is truncated");
+    std::size_t body = image.size() - 4;
+    std::uint64_t stored = 0;
+    Cursor(image.data() + body, 4).read(stored, 4);
+    if (crc32(image.data(), body) != stored)
+      return fail(Plnx::eDwgCRCDoesNotMatch, L"is damaged or truncated (checksum mismatch)");
+
+    cursor = Cursor(image.data() + sizeof kMagic + 4, body - sizeof kMagic - 4);
+    std::uint64_t headerSize = 0, count = 0;
+    const std::uint8_t* header = nullptr;
+    if (!cursor.read(headerSize, 4) || !cursor.take(headerSize, header) || !cursor.read(count, 4))
+      return fail(Plnx::eEndOfFile, L"is truncated");
+    if (count > cursor.remaining() / kMinRecord) return fail(Plnx::eDwgObjectImproperlyRead, L"has a bad object count");
+
+    struct Record {
+      PnDbHandle handle;
+      std::wstring className;
+      const std::uint8_t* data;
+      std::size_t size;
+    };
+    std::vector<Record> records;
+    records.reserve(count);
+    for (std::uint64_t i = 0; i < count; ++i) {
+      std::uint64_t handle = 0, nameLength = 0, dataSize = 0;
+      const std::uint8_t* name = nullptr;
+      Record record{};
+      if (!cursor.read(handle, 8) || !cursor.read(nameLength, 2) || nameLength == 0 ||
+          nameLength > kMaxClassName || !cursor.take(nameLength * 2, name) || !cursor.read(dataSize, 4) ||
+          !cursor.take(dataSize, record.data))
+        return fail(Plnx::eDwgObjectImproperlyRead, L"has a damaged object record");
+      if (handle == 0 || m_db.m_byHandle.count(handle))
+        return fail(Plnx::eHandleExists, L"has a null or repeated handle " + PnDbHandle(handle).toString());
+      std::u16string name16(nameLength, u'\0');
+      for (std::size_t k = 0; k < nameLength; ++k) name16[k] = static_cast<char16_t>(name[2 * k] | (name[2 * k + 1] << 8));
+      record.handle = PnDbHandle(handle);
+      record.className = pndbFromUtf16(name16);
+      record.size = dataSize;
+      records.push_back(record);
+      m_db.newStub(record.handle);
+    }
+    if (cursor.remaining() != 0) return fail(Plnx::eDwgObjectImproperlyRead, L"has data after the last object");
+
+    for (const Record& record : records) {
+      Plnx::ErrorStatus es = load(record.handle, record.className, record.data, record.size);
+      if (es != Plnx::eOk) return es;
+    }
+    return readHeader(std::vector<std::uint8_t>(header, header + headerSize));
+  }
+
+  Plnx::ErrorStatus fail(Plnx::ErrorStatus es, const std::wstring& why) {
+    m_db.m_fileError = why;
+    return es;
+  }
+
+ private:
+  Plnx::ErrorStatus load(PnDbHandle handle, const std::wstring& className, const std::uint8_t* data,
+                         std::size_t size) {
+    std::vector<std::uint8_t> bytes(data, data + size);
+    PnDbObject* object = nullptr;
+    if (const PnRxClass* cls = pnrxFindPnRxClass(className.c_str())) {
+      PnRxObject* created = cls->create();
+      object = dynamic_cast<PnDbObject*>(created);
+      if (object == nullptr) delete created;
+    }
+    Plnx::ErrorStatus es = Plnx::eMakeMeProxy;
+    if (object != nullptr) {
+      attach(handle, object);
+      PnDbMemoryFiler filer(bytes, PnDb::kFileFiler, &m_db);
+      try {
+        es = object->dwgInFields(&filer);
+      } catch (const std::exception&) {
+        es = Plnx::eDwgObjectImproperlyRead;
+      }
+      if (es == Plnx::eMakeMeProxy) m_db.m_byHandle[handle.value()]->object.reset();
+    }
+    if (es == Plnx::eMakeMeProxy) {
+      auto* proxy = new PnDbProxyObject(className, bytes);
+      attach(handle, proxy);
+      PnDbMemoryFiler filer(std::move(bytes), PnDb::kFileFiler, &m_db);
+      es = proxy->PnDbObject::dwgInFields(&filer);
+      object = proxy;
+    }
+    if (es != Plnx::eOk)
+      return fail(Plnx::eDwgObjectImproperlyRead,
+                  L"has a damaged " + describe(handle, className) + L" (status " + std::to_wstring(es) + L")");
+    object->m_writing = false;
+    object->m_modified = false;
+    return Plnx::eOk;
+  }
+
+  void attach(PnDbHandle handle, PnDbObject* object) {
+    PnDbStub* stub = m_db.m_byHandle[handle.value()];
+    stub->object.reset(object);
+    object->m_stub = stub;
+  }
+
+  template <class T>
+  bool resolve(PnDbMemoryFiler& filer, PnDbObjectId& id) {
+    filer.readSoftPointerId(&id);
+    if (id.isNull()) return false;
+    return id.isValid() && T::cast(id.stub()->object.get()) != nullptr;
+  }
+
+  Plnx::ErrorStatus readHeader(std::vector<std::uint8_t> bytes) {
+    PnDbMemoryFiler filer(std::move(bytes), PnDb::kFileFiler, &m_db);
+    std::uint64_t handseed = 0;
+    filer.readUInt64(&handseed);
+    bool tablesOk = resolve<PnDbDictionary>(filer, m_db.m_namedObjects) &&
+                    resolve<PnDbLinetypeTable>(filer, m_db.m_linetypes) &&
+                    resolve<PnDbTextStyleTable>(filer, m_db.m_textStyles) &&
+                    resolve<PnDbDimStyleTable>(filer, m_db.m_dimStyles);
+    if (!tablesOk) return fail(Plnx::eDwgObjectImproperlyRead, L"lacks its named-objects dictionary or a symbol table");
+    if (!resolve<PnDbLinetypeTableRecord>(filer, m_db.m_continuous)) m_db.m_continuous = PnDbObjectId();
+    if (!resolve<PnDbTextStyleTableRecord>(filer, m_db.m_textstyle)) m_db.m_textstyle = PnDbObjectId();
+    if (!resolve<PnDbDimStyleTableRecord>(filer, m_db.m_dimstyle)) m_db.m_dimstyle = PnDbObjectId();
+    std::int16_t measurement = 0, lunits = 0, luprec = 0;
+    filer.readInt16(&measurement);
+    filer.readInt16(&lunits);
+    filer.readInt16(&luprec);
+    if (filer.filerStatus() != Plnx::eOk || m_db.setMeasurement(measurement) != Plnx::eOk ||
+        m_db.setLunits(lunits) != Plnx::eOk || m_db.setLuprec(luprec) != Plnx::eOk)
+      return fail(Plnx::eDwgObjectImproperlyRead, L"has a damaged header");
+    m_db.m_handseed = std::max(m_db.m_handseed, handseed);
+    return Plnx::eOk;
+  }
+
+  PnDbDatabase& m_db;
+};
+
+Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName) {
+  m_fileError.clear();
+  if (!m_stubs.empty()) {
+    m_fileError = L"a drawing can only be read into an empty database";
+    return Plnx::eInvalidInput;
+  }
+  fs::path path(fileName ? fileName : L"");
+  std::error_code ec;
+  auto size = fs::file_size(path, ec);
+  if (ec) {
+    m_fileError = L"cannot open " + path.wstring() + L": " + fs::path(ec.message()).wstring();
+    return Plnx::eFileNotFound;
+  }
+  if (size > kMaxFileSize) {
+    m_fileError = path.wstring() + L" is too large to be a drawing";
+    return Plnx::eNotADrawingFile;
+  }
+  std::vector<std::uint8_t> image(size);
+  std::ifstream in(path, std::ios::binary);
+  if (!in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(size))) {
+    m_fileError = L"cannot read " + path.wstring();
+    return Plnx::eFileAccessErr;
+  }
+  Plnx::ErrorStatus es = PnDbDrawingReader(*this).read(image);
+  if (es != Plnx::eOk) {
+    m_fileError = path.wstring() + L" " + m_fileError;
+    std::wstring why = m_fileError;
+    clearObjects();
+    m_fileError = why;
+    return es;
+  }
+  m_fileName = path.wstring();
+  return Plnx::eOk;
+}

@@ -1,0 +1,222 @@
+#include "host/filer.h"
+
+#include <cstring>
+
+#include "host/database.h"
+
+namespace {
+
+using Item = PnDbDwgFiler::Item;
+
+// Items are stored little-endian whatever the machine, so files move between machines.
+template <class T>
+void toLittleEndian(const T& value, std::uint8_t* out) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof(T));
+  for (std::size_t i = 0; i < sizeof(T); ++i) out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+}
+
+template <class T>
+T fromLittleEndian(const std::uint8_t* in) {
+  std::uint64_t bits = 0;
+  for (std::size_t i = 0; i < sizeof(T); ++i) bits |= static_cast<std::uint64_t>(in[i]) << (8 * i);
+  T value;
+  std::memcpy(&value, &bits, sizeof(T));
+  return value;
+}
+
+}  // namespace
+
+Plnx::ErrorStatus PnDbDwgFiler::writeItem(Item kind, const void* bytes, std::size_t count) {
+  if (m_status != Plnx::eOk) return m_status;
+  auto tag = static_cast<std::uint8_t>(kind);
+  if (!put(&tag, 1) || !put(bytes, count)) m_status = Plnx::eFilerError;
+  return m_status;
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::readItem(Item kind, void* bytes, std::size_t count) {
+  if (m_status == Plnx::eOk) {
+    std::uint8_t tag = 0;
+    if (remaining() < count + 1 || !get(&tag, 1)) {
+      m_status = Plnx::eEndOfFile;
+    } else if (tag != static_cast<std::uint8_t>(kind)) {
+      m_status = Plnx::eDwgObjectImproperlyRead;
+    } else if (!get(bytes, count)) {
+      m_status = Plnx::eEndOfFile;
+    }
+  }
+  if (m_status != Plnx::eOk) std::memset(bytes, 0, count);
+  return m_status;
+}
+
+#define PNDB_SCALAR_ITEM(NAME, TYPE, KIND)                           \
+  Plnx::ErrorStatus PnDbDwgFiler::write##NAME(TYPE value) {          \
+    std::uint8_t raw[sizeof(TYPE)];                                  \
+    toLittleEndian(value, raw);                                      \
+    return writeItem(KIND, raw, sizeof raw);                         \
+  }                                                                  \
+  Plnx::ErrorStatus PnDbDwgFiler::read##NAME(TYPE* value) {          \
+    std::uint8_t raw[sizeof(TYPE)];                                  \
+    readItem(KIND, raw, sizeof raw);                                 \
+    if (value) *value = fromLittleEndian<TYPE>(raw);                 \
+    return m_status;                                                 \
+  }
+
+PNDB_SCALAR_ITEM(Int8, std::int8_t, Item::kInt8)
+PNDB_SCALAR_ITEM(Int16, std::int16_t, Item::kInt16)
+PNDB_SCALAR_ITEM(Int32, std::int32_t, Item::kInt32)
+PNDB_SCALAR_ITEM(Int64, std::int64_t, Item::kInt64)
+PNDB_SCALAR_ITEM(UInt8, std::uint8_t, Item::kUInt8)
+PNDB_SCALAR_ITEM(UInt16, std::uint16_t, Item::kUInt16)
+PNDB_SCALAR_ITEM(UInt32, std::uint32_t, Item::kUInt32)
+PNDB_SCALAR_ITEM(UInt64, std::uint64_t, Item::kUInt64)
+PNDB_SCALAR_ITEM(Double, double, Item::kDouble)
+#undef PNDB_SCALAR_ITEM
+
+Plnx::ErrorStatus PnDbDwgFiler::writeBool(bool value) {
+  std::uint8_t raw = value ? 1 : 0;
+  return writeItem(Item::kBool, &raw, 1);
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::readBool(bool* value) {
+  std::uint8_t raw = 0;
+  readItem(Item::kBool, &raw, 1);
+  if (m_status == Plnx::eOk && raw > 1) m_status = Plnx::eDwgObjectImproperlyRead;
+  if (value) *value = m_status == Plnx::eOk && raw == 1;
+  return m_status;
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::writeBytes(const void* buffer, std::uint32_t count) {
+  std::uint8_t length[4];
+  toLittleEndian(count, length);
+  if (writeItem(Item::kBytes, length, sizeof length) == Plnx::eOk && count > 0 && !put(buffer, count))
+    m_status = Plnx::eFilerError;
+  return m_status;
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::readBytes(void* buffer, std::uint32_t count) {
+  std::uint8_t length[4];
+  if (readItem(Item::kBytes, length, sizeof length) == Plnx::eOk) {
+    if (fromLittleEndian<std::uint32_t>(length) != count) m_status = Plnx::eDwgObjectImproperlyRead;
+    else if (remaining() < count || (count > 0 && !get(buffer, count))) m_status = Plnx::eEndOfFile;
+  }
+  if (m_status != Plnx::eOk && buffer != nullptr) std::memset(buffer, 0, count);
+  return m_status;
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::writeString(std::u16string_view value) {
+  if (value.size() > UINT32_MAX) return m_status = Plnx::eInvalidInput;
+  std::uint8_t length[4];
+  toLittleEndian(static_cast<std::uint32_t>(value.size()), length);
+  if (writeItem(Item::kString, length, sizeof length) != Plnx::eOk) return m_status;
+  for (char16_t unit : value) {
+    std::uint8_t raw[2];
+    toLittleEndian(static_cast<std::uint16_t>(unit), raw);
+    if (!put(raw, 2)) return m_status = Plnx::eFilerError;
+  }
+  return m_status;
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::readString(std::u16string* value) {
+  std::u16string text;
+  std::uint8_t length[4];
+  if (readItem(Item::kString, length, sizeof length) == Plnx::eOk) {
+    std::size_t count = fromLittleEndian<std::uint32_t>(length);
+    // The length is checked against what is left before anything is allocated.
+    if (remaining() / 2 < count) {
+      m_status = Plnx::eEndOfFile;
+    } else {
+      text.resize(count);
+      for (char16_t& unit : text) {
+        std::uint8_t raw[2];
+        get(raw, 2);
+        unit = static_cast<char16_t>(fromLittleEndian<std::uint16_t>(raw));
+      }
+    }
+  }
+  if (value) *value = m_status == Plnx::eOk ? std::move(text) : std::u16string();
+  return m_status;
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::writePnDbHandle(PnDbHandle value) {
+  std::uint8_t raw[8];
+  toLittleEndian(value.value(), raw);
+  return writeItem(Item::kHandle, raw, sizeof raw);
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::readPnDbHandle(PnDbHandle* value) {
+  std::uint8_t raw[8];
+  readItem(Item::kHandle, raw, sizeof raw);
+  if (value) *value = PnDbHandle(fromLittleEndian<std::uint64_t>(raw));
+  return m_status;
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::writeId(Item kind, PnDbObjectId id) {
+  std::uint8_t raw[8];
+  toLittleEndian(idToWord(id, kind), raw);
+  return writeItem(kind, raw, sizeof raw);
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::readId(Item kind, PnDbObjectId* id) {
+  std::uint8_t raw[8];
+  readItem(kind, raw, sizeof raw);
+  PnDbObjectId result = m_status == Plnx::eOk ? wordToId(fromLittleEndian<std::uint64_t>(raw), kind) : PnDbObjectId();
+  if (id) *id = result;
+  return m_status;
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::readSoftPointerId(PnDbObjectId* id) { return readId(Item::kSoftPointer, id); }
+Plnx::ErrorStatus PnDbDwgFiler::writeSoftPointerId(PnDbObjectId id) { return writeId(Item::kSoftPointer, id); }
+Plnx::ErrorStatus PnDbDwgFiler::readHardPointerId(PnDbObjectId* id) { return readId(Item::kHardPointer, id); }
+Plnx::ErrorStatus PnDbDwgFiler::writeHardPointerId(PnDbObjectId id) { return writeId(Item::kHardPointer, id); }
+Plnx::ErrorStatus PnDbDwgFiler::readSoftOwnershipId(PnDbObjectId* id) { return readId(Item::kSoftOwnership, id); }
+Plnx::ErrorStatus PnDbDwgFiler::writeSoftOwnershipId(PnDbObjectId id) { return writeId(Item::kSoftOwnership, id); }
+Plnx::ErrorStatus PnDbDwgFiler::readHardOwnershipId(PnDbObjectId* id) { return readId(Item::kHardOwnership, id); }
+Plnx::ErrorStatus PnDbDwgFiler::writeHardOwnershipId(PnDbObjectId id) { return writeId(Item::kHardOwnership, id); }
+
+// Persistent filers store handles, and only of their own database: a reference
+// into another drawing cannot survive a save.
+std::uint64_t PnDbDwgFiler::idToWord(PnDbObjectId id, Item) {
+  if (id.isNull() || (m_database != nullptr && id.database() != m_database)) return 0;
+  return id.handle().value();
+}
+
+PnDbObjectId PnDbDwgFiler::wordToId(std::uint64_t word, Item) {
+  PnDbObjectId id;
+  if (word != 0 && m_database != nullptr) m_database->getPnDbObjectId(id, false, PnDbHandle(word));
+  return id;
+}
+
+bool PnDbMemoryFiler::put(const void* bytes, std::size_t count) {
+  auto* p = static_cast<const std::uint8_t*>(bytes);
+  m_bytes.insert(m_bytes.end(), p, p + count);
+  return true;
+}
+
+bool PnDbMemoryFiler::get(void* bytes, std::size_t count) {
+  if (remaining() < count) return false;
+  std::memcpy(bytes, m_bytes.data() + m_position, count);
+  m_position += count;
+  return true;
+}
+
+bool PnDbMemoryFiler::keepsIds() const {
+  return filerType() == PnDb::kCopyFiler || filerType() == PnDb::kWblockCloneFiler ||
+         filerType() == PnDb::kDeepCloneFiler;
+}
+
+// In-process copies keep the id itself, which may belong to any database.
+std::uint64_t PnDbMemoryFiler::idToWord(PnDbObjectId id, Item kind) {
+  if (keepsIds()) return reinterpret_cast<std::uintptr_t>(id.stub());
+  return PnDbDwgFiler::idToWord(id, kind);
+}
+
+PnDbObjectId PnDbMemoryFiler::wordToId(std::uint64_t word, Item kind) {
+  if (keepsIds()) return PnDbObjectId(reinterpret_cast<PnDbStub*>(static_cast<std::uintptr_t>(word)));
+  return PnDbDwgFiler::wordToId(word, kind);
+}
+
+std::uint64_t PnDbIdCollectingFiler::idToWord(PnDbObjectId id, Item kind) {
+  if (!id.isNull()) m_references.push_back({id, kind});
+  return 0;
+}

@@ -1,0 +1,133 @@
+// The binary filer every object files itself through.
+//
+// Items are tagged by kind, so reading an item of another kind than was
+// written fails instead of misinterpreting bytes. Once an operation fails the
+// status sticks: later reads fail too and return zero values.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/ids.h"
+#include "host/rx.h"
+#include "host/status.h"
+
+class PnDbDwgFiler : public PnRxObject {
+ public:
+  PnDbDwgFiler(PnDb::FilerType type, PnDbDatabase* database) : m_type(type), m_database(database) {}
+
+  Plnx::ErrorStatus filerStatus() const { return m_status; }
+  void setFilerStatus(Plnx::ErrorStatus status) { m_status = status; }
+  void resetFilerStatus() { m_status = Plnx::eOk; }
+  PnDb::FilerType filerType() const { return m_type; }
+  PnDbDatabase* database() const { return m_database; }
+
+  Plnx::ErrorStatus readBool(bool* value);
+  Plnx::ErrorStatus writeBool(bool value);
+  Plnx::ErrorStatus readInt8(std::int8_t* value);
+  Plnx::ErrorStatus writeInt8(std::int8_t value);
+  Plnx::ErrorStatus readInt16(std::int16_t* value);
+  Plnx::ErrorStatus writeInt16(std::int16_t value);
+  Plnx::ErrorStatus readInt32(std::int32_t* value);
+  Plnx::ErrorStatus writeInt32(std::int32_t value);
+  Plnx::ErrorStatus readInt64(std::int64_t* value);
+  Plnx::ErrorStatus writeInt64(std::int64_t value);
+  Plnx::ErrorStatus readUInt8(std::uint8_t* value);
+  Plnx::ErrorStatus writeUInt8(std::uint8_t value);
+  Plnx::ErrorStatus readUInt16(std::uint16_t* value);
+  Plnx::ErrorStatus writeUInt16(std::uint16_t value);
+  Plnx::ErrorStatus readUInt32(std::uint32_t* value);
+  Plnx::ErrorStatus writeUInt32(std::uint32_t value);
+  Plnx::ErrorStatus readUInt64(std::uint64_t* value);
+  Plnx::ErrorStatus writeUInt64(std::uint64_t value);
+  Plnx::ErrorStatus readDouble(double* value);
+  Plnx::ErrorStatus writeDouble(double value);
+  // The byte count must match what was written.
+  Plnx::ErrorStatus readBytes(void* buffer, std::uint32_t count);
+  Plnx::ErrorStatus writeBytes(const void* buffer, std::uint32_t count);
+  // A string of UTF-16 code units with its length: one self-delimiting item.
+  Plnx::ErrorStatus readString(std::u16string* value);
+  Plnx::ErrorStatus writeString(std::u16string_view value);
+  Plnx::ErrorStatus readPnDbHandle(PnDbHandle* value);
+  Plnx::ErrorStatus writePnDbHandle(PnDbHandle value);
+  Plnx::ErrorStatus readSoftPointerId(PnDbObjectId* id);
+  Plnx::ErrorStatus writeSoftPointerId(PnDbObjectId id);
+  Plnx::ErrorStatus readHardPointerId(PnDbObjectId* id);
+  Plnx::ErrorStatus writeHardPointerId(PnDbObjectId id);
+  Plnx::ErrorStatus readSoftOwnershipId(PnDbObjectId* id);
+  Plnx::ErrorStatus writeSoftOwnershipId(PnDbObjectId id);
+  Plnx::ErrorStatus readHardOwnershipId(PnDbObjectId* id);
+  Plnx::ErrorStatus writeHardOwnershipId(PnDbObjectId id);
+
+  enum class Item : std::uint8_t {
+    kBool = 1, kInt8, kInt16, kInt32, kInt64, kUInt8, kUInt16, kUInt32, kDouble, kBytes, kString,
+    kHandle, kSoftPointer, kHardPointer, kSoftOwnership, kHardOwnership, kUInt64,
+  };
+
+ protected:
+  // Storage of tagged items; subclasses decide where bytes go and how ids map.
+  virtual bool put(const void* bytes, std::size_t count) = 0;
+  virtual bool get(void* bytes, std::size_t count) = 0;
+  virtual std::size_t remaining() const = 0;
+  virtual std::uint64_t idToWord(PnDbObjectId id, Item kind);
+  virtual PnDbObjectId wordToId(std::uint64_t word, Item kind);
+
+ private:
+  Plnx::ErrorStatus writeItem(Item kind, const void* bytes, std::size_t count);
+  Plnx::ErrorStatus readItem(Item kind, void* bytes, std::size_t count);
+  Plnx::ErrorStatus readId(Item kind, PnDbObjectId* id);
+  Plnx::ErrorStatus writeId(Item kind, PnDbObjectId id);
+
+  PnDb::FilerType m_type;
+  PnDbDatabase* m_database;
+  Plnx::ErrorStatus m_status = Plnx::eOk;
+};
+
+// A filer over a byte buffer. Ids are filed as handles of `database`, except
+// for in-process copies (copy and clone filers), which keep the ids themselves.
+class PnDbMemoryFiler : public PnDbDwgFiler {
+ public:
+  explicit PnDbMemoryFiler(PnDb::FilerType type = PnDb::kFileFiler, PnDbDatabase* database = nullptr)
+      : PnDbDwgFiler(type, database) {}
+  PnDbMemoryFiler(std::vector<std::uint8_t> bytes, PnDb::FilerType type, PnDbDatabase* database)
+      : PnDbDwgFiler(type, database), m_bytes(std::move(bytes)) {}
+
+  const std::vector<std::uint8_t>& bytes() const { return m_bytes; }
+  std::vector<std::uint8_t> takeBytes() { return std::move(m_bytes); }
+  void rewind() { m_position = 0; }
+  bool atEnd() const { return m_position == m_bytes.size(); }
+
+ protected:
+  bool put(const void* bytes, std::size_t count) override;
+  bool get(void* bytes, std::size_t count) override;
+  std::size_t remaining() const override { return m_bytes.size() - m_position; }
+  std::uint64_t idToWord(PnDbObjectId id, Item kind) override;
+  PnDbObjectId wordToId(std::uint64_t word, Item kind) override;
+
+ private:
+  bool keepsIds() const;
+  std::vector<std::uint8_t> m_bytes;
+  std::size_t m_position = 0;
+};
+
+// Writes nothing; collects every id an object files. Used to count references.
+class PnDbIdCollectingFiler : public PnDbDwgFiler {
+ public:
+  explicit PnDbIdCollectingFiler(PnDbDatabase* database) : PnDbDwgFiler(PnDb::kIdFiler, database) {}
+  struct Reference {
+    PnDbObjectId id;
+    Item kind;
+  };
+  const std::vector<Reference>& references() const { return m_references; }
+
+ protected:
+  bool put(const void*, std::size_t) override { return true; }
+  bool get(void*, std::size_t) override { return false; }
+  std::size_t remaining() const override { return 0; }
+  std::uint64_t idToWord(PnDbObjectId id, Item kind) override;
+
+ private:
+  std::vector<Reference> m_references;
+};

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/find_files.h"
+#include "platform/wide_string.h"
+#include "scratch.h"
+
+namespace {
+
+class FindFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"Alpha.txt", "beta.TXT", "gamma.dat", "noext", ".hidden"})
+      WriteText(dir_.Path() / name, name);
+    std::filesystem::create_directory(dir_.Path() / "Sub");
+  }
+
+  // Names matching pattern (relative to the scratch folder, joined with '\').
+  std::vector<std::wstring> Find(const std::wstring& pattern, DWORD* error = nullptr) {
+    const std::wstring full = Utf8ToWide(dir_.Path().string()) + L"\\" + pattern;
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(full.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) {
+      if (error) *error = GetLastError();
+      return names;
+    }
+    do names.emplace_back(data.cFileName);
+    while (FindNextFileW(find, &data));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
+    EXPECT_TRUE(FindClose(find));
+    return names;
+  }
+  ScratchDir dir_;
+};
+
+using Names = std::vector<std::wstring>;
+
+TEST_F(FindFilesTest, MatchesWindowsPatterns) {
+  EXPECT_EQ(Find(L"*.txt"), (Names{L"Alpha.txt", L"beta.TXT"}));
+  EXPECT_EQ(Find(L"*.*"), (Names{L".", L"..", L".hidden", L"Alpha.txt", L"beta.TXT", L"gamma.dat", L"noext", L"Sub"}));
+  EXPECT_EQ(Find(L"?ETA.*"), (Names{L"beta.TXT"}));
+  EXPECT_EQ(Find(L"noext.*"), (Names{L"noext"}));
+  EXPECT_EQ(Find(L"*a*a*"), (Names{L"Alpha.txt", L"gamma.dat"}));
+  EXPECT_EQ(Find(L"gamma.dat"), (Names{L"gamma.dat"}));
+  EXPECT_EQ(Find(L"a?pha.txt?"), Names{});
+}
+
+TEST_F(FindFilesTest, DescribesEntries) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(Utf8ToWide((dir_.Path() / "Sub").string()).c_str(), &data);
+  ASSERT_NE(find, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  FindClose(find);
+  find = FindFirstFileW(Utf8ToWide((dir_.Path() / "gamma.dat").string()).c_str(), &data);
+  ASSERT_NE(find, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(data.nFileSizeLow, 9u);
+  EXPECT_NE(data.ftLastWriteTime.dwHighDateTime, 0u);
+  FindClose(find);
+}
+
+TEST_F(FindFilesTest, ReportsWhyNothingWasFound) {
+  DWORD error = 0;
+  EXPECT_TRUE(Find(L"*.none", &error).empty());
+  EXPECT_EQ(error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_TRUE(Find(L"Missing\\*", &error).empty());
+  EXPECT_EQ(error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+  WIN32_FIND_DATAW data;
+  EXPECT_EQ(FindFirstFileW(nullptr, &data), INVALID_HANDLE_VALUE);
+  HANDLE find = FindFirstFileW(Utf8ToWide(dir_.Path().string() + "/*").c_str(), &data);
+  ASSERT_NE(find, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(FindClose(find));
+  EXPECT_FALSE(FindClose(find));
+  EXPECT_FALSE(FindNextFileW(find, &data));
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "platform/modules.h"
+#include "platform/wide_string.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kModulePath = fs::weakly_canonical(KOVT_TEST_MODULE_PATH);
+const std::wstring kModuleWide = Utf8ToWide(kModulePath.string());
+
+std::wstring FileNameOf(HMODULE module) {
+  wchar_t buffer[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(module, buffer, MAX_PATH);
+  return std::wstring(buffer, length);
+}
+
+class ModulesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::wstring backslashed = kModuleWide;
+    std::replace(backslashed.begin(), backslashed.end(), L'/', L'\\');
+    module_ = LoadLibraryW(backslashed.c_str());
+    ASSERT_NE(module_, nullptr);
+  }
+  void TearDown() override {
+    if (module_) FreeLibrary(module_);
+  }
+  HMODULE module_ = nullptr;
+};
+
+TEST_F(ModulesTest, FindsOnlyTheModulesOwnExports) {
+  using Answer = int (*)();
+  auto answer = reinterpret_cast<Answer>(GetProcAddress(module_, "KovtTestModuleAnswer"));
+  ASSERT_NE(answer, nullptr);
+  EXPECT_EQ(answer(), 42);
+  SetLastError(0);
+  EXPECT_EQ(GetProcAddress(module_, "NoSuchSymbol"), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
+}
+
+TEST_F(ModulesTest, LeavesTheExportsOfDependenciesOut) {
+  HMODULE dependent = LoadLibraryW(Utf8ToWide(KOVT_TEST_DEPENDENT_PATH).c_str());
+  ASSERT_NE(dependent, nullptr);
+  using Answer = int (*)();
+  auto answer = reinterpret_cast<Answer>(GetProcAddress(dependent, "KovtTestDependentAnswer"));
+  ASSERT_NE(answer, nullptr);
+  EXPECT_EQ(answer(), 43);
+  EXPECT_EQ(GetProcAddress(dependent, "KovtTestModuleAnswer"), nullptr);
+  FreeLibrary(dependent);
+}
+
+TEST_F(ModulesTest, ReportsFileNames) {
+  EXPECT_EQ(FileNameOf(module_), kModuleWide);
+  EXPECT_EQ(FileNameOf(nullptr), Utf8ToWide(fs::read_symlink("/proc/self/exe").string()));
+  wchar_t small[5];
+  EXPECT_EQ(GetModuleFileNameW(module_, small, 5), 5u);
+  EXPECT_EQ(std::wstring(small), kModuleWide.substr(0, 4));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+}
+
+TEST_F(ModulesTest, LooksUpLoadedModulesByNameOrAddress) {
+  EXPECT_EQ(GetModuleHandleW(L"kovtplatformtestmodule.KMO"), module_);
+  EXPECT_EQ(GetModuleHandleW(kModuleWide.c_str()), module_);
+  EXPECT_EQ(GetModuleHandleW(L"NotLoaded.kmo"), nullptr);
+  EXPECT_EQ(GetModuleHandleFromAddress(GetProcAddress(module_, "KovtTestModuleAnswer")), module_);
+  EXPECT_EQ(GetModuleHandleFromAddress(reinterpret_cast<const void*>(&FileNameOf)), GetModuleHandleW(nullptr));
+  const HMODULE platform = GetModuleHandleFromAddress(reinterpret_cast<const void*>(&LoadLibraryW));
+  EXPECT_EQ(fs::path(FileNameOf(platform)).filename(), "libkovt_platform.so");
+  EXPECT_EQ(GetModuleHandleFromAddress(nullptr), nullptr);
+}
+
+TEST_F(ModulesTest, CountsReferencesLikeWindows) {
+  HMODULE extra = nullptr;
+  ASSERT_TRUE(GetModuleHandleExW(0, kModuleWide.c_str(), &extra));
+  HMODULE uncounted = nullptr;
+  ASSERT_TRUE(GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                 reinterpret_cast<const wchar_t*>(GetProcAddress(module_, "KovtTestModuleAnswer")),
+                                 &uncounted));
+  EXPECT_EQ(uncounted, module_);
+  EXPECT_TRUE(FreeLibrary(module_));
+  EXPECT_EQ(GetModuleHandleW(L"KovtPlatformTestModule.kmo"), extra) << "GetModuleHandleExW holds a reference";
+  EXPECT_TRUE(FreeLibrary(extra));
+  module_ = nullptr;
+  EXPECT_EQ(GetModuleHandleW(L"KovtPlatformTestModule.kmo"), nullptr);
+}
+
+TEST(ModuleLoading, MissingFilesFailWithAnError) {
+  SetLastError(0);
+  EXPECT_EQ(LoadLibraryW(L"/nonexistent/Missing.kmo"), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+  EXPECT_EQ(LoadLibraryW(nullptr), nullptr);
+  EXPECT_FALSE(FreeLibrary(nullptr));
+}
+
+}  // namespace

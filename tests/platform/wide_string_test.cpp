@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/wide_string.h"
+
+namespace {
+
+const std::wstring kBad(1, L'\uFFFD');
+
+TEST(WideString, RoundTripsEveryEncodingLength) {
+  const std::wstring text = {L'\0', L'A', 0x7F, 0x80, 0x7FF, 0x800, 0xD7FF, 0xE000, 0xFFFF, 0x10000, 0x10FFFF};
+  const std::string utf8 = WideToUtf8(text);
+  EXPECT_EQ(utf8.size(), 1 + 1 + 1 + 2 + 2 + 3 + 3 + 3 + 3 + 4 + 4u);
+  EXPECT_EQ(Utf8ToWide(utf8), text);
+  EXPECT_EQ(WideToUtf8(L"\u00e9\u20ac\U0001F600"), "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+}
+
+TEST(WideString, ReplacesIllFormedUtf8PerMaximalSubpart) {
+  struct Case {
+    std::string in;
+    std::wstring out;
+  };
+  const Case cases[] = {
+      {"\x80", kBad},                            // stray continuation
+      {"\xE2\x82", kBad},                        // truncated at the end
+      {"\xE2\x82" "A", kBad + L"A"},             // truncated before ASCII
+      {"\xC0\xAF", kBad + kBad},                 // overlong two-byte lead
+      {"\xE0\x80\xAF", kBad + kBad + kBad},      // overlong three-byte
+      {"\xED\xA0\x80", kBad + kBad + kBad},      // encoded surrogate
+      {"\xF4\x90\x80\x80", kBad + kBad + kBad + kBad},  // above U+10FFFF
+      {"\xF5" "a", kBad + L"a"},
+      {"\xF0\x9F\x98", kBad},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Utf8ToWide(c.in), c.out) << c.in.size() << " bytes";
+}
+
+TEST(WideString, ReplacesCodePointsUtf8CannotHold) {
+  const std::wstring bad = {static_cast<wchar_t>(0xD800), L'x', static_cast<wchar_t>(0xDFFF),
+                            static_cast<wchar_t>(0x110000), static_cast<wchar_t>(-1)};
+  EXPECT_EQ(WideToUtf8(bad), "\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_EQ(WideToUtf8(L""), "");
+}
+
+}  // namespace
