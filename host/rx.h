@@ -14,6 +14,7 @@
 #include "host/status.h"
 
 class PnRxClass;
+class PnRxDictionary;
 
 class PnRxObject {
  public:

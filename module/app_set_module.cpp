@@ -1,0 +1,59 @@
+#include "module/app_set_module.h"
+
+#include "host/print.h"
+#include "platform/com.h"
+#include "platform/tick_count.h"
+
+namespace {
+
+// Application context "common".
+constexpr int kCommonContext = 2;
+
+int millisecondsSince(DWORD start) { return static_cast<int>(GetTickCount() - start); }
+
+}  // namespace
+
+KOVTAppSetModule::~KOVTAppSetModule() { DeleteOwnedClasses(); }
+
+bool KOVTAppSetModule::InitApplication(void* packet) {
+  pnutPrintf(L"\n[KoVTAppSet.kmo] Initialization...\n");
+  DWORD start = GetTickCount();
+  bool result = KOVTMoKmoModule::InitApplication(packet);
+  CoInitialize(nullptr);
+  pnutPrintf(L"\n[KoVTAppSet.kmo] Initialization done in %d ms.\n", millisecondsSince(start));
+  return result;
+}
+
+bool KOVTAppSetModule::UnloadApplication(void* packet) {
+  pnutPrintf(L"\n[KoVTAppSet.kmo] Finalization...\n");
+  DWORD start = GetTickCount();
+  bool result = KOVTMoKmoModule::UnloadApplication(packet);
+  pnutPrintf(L"\n[KoVTAppSet.kmo] Finalization done in %d ms.\n", millisecondsSince(start));
+  CoUninitialize();
+  return result;
+}
+
+KovtObjectMaps* KOVTAppSetModule::ObjectMaps() { return GetObjectMaps(kCommonContext); }
+
+bool KOVTAppSetModule::LoadModules(void* packet) {
+  bool result = KOVTMoKmoModule::LoadModules(packet);
+  // The formatting companion is optional: without it numbers format plainly.
+  ModuleLoad().Load(kKovtZemEnablerModule, false);
+  return result;
+}
+
+bool KOVTAppSetModule::UnLoadModules(void* packet) { return KOVTMoKmoModule::UnLoadModules(packet); }
+
+bool KOVTAppSetModule::RegisterClasses(void* packet) { return KOVTMoKmoModule::RegisterClasses(packet); }
+
+bool KOVTAppSetModule::UnRegisterClasses(void* packet) {
+  DeleteOwnedClasses();
+  return KOVTMoKmoModule::UnRegisterClasses(packet);
+}
+
+void KOVTAppSetModule::DeleteOwnedClasses() {
+  while (!m_ownedClasses.empty()) {
+    if (m_ownedClasses.back() != nullptr) deletePnRxClass(m_ownedClasses.back());
+    m_ownedClasses.pop_back();
+  }
+}

@@ -1,0 +1,141 @@
+#include "tests/host/host_test_support.h"
+
+#include <fstream>
+#include <iterator>
+
+bool TestThing::answerProxy = false;
+
+Plnx::ErrorStatus TestThing::dwgOutFields(PnDbDwgFiler* filer) const {
+  Plnx::ErrorStatus es = PnDbObject::dwgOutFields(filer);
+  if (es != Plnx::eOk) return es;
+  filer->writeString(pndbToUtf16(label));
+  filer->writeInt32(count);
+  filer->writeDouble(weight);
+  filer->writeHardPointerId(target);
+  return filer->filerStatus();
+}
+
+Plnx::ErrorStatus TestThing::dwgInFields(PnDbDwgFiler* filer) {
+  Plnx::ErrorStatus es = PnDbObject::dwgInFields(filer);
+  if (es != Plnx::eOk) return es;
+  if (answerProxy) return Plnx::eMakeMeProxy;
+  std::u16string text;
+  filer->readString(&text);
+  filer->readInt32(&count);
+  filer->readDouble(&weight);
+  filer->readHardPointerId(&target);
+  label = pndbFromUtf16(text);
+  return filer->filerStatus();
+}
+
+PnRxClass* registerTestThing() {
+  if (PnRxClass* cls = TestThing::desc()) return cls;
+  return newPnRxClass(TestThing::kClassName, L"PnDbObject", 0, 0, 0, [] { return static_cast<PnRxObject*>(new TestThing); });
+}
+
+void unregisterTestThing() { deletePnRxClass(TestThing::desc()); }
+
+PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label, std::int32_t count,
+                      double weight, PnDbObjectId target) {
+  PnDbDictionary* dictionary = nullptr;
+  PnDbObjectId id;
+  if (db.getNamedObjectsDictionary(dictionary, PnDb::kForWrite) != Plnx::eOk) return id;
+  auto* thing = new TestThing;
+  thing->label = label;
+  thing->count = count;
+  thing->weight = weight;
+  thing->target = target;
+  if (dictionary->setAt(key, thing, id) == Plnx::eOk) thing->close();
+  else delete thing;
+  dictionary->close();
+  return id;
+}
+
+std::wstring recordName(PnDbObjectId id) {
+  PnDbSymbolTableRecord* record = nullptr;
+  if (pndbOpenObject(record, id, PnDb::kForRead) != Plnx::eOk) return L"<not a record>";
+  std::wstring name = record->name();
+  record->close();
+  return name;
+}
+
+PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key) {
+  PnDbDictionary* dictionary = nullptr;
+  PnDbObjectId id;
+  if (db.getNamedObjectsDictionary(dictionary, PnDb::kForRead) != Plnx::eOk) return id;
+  dictionary->getAt(key, id);
+  dictionary->close();
+  return id;
+}
+
+namespace {
+[[noreturn]] void throwAbort(const wchar_t* message) {
+  std::string narrow;
+  for (const wchar_t* p = message; *p; ++p) narrow += static_cast<char>(*p < 128 ? *p : '?');
+  throw HostAbort(narrow);
+}
+}  // namespace
+
+ThrowingAbort::ThrowingAbort() : m_previous(pnrxSetAbortHandler(throwAbort)) {}
+ThrowingAbort::~ThrowingAbort() { pnrxSetAbortHandler(m_previous); }
+
+Bytes readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+namespace {
+std::uint64_t peek(const Bytes& image, std::size_t at, int bytes) {
+  if (at + static_cast<std::size_t>(bytes) > image.size()) throw std::out_of_range("drawing layout");
+  std::uint64_t value = 0;
+  for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint64_t>(image[at + i]) << (8 * i);
+  return value;
+}
+}  // namespace
+
+const DrawingLayout::Record* DrawingLayout::find(const std::wstring& className) const {
+  for (const Record& record : records)
+    if (record.className == className) return &record;
+  return nullptr;
+}
+
+DrawingLayout parseDrawing(const Bytes& image) {
+  DrawingLayout layout;
+  layout.headerSize = peek(image, 12, 4);
+  layout.headerAt = 16;
+  layout.countAt = layout.headerAt + layout.headerSize;
+  std::uint64_t count = peek(image, layout.countAt, 4);
+  std::size_t at = layout.countAt + 4;
+  for (std::uint64_t i = 0; i < count; ++i) {
+    DrawingLayout::Record record;
+    record.at = at;
+    record.handle = peek(image, at, 8);
+    std::size_t nameLength = peek(image, at + 8, 2);
+    std::u16string name;
+    for (std::size_t k = 0; k < nameLength; ++k) name += static_cast<char16_t>(peek(image, at + 10 + 2 * k, 2));
+    record.className = pndbFromUtf16(name);
+    record.dataSize = peek(image, at + 10 + 2 * nameLength, 4);
+    record.dataAt = at + 14 + 2 * nameLength;
+    at = record.dataAt + record.dataSize;
+    layout.records.push_back(record);
+  }
+  return layout;
+}
+
+void poke(Bytes& image, std::size_t at, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) image.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+void reseal(Bytes& image) {
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (std::size_t i = 0; i + 4 < image.size() + 0 && i < image.size() - 4; ++i) {
+    crc ^= image[i];
+    for (int k = 0; k < 8; ++k) crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+  }
+  poke(image, image.size() - 4, crc ^ 0xFFFFFFFFu, 4);
+}
