@@ -2,7 +2,6 @@
 
 #include <cstdarg>
 #include <cwchar>
-#include <cwctype>
 
 #include "host/utf16.h"
 #include "platform/string_resources.h"
@@ -11,11 +10,37 @@ namespace {
 
 int clampCount(int value, int limit) { return value < 0 ? 0 : (value > limit ? limit : value); }
 
+// Case mapping must not depend on the process locale (the C locale maps only
+// ASCII), so the scripts the family's users write in are mapped here.
+wchar_t toLower(wchar_t c) {
+  if ((c >= L'A' && c <= L'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
+      (c >= 0x410 && c <= 0x42F))
+    return static_cast<wchar_t>(c + 0x20);
+  if (c >= 0x400 && c <= 0x40F) return static_cast<wchar_t>(c + 0x50);
+  if (c == 0x178) return 0xFF;
+  bool evenUpper = (c >= 0x100 && c <= 0x137 && c != 0x130) || (c >= 0x14A && c <= 0x177);
+  bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+  if ((evenUpper && c % 2 == 0) || (oddUpper && c % 2 == 1)) return static_cast<wchar_t>(c + 1);
+  return c;
+}
+
+wchar_t toUpper(wchar_t c) {
+  if ((c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) ||
+      (c >= 0x430 && c <= 0x44F))
+    return static_cast<wchar_t>(c - 0x20);
+  if (c >= 0x450 && c <= 0x45F) return static_cast<wchar_t>(c - 0x50);
+  if (c == 0xFF) return 0x178;
+  bool evenUpper = (c >= 0x100 && c <= 0x137 && c != 0x131) || (c >= 0x14A && c <= 0x177);
+  bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+  if ((evenUpper && c % 2 == 1) || (oddUpper && c % 2 == 0)) return static_cast<wchar_t>(c - 1);
+  return c;
+}
+
 int compareFolded(std::wstring_view a, std::wstring_view b) {
   std::size_t n = a.size() < b.size() ? a.size() : b.size();
   for (std::size_t i = 0; i < n; ++i) {
-    wint_t x = std::towlower(static_cast<wint_t>(a[i]));
-    wint_t y = std::towlower(static_cast<wint_t>(b[i]));
+    wchar_t x = toLower(a[i]);
+    wchar_t y = toLower(b[i]);
     if (x != y) return x < y ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;
@@ -144,12 +169,12 @@ int KOVTString::Compare(const wchar_t* text) const {
 int KOVTString::CompareNoCase(const wchar_t* text) const { return compareFolded(m_text, text ? text : L""); }
 
 KOVTString& KOVTString::MakeLower() {
-  for (wchar_t& c : m_text) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  for (wchar_t& c : m_text) c = toLower(c);
   return *this;
 }
 
 KOVTString& KOVTString::MakeUpper() {
-  for (wchar_t& c : m_text) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+  for (wchar_t& c : m_text) c = toUpper(c);
   return *this;
 }
 

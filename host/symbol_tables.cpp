@@ -138,6 +138,19 @@ Plnx::ErrorStatus PnDbSymbolTable::newIterator(PnDbSymbolTableIterator*& iterato
   return Plnx::eOk;
 }
 
+Plnx::ErrorStatus PnDbSymbolTableIterator::getRecordId(PnDbObjectId& id) const {
+  if (done()) return Plnx::eInvalidInput;
+  id = m_records[m_position];
+  return Plnx::eOk;
+}
+
+Plnx::ErrorStatus PnDbSymbolTableIterator::getRecord(PnDbSymbolTableRecord*& record, PnDb::OpenMode mode) const {
+  PnDbObjectId id;
+  Plnx::ErrorStatus es = getRecordId(id);
+  if (es != Plnx::eOk) return es;
+  return pndbOpenObject(record, id, mode);
+}
+
 std::vector<PnDbObjectId> PnDbSymbolTable::ownedObjects() const { return m_records; }
 
 Plnx::ErrorStatus PnDbSymbolTable::dwgOutFields(PnDbDwgFiler* filer) const {

@@ -38,7 +38,9 @@ TEST(KovtString, EditsInPlace) {
   s += L'!';
   s += KOVTString(L"?");
   EXPECT_EQ(s, L"a/b/c!?");
-  EXPECT_EQ(KOVTString(L"ÄbC").MakeLower(), L"äbc");
+  EXPECT_EQ(KOVTString(L"ÄbCŁ").MakeLower(), L"äbcł");
+  EXPECT_EQ(KOVTString(L"žluť").MakeUpper(), L"ŽLUŤ");
+  EXPECT_EQ(KOVTString(L"ŠTÍT").CompareNoCase(L"štít"), 0);
   EXPECT_EQ(L"x" + KOVTString(L"y") + L'z', L"xyz");
   EXPECT_EQ(s[0], L'a');
   EXPECT_EQ(s[100], L'\0');
