@@ -40,6 +40,12 @@ std::size_t PnDbDatabase::numObjects() const {
                                                 [](const PnDbStub& s) { return s.object != nullptr; }));
 }
 
+std::size_t PnDbDatabase::numOpenObjects() const {
+  return static_cast<std::size_t>(std::count_if(m_stubs.begin(), m_stubs.end(), [](const PnDbStub& s) {
+    return s.object != nullptr && s.object->isReadEnabled();
+  }));
+}
+
 PnDbStub* PnDbDatabase::newStub(PnDbHandle handle) {
   PnDbStub& stub = m_stubs.emplace_back();
   stub.database = this;
@@ -52,6 +58,8 @@ PnDbStub* PnDbDatabase::newStub(PnDbHandle handle) {
 Plnx::ErrorStatus PnDbDatabase::addPnDbObject(PnDbObjectId& id, PnDbObject* object) {
   if (object == nullptr) return Plnx::eNullObjectPointer;
   if (object->isDatabaseResident()) return Plnx::eAlreadyInDb;
+  // A drawing read from a file may have put the seed on a taken handle or at the end of the range.
+  while (m_handseed == 0 || m_byHandle.count(m_handseed) > 0) ++m_handseed;
   PnDbStub* stub = newStub(PnDbHandle(m_handseed));
   stub->object.reset(object);
   object->m_stub = stub;

@@ -83,6 +83,8 @@ class PnDbDatabase : public PnRxObject {
   const std::wstring& lastFileError() const { return m_fileError; }
 
   std::size_t numObjects() const;
+  // Objects open for read or write right now.
+  std::size_t numOpenObjects() const;
 
  private:
   friend class PnDbObjectId;

@@ -169,6 +169,7 @@ Plnx::ErrorStatus PnDbDatabase::saveAs(const wchar_t* fileName) {
   bool ok = file != nullptr;
   int error = ok ? 0 : errno;
   if (ok) {
+    errno = 0;  // a short write sets none; a stale value would misname the failure
     std::size_t toWrite = std::min(image.size(), failAfter);
     ok = std::fwrite(image.data(), 1, toWrite, file) == toWrite && toWrite == image.size();
     ok = ok && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;

@@ -23,6 +23,8 @@ class PnDbDwgFiler : public PnRxObject {
   void resetFilerStatus() { m_status = Plnx::eOk; }
   PnDb::FilerType filerType() const { return m_type; }
   PnDbDatabase* database() const { return m_database; }
+  // What a reader has left, so a size claimed by the data can be checked before allocating.
+  std::size_t remainingBytes() const { return remaining(); }
 
   Plnx::ErrorStatus readBool(bool* value);
   Plnx::ErrorStatus writeBool(bool value);

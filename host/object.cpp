@@ -8,7 +8,17 @@
 
 namespace {
 constexpr int kMaxReaders = 256;
+
+// The named-objects dictionary and the symbol tables live as long as their
+// database: a drawing saved without them could not be read again.
+bool isDatabaseRoot(const PnDbObject* object) {
+  const PnDbDatabase* db = object->database();
+  if (db == nullptr) return false;
+  PnDbObjectId id = object->objectId();
+  return id == db->namedObjectsDictionaryId() || id == db->linetypeTableId() || id == db->textStyleTableId() ||
+         id == db->dimStyleTableId();
 }
+}  // namespace
 
 const PnDbObjectId PnDbObjectId::kNull;
 
@@ -115,6 +125,7 @@ void pndbMarkErased(PnDbObject* object, bool erasing) {
     PnDbObject* next = pending.back();
     pending.pop_back();
     if (next->m_erased == erasing && next != object) continue;
+    if (erasing && isDatabaseRoot(next)) continue;  // reachable only through a damaged ownership graph
     next->m_erased = erasing;
     for (PnDbObjectId owned : next->ownedObjects())
       if (owned.isValid() && owned.stub()->object->m_erased != erasing) pending.push_back(owned.stub()->object.get());
@@ -124,6 +135,7 @@ void pndbMarkErased(PnDbObject* object, bool erasing) {
 Plnx::ErrorStatus PnDbObject::erase(bool erasing) {
   if (!m_writing) return Plnx::eNotOpenForWrite;
   if (m_stub == nullptr) return Plnx::eNotInDatabase;
+  if (isDatabaseRoot(this)) return Plnx::eNotApplicable;
   if (m_erased == erasing) return erasing ? Plnx::eWasErased : Plnx::eInvalidInput;
   m_modified = true;
   pndbMarkErased(this, erasing);

@@ -54,6 +54,7 @@ class PnDbObject : public PnRxObject {
   void assertWriteEnabled(bool autoUndo = true, bool recordModified = true);
 
   // Needs the object open for write. Erasing an owner erases what it owns.
+  // The named-objects dictionary and the symbol tables refuse (eNotApplicable).
   Plnx::ErrorStatus erase(bool erasing = true);
 
   // The host's own fields: the owner reference.

@@ -1,8 +1,10 @@
 #include "module/app_set_module.h"
 
+#include "dictionaries/app_dictionary_classes.h"
 #include "host/print.h"
 #include "platform/com.h"
 #include "platform/tick_count.h"
+#include "registry/registry_keeper.h"
 
 namespace {
 
@@ -44,11 +46,20 @@ bool KOVTAppSetModule::LoadModules(void* packet) {
 
 bool KOVTAppSetModule::UnLoadModules(void* packet) { return KOVTMoKmoModule::UnLoadModules(packet); }
 
-bool KOVTAppSetModule::RegisterClasses(void* packet) { return KOVTMoKmoModule::RegisterClasses(packet); }
+bool KOVTAppSetModule::RegisterClasses(void* packet) {
+  bool result = KOVTMoKmoModule::RegisterClasses(packet);
+  KovtRegisterAppDictionaryClasses(RegisteredClasses());
+  KoVTPrjReg::Initialize();
+  return result;
+}
 
 bool KOVTAppSetModule::UnRegisterClasses(void* packet) {
+  KoVTPrjReg::Finalize();
   DeleteOwnedClasses();
-  return KOVTMoKmoModule::UnRegisterClasses(packet);
+  bool result = KOVTMoKmoModule::UnRegisterClasses(packet);
+  // The base deleted the dictionary descriptors.
+  KovtForgetAppDictionaryClasses();
+  return result;
 }
 
 void KOVTAppSetModule::DeleteOwnedClasses() {

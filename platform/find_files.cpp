@@ -35,10 +35,12 @@ FILETIME FileTimeOf(const timespec& time) {
 bool Describe(const std::string& folder, const std::wstring& name, WIN32_FIND_DATAW& data) {
   if (name.size() >= MAX_PATH) return false;
   struct stat info {};
+  struct stat link {};
   const std::string full = folder + "/" + WideToUtf8(name);
-  if (::stat(full.c_str(), &info) != 0 && ::lstat(full.c_str(), &info) != 0) return false;
+  if (::lstat(full.c_str(), &link) != 0) return false;
+  if (::stat(full.c_str(), &info) != 0) info = link;  // a dangling link describes itself
   data = WIN32_FIND_DATAW{};
-  DWORD attributes = 0;
+  DWORD attributes = S_ISLNK(link.st_mode) ? FILE_ATTRIBUTE_REPARSE_POINT : 0;
   if (S_ISDIR(info.st_mode)) attributes |= FILE_ATTRIBUTE_DIRECTORY;
   if (name.starts_with(L'.') && name != L"." && name != L"..") attributes |= FILE_ATTRIBUTE_HIDDEN;
   if (!(info.st_mode & S_IWUSR)) attributes |= FILE_ATTRIBUTE_READONLY;

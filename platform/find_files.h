@@ -3,6 +3,9 @@
 // The pattern's last part may hold '*' and '?' and matches names ignoring
 // case; "*.*" matches every name and "name.*" also matches "name". Entries
 // come in name order, "." and ".." included, as a Windows folder lists them.
+// A symbolic link is described by its target and carries
+// FILE_ATTRIBUTE_REPARSE_POINT, as a Windows link or junction does, so that
+// recursive walks can avoid following loops.
 #pragma once
 
 #include "platform/windows.h"
@@ -11,6 +14,7 @@ inline constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x01;
 inline constexpr DWORD FILE_ATTRIBUTE_HIDDEN = 0x02;
 inline constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
 inline constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
+inline constexpr DWORD FILE_ATTRIBUTE_REPARSE_POINT = 0x400;
 
 struct WIN32_FIND_DATAW {
   DWORD dwFileAttributes;

@@ -1,5 +1,7 @@
 #include "tests/host/host_test_support.h"
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -30,7 +32,8 @@ Plnx::ErrorStatus TestThing::dwgInFields(PnDbDwgFiler* filer) {
 
 PnRxClass* registerTestThing() {
   if (PnRxClass* cls = TestThing::desc()) return cls;
-  return newPnRxClass(TestThing::kClassName, L"PnDbObject", 0, 0, 0, [] { return static_cast<PnRxObject*>(new TestThing); });
+  return newPnRxClass(TestThing::kClassName, L"PnDbObject", 0, 0, 0,
+                      [] { return static_cast<PnRxObject*>(new TestThing); });
 }
 
 void unregisterTestThing() { deletePnRxClass(TestThing::desc()); }
@@ -68,6 +71,15 @@ PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key) {
   return id;
 }
 
+ThingFields thingFields(PnDbObjectId id) {
+  ThingFields fields;
+  TestThing* thing = nullptr;
+  if (pndbOpenObject(thing, id, PnDb::kForRead) != Plnx::eOk) return fields;
+  fields = {true, thing->label, thing->count, thing->weight, thing->target};
+  thing->close();
+  return fields;
+}
+
 namespace {
 [[noreturn]] void throwAbort(const wchar_t* message) {
   std::string narrow;
@@ -89,12 +101,23 @@ void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path().filename());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
 namespace {
 std::uint64_t peek(const Bytes& image, std::size_t at, int bytes) {
   if (at + static_cast<std::size_t>(bytes) > image.size()) throw std::out_of_range("drawing layout");
   std::uint64_t value = 0;
   for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint64_t>(image[at + i]) << (8 * i);
   return value;
+}
+
+void append(Bytes& out, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 }  // namespace
 
@@ -127,15 +150,85 @@ DrawingLayout parseDrawing(const Bytes& image) {
   return layout;
 }
 
+Bytes recordData(const Bytes& image, const DrawingLayout::Record& record) {
+  auto first = image.begin() + static_cast<std::ptrdiff_t>(record.dataAt);
+  return Bytes(first, first + static_cast<std::ptrdiff_t>(record.dataSize));
+}
+
 void poke(Bytes& image, std::size_t at, std::uint64_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) image.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 void reseal(Bytes& image) {
   std::uint32_t crc = 0xFFFFFFFFu;
-  for (std::size_t i = 0; i + 4 < image.size() + 0 && i < image.size() - 4; ++i) {
+  for (std::size_t i = 0; i + 4 < image.size(); ++i) {
     crc ^= image[i];
     for (int k = 0; k < 8; ++k) crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
   }
   poke(image, image.size() - 4, crc ^ 0xFFFFFFFFu, 4);
 }
+
+Items& Items::word(Item kind, std::uint64_t value, int size) {
+  m_bytes.push_back(static_cast<std::uint8_t>(kind));
+  append(m_bytes, value, size);
+  return *this;
+}
+
+Items& Items::real(double value) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  return word(Item::kDouble, bits, 8);
+}
+
+Items& Items::string(std::u16string_view text) {
+  word(Item::kString, text.size(), 4);
+  for (char16_t unit : text) append(m_bytes, unit, 2);
+  return *this;
+}
+
+Bytes craftDrawing(const Bytes& header, const std::vector<CraftedObject>& objects, std::uint32_t formatVersion) {
+  const char magic[] = "PNDWG\r\n\x1a";
+  Bytes image(magic, magic + 8);
+  append(image, formatVersion, 4);
+  append(image, header.size(), 4);
+  image.insert(image.end(), header.begin(), header.end());
+  append(image, objects.size(), 4);
+  for (const CraftedObject& object : objects) {
+    std::u16string name = pndbToUtf16(object.className);
+    append(image, object.handle, 8);
+    append(image, name.size(), 2);
+    for (char16_t unit : name) append(image, unit, 2);
+    append(image, object.data.size(), 4);
+    image.insert(image.end(), object.data.begin(), object.data.end());
+  }
+  append(image, 0, 4);
+  reseal(image);
+  return image;
+}
+
+namespace crafted {
+
+Items header(std::uint64_t handseed) {
+  Items items;
+  items.uint64(handseed).softPointer(kNamedObjects).softPointer(kLinetypes).softPointer(kTextStyles);
+  items.softPointer(kDimStyles).softPointer(0).softPointer(0).softPointer(0);
+  items.int16(PnDb::kMetric).int16(2).int16(4);
+  return items;
+}
+
+CraftedObject dictionary(std::uint64_t handle, std::uint64_t owner, const Entries& entries) {
+  Items data;
+  data.softPointer(owner).int16(PnDb::kDrcIgnore).uint32(static_cast<std::uint32_t>(entries.size()));
+  for (const auto& [name, entry] : entries) data.string(name).hardOwnership(entry);
+  return {handle, L"PnDbDictionary", data.bytes()};
+}
+
+std::vector<CraftedObject> minimalDrawing(const Entries& namedEntries) {
+  std::vector<CraftedObject> objects{dictionary(kNamedObjects, 0, namedEntries)};
+  const std::pair<std::uint64_t, const wchar_t*> tables[] = {
+      {kLinetypes, L"PnDbLinetypeTable"}, {kTextStyles, L"PnDbTextStyleTable"}, {kDimStyles, L"PnDbDimStyleTable"}};
+  for (const auto& [handle, className] : tables) objects.push_back({handle, className, Items().softPointer(0).uint32(0).bytes()});
+  return objects;
+}
+
+}  // namespace crafted

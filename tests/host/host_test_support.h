@@ -1,11 +1,13 @@
 // Shared pieces of the host tests: a small object class of our own, scratch
-// files, a throwing abort handler and a reader of the drawing-file layout.
+// files, a throwing abort handler, a reader of the drawing-file layout and a
+// builder of hand-made drawings that no database would save.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/host.h"
@@ -60,6 +62,15 @@ PnDbObjectId addRecord(PnDbDatabase& db, const wchar_t* name) {
 
 std::wstring recordName(PnDbObjectId id);
 PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key);
+// The fields of the thing behind `id`, read through a short open.
+struct ThingFields {
+  bool found = false;
+  std::wstring label;
+  std::int32_t count = 0;
+  double weight = 0.0;
+  PnDbObjectId target;
+};
+ThingFields thingFields(PnDbObjectId id);
 
 struct HostAbort : std::runtime_error {
   explicit HostAbort(const std::string& what) : std::runtime_error(what) {}
@@ -79,6 +90,7 @@ class ThrowingAbort {
 
 Bytes readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const Bytes& bytes);
+std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder);
 
 // Where the parts of a drawing file sit, found by walking its records.
 struct DrawingLayout {
@@ -92,7 +104,51 @@ struct DrawingLayout {
   const Record* find(const std::wstring& className) const;
 };
 DrawingLayout parseDrawing(const Bytes& image);
+Bytes recordData(const Bytes& image, const DrawingLayout::Record& record);
 // Patches a little-endian value in place.
 void poke(Bytes& image, std::size_t at, std::uint64_t value, int bytes);
 // Recomputes the trailing checksum, so only the reader's own checks stand in the way.
 void reseal(Bytes& image);
+
+// Filer items written by hand, with handles where the filer would take ids.
+class Items {
+ public:
+  using Item = PnDbDwgFiler::Item;
+  Items& softPointer(std::uint64_t handle) { return word(Item::kSoftPointer, handle, 8); }
+  Items& hardPointer(std::uint64_t handle) { return word(Item::kHardPointer, handle, 8); }
+  Items& hardOwnership(std::uint64_t handle) { return word(Item::kHardOwnership, handle, 8); }
+  Items& int16(std::int16_t value) { return word(Item::kInt16, static_cast<std::uint16_t>(value), 2); }
+  Items& int32(std::int32_t value) { return word(Item::kInt32, static_cast<std::uint32_t>(value), 4); }
+  Items& uint16(std::uint16_t value) { return word(Item::kUInt16, value, 2); }
+  Items& uint32(std::uint32_t value) { return word(Item::kUInt32, value, 4); }
+  Items& uint64(std::uint64_t value) { return word(Item::kUInt64, value, 8); }
+  Items& boolean(std::uint8_t raw) { return word(Item::kBool, raw, 1); }
+  Items& real(double value);
+  Items& string(std::u16string_view text);
+  // A string item that claims `length` units and carries none of them.
+  Items& stringClaiming(std::uint32_t length) { return word(Item::kString, length, 4); }
+  const Bytes& bytes() const { return m_bytes; }
+
+ private:
+  Items& word(Item kind, std::uint64_t value, int size);
+  Bytes m_bytes;
+};
+
+struct CraftedObject {
+  std::uint64_t handle = 0;
+  std::wstring className;
+  Bytes data;
+};
+
+// A drawing file of hand-made parts with a correct checksum.
+Bytes craftDrawing(const Bytes& header, const std::vector<CraftedObject>& objects, std::uint32_t formatVersion = 1);
+
+// The smallest readable drawing: handles 1 to 4 are the named-objects
+// dictionary and the linetype, text-style and dimension-style tables.
+namespace crafted {
+constexpr std::uint64_t kNamedObjects = 1, kLinetypes = 2, kTextStyles = 3, kDimStyles = 4;
+using Entries = std::vector<std::pair<std::u16string, std::uint64_t>>;
+Items header(std::uint64_t handseed = 100);
+CraftedObject dictionary(std::uint64_t handle, std::uint64_t owner, const Entries& entries);
+std::vector<CraftedObject> minimalDrawing(const Entries& namedEntries = {});
+}  // namespace crafted

@@ -62,6 +62,24 @@ TEST_F(FindFilesTest, DescribesEntries) {
   FindClose(find);
 }
 
+TEST_F(FindFilesTest, MarksSymbolicLinksAsReparsePoints) {
+  std::filesystem::create_directory_symlink(dir_.Path() / "Sub", dir_.Path() / "SubLink");
+  std::filesystem::create_symlink(dir_.Path() / "gone", dir_.Path() / "dangling");
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(Utf8ToWide((dir_.Path() / "SubLink").string()).c_str(), &data);
+  ASSERT_NE(find, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
+  FindClose(find);
+  find = FindFirstFileW(Utf8ToWide((dir_.Path() / "dangling").string()).c_str(), &data);
+  ASSERT_NE(find, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_REPARSE_POINT);
+  FindClose(find);
+  find = FindFirstFileW(Utf8ToWide((dir_.Path() / "Sub").string()).c_str(), &data);
+  ASSERT_NE(find, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_DIRECTORY);
+  FindClose(find);
+}
+
 TEST_F(FindFilesTest, ReportsWhyNothingWasFound) {
   DWORD error = 0;
   EXPECT_TRUE(Find(L"*.none", &error).empty());

@@ -1,0 +1,195 @@
+#include "dictionaries/dict_tree.h"
+
+#include "dictionaries/app_dictionary_classes.h"
+#include "dictionaries/dict_names.h"
+#include "environment/app_context.h"
+
+namespace {
+
+PnDbDatabase* databaseOrWorking(PnDbDatabase* database) {
+  if (database != nullptr) return database;
+  PnDbHostApplicationServices* services = pndbHostApplicationServices();
+  return services != nullptr ? services->workingDatabase() : nullptr;
+}
+
+bool isMissing(Plnx::ErrorStatus es) { return es == Plnx::eKeyNotFound || es == Plnx::eWasErased; }
+
+// Opens the entry's object, erased ones excepted. A status of eOk means
+// `dictionary` is open; an entry that is no dictionary is closed again.
+Plnx::ErrorStatus openEntry(const PnDbDictionary* parent, const wchar_t* name, PnDb::OpenMode mode,
+                            PnDbDictionary*& dictionary) {
+  dictionary = nullptr;
+  PnDbObjectId id;
+  Plnx::ErrorStatus es = parent->getAt(name, id);
+  if (es != Plnx::eOk) return es;
+  PnDbObject* object = nullptr;
+  es = pndbOpenObject(object, id, mode, false);
+  if (es != Plnx::eOk) return es;
+  dictionary = PnDbDictionary::cast(object);
+  if (dictionary == nullptr) {
+    object->close();
+    return Plnx::eNotThatKindOfClass;
+  }
+  return Plnx::eOk;
+}
+
+bool hasLiveEntry(const PnDbDictionary* parent, const wchar_t* name) {
+  PnDbObjectId id;
+  return parent->getAt(name, id) == Plnx::eOk && !id.isErased();
+}
+
+void closeIf(bool close, PnDbObject* object) {
+  if (close && object != nullptr) object->close();
+}
+
+PnDbDictionary* newDictionaryOf(const PnRxClass* cls) {
+  PnRxObject* created = cls->create();
+  auto* dictionary = PnDbDictionary::cast(created);
+  if (dictionary == nullptr) delete created;
+  return dictionary;
+}
+
+PnDbDictionary* moduleRoot(PnDbDatabase* database, PnDb::OpenMode mode, bool create, const wchar_t* name) {
+  PnDbDictionary* root = GetRootDict(database, mode, true);
+  return GetSubDict(create ? KOVTAppDictionary::desc() : nullptr, root, name, mode, true);
+}
+
+// The entry a context's application root sits under in "KOVT"; null for
+// "KOVT" itself (common) and for contexts without a root.
+const wchar_t* moduleRootName(KOVTCONTEXT_TYPE context) {
+  switch (context) {
+    case KOVT_CONTEXT_REINFORCEMENT:
+    case KOVT_CONTEXT_BARSHAPES:
+      return kKovrRootDictName;
+    case KOVT_CONTEXT_STEEL:
+      return kKovsRootDictName;
+    case KOVT_CONTEXT_FORMWORK:
+      return kKovxRootDictName;
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+PnDbDictionary* GetSubDict(const PnRxClass* cls, PnDbDictionary* parent, const wchar_t* name, PnDb::OpenMode mode,
+                           bool closeParent) {
+  if (parent == nullptr || !parent->objectId().isValid()) return nullptr;
+  PnDbDictionary* child = nullptr;
+  Plnx::ErrorStatus es = openEntry(parent, name, mode, child);
+  if (!isMissing(es) || cls == nullptr) {
+    closeIf(closeParent, parent);
+    return child;
+  }
+  bool upgraded = false;
+  if (!parent->isWriteEnabled()) {
+    if (parent->upgradeOpen() != Plnx::eOk) {
+      closeIf(closeParent, parent);
+      return nullptr;
+    }
+    upgraded = true;
+  }
+  child = newDictionaryOf(cls);
+  PnDbObjectId id;
+  // A child the parent refused never reaches the database: drop it rather than hand out an orphan.
+  if (child != nullptr && parent->setAt(name, child, id) != Plnx::eOk) {
+    delete child;
+    child = nullptr;
+  }
+  if (upgraded) parent->downgradeOpen();
+  closeIf(closeParent, parent);
+  return child;
+}
+
+bool IsSubDict(PnDbDictionary* parent, const wchar_t* name) {
+  if (parent == nullptr) return false;
+  bool found = hasLiveEntry(parent, name);
+  parent->close();
+  return found;
+}
+
+bool AddSubDict(PnDbDictionary* parent, const wchar_t* name, PnDbDictionary* child) {
+  if (parent == nullptr) return false;
+  if (hasLiveEntry(parent, name)) {
+    parent->close();
+    return false;
+  }
+  bool writable = parent->isWriteEnabled() || parent->upgradeOpen() == Plnx::eOk;
+  PnDbObjectId id;
+  bool added = writable && child != nullptr && parent->setAt(name, child, id) == Plnx::eOk;
+  parent->close();
+  if (!added) return false;
+  child->close();
+  return true;
+}
+
+PnDbDictionary* GetRootDict(PnDbDatabase* database, PnDb::OpenMode mode, bool create) {
+  PnDbDatabase* db = databaseOrWorking(database);
+  if (db == nullptr) return nullptr;
+  PnDbDictionary* namedObjects = nullptr;
+  if (db->getNamedObjectsDictionary(namedObjects, PnDb::kForRead) != Plnx::eOk) return nullptr;
+  return GetSubDict(create ? KOVTMainRootDictionary::desc() : nullptr, namedObjects, kKovtRootDictName, mode, true);
+}
+
+PnDbDictionary* GetKovrRootDict(PnDbDatabase* database, PnDb::OpenMode mode, bool create) {
+  return moduleRoot(database, mode, create, kKovrRootDictName);
+}
+
+PnDbDictionary* GetKovsRootDict(PnDbDatabase* database, PnDb::OpenMode mode, bool create) {
+  return moduleRoot(database, mode, create, kKovsRootDictName);
+}
+
+PnDbDictionary* GetKovxRootDict(PnDbDatabase* database, PnDb::OpenMode mode, bool create) {
+  return moduleRoot(database, mode, create, kKovxRootDictName);
+}
+
+PnDbDictionary* GetAppRootDict(PnDbDatabase* database, PnDb::OpenMode mode, bool create) {
+  KOVTCONTEXT_TYPE context = KOVTContext().GetContext();
+  if (context == KOVT_CONTEXT_COMMON) return GetRootDict(database, mode, create);
+  const wchar_t* name = moduleRootName(context);
+  return name != nullptr ? moduleRoot(database, mode, true, name) : nullptr;
+}
+
+bool IsAppRootDict(PnDbDatabase* database) {
+  KOVTCONTEXT_TYPE context = KOVTContext().GetContext();
+  PnDbDictionary* root = GetRootDict(database, PnDb::kForRead, false);
+  if (root == nullptr) return false;
+  if (context == KOVT_CONTEXT_COMMON) {
+    root->close();
+    return true;
+  }
+  const wchar_t* name = moduleRootName(context);
+  if (name == nullptr) {
+    root->close();
+    return false;
+  }
+  return IsSubDict(root, name);
+}
+
+PnDbDictionary* GetCurrentRootDictionary(const wchar_t* name, PnDb::OpenMode mode) {
+  if (name == nullptr || *name == 0) return nullptr;
+  // Without its class the new root could not be saved with the drawing.
+  if (KOVTMainRootDictionary::desc() == nullptr) return nullptr;
+  PnDbDatabase* db = databaseOrWorking(nullptr);
+  if (db == nullptr) return nullptr;
+  PnDbDictionary* namedObjects = nullptr;
+  if (db->getNamedObjectsDictionary(namedObjects, PnDb::kForRead) != Plnx::eOk) return nullptr;
+
+  PnDbDictionary* root = nullptr;
+  if (isMissing(openEntry(namedObjects, name, mode, root))) {
+    auto* created = new KOVTMainRootDictionary;
+    bool upgraded = namedObjects->upgradeOpen() == Plnx::eOk;
+    PnDbObjectId id;
+    bool added = upgraded && namedObjects->setAt(name, created, id) == Plnx::eOk;
+    if (added) {
+      created->setMergeStyle(PnDb::kDrcReplace);
+      created->close();
+      openEntry(namedObjects, name, mode, root);
+    } else {
+      delete created;
+    }
+    if (upgraded) namedObjects->downgradeOpen();
+  }
+  namedObjects->close();
+  return root;
+}

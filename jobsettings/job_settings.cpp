@@ -1,0 +1,175 @@
+#include "jobsettings/job_settings.h"
+
+#include "dictionaries/dict_tree.h"
+#include "jobsettings/settings_dictionary.h"
+#include "registry/project_registry_error.h"
+
+namespace {
+
+using KoVTPrjReg::TRegistry;
+using Key = KovtJobKeys::Key<KOVTJobSettings>;
+using Field = KovtJobKeys::Field;
+
+constexpr const wchar_t* kVectorPath = L"//SettingsVector";
+
+const wchar_t* const kVariableKeys[VAR_COUNT] = {
+    L"Variables.sVAR_REPORT_PAGE_NUMBER", L"Variables.sVAR_REPORT_PAGE_TOTAL", L"Variables.sVAR_REPORT_DATE",
+    L"Variables.sVAR_REPORT_TIME",        L"Variables.sVAR_USER_NAME",         L"Variables.sVAR_USER_ADDRESS",
+    L"Variables.sVAR_PROJECT_NAME",       L"Variables.sVAR_PROJECT_FILE",      L"Variables.sVAR_PROJECT_DIRECTORY",
+    L"Variables.sVAR_PROJECT_CREATED",    L"Variables.sVAR_PROJECT_MODIFIED",  L"Variables.sVAR_PROJECT_VERSION",
+    L"Variables.sVAR_COMPANY_NAME",       L"Variables.sVAR_COMPANY_ADDRESS",   L"Variables.sVAR_COMPANY_TELEPHONE",
+    L"Variables.sVAR_COMPANY_FAX",        L"Variables.sVAR_COMPANY_EMAIL",     L"Variables.sVAR_COMPANY_LOGO",
+    L"Variables.sVAR_INV_NAME",           L"Variables.sVAR_INV_ADDRESS",       L"Variables.sVAR_INV_PHONE",
+    L"Variables.sVAR_INV_FAX",            L"Variables.sVAR_INV_EMAIL",         L"Variables.sVAR_OFF_NAME",
+    L"Variables.sVAR_OFF_ADDRESS",        L"Variables.sVAR_OFF_PHONE",         L"Variables.sVAR_OFF_FAX",
+    L"Variables.sVAR_OFF_EMAIL",          L"Variables.sVAR_REV_NUM",           L"Variables.sVAR_REV_NAME",
+    L"Variables.sVAR_DRAW_NAME",          L"Variables.sVAR_VERIF",             L"Variables.sVAR_SCALE",
+};
+
+void FileBuffer(TRegistry& registry, bool reading, const wchar_t* sizeKey, const wchar_t* dataKey,
+                std::int32_t& size, std::vector<std::uint8_t>& data) {
+  KovtJobKeys::FileField(registry, reading, sizeKey, &size);
+  if (!reading) {
+    registry.WriteBinaryData(dataKey, data.data(), static_cast<int>(data.size()));
+    return;
+  }
+  std::uint8_t* buffer = nullptr;
+  int bytes = 0;
+  if (!registry.ReadBinaryData(dataKey, buffer, bytes)) return;
+  data.assign(buffer, buffer + bytes);
+  delete[] buffer;
+}
+
+const Key kPageSetupKeys[] = {
+    {L"PageSet.AddHeader", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().AddHeader; }},
+    {L"PageSet.AddFooter", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().AddFooter; }},
+    {L"PageSet.Frame", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().Frame; }},
+    {L"PageSet.IsHeaderFrame", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().IsHeaderFrame; }},
+    {L"PageSet.IsTableFrame", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().IsTableFrame; }},
+    {L"PageSet.IsFooterFrame", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().IsFooterFrame; }},
+    {L"PageSet.Orientation", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().Orientation; }},
+    {L"PageSet.ProjNameTile", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().ProjNameTile; }},
+    {L"HeaderFooter.Header", nullptr, nullptr,
+     [](KOVTJobSettings& s, TRegistry& registry, bool reading) {
+       FileBuffer(registry, reading, L"HeaderFooter.HeaderSize", L"HeaderFooter.HeaderData",
+                  s.HeaderFooter().HeaderSize, s.HeaderFooter().HeaderData);
+     }},
+    {L"HeaderFooter.Footer", nullptr, nullptr,
+     [](KOVTJobSettings& s, TRegistry& registry, bool reading) {
+       FileBuffer(registry, reading, L"HeaderFooter.FooterSize", L"HeaderFooter.FooterData",
+                  s.HeaderFooter().FooterSize, s.HeaderFooter().FooterData);
+     }},
+};
+
+const Key kTemplateKeys[] = {
+    {L"Templates.ExcelName", [](KOVTJobSettings& s) -> Field { return &s.Templates().ExcelName; }},
+    {L"Templates.WordName", [](KOVTJobSettings& s) -> Field { return &s.Templates().WordName; }},
+    {L"Templates.AddTable", [](KOVTJobSettings& s) -> Field { return &s.Templates().AddTable; }},
+    {L"Templates.NoEmpty", [](KOVTJobSettings& s) -> Field { return &s.Templates().NoEmpty; }},
+    {L"Templates.TabPlace", [](KOVTJobSettings& s) -> Field { return &s.Templates().TabPlace; }},
+    {L"Templates.RowCount", [](KOVTJobSettings& s) -> Field { return &s.Templates().RowCount; }},
+    {L"Templates.ColWidth", [](KOVTJobSettings& s) -> Field { return &s.Templates().ColWidth; }},
+    {L"Templates.RowHeight", [](KOVTJobSettings& s) -> Field { return &s.Templates().RowHeight; }},
+};
+
+}  // namespace
+
+const wchar_t* KOVTJobSettings::VariableKey(int index) {
+  return index >= 0 && index < VAR_COUNT ? kVariableKeys[index] : nullptr;
+}
+
+KOVTString KOVTJobSettings::SetPath(const KOVTString& name) {
+  KOVTString path;
+  path.Format(L"\\\\%ls", name.c_str());
+  return path;
+}
+
+bool KOVTJobSettings::IsInitialized(PnDbDatabase* db) { return IsAppRootDict(db); }
+
+bool KOVTJobSettings::ReadVector(PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) {
+  KovtSettingsDictionary settings(dict);
+  if (settings.get() == nullptr || !settings.get()->isWriteEnabled()) return false;
+  TRegistry registry(settings.get(), access);
+  if (!registry.KeyExists(kVectorPath) || !registry.OpenKey(kVectorPath, false)) return false;
+  int count = 0;
+  registry.ReadInteger(L"SettingsVector_Size", count);
+  std::vector<KOVTString>& names = m_vector.Names();
+  names.clear();
+  KOVTString name;  // a missing entry repeats the one before it
+  for (int position = 1; position <= count; ++position) {
+    KOVTString valueName;
+    valueName.Format(L"%ls%d", L"Setting_", position);
+    registry.ReadString(valueName, name);
+    names.push_back(name);
+  }
+  registry.ReadString(L"Setting_Default", m_vector.Default());
+  registry.CloseKey();
+  return true;
+}
+
+void KOVTJobSettings::WriteVector(PnDbDictionary* dict) {
+  KovtSettingsDictionary settings(dict);
+  if (settings.get() == nullptr) return;
+  TRegistry registry(settings.get(), KoVTPrjReg::kReadWrite);
+  if (!registry.OpenKey(kVectorPath, true)) return;
+  const std::vector<KOVTString>& names = m_vector.Names();
+  registry.WriteInteger(L"SettingsVector_Size", static_cast<int>(names.size()));
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    KOVTString valueName;
+    valueName.Format(L"%ls%d", L"Setting_", static_cast<int>(i + 1));
+    registry.WriteString(valueName, names[i]);
+  }
+  registry.WriteString(L"Setting_Default", m_vector.Default());
+  registry.CloseKey();
+}
+
+void KOVTJobSettings::Reinit() {
+  ReadVector(nullptr, KoVTPrjReg::kReadWrite);
+  ReadJobSettings(GetDefault(), nullptr, KoVTPrjReg::kReadWrite);
+}
+
+void KOVTJobSettings::Load(PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) {
+  Initialize();
+  ReadVector(dict, access);
+  if (!ReadJobSettings(GetDefault(), dict, access)) WriteJobSettings(GetDefault(), dict);
+}
+
+void KOVTJobSettings::FileCommonBlocks(TRegistry& registry, bool reading, CommonBlocks blocks) {
+  for (int i = 0; i < blocks.variables; ++i)
+    KovtJobKeys::FileField(registry, reading, kVariableKeys[i], &m_variables.Values[static_cast<std::size_t>(i)]);
+  KovtJobKeys::Walk(std::span<const Key>(kPageSetupKeys), *this, registry, reading);
+  KovtJobKeys::Walk(std::span<const Key>(kTemplateKeys).first(static_cast<std::size_t>(blocks.templates)), *this,
+                    registry, reading);
+}
+
+bool KOVTJobSettings::ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access,
+                              std::int32_t& version, CommonBlocks blocks, Walker walkModule) {
+  KOVTString path = SetPath(name);
+  KovtSettingsDictionary settings(dict);
+  TRegistry registry(settings.get(), access);
+  if (!registry.KeyExists(path)) return false;
+  registry.OpenKey(path, false);
+  try {
+    int stored = 0;
+    if (registry.ReadInteger(L"Version", stored)) version = stored;
+    FileCommonBlocks(registry, true, blocks);
+    walkModule(*this, registry, true);
+  } catch (const KoVT::EProjectRegistry& error) {
+    error.ShowMessage();
+  }
+  registry.CloseKey();
+  return true;
+}
+
+void KOVTJobSettings::WriteSet(const KOVTString& name, PnDbDictionary* dict, std::int32_t version,
+                               CommonBlocks blocks, Walker walkModule) {
+  WriteVector(nullptr);
+  KOVTString path = SetPath(name);
+  KovtSettingsDictionary settings(dict);
+  TRegistry registry(settings.get(), KoVTPrjReg::kReadWrite);
+  if (!registry.OpenKey(path, true)) return;
+  registry.WriteInteger(L"Version", version);
+  FileCommonBlocks(registry, false, blocks);
+  walkModule(*this, registry, false);
+  registry.CloseKey();
+}

@@ -1,0 +1,142 @@
+// The job settings common to the reinforcement, steel and formwork modules:
+// the named settings sets, the project variables, page setup, printout header
+// and footer, report templates, and the frame that reads and writes one set.
+//
+// Each set lives in the project registry opened on the module's
+// "ProjectSettings" dictionary, as the key "\\<name>" (a key of the set's name
+// inside a key with the empty name below "HKEY_CONFIG"); the list of names is
+// the key "//SettingsVector". A null dictionary argument always means the
+// settings dictionary of the working database, created when missing.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "core/kovt_string.h"
+#include "jobsettings/job_sett_vect.h"
+#include "jobsettings/key_table.h"
+#include "registry/registry_access.h"
+
+class PnDbDatabase;
+class PnDbDictionary;
+
+// Indices of the project variables, in the order of their stored keys.
+enum PRN_VARIABLE_TYPES : int {
+  VAR_REPORT_PAGE_NUMBER, VAR_REPORT_PAGE_TOTAL, VAR_REPORT_DATE, VAR_REPORT_TIME, VAR_USER_NAME,
+  VAR_USER_ADDRESS, VAR_PROJECT_NAME, VAR_PROJECT_FILE, VAR_PROJECT_DIRECTORY, VAR_PROJECT_CREATED,
+  VAR_PROJECT_MODIFIED, VAR_PROJECT_VERSION, VAR_COMPANY_NAME, VAR_COMPANY_ADDRESS, VAR_COMPANY_TELEPHONE,
+  VAR_COMPANY_FAX, VAR_COMPANY_EMAIL, VAR_COMPANY_LOGO, VAR_INV_NAME, VAR_INV_ADDRESS, VAR_INV_PHONE,
+  VAR_INV_FAX, VAR_INV_EMAIL, VAR_OFF_NAME, VAR_OFF_ADDRESS, VAR_OFF_PHONE, VAR_OFF_FAX, VAR_OFF_EMAIL,
+  VAR_REV_NUM, VAR_REV_NAME, VAR_DRAW_NAME, VAR_VERIF, VAR_SCALE,
+  VAR_COUNT
+};
+
+struct TVARIABLES {
+  std::array<KOVTString, VAR_COUNT> Values;
+};
+
+struct TPAGESETUP {
+  bool AddHeader = false;
+  bool AddFooter = false;
+  std::int32_t Frame = 0;
+  bool IsHeaderFrame = false;
+  bool IsTableFrame = false;
+  bool IsFooterFrame = false;
+  std::int32_t Orientation = 0;
+  bool ProjNameTile = false;
+};
+
+// Printout header and footer as opaque byte buffers; copies own their bytes.
+struct THEADERFOOTER {
+  std::int32_t HeaderSize = 0;
+  std::vector<std::uint8_t> HeaderData;
+  std::int32_t FooterSize = 0;
+  std::vector<std::uint8_t> FooterData;
+};
+
+struct TTEMPLATES {
+  KOVTString ExcelName;
+  KOVTString WordName;
+  bool AddTable = false;
+  bool NoEmpty = false;
+  std::int32_t TabPlace = 0;
+  std::int32_t RowCount = 0;
+  std::int32_t ColWidth = 0;
+  std::int32_t RowHeight = 0;
+};
+
+class KOVTJobSettings {
+ public:
+  virtual ~KOVTJobSettings() = default;
+
+  // Gives every member of the module its default.
+  virtual void Initialize() = 0;
+  // Loads the set called `name`; false (and nothing changed) when it is not stored.
+  virtual bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) = 0;
+  // Stores the object as the set called `name`, and the name list in the working database.
+  virtual void WriteJobSettings(KOVTString name, PnDbDictionary* dict) = 0;
+  // One project variable, or null for a type the module does not keep.
+  virtual KOVTString* GetVariable(PRN_VARIABLE_TYPES type) = 0;
+
+  // Whether the database holds the application root of the current context.
+  static bool IsInitialized(PnDbDatabase* db);
+
+  bool ReadVector(PnDbDictionary* dict, KoVTPrjReg::TAccessRight access);
+  void WriteVector(PnDbDictionary* dict);
+
+  void SetDefault(KOVTString name) { m_vector.Default() = name; }
+  KOVTString& GetDefault() { return m_vector.Default(); }
+  void AddSettingName(KOVTString name) { m_vector.Add(name); }
+  void DelSettingName(KOVTString name) { m_vector.Remove(name); }
+  // The caller keeps 0 <= i < GetSettingSize().
+  KOVTString& GetSettingName(int i) { return m_vector.Names()[static_cast<std::size_t>(i)]; }
+  int GetSettingSize() const { return static_cast<int>(m_vector.Names().size()); }
+
+  void Read() { ReadJobSettings(GetDefault(), nullptr, KoVTPrjReg::kReadWrite); }
+  void Save() { WriteJobSettings(GetDefault(), nullptr); }
+  void Reinit();
+
+  KOVTJobSettVect& SettingsVector() { return m_vector; }
+  TVARIABLES& Variables() { return m_variables; }
+  TPAGESETUP& PageSetup() { return m_pageSetup; }
+  THEADERFOOTER& HeaderFooter() { return m_headerFooter; }
+  TTEMPLATES& Templates() { return m_templates; }
+
+  // The stored key of a project variable ("Variables.sVAR_...").
+  static const wchar_t* VariableKey(int index);
+  // The key path of the set called `name`.
+  static KOVTString SetPath(const KOVTString& name);
+
+ protected:
+  // How much of the common blocks a module stores: the reinforcement module
+  // keeps every variable and template key, the others a leading part.
+  struct CommonBlocks {
+    int variables;
+    int templates;
+  };
+
+  // What every module constructor does: defaults, the name list and the
+  // default set, whose defaults are stored when the set is missing.
+  void Load(PnDbDictionary* dict, KoVTPrjReg::TAccessRight access);
+
+  using Walker = void (*)(KOVTJobSettings& settings, KoVTPrjReg::TRegistry& registry, bool reading);
+
+  // The read and write frame shared by the modules: opens the set's key,
+  // files "Version" into `version` (read back only when `readVersion`), the
+  // common blocks, then whatever `walkModule` files.
+  bool ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access,
+               std::int32_t& version, CommonBlocks blocks, Walker walkModule);
+  void WriteSet(const KOVTString& name, PnDbDictionary* dict, std::int32_t version, CommonBlocks blocks,
+                Walker walkModule);
+
+ private:
+  void FileCommonBlocks(KoVTPrjReg::TRegistry& registry, bool reading, CommonBlocks blocks);
+
+  KOVTJobSettVect m_vector;
+  TVARIABLES m_variables;
+  TPAGESETUP m_pageSetup;
+  THEADERFOOTER m_headerFooter;
+  TTEMPLATES m_templates;
+};

@@ -1,0 +1,66 @@
+#include "tests/dictionaries/drawing_fixture.h"
+
+#include <vector>
+
+#include "dictionaries/app_dictionary_classes.h"
+#include "environment/app_context.h"
+
+void RegisterDictionaryClasses() {
+  // The descriptors stay registered for the rest of the process.
+  std::vector<PnRxClass*> registered;
+  KovtRegisterAppDictionaryClasses(registered);
+}
+
+namespace {
+
+const PnDbObject* objectOf(PnDbObjectId id) { return id.isValid() ? id.stub()->object.get() : nullptr; }
+
+}  // namespace
+
+// Handles are handed out from 1 upwards, so walking them finds every object.
+int OpenObjectCount(PnDbDatabase& db) {
+  int open = 0;
+  std::size_t seen = 0;
+  for (std::uint64_t handle = 1; seen < db.numObjects(); ++handle) {
+    PnDbObjectId id;
+    if (db.getPnDbObjectId(id, false, PnDbHandle(handle)) != Plnx::eOk || !id.isValid()) continue;
+    ++seen;
+    const PnDbObject* object = objectOf(id);
+    if (object->numReaders() > 0 || object->isWriteEnabled()) ++open;
+  }
+  return open;
+}
+
+PnDbObjectId EntryAt(PnDbDatabase& db, std::initializer_list<const wchar_t*> path) {
+  PnDbObjectId id = db.namedObjectsDictionaryId();
+  for (const wchar_t* name : path) {
+    // Entries are read straight from the object so the probe opens nothing.
+    auto* dictionary = PnDbDictionary::cast(objectOf(id));
+    if (dictionary == nullptr) return PnDbObjectId();
+    bool wasOpen = dictionary->isReadEnabled();
+    if (!wasOpen) dictionary->openAs(PnDb::kForRead);
+    PnDbObjectId next;
+    Plnx::ErrorStatus es = dictionary->getAt(name, next);
+    if (!wasOpen) dictionary->close();
+    if (es != Plnx::eOk || next.isErased()) return PnDbObjectId();
+    id = next;
+  }
+  return id;
+}
+
+std::wstring ClassNameOf(PnDbObjectId id) {
+  const PnDbObject* object = objectOf(id);
+  const PnRxClass* cls = object != nullptr ? object->isA() : nullptr;
+  return cls != nullptr ? cls->name() : L"";
+}
+
+void DrawingTest::SetUp() {
+  RegisterDictionaryClasses();
+  KOVTContext::Clear();
+  pndbHostApplicationServices()->setWorkingDatabase(db.get());
+}
+
+void DrawingTest::TearDown() {
+  KOVTContext::Clear();
+  pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+}

@@ -1,0 +1,107 @@
+// The dynamic linker: loading modules by file name, their messages and services.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/wide_string.h"
+#include "tests/host/host_test_support.h"
+
+namespace {
+
+const wchar_t* const kGood = L"PnHostTestModule.kmo";
+
+class Linker : public ::testing::Test {
+ protected:
+  void SetUp() override { pnutCaptureOutput(true); }
+  void TearDown() override {
+    linker->unloadAllModules();
+    pnutTakeCapturedOutput();
+    pnutCaptureOutput(false);
+  }
+  std::string error() const { return WideToUtf8(linker->lastLoadError()); }
+
+  ScopedEnv modulePath{"PNHOST_MODULE_PATH", std::string("/nonexistent:") + PN_TEST_MODULE_DIR};
+  PnRxDynamicLinker* linker = pnrxDynamicLinker();
+};
+
+TEST_F(Linker, LoadsAModuleByFileNameAndSendsItsMessages) {
+  ASSERT_TRUE(linker->loadModule(kGood)) << error();
+  EXPECT_TRUE(linker->isModuleLoaded(kGood));
+  EXPECT_TRUE(linker->lastLoadError().empty());
+  EXPECT_EQ(pnutTakeCapturedOutput(), L"[test module] loaded\n");
+  EXPECT_TRUE(pnrxServiceIsRegistered(L"PN_TEST_MODULE_SERVICE"));
+
+  // The module's class creates objects from code inside the module.
+  PnRxClass* cls = pnrxFindPnRxClass(L"PnTestModuleObject");
+  ASSERT_NE(cls, nullptr);
+  std::unique_ptr<PnRxObject> made(cls->create());
+  EXPECT_NE(PnDbDictionary::cast(made.get()), nullptr);
+  made.reset();
+
+  ASSERT_TRUE(linker->unloadModule(kGood));
+  EXPECT_EQ(pnutTakeCapturedOutput(), L"[test module] unloaded\n");
+  EXPECT_FALSE(linker->isModuleLoaded(kGood));
+  EXPECT_FALSE(pnrxServiceIsRegistered(L"PN_TEST_MODULE_SERVICE"));
+  EXPECT_EQ(pnrxFindPnRxClass(L"PnTestModuleObject"), nullptr);
+  EXPECT_FALSE(linker->unloadModule(kGood));
+}
+
+TEST_F(Linker, ALoadedModuleIsNotInitialisedTwice) {
+  ASSERT_TRUE(linker->loadModule(kGood)) << error();
+  ASSERT_TRUE(linker->loadModule(kGood));
+  EXPECT_EQ(pnutTakeCapturedOutput(), L"[test module] loaded\n");
+  EXPECT_TRUE(linker->isModuleLoaded(L"/elsewhere/PnHostTestModule.kmo")) << "modules are known by file name";
+}
+
+TEST_F(Linker, LoadsByFullPathWithoutTheSearchPath) {
+  ScopedEnv noPath("PNHOST_MODULE_PATH", std::nullopt);
+  std::string full = std::string(PN_TEST_MODULE_DIR) + "/PnHostTestModule.kmo";
+  ASSERT_TRUE(linker->loadModule(Utf8ToWide(full).c_str())) << error();
+  EXPECT_TRUE(linker->isModuleLoaded(kGood));
+  EXPECT_TRUE(linker->unloadModule(kGood));
+}
+
+TEST_F(Linker, UnloadAllSendsEveryModuleItsUnloadMessage) {
+  ASSERT_TRUE(linker->loadModule(kGood)) << error();
+  pnutTakeCapturedOutput();
+  linker->unloadAllModules();
+  EXPECT_EQ(pnutTakeCapturedOutput(), L"[test module] unloaded\n");
+  EXPECT_FALSE(linker->isModuleLoaded(kGood));
+}
+
+TEST_F(Linker, ExplainsEveryModuleItRefuses) {
+  struct Case {
+    const wchar_t* file;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {L"PnHostMissing.kmo", "module not found: PnHostMissing.kmo"},
+      {L"PnHostOldModule.kmo", "was built for another host version"},
+      {L"PnHostRefusingModule.kmo", "refused to initialise"},
+      {L"PnHostPlainLibrary.kmo", "is not a host module"},
+      {L"", "no module name given"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_FALSE(linker->loadModule(c.file)) << WideToUtf8(c.file);
+    EXPECT_NE(error().find(c.reason), std::string::npos) << error();
+    EXPECT_FALSE(linker->isModuleLoaded(c.file));
+  }
+  EXPECT_FALSE(linker->loadModule(nullptr));
+  EXPECT_EQ(pnutTakeCapturedOutput(), L"") << "quiet unless asked";
+}
+
+TEST_F(Linker, PrintsTheReasonWhenAsked) {
+  EXPECT_FALSE(linker->loadModule(L"PnHostRefusingModule.kmo", true));
+  std::wstring printed = pnutTakeCapturedOutput();
+  EXPECT_EQ(printed, L"\n" + linker->lastLoadError() + L"\n");
+}
+
+TEST_F(Linker, AFileThatIsNoLibraryIsRefused) {
+  ScratchDir dir;
+  WriteText(dir.Path() / "Broken.kmo", "not a shared library");
+  ScopedEnv path("PNHOST_MODULE_PATH", dir.Path().string());
+  EXPECT_FALSE(linker->loadModule(L"Broken.kmo"));
+  EXPECT_NE(error().find("cannot load"), std::string::npos) << error();
+}
+
+}  // namespace
