@@ -30,8 +30,9 @@ const wchar_t* GetFilerType(const PnDbDwgFiler* filer) {
 }
 
 bool IsValidId(PnDbObjectId id, bool strict) {
-  // The host marks everything an erased owner owns as erased too.
-  if (id.isNull() || !id.isValid() || id.isErased()) return !strict;
+  // The host marks everything an erased owner owns as erased too, so this
+  // also covers objects erased with their owner.
+  if (id.isNull() || id.isErased()) return !strict;
   PnDbObject* object = nullptr;
   if (pndbOpenObject(object, id, PnDb::kForRead) != Plnx::eOk) return false;
   object->close();

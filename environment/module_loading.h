@@ -60,5 +60,5 @@ HMODULE KOVTGetPlnxModule();
 
 void KOVTSetSpecial(KOVT::PlnxType type);
 KOVT::PlnxType KOVTGetPlnxType();
-// Always false: no host runs the family in special mode any more.
+// Always false: the special host kind changes only the handle lookups.
 bool KOVTIsSpecialMode();

@@ -11,11 +11,9 @@ inline constexpr const wchar_t* kOrlMarkerName = L"KovtOrlMarker";
 
 class KovtIMarkerCreator {
  public:
+  virtual ~KovtIMarkerCreator() = default;
   // Adds the marker under `name` to the database; true when it did.
   virtual bool CreateMarker(PnDbDatabase* database, const wchar_t* name) = 0;
-
- protected:
-  ~KovtIMarkerCreator() = default;
 };
 
 // Each takes the working database for a null one and answers false (or does

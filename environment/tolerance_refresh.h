@@ -18,11 +18,9 @@
 // is unknown. The units service implements it next to its own interface.
 class KovtIUnitConversion {
  public:
+  virtual ~KovtIUnitConversion() = default;
   virtual bool ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value,
                                    double& result) const = 0;
-
- protected:
-  ~KovtIUnitConversion() = default;
 };
 
 // The service registered as "KOVT_UNITS" when it answers conversions; null otherwise.

@@ -6,8 +6,10 @@
 
 namespace ORL_Tools {
 
-// The longest text read from the registry, in characters (1024 bytes of UTF-16).
-inline constexpr int kMaxRegistryText = 512;
+// The longest text read from the registry, in characters: as long as the
+// longest drawing template the product settings store, so what is written
+// can always be read back.
+inline constexpr int kMaxRegistryText = 1024;
 
 // Reads the string value below the current-user hive and, when the key or
 // value is missing there, below the local-machine hive. A value that is not

@@ -26,20 +26,6 @@ const wchar_t* const kVariableKeys[VAR_COUNT] = {
     L"Variables.sVAR_DRAW_NAME",          L"Variables.sVAR_VERIF",             L"Variables.sVAR_SCALE",
 };
 
-void FileBuffer(TRegistry& registry, bool reading, const wchar_t* sizeKey, const wchar_t* dataKey,
-                std::int32_t& size, std::vector<std::uint8_t>& data) {
-  KovtJobKeys::FileField(registry, reading, sizeKey, &size);
-  if (!reading) {
-    registry.WriteBinaryData(dataKey, data.data(), static_cast<int>(data.size()));
-    return;
-  }
-  std::uint8_t* buffer = nullptr;
-  int bytes = 0;
-  if (!registry.ReadBinaryData(dataKey, buffer, bytes)) return;
-  data.assign(buffer, buffer + bytes);
-  delete[] buffer;
-}
-
 const Key kPageSetupKeys[] = {
     {L"PageSet.AddHeader", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().AddHeader; }},
     {L"PageSet.AddFooter", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().AddFooter; }},
@@ -49,16 +35,6 @@ const Key kPageSetupKeys[] = {
     {L"PageSet.IsFooterFrame", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().IsFooterFrame; }},
     {L"PageSet.Orientation", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().Orientation; }},
     {L"PageSet.ProjNameTile", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().ProjNameTile; }},
-    {L"HeaderFooter.Header", nullptr, nullptr,
-     [](KOVTJobSettings& s, TRegistry& registry, bool reading) {
-       FileBuffer(registry, reading, L"HeaderFooter.HeaderSize", L"HeaderFooter.HeaderData",
-                  s.HeaderFooter().HeaderSize, s.HeaderFooter().HeaderData);
-     }},
-    {L"HeaderFooter.Footer", nullptr, nullptr,
-     [](KOVTJobSettings& s, TRegistry& registry, bool reading) {
-       FileBuffer(registry, reading, L"HeaderFooter.FooterSize", L"HeaderFooter.FooterData",
-                  s.HeaderFooter().FooterSize, s.HeaderFooter().FooterData);
-     }},
 };
 
 const Key kTemplateKeys[] = {
@@ -71,6 +47,14 @@ const Key kTemplateKeys[] = {
     {L"Templates.ColWidth", [](KOVTJobSettings& s) -> Field { return &s.Templates().ColWidth; }},
     {L"Templates.RowHeight", [](KOVTJobSettings& s) -> Field { return &s.Templates().RowHeight; }},
 };
+
+// A printout header or footer: its size, then its bytes.
+void FileBuffer(KovtJobKeys::Filer& filer, const wchar_t* sizeKey, const wchar_t* dataKey, std::int32_t& size,
+                std::vector<std::uint8_t>& data, bool sizedData) {
+  const bool sizeFound = filer.File(sizeKey, &size);
+  if (sizedData && filer.Reading() && !(sizeFound && size > 0)) return;
+  if (filer.File(dataKey, &data) && sizedData) size = static_cast<std::int32_t>(data.size());
+}
 
 }  // namespace
 
@@ -134,12 +118,28 @@ void KOVTJobSettings::Load(PnDbDictionary* dict, KoVTPrjReg::TAccessRight access
   if (!ReadJobSettings(GetDefault(), dict, access)) WriteJobSettings(GetDefault(), dict);
 }
 
-void KOVTJobSettings::FileCommonBlocks(TRegistry& registry, bool reading, CommonBlocks blocks) {
-  for (int i = 0; i < blocks.variables; ++i)
-    KovtJobKeys::FileField(registry, reading, kVariableKeys[i], &m_variables.Values[static_cast<std::size_t>(i)]);
-  KovtJobKeys::Walk(std::span<const Key>(kPageSetupKeys), *this, registry, reading);
+void KOVTJobSettings::FileCommonBlocks(KovtJobKeys::Filer& filer, CommonBlocks blocks) {
+  FileVariables(filer, blocks);
+  KovtJobKeys::Walk(std::span<const Key>(kPageSetupKeys), *this, filer);
+  FileHeaderFooter(filer, blocks.sizedHeaderData);
   KovtJobKeys::Walk(std::span<const Key>(kTemplateKeys).first(static_cast<std::size_t>(blocks.templates)), *this,
-                    registry, reading);
+                    filer);
+}
+
+void KOVTJobSettings::FileVariables(KovtJobKeys::Filer& filer, CommonBlocks blocks) {
+  for (int i = 0; i < blocks.variables; ++i) {
+    KOVTString& value = m_variables.Values[static_cast<std::size_t>(i)];
+    if (filer.File(kVariableKeys[i], &value) || !filer.Reading()) continue;
+    for (const VariableFallback& fallback : blocks.variableFallbacks)
+      if (fallback.variable == i) value = m_variables.Values[fallback.source];
+  }
+}
+
+void KOVTJobSettings::FileHeaderFooter(KovtJobKeys::Filer& filer, bool sizedData) {
+  FileBuffer(filer, L"HeaderFooter.HeaderSize", L"HeaderFooter.HeaderData", m_headerFooter.HeaderSize,
+             m_headerFooter.HeaderData, sizedData);
+  FileBuffer(filer, L"HeaderFooter.FooterSize", L"HeaderFooter.FooterData", m_headerFooter.FooterSize,
+             m_headerFooter.FooterData, sizedData);
 }
 
 bool KOVTJobSettings::ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access,
@@ -150,10 +150,10 @@ bool KOVTJobSettings::ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVT
   if (!registry.KeyExists(path)) return false;
   registry.OpenKey(path, false);
   try {
-    int stored = 0;
-    if (registry.ReadInteger(L"Version", stored)) version = stored;
-    FileCommonBlocks(registry, true, blocks);
-    walkModule(*this, registry, true);
+    KovtJobKeys::Filer filer(registry, true);
+    filer.File(L"Version", &version);
+    FileCommonBlocks(filer, blocks);
+    walkModule(*this, filer);
   } catch (const KoVT::EProjectRegistry& error) {
     error.ShowMessage();
   }
@@ -168,8 +168,19 @@ void KOVTJobSettings::WriteSet(const KOVTString& name, PnDbDictionary* dict, std
   KovtSettingsDictionary settings(dict);
   TRegistry registry(settings.get(), KoVTPrjReg::kReadWrite);
   if (!registry.OpenKey(path, true)) return;
-  registry.WriteInteger(L"Version", version);
-  FileCommonBlocks(registry, false, blocks);
-  walkModule(*this, registry, false);
+  KovtJobKeys::Filer filer(registry, false);
+  filer.File(L"Version", &version);
+  FileCommonBlocks(filer, blocks);
+  walkModule(*this, filer);
   registry.CloseKey();
+}
+
+std::vector<KovtJobKeys::Entry> KOVTJobSettings::ListSet(std::int32_t& version, CommonBlocks blocks,
+                                                         Walker walkModule) {
+  std::vector<KovtJobKeys::Entry> listing;
+  KovtJobKeys::Filer filer(listing);
+  filer.File(L"Version", &version);
+  FileCommonBlocks(filer, blocks);
+  walkModule(*this, filer);
+  return listing;
 }

@@ -110,29 +110,45 @@ class KOVTJobSettings {
   static KOVTString SetPath(const KOVTString& name);
 
  protected:
+  // A project variable that sets written before it had a key of its own
+  // leave missing: it takes the value of `source`, read before it.
+  struct VariableFallback {
+    PRN_VARIABLE_TYPES variable;
+    PRN_VARIABLE_TYPES source;
+  };
+
   // How much of the common blocks a module stores: the reinforcement module
   // keeps every variable and template key, the others a leading part.
   struct CommonBlocks {
     int variables;
     int templates;
+    // Header and footer data are read only after a stored size above 0, and
+    // the size becomes the length of the data read.
+    bool sizedHeaderData = false;
+    std::span<const VariableFallback> variableFallbacks = {};
   };
 
   // What every module constructor does: defaults, the name list and the
   // default set, whose defaults are stored when the set is missing.
   void Load(PnDbDictionary* dict, KoVTPrjReg::TAccessRight access);
 
-  using Walker = void (*)(KOVTJobSettings& settings, KoVTPrjReg::TRegistry& registry, bool reading);
+  // Files the module's own keys, after the common blocks.
+  using Walker = void (*)(KOVTJobSettings& settings, KovtJobKeys::Filer& filer);
 
-  // The read and write frame shared by the modules: opens the set's key,
-  // files "Version" into `version` (read back only when `readVersion`), the
-  // common blocks, then whatever `walkModule` files.
+  // The read and write frame shared by the modules: opens the set's key and
+  // files "Version" (read into `version` when stored), the common blocks, then
+  // whatever `walkModule` files.
   bool ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access,
                std::int32_t& version, CommonBlocks blocks, Walker walkModule);
   void WriteSet(const KOVTString& name, PnDbDictionary* dict, std::int32_t version, CommonBlocks blocks,
                 Walker walkModule);
+  // Every value a written set holds, in stored order, with the member holding it.
+  std::vector<KovtJobKeys::Entry> ListSet(std::int32_t& version, CommonBlocks blocks, Walker walkModule);
 
  private:
-  void FileCommonBlocks(KoVTPrjReg::TRegistry& registry, bool reading, CommonBlocks blocks);
+  void FileCommonBlocks(KovtJobKeys::Filer& filer, CommonBlocks blocks);
+  void FileVariables(KovtJobKeys::Filer& filer, CommonBlocks blocks);
+  void FileHeaderFooter(KovtJobKeys::Filer& filer, bool sizedData);
 
   KOVTJobSettVect m_vector;
   TVARIABLES m_variables;

@@ -1,46 +1,123 @@
 // The key vocabularies of the job settings are data: each module lists its
-// stored keys once, in stored order, as a table of Key entries. Reading and
-// writing a set both walk that one table, so the two can never disagree on a
-// key's name, kind or position.
+// stored keys once, in stored order, as a table of Key entries. Reading,
+// writing and listing a set all walk that one table, so they can never
+// disagree on a key's name, kind or position.
 //
 // An entry is either a plain value (a member of one of the four stored kinds,
-// reached through `field`) or a custom entry (lists, buffers) that files itself.
-// A plain entry may carry a repair, run after the key is read: it receives
-// whether a value was found, and fixes up sets written by older versions.
+// reached through `field`) or a custom entry (lists, buffers) that files its
+// values itself through the same Filer. A plain entry may carry a repair, run
+// after the key is read: it receives whether a value was found, and fixes up
+// sets written by older versions.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <variant>
+#include <vector>
 
 #include "core/kovt_string.h"
 #include "registry/registry_access.h"
 
 namespace KovtJobKeys {
 
-using Field = std::variant<bool*, std::int32_t*, double*, KOVTString*>;
+using Field = std::variant<bool*, std::int32_t*, double*, KOVTString*, std::vector<std::uint8_t>*>;
+
+// One stored value of a set, as a listing walk reports it: its name and the
+// member that holds it.
+struct Entry {
+  KOVTString name;
+  Field field;
+};
+
+// Files values by name: reads them from or writes them to the current key of
+// a registry, or only lists them (a listing walk takes the writer's path).
+class Filer {
+ public:
+  Filer(KoVTPrjReg::TRegistry& registry, bool reading) : m_registry(&registry), m_reading(reading) {}
+  explicit Filer(std::vector<Entry>& listing) : m_listing(&listing) {}
+
+  bool Reading() const { return m_reading; }
+  // Answers whether a value of the member's kind was read; false when not reading.
+  bool File(const wchar_t* name, Field field);
+
+ private:
+  KoVTPrjReg::TRegistry* m_registry = nullptr;
+  std::vector<Entry>* m_listing = nullptr;
+  bool m_reading = false;
+};
 
 template <class Settings>
 struct Key {
   const wchar_t* name;
   Field (*field)(Settings&) = nullptr;
   void (*repair)(Settings&, bool found) = nullptr;
-  void (*custom)(Settings&, KoVTPrjReg::TRegistry&, bool reading) = nullptr;
+  void (*custom)(Settings&, Filer&) = nullptr;
 };
 
-// Reads or writes one value of the current key of `registry`; answers whether
-// a value of the right kind was read (writes always answer true).
-bool FileField(KoVTPrjReg::TRegistry& registry, bool reading, const wchar_t* name, Field field);
-
 template <class Settings>
-void Walk(std::span<const Key<Settings>> keys, Settings& settings, KoVTPrjReg::TRegistry& registry, bool reading) {
+void Walk(std::span<const Key<Settings>> keys, Settings& settings, Filer& filer) {
   for (const Key<Settings>& key : keys) {
     if (key.custom != nullptr) {
-      key.custom(settings, registry, reading);
+      key.custom(settings, filer);
       continue;
     }
-    bool found = FileField(registry, reading, key.name, key.field(settings));
-    if (reading && key.repair != nullptr) key.repair(settings, found);
+    bool found = filer.File(key.name, key.field(settings));
+    if (filer.Reading() && key.repair != nullptr) key.repair(settings, found);
+  }
+}
+
+// One stored value of a list entry: the suffix of its name and the member of
+// the entry holding it. Entries of a list with one unnamed value (a list of
+// strings) are stored as "<prefix><position>", the others as
+// "<prefix><position>.<suffix>", positions counted from 0.
+template <class Entry>
+struct ListValue {
+  const wchar_t* suffix;
+  Field (*field)(Entry&);
+};
+
+// A stored count beyond this is taken for a damaged set rather than honoured.
+inline constexpr std::int32_t kMaxListEntries = 65536;
+
+// Files a list stored as its count key followed by its entries, for use in a
+// custom entry. Writing (and listing) first makes the count the list's length.
+// Reading refills the list only when the count was found: every position is
+// read into one working entry kept from the position before, so a missing
+// value repeats the previous entry's (the first entry starts as Entry{}). A
+// count below 0 or above kMaxListEntries leaves the count and the list as
+// they were.
+template <class Entry>
+void FileList(Filer& filer, const wchar_t* countKey, std::int32_t& count, std::vector<Entry>& list,
+              const wchar_t* prefix, std::span<const ListValue<Entry>> values) {
+  auto valueName = [&](std::int32_t position, const ListValue<Entry>& value) {
+    KOVTString name;
+    if (value.suffix == nullptr) {
+      name.Format(L"%ls%d", prefix, position);
+    } else {
+      name.Format(L"%ls%d.%ls", prefix, position, value.suffix);
+    }
+    return name;
+  };
+  if (!filer.Reading()) {
+    count = static_cast<std::int32_t>(list.size());
+    filer.File(countKey, &count);
+    for (std::int32_t position = 0; position < count; ++position) {
+      for (const ListValue<Entry>& value : values)
+        filer.File(valueName(position, value), value.field(list[static_cast<std::size_t>(position)]));
+    }
+    return;
+  }
+  const std::int32_t before = count;
+  if (!filer.File(countKey, &count)) return;
+  if (count < 0 || count > kMaxListEntries) {
+    count = before;
+    return;
+  }
+  list.clear();
+  Entry working{};
+  for (std::int32_t position = 0; position < count; ++position) {
+    for (const ListValue<Entry>& value : values) filer.File(valueName(position, value), value.field(working));
+    list.push_back(working);
   }
 }
 

@@ -1,14 +1,12 @@
-// Registration, identity and casting of the four dictionary classes.
+// The four dictionary classes: registration, casting, filing and proxies.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "dictionaries/app_dictionary_classes.h"
-#include "host/host.h"
 #include "platform/wide_string.h"
 #include "tests/dictionaries/drawing_fixture.h"
+#include "tests/platform/scratch.h"
 
 namespace {
 
@@ -17,41 +15,23 @@ class DictionaryClass : public ::testing::Test {
  protected:
   void SetUp() override { RegisterDictionaryClasses(); }
 };
-
 using AllClasses = ::testing::Types<KOVTAppDictionary, KOVTMainRootDictionary, KOVTStyleDictionary, KOVTSTDictionary>;
 TYPED_TEST_SUITE(DictionaryClass, AllClasses);
 
-TYPED_TEST(DictionaryClass, IsRegisteredWithItsNamesAndVersions) {
-  const PnRxClass* cls = TypeParam::desc();
+TYPED_TEST(DictionaryClass, IsRegisteredOnceWithItsNamesAndVersions) {
+  PnRxClass* cls = TypeParam::desc();
   ASSERT_NE(cls, nullptr);
-  EXPECT_EQ(cls, pnrxFindPnRxClass(TypeParam::kClassName));
-  EXPECT_EQ(std::wstring(cls->name()), TypeParam::kClassName);
+  TypeParam::rxInit();
+  EXPECT_EQ(pnrxFindPnRxClass(TypeParam::kClassName), cls);
   EXPECT_EQ(std::wstring(cls->dxfName()), L"___" + std::wstring(TypeParam::kClassName));
   EXPECT_EQ(std::wstring(cls->appName()), L"KovtAppSet");
   EXPECT_EQ(cls->myParent(), PnDbDictionary::desc());
-  EXPECT_EQ(cls->dwgVersion(), 33);
-  EXPECT_EQ(cls->maintenanceVersion(), 55);
+  EXPECT_EQ(cls->dwgVersion() * 100 + cls->maintenanceVersion(), 3355);
   EXPECT_EQ(cls->proxyFlags(), 0);
-  EXPECT_EQ(TypeParam::kClassVersion, 1);
-}
-
-TYPED_TEST(DictionaryClass, TheHostCreatesInstancesByClass) {
-  PnRxObject* created = TypeParam::desc()->create();
-  ASSERT_NE(created, nullptr);
-  EXPECT_EQ(created->isA(), TypeParam::desc());
-  TypeParam* dictionary = TypeParam::cast(created);
-  ASSERT_NE(dictionary, nullptr);
-  EXPECT_NE(PnDbDictionary::cast(dictionary), nullptr);
-  EXPECT_EQ(dictionary->GetName(), nullptr);
+  PnRxObject* created = cls->create();
+  ASSERT_NE(TypeParam::cast(created), nullptr);
+  EXPECT_EQ(TypeParam::cast(created)->GetName(), nullptr);
   delete created;
-}
-
-TYPED_TEST(DictionaryClass, RegisteringAgainChangesNothing) {
-  PnRxClass* before = TypeParam::desc();
-  TypeParam::rxInit();
-  TypeParam::rxInit(nullptr);
-  EXPECT_EQ(TypeParam::desc(), before);
-  EXPECT_EQ(pnrxFindPnRxClass(TypeParam::kClassName), before);
 }
 
 TEST(DictionaryClasses, CastAcceptsOnlyItsOwnClass) {
@@ -60,97 +40,132 @@ TEST(DictionaryClasses, CastAcceptsOnlyItsOwnClass) {
   PnDbDictionary plain;
   EXPECT_EQ(KOVTAppDictionary::cast(nullptr), nullptr);
   EXPECT_EQ(KOVTAppDictionary::cast(&plain), nullptr);
-  // Siblings, not derived from one another.
-  EXPECT_EQ(KOVTAppDictionary::cast(&style), nullptr);
-  EXPECT_EQ(KOVTMainRootDictionary::cast(&style), nullptr);
+  EXPECT_EQ(KOVTAppDictionary::cast(&style), nullptr);  // siblings
   EXPECT_EQ(KOVTStyleDictionary::cast(&style), &style);
 }
-
-TEST(DictionaryClasses, AreRegisteredInTheModulesOrder) {
-  RegisterDictionaryClasses();
-  std::vector<PnRxClass*> registered;
-  KovtRegisterAppDictionaryClasses(registered);
-  EXPECT_EQ(registered, (std::vector<PnRxClass*>{KOVTAppDictionary::desc(), KOVTMainRootDictionary::desc(),
-                                                 KOVTStyleDictionary::desc(), KOVTSTDictionary::desc()}));
-}
-
-PnRxDictionary* classDictionary() { return PnRxDictionary::cast(pnrxSysRegistry()->at(L"ClassDictionary")); }
 
 struct Aborted : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
-
 void throwOnAbort(const wchar_t* message) { throw Aborted(WideToUtf8(message)); }
-
-void renameCallback(const PnRxClass*, wchar_t*&, int) {}
-
-// Sets the registered class aside (alive, so no new class can take its
-// address) and puts it back at the end.
-class SetAside {
- public:
-  explicit SetAside(const wchar_t* name) : m_name(name), m_original(classDictionary()->remove(name)) {}
-  ~SetAside() {
-    deletePnRxClass(pnrxFindPnRxClass(m_name));
-    classDictionary()->atPut(m_name, m_original);
-    KOVTSTDictionary::rxForget();
-  }
-  SetAside(const SetAside&) = delete;
-  SetAside& operator=(const SetAside&) = delete;
-
- private:
-  const wchar_t* m_name;
-  PnRxObject* m_original;
-};
 
 TEST(DictionaryClasses, AForeignClassOfTheSameNameStopsTheHost) {
   RegisterDictionaryClasses();
-  ASSERT_NE(KOVTSTDictionary::desc(), nullptr);
-  SetAside original(KOVTSTDictionary::kClassName);
-  ASSERT_NE(newPnRxClass(KOVTSTDictionary::kClassName, L"PnDbDictionary", 0, 0, 0, nullptr), nullptr);
+  auto* classes = PnRxDictionary::cast(pnrxSysRegistry()->at(L"ClassDictionary"));
+  // Set ours aside alive, so the foreign class cannot take its address.
+  PnRxObject* ours = classes->remove(KOVTSTDictionary::kClassName);
+  PnRxClass* foreign = newPnRxClass(KOVTSTDictionary::kClassName, L"PnDbDictionary", 0, 0, 0, nullptr);
   PnRxAbortHandler previous = pnrxSetAbortHandler(&throwOnAbort);
-  EXPECT_THROW(
-      {
-        try {
-          KOVTSTDictionary::rxInit();
-        } catch (const Aborted& aborted) {
-          EXPECT_STREQ(aborted.what(), "Class mismatch");
-          throw;
-        }
-      },
-      Aborted);
+  try {
+    KOVTSTDictionary::rxInit();
+    ADD_FAILURE() << "no abort";
+  } catch (const Aborted& aborted) {
+    EXPECT_STREQ(aborted.what(), "Class mismatch");
+  }
   pnrxSetAbortHandler(previous);
-}
-
-TEST(DictionaryClasses, TheCallbackFormHandsTheCallbackToTheHost) {
-  RegisterDictionaryClasses();
-  SetAside original(KOVTSTDictionary::kClassName);
-  KOVTSTDictionary::rxForget();
-  KOVTSTDictionary::rxInit(&renameCallback);
-  ASSERT_NE(KOVTSTDictionary::desc(), nullptr);
-  EXPECT_EQ(KOVTSTDictionary::desc(), pnrxFindPnRxClass(KOVTSTDictionary::kClassName));
-  EXPECT_EQ(KOVTSTDictionary::desc()->appNameCallback(), &renameCallback);
+  deletePnRxClass(foreign);
+  classes->atPut(KOVTSTDictionary::kClassName, ours);
 }
 
 TEST(DictionaryClasses, TheModuleRegistersThemOnLoadAndRemovesThemOnUnload) {
+  const wchar_t* names[] = {L"KOVTAppDictionary", L"KOVTMainRootDictionary", L"KOVTStyleDictionary",
+                            L"KOVTSTDictionary"};
   PnRxDynamicLinker* linker = pnrxDynamicLinker();
   pnutCaptureOutput(true);
   ASSERT_TRUE(linker->loadModule(L"KoVTAppSet.kmo")) << WideToUtf8(linker->lastLoadError());
-  for (const wchar_t* name :
-       {L"KOVTAppDictionary", L"KOVTMainRootDictionary", L"KOVTStyleDictionary", L"KOVTSTDictionary"})
-    EXPECT_NE(pnrxFindPnRxClass(name), nullptr) << WideToUtf8(name);
-  EXPECT_EQ(KOVTAppDictionary::desc(), pnrxFindPnRxClass(L"KOVTAppDictionary"));
-
+  for (const wchar_t* name : names) EXPECT_NE(pnrxFindPnRxClass(name), nullptr) << WideToUtf8(name);
   ASSERT_TRUE(linker->unloadModule(L"KoVTAppSet.kmo"));
   pnutCaptureOutput(false);
-  pnutTakeCapturedOutput();
-  for (const wchar_t* name :
-       {L"KOVTAppDictionary", L"KOVTMainRootDictionary", L"KOVTStyleDictionary", L"KOVTSTDictionary"})
-    EXPECT_EQ(pnrxFindPnRxClass(name), nullptr);
-  // Nothing answers with a deleted descriptor.
-  EXPECT_EQ(KOVTAppDictionary::desc(), nullptr);
-  EXPECT_EQ(KOVTSTDictionary::desc(), nullptr);
-  RegisterDictionaryClasses();
-  EXPECT_NE(KOVTAppDictionary::desc(), nullptr);
+  for (const wchar_t* name : names) EXPECT_EQ(pnrxFindPnRxClass(name), nullptr) << WideToUtf8(name);
+  EXPECT_EQ(KOVTAppDictionary::desc(), nullptr);  // no deleted descriptor is handed out
+}
+
+class DictionaryFiling : public DrawingTest {
+ protected:
+  template <class Dictionary>
+  Dictionary* AddTo(PnDbDictionary* parent, const wchar_t* name) {
+    auto* child = new Dictionary;
+    PnDbObjectId id;
+    EXPECT_EQ(parent->setAt(name, child, id), Plnx::eOk);
+    return child;
+  }
+  std::unique_ptr<PnDbDatabase> SavedAndReopened(PnDbDatabase& drawing) {
+    std::wstring file = (scratch.Path() / L"drawing.dwg").wstring();
+    EXPECT_EQ(drawing.saveAs(file.c_str()), Plnx::eOk) << WideToUtf8(drawing.lastFileError());
+    auto reopened = std::make_unique<PnDbDatabase>(false);
+    EXPECT_EQ(reopened->readDwgFile(file.c_str()), Plnx::eOk) << WideToUtf8(reopened->lastFileError());
+    return reopened;
+  }
+  ScratchDir scratch;
+};
+
+TEST_F(DictionaryFiling, TheVersionFollowsTheHostFieldsAndANewerOneAsksForAProxy) {
+  PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
+  auto* source = AddTo<KOVTAppDictionary>(namedObjects, L"Filed");
+  namedObjects->close();
+  AddTo<PnDbDictionary>(source, L"One")->close();
+  source->downgradeOpen();
+  PnDbMemoryFiler written(PnDb::kFileFiler, db.get());
+  ASSERT_EQ(source->dwgOutFields(&written), Plnx::eOk);
+  PnDbMemoryFiler reader(written.bytes(), PnDb::kFileFiler, db.get());
+  PnDbDictionary plain;
+  ASSERT_EQ(plain.PnDbDictionary::dwgInFields(&reader), Plnx::eOk);
+  std::int32_t version = 0;
+  reader.readInt32(&version);
+  EXPECT_EQ(version, 1);
+  EXPECT_TRUE(reader.atEnd());
+
+  for (std::int32_t stored : {2, 1, 0, -7}) {
+    PnDbMemoryFiler filer(PnDb::kFileFiler, db.get());
+    source->PnDbDictionary::dwgOutFields(&filer);
+    filer.writeInt32(stored);
+    KOVTAppDictionary target;
+    PnDbMemoryFiler in(filer.takeBytes(), PnDb::kFileFiler, db.get());
+    EXPECT_EQ(target.dwgInFields(&in), stored > 1 ? Plnx::eMakeMeProxy : Plnx::eOk) << stored;
+  }
+  source->close();
+  ExpectNothingOpen();
+}
+
+// What a later release of the class would write.
+class NewerAppDictionary : public KOVTAppDictionary {
+ public:
+  Plnx::ErrorStatus dwgOutFields(PnDbDwgFiler* filer) const override {
+    PnDbDictionary::dwgOutFields(filer);
+    filer->writeInt32(2);
+    filer->writeInt32(4711);
+    return filer->filerStatus();
+  }
+};
+
+TEST_F(DictionaryFiling, ADrawingKeepsItsClassesAndNewerDataStaysAProxyThroughAnotherSave) {
+  PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
+  auto* root = AddTo<KOVTMainRootDictionary>(namedObjects, L"KOVT");
+  auto* module = AddTo<KOVTAppDictionary>(root, L"KOVR");
+  AddTo<KOVTStyleDictionary>(module, L"Style")->close();
+  AddTo<KOVTSTDictionary>(module, L"Shapes")->close();
+  AddTo<NewerAppDictionary>(namedObjects, L"Newer")->close();
+  module->close();
+  root->close();
+  namedObjects->close();
+
+  std::unique_ptr<PnDbDatabase> reopened = SavedAndReopened(*db);
+  EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT"})), L"KOVTMainRootDictionary");
+  EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR"})), L"KOVTAppDictionary");
+  EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR", L"Style"})), L"KOVTStyleDictionary");
+  EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR", L"Shapes"})), L"KOVTSTDictionary");
+  EXPECT_EQ(OpenObjectCount(*reopened), 0);
+  PnDbObjectId newer = EntryAt(*reopened, {L"Newer"});
+  ASSERT_TRUE(newer.isValid());
+  auto* proxy = PnDbProxyObject::cast(newer.stub()->object.get());
+  ASSERT_NE(proxy, nullptr);
+  EXPECT_EQ(proxy->originalClassName(), L"KOVTAppDictionary");
+
+  std::unique_ptr<PnDbDatabase> again = SavedAndReopened(*reopened);
+  PnDbObjectId kept = EntryAt(*again, {L"Newer"});
+  ASSERT_TRUE(kept.isValid());
+  ASSERT_NE(PnDbProxyObject::cast(kept.stub()->object.get()), nullptr);
+  EXPECT_EQ(PnDbProxyObject::cast(kept.stub()->object.get())->originalData(), proxy->originalData());
 }
 
 }  // namespace

@@ -6,15 +6,12 @@
 #include "environment/app_context.h"
 
 void RegisterDictionaryClasses() {
-  // The descriptors stay registered for the rest of the process.
-  std::vector<PnRxClass*> registered;
+  std::vector<PnRxClass*> registered;  // they stay registered for the process
   KovtRegisterAppDictionaryClasses(registered);
 }
 
 namespace {
-
-const PnDbObject* objectOf(PnDbObjectId id) { return id.isValid() ? id.stub()->object.get() : nullptr; }
-
+PnDbObject* objectOf(PnDbObjectId id) { return id.isValid() ? id.stub()->object.get() : nullptr; }
 }  // namespace
 
 // Handles are handed out from 1 upwards, so walking them finds every object.
@@ -25,8 +22,7 @@ int OpenObjectCount(PnDbDatabase& db) {
     PnDbObjectId id;
     if (db.getPnDbObjectId(id, false, PnDbHandle(handle)) != Plnx::eOk || !id.isValid()) continue;
     ++seen;
-    const PnDbObject* object = objectOf(id);
-    if (object->numReaders() > 0 || object->isWriteEnabled()) ++open;
+    open += objectOf(id)->numReaders() > 0 || objectOf(id)->isWriteEnabled() ? 1 : 0;
   }
   return open;
 }
@@ -34,8 +30,7 @@ int OpenObjectCount(PnDbDatabase& db) {
 PnDbObjectId EntryAt(PnDbDatabase& db, std::initializer_list<const wchar_t*> path) {
   PnDbObjectId id = db.namedObjectsDictionaryId();
   for (const wchar_t* name : path) {
-    // Entries are read straight from the object so the probe opens nothing.
-    auto* dictionary = PnDbDictionary::cast(objectOf(id));
+    PnDbDictionary* dictionary = PnDbDictionary::cast(objectOf(id));
     if (dictionary == nullptr) return PnDbObjectId();
     bool wasOpen = dictionary->isReadEnabled();
     if (!wasOpen) dictionary->openAs(PnDb::kForRead);
@@ -49,8 +44,7 @@ PnDbObjectId EntryAt(PnDbDatabase& db, std::initializer_list<const wchar_t*> pat
 }
 
 std::wstring ClassNameOf(PnDbObjectId id) {
-  const PnDbObject* object = objectOf(id);
-  const PnRxClass* cls = object != nullptr ? object->isA() : nullptr;
+  const PnRxClass* cls = objectOf(id) != nullptr ? objectOf(id)->isA() : nullptr;
   return cls != nullptr ? cls->name() : L"";
 }
 
@@ -63,4 +57,10 @@ void DrawingTest::SetUp() {
 void DrawingTest::TearDown() {
   KOVTContext::Clear();
   pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+}
+
+PnDbDictionary* DrawingTest::NamedObjects(PnDb::OpenMode mode) {
+  PnDbDictionary* namedObjects = nullptr;
+  EXPECT_EQ(db->getNamedObjectsDictionary(namedObjects, mode), Plnx::eOk);
+  return namedObjects;
 }

@@ -193,9 +193,9 @@ TEST_F(Dictionaries, MergeStyleIsKeptAndFiled) {
 
   ScratchDir dir;
   auto file = dir.Path() / L"merge.pndwg";
-  ASSERT_EQ(db.saveAs(file.c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(file.wstring().c_str()), Plnx::eOk);
   PnDbDatabase reread(false);
-  ASSERT_EQ(reread.readDwgFile(file.c_str()), Plnx::eOk);
+  ASSERT_EQ(reread.readDwgFile(file.wstring().c_str()), Plnx::eOk);
   PnDbDictionary* copy = nullptr;
   ASSERT_EQ(pndbOpenObject(copy, namedEntry(reread, L"Sub"), PnDb::kForRead), Plnx::eOk);
   EXPECT_EQ(copy->mergeStyle(), PnDb::kDrcMangleName);

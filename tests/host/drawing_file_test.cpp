@@ -41,11 +41,11 @@ TEST_F(DrawingFiles, ASavedDrawingOpensWithEveryObject) {
   PnDbDatabase db;
   fill(db);
   db.setLuprec(2);
-  ASSERT_EQ(db.saveAs(file(L"round.pndwg").c_str()), Plnx::eOk) << fs::path(db.lastFileError()).string();
+  ASSERT_EQ(db.saveAs(file(L"round.pndwg").wstring().c_str()), Plnx::eOk) << fs::path(db.lastFileError()).string();
   EXPECT_EQ(db.fileName(), file(L"round.pndwg").wstring());
 
   PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file(L"round.pndwg").c_str()), Plnx::eOk) << fs::path(copy.lastFileError()).string();
+  ASSERT_EQ(copy.readDwgFile(file(L"round.pndwg").wstring().c_str()), Plnx::eOk) << fs::path(copy.lastFileError()).string();
   EXPECT_EQ(copy.numObjects(), db.numObjects());
   EXPECT_EQ(copy.luprec(), 2);
   EXPECT_EQ(copy.fileName(), file(L"round.pndwg").wstring());
@@ -74,9 +74,9 @@ TEST_F(DrawingFiles, ASavedDrawingOpensWithEveryObject) {
 TEST_F(DrawingFiles, ObjectsReadFromAFileAreClosedAndUnmodified) {
   PnDbDatabase db;
   fill(db);
-  ASSERT_EQ(db.saveAs(file(L"closed.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(file(L"closed.pndwg").wstring().c_str()), Plnx::eOk);
   PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file(L"closed.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(copy.readDwgFile(file(L"closed.pndwg").wstring().c_str()), Plnx::eOk);
   PnDbObject* object = nullptr;
   ASSERT_EQ(pndbOpenObject(object, namedEntry(copy, L"First"), PnDb::kForWrite), Plnx::eOk);
   EXPECT_FALSE(object->isModified());
@@ -90,9 +90,9 @@ TEST_F(DrawingFiles, ErasedObjectsAreNotSaved) {
   ASSERT_EQ(pndbOpenObject(sub, subId, PnDb::kForWrite), Plnx::eOk);
   sub->erase();
   sub->close();
-  ASSERT_EQ(db.saveAs(file(L"erased.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(file(L"erased.pndwg").wstring().c_str()), Plnx::eOk);
   PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file(L"erased.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(copy.readDwgFile(file(L"erased.pndwg").wstring().c_str()), Plnx::eOk);
   EXPECT_EQ(copy.numObjects(), db.numObjects() - 2);
   EXPECT_TRUE(namedEntry(copy, L"KOVT").isNull());
   EXPECT_FALSE(namedEntry(copy, L"First").isNull());
@@ -101,9 +101,9 @@ TEST_F(DrawingFiles, ErasedObjectsAreNotSaved) {
 TEST_F(DrawingFiles, ObjectsAddedAfterOpeningGetFreshHandles) {
   PnDbDatabase db;
   fill(db);
-  ASSERT_EQ(db.saveAs(file(L"seed.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(file(L"seed.pndwg").wstring().c_str()), Plnx::eOk);
   PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file(L"seed.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(copy.readDwgFile(file(L"seed.pndwg").wstring().c_str()), Plnx::eOk);
   PnDbObjectId added = addThing(copy, L"Added", L"", 0, 0);
   for (PnDbObjectId old : {first, second, notes, subId, nestedId}) EXPECT_NE(added.handle(), old.handle());
   EXPECT_GT(added.handle().value(), nestedId.handle().value());
@@ -112,24 +112,24 @@ TEST_F(DrawingFiles, ObjectsAddedAfterOpeningGetFreshHandles) {
 TEST_F(DrawingFiles, AnUnregisteredClassIsKeptAsAProxyAndWrittenBackUnchanged) {
   PnDbDatabase db;
   fill(db);
-  ASSERT_EQ(db.saveAs(file(L"with-things.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(file(L"with-things.pndwg").wstring().c_str()), Plnx::eOk);
   Bytes original = readFile(file(L"with-things.pndwg"));
 
   unregisterTestThing();
   PnDbDatabase opened(false);
-  ASSERT_EQ(opened.readDwgFile(file(L"with-things.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(opened.readDwgFile(file(L"with-things.pndwg").wstring().c_str()), Plnx::eOk);
   PnDbProxyObject* proxy = nullptr;
   ASSERT_EQ(pndbOpenObject(proxy, namedEntry(opened, L"First"), PnDb::kForRead), Plnx::eOk);
   EXPECT_EQ(proxy->originalClassName(), TestThing::kClassName);
   EXPECT_EQ(proxy->ownerId(), opened.namedObjectsDictionaryId());
   proxy->close();
-  ASSERT_EQ(opened.saveAs(file(L"resaved.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(opened.saveAs(file(L"resaved.pndwg").wstring().c_str()), Plnx::eOk);
   EXPECT_EQ(readFile(file(L"resaved.pndwg")), original) << "the whole drawing comes back byte for byte";
 
   // With the class back, the proxies' data reads as the objects they stand for.
   registerTestThing();
   PnDbDatabase restored(false);
-  ASSERT_EQ(restored.readDwgFile(file(L"resaved.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(restored.readDwgFile(file(L"resaved.pndwg").wstring().c_str()), Plnx::eOk);
   ThingFields one = thingFields(namedEntry(restored, L"First"));
   EXPECT_EQ(one.count, 7);
   EXPECT_EQ(recordName(one.target), L"Notes");
@@ -138,13 +138,13 @@ TEST_F(DrawingFiles, AnUnregisteredClassIsKeptAsAProxyAndWrittenBackUnchanged) {
 TEST_F(DrawingFiles, AnObjectThatAsksToBeAProxyIsKeptAsOne) {
   PnDbDatabase db;
   fill(db);
-  ASSERT_EQ(db.saveAs(file(L"newer.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(file(L"newer.pndwg").wstring().c_str()), Plnx::eOk);
   Bytes original = readFile(file(L"newer.pndwg"));
   DrawingLayout layout = parseDrawing(original);
 
   TestThing::answerProxy = true;
   PnDbDatabase opened(false);
-  ASSERT_EQ(opened.readDwgFile(file(L"newer.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(opened.readDwgFile(file(L"newer.pndwg").wstring().c_str()), Plnx::eOk);
   TestThing::answerProxy = false;
   PnDbObject* object = nullptr;
   ASSERT_EQ(pndbOpenObject(object, namedEntry(opened, L"Second"), PnDb::kForRead), Plnx::eOk);
@@ -156,17 +156,17 @@ TEST_F(DrawingFiles, AnObjectThatAsksToBeAProxyIsKeptAsOne) {
   EXPECT_EQ(PnDbProxyObject::cast(object)->originalData(), recordData(original, *record));
   object->close();
 
-  ASSERT_EQ(opened.saveAs(file(L"newer-resaved.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(opened.saveAs(file(L"newer-resaved.pndwg").wstring().c_str()), Plnx::eOk);
   EXPECT_EQ(readFile(file(L"newer-resaved.pndwg")), original);
 }
 
 TEST_F(DrawingFiles, AProxyCanBeClonedAndErasedLikeAnyObject) {
   PnDbDatabase db;
   fill(db);
-  ASSERT_EQ(db.saveAs(file(L"p.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(file(L"p.pndwg").wstring().c_str()), Plnx::eOk);
   unregisterTestThing();
   PnDbDatabase opened(false);
-  ASSERT_EQ(opened.readDwgFile(file(L"p.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(opened.readDwgFile(file(L"p.pndwg").wstring().c_str()), Plnx::eOk);
   PnDbProxyObject* proxy = nullptr;
   ASSERT_EQ(pndbOpenObject(proxy, namedEntry(opened, L"First"), PnDb::kForWrite), Plnx::eOk);
   std::unique_ptr<PnDbObject> copy(proxy->clone());
@@ -174,7 +174,7 @@ TEST_F(DrawingFiles, AProxyCanBeClonedAndErasedLikeAnyObject) {
   EXPECT_EQ(PnDbProxyObject::cast(copy.get())->originalData(), proxy->originalData());
   EXPECT_EQ(proxy->erase(), Plnx::eOk);
   proxy->close();
-  ASSERT_EQ(opened.saveAs(file(L"p2.pndwg").c_str()), Plnx::eOk);
+  ASSERT_EQ(opened.saveAs(file(L"p2.pndwg").wstring().c_str()), Plnx::eOk);
   EXPECT_EQ(parseDrawing(readFile(file(L"p2.pndwg"))).records.size(), opened.numObjects() - 1);
 }
 
@@ -182,19 +182,19 @@ TEST_F(DrawingFiles, AFailedSaveLeavesThePreviousFileAndNoTemporary) {
   PnDbDatabase db;
   fill(db);
   fs::path target = file(L"atomic.pndwg");
-  ASSERT_EQ(db.saveAs(target.c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(target.wstring().c_str()), Plnx::eOk);
   Bytes before = readFile(target);
 
   addThing(db, L"Third", L"more", 3, 3.0);
   for (std::size_t cut : {std::size_t(0), std::size_t(10), before.size() / 2}) {
     pndbFailNextSaveAfter(cut);
-    EXPECT_EQ(db.saveAs(target.c_str()), Plnx::eFileAccessErr);
+    EXPECT_EQ(db.saveAs(target.wstring().c_str()), Plnx::eFileAccessErr);
     EXPECT_NE(db.lastFileError().find(target.wstring()), std::wstring::npos) << fs::path(db.lastFileError()).string();
     EXPECT_EQ(readFile(target), before);
     EXPECT_EQ(filesIn(dir.Path()), std::vector<fs::path>{L"atomic.pndwg"});
   }
   // The fault hits one save only.
-  ASSERT_EQ(db.saveAs(target.c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(target.wstring().c_str()), Plnx::eOk);
   EXPECT_TRUE(db.lastFileError().empty());
   EXPECT_GT(readFile(target).size(), before.size());
   EXPECT_EQ(filesIn(dir.Path()), std::vector<fs::path>{L"atomic.pndwg"});
@@ -203,7 +203,7 @@ TEST_F(DrawingFiles, AFailedSaveLeavesThePreviousFileAndNoTemporary) {
 TEST_F(DrawingFiles, SavingWhereNoFileCanBeMadeFailsClearly) {
   PnDbDatabase db;
   fs::path nowhere = file(L"missing-folder") / L"x.pndwg";
-  EXPECT_EQ(db.saveAs(nowhere.c_str()), Plnx::eFileAccessErr);
+  EXPECT_EQ(db.saveAs(nowhere.wstring().c_str()), Plnx::eFileAccessErr);
   EXPECT_NE(db.lastFileError().find(L"missing-folder"), std::wstring::npos);
   EXPECT_EQ(db.saveAs(L""), Plnx::eInvalidInput);
   EXPECT_EQ(db.saveAs(nullptr), Plnx::eInvalidInput);
@@ -214,23 +214,23 @@ TEST_F(DrawingFiles, AnObjectThatCannotBeWrittenStopsTheSaveBeforeTheDisk) {
   PnDbDatabase db;
   fill(db);
   fs::path target = file(L"unwritable.pndwg");
-  ASSERT_EQ(db.saveAs(target.c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(target.wstring().c_str()), Plnx::eOk);
   Bytes before = readFile(target);
   // A class gone while its objects live leaves them without a name to file under.
   unregisterTestThing();
-  EXPECT_NE(db.saveAs(target.c_str()), Plnx::eOk);
+  EXPECT_NE(db.saveAs(target.wstring().c_str()), Plnx::eOk);
   EXPECT_NE(db.lastFileError().find(first.handle().toString()), std::wstring::npos);
   EXPECT_EQ(readFile(target), before);
 }
 
 TEST_F(DrawingFiles, ReadingNeedsAnEmptyDatabaseAndAnExistingFile) {
   PnDbDatabase full;
-  EXPECT_EQ(full.readDwgFile(file(L"any.pndwg").c_str()), Plnx::eInvalidInput);
+  EXPECT_EQ(full.readDwgFile(file(L"any.pndwg").wstring().c_str()), Plnx::eInvalidInput);
   PnDbDatabase empty(false);
-  EXPECT_EQ(empty.readDwgFile(file(L"missing.pndwg").c_str()), Plnx::eFileNotFound);
+  EXPECT_EQ(empty.readDwgFile(file(L"missing.pndwg").wstring().c_str()), Plnx::eFileNotFound);
   EXPECT_NE(empty.lastFileError().find(L"missing.pndwg"), std::wstring::npos);
   EXPECT_EQ(empty.readDwgFile(nullptr), Plnx::eFileNotFound);
-  EXPECT_EQ(empty.readDwgFile(dir.Path().c_str()), Plnx::eFileNotFound) << "a folder is no drawing";
+  EXPECT_EQ(empty.readDwgFile(dir.Path().wstring().c_str()), Plnx::eFileNotFound) << "a folder is no drawing";
   EXPECT_EQ(empty.numObjects(), 0u);
 }
 

@@ -43,7 +43,7 @@ class HostileDrawings : public ::testing::Test {
     writeFile(path, image);
     g_largest = 0;
     g_watching = true;
-    Plnx::ErrorStatus es = db.readDwgFile(path.c_str());
+    Plnx::ErrorStatus es = db.readDwgFile(path.wstring().c_str());
     g_watching = false;
     largest = g_largest;
     if (es != Plnx::eOk) {
@@ -65,7 +65,7 @@ class HostileDrawings : public ::testing::Test {
     addRecord<PnDbDimStyleTable>(db, L"Dims");
     addThing(db, L"Thing", L"label", 1, 2.0, db.textstyle());
     fs::path path = dir.Path() / L"valid.pndwg";
-    EXPECT_EQ(db.saveAs(path.c_str()), Plnx::eOk);
+    EXPECT_EQ(db.saveAs(path.wstring().c_str()), Plnx::eOk);
     return readFile(path);
   }
 
@@ -121,7 +121,7 @@ TEST_F(HostileDrawings, HugeObjectCountsAreRefusedWithoutReserving) {
   poke(image, layout.countAt, 0xFFFFFFFF, 4);
   reseal(image);
   EXPECT_EQ(open(image), Plnx::eDwgObjectImproperlyRead);
-  EXPECT_LT(largest, 4 * image.size());
+  EXPECT_LT(largest, 1u << 16);
 }
 
 TEST_F(HostileDrawings, HugeHeaderAndRecordLengthsAreRefused) {
@@ -139,7 +139,7 @@ TEST_F(HostileDrawings, HugeHeaderAndRecordLengthsAreRefused) {
   poke(name, layout.records[1].at + 8, 0xFFFF, 2);
   reseal(name);
   EXPECT_EQ(open(name), Plnx::eDwgObjectImproperlyRead);
-  EXPECT_LT(largest, 4 * image.size());
+  EXPECT_LT(largest, 1u << 16);
 }
 
 TEST_F(HostileDrawings, HugeCountsInsideObjectsEndAtTheirData) {
@@ -228,9 +228,9 @@ TEST_F(HostileDrawings, OwnershipCyclesOpenEraseAndSave) {
   }
   EXPECT_FALSE(db.namedObjectsDictionaryId().isErased()) << "a loop back to the root must not erase it";
   fs::path path = dir.Path() / L"cycles.pndwg";
-  ASSERT_EQ(db.saveAs(path.c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(path.wstring().c_str()), Plnx::eOk);
   PnDbDatabase reread(false);
-  EXPECT_EQ(reread.readDwgFile(path.c_str()), Plnx::eOk) << why(reread);
+  EXPECT_EQ(reread.readDwgFile(path.wstring().c_str()), Plnx::eOk) << why(reread);
   EXPECT_EQ(reread.numObjects(), 4u);
 }
 
@@ -245,7 +245,7 @@ TEST_F(HostileDrawings, DeepNestingOpensErasesAndSaves) {
   PnDbDatabase db(false);
   ASSERT_EQ(open(craftDrawing(crafted::header().bytes(), objects), db), Plnx::eOk) << why(db);
   fs::path path = dir.Path() / L"deep.pndwg";
-  ASSERT_EQ(db.saveAs(path.c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(path.wstring().c_str()), Plnx::eOk);
 
   PnDbObject* top = nullptr;
   ASSERT_EQ(pndbOpenObject(top, namedEntry(db, L"Deep"), PnDb::kForWrite), Plnx::eOk);
@@ -268,9 +268,9 @@ TEST_F(HostileDrawings, AHandleSeedAtTheEndOfTheRangeStillGivesUniqueHandles) {
   EXPECT_FALSE(b.handle().isNull());
   EXPECT_NE(a.handle().value(), ~std::uint64_t(0));
   fs::path path = dir.Path() / L"seed.pndwg";
-  ASSERT_EQ(db.saveAs(path.c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(path.wstring().c_str()), Plnx::eOk);
   PnDbDatabase reread(false);
-  EXPECT_EQ(reread.readDwgFile(path.c_str()), Plnx::eOk) << why(reread);
+  EXPECT_EQ(reread.readDwgFile(path.wstring().c_str()), Plnx::eOk) << why(reread);
 }
 
 TEST_F(HostileDrawings, ReferencesToMissingObjectsBecomeNull) {

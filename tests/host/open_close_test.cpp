@@ -93,11 +93,13 @@ TEST_F(OpenClose, UpgradesTheOnlyReaderAndDowngradesTheWriter) {
 }
 
 TEST_F(OpenClose, LimitsTheNumberOfReaders) {
-  PnDbObject* object = nullptr;
-  int opened = 0;
+  PnDbObject *object = nullptr, *refused = nullptr;
+  ASSERT_EQ(pndbOpenObject(object, id, PnDb::kForRead), Plnx::eOk);
+  int opened = 1;
   Plnx::ErrorStatus es = Plnx::eOk;
-  while (opened < 10000 && (es = pndbOpenObject(object, id, PnDb::kForRead)) == Plnx::eOk) ++opened;
+  while (opened < 10000 && (es = pndbOpenObject(refused, id, PnDb::kForRead)) == Plnx::eOk) ++opened;
   EXPECT_EQ(es, Plnx::eAtMaxReaders);
+  EXPECT_EQ(refused, nullptr);
   EXPECT_GT(opened, 1);
   EXPECT_EQ(object->numReaders(), opened);
   while (opened-- > 0) object->close();

@@ -94,9 +94,9 @@ TEST_F(RuntimeClasses, ChildrenRegisteredBeforeTheirParentAreLinkedByTheHierarch
 TEST_F(RuntimeClasses, CreateUsesThePseudoConstructor) {
   PnRxClass* cls = make(L"PnTestMadeDictionary", L"PnDbDictionary",
                         [] { return static_cast<PnRxObject*>(new PnDbDictionary); });
-  std::unique_ptr<PnRxObject> made(cls->create());
-  ASSERT_NE(made, nullptr);
-  EXPECT_NE(PnDbDictionary::cast(made.get()), nullptr);
+  std::unique_ptr<PnRxObject> object(cls->create());
+  ASSERT_NE(object, nullptr);
+  EXPECT_NE(PnDbDictionary::cast(object.get()), nullptr);
   EXPECT_EQ(make(L"PnTestAbstract", L"PnDbObject")->create(), nullptr);
   std::unique_ptr<PnRxObject> dictionary(PnDbDictionary::desc()->create());
   EXPECT_NE(PnDbDictionary::cast(dictionary.get()), nullptr);

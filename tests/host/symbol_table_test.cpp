@@ -172,9 +172,9 @@ TEST(SymbolTables, RecordFieldsSurviveASave) {
   }
   ScratchDir dir;
   auto file = dir.Path() / L"tables.pndwg";
-  ASSERT_EQ(db.saveAs(file.c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(file.wstring().c_str()), Plnx::eOk);
   PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file.c_str()), Plnx::eOk);
+  ASSERT_EQ(copy.readDwgFile(file.wstring().c_str()), Plnx::eOk);
 
   PnDbTextStyleTable* styles = nullptr;
   ASSERT_EQ(copy.getSymbolTable(styles, PnDb::kForRead), Plnx::eOk);
@@ -261,9 +261,9 @@ TEST(DatabaseSettings, SurviveASave) {
   db.setLuprec(1);
   ScratchDir dir;
   auto file = dir.Path() / L"settings.pndwg";
-  ASSERT_EQ(db.saveAs(file.c_str()), Plnx::eOk);
+  ASSERT_EQ(db.saveAs(file.wstring().c_str()), Plnx::eOk);
   PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file.c_str()), Plnx::eOk);
+  ASSERT_EQ(copy.readDwgFile(file.wstring().c_str()), Plnx::eOk);
   EXPECT_EQ(copy.measurement(), PnDb::kEnglish);
   EXPECT_EQ(copy.lunits(), 4);
   EXPECT_EQ(copy.luprec(), 1);

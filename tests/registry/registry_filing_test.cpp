@@ -167,17 +167,12 @@ TEST(RegistryFiling, AFailedFilerIsLeftAlone) {
   PnDbMemoryFiler writer;
   writer.setFilerStatus(Plnx::eFilerError);
   EXPECT_EQ(key.DwgOutFields(&writer), Plnx::eFilerError);
-  EXPECT_EQ(key.DwgOutValues(&writer), Plnx::eFilerError);
-  EXPECT_EQ(DwgOutKeyList(&writer, key.SubKeys()), Plnx::eFilerError);
   EXPECT_TRUE(writer.bytes().empty());
-
   PnDbMemoryFiler reader = ReaderOf(RecordOf(key));
   reader.setFilerStatus(Plnx::eEndOfFile);
   TKey target;
   EXPECT_EQ(target.DwgInFields(&reader), Plnx::eEndOfFile);
-  EXPECT_EQ(target.DwgInValues(&reader), Plnx::eEndOfFile);
   EXPECT_FALSE(target.HasSubKeys());
-  EXPECT_TRUE(target.Values().empty());
 }
 
 TEST(RegistryFiling, AWriteThatRunsOutOfRoomFailsWherever) {

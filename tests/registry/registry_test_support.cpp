@@ -1,10 +1,6 @@
 #include "tests/registry/registry_test_support.h"
 
-#include <atomic>
-#include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 
 #include "host/utf16.h"
 
@@ -125,27 +121,3 @@ void FillSampleTree(TKey& root, PnDbObjectId someObject) {
   root.CreateSubKey(L"Empty");
   root.SetValue(L"Units", std::make_unique<TIntValue>(INT32_MIN));
 }
-
-namespace {
-std::atomic<bool> g_probing{false};
-std::atomic<std::size_t> g_largest{0};
-}  // namespace
-
-AllocationProbe::AllocationProbe() {
-  g_largest = 0;
-  g_probing = true;
-}
-AllocationProbe::~AllocationProbe() { g_probing = false; }
-std::size_t AllocationProbe::Largest() const { return g_largest; }
-
-void* operator new(std::size_t size) {
-  if (g_probing) {
-    std::size_t seen = g_largest.load();
-    while (size > seen && !g_largest.compare_exchange_weak(seen, size)) {
-    }
-  }
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* pointer) noexcept { std::free(pointer); }
-void operator delete(void* pointer, std::size_t) noexcept { std::free(pointer); }

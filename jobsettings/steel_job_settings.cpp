@@ -1,0 +1,133 @@
+#include "jobsettings/steel_job_settings.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "environment/tolerance_refresh.h"
+#include "host/host.h"
+#include "jobsettings/steel_keys.h"
+
+namespace {
+
+// The steel module stores project variables 0 to 17 and three template keys.
+constexpr int kStoredVariables = VAR_COMPANY_LOGO + 1;
+constexpr int kStoredTemplates = 3;
+
+// Which project variable mirrors which field of the project description.
+constexpr std::pair<KOVTString SPROJECT::*, PRN_VARIABLE_TYPES> kProjectVariables[] = {
+    {&SPROJECT::Office, VAR_COMPANY_NAME},       {&SPROJECT::Investor, VAR_USER_NAME},
+    {&SPROJECT::ProjectName, VAR_PROJECT_NAME},  {&SPROJECT::ProjectNo, VAR_PROJECT_VERSION},
+    {&SPROJECT::Address, VAR_COMPANY_ADDRESS},   {&SPROJECT::Designer, VAR_USER_ADDRESS},
+    {&SPROJECT::Revision, VAR_PROJECT_MODIFIED}, {&SPROJECT::Verified, VAR_PROJECT_CREATED},
+    {&SPROJECT::Date, VAR_REPORT_DATE},
+};
+
+// The first `count` rules of `rules` (never more than it holds) that `matches`
+// accepts give the colour.
+template <class Rule, class Matches>
+int FirstColor(const std::vector<Rule>& rules, std::int32_t count, Matches matches) {
+  const std::size_t walked = std::min(rules.size(), static_cast<std::size_t>(std::max<std::int32_t>(count, 0)));
+  for (std::size_t i = 0; i < walked; ++i) {
+    if (matches(rules[i])) return rules[i].Color;
+  }
+  return kSteelColorByLayer;
+}
+
+}  // namespace
+
+std::int32_t KOVTSteelJobSettings::FormatVersion = 1;
+
+KOVTSteelJobSettings::KOVTSteelJobSettings() : KOVTSteelJobSettings(nullptr) {}
+
+KOVTSteelJobSettings::KOVTSteelJobSettings(PnDbDictionary* dict) { Load(dict, KoVTPrjReg::kReadWrite); }
+
+void KOVTSteelJobSettings::Initialize() {
+  InitializeCommonBlocks();
+  General = {};
+  Material = {};
+  Profiles = {};
+  Styles = {};
+  // The colour rules are kept until a stored set replaces them.
+  std::vector<SGRADE> grades = std::move(Welding.BoltColorGrade);
+  std::vector<SDIAM> diameters = std::move(Welding.BoltColorDiam);
+  Welding = {};
+  Welding.BoltColorGrade = std::move(grades);
+  Welding.BoltColorDiam = std::move(diameters);
+  Parts = {};
+  Printouts = {};
+  Project = {};
+  AppSett = {};
+  Display = {};
+  Units = {};
+  Norm = {};
+}
+
+void KOVTSteelJobSettings::InitializeCommonBlocks() {
+  Variables() = {};
+  Variables().Values[VAR_REPORT_PAGE_NUMBER] = L"Page ";
+  Variables().Values[VAR_REPORT_DATE] = L"%a %b %d %Y";
+  Variables().Values[VAR_REPORT_TIME] = L"%H:%M:%S";
+  PageSetup() = {.AddHeader = true,
+                 .AddFooter = true,
+                 .Frame = 2,
+                 .IsHeaderFrame = true,
+                 .IsTableFrame = true,
+                 .IsFooterFrame = true,
+                 .Orientation = 0,
+                 .ProjNameTile = false};
+  HeaderFooter() = {};
+  Templates() = {};
+}
+
+bool KOVTSteelJobSettings::ReadJobSettings(KOVTString name, PnDbDictionary* dict,
+                                           KoVTPrjReg::TAccessRight access) {
+  if (!ReadSet(name, dict, access, FormatVersion, {kStoredVariables, kStoredTemplates}, &WalkModule))
+    return false;
+  RefreshTolerances();
+  return true;
+}
+
+void KOVTSteelJobSettings::WriteJobSettings(KOVTString name, PnDbDictionary* dict) {
+  WriteSet(name, dict, FormatVersion, {kStoredVariables, kStoredTemplates}, &WalkModule);
+  RefreshTolerances();
+}
+
+std::vector<KovtJobKeys::Entry> KOVTSteelJobSettings::ListKeys() {
+  return ListSet(FormatVersion, {kStoredVariables, kStoredTemplates}, &WalkModule);
+}
+
+void KOVTSteelJobSettings::WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer) {
+  auto& steel = static_cast<KOVTSteelJobSettings&>(settings);
+  KovtJobKeys::Walk(KovsJobKeys::ModelKeys(), steel, filer);
+  KovtJobKeys::Walk(KovsJobKeys::ApplicationKeys(), steel, filer);
+}
+
+void KOVTSteelJobSettings::RefreshTolerances() const { KovtRefreshFromSteel(KOVT_EPSILON(), Units.WorkUnitMode); }
+
+KOVTString* KOVTSteelJobSettings::GetVariable(PRN_VARIABLE_TYPES type) {
+  if (type < 0 || type >= kStoredVariables) return nullptr;
+  return &Variables().Values[static_cast<std::size_t>(type)];
+}
+
+void KOVTSteelJobSettings::TVARIABLES_2_SPROJECT() {
+  for (const auto& [field, variable] : kProjectVariables) Project.*field = Variables().Values[variable];
+}
+
+void KOVTSteelJobSettings::SPROJECT_2_TVARIABLES() {
+  for (const auto& [field, variable] : kProjectVariables) Variables().Values[variable] = Project.*field;
+}
+
+int KOVTSteelJobSettings::GetBoltColorByGrade(KOVTString grade) const {
+  return FirstColor(Welding.BoltColorGrade, Welding.BoltColorGradeSize,
+                    [&](const SGRADE& rule) { return rule.Grade == grade; });
+}
+
+int KOVTSteelJobSettings::GetBoltColorByDiameter(double diameter) const {
+  return FirstColor(Welding.BoltColorDiam, Welding.BoltColorDiamSize,
+                    [&](const SDIAM& rule) { return rule.Diameter == diameter; });
+}
+
+bool KOVTSteelJobSettings::IsWeldNormUS() const {
+  const PnDbDatabase* drawing = pndbHostApplicationServices()->workingDatabase();
+  return drawing != nullptr && drawing->measurement() == PnDb::kEnglish;
+}

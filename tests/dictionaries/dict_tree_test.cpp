@@ -1,0 +1,211 @@
+// The dictionary tree: roots by context, sub-dictionaries, kinds and stamps.
+#include <gtest/gtest.h>
+
+#include "dictionaries/dictionaries.h"
+#include "environment/app_context.h"
+#include "tests/dictionaries/drawing_fixture.h"
+
+namespace {
+
+using DictTree = DrawingTest;
+
+TEST_F(DictTree, RootsAreCreatedOnlyOnRequestAndComeBackOpenAsAsked) {
+  std::size_t before = db->numObjects();
+  EXPECT_EQ(GetRootDict(nullptr, PnDb::kForRead, false), nullptr);
+  EXPECT_EQ(db->numObjects(), before);
+  PnDbDictionary* created = GetRootDict(nullptr, PnDb::kForRead, true);
+  ASSERT_NE(created, nullptr);
+  EXPECT_TRUE(created->isWriteEnabled());  // new ones are open for write
+  EXPECT_EQ(ClassNameOf(EntryAt(*db, {L"KOVT"})), L"KOVTMainRootDictionary");
+  created->close();
+  PnDbDictionary* found = GetRootDict(db.get(), PnDb::kForRead, false);
+  EXPECT_EQ(found, created);
+  EXPECT_EQ(found->numReaders(), 1);
+  found->close();
+
+  EXPECT_EQ(GetKovrRootDict(nullptr, PnDb::kForRead, false), nullptr);
+  PnDbDatabase other;
+  GetKovxRootDict(&other, PnDb::kForWrite, true)->close();
+  EXPECT_EQ(ClassNameOf(EntryAt(other, {L"KOVT", L"KOVX"})), L"KOVTAppDictionary");
+  EXPECT_FALSE(EntryAt(*db, {L"KOVT", L"KOVX"}).isValid());
+  EXPECT_EQ(OpenObjectCount(other), 0);
+  ExpectNothingOpen();
+}
+
+struct ContextRoot {
+  KOVTCONTEXT_TYPE context;
+  const wchar_t* moduleRoot;  // null: "KOVT" itself
+};
+class AppRoot : public DrawingTest, public ::testing::WithParamInterface<ContextRoot> {};
+
+TEST_P(AppRoot, FollowsTheWorkingDrawingsContext) {
+  PnDbDatabase other;
+  KOVTContext ignored(KOVT_CONTEXT_NONE, &other);  // only the working drawing's context counts
+  KOVTContext context(GetParam().context);
+  std::size_t before = other.numObjects();
+  EXPECT_FALSE(IsAppRootDict(&other));
+  EXPECT_EQ(other.numObjects(), before);
+  PnDbDictionary* root = GetAppRootDict(&other, PnDb::kForRead, true);
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->objectId(), GetParam().moduleRoot ? EntryAt(other, {L"KOVT", GetParam().moduleRoot})
+                                                    : EntryAt(other, {L"KOVT"}));
+  root->close();
+  EXPECT_TRUE(IsAppRootDict(&other));
+  EXPECT_EQ(OpenObjectCount(other), 0);
+}
+INSTANTIATE_TEST_SUITE_P(EveryContext, AppRoot,
+                         ::testing::Values(ContextRoot{KOVT_CONTEXT_REINFORCEMENT, L"KOVR"},
+                                           ContextRoot{KOVT_CONTEXT_STEEL, L"KOVS"},
+                                           ContextRoot{KOVT_CONTEXT_COMMON, nullptr},
+                                           ContextRoot{KOVT_CONTEXT_FORMWORK, L"KOVX"},
+                                           ContextRoot{KOVT_CONTEXT_BARSHAPES, L"KOVR"}));
+
+TEST_F(DictTree, ModuleRootsAreMadeEvenWhenNotAskedAndTheNoneContextHasNoRoot) {
+  {
+    KOVTContext steel(KOVT_CONTEXT_STEEL);
+    GetAppRootDict(nullptr, PnDb::kForRead, false)->close();
+    EXPECT_TRUE(EntryAt(*db, {L"KOVT", L"KOVS"}).isValid());
+  }
+  KOVTContext none(KOVT_CONTEXT_NONE);
+  EXPECT_EQ(GetAppRootDict(nullptr, PnDb::kForWrite, true), nullptr);
+  EXPECT_FALSE(IsAppRootDict(nullptr));
+  EXPECT_EQ(KOVTGetDict(KOVTAppDictionary::desc(), DDT_Temp, PnDb::kForRead, DDI_Application), nullptr);
+  ExpectNothingOpen();
+}
+
+TEST_F(DictTree, SubDictCreatesWithAClassAndReturnsTheParentToRead) {
+  PnDbDictionary* parent = NamedObjects(PnDb::kForRead);
+  EXPECT_EQ(GetSubDict(nullptr, parent, L"Data", PnDb::kForRead, false), nullptr);
+  PnDbDictionary* created = GetSubDict(KOVTStyleDictionary::desc(), parent, L"Data", PnDb::kForRead, false);
+  ASSERT_NE(created, nullptr);
+  EXPECT_EQ(ClassNameOf(created->objectId()), L"KOVTStyleDictionary");
+  EXPECT_EQ(parent->numReaders(), 1);
+  ASSERT_EQ(created->erase(), Plnx::eOk);  // an erased entry is made anew
+  created->close();
+  PnDbDictionary* remade = GetSubDict(KOVTStyleDictionary::desc(), parent, L"data", PnDb::kForRead, true);
+  ASSERT_NE(remade, nullptr);
+  EXPECT_NE(remade, created);
+  remade->close();
+  ExpectNothingOpen();
+
+  PnDbDictionary loose;  // not in a database: left alone
+  EXPECT_EQ(GetSubDict(KOVTAppDictionary::desc(), &loose, L"Data", PnDb::kForRead, true), nullptr);
+  EXPECT_TRUE(loose.isWriteEnabled());
+}
+
+TEST_F(DictTree, SubDictNeitherReplacesAForeignEntryNorCreatesUnderABusyParent) {
+  PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
+  PnDbObjectId foreign;
+  auto* object = new PnDbObject;
+  namedObjects->setAt(L"Data", object, foreign);
+  object->close();
+  namedObjects->close();
+  EXPECT_EQ(GetSubDict(KOVTAppDictionary::desc(), NamedObjects(PnDb::kForRead), L"Data", PnDb::kForRead, true),
+            nullptr);
+  EXPECT_EQ(EntryAt(*db, {L"Data"}), foreign);
+
+  GetRootDict(nullptr, PnDb::kForRead, true)->close();
+  PnDbDictionary* reader = GetRootDict(nullptr, PnDb::kForRead, false);
+  PnDbDictionary* secondReader = GetRootDict(nullptr, PnDb::kForRead, false);
+  EXPECT_EQ(GetSubDict(KOVTAppDictionary::desc(), reader, L"KOVR", PnDb::kForRead, true), nullptr);
+  EXPECT_FALSE(EntryAt(*db, {L"KOVT", L"KOVR"}).isValid());
+  secondReader->close();
+  ExpectNothingOpen();
+}
+
+TEST_F(DictTree, KindsAreMadeOnlyWithAClassButTheWayAlways) {
+  EXPECT_EQ(KOVTGetDict(nullptr, DDT_ReinforcementDescription, PnDb::kForRead, DDI_Common), nullptr);
+  EXPECT_EQ(ClassNameOf(EntryAt(*db, {L"KOVT", L"Style"})), L"KOVTStyleDictionary");
+  EXPECT_FALSE(KOVTIsDict(DDT_ReinforcementDescription, DDI_Common));
+  for (int value = 1; value <= 18; ++value) {
+    auto type = static_cast<DDictType>(value);
+    PnDbDictionary* made = KOVTGetDict(PnDbDictionary::desc(), type, PnDb::kForRead, DDI_Common);
+    ASSERT_NE(made, nullptr) << value;
+    const DDictPlace* place = KovtDictPlace(type);
+    EXPECT_EQ(made->objectId(), place->inStyle ? EntryAt(*db, {L"KOVT", L"Style", place->name})
+                                               : EntryAt(*db, {L"KOVT", place->name}));
+    made->close();
+    EXPECT_TRUE(KOVTIsDict(type, DDI_Common)) << value;
+  }
+  EXPECT_EQ(ClassNameOf(EntryAt(*db, {L"KOVT", L"Style"})), L"KOVTStyleDictionary");
+  for (int value : {0, 19}) {
+    EXPECT_EQ(KOVTGetDict(PnDbDictionary::desc(), static_cast<DDictType>(value), PnDb::kForRead, DDI_Common),
+              nullptr);
+    EXPECT_FALSE(KOVTIsDict(static_cast<DDictType>(value), DDI_Common));
+  }
+  ExpectNothingOpen();
+}
+
+TEST_F(DictTree, KindsOfTheApplicationLiveBelowItsRoot) {
+  KOVTContext formwork(KOVT_CONTEXT_FORMWORK);
+  EXPECT_FALSE(KOVTIsDict(DDT_Symbols, DDI_Application));
+  EXPECT_TRUE(EntryAt(*db, {L"KOVT", L"KOVX"}).isValid());  // made on the way
+  auto* symbols = new PnDbDictionary;
+  ASSERT_TRUE(KOVTAddDict(DDT_Symbols, symbols, DDI_Application));
+  EXPECT_EQ(EntryAt(*db, {L"KOVT", L"KOVX", L"Style", L"Symbols"}), symbols->objectId());
+  auto* again = new PnDbDictionary;
+  EXPECT_FALSE(KOVTAddDict(DDT_Symbols, again, DDI_Application));
+  EXPECT_FALSE(again->isDatabaseResident());  // still the caller's
+  delete again;
+  EXPECT_FALSE(KOVTIsDict(DDT_Symbols, DDI_Common));
+  ExpectNothingOpen();
+}
+
+TEST_F(DictTree, ADrawingTakesOneStampOnly) {
+  EXPECT_FALSE(KovtIsStamp());
+  EXPECT_FALSE(KovtStampDb(L""));
+  ASSERT_TRUE(KovtStampDb(L"KOVR"));
+  EXPECT_TRUE(KovtIsKovrStamp() && KovtIsStamp());
+  EXPECT_FALSE(KovtIsKovsStamp() || KovtIsKovxStamp());
+  EXPECT_FALSE(KovtStampDb(L"KOVS"));
+  EXPECT_FALSE(EntryAt(*db, {L"KOVT", L"KOVS"}).isValid());
+  PnDbDatabase steel;
+  GetKovsRootDict(&steel, PnDb::kForRead, true)->close();  // module roots double as stamps
+  EXPECT_TRUE(KovtIsKovsStamp(&steel) && KovtIsStamp(&steel));
+  ExpectNothingOpen();
+}
+
+TEST_F(DictTree, CurrentRootDictionaryIsMadeOnceInTheNamedObjectsDictionary) {
+  EXPECT_EQ(GetCurrentRootDictionary(L"", PnDb::kForRead), nullptr);
+  PnDbDictionary* root = GetCurrentRootDictionary(L"KOVB", PnDb::kForRead);
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->numReaders(), 1);
+  EXPECT_EQ(ClassNameOf(EntryAt(*db, {L"KOVB"})), L"KOVTMainRootDictionary");
+  EXPECT_EQ(root->mergeStyle(), PnDb::kDrcReplace);
+  root->close();
+  std::size_t before = db->numObjects();
+  PnDbDictionary* again = GetCurrentRootDictionary(L"KOVB", PnDb::kForWrite);
+  EXPECT_EQ(again, root);
+  EXPECT_TRUE(again->isWriteEnabled());
+  again->close();
+  EXPECT_EQ(db->numObjects(), before);
+  ExpectNothingOpen();
+}
+
+TEST_F(DictTree, IteratorAndScopeWalkAndClose) {
+  PnDbDictionary* root = GetRootDict(nullptr, PnDb::kForWrite, true);
+  std::vector<PnDbObjectId> ids;
+  for (const wchar_t* name : {L"Beta", L"alpha", L"Gamma"}) {
+    PnDbDictionary* child = GetSubDict(KOVTAppDictionary::desc(), root, name, PnDb::kForRead, false);
+    ids.push_back(child->objectId());
+    child->close();
+  }
+  root->close();
+  std::vector<PnDbObjectId> visited;
+  for (TxDictIterator it(GetRootDict(nullptr, PnDb::kForRead, false), true); !it.IsEnd(); ++it)
+    visited.push_back(*it);
+  EXPECT_EQ(visited, (std::vector<PnDbObjectId>{ids[1], ids[0], ids[2]}));
+  ExpectNothingOpen();
+  EXPECT_TRUE(TxDictIterator(nullptr, true).IsEnd());
+  EXPECT_TRUE(TxDictIterator(root, false).IsEnd());  // closed: nothing to walk
+
+  PnDbDictionary* first = GetRootDict(nullptr, PnDb::kForRead, false);
+  GetRootDict(nullptr, PnDb::kForRead, false);
+  {
+    TxDictScope a(first), b(nullptr);
+    b = a;  // each scope closes one open
+  }
+  ExpectNothingOpen();
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+// A second process for the tests: runs product-settings commands in order and
+// prints one line per command, so a test can see what a later session of the
+// product reads.
+//
+//   settings_probe lang | set-lang <tag> | locale | module | set-module <n> | workspace <n> |
+//                  set-workspace <n> <text>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "environment/orl_settings.h"
+#include "environment/product_info.h"
+#include "environment/windows_registry.h"
+#include "platform/wide_string.h"
+
+namespace {
+
+void Print(const KOVTString& text) { std::printf("%s\n", WideToUtf8(text.str()).c_str()); }
+
+ORL_Tools::eORL ModuleArgument(const char* text) { return static_cast<ORL_Tools::eORL>(std::atoi(text)); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string command = argv[i];
+    const bool hasArgument = i + 1 < argc;
+    if (command == "lang") {
+      Print(GetProductLang());
+    } else if (command == "set-lang" && hasArgument) {
+      const std::wstring tag = Utf8ToWide(argv[++i]);
+      const bool stored = ORL_Tools::RegSet2Cur_SZ(kPlnxRegistryKey, L"LastLaunchedLanguage", tag.c_str(),
+                                                   static_cast<int>(tag.size()));
+      Print(stored ? L"ok" : L"failed");
+    } else if (command == "locale") {
+      KOVTString localeId = L"none";
+      ORL_Tools::GetPlnxLocaleId(localeId);
+      Print(localeId);
+    } else if (command == "module") {
+      Print(std::to_wstring(ORL_Tools::GetORLModule()));
+    } else if (command == "set-module" && hasArgument) {
+      Print(ORL_Tools::SetORLModule(ModuleArgument(argv[++i])) ? L"ok" : L"failed");
+    } else if (command == "workspace" && hasArgument) {
+      KOVTString workspace;
+      Print(ORL_Tools::GetORLWorkspace(ModuleArgument(argv[++i]), workspace) ? workspace : KOVTString(L"failed"));
+    } else if (command == "set-workspace" && i + 2 < argc) {
+      const ORL_Tools::eORL module = ModuleArgument(argv[++i]);
+      Print(ORL_Tools::SetORLWorkspace(module, Utf8ToWide(argv[++i]).c_str()) ? L"ok" : L"failed");
+    } else {
+      std::fprintf(stderr, "settings_probe: unknown command or missing argument: %s\n", command.c_str());
+      return 2;
+    }
+  }
+  return 0;
+}

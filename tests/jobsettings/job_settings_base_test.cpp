@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "dictionaries/typed_dicts.h"
+#include "jobsettings/job_settings.h"
+#include "tests/support/kovt_drawing.h"
+
+namespace {
+
+using KoVTPrjReg::TRegistry;
+
+// The smallest module: one key of its own besides the common blocks.
+class SampleSettings : public KOVTJobSettings {
+ public:
+  static inline std::int32_t version = 1;
+
+  explicit SampleSettings(bool load = true) {
+    if (load) Load(nullptr, KoVTPrjReg::kReadWrite);
+  }
+  void Initialize() override {
+    ratio = 0.5;
+    Templates().RowCount = 10;
+  }
+  bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) override {
+    return ReadSet(name, dict, access, version, {18, 3}, &Walk);
+  }
+  void WriteJobSettings(KOVTString name, PnDbDictionary* dict) override {
+    WriteSet(name, dict, version, {18, 3}, &Walk);
+  }
+  KOVTString* GetVariable(PRN_VARIABLE_TYPES type) override {
+    return type < 18 ? &Variables().Values[static_cast<std::size_t>(type)] : nullptr;
+  }
+  std::vector<KovtJobKeys::Entry> ListKeys() { return ListSet(version, {18, 3}, &Walk); }
+
+  double ratio = 0;
+
+ private:
+  static void Walk(KOVTJobSettings& settings, KovtJobKeys::Filer& filer) {
+    filer.File(L"Sample.Ratio", &static_cast<SampleSettings&>(settings).ratio);
+  }
+};
+
+class JobSettingsBase : public KovtDrawingTest {
+ protected:
+  // The names stored under "//SettingsVector" of the working drawing.
+  std::vector<KOVTString> StoredNames() {
+    SampleSettings reader(false);
+    EXPECT_TRUE(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
+    return reader.SettingsVector().Names();
+  }
+  template <class Edit>
+  void EditVectorKey(Edit edit) {
+    KovtSettingsScope scope;
+    TRegistry registry(scope.dictionary);
+    ASSERT_TRUE(registry.OpenKey(L"//SettingsVector", true));
+    edit(registry);
+  }
+  struct KovtSettingsScope {
+    ~KovtSettingsScope() { dictionary->close(); }
+    PnDbDictionary* dictionary =
+        KOVTGetDict(PnDbDictionary::desc(), DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
+  };
+};
+
+TEST_F(JobSettingsBase, NewDrawingGetsTheStandardSetWithDefaults) {
+  SampleSettings settings;
+  EXPECT_EQ(settings.GetSettingSize(), 1);
+  EXPECT_EQ(settings.GetDefault(), L"Standard");
+  EXPECT_EQ(StoredNames(), std::vector<KOVTString>{KOVTString(L"Standard")});
+  SampleSettings changed(false);
+  changed.ratio = 9;
+  EXPECT_TRUE(changed.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(changed.ratio, 0.5);
+  EXPECT_EQ(changed.Templates().RowCount, 0);  // beyond the three template keys this module stores
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(JobSettingsBase, MissingSetChangesNothing) {
+  SampleSettings settings;
+  settings.ratio = 7;
+  EXPECT_FALSE(settings.ReadJobSettings(L"Nowhere", nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(settings.ratio, 7);
+}
+
+TEST_F(JobSettingsBase, SetsRoundTripThroughADrawingFile) {
+  {
+    SampleSettings settings;
+    settings.ratio = 2.25;
+    settings.Variables().Values[VAR_PROJECT_NAME] = L"Bridge";
+    settings.PageSetup().Frame = 3;
+    settings.HeaderFooter().HeaderData = {1, 2, 3};
+    settings.HeaderFooter().HeaderSize = 3;
+    settings.AddSettingName(L"Site");
+    settings.SetDefault(L"Site");
+    settings.Save();
+  }
+  SaveAndReopen();
+  SampleSettings reopened(false);
+  reopened.Initialize();
+  ASSERT_TRUE(reopened.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(reopened.GetDefault(), L"Site");
+  ASSERT_EQ(reopened.GetSettingSize(), 2);
+  EXPECT_EQ(reopened.GetSettingName(1), L"Site");
+  ASSERT_TRUE(reopened.ReadJobSettings(reopened.GetDefault(), nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(reopened.ratio, 2.25);
+  EXPECT_EQ(reopened.Variables().Values[VAR_PROJECT_NAME], L"Bridge");
+  EXPECT_EQ(reopened.PageSetup().Frame, 3);
+  EXPECT_EQ(reopened.HeaderFooter().HeaderData, (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(reopened.HeaderFooter().HeaderSize, 3);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(JobSettingsBase, StoredListRepeatsThePreviousNameForAMissingEntry) {
+  SampleSettings settings;
+  EditVectorKey([](TRegistry& registry) {
+    registry.WriteInteger(L"SettingsVector_Size", 3);
+    registry.WriteString(L"Setting_1", KOVTString(L"A"));
+    registry.DeleteValue(L"Setting_2");
+    registry.WriteString(L"Setting_3", KOVTString(L"C"));
+  });
+  EXPECT_EQ(StoredNames(), (std::vector<KOVTString>{L"A", L"A", L"C"}));
+
+  EditVectorKey([](TRegistry& registry) {
+    registry.DeleteValue(L"SettingsVector_Size");
+    registry.WriteString(L"Setting_Default", KOVTString(L"Kept"));
+  });
+  SampleSettings reader(false);
+  ASSERT_TRUE(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(reader.GetSettingSize(), 0);
+  EXPECT_EQ(reader.GetDefault(), L"Kept");
+}
+
+TEST_F(JobSettingsBase, ShorterListLeavesStaleEntriesUnread) {
+  SampleSettings settings;
+  for (const wchar_t* name : {L"B", L"C", L"D", L"E"}) settings.AddSettingName(name);
+  settings.WriteVector(nullptr);
+  settings.DelSettingName(L"C");
+  settings.DelSettingName(L"D");
+  settings.DelSettingName(L"E");
+  settings.WriteVector(nullptr);
+  EXPECT_EQ(StoredNames(), (std::vector<KOVTString>{L"Standard", L"B"}));
+  EditVectorKey([](TRegistry& registry) {
+    KOVTString stale;
+    EXPECT_TRUE(registry.ReadString(L"Setting_5", stale));
+    EXPECT_EQ(stale, L"E");
+  });
+}
+
+TEST_F(JobSettingsBase, AddSettingNameMakesOneForwardPass) {
+  KOVTJobSettVect names;
+  names.Names() = {L"X", L"X0"};
+  names.Add(L"X");
+  EXPECT_EQ(names.Names().back(), L"X1");
+  names.Names() = {L"X1", L"X", L"X0"};
+  names.Add(L"X");
+  EXPECT_EQ(names.Names().back(), L"X1");
+  names.Names() = {L"Standard"};
+  names.Add(L"Standard");
+  EXPECT_EQ(names.Names().back(), L"Standard0");
+  names.Default() = L"Standard";
+  names.Remove(L"Standard");
+  EXPECT_EQ(names.Names(), std::vector<KOVTString>{KOVTString(L"Standard0")});
+  EXPECT_EQ(names.Default(), L"Standard");
+}
+
+TEST_F(JobSettingsBase, ListingFollowsTheStoredOrder) {
+  SampleSettings settings;
+  std::vector<KovtJobKeys::Entry> keys = settings.ListKeys();
+  ASSERT_EQ(keys.size(), 1u + 18 + 8 + 4 + 3 + 1);
+  EXPECT_EQ(keys[0].name, L"Version");
+  EXPECT_EQ(keys[1].name, L"Variables.sVAR_REPORT_PAGE_NUMBER");
+  EXPECT_EQ(keys[18].name, L"Variables.sVAR_COMPANY_LOGO");
+  EXPECT_EQ(keys[19].name, L"PageSet.AddHeader");
+  EXPECT_EQ(keys[27].name, L"HeaderFooter.HeaderSize");
+  EXPECT_EQ(keys[31].name, L"Templates.ExcelName");
+  EXPECT_EQ(keys[33].name, L"Templates.AddTable");
+  EXPECT_EQ(keys.back().name, L"Sample.Ratio");
+  EditVectorKey([](TRegistry&) {});
+  KovtSettingsScope scope;
+  TRegistry registry(scope.dictionary);
+  ASSERT_TRUE(registry.OpenKey(KOVTJobSettings::SetPath(L"Standard"), false));
+  for (const KovtJobKeys::Entry& key : keys) EXPECT_TRUE(registry.GetCurrentKey()->ValueExists(key.name)) << key.name.c_str();
+}
+
+TEST_F(JobSettingsBase, CopiesOwnTheirBuffers) {
+  SampleSettings settings(false);
+  settings.HeaderFooter().HeaderData = {7, 8};
+  SampleSettings copy = settings;
+  copy.HeaderFooter().HeaderData[0] = 1;
+  EXPECT_EQ(settings.HeaderFooter().HeaderData[0], 7);
+}
+
+}  // namespace

@@ -1,0 +1,159 @@
+// The reinforcement units block and its attributes.
+#include <gtest/gtest.h>
+
+#include "units/runits.h"
+
+namespace {
+
+RUNITS FilledBlock() {
+  RUNITS block;
+  block.workUnitMode = 0;
+  block.workUnitType = 1;
+  block.workUnits = L"in";
+  block.lengthUnit = L"m";
+  block.lengthPrecision = 3;
+  block.lengthCoeff = 0.001;
+  block.spacingUnit = L"cm";
+  block.spacingPrecision = 1;
+  block.spacingCoeff = 0.1;
+  block.diameterUnit = L"diameter";
+  block.styleUnit = L"mm";
+  block.descFormatMode = 1;
+  block.lessThenOneUnit = L"cm";
+  block.greaterThenOneUnit = L"m";
+  block.lessThenOnePrecision = 1;
+  block.greaterThenOnePrecision = 2;
+  block.impDescFormatType = 1;
+  block.impDescFormatPrecision = 4;
+  return block;
+}
+
+TEST(UnitsBlock, DefinitionAttributeIsReboundByEachRequest) {
+  RUNITS block = FilledBlock();
+  TxIAttribute* spacing = block.GetAttribute(kSpacingUnitAttribute);
+  ASSERT_NE(spacing, nullptr);
+  EXPECT_STREQ(spacing->GetText(kUnitTextValue), L"cm");
+  std::int32_t precision = 0;
+  ASSERT_TRUE(spacing->GetInt(kUnitPrecisionValue, precision));
+  EXPECT_EQ(precision, 1);
+
+  TxIAttribute* length = block.GetAttribute(kLengthUnitAttribute);
+  EXPECT_EQ(length, spacing);
+  EXPECT_STREQ(spacing->GetText(kUnitTextValue), L"m");
+  double coefficient = 0.0;
+  ASSERT_TRUE(length->GetDouble(kUnitCoefficientValue, coefficient));
+  EXPECT_EQ(coefficient, 0.001);
+  ASSERT_TRUE(length->SetDouble(kUnitCoefficientValue, 2.0));
+  ASSERT_TRUE(length->SetText(kUnitTextValue, L"mm"));
+  EXPECT_EQ(block.lengthCoeff, 2.0);
+  EXPECT_EQ(block.lengthUnit, L"mm");
+  EXPECT_FALSE(length->SetText(kUnitTextValue, nullptr));
+  EXPECT_FALSE(length->GetInt(kUnitCoefficientValue, precision));  // a double, not an integer
+}
+
+TEST(UnitsBlock, DiameterHasNoIdentifier) {
+  RUNITS block = FilledBlock();
+  ASSERT_EQ(block.GetAttributeCount(), 8);
+  for (int position = 0; position < block.GetAttributeCount(); ++position) {
+    const int id = block.GetAttributeId(position);
+    EXPECT_EQ(id, kWorkUnitsAttribute + position);
+    const wchar_t* text = block.GetAttrText(id, kUnitTextValue);
+    if (text != nullptr) {
+      EXPECT_STRNE(text, L"diameter");
+    }
+  }
+  EXPECT_EQ(block.GetAttributeId(8), -1);
+  EXPECT_EQ(block.GetAttribute(2208), nullptr);
+  EXPECT_EQ(block.GetAttribute(2199), nullptr);
+}
+
+TEST(UnitsBlock, WorkAndDescriptionAttributes) {
+  RUNITS block = FilledBlock();
+  std::int32_t value = -1;
+  ASSERT_TRUE(block.GetAttrInt(kWorkUnitsAttribute, kUnitModeValue, value));
+  EXPECT_EQ(value, 0);
+  ASSERT_TRUE(block.GetAttrInt(kWorkUnitsAttribute, kWorkUnitTypeValue, value));
+  EXPECT_EQ(value, 1);
+  EXPECT_STREQ(block.GetAttrText(kWorkUnitsAttribute, kUnitTextValue), L"in");
+  ASSERT_TRUE(block.SetAttrText(kWorkUnitsAttribute, kUnitTextValue, L"mm"));
+  ASSERT_TRUE(block.SetAttrInt(kWorkUnitsAttribute, kUnitModeValue, 1));
+  EXPECT_EQ(block.workUnits, L"mm");
+  EXPECT_EQ(block.workUnitMode, 1);
+
+  TxIAttribute* desc = block.GetAttribute(kDescUnitsAttribute);
+  EXPECT_STREQ(desc->GetText(kLessThenOneUnitValue), L"cm");
+  EXPECT_STREQ(desc->GetText(kGreaterThenOneUnitValue), L"m");
+  KOVTString unit;
+  ASSERT_TRUE(desc->GetString(kGreaterThenOneUnitValue, unit));
+  EXPECT_EQ(unit, L"m");
+  const std::pair<int, int> ints[] = {
+      {kUnitModeValue, 1}, {kLessThenOnePrecisionValue, 1}, {kGreaterThenOnePrecisionValue, 2},
+      {kImpDescFormatTypeValue, 1}, {kImpDescFormatPrecisionValue, 4}};
+  for (const auto& [id, expected] : ints) {
+    ASSERT_TRUE(desc->GetInt(id, value)) << id;
+    EXPECT_EQ(value, expected) << id;
+  }
+  double coefficient = 0.0;
+  EXPECT_FALSE(desc->GetDouble(kUnitCoefficientValue, coefficient));
+  EXPECT_FALSE(desc->GetInt(kWorkUnitTypeValue, value));
+  EXPECT_EQ(desc->GetText(kUnitTextValue), nullptr);
+  ASSERT_TRUE(desc->SetInt(kImpDescFormatPrecisionValue, 6));
+  EXPECT_EQ(block.impDescFormatPrecision, 6);
+}
+
+TEST(UnitsBlock, UnknownIdentifiersAnswerFalse) {
+  RUNITS block = FilledBlock();
+  std::int32_t value = 42;
+  EXPECT_FALSE(block.GetAttrInt(2300, kUnitModeValue, value));
+  EXPECT_EQ(block.GetAttrText(2300, kUnitTextValue), nullptr);
+  EXPECT_FALSE(block.SetAttrDouble(2300, kUnitCoefficientValue, 1.0));
+  EXPECT_FALSE(block.GetAttrInt(kLengthUnitAttribute, 4399, value));
+  bool flag = false;
+  EXPECT_FALSE(block.GetAttrBool(kWorkUnitsAttribute, kUnitModeValue, flag));  // held as an integer
+  EXPECT_EQ(value, 42);
+  EXPECT_EQ(block.GetDataId(), -1);
+}
+
+TEST(UnitsBlock, UnboundAttributesAnswerFalse) {
+  KovtAUnitMode mode;
+  KovtAUnitWork work;
+  KovtAUnitDesc desc;
+  KovtAUnitDef def;
+  for (TxIAttribute* attribute : std::initializer_list<TxIAttribute*>{&mode, &work, &desc, &def}) {
+    std::int32_t value = 0;
+    double coefficient = 0.0;
+    KOVTString text;
+    for (int id : {kUnitTextValue, kWorkUnitTypeValue, kUnitModeValue, kLessThenOnePrecisionValue,
+                   kLessThenOneUnitValue, kUnitPrecisionValue, kUnitCoefficientValue}) {
+      EXPECT_FALSE(attribute->GetInt(id, value));
+      EXPECT_FALSE(attribute->SetInt(id, 1));
+      EXPECT_FALSE(attribute->GetDouble(id, coefficient));
+      EXPECT_FALSE(attribute->SetDouble(id, 1.0));
+      EXPECT_EQ(attribute->GetText(id), nullptr);
+      EXPECT_FALSE(attribute->GetString(id, text));
+      EXPECT_FALSE(attribute->SetText(id, L"mm"));
+    }
+  }
+}
+
+TEST(UnitsBlock, CopiesAnswerForThemselves) {
+  RUNITS original = FilledBlock();
+  original.GetAttribute(kSpacingUnitAttribute);
+  RUNITS copy = original;
+  EXPECT_EQ(copy.spacingUnit, L"cm");
+  EXPECT_EQ(copy.impDescFormatPrecision, 4);
+  std::int32_t value = 0;
+  EXPECT_FALSE(copy.defAttribute.GetInt(kUnitPrecisionValue, value));  // not bound to the original
+
+  ASSERT_TRUE(copy.SetAttrText(kSpacingUnitAttribute, kUnitTextValue, L"mm"));
+  ASSERT_TRUE(copy.SetAttrInt(kDescUnitsAttribute, kUnitModeValue, 0));
+  EXPECT_EQ(copy.spacingUnit, L"mm");
+  EXPECT_EQ(original.spacingUnit, L"cm");
+  EXPECT_EQ(original.descFormatMode, 1);
+
+  original = copy;
+  EXPECT_EQ(original.spacingUnit, L"mm");
+  EXPECT_STREQ(original.GetAttrText(kSpacingUnitAttribute, kUnitTextValue), L"mm");
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+// Format then parse gives the value back within the precision, and formatting
+// the parsed value again gives the same text, over many values and every mode.
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "tests/units/zem_fixture.h"
+
+namespace {
+
+std::vector<double> SampleValues() {
+  std::vector<double> values = {0.0, 0.5, 1.0, 11.999, 12.0, 15.5, 0.03125, 1.0 / 3.0, 2.675, 99999.99};
+  for (int i = -400; i <= 400; ++i) values.push_back(i * 0.37 + i * i * 0.0013);
+  for (double magnitude = 1e-3; magnitude < 1e7; magnitude *= 7.3) {
+    values.push_back(magnitude);
+    values.push_back(-magnitude * 1.0001);
+  }
+  return values;
+}
+
+// The largest error rounding may make in a mode at a precision.
+double Tolerance(int mode, int precision, double value) {
+  const int decimals = precision < 0 ? kZemMaxPrecision : std::min(precision, kZemMaxPrecision);
+  const double slack = 1e-12 * std::max(1.0, std::fabs(value));
+  switch (mode) {
+    case kZemScientific: {
+      const double exponent = value == 0.0 ? 0.0 : std::floor(std::log10(std::fabs(value)));
+      return 0.5 * std::pow(10.0, exponent - decimals) * 1.0000001 + slack;
+    }
+    case kZemArchitectural:
+    case kZemFractional: return 0.5 / std::ldexp(1.0, decimals) + slack;
+    default: return 0.5 * std::pow(10.0, -decimals) + slack;
+  }
+}
+
+TEST_F(ZemEnablerTest, DistancesRoundTripInEveryMode) {
+  int checked = 0;
+  for (int mode = kZemScientific; mode <= kZemFractional; ++mode) {
+    for (int precision = -1; precision <= kZemMaxPrecision; ++precision) {
+      for (double value : SampleValues()) {
+        wchar_t text[kZemTextBufferSize] = L"";
+        ASSERT_EQ(zem->RealToText(value, mode, precision, text), kZemOk) << value << " mode " << mode;
+        double parsed = 0.0;
+        ASSERT_EQ(zem->TextToDistance(text, mode, parsed), kZemOk) << WideToUtf8(text) << " mode " << mode;
+        ASSERT_LE(std::fabs(parsed - value), Tolerance(mode, precision, value))
+            << value << " -> " << WideToUtf8(text) << " -> " << parsed << " mode " << mode << " precision "
+            << precision;
+        wchar_t again[kZemTextBufferSize] = L"";
+        ASSERT_EQ(zem->RealToText(parsed, mode, precision, again), kZemOk);
+        ASSERT_STREQ(again, text) << value << " mode " << mode << " precision " << precision;
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GT(checked, 30000);
+}
+
+TEST_F(ZemEnablerTest, AnglesRoundTripInDegrees) {
+  for (int precision = -1; precision <= kZemMaxPrecision; ++precision) {
+    for (double degrees = -720.0; degrees <= 720.0; degrees += 3.7) {
+      const double radians = degrees * std::numbers::pi / 180.0;
+      wchar_t text[kZemTextBufferSize] = L"";
+      ASSERT_EQ(zem->AngleToText(radians, kZemDecimalDegrees, precision, text), kZemOk);
+      double parsed = 0.0;
+      ASSERT_EQ(zem->TextToAngle(text, kZemDecimalDegrees, parsed), kZemOk) << WideToUtf8(text);
+      ASSERT_LE(std::fabs(parsed - radians) * 180.0 / std::numbers::pi,
+                Tolerance(kZemDecimal, precision, degrees))
+          << degrees << " -> " << WideToUtf8(text);
+    }
+  }
+}
+
+}  // namespace

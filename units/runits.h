@@ -1,0 +1,73 @@
+// RUNITS: the unit choices of the reinforcement job settings.
+//
+// The job settings fill the fields from their "Units." keys; the unit editors
+// reach them through the attributes, by identifier:
+//
+//   2200 work attribute         2201 description attribute
+//   2202 length    2203 cover    2204 spacing
+//   2205 mass      2206 surface  2207 style      (the definition attribute)
+//
+// 2202 to 2207 all hand out the one definition attribute, bound to that
+// triple of unit, precision and coefficient: finish with one triple before
+// asking for the next. The diameter triple has no identifier.
+#pragma once
+
+#include <cstdint>
+
+#include "core/kovt_string.h"
+#include "units/unit_attributes.h"
+
+inline constexpr int kWorkUnitsAttribute = 2200;
+inline constexpr int kDescUnitsAttribute = 2201;
+inline constexpr int kLengthUnitAttribute = 2202;
+inline constexpr int kCoverUnitAttribute = 2203;
+inline constexpr int kSpacingUnitAttribute = 2204;
+inline constexpr int kMassUnitAttribute = 2205;
+inline constexpr int kSurfaceUnitAttribute = 2206;
+inline constexpr int kStyleUnitAttribute = 2207;
+
+struct RUNITS : public TxIData {
+  TxIAttribute* GetAttribute(int attributeId, int index = 0) override;
+  int GetAttributeCount() const override;
+  int GetAttributeId(int position) const override;
+
+  KovtAUnitWork workAttribute;
+  KovtAUnitDesc descAttribute;
+  KovtAUnitDef defAttribute;
+
+  std::int32_t workUnitMode = 1;  // "Units.WorkUnitMode": nonzero metric
+  std::int32_t workUnitType = 0;  // "Units.WorkUnitType"
+  KOVTString workUnits;           // "Units.WorkUnits"
+
+  KOVTString lengthUnit;    // "Units.Length"
+  KOVTString coverUnit;     // "Units.ReinfCover"
+  KOVTString spacingUnit;   // "Units.ReinfSpace"
+  KOVTString massUnit;      // "Units.ReinfMass"
+  KOVTString diameterUnit;  // "Units.ReinfDiameter"
+  KOVTString surfaceUnit;   // "Units.ReinfSurface"
+  KOVTString styleUnit;     // "Units.ReinfStyle"
+
+  std::int32_t lengthPrecision = 2;    // "Units.LengthPrecision"
+  std::int32_t coverPrecision = 2;     // "Units.ReinfCoverPrecision"
+  std::int32_t spacingPrecision = 2;   // "Units.ReinfSpacePrecision"
+  std::int32_t massPrecision = 2;      // "Units.ReinfMassPrecision"
+  std::int32_t diameterPrecision = 2;  // "Units.ReinfDiameterPrecision"
+  std::int32_t surfacePrecision = 2;   // "Units.ReinfSurfacePrecision"
+  std::int32_t stylePrecision = 2;     // "Units.ReinfStylePrecision"
+
+  double lengthCoeff = 1.0;    // "Units.LengthCoeff"
+  double coverCoeff = 1.0;     // "Units.ReinfCoverCoeff"
+  double spacingCoeff = 1.0;   // "Units.ReinfSpaceCoeff"
+  double massCoeff = 1.0;      // "Units.ReinfMassCoeff"
+  double diameterCoeff = 1.0;  // "Units.ReinfDiameterCoeff"
+  double surfaceCoeff = 1.0;   // "Units.ReinfSurfaceCoeff"
+  double styleCoeff = 1.0;     // "Units.ReinfStyleCoeff"
+
+  std::int32_t descFormatMode = 1;           // "Units.DescFormatMode": nonzero metric
+  KOVTString lessThenOneUnit;                // "Units.LessThenOne"
+  KOVTString greaterThenOneUnit;             // "Units.GreaterThenOne"
+  std::int32_t lessThenOnePrecision = 2;     // "Units.LessThenOnePrecision"
+  std::int32_t greaterThenOnePrecision = 2;  // "Units.GreaterThenOnePrecision"
+  std::int32_t impDescFormatType = 0;        // "Units.ImpDescFormatType"
+  std::int32_t impDescFormatPrecision = 2;   // "Units.ImpDescFormatPrecision"
+};

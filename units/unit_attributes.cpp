@@ -1,0 +1,142 @@
+#include "units/unit_attributes.h"
+
+#include "units/runits.h"
+
+namespace {
+
+template <class Field>
+struct FieldOfValue {
+  int valueId;
+  Field RUNITS::*field;
+};
+
+using IntField = FieldOfValue<std::int32_t>;
+using TextField = FieldOfValue<KOVTString>;
+
+constexpr IntField kWorkInts[] = {{kWorkUnitTypeValue, &RUNITS::workUnitType}};
+constexpr TextField kWorkTexts[] = {{kUnitTextValue, &RUNITS::workUnits}};
+constexpr IntField kDescInts[] = {
+    {kLessThenOnePrecisionValue, &RUNITS::lessThenOnePrecision},
+    {kGreaterThenOnePrecisionValue, &RUNITS::greaterThenOnePrecision},
+    {kImpDescFormatTypeValue, &RUNITS::impDescFormatType},
+    {kImpDescFormatPrecisionValue, &RUNITS::impDescFormatPrecision},
+};
+constexpr TextField kDescTexts[] = {
+    {kLessThenOneUnitValue, &RUNITS::lessThenOneUnit},
+    {kGreaterThenOneUnitValue, &RUNITS::greaterThenOneUnit},
+};
+
+// The block's field of a value identifier, or null.
+template <class Field, std::size_t N>
+Field* FieldOf(RUNITS* block, const FieldOfValue<Field> (&fields)[N], int valueId) {
+  if (block == nullptr) return nullptr;
+  for (const auto& entry : fields)
+    if (entry.valueId == valueId) return &(block->*entry.field);
+  return nullptr;
+}
+
+template <class T>
+bool Read(const T* field, T& value) {
+  if (field == nullptr) return false;
+  value = *field;
+  return true;
+}
+
+template <class T>
+bool Write(T* field, const T& value) {
+  if (field == nullptr) return false;
+  *field = value;
+  return true;
+}
+
+const wchar_t* TextOf(const KOVTString* field) { return field != nullptr ? field->c_str() : nullptr; }
+
+bool WriteText(KOVTString* field, const wchar_t* value) {
+  return value != nullptr && Write(field, KOVTString(value));
+}
+
+}  // namespace
+
+bool KovtAUnitMode::GetInt(int valueId, std::int32_t& value) const {
+  return valueId == kUnitModeValue && Read(m_mode.Get(), value);
+}
+
+bool KovtAUnitMode::SetInt(int valueId, std::int32_t value) {
+  return valueId == kUnitModeValue && Write(m_mode.Get(), value);
+}
+
+void KovtAUnitWork::Bind(RUNITS* block) {
+  m_block.Bind(block);
+  BindMode(block != nullptr ? &block->workUnitMode : nullptr);
+}
+
+bool KovtAUnitWork::GetInt(int valueId, std::int32_t& value) const {
+  if (std::int32_t* field = FieldOf(m_block.Get(), kWorkInts, valueId)) return Read(field, value);
+  return KovtAUnitMode::GetInt(valueId, value);
+}
+
+bool KovtAUnitWork::SetInt(int valueId, std::int32_t value) {
+  if (std::int32_t* field = FieldOf(m_block.Get(), kWorkInts, valueId)) return Write(field, value);
+  return KovtAUnitMode::SetInt(valueId, value);
+}
+
+const wchar_t* KovtAUnitWork::GetText(int valueId) const {
+  return TextOf(FieldOf(m_block.Get(), kWorkTexts, valueId));
+}
+
+bool KovtAUnitWork::SetText(int valueId, const wchar_t* value) {
+  return WriteText(FieldOf(m_block.Get(), kWorkTexts, valueId), value);
+}
+
+void KovtAUnitDesc::Bind(RUNITS* block) {
+  m_block.Bind(block);
+  BindMode(block != nullptr ? &block->descFormatMode : nullptr);
+}
+
+bool KovtAUnitDesc::GetInt(int valueId, std::int32_t& value) const {
+  if (std::int32_t* field = FieldOf(m_block.Get(), kDescInts, valueId)) return Read(field, value);
+  return KovtAUnitMode::GetInt(valueId, value);
+}
+
+bool KovtAUnitDesc::SetInt(int valueId, std::int32_t value) {
+  if (std::int32_t* field = FieldOf(m_block.Get(), kDescInts, valueId)) return Write(field, value);
+  return KovtAUnitMode::SetInt(valueId, value);
+}
+
+const wchar_t* KovtAUnitDesc::GetText(int valueId) const {
+  return TextOf(FieldOf(m_block.Get(), kDescTexts, valueId));
+}
+
+bool KovtAUnitDesc::SetText(int valueId, const wchar_t* value) {
+  return WriteText(FieldOf(m_block.Get(), kDescTexts, valueId), value);
+}
+
+void KovtAUnitDef::Bind(KOVTString* unit, std::int32_t* precision, double* coefficient) {
+  m_unit.Bind(unit);
+  m_precision.Bind(precision);
+  m_coefficient.Bind(coefficient);
+}
+
+const wchar_t* KovtAUnitDef::GetText(int valueId) const {
+  return valueId == kUnitTextValue ? TextOf(m_unit.Get()) : nullptr;
+}
+
+bool KovtAUnitDef::SetText(int valueId, const wchar_t* value) {
+  return valueId == kUnitTextValue && WriteText(m_unit.Get(), value);
+}
+
+bool KovtAUnitDef::GetInt(int valueId, std::int32_t& value) const {
+  return valueId == kUnitPrecisionValue && Read(m_precision.Get(), value);
+}
+
+bool KovtAUnitDef::SetInt(int valueId, std::int32_t value) {
+  return valueId == kUnitPrecisionValue && Write(m_precision.Get(), value);
+}
+
+bool KovtAUnitDef::GetDouble(int valueId, double& value) const {
+  return valueId == kUnitCoefficientValue && Read(m_coefficient.Get(), value);
+}
+
+bool KovtAUnitDef::SetDouble(int valueId, double value) {
+  return valueId == kUnitCoefficientValue && Write(m_coefficient.Get(), value);
+}

@@ -1,0 +1,100 @@
+// The attributes of the reinforcement units block (RUNITS).
+//
+// They point into a block and own nothing. A block binds an attribute each
+// time it hands it out; an attribute that was not handed out, and any copy
+// of one, is unbound and answers false.
+#pragma once
+
+#include <cstdint>
+
+#include "units/tx_data.h"
+
+struct RUNITS;
+
+// Value identifiers.
+inline constexpr int kUnitTextValue = 1239;
+inline constexpr int kWorkUnitTypeValue = 2304;
+inline constexpr int kUnitModeValue = 4300;
+inline constexpr int kLessThenOnePrecisionValue = 4301;
+inline constexpr int kGreaterThenOnePrecisionValue = 4302;
+inline constexpr int kImpDescFormatTypeValue = 4303;
+inline constexpr int kImpDescFormatPrecisionValue = 4304;
+inline constexpr int kLessThenOneUnitValue = 4305;
+inline constexpr int kGreaterThenOneUnitValue = 4306;
+inline constexpr int kUnitPrecisionValue = 4307;
+inline constexpr int kUnitCoefficientValue = 4308;
+
+// A pointer that a copy does not take along: a binding belongs to the block
+// that made it.
+template <class T>
+class KovtBinding {
+ public:
+  KovtBinding() = default;
+  KovtBinding(const KovtBinding&) {}
+  KovtBinding& operator=(const KovtBinding&) {
+    m_target = nullptr;
+    return *this;
+  }
+  void Bind(T* target) { m_target = target; }
+  T* Get() const { return m_target; }
+
+ private:
+  T* m_target = nullptr;
+};
+
+// One mode integer: 4300.
+class KovtAUnitMode : public TxIAttribute {
+ public:
+  void BindMode(std::int32_t* mode) { m_mode.Bind(mode); }
+  bool GetInt(int valueId, std::int32_t& value) const override;
+  bool SetInt(int valueId, std::int32_t value) override;
+
+ private:
+  KovtBinding<std::int32_t> m_mode;
+};
+
+// The work units of a block: 4300 mode ("Units.WorkUnitMode"), 2304 type,
+// 1239 unit name.
+class KovtAUnitWork : public KovtAUnitMode {
+ public:
+  void Bind(RUNITS* block);
+  bool GetInt(int valueId, std::int32_t& value) const override;
+  bool SetInt(int valueId, std::int32_t value) override;
+  const wchar_t* GetText(int valueId) const override;
+  bool SetText(int valueId, const wchar_t* value) override;
+
+ private:
+  KovtBinding<RUNITS> m_block;
+};
+
+// The description format of a block: 4300 mode ("Units.DescFormatMode"),
+// 4301/4302 precisions below/from one metre, 4303/4304 imperial type and
+// precision, 4305/4306 units below/from one metre.
+class KovtAUnitDesc : public KovtAUnitMode {
+ public:
+  void Bind(RUNITS* block);
+  bool GetInt(int valueId, std::int32_t& value) const override;
+  bool SetInt(int valueId, std::int32_t value) override;
+  const wchar_t* GetText(int valueId) const override;
+  bool SetText(int valueId, const wchar_t* value) override;
+
+ private:
+  KovtBinding<RUNITS> m_block;
+};
+
+// One unit definition: 1239 unit name, 4307 precision, 4308 coefficient.
+class KovtAUnitDef : public TxIAttribute {
+ public:
+  void Bind(KOVTString* unit, std::int32_t* precision, double* coefficient);
+  const wchar_t* GetText(int valueId) const override;
+  bool SetText(int valueId, const wchar_t* value) override;
+  bool GetInt(int valueId, std::int32_t& value) const override;
+  bool SetInt(int valueId, std::int32_t value) override;
+  bool GetDouble(int valueId, double& value) const override;
+  bool SetDouble(int valueId, double value) override;
+
+ private:
+  KovtBinding<KOVTString> m_unit;
+  KovtBinding<std::int32_t> m_precision;
+  KovtBinding<double> m_coefficient;
+};
