@@ -10,7 +10,9 @@
 // sets written by older versions.
 #pragma once
 
+#include <charconv>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <variant>
 #include <vector>
@@ -31,19 +33,28 @@ struct Entry {
 
 // Files values by name: reads them from or writes them to the current key of
 // a registry, or only lists them (a listing walk takes the writer's path).
+//
+// A reading filer reads the values of the registry's current key as that key
+// stood when the first value was read.
 class Filer {
  public:
-  Filer(KoVTPrjReg::TRegistry& registry, bool reading) : m_registry(&registry), m_reading(reading) {}
-  explicit Filer(std::vector<Entry>& listing) : m_listing(&listing) {}
+  Filer(KoVTPrjReg::TRegistry& registry, bool reading);
+  explicit Filer(std::vector<Entry>& listing);
+  ~Filer();
+  Filer(const Filer&) = delete;
+  Filer& operator=(const Filer&) = delete;
 
   bool Reading() const { return m_reading; }
   // Answers whether a value of the member's kind was read; false when not reading.
   bool File(const wchar_t* name, Field field);
 
  private:
+  class ValueIndex;
+
   KoVTPrjReg::TRegistry* m_registry = nullptr;
   std::vector<Entry>* m_listing = nullptr;
   bool m_reading = false;
+  std::unique_ptr<ValueIndex> m_index;
 };
 
 template <class Settings>
@@ -89,12 +100,15 @@ inline constexpr std::int32_t kMaxListEntries = 65536;
 template <class Entry>
 void FileList(Filer& filer, const wchar_t* countKey, std::int32_t& count, std::vector<Entry>& list,
               const wchar_t* prefix, std::span<const ListValue<Entry>> values) {
+  // Built by hand rather than formatted: formatting dominated reading a list.
   auto valueName = [&](std::int32_t position, const ListValue<Entry>& value) {
-    KOVTString name;
-    if (value.suffix == nullptr) {
-      name.Format(L"%ls%d", prefix, position);
-    } else {
-      name.Format(L"%ls%d.%ls", prefix, position, value.suffix);
+    KOVTString name(prefix);
+    char digits[12];
+    const char* end = std::to_chars(digits, digits + sizeof digits, position).ptr;
+    for (const char* digit = digits; digit != end; ++digit) name += static_cast<wchar_t>(*digit);
+    if (value.suffix != nullptr) {
+      name += L'.';
+      name += value.suffix;
     }
     return name;
   };

@@ -87,6 +87,8 @@ class KOVTReinfJobSettings : public KOVTJobSettings {
   RPROJECT Project;
 
  private:
+  // What of the common blocks a reinforcement set stores: everything.
+  static CommonBlocks StoredBlocks();
   static void WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer);
   void InitializeCommonBlocks();
   void InitializeUnits();

@@ -22,6 +22,12 @@
 #include "registry/registry_key.h"
 
 class PnDbDictionary;
+// Presentation structures of the formwork settings (jobsettings/presentation.h).
+struct XOUTLINE;
+struct XSECTION;
+struct XENDING;
+struct XOutlineMode_ByElementType;
+struct XHatchMode_ByElementType;
 
 namespace KoVTPrjReg {
 
@@ -99,6 +105,13 @@ class TRegistry {
   // True whenever a key is open, whether or not the value existed.
   bool RenameValue(const wchar_t* oldName, const wchar_t* newName);
   bool DeleteValue(const wchar_t* name);
+
+  // Presentation structures (jobsettings/presentation.h): read when bRead, else write; true when all fields filed.
+  bool RWXOutlineSturcture(bool bRead, KOVTString prefix, XOUTLINE& outline);
+  bool RWXSectionSturcture(bool bRead, std::int32_t version, KOVTString prefix, XSECTION& section);
+  bool RWXEndingStructure(bool bRead, KOVTString prefix, XENDING& ending);
+  bool RWXOutlineMode_ByElementTypeSturcture(bool bRead, KOVTString prefix, XOutlineMode_ByElementType& modes);
+  bool RWXHatchMode_ByElementTypeSturcture(bool bRead, KOVTString prefix, XHatchMode_ByElementType& modes);
 
  private:
   class TKeyPath;

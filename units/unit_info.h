@@ -68,4 +68,12 @@ const KovtUnitInfo* GetDefaultInfo();
 // kind (the default info when it does not).
 KOVTString BaseValue2Text(double baseValue, int unitKind);
 
+// A value in work units written for the formwork's element descriptions,
+// respectively its dimensions: in the unit and with the decimals the formwork
+// settings give for values below or from one unit of the current length
+// list's first entry ("m", or "in" when imperial). The number only, without
+// unit name; empty while the drawing has no formwork settings.
+KOVTString BaseValue2DescText(double baseValue);
+KOVTString BaseValue2DimText(double baseValue);
+
 }  // namespace KovtUnit

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "copy/dict_copy_visitor.h"
+#include "tests/copy/copy_fixture.h"
+
+using KovtCopyUtil::DictCopyVisitor;
+
+namespace {
+
+class DictCopyVisitorTest : public CopyTest {
+ protected:
+  // Source "KOVT/S": a leaf and two levels of sub-dictionaries.
+  void SetUp() override {
+    CopyTest::SetUp();
+    PnDbObjectId kovt = Dict(Source()->namedObjectsDictionaryId(), L"KOVT");
+    source = Dict(kovt, L"S");
+    Leaf(source, L"Top", L"source top");
+    PnDbObjectId sub = Dict(source, L"Sub");
+    Leaf(sub, L"Inner", L"source inner");
+    Leaf(Dict(sub, L"Deeper"), L"Deepest", L"source deepest");
+    Leaf(Dict(source, L"Other"), L"O", L"source o");
+  }
+
+  PnDbObjectId source;
+};
+
+TEST_F(DictCopyVisitorTest, NonRecursiveCopiesTheFirstLevelOnly) {
+  DictCopyVisitor(source, Drawing(), false).Run();
+
+  EXPECT_EQ(Marker(At(Drawing(), L"KOVT/S/Top")), L"source top");
+  ASSERT_FALSE(At(Drawing(), L"KOVT/S/Sub").isNull());
+  EXPECT_EQ(NumEntries(At(Drawing(), L"KOVT/S/Sub")), 0u);
+  EXPECT_EQ(NumEntries(At(Drawing(), L"KOVT/S/Other")), 0u);
+  ExpectAllClosed();
+}
+
+TEST_F(DictCopyVisitorTest, RecursiveCopiesEverySubDictionaryIntoItsCounterpart) {
+  DictCopyVisitor(source, Drawing(), true).Run();
+
+  EXPECT_EQ(Marker(At(Drawing(), L"KOVT/S/Sub/Inner")), L"source inner");
+  EXPECT_EQ(Marker(At(Drawing(), L"KOVT/S/Sub/Deeper/Deepest")), L"source deepest");
+  EXPECT_EQ(Marker(At(Drawing(), L"KOVT/S/Other/O")), L"source o");
+  ExpectAllClosed();
+  SaveAndReopen();
+  EXPECT_EQ(Marker(At(Drawing(), L"KOVT/S/Sub/Deeper/Deepest")), L"source deepest");
+}
+
+TEST_F(DictCopyVisitorTest, EntriesOfTheSameNameAreReplaced) {
+  PnDbObjectId destination = Dict(Dict(Drawing()->namedObjectsDictionaryId(), L"KOVT"), L"S");
+  Leaf(destination, L"TOP", L"own top");
+  Leaf(destination, L"Kept", L"own kept");
+  Leaf(Dict(destination, L"Sub"), L"OwnInner", L"own inner");
+
+  DictCopyVisitor(source, Drawing(), true).Run();
+
+  EXPECT_EQ(Marker(Child(destination, L"Top")), L"source top");
+  EXPECT_EQ(Marker(Child(destination, L"Kept")), L"own kept");
+  // The sub-dictionary was replaced as a whole before it was filled.
+  EXPECT_TRUE(At(Drawing(), L"KOVT/S/Sub/OwnInner").isNull());
+  EXPECT_EQ(Marker(At(Drawing(), L"KOVT/S/Sub/Inner")), L"source inner");
+  ExpectAllClosed();
+}
+
+// Copies nothing but records the calls, and keeps out of "Sub".
+class RecordingVisitor : public DictCopyVisitor {
+ public:
+  using DictCopyVisitor::DictCopyVisitor;
+  std::vector<std::wstring> visited;
+
+ protected:
+  PnDbObjectId CopyObject(PnDbObjectId& newId, PnDbObjectId destinationDictionaryId, PnDbObjectId sourceEntryId,
+                          bool& descend) override {
+    std::wstring marker = CopyTest::Marker(sourceEntryId);
+    visited.push_back(marker.empty() ? L"dict" : marker);
+    destinations.push_back(destinationDictionaryId);
+    if (sourceEntryId == skipped) descend = false;
+    newId = PnDbObjectId();
+    return newId;
+  }
+
+ public:
+  PnDbObjectId skipped;
+  PnDbObjectIdArray destinations;
+};
+
+TEST_F(DictCopyVisitorTest, OverridesDecideTheCopyAndWhereToDescend) {
+  RecordingVisitor visitor(source, Drawing(), true);
+  visitor.skipped = Child(source, L"Sub");
+  visitor.Run();
+
+  // Entries come in dictionary order (names without regard to case);
+  // "Other" is entered, "Sub" is not.
+  EXPECT_EQ(visitor.visited, (std::vector<std::wstring>{L"dict", L"dict", L"source top", L"source o"}));
+  ASSERT_EQ(visitor.destinations.size(), 4u);
+  EXPECT_EQ(visitor.destinations[0], At(Drawing(), L"KOVT/S"));
+  EXPECT_EQ(visitor.destinations[3], At(Drawing(), L"KOVT/S/Other"));
+  // Only the counterparts were made.
+  EXPECT_EQ(NumEntries(At(Drawing(), L"KOVT/S")), 1u);
+  ExpectAllClosed();
+}
+
+TEST_F(DictCopyVisitorTest, ASourceThatIsNoDictionaryCopiesNothing) {
+  std::size_t before = Drawing()->numObjects();
+  DictCopyVisitor(Child(source, L"Top"), Drawing(), true).Run();
+  DictCopyVisitor(PnDbObjectId(), Drawing(), true).Run();
+  DictCopyVisitor(source, nullptr, true).Run();
+  EXPECT_EQ(Drawing()->numObjects(), before);
+  ExpectAllClosed();
+}
+
+}  // namespace

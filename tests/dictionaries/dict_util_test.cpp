@@ -1,0 +1,265 @@
+// The dictionary utilities on drawings built through the host.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dictionaries/dict_util.h"
+#include "tests/support/kovt_drawing.h"
+
+namespace {
+
+using namespace KovtDictUtil;
+
+struct Repair {
+  const wchar_t* given;
+  const wchar_t* repaired;
+};
+
+TEST(DbNames, RepairMakesNamesValid) {
+  const Repair cases[] = {
+      {L"Beam: A/B", L"Beam- A-B"},
+      {L"<>/\\\"?*|,=';~:", L"()------.-----"},
+      {L"  x  ", L"x"},
+      {L"   ", L"a"},
+      {L"", L"a"},
+      {L" <a> ", L"(a)"},
+  };
+  for (const Repair& repair : cases) {
+    KOVTString name(repair.given);
+    EXPECT_FALSE(IsValidDbName(name, true)) << repair.given;
+    EXPECT_EQ(name, repair.repaired) << repair.given;
+    EXPECT_TRUE(IsValidDbName(name, false)) << repair.given;
+    EXPECT_TRUE(IsValidDbName(name, true)) << repair.given;
+  }
+}
+
+TEST(DbNames, CheckingLeavesTheNameAlone) {
+  const wchar_t* invalid[] = {L"a,b", L"", L" lead", L"x:y", L"back\\slash", L"quote\"d"};
+  for (const wchar_t* text : invalid) {
+    KOVTString name(text);
+    EXPECT_FALSE(IsValidDbName(name, false)) << text;
+    EXPECT_EQ(name, text);
+  }
+  KOVTString fine(L"Wall (north) - 2.5 m");
+  EXPECT_TRUE(IsValidDbName(fine, false));
+  EXPECT_TRUE(IsValidDbName(fine, true));
+  EXPECT_EQ(fine, L"Wall (north) - 2.5 m");
+  // Only a leading space makes a name invalid; repair trims both ends all the same.
+  KOVTString trailing(L"trail ");
+  EXPECT_TRUE(IsValidDbName(trailing, false));
+  EXPECT_FALSE(IsValidDbName(trailing, true));
+  EXPECT_EQ(trailing, L"trail");
+}
+
+TEST(DbNames, OverLongNamesKeepBothEnds) {
+  std::wstring head(126, L'h'), middle(48, L'm'), tail(126, L't');
+  KOVTString name(head + middle + tail);
+  ASSERT_EQ(name.GetLength(), 300);
+  EXPECT_FALSE(IsValidDbName(name, false));
+  EXPECT_FALSE(IsValidDbName(name, true));
+  EXPECT_EQ(name, KOVTString(head + tail));
+
+  KOVTString longest(std::wstring(255, L'n'));
+  EXPECT_TRUE(IsValidDbName(longest, true));
+  EXPECT_EQ(longest.GetLength(), 255);
+  KOVTString tooLong(std::wstring(256, L'n'));
+  EXPECT_FALSE(IsValidDbName(tooLong, false));
+  EXPECT_FALSE(IsValidDbName(tooLong, true));
+  EXPECT_EQ(tooLong.GetLength(), 252);
+}
+
+class DictUtil : public KovtDrawingTest {
+ protected:
+  template <class Table>
+  PnDbObjectId AddRecord(typename Table::RecordType* record, const wchar_t* name) {
+    Table* table = nullptr;
+    EXPECT_EQ(Drawing()->getSymbolTable(table, PnDb::kForWrite), Plnx::eOk);
+    record->setName(name);
+    PnDbObjectId id;
+    EXPECT_EQ(table->add(id, record), Plnx::eOk);
+    record->close();
+    table->close();
+    return id;
+  }
+
+  // A dictionary "Holder" in the named-objects dictionary with the given entries.
+  PnDbObjectId AddHolder(std::initializer_list<const wchar_t*> entries, PnDbObjectIdArray& entryIds) {
+    PnDbDictionary* namedObjects = nullptr;
+    EXPECT_EQ(Drawing()->getNamedObjectsDictionary(namedObjects, PnDb::kForWrite), Plnx::eOk);
+    auto* holder = new PnDbDictionary;
+    PnDbObjectId holderId;
+    EXPECT_EQ(namedObjects->setAt(L"Holder", holder, holderId), Plnx::eOk);
+    namedObjects->close();
+    for (const wchar_t* name : entries) {
+      auto* entry = new PnDbDictionary;
+      PnDbObjectId id;
+      EXPECT_EQ(holder->setAt(name, entry, id), Plnx::eOk);
+      entry->close();
+      entryIds.push_back(id);
+    }
+    holder->close();
+    return holderId;
+  }
+
+  static bool Holds(PnDbObjectId dictionaryId, PnDbObjectId entryId) {
+    PnDbDictionary* dictionary = nullptr;
+    if (pndbOpenObject(dictionary, dictionaryId, PnDb::kForRead) != Plnx::eOk) return false;
+    bool holds = dictionary->has(entryId);
+    dictionary->close();
+    return holds;
+  }
+};
+
+TEST_F(DictUtil, ListsLinetypesInTableOrder) {
+  PnDbObjectId dashed = AddRecord<PnDbLinetypeTable>(new PnDbLinetypeTableRecord, L"KOVX_Dashed");
+  PnDbObjectIdArray ids;
+  KoVT::Core::TStringList names;
+  ASSERT_EQ(GetLineTypesFromDatabase(&ids, &names, Drawing()), 4);
+  ASSERT_EQ(ids.size(), 4u);
+  ASSERT_EQ(names.GetCount(), 4);
+  EXPECT_EQ(ids.back(), dashed);
+  EXPECT_EQ(names[3], L"KOVX_Dashed");
+  int continuous = names.IndexOf(L"Continuous");
+  ASSERT_GE(continuous, 0);
+  EXPECT_EQ(ids[static_cast<std::size_t>(continuous)], GetContinuousLineTypeId(Drawing()));
+
+  // Lists are appended to; either one alone still gives the count.
+  KoVT::Core::TStringList onlyNames;
+  onlyNames.Add(L"kept");
+  EXPECT_EQ(GetLineTypesFromDatabase(nullptr, &onlyNames, nullptr), 4);
+  EXPECT_EQ(onlyNames.GetCount(), 5);
+  EXPECT_EQ(onlyNames[0], L"kept");
+  PnDbObjectIdArray onlyIds;
+  EXPECT_EQ(GetLineTypesFromDatabase(&onlyIds, nullptr), 4);
+  EXPECT_EQ(onlyIds, ids);
+  EXPECT_EQ(GetLineTypesFromDatabase(nullptr, nullptr, Drawing()), 0);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(DictUtil, ListsDimensionStyles) {
+  PnDbObjectId own = AddRecord<PnDbDimStyleTable>(new PnDbDimStyleTableRecord, L"KOVX_Dims");
+  PnDbObjectIdArray ids;
+  KoVT::Core::TStringList names;
+  ASSERT_EQ(GetDimStylesFromDatabase(&ids, &names), 2);
+  EXPECT_EQ(names[0], L"Standard");
+  EXPECT_EQ(names[1], L"KOVX_Dims");
+  EXPECT_EQ(ids[1], own);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(DictUtil, UnopenableRecordsAreSkippedInBothLists) {
+  AddRecord<PnDbLinetypeTable>(new PnDbLinetypeTableRecord, L"Busy");
+  PnDbLinetypeTable* table = nullptr;
+  ASSERT_EQ(Drawing()->getSymbolTable(table, PnDb::kForRead), Plnx::eOk);
+  PnDbSymbolTableRecord* busy = nullptr;
+  ASSERT_EQ(table->getAt(L"Busy", busy, PnDb::kForWrite), Plnx::eOk);
+  table->close();
+  PnDbObjectIdArray ids;
+  KoVT::Core::TStringList names;
+  EXPECT_EQ(GetLineTypesFromDatabase(&ids, &names), 3);
+  EXPECT_EQ(ids.size(), 3u);
+  EXPECT_EQ(names.IndexOf(L"Busy"), -1);
+  busy->close();
+}
+
+TEST_F(DictUtil, WellKnownStyleIds) {
+  PnDbTextStyleTable* texts = nullptr;
+  ASSERT_EQ(Drawing()->getSymbolTable(texts, PnDb::kForRead), Plnx::eOk);
+  PnDbObjectId standard;
+  ASSERT_EQ(texts->getAt(L"Standard", standard), Plnx::eOk);
+  texts->close();
+  EXPECT_EQ(GetStandardTextStyleId(), standard);
+  EXPECT_EQ(GetCurrentTextStyleId(), standard);
+
+  PnDbObjectId notes = AddRecord<PnDbTextStyleTable>(new PnDbTextStyleTableRecord, L"Notes");
+  ASSERT_EQ(Drawing()->setTextstyle(notes), Plnx::eOk);
+  EXPECT_EQ(GetCurrentTextStyleId(Drawing()), notes);
+  EXPECT_EQ(GetStandardTextStyleId(Drawing()), standard);
+
+  PnDbObjectId dims = AddRecord<PnDbDimStyleTable>(new PnDbDimStyleTableRecord, L"KOVX_Dims");
+  ASSERT_EQ(Drawing()->setDimstyle(dims), Plnx::eOk);
+  EXPECT_EQ(GetCurrentDimStyleId(), dims);
+
+  // Another drawing answers for itself, not for the working one.
+  PnDbDatabase other;
+  EXPECT_EQ(GetCurrentDimStyleId(&other), other.dimstyle());
+  EXPECT_NE(GetCurrentDimStyleId(&other), dims);
+  EXPECT_EQ(GetContinuousLineTypeId(&other), other.continuousLinetype());
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(DictUtil, NoDrawingGivesNothing) {
+  pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+  KoVT::Core::TStringList names;
+  EXPECT_EQ(GetLineTypesFromDatabase(nullptr, &names), 0);
+  EXPECT_EQ(GetDimStylesFromDatabase(nullptr, &names), 0);
+  EXPECT_TRUE(names.IsEmpty());
+  EXPECT_TRUE(GetContinuousLineTypeId().isNull());
+  EXPECT_TRUE(GetStandardTextStyleId().isNull());
+  EXPECT_TRUE(GetCurrentTextStyleId().isNull());
+  EXPECT_TRUE(GetCurrentDimStyleId().isNull());
+  EXPECT_TRUE(GetObjectsNotHardReferenced({Drawing()->continuousLinetype()}).empty());
+}
+
+TEST_F(DictUtil, HardReferencesKeepTheGivenOrder) {
+  PnDbObjectIdArray entries;
+  PnDbObjectId holder = AddHolder({L"First", L"Second", L"Third"}, entries);
+  PnDbDictionary* dictionary = nullptr;
+  ASSERT_EQ(pndbOpenObject(dictionary, holder, PnDb::kForWrite), Plnx::eOk);
+  ASSERT_EQ(dictionary->remove(entries[1]), Plnx::eOk);  // detached, still in the drawing
+  dictionary->close();
+
+  PnDbObjectIdArray asked = {entries[2], entries[1], entries[0]};
+  EXPECT_EQ(GetObjectsHardReferenced(asked), (PnDbObjectIdArray{entries[2], entries[0]}));
+  EXPECT_EQ(GetObjectsNotHardReferenced(asked), (PnDbObjectIdArray{entries[1]}));
+  EXPECT_TRUE(IsObjectHardReferenced(entries[0]));
+  EXPECT_FALSE(IsObjectHardReferenced(entries[1]));
+  EXPECT_TRUE(GetObjectsHardReferenced({}).empty());
+}
+
+TEST_F(DictUtil, RemovingByDictionaryIdErasesTheObjects) {
+  PnDbObjectIdArray entries;
+  PnDbObjectId holder = AddHolder({L"A", L"B", L"C"}, entries);
+  RemoveObjectFromDict(holder, entries[0]);
+  EXPECT_FALSE(Holds(holder, entries[0]));
+  EXPECT_TRUE(entries[0].isErased());
+  RemoveObjectFromDict(holder, PnDbObjectIdArray{entries[1], entries[2]});
+  EXPECT_FALSE(Holds(holder, entries[1]));
+  EXPECT_FALSE(Holds(holder, entries[2]));
+  EXPECT_TRUE(entries[2].isErased());
+  EXPECT_FALSE(holder.isErased());
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(DictUtil, RemovingLeavesForeignObjectsAlone) {
+  PnDbObjectIdArray entries;
+  PnDbObjectId holder = AddHolder({L"A"}, entries);
+  PnDbObjectId linetype = Drawing()->continuousLinetype();
+  RemoveObjectFromDict(holder, PnDbObjectIdArray{linetype, entries[0]});
+  EXPECT_FALSE(linetype.isErased());
+  EXPECT_TRUE(entries[0].isErased());
+  RemoveObjectFromDict(PnDbObjectId(), entries[0]);  // no dictionary: nothing to do
+  RemoveObjectFromDict(static_cast<PnDbDictionary*>(nullptr), entries[0]);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(DictUtil, RemovingFromAnOpenDictionaryNeedsWrite) {
+  PnDbObjectIdArray entries;
+  PnDbObjectId holder = AddHolder({L"A", L"B"}, entries);
+  PnDbDictionary* dictionary = nullptr;
+  ASSERT_EQ(pndbOpenObject(dictionary, holder, PnDb::kForRead), Plnx::eOk);
+  RemoveObjectFromDict(dictionary, entries[0]);
+  EXPECT_TRUE(dictionary->has(entries[0]));
+  EXPECT_FALSE(entries[0].isErased());
+  dictionary->close();
+
+  ASSERT_EQ(pndbOpenObject(dictionary, holder, PnDb::kForWrite), Plnx::eOk);
+  RemoveObjectFromDict(dictionary, PnDbObjectIdArray{entries[0], entries[1]});
+  EXPECT_TRUE(dictionary->isWriteEnabled());  // the caller's open stays
+  EXPECT_EQ(dictionary->numEntries(), 0u);
+  dictionary->close();
+  EXPECT_TRUE(entries[0].isErased());
+  EXPECT_TRUE(entries[1].isErased());
+}
+
+}  // namespace

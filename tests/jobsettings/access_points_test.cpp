@@ -1,0 +1,303 @@
+#include "jobsettings/access_points.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "dictionaries/dict_names.h"
+#include "dictionaries/dict_tree.h"
+#include "dictionaries/typed_dicts.h"
+#include "environment/app_context.h"
+#include "registry/project_registry_error.h"
+#include "registry/registry_keeper.h"
+#include "tests/support/kovt_drawing.h"
+
+namespace {
+
+class AccessPoints : public KovtDrawingTest {
+ protected:
+  void TearDown() override {
+    for (PnDbDatabase* database : {Drawing(), m_other.get()}) REMOVE_JOBSET(database);
+    REINF_JOBSET_UNINIT();
+    pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+    m_other.reset();
+    KovtDrawingTest::TearDown();
+  }
+
+  // A second drawing, made the working one.
+  PnDbDatabase* OtherDrawing() {
+    if (!m_other) m_other = std::make_unique<PnDbDatabase>();
+    pndbHostApplicationServices()->setWorkingDatabase(m_other.get());
+    return m_other.get();
+  }
+  void BackToDrawing() { pndbHostApplicationServices()->setWorkingDatabase(Drawing()); }
+  // The cache must forget a drawing before its address can be reused.
+  PnDbDatabase* Reopen() {
+    REMOVE_JOBSET(Drawing());
+    return SaveAndReopen();
+  }
+  PnDbDatabase* Fresh() {
+    REMOVE_JOBSET(Drawing());
+    return NewDrawing();
+  }
+
+  static bool HasModuleRoot(const wchar_t* name) {
+    PnDbDictionary* root = GetRootDict(nullptr, PnDb::kForRead, false);
+    return root != nullptr && IsSubDict(root, name);
+  }
+
+ private:
+  std::unique_ptr<PnDbDatabase> m_other;
+};
+
+TEST_F(AccessPoints, ANewDrawingHasNoReinforcementSettingsUntilInit) {
+  EXPECT_EQ(REINF_JOBSET(), nullptr);
+  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
+  EXPECT_FALSE(HasModuleRoot(kKovrRootDictName));
+
+  ASSERT_TRUE(REINF_JOBSET_INIT());
+  KOVTReinfJobSettings* settings = IS_REINF_JOBSET();
+  ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(REINF_JOBSET(), settings);
+  EXPECT_EQ(REINF_JOBSET(), settings);
+  EXPECT_TRUE(HasModuleRoot(kKovrRootDictName));
+  {
+    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+    EXPECT_TRUE(KOVTIsDict(DDT_ProjectSettings, DDI_Application));
+  }
+  // A second init on a reinforcement drawing changes nothing.
+  std::size_t objects = Drawing()->numObjects();
+  EXPECT_TRUE(REINF_JOBSET_INIT());
+  EXPECT_EQ(REINF_JOBSET(), settings);
+  EXPECT_EQ(Drawing()->numObjects(), objects);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(AccessPoints, WithoutAWorkingDrawingEverythingAnswersNull) {
+  pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+  EXPECT_FALSE(REINF_JOBSET_INIT());
+  EXPECT_EQ(REINF_JOBSET(), nullptr);
+  EXPECT_EQ(STEEL_JOBSET(), nullptr);
+  EXPECT_EQ(STEEL_JOBSET(nullptr), nullptr);
+  EXPECT_EQ(STEEL_JOBSET_FORCE(), nullptr);
+  EXPECT_TRUE(REINF_JOBSET_UNINIT());
+}
+
+TEST_F(AccessPoints, SteelForceCreatesTheSteelRoot) {
+  EXPECT_EQ(STEEL_JOBSET(), nullptr);
+  EXPECT_EQ(IS_STEEL_JOBSET(), nullptr);
+  KOVTSteelJobSettings* steel = STEEL_JOBSET_FORCE();
+  ASSERT_NE(steel, nullptr);
+  EXPECT_TRUE(HasModuleRoot(kKovsRootDictName));
+  EXPECT_FALSE(HasModuleRoot(kKovrRootDictName));
+  EXPECT_EQ(STEEL_JOBSET(), steel);
+  EXPECT_EQ(IS_STEEL_JOBSET(), steel);
+  EXPECT_EQ(STEEL_JOBSET(Drawing()), steel);
+  EXPECT_EQ(STEEL_JOBSET(nullptr), steel);
+  EXPECT_EQ(STEEL_JOBSET_FORCE(), steel);
+  EXPECT_EQ(REINF_JOBSET(), nullptr);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(AccessPoints, EachDrawingHasItsOwnObjectsUntilRemoved) {
+  ASSERT_TRUE(REINF_JOBSET_INIT());
+  KOVTSteelJobSettings* firstSteel = STEEL_JOBSET_FORCE();
+  KOVTReinfJobSettings* first = REINF_JOBSET();
+  first->Options.DisplayCrossDescr = false;
+
+  PnDbDatabase* other = OtherDrawing();
+  ASSERT_TRUE(REINF_JOBSET_INIT());
+  KOVTReinfJobSettings* second = REINF_JOBSET();
+  ASSERT_NE(second, nullptr);
+  EXPECT_NE(second, first);
+  EXPECT_EQ(STEEL_JOBSET(), nullptr);
+  EXPECT_EQ(STEEL_JOBSET(Drawing()), firstSteel);
+
+  REMOVE_JOBSET(Drawing());
+  EXPECT_EQ(REINF_JOBSET(), second);
+  BackToDrawing();
+  KOVTReinfJobSettings* renewed = REINF_JOBSET();
+  ASSERT_NE(renewed, nullptr);
+  EXPECT_NE(renewed, first);
+  EXPECT_NE(STEEL_JOBSET(), firstSteel);
+  // Nothing was saved: the fresh object reads the stored defaults. The old
+  // object stays usable by whoever still holds it.
+  EXPECT_TRUE(renewed->Options.DisplayCrossDescr);
+  EXPECT_FALSE(first->Options.DisplayCrossDescr);
+  EXPECT_EQ(other->numOpenObjects(), 0u);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(AccessPoints, CallersShareOneObjectAndSavingStoresIt) {
+  ASSERT_TRUE(REINF_JOBSET_INIT());
+  REINF_JOBSET()->Mater.ReinforcementCover = 35.0;
+  EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 35.0);
+  {
+    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+    REINF_JOBSET()->Save();
+  }
+  Reopen();
+  ASSERT_NE(REINF_JOBSET(), nullptr);
+  EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 35.0);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(AccessPoints, UninitEmptiesOnlyTheReinforcementCache) {
+  ASSERT_TRUE(REINF_JOBSET_INIT());
+  KOVTReinfJobSettings* reinforcement = REINF_JOBSET();
+  KOVTSteelJobSettings* steel = STEEL_JOBSET_FORCE();
+  EXPECT_TRUE(REINF_JOBSET_UNINIT());
+  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
+  EXPECT_NE(REINF_JOBSET(), reinforcement);
+  EXPECT_EQ(STEEL_JOBSET(), steel);
+}
+
+TEST_F(AccessPoints, LookupsRestoreTheCallersContext) {
+  KOVTContext steel(KOVT_CONTEXT_STEEL);
+  ASSERT_TRUE(REINF_JOBSET_INIT());
+  REINF_JOBSET();
+  EXPECT_EQ(KOVTContext().GetContext(), KOVT_CONTEXT_STEEL);
+}
+
+TEST_F(AccessPoints, ConstructorExceptionsReachTheCallerAndCacheNothing) {
+  KoVTPrjReg::Finalize();
+  EXPECT_THROW(STEEL_JOBSET_FORCE(), KoVT::EProjectRegistry);
+  KoVTPrjReg::Initialize();
+  EXPECT_EQ(IS_STEEL_JOBSET(), nullptr);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  EXPECT_NE(STEEL_JOBSET(), nullptr);
+}
+
+class ReinfJobsetCopy : public AccessPoints {
+ protected:
+  // A template drawing file with two reinforcement sets, "Standard" and "Beams".
+  std::wstring SaveTemplate() {
+    EXPECT_TRUE(REINF_JOBSET_INIT());
+    KOVTReinfJobSettings* settings = REINF_JOBSET();
+    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+    settings->Mater.ReinforcementCover = 42.0;
+    settings->Save();
+    settings->Mater.ReinforcementCover = 25.0;
+    settings->Norms.Reinforce = L"Template code";
+    settings->AddSettingName(L"Beams");
+    settings->WriteJobSettings(L"Beams", nullptr);
+    std::wstring file = ScratchFile("template.pndwg");
+    EXPECT_EQ(Drawing()->saveAs(file.c_str()), Plnx::eOk);
+    return file;
+  }
+};
+
+TEST_F(ReinfJobsetCopy, EverySetAndTheNameListReachTheOtherDrawingFile) {
+  std::wstring templateFile = SaveTemplate();
+  Fresh();
+  PnDbDatabase source(false);
+  ASSERT_EQ(source.readDwgFile(templateFile.c_str()), Plnx::eOk);
+  {
+    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+    EXPECT_TRUE(CopyReinfJobsetFromTo(&source, nullptr));
+  }
+  EXPECT_EQ(source.numOpenObjects(), 0u);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+
+  Reopen();
+  KOVTReinfJobSettings* settings = REINF_JOBSET();
+  ASSERT_NE(settings, nullptr);
+  ASSERT_EQ(settings->GetSettingSize(), 2);
+  EXPECT_EQ(settings->GetSettingName(0), KOVTString(L"Standard"));
+  EXPECT_EQ(settings->GetSettingName(1), KOVTString(L"Beams"));
+  EXPECT_EQ(settings->Mater.ReinforcementCover, 42.0);
+  KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+  ASSERT_TRUE(settings->ReadJobSettings(L"Beams", nullptr, KoVTPrjReg::kReadOnly));
+  EXPECT_EQ(settings->Mater.ReinforcementCover, 25.0);
+  EXPECT_EQ(settings->Norms.Reinforce, KOVTString(L"Template code"));
+}
+
+TEST_F(ReinfJobsetCopy, ADestinationRegistryIsKept) {
+  std::wstring templateFile = SaveTemplate();
+  Fresh();
+  ASSERT_TRUE(REINF_JOBSET_INIT());
+  PnDbDatabase source(false);
+  ASSERT_EQ(source.readDwgFile(templateFile.c_str()), Plnx::eOk);
+  {
+    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+    EXPECT_TRUE(CopyReinfJobsetFromTo(&source, Drawing()));
+  }
+  REMOVE_JOBSET(Drawing());
+  ASSERT_NE(REINF_JOBSET(), nullptr);
+  EXPECT_EQ(REINF_JOBSET()->GetSettingSize(), 1);
+  EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 50.0);
+}
+
+TEST_F(ReinfJobsetCopy, NothingToCopyOrNoSource) {
+  PnDbDatabase empty;
+  std::size_t objects = Drawing()->numObjects();
+  KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+  EXPECT_TRUE(CopyReinfJobsetFromTo(&empty, Drawing()));
+  EXPECT_EQ(Drawing()->numObjects(), objects);
+  EXPECT_FALSE(CopyReinfJobsetFromTo(nullptr, Drawing()));
+  pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+  EXPECT_FALSE(CopyReinfJobsetFromTo(&empty, nullptr));
+}
+
+class SteelVectorUpdate : public AccessPoints {
+ protected:
+  void SetUp() override {
+    AccessPoints::SetUp();
+    ASSERT_TRUE(REINF_JOBSET_INIT());
+    settings = REINF_JOBSET();
+  }
+  void SetList(std::initializer_list<RSTEEL> steels) {
+    settings->Mater.SteelList = steels;
+    settings->Mater.ReinfSteelSize = static_cast<std::int32_t>(steels.size());
+  }
+  static KoVT::Core::TStringList Grades(std::initializer_list<const wchar_t*> grades) {
+    KoVT::Core::TStringList list;
+    for (const wchar_t* grade : grades) list.Add(grade);
+    return list;
+  }
+  std::vector<std::wstring> Classes() const {
+    std::vector<std::wstring> classes;
+    for (const RSTEEL& steel : settings->Mater.SteelList) classes.push_back(steel.Class.str());
+    return classes;
+  }
+  KOVTReinfJobSettings* settings = nullptr;
+};
+
+TEST_F(SteelVectorUpdate, AddsMissingGradesWithTheLastSymbolAndDropsOthers) {
+  SetList({{L"B", 3, L"b"}, {L"C", 7, L"c-symbol"}});
+  KOVTReinfSteelVectorUpdate(Grades({L"A", L"B"}));
+  EXPECT_EQ(Classes(), (std::vector<std::wstring>{L"B", L"A"}));
+  EXPECT_EQ(settings->Mater.SteelList[1].Symbol, 7);
+  EXPECT_EQ(settings->Mater.SteelList[1].UserSymbol, KOVTString(L"c-symbol"));
+  EXPECT_EQ(settings->Mater.SteelList[0].Symbol, 3);
+  EXPECT_EQ(settings->Mater.ReinfSteelSize, 2);
+}
+
+TEST_F(SteelVectorUpdate, GradesCompareExactlyAndCountAsGiven) {
+  SetList({{L"fe 500", 2, L""}});
+  KOVTReinfSteelVectorUpdate(Grades({L"FE 500", L"FE 500"}));
+  EXPECT_EQ(Classes(), (std::vector<std::wstring>{L"FE 500"}));
+  EXPECT_EQ(settings->Mater.SteelList[0].Symbol, 2);
+  EXPECT_EQ(settings->Mater.ReinfSteelSize, 2);
+}
+
+TEST_F(SteelVectorUpdate, AnEmptyListEmptiesTheSteelList) {
+  SetList({{L"B", 3, L"b"}});
+  KOVTReinfSteelVectorUpdate(Grades({}));
+  EXPECT_TRUE(settings->Mater.SteelList.empty());
+  EXPECT_EQ(settings->Mater.ReinfSteelSize, 0);
+
+  KOVTReinfSteelVectorUpdate(Grades({L"X"}));
+  ASSERT_EQ(Classes(), (std::vector<std::wstring>{L"X"}));
+  EXPECT_EQ(settings->Mater.SteelList[0].Symbol, 0);
+  EXPECT_TRUE(settings->Mater.SteelList[0].UserSymbol.IsEmpty());
+}
+
+TEST_F(SteelVectorUpdate, ADrawingWithoutReinforcementIsLeftAlone) {
+  Fresh();
+  KOVTReinfSteelVectorUpdate(Grades({L"A"}));
+  EXPECT_FALSE(HasModuleRoot(kKovrRootDictName));
+  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,128 @@
+// Construction defaults of the presentation structures.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "jobsettings/presentation.h"
+#include "tests/support/kovt_drawing.h"
+
+namespace {
+
+using PresentationDefaults = KovtDrawingTest;
+
+template <class Entry>
+void ExpectEveryElementTypeInOrder(const std::vector<Entry>& entries) {
+  ASSERT_EQ(entries.size(), kFormworkElementTypes.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].ElementType, kFormworkElementTypes[i]);
+}
+
+struct OutlineListCase {
+  const char* list;
+  const XOutlineMode_ByElementType& modes;
+  XOutlineLook pattern, solid;
+};
+
+void ExpectOutlineList(const OutlineListCase& expected, PnDbObjectId linetype) {
+  SCOPED_TRACE(expected.list);
+  ExpectEveryElementTypeInOrder(expected.modes.vOutlineStyle);
+  for (const XOutlineStyle& style : expected.modes.vOutlineStyle) {
+    const XOutlineLook& look = IsSolidHatchedElementType(style.ElementType) ? expected.solid : expected.pattern;
+    EXPECT_EQ(style.LineColor, look.LineColor) << style.ElementType;
+    EXPECT_EQ(style.LineWidth, look.LineWidth) << style.ElementType;
+    EXPECT_EQ(style.LineStylId, linetype) << style.ElementType;
+  }
+}
+
+struct HatchListCase {
+  const char* list;
+  const XHatchMode_ByElementType& modes;
+  XHatchLook look;
+};
+
+void ExpectHatchList(const HatchListCase& expected) {
+  SCOPED_TRACE(expected.list);
+  ExpectEveryElementTypeInOrder(expected.modes.vHatchStyle);
+  for (const XHatchStyle& style : expected.modes.vHatchStyle) {
+    EXPECT_EQ(style.HatchName, IsSolidHatchedElementType(style.ElementType) ? L"SOLID" : L"ANSI33")
+        << style.ElementType;
+    EXPECT_EQ(style.HatchColor, expected.look.HatchColor);
+    EXPECT_EQ(style.HatchScale, expected.look.HatchScale);
+    EXPECT_EQ(style.HatchAngle, expected.look.HatchAngle);
+  }
+}
+
+TEST(ElementTypes, FiveOfTheSixteenAreSolidHatched) {
+  int solid = 0;
+  for (std::int32_t type : kFormworkElementTypes) solid += IsSolidHatchedElementType(type) ? 1 : 0;
+  EXPECT_EQ(solid, 5);
+  for (std::int32_t type : {9, 10, 11, 12, 22}) EXPECT_TRUE(IsSolidHatchedElementType(type)) << type;
+  for (std::int32_t type : {2, 3, 4, 5, 6, 7, 15, 16, 17, 20, 23, 0, 1}) EXPECT_FALSE(IsSolidHatchedElementType(type));
+}
+
+TEST_F(PresentationDefaults, OutlineListsPerElementGroup) {
+  XOUTLINE outline;
+  PnDbObjectId continuous = Drawing()->continuousLinetype();
+  ExpectOutlineList({"visible", outline.VisibOutlineMode_ByElementType, {150, 18}, {160, 18}}, continuous);
+  ExpectOutlineList({"blank", outline.BlankOutlineMode_ByElementType, {40, 18}, {50, 18}}, continuous);
+  ExpectHatchList({"visible hatch", outline.VisibHatchMode_ByElementType, {151, 30.0, 90.0}});
+  ExpectHatchList({"blank hatch", outline.BlankHatchMode_ByElementType, {41, 30.0, 0.0}});
+  EXPECT_TRUE(outline.VisibLineStylId.isNull());
+  EXPECT_TRUE(outline.BlankLineStylId.isNull());
+  EXPECT_EQ(outline.VisibHatchName, L"ANSI33");
+  EXPECT_EQ(outline.BlankHatchColor, 41);
+  EXPECT_EQ(outline.VisibHatchAngle, 90.0);
+}
+
+TEST_F(PresentationDefaults, SectionListsPerElementGroup) {
+  XSECTION section;
+  ExpectOutlineList({"edges", section.EdgeLineMode_ByElementType, {7, 50}, {252, 30}},
+                    Drawing()->continuousLinetype());
+  ExpectHatchList({"hatch", section.HatchMode_ByElementType, {253, 30.0, 0.0}});
+  EXPECT_TRUE(section.EdgeLineStylId.isNull());
+  EXPECT_TRUE(section.HatchName.IsEmpty());
+  EXPECT_EQ(section.HatchMode, 0);
+}
+
+TEST_F(PresentationDefaults, LinetypesComeFromTheDrawingWorkingAtConstruction) {
+  XENDING first;
+  XSECTION firstSection;
+  EXPECT_EQ(first.EndingLineStyleId, Drawing()->continuousLinetype());
+  EXPECT_EQ(first.EndingLineColor, 2);
+  EXPECT_EQ(first.EndingLineWidth, 25);
+  EXPECT_EQ(first.EndingLineOutsideLength, 300.0);
+
+  PnDbObjectId earlier = Drawing()->continuousLinetype();
+  auto other = std::make_unique<PnDbDatabase>();
+  pndbHostApplicationServices()->setWorkingDatabase(other.get());
+  XENDING second;
+  XOUTLINE outline;
+  EXPECT_EQ(second.EndingLineStyleId, other->continuousLinetype());
+  EXPECT_NE(second.EndingLineStyleId, earlier);
+  EXPECT_EQ(outline.BlankOutlineMode_ByElementType.vOutlineStyle.front().LineStylId, other->continuousLinetype());
+  // Built earlier, a structure keeps the linetype of its own drawing.
+  EXPECT_EQ(firstSection.EdgeLineMode_ByElementType.vOutlineStyle.back().LineStylId, earlier);
+
+  // Without a working drawing the lists are still complete, their linetypes unset.
+  pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+  XSECTION orphan;
+  XENDING orphanEnding;
+  ASSERT_EQ(orphan.EdgeLineMode_ByElementType.vOutlineStyle.size(), 16u);
+  EXPECT_TRUE(orphan.EdgeLineMode_ByElementType.vOutlineStyle[0].LineStylId.isNull());
+  EXPECT_TRUE(orphanEnding.EndingLineStyleId.isNull());
+  pndbHostApplicationServices()->setWorkingDatabase(Drawing());
+}
+
+TEST_F(PresentationDefaults, CopiesAreIndependentAndMovesKeepTheLists) {
+  XOUTLINE original;
+  XOUTLINE copy = original;
+  EXPECT_EQ(copy, original);
+  copy.VisibHatchMode_ByElementType.vHatchStyle[3].HatchName = L"EARTH";
+  EXPECT_NE(copy, original);
+  EXPECT_EQ(original.VisibHatchMode_ByElementType.vHatchStyle[3].HatchName, L"ANSI33");
+
+  XOUTLINE moved = std::move(copy);
+  EXPECT_EQ(moved.VisibHatchMode_ByElementType.vHatchStyle[3].HatchName, L"EARTH");
+  EXPECT_EQ(moved.BlankOutlineMode_ByElementType.vOutlineStyle.size(), 16u);
+}
+
+}  // namespace

@@ -1,0 +1,334 @@
+// Filing the presentation structures in the project registry, in memory and
+// through a saved drawing.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "jobsettings/presentation.h"
+#include "registry/registry_access.h"
+#include "tests/support/kovt_drawing.h"
+
+namespace {
+
+using KoVTPrjReg::TRegistry;
+
+class PresentationFiling : public KovtDrawingTest {
+ protected:
+  void SetUp() override {
+    KovtDrawingTest::SetUp();
+    OpenSet();
+  }
+  void TearDown() override {
+    m_registry.reset();
+    KovtDrawingTest::TearDown();
+  }
+
+  // A registry on the working drawing with the set key "\\Standard" open.
+  void OpenSet(bool create = true) {
+    m_registry.reset();
+    m_registry.emplace();
+    ASSERT_TRUE(m_registry->OpenKey(L"\\\\Standard", create));
+  }
+  // The registry lets go of the drawing before it is saved.
+  void SaveReopenAndOpenSet() {
+    m_registry.reset();
+    SaveAndReopen();
+    OpenSet(false);
+  }
+  TRegistry& Registry() { return *m_registry; }
+  bool Stored(const wchar_t* name, KoVTPrjReg::TDataType type = KoVTPrjReg::kNoValue) {
+    const KoVTPrjReg::TValue* value = m_registry->GetCurrentKey()->FindValue(name);
+    return value != nullptr && (type == KoVTPrjReg::kNoValue || value->GetDataType() == type);
+  }
+  std::size_t StoredCount() { return m_registry->GetCurrentKey()->Values().size(); }
+
+  PnDbObjectId AddLinetype(const wchar_t* name) {
+    PnDbLinetypeTable* table = nullptr;
+    EXPECT_EQ(Drawing()->getSymbolTable(table, PnDb::kForWrite), Plnx::eOk);
+    auto* record = new PnDbLinetypeTableRecord;
+    record->setName(name);
+    record->setDashes({10.0, -5.0});
+    PnDbObjectId id;
+    EXPECT_EQ(table->add(id, record), Plnx::eOk);
+    record->close();
+    table->close();
+    return id;
+  }
+
+ private:
+  std::optional<TRegistry> m_registry;
+};
+
+// Every field differs from its construction value; list entries differ from
+// each other.
+XOUTLINE ChangedOutline(PnDbObjectId linetype) {
+  XOUTLINE outline;
+  outline.VisibLineStylId = linetype;
+  outline.VisibLineColor = 1;
+  outline.VisibLineWidth = 35;
+  outline.BlankOn = true;
+  outline.BlankLineStylId = linetype;
+  outline.BlankLineColor = 3;
+  outline.BlankLineWidth = 13;
+  outline.VisibOutlineMode = 1;
+  outline.BlankOutlineMode = 2;
+  outline.VisibHatchOn = true;
+  outline.VisibHatchName = L"EARTH";
+  outline.VisibHatchColor = 5;
+  outline.VisibHatchScale = 12.5;
+  outline.VisibHatchAngle = 45.0;
+  outline.BlankHatchOn = true;
+  outline.BlankHatchName = L"GRAVEL";
+  outline.BlankHatchColor = 6;
+  outline.BlankHatchScale = 7.25;
+  outline.BlankHatchAngle = 15.0;
+  outline.BlankHatchRemoveOverlapped = true;
+  outline.VisibHatchMode = 4;
+  outline.BlankHatchMode = 5;
+  std::int32_t n = 0;
+  for (XOutlineStyle& style : outline.VisibOutlineMode_ByElementType.vOutlineStyle) {
+    style.LineColor = 100 + ++n;
+    style.LineWidth = n;
+    if (n % 2 == 0) style.LineStylId = linetype;
+  }
+  for (XOutlineStyle& style : outline.BlankOutlineMode_ByElementType.vOutlineStyle) style.LineColor = 200 + ++n;
+  for (XHatchStyle& style : outline.VisibHatchMode_ByElementType.vHatchStyle) {
+    style.HatchScale = 0.5 * ++n;
+    style.HatchName += L"_V";
+  }
+  for (XHatchStyle& style : outline.BlankHatchMode_ByElementType.vHatchStyle) style.HatchAngle = ++n;
+  return outline;
+}
+
+XSECTION ChangedSection(PnDbObjectId linetype) {
+  XSECTION section;
+  section.EdgeLineStylId = linetype;
+  section.EdgeLineColor = 11;
+  section.EdgeLineWidth = 70;
+  section.EdgeLineMode = 1;
+  section.HatchOn = true;
+  section.HatchName = L"AR-CONC";
+  section.HatchColor = 9;
+  section.HatchScale = 2.5;
+  section.HatchAngle = 30.0;
+  section.HatchMode = 3;
+  std::int32_t n = 0;
+  for (XOutlineStyle& style : section.EdgeLineMode_ByElementType.vOutlineStyle) style.LineWidth = ++n;
+  for (XHatchStyle& style : section.HatchMode_ByElementType.vHatchStyle) style.HatchColor = ++n;
+  return section;
+}
+
+TEST_F(PresentationFiling, OutlineReadsBackAsWritten) {
+  XOUTLINE written = ChangedOutline(AddLinetype(L"KOVX_Hidden"));
+  ASSERT_TRUE(Registry().RWXOutlineSturcture(false, L"Found.Out", written));
+  // 22 scalar fields, then 16 entries of 3 values in each outline list and of 4 in each hatch list.
+  EXPECT_EQ(StoredCount(), 22u + 2 * 16 * 3 + 2 * 16 * 4);
+  XOUTLINE read;
+  EXPECT_TRUE(Registry().RWXOutlineSturcture(true, L"Found.Out", read));
+  EXPECT_EQ(read, written);
+}
+
+TEST_F(PresentationFiling, KeysNestByPrefixFieldAndElementType) {
+  XOUTLINE outline;
+  XENDING ending;
+  ASSERT_TRUE(Registry().RWXOutlineSturcture(false, L"Found.Out", outline));
+  ASSERT_TRUE(Registry().RWXEndingStructure(false, L"Sect.Ending", ending));
+  EXPECT_TRUE(Stored(L"Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle20.LineColor", KoVTPrjReg::kIntegerValue));
+  EXPECT_TRUE(Stored(L"Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle20.LineStylId", KoVTPrjReg::kObjectIdValue));
+  EXPECT_TRUE(Stored(L"Found.Out.BlankHatchMode_ByElementType.vHatchStyle20.HatchAngle", KoVTPrjReg::kFloatValue));
+  EXPECT_TRUE(Stored(L"Found.Out.BlankHatchMode_ByElementType.vHatchStyle9.HatchName", KoVTPrjReg::kStringValue));
+  EXPECT_TRUE(Stored(L"Found.Out.BlankOn", KoVTPrjReg::kIntegerValue));
+  EXPECT_TRUE(Stored(L"Found.Out.VisibLineStylId", KoVTPrjReg::kObjectIdValue));
+  EXPECT_TRUE(Stored(L"Found.Out.VisibHatchScale", KoVTPrjReg::kFloatValue));
+  EXPECT_FALSE(Stored(L"Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle0.LineColor"));
+  EXPECT_FALSE(Stored(L"Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle20.ElementType"));
+  EXPECT_TRUE(Stored(L"Sect.Ending.EndingLineStyleId", KoVTPrjReg::kObjectIdValue));
+  EXPECT_FALSE(Stored(L"Sect.Ending.EndingLineStylId"));
+  EXPECT_TRUE(Stored(L"Sect.Ending.EndingLineOutsideLength", KoVTPrjReg::kFloatValue));
+
+  // The prefix is used as given: no separator is added or removed.
+  ASSERT_TRUE(Registry().RWXEndingStructure(false, L"Detail.", ending));
+  EXPECT_TRUE(Stored(L"Detail..EndingMode"));
+}
+
+TEST_F(PresentationFiling, SectionAndEndingReadBackAsWritten) {
+  PnDbObjectId hidden = AddLinetype(L"KOVX_Hidden");
+  XSECTION section = ChangedSection(hidden);
+  XENDING ending;
+  ending.EndingMode = 2;
+  ending.EndingLineStyleId = hidden;
+  ending.EndingLineColor = 4;
+  ending.EndingLineWidth = 70;
+  ending.EndingLineOutsideLength = 125.5;
+  ASSERT_TRUE(Registry().RWXSectionSturcture(false, kSectionHatchModeVersion, L"Stor.Sect", section));
+  ASSERT_TRUE(Registry().RWXEndingStructure(false, L"Elev.Ending", ending));
+  EXPECT_TRUE(Stored(L"Stor.Sect.HatchMode", KoVTPrjReg::kIntegerValue));
+  EXPECT_FALSE(Stored(L"Stor.Sect.HatchType"));
+
+  XSECTION readSection;
+  XENDING readEnding;
+  EXPECT_TRUE(Registry().RWXSectionSturcture(true, kSectionHatchModeVersion, L"Stor.Sect", readSection));
+  EXPECT_TRUE(Registry().RWXEndingStructure(true, L"Elev.Ending", readEnding));
+  EXPECT_EQ(readSection, section);
+  EXPECT_EQ(readEnding, ending);
+}
+
+TEST_F(PresentationFiling, MissingOrForeignValuesKeepTheFieldAndFail) {
+  XOUTLINE written = ChangedOutline(Drawing()->continuousLinetype());
+  ASSERT_TRUE(Registry().RWXOutlineSturcture(false, L"Stor.Out", written));
+  Registry().DeleteValue(L"Stor.Out.BlankOn");
+  Registry().WriteString(L"Stor.Out.VisibHatchScale", KOVTString(L"12.5"));
+  Registry().DeleteValue(L"Stor.Out.VisibOutlineMode_ByElementType.vOutlineStyle17.LineWidth");
+
+  XOUTLINE read;
+  read.BlankOn = false;
+  EXPECT_FALSE(Registry().RWXOutlineSturcture(true, L"Stor.Out", read));
+  EXPECT_FALSE(read.BlankOn);
+  EXPECT_EQ(read.VisibHatchScale, 30.0);
+  // Every other field was still read, those after the failures included.
+  XOUTLINE expected = written;
+  expected.BlankOn = false;
+  expected.VisibHatchScale = 30.0;
+  expected.VisibOutlineMode_ByElementType.vOutlineStyle[7].LineWidth = 18;  // type 17 is eighth
+  EXPECT_EQ(read, expected);
+}
+
+TEST_F(PresentationFiling, ListsAreReadByElementTypeNotByPosition) {
+  XOutlineMode_ByElementType written;
+  written.vOutlineStyle = {{2, 11, PnDbObjectId(), 21}, {4, 12, PnDbObjectId(), 22}, {5, 13, PnDbObjectId(), 23}};
+  ASSERT_TRUE(Registry().RWXOutlineMode_ByElementTypeSturcture(false, L"L", written));
+
+  // Other order, one code stored under none of its keys: the rest is filled,
+  // the unknown entry is untouched, stored code 4 is ignored, size stays.
+  XOutlineMode_ByElementType read;
+  read.vOutlineStyle = {{5, 0, PnDbObjectId(), 0}, {99, 7, PnDbObjectId(), 8}, {2, 0, PnDbObjectId(), 0}};
+  EXPECT_FALSE(Registry().RWXOutlineMode_ByElementTypeSturcture(true, L"L", read));
+  ASSERT_EQ(read.vOutlineStyle.size(), 3u);
+  EXPECT_EQ(read.vOutlineStyle[0], (XOutlineStyle{5, 13, PnDbObjectId(), 23}));
+  EXPECT_EQ(read.vOutlineStyle[1], (XOutlineStyle{99, 7, PnDbObjectId(), 8}));
+  EXPECT_EQ(read.vOutlineStyle[2], (XOutlineStyle{2, 11, PnDbObjectId(), 21}));
+}
+
+TEST_F(PresentationFiling, EntriesOfOneTypeShareTheirKeys) {
+  XHatchMode_ByElementType written;
+  written.vHatchStyle = {{20, L"FIRST", 1, 1.0, 10.0}, {20, L"LATER", 2, 2.0, 20.0}};
+  ASSERT_TRUE(Registry().RWXHatchMode_ByElementTypeSturcture(false, L"H", written));
+  EXPECT_EQ(StoredCount(), 4u);
+
+  XHatchMode_ByElementType read;
+  read.vHatchStyle = {{20, L"", 0, 0.0, 0.0}, {20, L"", 0, 0.0, 0.0}};
+  EXPECT_TRUE(Registry().RWXHatchMode_ByElementTypeSturcture(true, L"H", read));
+  EXPECT_EQ(read.vHatchStyle[0], written.vHatchStyle[1]);
+  EXPECT_EQ(read.vHatchStyle[1], written.vHatchStyle[1]);
+}
+
+TEST_F(PresentationFiling, EmptyListsTouchNothing) {
+  XOutlineMode_ByElementType outlines;
+  XHatchMode_ByElementType hatches;
+  EXPECT_TRUE(Registry().RWXOutlineMode_ByElementTypeSturcture(false, L"E", outlines));
+  EXPECT_TRUE(Registry().RWXHatchMode_ByElementTypeSturcture(true, L"E", hatches));
+  EXPECT_EQ(StoredCount(), 0u);
+  EXPECT_TRUE(hatches.vHatchStyle.empty());
+}
+
+TEST_F(PresentationFiling, WithoutAnOpenKeyEveryOperationFails) {
+  ASSERT_FALSE(Registry().OpenKey(L"\\Missing", false));
+  XOUTLINE outline = ChangedOutline(PnDbObjectId());
+  XOUTLINE before = outline;
+  XSECTION section;
+  XENDING ending;
+  EXPECT_FALSE(Registry().RWXOutlineSturcture(false, L"Out", outline));
+  EXPECT_FALSE(Registry().RWXOutlineSturcture(true, L"Out", outline));
+  EXPECT_FALSE(Registry().RWXSectionSturcture(false, kSectionHatchModeVersion, L"Sect", section));
+  EXPECT_FALSE(Registry().RWXSectionSturcture(true, 1, L"Sect", section));
+  EXPECT_FALSE(Registry().RWXEndingStructure(true, L"End", ending));
+  EXPECT_EQ(outline, before);
+}
+
+struct Migration {
+  std::int32_t storedHatchType;
+  std::int32_t expectedMode;
+};
+
+TEST_F(PresentationFiling, OlderSectionsReadTheirHatchTypeFlag) {
+  for (Migration migration : {Migration{0, 3}, Migration{1, 0}, Migration{7, 0}}) {
+    SCOPED_TRACE(migration.storedHatchType);
+    XSECTION stored;
+    ASSERT_TRUE(Registry().RWXSectionSturcture(false, kSectionHatchModeVersion, L"Old", stored));
+    // What an older version left: the flag and no mode.
+    Registry().DeleteValue(L"Old.HatchMode");
+    Registry().WriteInteger(L"Old.HatchType", migration.storedHatchType);
+
+    XSECTION read;
+    read.HatchMode = 9;
+    EXPECT_TRUE(Registry().RWXSectionSturcture(true, 1, L"Old", read));
+    EXPECT_EQ(read.HatchMode, migration.expectedMode);
+    // A current version never looks at the flag.
+    read.HatchMode = 9;
+    EXPECT_FALSE(Registry().RWXSectionSturcture(true, kSectionHatchModeVersion, L"Old", read));
+    EXPECT_EQ(read.HatchMode, 9);
+  }
+}
+
+TEST_F(PresentationFiling, OlderSectionsIgnoreAStoredMode) {
+  XSECTION stored;
+  stored.HatchMode = 3;
+  ASSERT_TRUE(Registry().RWXSectionSturcture(false, kSectionHatchModeVersion, L"Old", stored));
+  XSECTION read;
+  read.HatchMode = 9;
+  // Neither the flag is there nor is the mode consulted: the mode stays, the read fails.
+  EXPECT_FALSE(Registry().RWXSectionSturcture(true, 0, L"Old", read));
+  EXPECT_EQ(read.HatchMode, 9);
+  EXPECT_EQ(read.HatchMode_ByElementType, stored.HatchMode_ByElementType);
+  // Writing with an older version number still stores the mode.
+  Registry().DeleteValue(L"Old.HatchMode");
+  ASSERT_TRUE(Registry().RWXSectionSturcture(false, 1, L"Old", stored));
+  EXPECT_TRUE(Stored(L"Old.HatchMode"));
+  EXPECT_FALSE(Stored(L"Old.HatchType"));
+}
+
+// The same record in the reopened drawing, found by its handle.
+PnDbObjectId Reopened(PnDbObjectId id, PnDbDatabase* drawing) {
+  PnDbObjectId found;
+  if (!id.isNull()) drawing->getPnDbObjectId(found, false, id.handle());
+  return found;
+}
+
+void MoveIds(XOutlineMode_ByElementType& modes, PnDbDatabase* drawing) {
+  for (XOutlineStyle& style : modes.vOutlineStyle) style.LineStylId = Reopened(style.LineStylId, drawing);
+}
+
+TEST_F(PresentationFiling, StructuresSurviveASavedDrawing) {
+  PnDbObjectId hidden = AddLinetype(L"KOVX_Hidden");
+  XOUTLINE outline = ChangedOutline(hidden);
+  XSECTION section = ChangedSection(hidden);
+  XENDING ending;
+  ending.EndingLineStyleId = hidden;
+  ending.EndingLineOutsideLength = 42.0;
+  ASSERT_TRUE(Registry().RWXOutlineSturcture(false, L"View.Out", outline));
+  ASSERT_TRUE(Registry().RWXSectionSturcture(false, kSectionHatchModeVersion, L"Sect.Sect", section));
+  ASSERT_TRUE(Registry().RWXEndingStructure(false, L"Detail.Ending", ending));
+
+  SaveReopenAndOpenSet();
+  PnDbDatabase* reopened = Drawing();
+  for (PnDbObjectId* id : {&outline.VisibLineStylId, &outline.BlankLineStylId, &section.EdgeLineStylId,
+                           &ending.EndingLineStyleId})
+    *id = Reopened(*id, reopened);
+  MoveIds(outline.VisibOutlineMode_ByElementType, reopened);
+  MoveIds(outline.BlankOutlineMode_ByElementType, reopened);
+  MoveIds(section.EdgeLineMode_ByElementType, reopened);
+  ASSERT_FALSE(ending.EndingLineStyleId.isNull());
+
+  XOUTLINE readOutline;
+  XSECTION readSection;
+  XENDING readEnding;
+  EXPECT_TRUE(Registry().RWXOutlineSturcture(true, L"View.Out", readOutline));
+  EXPECT_TRUE(Registry().RWXSectionSturcture(true, kSectionHatchModeVersion, L"Sect.Sect", readSection));
+  EXPECT_TRUE(Registry().RWXEndingStructure(true, L"Detail.Ending", readEnding));
+  EXPECT_EQ(readOutline, outline);
+  EXPECT_EQ(readSection, section);
+  EXPECT_EQ(readEnding, ending);
+  EXPECT_EQ(readOutline.BlankOutlineMode_ByElementType.vOutlineStyle[0].LineStylId, reopened->continuousLinetype());
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include "tests/tools/kovtset_run.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+RunResult KovtsetTest::Run(const std::vector<std::string>& args, const std::string& input) const {
+  const std::string in = File(".stdin"), out = File(".stdout"), err = File(".stderr");
+  WriteText(in, input);
+  std::vector<std::string> argv{KOVTSET_PROGRAM};
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::vector<char*> pointers;
+  for (std::string& arg : argv) pointers.push_back(arg.data());
+  pointers.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  pid_t pid = 0;
+  RunResult result;
+  if (posix_spawn(&pid, pointers[0], &actions, nullptr, pointers.data(), environ) == 0) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  result.out = ReadText(out);
+  result.err = ReadText(err);
+  return result;
+}
+
+RunResult KovtsetTest::Ok(const std::vector<std::string>& args) const {
+  RunResult result = Run(args);
+  std::string line;
+  for (const std::string& arg : args) line += " " + arg;
+  EXPECT_EQ(result.exitCode, 0) << "kovtset" << line << "\n" << result.err;
+  return result;
+}
+
+std::string KovtsetTest::NewDrawing(const std::string& name, const std::vector<std::string>& options) const {
+  std::vector<std::string> args{"new", File(name)};
+  args.insert(args.end(), options.begin(), options.end());
+  Ok(args);
+  return File(name);
+}
+
+std::string KovtsetTest::Get(const std::string& file, const std::vector<std::string>& keyAndOptions) const {
+  std::vector<std::string> args{"get", file};
+  args.insert(args.end(), keyAndOptions.begin(), keyAndOptions.end());
+  std::string out = Ok(args).out;
+  if (!out.empty() && out.back() == '\n') out.pop_back();
+  return out;
+}
+
+nlohmann::ordered_json KovtsetTest::ParseJson(const RunResult& result) {
+  nlohmann::ordered_json json = nlohmann::ordered_json::parse(result.out, nullptr, false);
+  EXPECT_FALSE(json.is_discarded()) << result.out;
+  return json;
+}

@@ -1,0 +1,35 @@
+// Running kovtset as a subprocess on drawings in a scratch folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/platform/scratch.h"
+
+struct RunResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+class KovtsetTest : public ::testing::Test {
+ protected:
+  // Runs the program with `args`, standard input read from `input`.
+  RunResult Run(const std::vector<std::string>& args, const std::string& input = "") const;
+  // Runs it and fails the test unless it exits with 0.
+  RunResult Ok(const std::vector<std::string>& args) const;
+  std::string File(const std::string& name) const { return (m_scratch.Path() / name).string(); }
+  // A drawing made by `kovtset new` with the given options.
+  std::string NewDrawing(const std::string& name, const std::vector<std::string>& options = {}) const;
+  // The value `get` prints, without its line end.
+  std::string Get(const std::string& file, const std::vector<std::string>& keyAndOptions) const;
+  static nlohmann::ordered_json ParseJson(const RunResult& result);
+
+ private:
+  ScratchDir m_scratch;
+};

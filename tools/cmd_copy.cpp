@@ -1,0 +1,79 @@
+// copy: the settings of a template drawing into many drawings, each saved
+// atomically; a drawing that fails is reported and the others still done.
+#include <unistd.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "tools/cli_error.h"
+#include "tools/commands.h"
+#include "tools/module_settings.h"
+#include "tools/progress_bar.h"
+
+namespace {
+
+struct CopyOptions {
+  std::string source;
+  std::vector<std::string> targets;
+  std::vector<std::string> modules;
+  bool noProgress = false;
+};
+
+// The modules asked for, each of which the template must have; without a
+// choice, every module the template has.
+std::vector<const ModuleRow*> ModulesToCopy(const Drawing& source, const std::vector<std::string>& names) {
+  std::vector<const ModuleRow*> modules;
+  for (const ModuleRow& module : ModuleTable()) {
+    const bool chosen = names.empty() || std::find(names.begin(), names.end(), module.name) != names.end();
+    if (!chosen) continue;
+    ModuleSettings settings(module, source);
+    if (settings.Present())
+      modules.push_back(&module);
+    else if (!names.empty())
+      settings.RequirePresent();
+  }
+  if (modules.empty()) throw CliError(source.Name() + " has no settings to copy");
+  return modules;
+}
+
+void CopyInto(const Drawing& source, const std::vector<const ModuleRow*>& modules, const std::string& target) {
+  std::unique_ptr<Drawing> drawing = Drawing::Open(target);
+  for (const ModuleRow* module : modules) ModuleSettings(*module, *drawing).ReplaceWith(source);
+  drawing->Save();
+}
+
+int RunCopy(const CopyOptions& options) {
+  std::unique_ptr<Drawing> source = Drawing::Open(options.source);
+  const std::vector<const ModuleRow*> modules = ModulesToCopy(*source, options.modules);
+  std::size_t failed = 0;
+  {
+    ProgressBar progress(options.targets.size(), !options.noProgress && ::isatty(STDERR_FILENO));
+    for (std::size_t i = 0; i < options.targets.size(); ++i) {
+      try {
+        CopyInto(*source, modules, options.targets[i]);
+      } catch (const CliError& error) {
+        ++failed;
+        progress.Message("kovtset: " + options.targets[i] + ": " + error.what());
+      }
+      progress.Update(i + 1);
+    }
+  }
+  if (failed == 0) return kExitOk;
+  throw CliError("copying failed for " + std::to_string(failed) + " of " + std::to_string(options.targets.size()) +
+                 " drawings");
+}
+
+}  // namespace
+
+void AddCopyCommand(CLI::App& app, CommandList& commands) {
+  auto options = std::make_shared<CopyOptions>();
+  CLI::App* command = app.add_subcommand(
+      "copy",
+      "Copy the settings of a template drawing into drawings: each module's settings (all sets) replace the "
+      "target's. Each target is saved atomically; failures are reported and the others still done");
+  AddDrawingArgument(command, options->source, "template", "Drawing whose settings are copied");
+  command->add_option("targets", options->targets, "Drawings to copy into")->required();
+  AddModulesOption(command, options->modules, "Module to copy (repeatable; default: every module the template has)");
+  command->add_flag("--no-progress", options->noProgress, "No progress bar (it shows only on a terminal)");
+  commands.Add(command, [options] { return RunCopy(*options); });
+}

@@ -1,0 +1,130 @@
+#include "tools/module_settings.h"
+
+#include <algorithm>
+
+#include "host/database.h"
+#include "jobsettings/settings_dictionary.h"
+#include "registry/registry_access.h"
+#include "tools/cli_error.h"
+
+namespace {
+
+// The registry opened on the module's settings dictionary of the working
+// drawing, positioned on the key of a stored set.
+class SetKey {
+ public:
+  explicit SetKey(const KOVTString& set) : m_dictionary(nullptr), m_registry(m_dictionary.get()) {
+    if (m_dictionary.get() == nullptr || !m_registry.OpenKey(KOVTJobSettings::SetPath(set), false))
+      throw CliError("set '" + Utf8(set) + "' is not stored");
+  }
+  KoVTPrjReg::TRegistry& Registry() { return m_registry; }
+
+ private:
+  KovtSettingsDictionary m_dictionary;
+  KoVTPrjReg::TRegistry m_registry;
+};
+
+// The settings dictionary's registry with no key opened.
+class SettingsRegistry {
+ public:
+  SettingsRegistry() : m_dictionary(nullptr), m_registry(m_dictionary.get()) {}
+  KoVTPrjReg::TRegistry& Registry() { return m_registry; }
+
+ private:
+  KovtSettingsDictionary m_dictionary;
+  KoVTPrjReg::TRegistry m_registry;
+};
+
+std::string Listing(const std::vector<KOVTString>& names) {
+  std::string text;
+  for (const KOVTString& name : names) text += (text.empty() ? "'" : ", '") + Utf8(name) + "'";
+  return text;
+}
+
+}  // namespace
+
+ModuleSettings::ModuleSettings(const ModuleRow& module, const Drawing& drawing)
+    : m_module(module), m_drawing(drawing), m_working(drawing), m_context(module.context, drawing.Database()) {}
+
+bool ModuleSettings::Present() const { return KOVTJobSettings::IsInitialized(m_drawing.Database()); }
+
+void ModuleSettings::RequirePresent() const {
+  if (!Present()) throw CliError(m_drawing.Name() + " has no " + m_module.title + " settings");
+}
+
+KOVTJobSettings& ModuleSettings::Settings() {
+  if (m_settings == nullptr) m_settings = m_module.load();
+  return *m_settings;
+}
+
+std::vector<KOVTString> ModuleSettings::SetNames() { return Settings().SettingsVector().Names(); }
+
+KOVTString ModuleSettings::DefaultSet() { return Settings().GetDefault(); }
+
+bool ModuleSettings::HasSet(const KOVTString& name) {
+  const std::vector<KOVTString> names = SetNames();
+  return name == DefaultSet() || std::find(names.begin(), names.end(), name) != names.end();
+}
+
+void ModuleSettings::RequireSet(const KOVTString& name) {
+  if (HasSet(name)) return;
+  throw CliError("the " + std::string(m_module.title) + " settings of " + m_drawing.Name() + " have no set '" +
+                 Utf8(name) + "' (sets: " + Listing(SetNames()) + ")");
+}
+
+void ModuleSettings::LoadSet(const KOVTString& name) {
+  KOVTJobSettings& settings = Settings();
+  settings.Initialize();
+  if (!settings.ReadJobSettings(name, nullptr, KoVTPrjReg::kReadWrite))
+    throw CliError("set '" + Utf8(name) + "' of the " + m_module.title + " settings is listed but not stored in " +
+                   m_drawing.Name());
+}
+
+std::vector<KovtJobKeys::Entry> ModuleSettings::Keys() { return m_module.listKeys(Settings()); }
+
+std::vector<std::pair<KOVTString, Value>> ModuleSettings::Snapshot() {
+  std::vector<std::pair<KOVTString, Value>> values;
+  for (const KovtJobKeys::Entry& entry : Keys()) values.emplace_back(entry.name, ValueOf(entry.field));
+  return values;
+}
+
+void ModuleSettings::WriteSet(const KOVTString& name) { Settings().WriteJobSettings(name, nullptr); }
+
+void ModuleSettings::WriteNames() { Settings().WriteVector(nullptr); }
+
+void ModuleSettings::WriteRawValues(const KOVTString& set, const std::vector<std::pair<KOVTString, Value>>& values) {
+  SetKey key(set);
+  for (const auto& [name, value] : values) StoreValue(key.Registry(), name.c_str(), value);
+}
+
+void ModuleSettings::RenameSetKey(const KOVTString& from, const KOVTString& to) {
+  SettingsRegistry().Registry().RenameKey(KOVTJobSettings::SetPath(from), to);
+}
+
+void ModuleSettings::DestroySetKey(const KOVTString& name) {
+  SettingsRegistry().Registry().DestroyKey(KOVTJobSettings::SetPath(name));
+}
+
+const ModuleRow& ChooseModule(const Drawing& drawing, const std::string& name) {
+  if (!name.empty()) {
+    const ModuleRow* row = FindModule(name);
+    if (row == nullptr) throw CliError("no module '" + name + "'");
+    return *row;
+  }
+  for (const ModuleRow& row : ModuleTable())
+    if (ModuleSettings(row, drawing).Present()) return row;
+  throw CliError(drawing.Name() + " has no settings of any module");
+}
+
+KOVTString ChooseSet(ModuleSettings& settings, const std::string& name) {
+  settings.RequirePresent();
+  const KOVTString set = name.empty() ? settings.DefaultSet() : Wide(name);
+  settings.RequireSet(set);
+  return set;
+}
+
+KOVTString SetNameOf(const std::string& name) {
+  if (name.empty() || name.find('\\') != std::string::npos)
+    throw CliError("'" + name + "' cannot name a set (it must be non-empty and without backslashes)");
+  return Wide(name);
+}
