@@ -10,6 +10,7 @@ namespace {
 
 KovtJobSetCache<KOVTReinfJobSettings> g_reinforcement;
 KovtJobSetCache<KOVTSteelJobSettings> g_steel;
+KovtJobSetCache<KOVTFormworkJobSettings> g_formwork;
 
 PnDbDatabase* workingDatabase() {
   PnDbHostApplicationServices* services = pndbHostApplicationServices();
@@ -72,7 +73,12 @@ KOVTSteelJobSettings* STEEL_JOBSET_FORCE() {
   return lookUp(g_steel, KOVT_CONTEXT_STEEL, nullptr, OnMiss::CreateWithoutRoot);
 }
 
+KOVTFormworkJobSettings* FORMWORK_JOBSET() {
+  return lookUp(g_formwork, KOVT_CONTEXT_FORMWORK, nullptr, OnMiss::Create);
+}
+
 void REMOVE_JOBSET(PnDbDatabase* database) {
   g_reinforcement.Remove(database);
   g_steel.Remove(database);
+  g_formwork.Remove(database);
 }

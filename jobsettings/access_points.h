@@ -18,6 +18,7 @@
 #pragma once
 
 #include "core/string_list.h"
+#include "jobsettings/formwork_job_settings.h"
 #include "jobsettings/reinf_job_settings.h"
 #include "jobsettings/steel_job_settings.h"
 
@@ -43,6 +44,9 @@ KOVTSteelJobSettings* STEEL_JOBSET(PnDbDatabase* database);
 // Creates the steel settings, and the steel root with them, in a drawing
 // that has none yet.
 KOVTSteelJobSettings* STEEL_JOBSET_FORCE();
+
+// The formwork settings, created (and read from the drawing) on first use.
+KOVTFormworkJobSettings* FORMWORK_JOBSET();
 
 // Drops the drawing's entries from all three caches; call it when a drawing
 // goes away, since its address may be reused for the next one.

@@ -151,9 +151,7 @@ bool KOVTJobSettings::ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVT
   registry.OpenKey(path, false);
   try {
     KovtJobKeys::Filer filer(registry, true);
-    filer.File(L"Version", &version);
-    FileCommonBlocks(filer, blocks);
-    walkModule(*this, filer);
+    FileSet(filer, version, blocks, walkModule);
   } catch (const KoVT::EProjectRegistry& error) {
     error.ShowMessage();
   }
@@ -169,9 +167,7 @@ void KOVTJobSettings::WriteSet(const KOVTString& name, PnDbDictionary* dict, std
   TRegistry registry(settings.get(), KoVTPrjReg::kReadWrite);
   if (!registry.OpenKey(path, true)) return;
   KovtJobKeys::Filer filer(registry, false);
-  filer.File(L"Version", &version);
-  FileCommonBlocks(filer, blocks);
-  walkModule(*this, filer);
+  FileSet(filer, version, blocks, walkModule);
   registry.CloseKey();
 }
 
@@ -179,8 +175,21 @@ std::vector<KovtJobKeys::Entry> KOVTJobSettings::ListSet(std::int32_t& version, 
                                                          Walker walkModule) {
   std::vector<KovtJobKeys::Entry> listing;
   KovtJobKeys::Filer filer(listing);
+  FileSet(filer, version, blocks, walkModule);
+  return listing;
+}
+
+std::vector<KOVTString> KOVTJobSettings::ListSetNames(std::int32_t& version, CommonBlocks blocks,
+                                                      Walker walkModule) {
+  std::vector<KOVTString> names;
+  KovtJobKeys::Filer filer(names);
+  FileSet(filer, version, blocks, walkModule);
+  return names;
+}
+
+void KOVTJobSettings::FileSet(KovtJobKeys::Filer& filer, std::int32_t& version, CommonBlocks blocks,
+                              Walker walkModule) {
   filer.File(L"Version", &version);
   FileCommonBlocks(filer, blocks);
   walkModule(*this, filer);
-  return listing;
 }

@@ -12,6 +12,8 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/kovt_string.h"
@@ -47,6 +49,16 @@ struct TPAGESETUP {
   std::int32_t Orientation = 0;
   bool ProjNameTile = false;
 };
+
+// The page setup every module starts from.
+inline constexpr TPAGESETUP kDefaultPageSetup{.AddHeader = true,
+                                             .AddFooter = true,
+                                             .Frame = 2,
+                                             .IsHeaderFrame = true,
+                                             .IsTableFrame = true,
+                                             .IsFooterFrame = true,
+                                             .Orientation = 0,
+                                             .ProjNameTile = false};
 
 // Printout header and footer as opaque byte buffers; copies own their bytes.
 struct THEADERFOOTER {
@@ -128,6 +140,21 @@ class KOVTJobSettings {
     std::span<const VariableFallback> variableFallbacks = {};
   };
 
+  // Copy-assigning keeps the strings' buffers, so resetting a block that
+  // holds its defaults already, as a new one does, allocates nothing.
+  template <class Block>
+  static void ResetBlock(Block& block) {
+    static const Block kDefaults{};
+    block = kDefaults;
+  }
+  // The same, but the members `Kept` keep their values.
+  template <auto... Kept, class Block>
+  static void ResetBlockKeeping(Block& block) {
+    auto kept = std::make_tuple(std::move(block.*Kept)...);
+    ResetBlock(block);
+    std::apply([&](auto&... values) { ((block.*Kept = std::move(values)), ...); }, kept);
+  }
+
   // What every module constructor does: defaults, the name list and the
   // default set, whose defaults are stored when the set is missing.
   void Load(PnDbDictionary* dict, KoVTPrjReg::TAccessRight access);
@@ -144,8 +171,12 @@ class KOVTJobSettings {
                 Walker walkModule);
   // Every value a written set holds, in stored order, with the member holding it.
   std::vector<KovtJobKeys::Entry> ListSet(std::int32_t& version, CommonBlocks blocks, Walker walkModule);
+  // Every name a written set holds, in stored order, those of the values the
+  // registry files itself included (a presentation structure by its prefix).
+  std::vector<KOVTString> ListSetNames(std::int32_t& version, CommonBlocks blocks, Walker walkModule);
 
  private:
+  void FileSet(KovtJobKeys::Filer& filer, std::int32_t& version, CommonBlocks blocks, Walker walkModule);
   void FileCommonBlocks(KovtJobKeys::Filer& filer, CommonBlocks blocks);
   void FileVariables(KovtJobKeys::Filer& filer, CommonBlocks blocks);
   void FileHeaderFooter(KovtJobKeys::Filer& filer, bool sizedData);

@@ -120,11 +120,17 @@ Filer::Filer(TRegistry& registry, bool reading) : m_registry(&registry), m_readi
 
 Filer::Filer(std::vector<Entry>& listing) : m_listing(&listing) {}
 
+Filer::Filer(std::vector<KOVTString>& names) : m_names(&names) {}
+
 Filer::~Filer() = default;
 
 bool Filer::File(const wchar_t* name, Field field) {
   if (m_listing != nullptr) {
     m_listing->push_back({KOVTString(name), field});
+    return false;
+  }
+  if (m_names != nullptr) {
+    m_names->push_back(KOVTString(name));
     return false;
   }
   if (!m_reading) {

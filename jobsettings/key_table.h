@@ -3,11 +3,12 @@
 // writing and listing a set all walk that one table, so they can never
 // disagree on a key's name, kind or position.
 //
-// An entry is either a plain value (a member of one of the four stored kinds,
-// reached through `field`) or a custom entry (lists, buffers) that files its
-// values itself through the same Filer. A plain entry may carry a repair, run
-// after the key is read: it receives whether a value was found, and fixes up
-// sets written by older versions.
+// An entry is either a plain value (a member of one of the stored kinds,
+// reached through `field`), a custom entry (lists, buffers) that files its
+// values itself through the same Filer, or an entry the registry files through
+// its own two-way operations (object ids, presentation structures). A plain
+// entry may carry a repair, run after the key is read: it receives whether a
+// value was found, and fixes up sets written by older versions.
 #pragma once
 
 #include <charconv>
@@ -40,6 +41,9 @@ class Filer {
  public:
   Filer(KoVTPrjReg::TRegistry& registry, bool reading);
   explicit Filer(std::vector<Entry>& listing);
+  // Lists names alone: every entry a walk files, those the registry files
+  // itself included.
+  explicit Filer(std::vector<KOVTString>& names);
   ~Filer();
   Filer(const Filer&) = delete;
   Filer& operator=(const Filer&) = delete;
@@ -47,12 +51,21 @@ class Filer {
   bool Reading() const { return m_reading; }
   // Answers whether a value of the member's kind was read; false when not reading.
   bool File(const wchar_t* name, Field field);
+  // Runs file(registry, reading) on a reading or writing filer. A listing of
+  // values has no kind for such an entry and leaves it out; a listing of
+  // names lists `name`.
+  template <class FileThrough>
+  void FileByRegistry(const wchar_t* name, FileThrough file) {
+    if (m_registry != nullptr) file(*m_registry, m_reading);
+    else if (m_names != nullptr) m_names->push_back(KOVTString(name));
+  }
 
  private:
   class ValueIndex;
 
   KoVTPrjReg::TRegistry* m_registry = nullptr;
   std::vector<Entry>* m_listing = nullptr;
+  std::vector<KOVTString>* m_names = nullptr;
   bool m_reading = false;
   std::unique_ptr<ValueIndex> m_index;
 };
@@ -63,6 +76,8 @@ struct Key {
   Field (*field)(Settings&) = nullptr;
   void (*repair)(Settings&, bool found) = nullptr;
   void (*custom)(Settings&, Filer&) = nullptr;
+  // Files the value `name`, or the values named after it, through the registry.
+  void (*byRegistry)(Settings&, KoVTPrjReg::TRegistry&, bool reading, const wchar_t* name) = nullptr;
 };
 
 template <class Settings>
@@ -72,9 +87,29 @@ void Walk(std::span<const Key<Settings>> keys, Settings& settings, Filer& filer)
       key.custom(settings, filer);
       continue;
     }
+    if (key.byRegistry != nullptr) {
+      filer.FileByRegistry(key.name, [&](KoVTPrjReg::TRegistry& registry, bool reading) {
+        key.byRegistry(settings, registry, reading, key.name);
+      });
+      continue;
+    }
     bool found = filer.File(key.name, key.field(settings));
     if (filer.Reading() && key.repair != nullptr) key.repair(settings, found);
   }
+}
+
+template <class>
+struct MemberOf;
+template <class Class, class Member>
+struct MemberOf<Member Class::*> {
+  using Owner = Class;
+};
+
+// A repair for a key that sets written before it existed lack: the member
+// takes the value of another member of its block, filed before it.
+template <auto Block, auto Target, auto Source>
+void TakeWhenMissing(typename MemberOf<decltype(Block)>::Owner& settings, bool found) {
+  if (!found) (settings.*Block).*Target = (settings.*Block).*Source;
 }
 
 // One stored value of a list entry: the suffix of its name and the member of

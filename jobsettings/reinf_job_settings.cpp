@@ -42,14 +42,6 @@ KOVTString NoSymbolText() {
   return text;
 }
 
-// Copy-assigning keeps the strings' buffers, so resetting an object that
-// holds its defaults already, as a new one does, allocates nothing.
-template <class Block>
-void Reset(Block& block) {
-  static const Block kDefaults{};
-  block = kDefaults;
-}
-
 const RMATER& DefaultMaterials() {
   static const RMATER kDefaults = [] {
     RMATER materials;
@@ -88,42 +80,35 @@ KOVTReinfJobSettings::KOVTReinfJobSettings(PnDbDictionary* dict, KoVTPrjReg::TAc
 void KOVTReinfJobSettings::Initialize() {
   InitializeCommonBlocks();
   InitializeUnits();
-  Reset(Norms);
+  ResetBlock(Norms);
   Norms.Reinforce = KovrNames::kReinNorms[0];
   Norms.Drawing = KovrNames::kDrawNorms[0];
   InitializeMaterials();
-  Reset(Options);
-  Reset(BarOpt);
-  Reset(BarDsp);
-  Reset(BarStl);
-  Reset(BarShape);
-  Reset(MeshOpt);
-  Reset(MeshDsp);
-  Reset(MeshStl);
-  Reset(ProfStl);
-  Reset(BimStl);
+  ResetBlock(Options);
+  ResetBlock(BarOpt);
+  ResetBlock(BarDsp);
+  ResetBlock(BarStl);
+  ResetBlock(BarShape);
+  ResetBlock(MeshOpt);
+  ResetBlock(MeshDsp);
+  ResetBlock(MeshStl);
+  ResetBlock(ProfStl);
+  ResetBlock(BimStl);
   ProfDatabase = L"RCAT";
-  Reset(Project);
+  ResetBlock(Project);
 }
 
 void KOVTReinfJobSettings::InitializeCommonBlocks() {
   TVARIABLES& variables = Variables();
-  Reset(variables);
+  ResetBlock(variables);
   variables.Values[VAR_REPORT_PAGE_NUMBER] = L"Page ";
   variables.Values[VAR_REPORT_DATE] = L"%a %b %d %Y";
   variables.Values[VAR_REPORT_TIME] = L"%H:%M:%S";
   for (const VariableFallback& copy : StoredBlocks().variableFallbacks)
     variables.Values[copy.variable] = variables.Values[copy.source];
-  PageSetup() = {.AddHeader = true,
-                 .AddFooter = true,
-                 .Frame = 2,
-                 .IsHeaderFrame = true,
-                 .IsTableFrame = true,
-                 .IsFooterFrame = true,
-                 .Orientation = 0,
-                 .ProjNameTile = false};
+  PageSetup() = kDefaultPageSetup;
   HeaderFooter() = {};
-  Reset(Templates());
+  ResetBlock(Templates());
   Templates().RowCount = 10;
 }
 

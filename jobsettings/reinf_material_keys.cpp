@@ -23,9 +23,7 @@ void MigrateDrawNorm(S& s, bool found) {
 // Sets written before covers and spacings had units of their own: they take
 // those of lengths.
 template <auto Target, auto Source>
-void TakeUnitWhenMissing(S& s, bool found) {
-  if (!found) s.Units.*Target = s.Units.*Source;
-}
+constexpr auto TakeUnitWhenMissing = &KovtJobKeys::TakeWhenMissing<&S::Units, Target, Source>;
 
 // The decimals of a description unit, for sets written before they were chosen.
 std::optional<std::int32_t> DescriptionPrecisionOf(const KOVTString& unit) {
@@ -72,27 +70,27 @@ const Key kMaterialKeys[] = {
     {L"Units.WorkUnits", [](S& s) -> Field { return &s.Units.workUnits; }},
     {L"Units.Length", [](S& s) -> Field { return &s.Units.lengthUnit; }},
     {L"Units.ReinfCover", [](S& s) -> Field { return &s.Units.coverUnit; },
-     &TakeUnitWhenMissing<&RUNITS::coverUnit, &RUNITS::lengthUnit>},
+     TakeUnitWhenMissing<&RUNITS::coverUnit, &RUNITS::lengthUnit>},
     {L"Units.ReinfSpace", [](S& s) -> Field { return &s.Units.spacingUnit; },
-     &TakeUnitWhenMissing<&RUNITS::spacingUnit, &RUNITS::lengthUnit>},
+     TakeUnitWhenMissing<&RUNITS::spacingUnit, &RUNITS::lengthUnit>},
     {L"Units.ReinfMass", [](S& s) -> Field { return &s.Units.massUnit; }},
     {L"Units.ReinfDiameter", [](S& s) -> Field { return &s.Units.diameterUnit; }},
     {L"Units.ReinfSurface", [](S& s) -> Field { return &s.Units.surfaceUnit; }},
     {L"Units.ReinfStyle", [](S& s) -> Field { return &s.Units.styleUnit; }},
     {L"Units.LengthPrecision", [](S& s) -> Field { return &s.Units.lengthPrecision; }},
     {L"Units.ReinfCoverPrecision", [](S& s) -> Field { return &s.Units.coverPrecision; },
-     &TakeUnitWhenMissing<&RUNITS::coverPrecision, &RUNITS::lengthPrecision>},
+     TakeUnitWhenMissing<&RUNITS::coverPrecision, &RUNITS::lengthPrecision>},
     {L"Units.ReinfSpacePrecision", [](S& s) -> Field { return &s.Units.spacingPrecision; },
-     &TakeUnitWhenMissing<&RUNITS::spacingPrecision, &RUNITS::lengthPrecision>},
+     TakeUnitWhenMissing<&RUNITS::spacingPrecision, &RUNITS::lengthPrecision>},
     {L"Units.ReinfMassPrecision", [](S& s) -> Field { return &s.Units.massPrecision; }},
     {L"Units.ReinfDiameterPrecision", [](S& s) -> Field { return &s.Units.diameterPrecision; }},
     {L"Units.ReinfSurfacePrecision", [](S& s) -> Field { return &s.Units.surfacePrecision; }},
     {L"Units.ReinfStylePrecision", [](S& s) -> Field { return &s.Units.stylePrecision; }},
     {L"Units.LengthCoeff", [](S& s) -> Field { return &s.Units.lengthCoeff; }},
     {L"Units.ReinfCoverCoeff", [](S& s) -> Field { return &s.Units.coverCoeff; },
-     &TakeUnitWhenMissing<&RUNITS::coverCoeff, &RUNITS::lengthCoeff>},
+     TakeUnitWhenMissing<&RUNITS::coverCoeff, &RUNITS::lengthCoeff>},
     {L"Units.ReinfSpaceCoeff", [](S& s) -> Field { return &s.Units.spacingCoeff; },
-     &TakeUnitWhenMissing<&RUNITS::spacingCoeff, &RUNITS::lengthCoeff>},
+     TakeUnitWhenMissing<&RUNITS::spacingCoeff, &RUNITS::lengthCoeff>},
     {L"Units.ReinfMassCoeff", [](S& s) -> Field { return &s.Units.massCoeff; }},
     {L"Units.ReinfDiameterCoeff", [](S& s) -> Field { return &s.Units.diameterCoeff; }},
     {L"Units.ReinfSurfaceCoeff", [](S& s) -> Field { return &s.Units.surfaceCoeff; }},

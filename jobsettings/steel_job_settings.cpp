@@ -67,14 +67,7 @@ void KOVTSteelJobSettings::InitializeCommonBlocks() {
   Variables().Values[VAR_REPORT_PAGE_NUMBER] = L"Page ";
   Variables().Values[VAR_REPORT_DATE] = L"%a %b %d %Y";
   Variables().Values[VAR_REPORT_TIME] = L"%H:%M:%S";
-  PageSetup() = {.AddHeader = true,
-                 .AddFooter = true,
-                 .Frame = 2,
-                 .IsHeaderFrame = true,
-                 .IsTableFrame = true,
-                 .IsFooterFrame = true,
-                 .Orientation = 0,
-                 .ProjNameTile = false};
+  PageSetup() = kDefaultPageSetup;
   HeaderFooter() = {};
   Templates() = {};
 }

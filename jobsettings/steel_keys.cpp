@@ -10,10 +10,8 @@ using KovtJobKeys::Field;
 
 // Sets written before bolts and welds had colours of their own: they take
 // the general colour of the same state.
-template <std::int32_t SWELDING::*Target, std::int32_t SWELDING::*Source>
-void TakeWhenMissing(S& s, bool found) {
-  if (!found) s.Welding.*Target = s.Welding.*Source;
-}
+template <auto Target, auto Source>
+constexpr auto TakeWeldingWhenMissing = &KovtJobKeys::TakeWhenMissing<&S::Welding, Target, Source>;
 
 // clang-format off
 const Key kModelKeys[] = {
@@ -68,20 +66,20 @@ const Key kModelKeys[] = {
     {L"Welding.SiteColor", [](S& s) -> Field { return &s.Welding.SiteColor; }},
     {L"Welding.OutOfDateColor", [](S& s) -> Field { return &s.Welding.OutOfDateColor; }},
     {L"Welding.BoltWorkColor", [](S& s) -> Field { return &s.Welding.BoltWorkColor; },
-     &TakeWhenMissing<&SWELDING::BoltWorkColor, &SWELDING::WorkColor>},
+     TakeWeldingWhenMissing<&SWELDING::BoltWorkColor, &SWELDING::WorkColor>},
     {L"Welding.BoltSiteColor", [](S& s) -> Field { return &s.Welding.BoltSiteColor; },
-     &TakeWhenMissing<&SWELDING::BoltSiteColor, &SWELDING::SiteColor>},
+     TakeWeldingWhenMissing<&SWELDING::BoltSiteColor, &SWELDING::SiteColor>},
     {L"Welding.BoltOutOfDateColor", [](S& s) -> Field { return &s.Welding.BoltOutOfDateColor; },
-     &TakeWhenMissing<&SWELDING::BoltOutOfDateColor, &SWELDING::OutOfDateColor>},
+     TakeWeldingWhenMissing<&SWELDING::BoltOutOfDateColor, &SWELDING::OutOfDateColor>},
     {L"Welding.BoltTypeBy", [](S& s) -> Field { return &s.Welding.BoltTypeBy; }},
     {L"Welding.BoltColorGradeSize", nullptr, nullptr, &FileBoltColorGrades},
     {L"Welding.BoltColorDiamSize", nullptr, nullptr, &FileBoltColorDiams},
     {L"Welding.WeldWorkColor", [](S& s) -> Field { return &s.Welding.WeldWorkColor; },
-     &TakeWhenMissing<&SWELDING::WeldWorkColor, &SWELDING::WorkColor>},
+     TakeWeldingWhenMissing<&SWELDING::WeldWorkColor, &SWELDING::WorkColor>},
     {L"Welding.WeldSiteColor", [](S& s) -> Field { return &s.Welding.WeldSiteColor; },
-     &TakeWhenMissing<&SWELDING::WeldSiteColor, &SWELDING::SiteColor>},
+     TakeWeldingWhenMissing<&SWELDING::WeldSiteColor, &SWELDING::SiteColor>},
     {L"Welding.WeldOutOfDateColor", [](S& s) -> Field { return &s.Welding.WeldOutOfDateColor; },
-     &TakeWhenMissing<&SWELDING::WeldOutOfDateColor, &SWELDING::OutOfDateColor>},
+     TakeWeldingWhenMissing<&SWELDING::WeldOutOfDateColor, &SWELDING::OutOfDateColor>},
     {L"Welding.BoltRoundup", [](S& s) -> Field { return &s.Welding.BoltRoundup; }},
     {L"Welding.BoltStandard", [](S& s) -> Field { return &s.Welding.BoltStandard; }},
     {L"Parts.Fit2Object", [](S& s) -> Field { return &s.Parts.Fit2Object; }},

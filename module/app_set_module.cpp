@@ -5,6 +5,7 @@
 #include "platform/com.h"
 #include "platform/tick_count.h"
 #include "registry/registry_keeper.h"
+#include "units/sv_units_service.h"
 
 namespace {
 
@@ -21,6 +22,9 @@ bool KOVTAppSetModule::InitApplication(void* packet) {
   pnutPrintf(L"\n[KoVTAppSet.kmo] Initialization...\n");
   DWORD start = GetTickCount();
   bool result = KOVTMoKmoModule::InitApplication(packet);
+  // Without the service the family counts as metric and converts nothing;
+  // the module loads all the same.
+  KovtPublishUnitsService();
   CoInitialize(nullptr);
   pnutPrintf(L"\n[KoVTAppSet.kmo] Initialization done in %d ms.\n", millisecondsSince(start));
   return result;
@@ -29,6 +33,8 @@ bool KOVTAppSetModule::InitApplication(void* packet) {
 bool KOVTAppSetModule::UnloadApplication(void* packet) {
   pnutPrintf(L"\n[KoVTAppSet.kmo] Finalization...\n");
   DWORD start = GetTickCount();
+  // Its code leaves with the module, so it goes before anything else.
+  KovtWithdrawUnitsService();
   bool result = KOVTMoKmoModule::UnloadApplication(packet);
   pnutPrintf(L"\n[KoVTAppSet.kmo] Finalization done in %d ms.\n", millisecondsSince(start));
   CoUninitialize();

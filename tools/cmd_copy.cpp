@@ -3,12 +3,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 
 #include "tools/cli_error.h"
 #include "tools/commands.h"
 #include "tools/module_settings.h"
 #include "tools/progress_bar.h"
+#include "tools/settings_copy.h"
 
 namespace {
 
@@ -16,6 +18,7 @@ struct CopyOptions {
   std::string source;
   std::vector<std::string> targets;
   std::vector<std::string> modules;
+  bool keepExisting = false;
   bool noProgress = false;
 };
 
@@ -36,24 +39,32 @@ std::vector<const ModuleRow*> ModulesToCopy(const Drawing& source, const std::ve
   return modules;
 }
 
-void CopyInto(const Drawing& source, const std::vector<const ModuleRow*>& modules, const std::string& target) {
+void CopyInto(const Drawing& source, const std::vector<const ModuleRow*>& modules, const std::string& target,
+              ExistingSettings existing) {
   std::unique_ptr<Drawing> drawing = Drawing::Open(target);
-  for (const ModuleRow* module : modules) ModuleSettings(*module, *drawing).ReplaceWith(source);
+  for (const ModuleRow* module : modules) CopyModuleSettings(*module, source, *drawing, existing);
   drawing->Save();
+}
+
+// The bar would garble output piped on, or a log standard error goes to.
+bool ShowProgress(const CopyOptions& options) {
+  return !options.noProgress && options.targets.size() > 1 && ::isatty(STDOUT_FILENO) && ::isatty(STDERR_FILENO);
 }
 
 int RunCopy(const CopyOptions& options) {
   std::unique_ptr<Drawing> source = Drawing::Open(options.source);
   const std::vector<const ModuleRow*> modules = ModulesToCopy(*source, options.modules);
+  const ExistingSettings existing = options.keepExisting ? ExistingSettings::Keep : ExistingSettings::Replace;
   std::size_t failed = 0;
   {
-    ProgressBar progress(options.targets.size(), !options.noProgress && ::isatty(STDERR_FILENO));
+    ProgressBar progress(options.targets.size(), ShowProgress(options));
     for (std::size_t i = 0; i < options.targets.size(); ++i) {
+      // One bad drawing must not cost the rest of the batch.
       try {
-        CopyInto(*source, modules, options.targets[i]);
-      } catch (const CliError& error) {
+        CopyInto(*source, modules, options.targets[i], existing);
+      } catch (const std::exception& error) {
         ++failed;
-        progress.Message("kovtset: " + options.targets[i] + ": " + error.what());
+        progress.Message("kovtset: " + std::string(error.what()));
       }
       progress.Update(i + 1);
     }
@@ -69,11 +80,19 @@ void AddCopyCommand(CLI::App& app, CommandList& commands) {
   auto options = std::make_shared<CopyOptions>();
   CLI::App* command = app.add_subcommand(
       "copy",
-      "Copy the settings of a template drawing into drawings: each module's settings (all sets) replace the "
-      "target's. Each target is saved atomically; failures are reported and the others still done");
+      "Copy the settings of a template drawing into drawings: for each module copied, the template's sets, "
+      "their values and its default set replace the target's (a target without the module gets it). Each "
+      "target is saved atomically; one that fails (missing, damaged, not writable) is reported and the "
+      "others are still done, and the exit code is then 1");
   AddDrawingArgument(command, options->source, "template", "Drawing whose settings are copied");
   command->add_option("targets", options->targets, "Drawings to copy into")->required();
-  AddModulesOption(command, options->modules, "Module to copy (repeatable; default: every module the template has)");
-  command->add_flag("--no-progress", options->noProgress, "No progress bar (it shows only on a terminal)");
+  AddModulesOption(command, options->modules,
+                   "Module to copy (repeatable; default: every module the template has). The template must "
+                   "have each module named");
+  command->add_flag("-k,--keep-existing", options->keepExisting,
+                    "Leave the settings of a module a target has already as they are; copy only the modules "
+                    "it lacks");
+  command->add_flag("--no-progress", options->noProgress,
+                    "No progress bar (it shows only for several targets, with output on a terminal)");
   commands.Add(command, [options] { return RunCopy(*options); });
 }

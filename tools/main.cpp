@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
 
   CommandList commands;
   for (auto add : {AddNewCommand, AddShowCommand, AddGetCommand, AddSetCommand, AddSetsCommand, AddRegistryCommand,
-                   AddDiffCommand, AddExportCommand, AddImportCommand, AddUnitsCommand})
+                   AddCopyCommand, AddDiffCommand, AddExportCommand, AddImportCommand, AddUnitsCommand})
     add(app, commands);
 
   try {

@@ -24,7 +24,7 @@ constexpr KindUnit<RUNITS> kReinforcementKinds[] = {
     {Quantity::Length, 0, &RUNITS::lengthUnit},   // "Units.Length"
     {Quantity::Length, 3, &RUNITS::coverUnit},    // "Units.ReinfCover"
     {Quantity::Length, 5, &RUNITS::spacingUnit},  // "Units.ReinfSpace"
-    {Quantity::Surface, 0, &RUNITS::surfaceUnit}, // "Units.ReinfSurface"
+    {Quantity::Surface, 0, &RUNITS::surfaceUnit},  // "Units.ReinfSurface"
     {Quantity::Mass, 1, &RUNITS::massUnit},       // "Units.ReinfMass"
 };
 

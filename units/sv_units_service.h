@@ -108,3 +108,12 @@ class KovtSvUnitsService : public KovtService<TxISvUnits>, public KovtIUnitConve
   bool ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value,
                            double& result) const override;
 };
+
+// Publishes a new service under "KOVT_UNITS" in the host's service
+// dictionary, which then owns it. False, and nothing published, when the
+// host has no dynamic linker or the name is taken.
+bool KovtPublishUnitsService();
+// Takes the service this module published out of the host's service
+// dictionary and deletes it; false when "KOVT_UNITS" holds none of ours (a
+// service another module published there is its own to withdraw).
+bool KovtWithdrawUnitsService();

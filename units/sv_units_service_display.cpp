@@ -42,15 +42,27 @@ struct KindPrecision {
 };
 
 constexpr KindPrecision<RUNITS> kReinforcementPrecisions[] = {
-    {1, &RUNITS::lengthPrecision, 0},   {2, &RUNITS::diameterPrecision, 0}, {3, &RUNITS::coverPrecision, 0},
-    {4, nullptr, 0},                    {5, &RUNITS::surfacePrecision, 0},  {6, &RUNITS::spacingPrecision, 0},
-    {7, &RUNITS::massPrecision, 0},     {8, &RUNITS::stylePrecision, 0},    {9, nullptr, 2},
+    {1, &RUNITS::lengthPrecision, 0},
+    {2, &RUNITS::diameterPrecision, 0},
+    {3, &RUNITS::coverPrecision, 0},
+    {4, nullptr, 0},
+    {5, &RUNITS::surfacePrecision, 0},
+    {6, &RUNITS::spacingPrecision, 0},
+    {7, &RUNITS::massPrecision, 0},
+    {8, &RUNITS::stylePrecision, 0},
+    {9, nullptr, 2},
 };
 
 constexpr KindPrecision<XUNITS> kFormworkPrecisions[] = {
-    {1, &XUNITS::LengthPrecision, 0},  {2, &XUNITS::CrossDimPrecision, 0}, {3, &XUNITS::HoleDimPrecision, 0},
-    {4, &XUNITS::VolumePrecision, 0},  {5, &XUNITS::SurfacePrecision, 0},  {6, &XUNITS::MassPrecision, 0},
-    {7, &XUNITS::AnglePrecision, 0},   {8, nullptr, 2},                    {9, nullptr, 2},
+    {1, &XUNITS::LengthPrecision, 0},
+    {2, &XUNITS::CrossDimPrecision, 0},
+    {3, &XUNITS::HoleDimPrecision, 0},
+    {4, &XUNITS::VolumePrecision, 0},
+    {5, &XUNITS::SurfacePrecision, 0},
+    {6, &XUNITS::MassPrecision, 0},
+    {7, &XUNITS::AnglePrecision, 0},
+    {8, nullptr, 2},
+    {9, nullptr, 2},
 };
 
 constexpr int kUnknownPrecision = -1;
@@ -81,8 +93,10 @@ bool IsAngle(const KovtUnitsCallContext& call, int kind) { return AngleKindOf(ca
 int DisplayMode(const KovtUnitsCallContext& call, int kind) {
   if (call.IsReinforcement()) {
     if (kind == 4) return kZemDecimalDegrees;
-    if (kind == 5 || kind == 7 || call.WorkMetric() != 0) return kZemDecimal;
-    return call.Reinforcement()->workUnitType != 0 ? kZemEngineering : kZemArchitectural;
+    const RUNITS* units = call.Reinforcement();
+    // Without settings the work counts as metric.
+    if (kind == 5 || kind == 7 || units == nullptr || call.WorkMetric() != 0) return kZemDecimal;
+    return units->workUnitType != 0 ? kZemEngineering : kZemArchitectural;
   }
   if (call.IsFormwork()) return kind == 7 ? kZemDecimalDegrees : kZemDecimal;
   if (call.IsSteel() && kind == kSteelAngleKind) return kZemDecimalDegrees;
@@ -106,8 +120,9 @@ int Write(TxISvZemEnabler& enabler, bool angle, double value, int mode, int prec
                : enabler.RealToText(value, mode, precision, buffer);
 }
 
-double InWorkUnits(const KOVTString& workUnits, const KOVTString& unit, double value) {
-  KovtUnit::ConvertByNames(KovtUnit::Quantity::Length, workUnits, unit, value, value);
+// Unknown names leave the value as it is.
+double LengthConverted(const KOVTString& from, const KOVTString& to, double value) {
+  KovtUnit::ConvertByNames(KovtUnit::Quantity::Length, from, to, value, value);
   return value;
 }
 
@@ -124,14 +139,14 @@ struct DescriptionForm {
 DescriptionForm ReinforcementDescription(const KovtUnitsCallContext& call, const RUNITS& units, double value,
                                          bool* aboveOneMetre) {
   if (call.DescMetric() == 0)
-    return {InWorkUnits(units.workUnits, L"in", value),
+    return {LengthConverted(units.workUnits, L"in", value),
             units.impDescFormatType != 0 ? kZemEngineering : kZemArchitectural, units.impDescFormatPrecision};
-  const double oneMetre = InWorkUnits(L"m", units.workUnits, 1.0);
+  const double oneMetre = LengthConverted(L"m", units.workUnits, 1.0);
   const bool above = value > oneMetre;
   if (aboveOneMetre != nullptr) *aboveOneMetre = above;
-  if (above) return {InWorkUnits(units.workUnits, units.greaterThenOneUnit, value), kZemDecimal,
+  if (above) return {LengthConverted(units.workUnits, units.greaterThenOneUnit, value), kZemDecimal,
                      units.greaterThenOnePrecision};
-  return {InWorkUnits(units.workUnits, units.lessThenOneUnit, value), kZemDecimal, units.lessThenOnePrecision};
+  return {LengthConverted(units.workUnits, units.lessThenOneUnit, value), kZemDecimal, units.lessThenOnePrecision};
 }
 
 }  // namespace

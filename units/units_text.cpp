@@ -20,10 +20,12 @@ struct TextSettings {
   std::int32_t XUNITS::*abovePrecision;
 };
 
-constexpr TextSettings kDescriptionSettings{&XUNITS::DescLessThenOne, &XUNITS::DescGreaterThenOne,
-                                            &XUNITS::DescLessThanOnePrecision, &XUNITS::DescGreaterThanOnePrecision};
-constexpr TextSettings kDimensionSettings{&XUNITS::LessThenOne, &XUNITS::GreaterThenOne,
-                                          &XUNITS::LessThanOnePrecision, &XUNITS::GreaterThanOnePrecision};
+using Formwork = XUNITS;
+constexpr TextSettings kDescriptionSettings{&Formwork::DescLessThenOne, &Formwork::DescGreaterThenOne,
+                                            &Formwork::DescLessThanOnePrecision,
+                                            &Formwork::DescGreaterThanOnePrecision};
+constexpr TextSettings kDimensionSettings{&Formwork::LessThenOne, &Formwork::GreaterThenOne,
+                                          &Formwork::LessThanOnePrecision, &Formwork::GreaterThanOnePrecision};
 
 // Decimals beyond what a double holds only add noise.
 constexpr int kMaxDecimals = 16;

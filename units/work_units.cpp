@@ -23,8 +23,8 @@ KOVTString FormworkWorkUnits() {
   return settings != nullptr ? settings->Units.WorkUnits : KOVTString();
 }
 
-// What the coefficients convert from; steel has no unit settings of its own
-// and follows the reinforcement.
+// What the coefficients convert from: the formwork's work unit in its own
+// context, the reinforcement's in every other, steel included.
 KOVTString JobSettingsWorkUnits() {
   return KOVTContext().GetContext() == KOVT_CONTEXT_FORMWORK ? FormworkWorkUnits() : ReinforcementWorkUnits();
 }

@@ -80,7 +80,55 @@ TEST_F(AccessPoints, WithoutAWorkingDrawingEverythingAnswersNull) {
   EXPECT_EQ(STEEL_JOBSET(), nullptr);
   EXPECT_EQ(STEEL_JOBSET(nullptr), nullptr);
   EXPECT_EQ(STEEL_JOBSET_FORCE(), nullptr);
+  EXPECT_EQ(FORMWORK_JOBSET(), nullptr);
   EXPECT_TRUE(REINF_JOBSET_UNINIT());
+}
+
+// The formwork application makes the root; the access point only finds it.
+void MakeFormworkDrawing(const wchar_t* workUnits) {
+  KOVTContext formwork(KOVT_CONTEXT_FORMWORK);
+  KOVTFormworkJobSettings settings;
+  settings.Units.WorkUnits = workUnits;
+  settings.Save();
+}
+
+TEST_F(AccessPoints, FormworkSettingsNeedTheFormworkRoot) {
+  EXPECT_EQ(FORMWORK_JOBSET(), nullptr);
+  EXPECT_FALSE(HasModuleRoot(kKovxRootDictName));
+  STEEL_JOBSET_FORCE();
+  EXPECT_EQ(FORMWORK_JOBSET(), nullptr);
+
+  MakeFormworkDrawing(L"cm");
+  KOVTContext steel(KOVT_CONTEXT_STEEL);
+  KOVTFormworkJobSettings* formwork = FORMWORK_JOBSET();
+  ASSERT_NE(formwork, nullptr);
+  EXPECT_EQ(formwork->Units.WorkUnits, L"cm");
+  EXPECT_EQ(FORMWORK_JOBSET(), formwork);
+  EXPECT_EQ(KOVTContext().GetContext(), KOVT_CONTEXT_STEEL);
+  EXPECT_EQ(REINF_JOBSET(), nullptr);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
+TEST_F(AccessPoints, RemoveDropsTheFormworkObjectOfOneDrawing) {
+  MakeFormworkDrawing(L"cm");
+  KOVTFormworkJobSettings* first = FORMWORK_JOBSET();
+  ASSERT_NE(first, nullptr);
+  first->Units.WorkUnits = L"mm";  // not saved
+
+  OtherDrawing();
+  MakeFormworkDrawing(L"m");
+  KOVTFormworkJobSettings* second = FORMWORK_JOBSET();
+  ASSERT_NE(second, nullptr);
+  EXPECT_NE(second, first);
+
+  REMOVE_JOBSET(Drawing());
+  EXPECT_EQ(FORMWORK_JOBSET(), second);
+  BackToDrawing();
+  KOVTFormworkJobSettings* renewed = FORMWORK_JOBSET();
+  ASSERT_NE(renewed, nullptr);
+  EXPECT_NE(renewed, first);
+  EXPECT_EQ(renewed->Units.WorkUnits, L"cm");
+  EXPECT_EQ(first->Units.WorkUnits, L"mm");
 }
 
 TEST_F(AccessPoints, SteelForceCreatesTheSteelRoot) {

@@ -15,14 +15,13 @@ class UnitsServiceTest : public KovtDrawingTest {
  protected:
   void SetUp() override {
     KovtDrawingTest::SetUp();
-    m_service = new KovtSvUnitsService;
-    ASSERT_EQ(pnrxDynamicLinker()->registerService(kUnitsServiceName, m_service), m_service);
+    ASSERT_TRUE(KovtPublishUnitsService());
     m_units = KovtFindService<TxISvUnits>(kUnitsServiceName);
     ASSERT_NE(m_units, nullptr);
   }
 
   void TearDown() override {
-    KovtWithdrawService(kUnitsServiceName, m_service);
+    EXPECT_TRUE(KovtWithdrawUnitsService());
     REMOVE_JOBSET(Drawing());
     KovtDrawingTest::TearDown();
   }
@@ -43,7 +42,6 @@ class UnitsServiceTest : public KovtDrawingTest {
   }
 
  private:
-  KovtSvUnitsService* m_service = nullptr;
   TxISvUnits* m_units = nullptr;
 };
 

