@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "jobsettings/presentation.h"
 #include "registry/registry_access.h"
@@ -287,16 +289,30 @@ TEST_F(PresentationFiling, OlderSectionsIgnoreAStoredMode) {
   EXPECT_FALSE(Stored(L"Old.HatchType"));
 }
 
-// The same record in the reopened drawing, found by its handle.
-PnDbObjectId Reopened(PnDbObjectId id, PnDbDatabase* drawing) {
-  PnDbObjectId found;
-  if (!id.isNull()) drawing->getPnDbObjectId(found, false, id.handle());
-  return found;
-}
+// The records the structures refer to, by id in the saved drawing and by id
+// in the reopened one. Handles are taken before the reopen frees the old ids.
+struct IdMoves {
+  std::vector<std::pair<PnDbObjectId, PnDbHandle>> before;
+  std::vector<std::pair<PnDbObjectId, PnDbObjectId>> moves;
 
-void MoveIds(XOutlineMode_ByElementType& modes, PnDbDatabase* drawing) {
-  for (XOutlineStyle& style : modes.vOutlineStyle) style.LineStylId = Reopened(style.LineStylId, drawing);
-}
+  void Resolve(PnDbDatabase* drawing) {
+    for (const auto& [id, handle] : before) {
+      PnDbObjectId found;
+      drawing->getPnDbObjectId(found, false, handle);
+      moves.emplace_back(id, found);
+    }
+  }
+  void Move(PnDbObjectId& id) const {
+    for (const auto& [old, moved] : moves)
+      if (id == old) {
+        id = moved;
+        return;
+      }
+  }
+  void Move(XOutlineMode_ByElementType& modes) const {
+    for (XOutlineStyle& style : modes.vOutlineStyle) Move(style.LineStylId);
+  }
+};
 
 TEST_F(PresentationFiling, StructuresSurviveASavedDrawing) {
   PnDbObjectId hidden = AddLinetype(L"KOVX_Hidden");
@@ -309,14 +325,17 @@ TEST_F(PresentationFiling, StructuresSurviveASavedDrawing) {
   ASSERT_TRUE(Registry().RWXSectionSturcture(false, kSectionHatchModeVersion, L"Sect.Sect", section));
   ASSERT_TRUE(Registry().RWXEndingStructure(false, L"Detail.Ending", ending));
 
+  IdMoves ids;
+  for (PnDbObjectId id : {hidden, Drawing()->continuousLinetype()}) ids.before.emplace_back(id, id.handle());
   SaveReopenAndOpenSet();
   PnDbDatabase* reopened = Drawing();
+  ids.Resolve(reopened);
   for (PnDbObjectId* id : {&outline.VisibLineStylId, &outline.BlankLineStylId, &section.EdgeLineStylId,
                            &ending.EndingLineStyleId})
-    *id = Reopened(*id, reopened);
-  MoveIds(outline.VisibOutlineMode_ByElementType, reopened);
-  MoveIds(outline.BlankOutlineMode_ByElementType, reopened);
-  MoveIds(section.EdgeLineMode_ByElementType, reopened);
+    ids.Move(*id);
+  ids.Move(outline.VisibOutlineMode_ByElementType);
+  ids.Move(outline.BlankOutlineMode_ByElementType);
+  ids.Move(section.EdgeLineMode_ByElementType);
   ASSERT_FALSE(ending.EndingLineStyleId.isNull());
 
   XOUTLINE readOutline;
