@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "jobsettings/formwork_job_settings.h"
 #include "jobsettings/reinf_job_settings.h"
 #include "jobsettings/steel_job_settings.h"
 
@@ -25,6 +26,7 @@ constexpr ModuleRow Row(const char* name, const char* title, KOVTCONTEXT_TYPE co
 const ModuleRow kModules[] = {
     Row<KOVTReinfJobSettings>("reinf", "reinforcement", KOVT_CONTEXT_REINFORCEMENT),
     Row<KOVTSteelJobSettings>("steel", "steel", KOVT_CONTEXT_STEEL),
+    Row<KOVTFormworkJobSettings>("formwork", "formwork", KOVT_CONTEXT_FORMWORK),
 };
 
 }  // namespace

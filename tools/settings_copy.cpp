@@ -6,6 +6,7 @@
 #include "environment/app_context.h"
 #include "jobsettings/access_points.h"
 #include "tools/cli_error.h"
+#include "tools/copied_references.h"
 
 namespace {
 
@@ -23,10 +24,22 @@ void DropSettings() {
 }  // namespace
 
 void CopyModuleSettings(const ModuleRow& module, const Drawing& from, const Drawing& to, ExistingSettings existing) {
-  // The copy works on the application root of the working drawing's context.
+  // Both drawings in the module's context, so that each finds its own
+  // application root; the copy works on the working drawing's.
+  KOVTContext sourceContext(module.context, from.Database());
+  KOVTContext targetContext(module.context, to.Database());
   WorkingDrawing working(to);
-  KOVTContext context(module.context, to.Database());
-  if (existing == ExistingSettings::Replace) DropSettings();
+  if (KOVTJobSettings::IsInitialized(to.Database())) {
+    if (existing == ExistingSettings::Keep) return;
+    DropSettings();
+  }
   if (!CopyReinfJobsetFromTo(from.Database(), to.Database()))
     throw CliError("cannot copy the " + std::string(module.title) + " settings into " + to.Name());
+  PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
+  if (settings == nullptr) return;
+  {
+    KoVTPrjReg::TRegistry registry(settings);
+    MoveCopiedReferences(from.Database(), to.Database(), registry);
+  }
+  settings->close();
 }
