@@ -19,7 +19,8 @@ TEST_F(DrawingCommands, RegistryShowsEveryKeeperWithItsSets) {
   EXPECT_NE(tree.find("      Setting_Default (string) = \"Standard\"\n"), std::string::npos);
 
   const Json json = ParseJson(Ok({"registry", drawing, "--json"}));
-  ASSERT_EQ(json["keepers"].size(), 2u);
+  ASSERT_EQ(json["keepers"].size(), 3u);
+  EXPECT_EQ(json["keepers"][2]["location"], "KOVT/KOVX/ProjectSettings");
   EXPECT_EQ(json["keepers"][1]["location"], "KOVT/KOVS/ProjectSettings");
   const Json& set = json["keepers"][1]["roots"]["HKEY_CONFIG"]["keys"][""]["keys"]["Standard"];
   EXPECT_EQ(set["values"]["General.TolerArcDisplay"], Json({{"kind", "int"}, {"value", 77}}));
@@ -35,7 +36,8 @@ TEST_F(DrawingCommands, DiffListsEachDifferenceOnce) {
   EXPECT_EQ(Ok({"diff", first, second}).out,
             "reinf: settings: present -> (none)\n"
             "steel: sets: \"Standard\" -> \"Standard\", \"Company\"\n"
-            "steel/Standard: General.TolerPartsIdent: 1 -> 2.5\n");
+            "steel/Standard: General.TolerPartsIdent: 1 -> 2.5\n"
+            "formwork: settings: present -> (none)\n");
   EXPECT_EQ(Ok({"diff", first, second, "-m", "reinf"}).out, "reinf: settings: present -> (none)\n");
 
   const Json json = ParseJson(Ok({"diff", first, second, "--module", "steel", "--json"}));

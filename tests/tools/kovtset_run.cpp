@@ -1,19 +1,34 @@
 #include "tests/tools/kovtset_run.h"
 
 #include <fcntl.h>
+#include <pty.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 extern char** environ;
+
+namespace {
+
+std::vector<char*> ArgvOf(std::vector<std::string>& argv) {
+  std::vector<char*> pointers;
+  for (std::string& arg : argv) pointers.push_back(arg.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status); }
+
+}  // namespace
 
 RunResult KovtsetTest::Run(const std::vector<std::string>& args, const std::string& input) const {
   const std::string in = File(".stdin"), out = File(".stdout"), err = File(".stderr");
   WriteText(in, input);
   std::vector<std::string> argv{KOVTSET_PROGRAM};
   argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> pointers;
-  for (std::string& arg : argv) pointers.push_back(arg.data());
-  pointers.push_back(nullptr);
+  std::vector<char*> pointers = ArgvOf(argv);
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -25,11 +40,41 @@ RunResult KovtsetTest::Run(const std::vector<std::string>& args, const std::stri
   if (posix_spawn(&pid, pointers[0], &actions, nullptr, pointers.data(), environ) == 0) {
     int status = 0;
     waitpid(pid, &status, 0);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.exitCode = ExitCodeOf(status);
   }
   posix_spawn_file_actions_destroy(&actions);
   result.out = ReadText(out);
   result.err = ReadText(err);
+  return result;
+}
+
+RunResult KovtsetTest::RunOnTerminal(const std::vector<std::string>& args) const {
+  std::vector<std::string> argv{KOVTSET_PROGRAM};
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::vector<char*> pointers = ArgvOf(argv);
+  int terminal = -1;
+  const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+  RunResult result;
+  if (pid < 0) return result;
+  if (pid == 0) {
+    ::execve(pointers[0], pointers.data(), environ);
+    ::_exit(127);
+  }
+  char buffer[4096];
+  for (;;) {
+    const ssize_t got = ::read(terminal, buffer, sizeof buffer);
+    if (got > 0) {
+      result.out.append(buffer, static_cast<std::size_t>(got));
+    } else if (got < 0 && errno == EINTR) {
+      continue;
+    } else {
+      break;  // EIO once the program has closed its side
+    }
+  }
+  ::close(terminal);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  result.exitCode = ExitCodeOf(status);
   return result;
 }
 

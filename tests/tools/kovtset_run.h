@@ -21,9 +21,13 @@ class KovtsetTest : public ::testing::Test {
  protected:
   // Runs the program with `args`, standard input read from `input`.
   RunResult Run(const std::vector<std::string>& args, const std::string& input = "") const;
+  // Runs it with a terminal for its standard output and error; `out` holds
+  // both as the terminal received them.
+  RunResult RunOnTerminal(const std::vector<std::string>& args) const;
   // Runs it and fails the test unless it exits with 0.
   RunResult Ok(const std::vector<std::string>& args) const;
   std::string File(const std::string& name) const { return (m_scratch.Path() / name).string(); }
+  const std::filesystem::path& Folder() const { return m_scratch.Path(); }
   // A drawing made by `kovtset new` with the given options.
   std::string NewDrawing(const std::string& name, const std::vector<std::string>& options = {}) const;
   // The value `get` prints, without its line end.

@@ -120,4 +120,17 @@ TEST_F(SettingsCommands, GetJsonCarriesKindAndValue) {
   EXPECT_EQ(entry, Json({{"key", "Units.LengthCoeff"}, {"kind", "double"}, {"value", 0.001}}));
 }
 
+// The drawing the README's first command shows, read and left as it is.
+TEST_F(SettingsCommands, TheBundledExampleShowsItsProject) {
+  const std::string example = KOVTSET_EXAMPLE;
+  const std::string before = ReadText(example);
+  const std::string shown = Ok({"show", example}).out;
+  EXPECT_EQ(shown.rfind("module  reinf (reinforcement)\nset     Standard (default)\n", 0), 0u) << shown;
+  EXPECT_NE(shown.find("\"Riverside car park\""), std::string::npos);
+  for (const char* module : {"reinf", "steel", "formwork"})
+    EXPECT_EQ(Get(example, {"-m", module, "Project.ProjectName"}), "Riverside car park") << module;
+  EXPECT_EQ(Get(example, {"Project.Designer"}), "Structures office");
+  EXPECT_EQ(ReadText(example), before);
+}
+
 }  // namespace
