@@ -1,6 +1,7 @@
 #include "module/app_set_module.h"
 
 #include "dictionaries/app_dictionary_classes.h"
+#include "environment/host_utils.h"
 #include "host/print.h"
 #include "platform/com.h"
 #include "platform/tick_count.h"
@@ -25,6 +26,7 @@ bool KOVTAppSetModule::InitApplication(void* packet) {
   // Without the service the family counts as metric and converts nothing;
   // the module loads all the same.
   KovtPublishUnitsService();
+  KoVTAppSetUtils::RegsiterModule(KOVT::eAppCommon, L"KoVTAppSet", true);
   CoInitialize(nullptr);
   pnutPrintf(L"\n[KoVTAppSet.kmo] Initialization done in %d ms.\n", millisecondsSince(start));
   return result;
