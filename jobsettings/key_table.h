@@ -13,7 +13,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <variant>
 #include <vector>
@@ -44,7 +43,6 @@ class Filer {
   // Lists names alone: every entry a walk files, those the registry files
   // itself included.
   explicit Filer(std::vector<KOVTString>& names);
-  ~Filer();
   Filer(const Filer&) = delete;
   Filer& operator=(const Filer&) = delete;
 
@@ -61,13 +59,10 @@ class Filer {
   }
 
  private:
-  class ValueIndex;
-
   KoVTPrjReg::TRegistry* m_registry = nullptr;
   std::vector<Entry>* m_listing = nullptr;
   std::vector<KOVTString>* m_names = nullptr;
   bool m_reading = false;
-  std::unique_ptr<ValueIndex> m_index;
 };
 
 template <class Settings>

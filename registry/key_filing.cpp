@@ -30,7 +30,7 @@ Plnx::ErrorStatus TKey::DwgInValues(PnDbDwgFiler* filer) {
     std::unique_ptr<TValue> value = CreateEmptyValue(tag);
     if (value == nullptr) return FailFiling(filer, Plnx::eWrongObjectType);
     if (Plnx::ErrorStatus es = value->DwgInFields(filer); es != Plnx::eOk) return es;
-    m_values.try_emplace(std::move(name), std::move(value));
+    AddReadValue(std::move(name), std::move(value));
   }
   return filer->filerStatus();
 }

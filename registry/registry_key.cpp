@@ -78,18 +78,47 @@ void TKey::RenameSubKey(const KOVTString& oldName, const KOVTString& newName) {
 }
 void TKey::GetKeyNames(KoVT::Core::TStringList* list) const { AppendNames(m_subKeys, list); }
 
-TValue* TKey::FindValue(const KOVTString& name) { return FindIn(m_values, name); }
-const TValue* TKey::FindValue(const KOVTString& name) const { return FindIn(m_values, name); }
+TValue* TKey::FindValue(const wchar_t* name) {
+  TValueIndex::Slot* slot = name != nullptr ? m_valueIndex.Find(name) : nullptr;
+  return slot != nullptr ? slot->get() : nullptr;
+}
+const TValue* TKey::FindValue(const wchar_t* name) const { return const_cast<TKey*>(this)->FindValue(name); }
 
 bool TKey::SetValue(const KOVTString& name, std::unique_ptr<TValue> value) {
   if (value == nullptr) return false;
-  m_values.insert_or_assign(name, std::move(value));
+  if (TValueIndex::Slot* slot = m_valueIndex.Find(name.str())) {
+    *slot = std::move(value);
+    return true;
+  }
+  auto entry = m_values.emplace(name, std::move(value)).first;
+  m_valueIndex.Insert(entry->first.str(), &entry->second);
   return true;
 }
 
-std::unique_ptr<TValue> TKey::RemoveValue(const KOVTString& name) { return Detach(m_values, name); }
+std::unique_ptr<TValue> TKey::RemoveValue(const KOVTString& name) {
+  m_valueIndex.Erase(name.str());
+  return Detach(m_values, name);
+}
 void TKey::DeleteValue(const KOVTString& name) { RemoveValue(name); }
-void TKey::RenameValue(const KOVTString& oldName, const KOVTString& newName) { Rename(m_values, oldName, newName); }
+
+void TKey::RenameValue(const KOVTString& oldName, const KOVTString& newName) {
+  auto node = m_values.extract(oldName);
+  if (node.empty()) return;
+  m_valueIndex.Erase(oldName.str());
+  node.key() = newName;
+  auto moved = m_values.insert(std::move(node));
+  if (moved.inserted) m_valueIndex.Insert(moved.position->first.str(), &moved.position->second);
+}
+
+void TKey::AddReadValue(KOVTString name, std::unique_ptr<TValue> value) {
+  auto [entry, added] = m_values.try_emplace(std::move(name), std::move(value));
+  if (added) m_valueIndex.Insert(entry->first.str(), &entry->second);
+}
+
+void TKey::DestroyValues() {
+  m_valueIndex.Clear();
+  m_values.clear();
+}
 void TKey::GetValueNames(KoVT::Core::TStringList* list) const { AppendNames(m_values, list); }
 
 void TKey::GetKeyInfo(TKeyInfo& info) const {

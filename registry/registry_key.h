@@ -17,6 +17,7 @@
 #include "core/string_list.h"
 #include "host/filer.h"
 #include "registry/registry_value.h"
+#include "registry/value_index.h"
 
 namespace KoVTPrjReg {
 
@@ -64,10 +65,10 @@ class TKey {
   void GetKeyNames(KoVT::Core::TStringList* list) const;
   const TKeyMap& SubKeys() const { return m_subKeys; }
 
-  // Values.
-  TValue* FindValue(const KOVTString& name);
-  const TValue* FindValue(const KOVTString& name) const;
-  bool ValueExists(const KOVTString& name) const { return m_values.count(name) > 0; }
+  // Values. Looking a name up takes constant time, however many the key holds.
+  TValue* FindValue(const wchar_t* name);
+  const TValue* FindValue(const wchar_t* name) const;
+  bool ValueExists(const wchar_t* name) const { return FindValue(name) != nullptr; }
   // Takes the value, replacing (and deleting) one of the same name whatever
   // its type. False for a null value.
   bool SetValue(const KOVTString& name, std::unique_ptr<TValue> value);
@@ -96,12 +97,16 @@ class TKey {
   Plnx::ErrorStatus DwgInValues(PnDbDwgFiler* filer);
   Plnx::ErrorStatus DwgOutValues(PnDbDwgFiler* filer) const;
 
-  void DestroyValues() { m_values.clear(); }
+  void DestroyValues();
   void DestroySubKeys();
 
  private:
+  // A value read from a file; a name the key holds already keeps its value.
+  void AddReadValue(KOVTString name, std::unique_ptr<TValue> value);
+
   TKeyMap m_subKeys;
   TValueMap m_values;
+  TValueIndex m_valueIndex;
 };
 
 }  // namespace KoVTPrjReg

@@ -1,6 +1,9 @@
 // The in-memory key tree: ownership, names, replacement and renaming.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
+
 #include "registry/registry_key.h"
 #include "tests/registry/registry_test_support.h"
 
@@ -233,6 +236,46 @@ TEST(RegistryKey, DestroyingARootFreesEverythingBelowOnce) {
     ++made;
   }
   EXPECT_EQ(destroyed, made);
+}
+
+// Lookups go through an index next to the ordered map; a random mix of every
+// change a key takes must leave the two agreeing, name by name.
+TEST(RegistryKey, LookupsAgreeWithTheValuesAfterAnyChanges) {
+  std::mt19937 random(7);
+  auto name = [&] { return L"Found.Out.BlankOutlineMode_ByElementType.v" + std::to_wstring(random() % 40); };
+  TKey key;
+  std::map<std::wstring, std::int32_t> expected;
+  for (std::int32_t step = 0; step < 4000; ++step) {
+    const std::wstring first = name(), second = name();
+    switch (random() % 4) {
+      case 0:
+      case 1:
+        key.SetValue(first.c_str(), std::make_unique<TIntValue>(step));
+        expected[first] = step;
+        break;
+      case 2:
+        key.DeleteValue(first.c_str());
+        expected.erase(first);
+        break;
+      case 3:
+        key.RenameValue(first.c_str(), second.c_str());
+        if (auto moved = expected.find(first); moved != expected.end() && first != second) {
+          expected.try_emplace(second, moved->second);
+          expected.erase(moved);
+        }
+        break;
+    }
+    if (step % 500 == 499) {
+      for (std::int32_t i = 0; i < 40; ++i) {
+        const std::wstring probe = L"Found.Out.BlankOutlineMode_ByElementType.v" + std::to_wstring(i);
+        auto it = expected.find(probe);
+        ASSERT_EQ(IntAt(key, probe.c_str()), it == expected.end() ? -999 : it->second) << step;
+      }
+      ASSERT_EQ(key.Values().size(), expected.size());
+    }
+  }
+  key.DestroyValues();
+  for (const auto& [probe, value] : expected) EXPECT_FALSE(key.ValueExists(probe.c_str()));
 }
 
 }  // namespace

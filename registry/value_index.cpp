@@ -1,0 +1,32 @@
+#include "registry/value_index.h"
+
+#include <bit>
+#include <cstdint>
+#include <random>
+
+namespace KoVTPrjReg {
+
+TValueIndex::Slot* TValueIndex::Find(std::wstring_view name) const {
+  auto it = m_slots.find(name);
+  return it == m_slots.end() ? nullptr : it->second;
+}
+
+// Two characters into each of two lanes a step, folded at the end.
+std::size_t TValueIndex::SeededHash::operator()(std::wstring_view name) const {
+  static const std::uint64_t kSeed = (std::uint64_t{std::random_device{}()} << 32) | std::random_device{}();
+  constexpr std::uint64_t kMultiplier = 0x9e3779b97f4a7c15ull;
+  const auto code = [&](std::size_t at) {
+    return at < name.size() ? std::uint64_t{static_cast<std::uint32_t>(name[at])} : 0;
+  };
+  const auto pair = [&](std::size_t at) { return code(at) << 32 | code(at + 1); };
+  std::uint64_t first = (kSeed ^ name.size()) * kMultiplier;
+  std::uint64_t second = ~kSeed * kMultiplier;
+  for (std::size_t i = 0; i < name.size(); i += 4) {
+    first = (first ^ pair(i)) * kMultiplier;
+    second = (second ^ pair(i + 2)) * kMultiplier;
+  }
+  const std::uint64_t hash = (first ^ (first >> 32) ^ std::rotl(second, 29)) * kMultiplier;
+  return static_cast<std::size_t>(hash ^ (hash >> 29));
+}
+
+}  // namespace KoVTPrjReg
