@@ -118,6 +118,7 @@ TEST_F(CopyCommands, ProgressBarOnlyOnATerminal) {
   const std::string first = NewDrawing("a.pndwg", {"-m", "steel"});
   const std::string second = NewDrawing("b.pndwg", {"-m", "steel"});
   const RunResult shown = RunOnTerminal({"copy", source, first, second, File("missing.pndwg")});
+  if (shown.exitCode == kNoTerminal) GTEST_SKIP() << "this machine gives no pseudo-terminal";
   EXPECT_EQ(shown.exitCode, 1);
   EXPECT_NE(shown.out.find("] 0/3"), std::string::npos) << shown.out;
   EXPECT_NE(shown.out.find("[########################################] 3/3"), std::string::npos) << shown.out;

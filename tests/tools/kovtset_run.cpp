@@ -55,6 +55,7 @@ RunResult KovtsetTest::RunOnTerminal(const std::vector<std::string>& args) const
   int terminal = -1;
   const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
   RunResult result;
+  result.exitCode = kNoTerminal;
   if (pid < 0) return result;
   if (pid == 0) {
     ::execve(pointers[0], pointers.data(), environ);

@@ -17,12 +17,15 @@ struct RunResult {
   std::string err;
 };
 
+inline constexpr int kNoTerminal = -1;
+
 class KovtsetTest : public ::testing::Test {
  protected:
   // Runs the program with `args`, standard input read from `input`.
   RunResult Run(const std::vector<std::string>& args, const std::string& input = "") const;
   // Runs it with a terminal for its standard output and error; `out` holds
-  // both as the terminal received them.
+  // both as the terminal received them. The exit code is kNoTerminal when no
+  // pseudo-terminal could be had.
   RunResult RunOnTerminal(const std::vector<std::string>& args) const;
   // Runs it and fails the test unless it exits with 0.
   RunResult Ok(const std::vector<std::string>& args) const;
