@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "tests/jobsettings/formwork_test_fixture.h"
-#include "tests/jobsettings/listed_values.h"
 
 namespace {
 

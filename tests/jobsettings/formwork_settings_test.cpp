@@ -2,11 +2,9 @@
 // settings.
 #include <gtest/gtest.h>
 
-#include "environment/tolerance_refresh.h"
 #include "host/host.h"
 #include "tests/jobsettings/formwork_test_fixture.h"
-#include "tests/jobsettings/listed_values.h"
-#include "units/kovt_service.h"
+#include "tests/jobsettings/metric_units_fixture.h"
 
 namespace {
 
@@ -56,7 +54,7 @@ TEST_F(FormworkSettings, EveryFiledMemberSurvivesASavedDrawing) {
   written.Save();
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 
-  ReopenInFormwork();
+  ReopenInContext();
   KOVTFormworkJobSettings reopened;
   ExpectSameListedValues(written.ListKeys(), reopened.ListKeys());
   EXPECT_EQ(reopened.HeaderFooter().HeaderData, (std::vector<std::uint8_t>{1, 2, 3}));
@@ -203,35 +201,7 @@ TEST_F(FormworkSettings, ProjectDescriptionMirrorsNineVariables) {
   EXPECT_EQ(settings.Project.Note, L"note");
 }
 
-// A units service that knows millimetres, centimetres and metres.
-class MetricUnits : public KovtService<KovtIUnitConversion> {
- public:
-  bool ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value,
-                           double& result) const override {
-    auto perMillimetre = [](const KOVTString& unit) { return unit == L"m" ? 1000.0 : unit == L"cm" ? 10.0 : 1.0; };
-    if (from == L"ft" || to == L"ft") return false;
-    result = value * perMillimetre(from) / perMillimetre(to);
-    return true;
-  }
-};
-
-class FormworkTolerances : public FormworkSettingsTest {
- protected:
-  void SetUp() override {
-    FormworkSettingsTest::SetUp();
-    KovtForgetEpsilons(Drawing());
-    m_units = new MetricUnits;
-    ASSERT_NE(pnrxDynamicLinker()->registerService(L"KOVT_UNITS", m_units), nullptr);
-  }
-  void TearDown() override {
-    KovtWithdrawService(L"KOVT_UNITS", m_units);
-    KovtForgetEpsilons(Drawing());
-    FormworkSettingsTest::TearDown();
-  }
-
- private:
-  MetricUnits* m_units = nullptr;
-};
+using FormworkTolerances = WithMetricUnits<FormworkSettingsTest>;
 
 TEST_F(FormworkTolerances, ReadsAndWritesRefreshTheCommonRecordFromTheWorkUnit) {
   KOVTFormworkJobSettings settings;  // writes the defaults: metres

@@ -1,69 +1,17 @@
-// A working drawing in the formwork context, with direct access to the
-// stored formwork sets for tests that plant or inspect raw values.
+// A working drawing in the formwork context, and the linetypes and text
+// styles its sets refer to.
 #pragma once
 
-#include <initializer_list>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "dictionaries/typed_dicts.h"
-#include "environment/app_context.h"
 #include "host/host.h"
 #include "jobsettings/formwork_job_settings.h"
-#include "registry/registry_access.h"
-#include "tests/support/kovt_drawing.h"
+#include "tests/jobsettings/job_settings_fixture.h"
 
-class FormworkSettingsTest : public KovtDrawingTest {
+class FormworkSettingsTest : public JobSettingsFixture<KOVTFormworkJobSettings, KOVT_CONTEXT_FORMWORK> {
  protected:
-  void SetUp() override {
-    KovtDrawingTest::SetUp();
-    EnterFormwork();
-  }
-  void TearDown() override {
-    m_context.reset();
-    KovtDrawingTest::TearDown();
-  }
-
-  // Contexts belong to one drawing: a reopened drawing enters its own.
-  void EnterFormwork() {
-    m_context.reset();
-    m_context.emplace(KOVT_CONTEXT_FORMWORK, Drawing());
-  }
-  void ReopenInFormwork() {
-    m_context.reset();
-    SaveAndReopen();
-    EnterFormwork();
-  }
-
-  // Runs edit(registry) with the stored set `name` of the working drawing as
-  // the current key.
-  template <class Edit>
-  void EditSet(Edit edit, const wchar_t* name = L"Standard") const {
-    PnDbDictionary* settings =
-        KOVTGetDict(PnDbDictionary::desc(), DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
-    ASSERT_NE(settings, nullptr);
-    {
-      KoVTPrjReg::TRegistry registry(settings);
-      if (registry.OpenKey(KOVTJobSettings::SetPath(name), false))
-        edit(registry);
-      else
-        ADD_FAILURE() << "no stored set";
-    }
-    settings->close();
-  }
-
-  // A stored default set from which `names` are removed, as an older version
-  // that did not know them would have written it.
-  void StoreSetWithout(std::initializer_list<const wchar_t*> names) {
-    { KOVTFormworkJobSettings created; }
-    EditSet([&](KoVTPrjReg::TRegistry& registry) {
-      for (const wchar_t* name : names) EXPECT_TRUE(registry.GetCurrentKey()->ValueExists(name)) << name;
-      for (const wchar_t* name : names) registry.DeleteValue(name);
-    });
-  }
-
   static PnDbObjectId AddLinetype(PnDbDatabase* database, const wchar_t* name, std::vector<double> dashes = {}) {
     auto* record = new PnDbLinetypeTableRecord;
     record->setName(name);
@@ -98,6 +46,4 @@ class FormworkSettingsTest : public KovtDrawingTest {
     table->close();
     return id;
   }
-
-  std::optional<KOVTContext> m_context;
 };

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "tests/jobsettings/formwork_test_fixture.h"
-#include "tests/jobsettings/listed_values.h"
 
 namespace {
 
@@ -18,71 +17,68 @@ const wchar_t* const kStructures[] = {
     L"Sect.Ending", L"Elev.Out", L"Elev.Ending", L"Detail.Ending", L"View.Out",
 };
 
+const CommonPart kCommon{.variables = 18, .templates = 3, .pageNumber = L"", .version = 2};
+
+// The nine labelling fields of a drawing kind's "<kind>.Par".
+std::vector<std::wstring> Labelling(const wchar_t* kind) {
+  return Prefixed((std::wstring(kind) + L".Par").c_str(), {L"DrawName", L"Scale", L"Index", L"DescrOn", L"TextStyle",
+                                                           L"TextColor", L"TextSize", L"DescrPlace", L"Distance"});
+}
+
 // clang-format off
-const wchar_t* const kStoredOrder[] = {
-    L"Version", L"Variables.sVAR_REPORT_PAGE_NUMBER", L"Variables.sVAR_REPORT_PAGE_TOTAL",
-    L"Variables.sVAR_REPORT_DATE", L"Variables.sVAR_REPORT_TIME", L"Variables.sVAR_USER_NAME",
-    L"Variables.sVAR_USER_ADDRESS", L"Variables.sVAR_PROJECT_NAME", L"Variables.sVAR_PROJECT_FILE",
-    L"Variables.sVAR_PROJECT_DIRECTORY", L"Variables.sVAR_PROJECT_CREATED", L"Variables.sVAR_PROJECT_MODIFIED",
-    L"Variables.sVAR_PROJECT_VERSION", L"Variables.sVAR_COMPANY_NAME", L"Variables.sVAR_COMPANY_ADDRESS",
-    L"Variables.sVAR_COMPANY_TELEPHONE", L"Variables.sVAR_COMPANY_FAX", L"Variables.sVAR_COMPANY_EMAIL",
-    L"Variables.sVAR_COMPANY_LOGO", L"PageSet.AddHeader", L"PageSet.AddFooter", L"PageSet.Frame",
-    L"PageSet.IsHeaderFrame", L"PageSet.IsTableFrame", L"PageSet.IsFooterFrame", L"PageSet.Orientation",
-    L"PageSet.ProjNameTile", L"HeaderFooter.HeaderSize", L"HeaderFooter.HeaderData", L"HeaderFooter.FooterSize",
-    L"HeaderFooter.FooterData", L"Templates.ExcelName", L"Templates.WordName", L"Templates.AddTable",
-    L"Units.WorkUnits", L"Units.Length", L"Units.FormworkCrossDim", L"Units.FormworkHoleDim", L"Units.FormworkVolume",
-    L"Units.FormworkSurface", L"Units.FormworkMass", L"Units.FormworkCurrency", L"Units.FormworkAngle",
-    L"Units.PrintfLength", L"Units.PrintfFormworkCrossDim", L"Units.PrintfFormworkHoleDim",
-    L"Units.PrintfFormworkVolume", L"Units.PrintfFormworkSurface", L"Units.PrintfFormworkMass",
-    L"Units.PrintfFormworkCurrency", L"Units.PrintfFormworkAngle", L"Units.LengthPrecision",
-    L"Units.FormworkCrossDimPrecision", L"Units.FormworkHoleDimPrecision", L"Units.FormworkVolumePrecision",
-    L"Units.FormworkSurfacePrecision", L"Units.FormworkMassPrecision", L"Units.FormworkCurrencyPrecision",
-    L"Units.FormworkAnglePrecision", L"Units.FormworkLessThanOnePrecision", L"Units.FormworkGreaterThanOnePrecision",
-    L"Units.FormworkDescLessThanOnePrecision", L"Units.FormworkDescGreaterThanOnePrecision", L"Units.LengthCoeff",
-    L"Units.FormworkCrossDimCoeff", L"Units.FormworkHoleDimCoeff", L"Units.FormworkVolumeCoeff",
-    L"Units.FormworkSurfaceCoeff", L"Units.FormworkMassCoeff", L"Units.FormworkCurrencyCoeff",
-    L"Units.FormworkAngleCoeff", L"Units.LessThenOne", L"Units.GreaterThenOne", L"Units.DescLessThenOne",
-    L"Units.DescGreaterThenOne", L"Styles.ElementDescription", L"Styles.TableElem", L"Styles.TablePrice",
-    L"Styles.TableDeta", L"Styles.TableHole", L"Styles.TableGroupSum", L"Styles.TableGroupDet",
-    L"Priorities.WallPriority", L"Priorities.ColumnPriority", L"Priorities.BeamPriority", L"Priorities.SlabPriority",
-    L"Priorities.LintelPriority", L"Priorities.SFootPriority", L"Priorities.CFootPriority",
-    L"Priorities.GBeamPriority", L"Priorities.RingBeamPriority", L"Priorities.RFoundPriority",
-    L"Priorities.StairsPriority", L"Descs.strWallDesc", L"Descs.strColumnDesc", L"Descs.strBeamDesc",
-    L"Descs.strSlabDesc", L"Descs.strLintelDesc", L"Descs.strSFootDesc", L"Descs.strCFootDesc", L"Descs.strGBeamDesc",
-    L"Descs.strRingBeamDesc", L"Descs.strRFoundDesc", L"Descs.strStairsDesc", L"Descs.bNWDFT", L"Descs.nBeginFrom",
-    L"Descs.strPrefix", L"Descs.eAxisOrder", L"Descs.eAxisScanType", L"Descs.eElementOrder", L"Descs.bFindAndSet",
-    L"Descs.bIncludeMaterial", L"Descs.bInform", L"Descs.bIncludeRElements", L"Descs.nIdenticalMode",
-    L"Dims.DimensionalStyleId", L"Dims.DimLineDistance", L"Dims.UseMinDim", L"Dims.MinimalDimension",
-    L"Dims.ExtLineLength", L"Dims.MidLineLength", L"Dims.ExtLineFromDimLength", L"Dims.ExtLineFromObjLength",
-    L"Dims.MidLineFromDimLength", L"Dims.MidLineFromObjLength", L"Dims.GroupLineDef", L"Dims.GroupLinePts",
-    L"Dims.GroupLineConn", L"Dims.GroupLineAxis", L"Dims.GroupLineHole", L"Dims.DescTemplateLine1",
-    L"Dims.DescTemplateLine2", L"Dims.CutAxis", L"Dims.CutTotal", L"Dims.CutPlnxLine", L"Dims.CutPlnxMLine",
-    L"Dims.CutPlnxPolyline", L"Dims.CutPlnxArc", L"Dims.CutPlnxCircle", L"Dims.CutPlnxSpline", L"Dims.CutTraxWall",
-    L"Dims.CutTraxColumn", L"Dims.CutTraxBeam", L"Dims.CutTraxSlab", L"Dims.CutTraxFoot", L"Dims.CutTraxContFoot",
-    L"Dims.CutTraxDoor", L"Dims.CutTraxWindow", L"Dims.CutTraxLintel", L"Dims.CutTraxWallHole",
-    L"Dims.CutTraxSlabHole", L"Dims.CutTraxAxe", L"Dims.CutTraxGroundBeam", L"Dims.CutTraxRingBeam",
-    L"Dims.CutTraxFoundSlab", L"Dims.CutTraxStairs", L"Trims.Slab", L"Trims.SteelEl", L"Found.SectionLayout",
-    L"Found.SectionOffset", L"Found.Par.DrawName", L"Found.Par.Scale", L"Found.Par.Index", L"Found.Par.DescrOn",
-    L"Found.Par.TextStyle", L"Found.Par.TextColor", L"Found.Par.TextSize", L"Found.Par.DescrPlace",
-    L"Found.Par.Distance", L"Found.Par.SymbolHole", L"Found.Out", L"Found.Sect", L"Stor.CastType",
-    L"Stor.CastPosition", L"Stor.CastDepth", L"Stor.SectionPlaceType", L"Stor.SectionPlacement", L"Stor.SymbolOn",
-    L"Stor.StylId", L"Stor.LineColor", L"Stor.LineWidth", L"Stor.Par.DrawName", L"Stor.Par.Scale", L"Stor.Par.Index",
-    L"Stor.Par.DescrOn", L"Stor.Par.TextStyle", L"Stor.Par.TextColor", L"Stor.Par.TextSize", L"Stor.Par.DescrPlace",
-    L"Stor.Par.Distance", L"Stor.Par.SymbolHole", L"Stor.Par.ShowAllHoles", L"Stor.Par.ShowAllDoors", L"Stor.Out",
-    L"Stor.Sect", L"Sect.Range.RangeType", L"Sect.Par.DrawName", L"Sect.Par.Scale", L"Sect.Par.Index",
-    L"Sect.Par.DescrOn", L"Sect.Par.TextStyle", L"Sect.Par.TextColor", L"Sect.Par.TextSize", L"Sect.Par.DescrPlace",
-    L"Sect.Par.Distance", L"Sect.Out", L"Sect.Sect", L"Sect.Ending", L"Elev.Range.RangeType", L"Elev.Par.DrawName",
-    L"Elev.Par.Scale", L"Elev.Par.Index", L"Elev.Par.DescrOn", L"Elev.Par.TextStyle", L"Elev.Par.TextColor",
-    L"Elev.Par.TextSize", L"Elev.Par.DescrPlace", L"Elev.Par.Distance", L"Elev.Par.PresentationType", L"Elev.Out",
-    L"Elev.Ending", L"View.Par.DrawName", L"View.Par.Scale", L"View.Par.Index", L"View.Par.DescrOn",
-    L"View.Par.TextStyle", L"View.Par.TextColor", L"View.Par.TextSize", L"View.Par.DescrPlace", L"View.Par.Distance",
-    L"Detail.Par.DrawName", L"Detail.Par.Scale", L"Detail.Par.Index", L"Detail.Par.DescrOn", L"Detail.Par.TextStyle",
-    L"Detail.Par.TextColor", L"Detail.Par.TextSize", L"Detail.Par.DescrPlace", L"Detail.Par.Distance",
-    L"Detail.Par.PresentationType", L"Detail.Par.SymbolHole", L"Detail.Par.ShowAllHoles", L"Detail.Par.ShowAllDoors",
-    L"Detail.Ending", L"View.Out", L"Curves.CircleParts", L"Curves.WallHoles", L"Project.Office", L"Project.Investor",
-    L"Project.ProjectName", L"Project.ProjectNo", L"Project.Address", L"Project.Designer", L"Project.Revision",
-    L"Project.Verified", L"Project.Date", L"Project.Note",
-};
+const std::vector<std::wstring> kStoredOrder = Joined<std::wstring>({
+    NamesOf(CommonBlocks(kCommon)),
+    Prefixed(L"Units", {
+        L"WorkUnits", L"Length", L"FormworkCrossDim", L"FormworkHoleDim", L"FormworkVolume", L"FormworkSurface",
+        L"FormworkMass", L"FormworkCurrency", L"FormworkAngle", L"PrintfLength", L"PrintfFormworkCrossDim",
+        L"PrintfFormworkHoleDim", L"PrintfFormworkVolume", L"PrintfFormworkSurface", L"PrintfFormworkMass",
+        L"PrintfFormworkCurrency", L"PrintfFormworkAngle", L"LengthPrecision", L"FormworkCrossDimPrecision",
+        L"FormworkHoleDimPrecision", L"FormworkVolumePrecision", L"FormworkSurfacePrecision",
+        L"FormworkMassPrecision", L"FormworkCurrencyPrecision", L"FormworkAnglePrecision",
+        L"FormworkLessThanOnePrecision", L"FormworkGreaterThanOnePrecision", L"FormworkDescLessThanOnePrecision",
+        L"FormworkDescGreaterThanOnePrecision", L"LengthCoeff", L"FormworkCrossDimCoeff", L"FormworkHoleDimCoeff",
+        L"FormworkVolumeCoeff", L"FormworkSurfaceCoeff", L"FormworkMassCoeff", L"FormworkCurrencyCoeff",
+        L"FormworkAngleCoeff", L"LessThenOne", L"GreaterThenOne", L"DescLessThenOne", L"DescGreaterThenOne"}),
+    Prefixed(L"Styles", {L"ElementDescription", L"TableElem", L"TablePrice", L"TableDeta", L"TableHole",
+                         L"TableGroupSum", L"TableGroupDet"}),
+    Prefixed(L"Priorities", {L"WallPriority", L"ColumnPriority", L"BeamPriority", L"SlabPriority", L"LintelPriority",
+                             L"SFootPriority", L"CFootPriority", L"GBeamPriority", L"RingBeamPriority",
+                             L"RFoundPriority", L"StairsPriority"}),
+    Prefixed(L"Descs", {
+        L"strWallDesc", L"strColumnDesc", L"strBeamDesc", L"strSlabDesc", L"strLintelDesc", L"strSFootDesc",
+        L"strCFootDesc", L"strGBeamDesc", L"strRingBeamDesc", L"strRFoundDesc", L"strStairsDesc", L"bNWDFT",
+        L"nBeginFrom", L"strPrefix", L"eAxisOrder", L"eAxisScanType", L"eElementOrder", L"bFindAndSet",
+        L"bIncludeMaterial", L"bInform", L"bIncludeRElements", L"nIdenticalMode"}),
+    Prefixed(L"Dims", {
+        L"DimensionalStyleId", L"DimLineDistance", L"UseMinDim", L"MinimalDimension", L"ExtLineLength",
+        L"MidLineLength", L"ExtLineFromDimLength", L"ExtLineFromObjLength", L"MidLineFromDimLength",
+        L"MidLineFromObjLength", L"GroupLineDef", L"GroupLinePts", L"GroupLineConn", L"GroupLineAxis",
+        L"GroupLineHole", L"DescTemplateLine1", L"DescTemplateLine2", L"CutAxis", L"CutTotal", L"CutPlnxLine",
+        L"CutPlnxMLine", L"CutPlnxPolyline", L"CutPlnxArc", L"CutPlnxCircle", L"CutPlnxSpline", L"CutTraxWall",
+        L"CutTraxColumn", L"CutTraxBeam", L"CutTraxSlab", L"CutTraxFoot", L"CutTraxContFoot", L"CutTraxDoor",
+        L"CutTraxWindow", L"CutTraxLintel", L"CutTraxWallHole", L"CutTraxSlabHole", L"CutTraxAxe",
+        L"CutTraxGroundBeam", L"CutTraxRingBeam", L"CutTraxFoundSlab", L"CutTraxStairs"}),
+    Prefixed(L"Trims", {L"Slab", L"SteelEl"}),
+    Prefixed(L"Found", {L"SectionLayout", L"SectionOffset"}),
+    Labelling(L"Found"),
+    Prefixed(L"Found", {L"Par.SymbolHole", L"Out", L"Sect"}),
+    Prefixed(L"Stor", {L"CastType", L"CastPosition", L"CastDepth", L"SectionPlaceType", L"SectionPlacement",
+                       L"SymbolOn", L"StylId", L"LineColor", L"LineWidth"}),
+    Labelling(L"Stor"),
+    Prefixed(L"Stor", {L"Par.SymbolHole", L"Par.ShowAllHoles", L"Par.ShowAllDoors", L"Out", L"Sect"}),
+    {L"Sect.Range.RangeType"},
+    Labelling(L"Sect"),
+    Prefixed(L"Sect", {L"Out", L"Sect", L"Ending"}),
+    {L"Elev.Range.RangeType"},
+    Labelling(L"Elev"),
+    Prefixed(L"Elev", {L"Par.PresentationType", L"Out", L"Ending"}),
+    Labelling(L"View"),
+    Labelling(L"Detail"),
+    Prefixed(L"Detail", {L"Par.PresentationType", L"Par.SymbolHole", L"Par.ShowAllHoles", L"Par.ShowAllDoors",
+                         L"Ending"}),
+    {L"View.Out", L"Curves.CircleParts", L"Curves.WallHoles"},
+    NamesOf(ProjectBlock()),
+});
 // clang-format on
 
 // The golden key a stored value belongs to: itself, or the structure it is a field of.
@@ -99,8 +95,14 @@ using FormworkVocabulary = FormworkSettingsTest;
 TEST_F(FormworkVocabulary, KeysAreFiledInTheStoredOrder) {
   KOVTFormworkJobSettings settings;
   std::vector<KOVTString> names = settings.ListKeyNames();
-  ASSERT_EQ(names.size(), std::size(kStoredOrder));
-  for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(names[i], kStoredOrder[i]) << "position " << i;
+  ASSERT_EQ(names.size(), kStoredOrder.size());
+  for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(names[i], kStoredOrder[i].c_str()) << "position " << i;
+  // The common blocks lead, with the defaults of a formwork set.
+  const StoredKeys common = CommonBlocks(kCommon);
+  std::vector<KovtJobKeys::Entry> listing = settings.ListKeys();
+  ASSERT_GE(listing.size(), common.size());
+  listing.resize(common.size());
+  ExpectListing(listing, common);
 }
 
 TEST_F(FormworkVocabulary, AWrittenSetHoldsExactlyTheGoldenKeys) {
@@ -110,12 +112,12 @@ TEST_F(FormworkVocabulary, AWrittenSetHoldsExactlyTheGoldenKeys) {
     std::vector<std::wstring> seen;
     for (const auto& [name, value] : registry.GetCurrentKey()->Values()) {
       const std::wstring golden = GoldenKeyOf(name.str());
-      EXPECT_NE(std::find(std::begin(kStoredOrder), std::end(kStoredOrder), golden), std::end(kStoredOrder))
+      EXPECT_NE(std::find(kStoredOrder.begin(), kStoredOrder.end(), golden), kStoredOrder.end())
           << "unexpected value " << std::string(golden.begin(), golden.end());
       seen.push_back(golden);
     }
-    for (const wchar_t* golden : kStoredOrder)
-      EXPECT_NE(std::find(seen.begin(), seen.end(), golden), seen.end()) << "missing " << KOVTString(golden).c_str();
+    for (const std::wstring& golden : kStoredOrder)
+      EXPECT_NE(std::find(seen.begin(), seen.end(), golden), seen.end()) << "missing " << std::string(golden.begin(), golden.end());
   });
 }
 

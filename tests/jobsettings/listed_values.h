@@ -4,30 +4,33 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <variant>
 #include <vector>
 
 #include "jobsettings/key_table.h"
 
+// Changes a value to one unlike it, by `n`.
+struct ChangeBy {
+  std::int32_t n;
+  void operator()(bool* value) const { *value = !*value; }
+  void operator()(std::int32_t* value) const { *value += n; }
+  void operator()(double* value) const { *value += n + 0.25; }
+  void operator()(KOVTString* value) const {
+    KOVTString suffix;
+    suffix.Format(L"~%d", n);
+    *value += suffix;
+  }
+  void operator()(std::vector<std::uint8_t>* value) const { value->push_back(static_cast<std::uint8_t>(n)); }
+};
+
 // Gives every listed member but "Version" a value unlike its own; the n-th
 // listed value changes by n, so no two members of a kind end up equal.
 inline void ScrambleListed(const std::vector<KovtJobKeys::Entry>& listing) {
-  struct Changer {
-    std::int32_t n;
-    void operator()(bool* value) const { *value = !*value; }
-    void operator()(std::int32_t* value) const { *value += n; }
-    void operator()(double* value) const { *value += n + 0.25; }
-    void operator()(KOVTString* value) const {
-      KOVTString suffix;
-      suffix.Format(L"~%d", n);
-      *value += suffix;
-    }
-    void operator()(std::vector<std::uint8_t>* value) const { value->push_back(static_cast<std::uint8_t>(n)); }
-  };
   std::int32_t n = 0;
   for (const KovtJobKeys::Entry& key : listing) {
     ++n;
-    if (key.name != L"Version") std::visit(Changer{n}, key.field);
+    if (key.name != L"Version") std::visit(ChangeBy{n}, key.field);
   }
 }
 

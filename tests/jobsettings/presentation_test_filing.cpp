@@ -8,6 +8,7 @@
 
 #include "jobsettings/presentation.h"
 #include "registry/registry_access.h"
+#include "tests/jobsettings/listed_values.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
@@ -61,32 +62,24 @@ class PresentationFiling : public KovtDrawingTest {
   std::optional<TRegistry> m_registry;
 };
 
+// Changes the n-th of `members` by n, so no two members of a kind end up equal.
+template <class Structure, class... Members>
+void ChangeEach(Structure& structure, Members... members) {
+  std::int32_t n = 0;
+  (ChangeBy{++n}(&(structure.*members)), ...);
+}
+
 // Every field differs from its construction value; list entries differ from
 // each other.
 XOUTLINE ChangedOutline(PnDbObjectId linetype) {
   XOUTLINE outline;
-  outline.VisibLineStylId = linetype;
-  outline.VisibLineColor = 1;
-  outline.VisibLineWidth = 35;
-  outline.BlankOn = true;
-  outline.BlankLineStylId = linetype;
-  outline.BlankLineColor = 3;
-  outline.BlankLineWidth = 13;
-  outline.VisibOutlineMode = 1;
-  outline.BlankOutlineMode = 2;
-  outline.VisibHatchOn = true;
-  outline.VisibHatchName = L"EARTH";
-  outline.VisibHatchColor = 5;
-  outline.VisibHatchScale = 12.5;
-  outline.VisibHatchAngle = 45.0;
-  outline.BlankHatchOn = true;
-  outline.BlankHatchName = L"GRAVEL";
-  outline.BlankHatchColor = 6;
-  outline.BlankHatchScale = 7.25;
-  outline.BlankHatchAngle = 15.0;
-  outline.BlankHatchRemoveOverlapped = true;
-  outline.VisibHatchMode = 4;
-  outline.BlankHatchMode = 5;
+  outline.VisibLineStylId = outline.BlankLineStylId = linetype;
+  using X = XOUTLINE;
+  ChangeEach(outline, &X::VisibLineColor, &X::VisibLineWidth, &X::BlankOn, &X::BlankLineColor, &X::BlankLineWidth,
+             &X::VisibOutlineMode, &X::BlankOutlineMode, &X::VisibHatchOn, &X::VisibHatchName, &X::VisibHatchColor,
+             &X::VisibHatchScale, &X::VisibHatchAngle, &X::BlankHatchOn, &X::BlankHatchName, &X::BlankHatchColor,
+             &X::BlankHatchScale, &X::BlankHatchAngle, &X::BlankHatchRemoveOverlapped, &X::VisibHatchMode,
+             &X::BlankHatchMode);
   std::int32_t n = 0;
   for (XOutlineStyle& style : outline.VisibOutlineMode_ByElementType.vOutlineStyle) {
     style.LineColor = 100 + ++n;
@@ -105,15 +98,9 @@ XOUTLINE ChangedOutline(PnDbObjectId linetype) {
 XSECTION ChangedSection(PnDbObjectId linetype) {
   XSECTION section;
   section.EdgeLineStylId = linetype;
-  section.EdgeLineColor = 11;
-  section.EdgeLineWidth = 70;
-  section.EdgeLineMode = 1;
-  section.HatchOn = true;
-  section.HatchName = L"AR-CONC";
-  section.HatchColor = 9;
-  section.HatchScale = 2.5;
-  section.HatchAngle = 30.0;
-  section.HatchMode = 3;
+  using X = XSECTION;
+  ChangeEach(section, &X::EdgeLineColor, &X::EdgeLineWidth, &X::EdgeLineMode, &X::HatchOn, &X::HatchName,
+             &X::HatchColor, &X::HatchScale, &X::HatchAngle, &X::HatchMode);
   std::int32_t n = 0;
   for (XOutlineStyle& style : section.EdgeLineMode_ByElementType.vOutlineStyle) style.LineWidth = ++n;
   for (XHatchStyle& style : section.HatchMode_ByElementType.vHatchStyle) style.HatchColor = ++n;

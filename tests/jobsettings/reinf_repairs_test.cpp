@@ -2,23 +2,30 @@
 // that did not exist yet, and values no longer offered.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
+
 #include "tests/jobsettings/reinf_test_fixture.h"
 
 namespace {
 
 using KoVTPrjReg::TRegistry;
-using ReinfRepairs = ReinfSettingsTest;
+using Renames = std::initializer_list<std::pair<const wchar_t*, const wchar_t*>>;
 
-TEST_F(ReinfRepairs, ReadingTakesOverTheStoredFormatVersion) {
-  { KOVTReinfJobSettings created; }
-  EditSet([](TRegistry& registry) { registry.WriteInteger(L"Version", 0); });
-  { KOVTReinfJobSettings reader; }
-  EXPECT_EQ(KOVTReinfJobSettings::FormatVersion, 0);
-  KOVTReinfJobSettings::FormatVersion = 1;
-  EditSet([](TRegistry& registry) { registry.DeleteValue(L"Version"); });
-  { KOVTReinfJobSettings reader; }
-  EXPECT_EQ(KOVTReinfJobSettings::FormatVersion, 1);
-}
+class ReinfRepairs : public ReinfSettingsTest {
+ protected:
+  // Each first name stored as `key` reads back as its second into `norm`.
+  void ExpectStoredNormsReadAs(const wchar_t* key, KOVTString RNORMS::*norm, Renames renames) {
+    KOVTReinfJobSettings settings;
+    for (const auto& rename : renames) {
+      EditSet([&](TRegistry& registry) { registry.WriteString(key, rename.first); });
+      settings.Read();
+      EXPECT_EQ(settings.Norms.*norm, rename.second) << rename.first;
+    }
+  }
+};
+
+TEST_F(ReinfRepairs, ReadingTakesOverTheStoredFormatVersion) { ExpectReadingTakesOverTheStoredFormatVersion(); }
 
 TEST_F(ReinfRepairs, MissingInvestorAndOfficeVariablesTakeTheUsersAndTheCompanys) {
   StoreSetWithout({L"Variables.sVAR_INV_NAME", L"Variables.sVAR_INV_ADDRESS", L"Variables.sVAR_OFF_NAME",
@@ -74,41 +81,27 @@ TEST_F(ReinfRepairs, HeaderDataIsReadOnlyAfterAStoredSizeAboveZero) {
 }
 
 TEST_F(ReinfRepairs, RenamedDesignCodesReadBackUnderTheirCurrentNames) {
-  const std::pair<const wchar_t*, const wchar_t*> renames[] = {
-      {L"BAEL 91", L"BAEL 99"},
-      {L"ACI 318-99 METRIC", L"ACI 318-08 METRIC"},
-      {L"PN-B-03264:1999", L"PN-B-03264:2002"},
-      {L"DM", L"DM 9/96"},
-      {L"DS 411", L"DS 411:2001"},
-      {L"DIN 1045", L"DIN 1045-1"},
-      {L"din 1045", L"din 1045"},
-      {L"DIN 1045-1", L"DIN 1045-1"},
-  };
-  KOVTReinfJobSettings settings;
-  for (const auto& rename : renames) {
-    EditSet([&](TRegistry& registry) { registry.WriteString(L"Norms.Reinforce", rename.first); });
-    settings.Read();
-    EXPECT_EQ(settings.Norms.Reinforce, rename.second) << rename.first;
-  }
+  ExpectStoredNormsReadAs(L"Norms.Reinforce", &RNORMS::Reinforce,
+                          {{L"BAEL 91", L"BAEL 99"},
+                           {L"ACI 318-99 METRIC", L"ACI 318-08 METRIC"},
+                           {L"PN-B-03264:1999", L"PN-B-03264:2002"},
+                           {L"DM", L"DM 9/96"},
+                           {L"DS 411", L"DS 411:2001"},
+                           {L"DIN 1045", L"DIN 1045-1"},
+                           {L"din 1045", L"din 1045"},
+                           {L"DIN 1045-1", L"DIN 1045-1"}});
 }
 
 TEST_F(ReinfRepairs, RenamedDrawingStandardsAreMatchedAsOnceStored) {
-  const std::pair<const wchar_t*, const wchar_t*> renames[] = {
-      {L"PN-ISO 4066:1194", L"PN-ISO 4066:1994"},
-      {L"ACI 318-99 M", L"ACI 318-08 METRIC"},
-      {L"NS 3473E:199", L"NS-EN ISO 3766"},
-      {L"DS411", L"ISO 4066"},
-      {L"DIN 1045", L"ISO 3766:2003"},
-      // Only the shortened forms were ever stored.
-      {L"ACI 318-99 METRIC", L"ACI 318-99 METRIC"},
-      {L"NS 3473E:1999", L"NS 3473E:1999"},
-  };
-  KOVTReinfJobSettings settings;
-  for (const auto& rename : renames) {
-    EditSet([&](TRegistry& registry) { registry.WriteString(L"Norms.Drawing", rename.first); });
-    settings.Read();
-    EXPECT_EQ(settings.Norms.Drawing, rename.second) << rename.first;
-  }
+  ExpectStoredNormsReadAs(L"Norms.Drawing", &RNORMS::Drawing,
+                          {{L"PN-ISO 4066:1194", L"PN-ISO 4066:1994"},
+                           {L"ACI 318-99 M", L"ACI 318-08 METRIC"},
+                           {L"NS 3473E:199", L"NS-EN ISO 3766"},
+                           {L"DS411", L"ISO 4066"},
+                           {L"DIN 1045", L"ISO 3766:2003"},
+                           // Only the shortened forms were ever stored.
+                           {L"ACI 318-99 METRIC", L"ACI 318-99 METRIC"},
+                           {L"NS 3473E:1999", L"NS 3473E:1999"}});
 }
 
 TEST_F(ReinfRepairs, MissingCoverAndSpacingUnitsTakeThoseOfLengths) {

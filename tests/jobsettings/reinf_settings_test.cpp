@@ -2,26 +2,14 @@
 // job settings.
 #include <gtest/gtest.h>
 
-#include "environment/tolerance_refresh.h"
+#include <utility>
+
+#include "tests/jobsettings/metric_units_fixture.h"
 #include "tests/jobsettings/reinf_test_fixture.h"
-#include "units/kovt_service.h"
 
 namespace {
 
 using KoVTPrjReg::TRegistry;
-
-// Every listed member of `a` equals the same member of `b`.
-void ExpectSameStoredValues(KOVTReinfJobSettings& a, KOVTReinfJobSettings& b) {
-  std::vector<KovtJobKeys::Entry> left = a.ListKeys();
-  std::vector<KovtJobKeys::Entry> right = b.ListKeys();
-  ASSERT_EQ(left.size(), right.size());
-  for (std::size_t i = 0; i < left.size(); ++i) {
-    ASSERT_EQ(left[i].name, right[i].name);
-    bool same =
-        std::visit([&](auto* value) { return *value == *std::get<decltype(value)>(right[i].field); }, left[i].field);
-    EXPECT_TRUE(same) << left[i].name.c_str();
-  }
-}
 
 using ReinfSettings = ReinfSettingsTest;
 
@@ -37,9 +25,9 @@ TEST_F(ReinfSettings, EveryMemberSurvivesASavedDrawing) {
   EXPECT_EQ(written.Mater.ReinfSteelSize, 3);
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 
-  ReopenInReinforcement();
+  ReopenInContext();
   KOVTReinfJobSettings reopened;
-  ExpectSameStoredValues(written, reopened);
+  ExpectSameListedValues(written.ListKeys(), reopened.ListKeys());
   ASSERT_EQ(reopened.Mater.SteelList.size(), 3u);
   for (std::size_t i = 0; i < 3; ++i) {
     EXPECT_EQ(reopened.Mater.SteelList[i].Class, written.Mater.SteelList[i].Class);
@@ -196,17 +184,13 @@ TEST_F(ReinfSettings, ProjectDescriptionMirrorsNineVariables) {
   for (std::size_t i = 0; i < values.size(); ++i) values[i].Format(L"v%d", static_cast<int>(i));
   settings.Project.Note = L"note";
   settings.TVARIABLES_2_RPROJECT();
-  const RPROJECT& project = settings.Project;
-  EXPECT_EQ(project.Office, L"v23");
-  EXPECT_EQ(project.Investor, L"v18");
-  EXPECT_EQ(project.ProjectName, L"v6");
-  EXPECT_EQ(project.ProjectNo, L"v11");
-  EXPECT_EQ(project.Address, L"v24");
-  EXPECT_EQ(project.Designer, L"v5");
-  EXPECT_EQ(project.Revision, L"v28");
-  EXPECT_EQ(project.Verified, L"v31");
-  EXPECT_EQ(project.Date, L"v2");
-  EXPECT_EQ(project.Note, L"note");
+  // Each mirrored field and the variable it takes, "v<index>".
+  const std::pair<KOVTString RPROJECT::*, const wchar_t*> mirrored[] = {
+      {&RPROJECT::Office, L"v23"}, {&RPROJECT::Investor, L"v18"}, {&RPROJECT::ProjectName, L"v6"},
+      {&RPROJECT::ProjectNo, L"v11"}, {&RPROJECT::Address, L"v24"}, {&RPROJECT::Designer, L"v5"},
+      {&RPROJECT::Revision, L"v28"}, {&RPROJECT::Verified, L"v31"}, {&RPROJECT::Date, L"v2"}};
+  for (const auto& [field, variable] : mirrored) EXPECT_EQ(settings.Project.*field, variable);
+  EXPECT_EQ(settings.Project.Note, L"note");
 
   settings.Project.Verified = L"checked";
   settings.Project.Office = L"office";
@@ -217,34 +201,7 @@ TEST_F(ReinfSettings, ProjectDescriptionMirrorsNineVariables) {
   EXPECT_EQ(values[VAR_REV_NAME], L"v29");
 }
 
-// A units service that knows millimetres and metres.
-class MetricUnits : public KovtService<KovtIUnitConversion> {
- public:
-  bool ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value, double& result) const override {
-    auto perMillimetre = [](const KOVTString& unit) { return unit == L"mm" ? 1.0 : unit == L"m" ? 0.001 : 0.0; };
-    if (perMillimetre(from) == 0.0 || perMillimetre(to) == 0.0) return false;
-    result = value / perMillimetre(from) * perMillimetre(to);
-    return true;
-  }
-};
-
-class ReinfTolerances : public ReinfSettingsTest {
- protected:
-  void SetUp() override {
-    ReinfSettingsTest::SetUp();
-    KovtForgetEpsilons(Drawing());
-    m_units = new MetricUnits;
-    ASSERT_NE(pnrxDynamicLinker()->registerService(L"KOVT_UNITS", m_units), nullptr);
-  }
-  void TearDown() override {
-    KovtWithdrawService(L"KOVT_UNITS", m_units);
-    KovtForgetEpsilons(Drawing());
-    ReinfSettingsTest::TearDown();
-  }
-
- private:
-  MetricUnits* m_units = nullptr;
-};
+using ReinfTolerances = WithMetricUnits<ReinfSettingsTest>;
 
 TEST_F(ReinfTolerances, ReadsAndWritesRefreshBothRecords) {
   KOVTReinfJobSettings settings;  // writes the defaults: millimetres

@@ -1,26 +1,14 @@
 // Reading, writing and the lookups of the steel job settings.
 #include <gtest/gtest.h>
 
-#include "environment/tolerance_refresh.h"
+#include <utility>
+
+#include "tests/jobsettings/metric_units_fixture.h"
 #include "tests/jobsettings/steel_test_fixture.h"
-#include "units/kovt_service.h"
 
 namespace {
 
 using KoVTPrjReg::TRegistry;
-
-// Every listed member of `a` equals the same member of `b`.
-void ExpectSameStoredValues(KOVTSteelJobSettings& a, KOVTSteelJobSettings& b) {
-  std::vector<KovtJobKeys::Entry> left = a.ListKeys();
-  std::vector<KovtJobKeys::Entry> right = b.ListKeys();
-  ASSERT_EQ(left.size(), right.size());
-  for (std::size_t i = 0; i < left.size(); ++i) {
-    ASSERT_EQ(left[i].name, right[i].name);
-    bool same = std::visit([&](auto* value) { return *value == *std::get<decltype(value)>(right[i].field); },
-                           left[i].field);
-    EXPECT_TRUE(same) << left[i].name.c_str();
-  }
-}
 
 using SteelSettings = SteelSettingsTest;
 
@@ -35,9 +23,9 @@ TEST_F(SteelSettings, EveryMemberSurvivesASavedDrawing) {
   EXPECT_EQ(written.Welding.BoltColorDiamSize, 3);
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 
-  ReopenInSteel();
+  ReopenInContext();
   KOVTSteelJobSettings reopened;
-  ExpectSameStoredValues(written, reopened);
+  ExpectSameListedValues(written.ListKeys(), reopened.ListKeys());
   EXPECT_EQ(reopened.Material.SurfaceFinishingVector, written.Material.SurfaceFinishingVector);
   EXPECT_EQ(reopened.Material.BoltsSurfaceFinishingVector, written.Material.BoltsSurfaceFinishingVector);
   ASSERT_EQ(reopened.Welding.BoltColorGrade.size(), 2u);
@@ -130,16 +118,7 @@ TEST_F(SteelSettings, MissingSetChangesNothing) {
   EXPECT_EQ(settings.Welding.BoltColorGrade.size(), 1u);
 }
 
-TEST_F(SteelSettings, ReadingTakesOverTheStoredFormatVersion) {
-  { KOVTSteelJobSettings created; }
-  EditSet([](TRegistry& registry) { registry.WriteInteger(L"Version", 0); });
-  { KOVTSteelJobSettings reader; }
-  EXPECT_EQ(KOVTSteelJobSettings::FormatVersion, 0);
-  KOVTSteelJobSettings::FormatVersion = 1;
-  EditSet([](TRegistry& registry) { registry.DeleteValue(L"Version"); });
-  { KOVTSteelJobSettings reader; }
-  EXPECT_EQ(KOVTSteelJobSettings::FormatVersion, 1);
-}
+TEST_F(SteelSettings, ReadingTakesOverTheStoredFormatVersion) { ExpectReadingTakesOverTheStoredFormatVersion(); }
 
 TEST_F(SteelSettings, InitializeKeepsTheBoltColourRulesButResetsTheirSizes) {
   KOVTSteelJobSettings settings;
@@ -201,17 +180,13 @@ TEST_F(SteelSettings, ProjectVariablesAndDescriptionMirrorNinePairs) {
 
   settings.Project.Note = L"note";
   settings.TVARIABLES_2_SPROJECT();
-  const SPROJECT& project = settings.Project;
-  EXPECT_EQ(project.Office, L"v12");
-  EXPECT_EQ(project.Investor, L"v4");
-  EXPECT_EQ(project.ProjectName, L"v6");
-  EXPECT_EQ(project.ProjectNo, L"v11");
-  EXPECT_EQ(project.Address, L"v13");
-  EXPECT_EQ(project.Designer, L"v5");
-  EXPECT_EQ(project.Revision, L"v10");
-  EXPECT_EQ(project.Verified, L"v9");
-  EXPECT_EQ(project.Date, L"v2");
-  EXPECT_EQ(project.Note, L"note");
+  // Each mirrored field and the variable it takes, "v<index>".
+  const std::pair<KOVTString SPROJECT::*, const wchar_t*> mirrored[] = {
+      {&SPROJECT::Office, L"v12"}, {&SPROJECT::Investor, L"v4"}, {&SPROJECT::ProjectName, L"v6"},
+      {&SPROJECT::ProjectNo, L"v11"}, {&SPROJECT::Address, L"v13"}, {&SPROJECT::Designer, L"v5"},
+      {&SPROJECT::Revision, L"v10"}, {&SPROJECT::Verified, L"v9"}, {&SPROJECT::Date, L"v2"}};
+  for (const auto& [field, variable] : mirrored) EXPECT_EQ(settings.Project.*field, variable);
+  EXPECT_EQ(settings.Project.Note, L"note");
 
   settings.Project.Verified = L"checked";
   settings.Project.Note = L"ignored";
@@ -231,34 +206,7 @@ TEST_F(SteelSettings, WeldNormFollowsTheWorkingDrawingsMeasurement) {
   pndbHostApplicationServices()->setWorkingDatabase(Drawing());
 }
 
-// A units service that knows millimetres only.
-class MillimetreUnits : public KovtService<KovtIUnitConversion> {
- public:
-  bool ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value,
-                           double& result) const override {
-    if (from != L"mm" || to != L"mm") return false;
-    result = value;
-    return true;
-  }
-};
-
-class SteelTolerances : public SteelSettingsTest {
- protected:
-  void SetUp() override {
-    SteelSettingsTest::SetUp();
-    KovtForgetEpsilons(Drawing());
-    m_units = new MillimetreUnits;
-    ASSERT_NE(pnrxDynamicLinker()->registerService(L"KOVT_UNITS", m_units), nullptr);
-  }
-  void TearDown() override {
-    KovtWithdrawService(L"KOVT_UNITS", m_units);
-    KovtForgetEpsilons(Drawing());
-    SteelSettingsTest::TearDown();
-  }
-
- private:
-  MillimetreUnits* m_units = nullptr;
-};
+using SteelTolerances = WithMetricUnits<SteelSettingsTest>;
 
 TEST_F(SteelTolerances, ReadsAndWritesRefreshTheCommonRecord) {
   KOVTSteelJobSettings settings;  // writes the defaults: metric
