@@ -28,18 +28,31 @@ constexpr std::size_t kMinRecord = 8 + 2 + 4;
 
 std::size_t g_failSaveAfter = SIZE_MAX;
 
+// Slicing by eight: eight tables let the loop take eight bytes a step, which
+// keeps the checksum off the profile of opening and saving a drawing.
 std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
-  static const std::array<std::uint32_t, 256> table = [] {
-    std::array<std::uint32_t, 256> t{};
+  using Tables = std::array<std::array<std::uint32_t, 256>, 8>;
+  static const Tables tables = [] {
+    Tables t{};
     for (std::uint32_t i = 0; i < 256; ++i) {
       std::uint32_t c = i;
       for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[i] = c;
+      t[0][i] = c;
     }
+    for (std::size_t slice = 1; slice < 8; ++slice)
+      for (std::size_t i = 0; i < 256; ++i) t[slice][i] = (t[slice - 1][i] >> 8) ^ t[0][t[slice - 1][i] & 0xFF];
     return t;
   }();
   std::uint32_t crc = 0xFFFFFFFFu;
-  for (std::size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+  std::size_t i = 0;
+  for (; i + 8 <= size; i += 8) {
+    const std::uint32_t low = crc ^ (std::uint32_t{data[i]} | std::uint32_t{data[i + 1]} << 8 |
+                                     std::uint32_t{data[i + 2]} << 16 | std::uint32_t{data[i + 3]} << 24);
+    crc = tables[7][low & 0xFF] ^ tables[6][(low >> 8) & 0xFF] ^ tables[5][(low >> 16) & 0xFF] ^
+          tables[4][low >> 24] ^ tables[3][data[i + 4]] ^ tables[2][data[i + 5]] ^ tables[1][data[i + 6]] ^
+          tables[0][data[i + 7]];
+  }
+  for (; i < size; ++i) crc = tables[0][(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
   return crc ^ 0xFFFFFFFFu;
 }
 

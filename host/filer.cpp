@@ -1,6 +1,7 @@
 #include "host/filer.h"
 
 #include <cstring>
+#include <vector>
 
 #include "host/database.h"
 
@@ -109,11 +110,10 @@ Plnx::ErrorStatus PnDbDwgFiler::writeString(std::u16string_view value) {
   std::uint8_t length[4];
   toLittleEndian(static_cast<std::uint32_t>(value.size()), length);
   if (writeItem(Item::kString, length, sizeof length) != Plnx::eOk) return m_status;
-  for (char16_t unit : value) {
-    std::uint8_t raw[2];
-    toLittleEndian(static_cast<std::uint16_t>(unit), raw);
-    if (!put(raw, 2)) return m_status = Plnx::eFilerError;
-  }
+  // One transfer for the whole text: filers pay a virtual call per transfer.
+  std::vector<std::uint8_t> raw(value.size() * 2);
+  for (std::size_t i = 0; i < value.size(); ++i) toLittleEndian(static_cast<std::uint16_t>(value[i]), &raw[i * 2]);
+  if (!raw.empty() && !put(raw.data(), raw.size())) return m_status = Plnx::eFilerError;
   return m_status;
 }
 
@@ -126,12 +126,11 @@ Plnx::ErrorStatus PnDbDwgFiler::readString(std::u16string* value) {
     if (remaining() / 2 < count) {
       m_status = Plnx::eEndOfFile;
     } else {
+      std::vector<std::uint8_t> raw(count * 2);
+      if (!raw.empty()) get(raw.data(), raw.size());
       text.resize(count);
-      for (char16_t& unit : text) {
-        std::uint8_t raw[2];
-        get(raw, 2);
-        unit = static_cast<char16_t>(fromLittleEndian<std::uint16_t>(raw));
-      }
+      for (std::size_t i = 0; i < count; ++i)
+        text[i] = static_cast<char16_t>(fromLittleEndian<std::uint16_t>(&raw[i * 2]));
     }
   }
   if (value) *value = m_status == Plnx::eOk ? std::move(text) : std::u16string();
