@@ -111,8 +111,10 @@ void TKey::RenameValue(const KOVTString& oldName, const KOVTString& newName) {
 }
 
 void TKey::AddReadValue(KOVTString name, std::unique_ptr<TValue> value) {
-  auto [entry, added] = m_values.try_emplace(std::move(name), std::move(value));
-  if (added) m_valueIndex.Insert(entry->first.str(), &entry->second);
+  // Files hold values in map order, so the end is the place almost always.
+  const std::size_t before = m_values.size();
+  auto entry = m_values.try_emplace(m_values.end(), std::move(name), std::move(value));
+  if (m_values.size() != before) m_valueIndex.Insert(entry->first.str(), &entry->second);
 }
 
 void TKey::DestroyValues() {
