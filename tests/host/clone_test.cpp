@@ -12,6 +12,9 @@ class Cloning : public ::testing::Test {
   Plnx::ErrorStatus cloneStyles(const PnDbObjectIdArray& ids, PnDb::DuplicateRecordCloning cloning) {
     return destination.wblockCloneObjects(ids, destination.textStyleTableId(), mapping, cloning);
   }
+  Plnx::ErrorStatus cloneEntries(const PnDbObjectIdArray& ids, PnDb::DuplicateRecordCloning cloning = PnDb::kDrcIgnore) {
+    return destination.wblockCloneObjects(ids, destination.namedObjectsDictionaryId(), mapping, cloning);
+  }
   PnDbObjectId mapped(PnDbObjectId id) const {
     PnDbObjectId result;
     mapping.lookup(id, result);
@@ -58,12 +61,11 @@ TEST_F(Cloning, ATakenNameFollowsTheDuplicateRule) {
   EXPECT_EQ(mapped(source.textstyle()), destinationStandard);
 
   // Mangling adds a record under a free name.
-  mapping = PnDbIdMapping();
-  ASSERT_EQ(cloneStyles({source.textstyle()}, PnDb::kDrcMangleName), Plnx::eOk);
-  EXPECT_EQ(recordName(mapped(source.textstyle())), L"$0$Standard");
-  mapping = PnDbIdMapping();
-  ASSERT_EQ(cloneStyles({source.textstyle()}, PnDb::kDrcMangleName), Plnx::eOk);
-  EXPECT_EQ(recordName(mapped(source.textstyle())), L"$1$Standard");
+  for (const wchar_t* mangled : {L"$0$Standard", L"$1$Standard"}) {
+    mapping = PnDbIdMapping();
+    ASSERT_EQ(cloneStyles({source.textstyle()}, PnDb::kDrcMangleName), Plnx::eOk);
+    EXPECT_EQ(recordName(mapped(source.textstyle())), mangled);
+  }
 
   // Replacing erases the record there and adds the clone in its place.
   mapping = PnDbIdMapping();
@@ -81,19 +83,13 @@ TEST_F(Cloning, ATakenNameFollowsTheDuplicateRule) {
 
 TEST_F(Cloning, ReferencesAreTranslatedThroughTheMapping) {
   PnDbObjectId notes = addRecord<PnDbTextStyleTable>(source, L"Notes");
-  PnDbObjectId dims = addRecord<PnDbDimStyleTable>(source, L"Dims");
-  PnDbDimStyleTableRecord* dim = nullptr;
-  ASSERT_EQ(pndbOpenObject(dim, dims, PnDb::kForWrite), Plnx::eOk);
-  dim->setDimtxsty(notes);
-  dim->close();
+  PnDbObjectId dims = addDimStyle(source, L"Dims", notes);
   PnDbObjectId thing = addThing(source, L"KOVT_THING", L"carried", 5, 0.5, dims);
 
   ASSERT_EQ(cloneStyles({notes}, PnDb::kDrcIgnore), Plnx::eOk);
   ASSERT_EQ(destination.wblockCloneObjects({dims}, destination.dimStyleTableId(), mapping, PnDb::kDrcIgnore),
             Plnx::eOk);
-  ASSERT_EQ(destination.wblockCloneObjects({thing}, destination.namedObjectsDictionaryId(), mapping,
-                                           PnDb::kDrcIgnore),
-            Plnx::eOk);
+  ASSERT_EQ(cloneEntries({thing}), Plnx::eOk);
 
   auto* clonedDim = openRecord<PnDbDimStyleTableRecord>(mapped(dims));
   ASSERT_NE(clonedDim, nullptr);
@@ -110,9 +106,7 @@ TEST_F(Cloning, ReferencesAreTranslatedThroughTheMapping) {
 TEST_F(Cloning, UnmappedReferencesBecomeNullUnlessTranslationIsDeferred) {
   PnDbObjectId notes = addRecord<PnDbTextStyleTable>(source, L"Notes");
   PnDbObjectId thing = addThing(source, L"Thing", L"", 0, 0, notes);
-  ASSERT_EQ(destination.wblockCloneObjects({thing}, destination.namedObjectsDictionaryId(), mapping,
-                                           PnDb::kDrcIgnore),
-            Plnx::eOk);
+  ASSERT_EQ(cloneEntries({thing}), Plnx::eOk);
   EXPECT_TRUE(thingFields(mapped(thing)).target.isNull()) << "no reference may point into another drawing";
 
   PnDbDatabase other;
@@ -127,22 +121,16 @@ TEST_F(Cloning, UnmappedReferencesBecomeNullUnlessTranslationIsDeferred) {
 TEST_F(Cloning, DictionaryEntriesFollowTheDuplicateRule) {
   PnDbObjectId theirs = addThing(source, L"Shared", L"theirs", 1, 0);
   PnDbObjectId ours = addThing(destination, L"Shared", L"ours", 2, 0);
-  ASSERT_EQ(destination.wblockCloneObjects({theirs}, destination.namedObjectsDictionaryId(), mapping,
-                                           PnDb::kDrcIgnore),
-            Plnx::eOk);
+  ASSERT_EQ(cloneEntries({theirs}), Plnx::eOk);
   EXPECT_EQ(mapped(theirs), ours);
   EXPECT_EQ(thingFields(namedEntry(destination, L"Shared")).label, L"ours");
 
   mapping = PnDbIdMapping();
-  ASSERT_EQ(destination.wblockCloneObjects({theirs}, destination.namedObjectsDictionaryId(), mapping,
-                                           PnDb::kDrcMangleName),
-            Plnx::eOk);
+  ASSERT_EQ(cloneEntries({theirs}, PnDb::kDrcMangleName), Plnx::eOk);
   EXPECT_EQ(thingFields(namedEntry(destination, L"$0$Shared")).label, L"theirs");
 
   mapping = PnDbIdMapping();
-  ASSERT_EQ(destination.wblockCloneObjects({theirs}, destination.namedObjectsDictionaryId(), mapping,
-                                           PnDb::kDrcReplace),
-            Plnx::eOk);
+  ASSERT_EQ(cloneEntries({theirs}, PnDb::kDrcReplace), Plnx::eOk);
   EXPECT_EQ(thingFields(namedEntry(destination, L"Shared")).label, L"theirs");
   EXPECT_TRUE(ours.isErased());
 }
@@ -153,9 +141,7 @@ TEST_F(Cloning, RefusesWrongOwnersAndSources) {
             35);  // eWrongDatabase
   EXPECT_EQ(destination.wblockCloneObjects({thing}, PnDbObjectId(), mapping, PnDb::kDrcIgnore), 35);
   PnDbObjectId local = addThing(destination, L"Local", L"", 0, 0);
-  EXPECT_EQ(destination.wblockCloneObjects({local}, destination.namedObjectsDictionaryId(), mapping,
-                                           PnDb::kDrcIgnore),
-            35);
+  EXPECT_EQ(cloneEntries({local}), 35);
   EXPECT_EQ(destination.wblockCloneObjects({thing}, local, mapping, PnDb::kDrcIgnore), 46);
   // A thing is no symbol-table record.
   EXPECT_EQ(destination.wblockCloneObjects({thing}, destination.textStyleTableId(), mapping, PnDb::kDrcIgnore),
@@ -168,21 +154,16 @@ TEST_F(Cloning, RefusesWrongOwnersAndSources) {
 }
 
 TEST_F(Cloning, ACloneOfADictionaryStartsEmpty) {
-  PnDbDictionary* root = nullptr;
-  ASSERT_EQ(source.getNamedObjectsDictionary(root, PnDb::kForWrite), Plnx::eOk);
-  auto* sub = new PnDbDictionary;
   PnDbObjectId subId, inner;
-  root->setAt(L"Sub", sub, subId);
-  root->close();
+  PnDbDictionary* sub = addDictionary(source, L"Sub", subId);
+  ASSERT_NE(sub, nullptr);
   sub->setMergeStyle(PnDb::kDrcReplace);
   auto* thing = new TestThing;
   sub->setAt(L"Inner", thing, inner);
   thing->close();
   sub->close();
 
-  ASSERT_EQ(destination.wblockCloneObjects({subId}, destination.namedObjectsDictionaryId(), mapping,
-                                           PnDb::kDrcIgnore),
-            Plnx::eOk);
+  ASSERT_EQ(cloneEntries({subId}), Plnx::eOk);
   PnDbDictionary* copy = nullptr;
   ASSERT_EQ(pndbOpenObject(copy, mapped(subId), PnDb::kForRead), Plnx::eOk);
   EXPECT_EQ(copy->numEntries(), 0u);
@@ -194,11 +175,7 @@ TEST(HardReferences, CountOwnershipAndHardPointersOfLiveObjects) {
   PnDbDatabase db;
   registerTestThing();
   PnDbObjectId notes = addRecord<PnDbTextStyleTable>(db, L"Notes");
-  PnDbObjectId dims = addRecord<PnDbDimStyleTable>(db, L"Dims");
-  PnDbDimStyleTableRecord* dim = nullptr;
-  ASSERT_EQ(pndbOpenObject(dim, dims, PnDb::kForWrite), Plnx::eOk);
-  dim->setDimtxsty(notes);
-  dim->close();
+  ASSERT_FALSE(addDimStyle(db, L"Dims", notes).isNull());
   PnDbObjectId pointer = addThing(db, L"Pointer", L"", 0, 0, notes);
   PnDbObjectId unused = addRecord<PnDbLinetypeTable>(db, L"Unused");
 
@@ -209,10 +186,7 @@ TEST(HardReferences, CountOwnershipAndHardPointersOfLiveObjects) {
   EXPECT_EQ(counts[1], 1u);
   EXPECT_EQ(counts[2], 1u);
 
-  PnDbObject* object = nullptr;
-  ASSERT_EQ(pndbOpenObject(object, pointer, PnDb::kForWrite), Plnx::eOk);
-  object->erase();
-  object->close();
+  ASSERT_EQ(eraseObject(pointer), Plnx::eOk);
   ASSERT_EQ(db.countHardReferences({notes}, counts), Plnx::eOk);
   EXPECT_EQ(counts[0], 2u) << "an erased object references nothing";
   EXPECT_EQ(db.countHardReferences({notes}, nullptr), Plnx::eInvalidInput);

@@ -7,45 +7,41 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A drawing with things, a nested dictionary and a record that references a style.
 class DrawingFiles : public ::testing::Test {
  protected:
-  void SetUp() override { registerTestThing(); }
-  void TearDown() override {
+  void SetUp() override {
     registerTestThing();
-    TestThing::answerProxy = false;
-  }
-  fs::path file(const wchar_t* name) const { return dir.Path() / name; }
-
-  // A drawing with things, a nested dictionary and a record that references a style.
-  void fill(PnDbDatabase& db) {
     notes = addRecord<PnDbTextStyleTable>(db, L"Notes");
     first = addThing(db, L"First", L"erste \U0001F600", 7, 2.5, notes);
     second = addThing(db, L"Second", L"zweite", -3, -0.125, first);
-    PnDbDictionary* root = nullptr;
-    ASSERT_EQ(db.getNamedObjectsDictionary(root, PnDb::kForWrite), Plnx::eOk);
-    auto* sub = new PnDbDictionary;
-    root->setAt(L"KOVT", sub, subId);
-    root->close();
+    PnDbDictionary* sub = addDictionary(db, L"KOVT", subId);
+    ASSERT_NE(sub, nullptr);
     auto* nested = new TestThing;
     nested->label = L"nested";
     sub->setAt(L"Nested", nested, nestedId);
     nested->close();
     sub->close();
   }
+  void TearDown() override {
+    registerTestThing();
+    TestThing::answerProxy = false;
+  }
+  fs::path file(const wchar_t* name) const { return dir.Path() / name; }
+  std::string why(const PnDbDatabase& database) const { return fs::path(database.lastFileError()).string(); }
 
   ScratchDir dir;
+  PnDbDatabase db;
   PnDbObjectId notes, first, second, subId, nestedId;
 };
 
 TEST_F(DrawingFiles, ASavedDrawingOpensWithEveryObject) {
-  PnDbDatabase db;
-  fill(db);
   db.setLuprec(2);
-  ASSERT_EQ(db.saveAs(file(L"round.pndwg").wstring().c_str()), Plnx::eOk) << fs::path(db.lastFileError()).string();
+  ASSERT_EQ(db.saveAs(file(L"round.pndwg").wstring().c_str()), Plnx::eOk) << why(db);
   EXPECT_EQ(db.fileName(), file(L"round.pndwg").wstring());
 
   PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file(L"round.pndwg").wstring().c_str()), Plnx::eOk) << fs::path(copy.lastFileError()).string();
+  ASSERT_EQ(copy.readDwgFile(file(L"round.pndwg").wstring().c_str()), Plnx::eOk) << why(copy);
   EXPECT_EQ(copy.numObjects(), db.numObjects());
   EXPECT_EQ(copy.luprec(), 2);
   EXPECT_EQ(copy.fileName(), file(L"round.pndwg").wstring());
@@ -69,49 +65,27 @@ TEST_F(DrawingFiles, ASavedDrawingOpensWithEveryObject) {
   EXPECT_EQ(sub->ownerId(), copy.namedObjectsDictionaryId());
   sub->close();
   EXPECT_EQ(thingFields(nested).label, L"nested");
-}
 
-TEST_F(DrawingFiles, ObjectsReadFromAFileAreClosedAndUnmodified) {
-  PnDbDatabase db;
-  fill(db);
-  ASSERT_EQ(db.saveAs(file(L"closed.pndwg").wstring().c_str()), Plnx::eOk);
-  PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file(L"closed.pndwg").wstring().c_str()), Plnx::eOk);
+  // What was read is closed and unmodified; what is added after gets a fresh handle.
   PnDbObject* object = nullptr;
-  ASSERT_EQ(pndbOpenObject(object, namedEntry(copy, L"First"), PnDb::kForWrite), Plnx::eOk);
+  ASSERT_EQ(pndbOpenObject(object, copyFirst, PnDb::kForWrite), Plnx::eOk);
   EXPECT_FALSE(object->isModified());
   object->close();
-}
-
-TEST_F(DrawingFiles, ErasedObjectsAreNotSaved) {
-  PnDbDatabase db;
-  fill(db);
-  PnDbDictionary* sub = nullptr;
-  ASSERT_EQ(pndbOpenObject(sub, subId, PnDb::kForWrite), Plnx::eOk);
-  sub->erase();
-  sub->close();
-  ASSERT_EQ(db.saveAs(file(L"erased.pndwg").wstring().c_str()), Plnx::eOk);
-  PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file(L"erased.pndwg").wstring().c_str()), Plnx::eOk);
-  EXPECT_EQ(copy.numObjects(), db.numObjects() - 2);
-  EXPECT_TRUE(namedEntry(copy, L"KOVT").isNull());
-  EXPECT_FALSE(namedEntry(copy, L"First").isNull());
-}
-
-TEST_F(DrawingFiles, ObjectsAddedAfterOpeningGetFreshHandles) {
-  PnDbDatabase db;
-  fill(db);
-  ASSERT_EQ(db.saveAs(file(L"seed.pndwg").wstring().c_str()), Plnx::eOk);
-  PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file(L"seed.pndwg").wstring().c_str()), Plnx::eOk);
   PnDbObjectId added = addThing(copy, L"Added", L"", 0, 0);
   for (PnDbObjectId old : {first, second, notes, subId, nestedId}) EXPECT_NE(added.handle(), old.handle());
   EXPECT_GT(added.handle().value(), nestedId.handle().value());
 }
 
+TEST_F(DrawingFiles, ErasedObjectsAreNotSaved) {
+  ASSERT_EQ(eraseObject(subId), Plnx::eOk);
+  auto copy = reopened(db, file(L"erased.pndwg"));
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(copy->numObjects(), db.numObjects() - 2);
+  EXPECT_TRUE(namedEntry(*copy, L"KOVT").isNull());
+  EXPECT_FALSE(namedEntry(*copy, L"First").isNull());
+}
+
 TEST_F(DrawingFiles, AnUnregisteredClassIsKeptAsAProxyAndWrittenBackUnchanged) {
-  PnDbDatabase db;
-  fill(db);
   ASSERT_EQ(db.saveAs(file(L"with-things.pndwg").wstring().c_str()), Plnx::eOk);
   Bytes original = readFile(file(L"with-things.pndwg"));
 
@@ -126,6 +100,16 @@ TEST_F(DrawingFiles, AnUnregisteredClassIsKeptAsAProxyAndWrittenBackUnchanged) {
   ASSERT_EQ(opened.saveAs(file(L"resaved.pndwg").wstring().c_str()), Plnx::eOk);
   EXPECT_EQ(readFile(file(L"resaved.pndwg")), original) << "the whole drawing comes back byte for byte";
 
+  // A proxy clones and erases like any object.
+  ASSERT_EQ(pndbOpenObject(proxy, namedEntry(opened, L"First"), PnDb::kForWrite), Plnx::eOk);
+  std::unique_ptr<PnDbObject> copy(proxy->clone());
+  ASSERT_NE(PnDbProxyObject::cast(copy.get()), nullptr);
+  EXPECT_EQ(PnDbProxyObject::cast(copy.get())->originalData(), proxy->originalData());
+  EXPECT_EQ(proxy->erase(), Plnx::eOk);
+  proxy->close();
+  ASSERT_EQ(opened.saveAs(file(L"erased.pndwg").wstring().c_str()), Plnx::eOk);
+  EXPECT_EQ(parseDrawing(readFile(file(L"erased.pndwg"))).records.size(), opened.numObjects() - 1);
+
   // With the class back, the proxies' data reads as the objects they stand for.
   registerTestThing();
   PnDbDatabase restored(false);
@@ -136,8 +120,6 @@ TEST_F(DrawingFiles, AnUnregisteredClassIsKeptAsAProxyAndWrittenBackUnchanged) {
 }
 
 TEST_F(DrawingFiles, AnObjectThatAsksToBeAProxyIsKeptAsOne) {
-  PnDbDatabase db;
-  fill(db);
   ASSERT_EQ(db.saveAs(file(L"newer.pndwg").wstring().c_str()), Plnx::eOk);
   Bytes original = readFile(file(L"newer.pndwg"));
   DrawingLayout layout = parseDrawing(original);
@@ -160,27 +142,7 @@ TEST_F(DrawingFiles, AnObjectThatAsksToBeAProxyIsKeptAsOne) {
   EXPECT_EQ(readFile(file(L"newer-resaved.pndwg")), original);
 }
 
-TEST_F(DrawingFiles, AProxyCanBeClonedAndErasedLikeAnyObject) {
-  PnDbDatabase db;
-  fill(db);
-  ASSERT_EQ(db.saveAs(file(L"p.pndwg").wstring().c_str()), Plnx::eOk);
-  unregisterTestThing();
-  PnDbDatabase opened(false);
-  ASSERT_EQ(opened.readDwgFile(file(L"p.pndwg").wstring().c_str()), Plnx::eOk);
-  PnDbProxyObject* proxy = nullptr;
-  ASSERT_EQ(pndbOpenObject(proxy, namedEntry(opened, L"First"), PnDb::kForWrite), Plnx::eOk);
-  std::unique_ptr<PnDbObject> copy(proxy->clone());
-  ASSERT_NE(PnDbProxyObject::cast(copy.get()), nullptr);
-  EXPECT_EQ(PnDbProxyObject::cast(copy.get())->originalData(), proxy->originalData());
-  EXPECT_EQ(proxy->erase(), Plnx::eOk);
-  proxy->close();
-  ASSERT_EQ(opened.saveAs(file(L"p2.pndwg").wstring().c_str()), Plnx::eOk);
-  EXPECT_EQ(parseDrawing(readFile(file(L"p2.pndwg"))).records.size(), opened.numObjects() - 1);
-}
-
 TEST_F(DrawingFiles, AFailedSaveLeavesThePreviousFileAndNoTemporary) {
-  PnDbDatabase db;
-  fill(db);
   fs::path target = file(L"atomic.pndwg");
   ASSERT_EQ(db.saveAs(target.wstring().c_str()), Plnx::eOk);
   Bytes before = readFile(target);
@@ -189,7 +151,7 @@ TEST_F(DrawingFiles, AFailedSaveLeavesThePreviousFileAndNoTemporary) {
   for (std::size_t cut : {std::size_t(0), std::size_t(10), before.size() / 2}) {
     pndbFailNextSaveAfter(cut);
     EXPECT_EQ(db.saveAs(target.wstring().c_str()), Plnx::eFileAccessErr);
-    EXPECT_NE(db.lastFileError().find(target.wstring()), std::wstring::npos) << fs::path(db.lastFileError()).string();
+    EXPECT_NE(db.lastFileError().find(target.wstring()), std::wstring::npos) << why(db);
     EXPECT_EQ(readFile(target), before);
     EXPECT_EQ(filesIn(dir.Path()), std::vector<fs::path>{L"atomic.pndwg"});
   }
@@ -200,19 +162,26 @@ TEST_F(DrawingFiles, AFailedSaveLeavesThePreviousFileAndNoTemporary) {
   EXPECT_EQ(filesIn(dir.Path()), std::vector<fs::path>{L"atomic.pndwg"});
 }
 
-TEST_F(DrawingFiles, SavingWhereNoFileCanBeMadeFailsClearly) {
-  PnDbDatabase db;
+TEST_F(DrawingFiles, MissingOrUnusablePathsFailClearly) {
+  PnDbDatabase fresh;
   fs::path nowhere = file(L"missing-folder") / L"x.pndwg";
-  EXPECT_EQ(db.saveAs(nowhere.wstring().c_str()), Plnx::eFileAccessErr);
-  EXPECT_NE(db.lastFileError().find(L"missing-folder"), std::wstring::npos);
-  EXPECT_EQ(db.saveAs(L""), Plnx::eInvalidInput);
-  EXPECT_EQ(db.saveAs(nullptr), Plnx::eInvalidInput);
-  EXPECT_TRUE(db.fileName().empty());
+  EXPECT_EQ(fresh.saveAs(nowhere.wstring().c_str()), Plnx::eFileAccessErr);
+  EXPECT_NE(fresh.lastFileError().find(L"missing-folder"), std::wstring::npos);
+  EXPECT_EQ(fresh.saveAs(L""), Plnx::eInvalidInput);
+  EXPECT_EQ(fresh.saveAs(nullptr), Plnx::eInvalidInput);
+  EXPECT_TRUE(fresh.fileName().empty());
+
+  // Reading needs an empty database and an existing file.
+  EXPECT_EQ(db.readDwgFile(file(L"any.pndwg").wstring().c_str()), Plnx::eInvalidInput);
+  PnDbDatabase empty(false);
+  EXPECT_EQ(empty.readDwgFile(file(L"missing.pndwg").wstring().c_str()), Plnx::eFileNotFound);
+  EXPECT_NE(empty.lastFileError().find(L"missing.pndwg"), std::wstring::npos);
+  EXPECT_EQ(empty.readDwgFile(nullptr), Plnx::eFileNotFound);
+  EXPECT_EQ(empty.readDwgFile(dir.Path().wstring().c_str()), Plnx::eFileNotFound) << "a folder is no drawing";
+  EXPECT_EQ(empty.numObjects(), 0u);
 }
 
 TEST_F(DrawingFiles, AnObjectThatCannotBeWrittenStopsTheSaveBeforeTheDisk) {
-  PnDbDatabase db;
-  fill(db);
   fs::path target = file(L"unwritable.pndwg");
   ASSERT_EQ(db.saveAs(target.wstring().c_str()), Plnx::eOk);
   Bytes before = readFile(target);
@@ -221,17 +190,6 @@ TEST_F(DrawingFiles, AnObjectThatCannotBeWrittenStopsTheSaveBeforeTheDisk) {
   EXPECT_NE(db.saveAs(target.wstring().c_str()), Plnx::eOk);
   EXPECT_NE(db.lastFileError().find(first.handle().toString()), std::wstring::npos);
   EXPECT_EQ(readFile(target), before);
-}
-
-TEST_F(DrawingFiles, ReadingNeedsAnEmptyDatabaseAndAnExistingFile) {
-  PnDbDatabase full;
-  EXPECT_EQ(full.readDwgFile(file(L"any.pndwg").wstring().c_str()), Plnx::eInvalidInput);
-  PnDbDatabase empty(false);
-  EXPECT_EQ(empty.readDwgFile(file(L"missing.pndwg").wstring().c_str()), Plnx::eFileNotFound);
-  EXPECT_NE(empty.lastFileError().find(L"missing.pndwg"), std::wstring::npos);
-  EXPECT_EQ(empty.readDwgFile(nullptr), Plnx::eFileNotFound);
-  EXPECT_EQ(empty.readDwgFile(dir.Path().wstring().c_str()), Plnx::eFileNotFound) << "a folder is no drawing";
-  EXPECT_EQ(empty.numObjects(), 0u);
 }
 
 }  // namespace

@@ -54,6 +54,42 @@ PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label
   return id;
 }
 
+PnDbObjectId addDimStyle(PnDbDatabase& db, const wchar_t* name, PnDbObjectId textStyle) {
+  PnDbObjectId id = addRecord<PnDbDimStyleTable>(db, name);
+  PnDbDimStyleTableRecord* dim = nullptr;
+  if (pndbOpenObject(dim, id, PnDb::kForWrite) != Plnx::eOk) return PnDbObjectId();
+  dim->setDimtxsty(textStyle);
+  dim->close();
+  return id;
+}
+
+PnDbDictionary* addDictionary(PnDbDatabase& db, const wchar_t* key, PnDbObjectId& id) {
+  PnDbDictionary* root = nullptr;
+  if (db.getNamedObjectsDictionary(root, PnDb::kForWrite) != Plnx::eOk) return nullptr;
+  auto* dictionary = new PnDbDictionary;
+  Plnx::ErrorStatus es = root->setAt(key, dictionary, id);
+  root->close();
+  if (es == Plnx::eOk) return dictionary;
+  delete dictionary;
+  return nullptr;
+}
+
+Plnx::ErrorStatus eraseObject(PnDbObjectId id, bool erasing) {
+  PnDbObject* object = nullptr;
+  Plnx::ErrorStatus es = pndbOpenObject(object, id, PnDb::kForWrite, true);
+  if (es != Plnx::eOk) return es;
+  es = object->erase(erasing);
+  object->close();
+  return es;
+}
+
+std::unique_ptr<PnDbDatabase> reopened(PnDbDatabase& db, const std::filesystem::path& file) {
+  if (db.saveAs(file.wstring().c_str()) != Plnx::eOk) return nullptr;
+  auto copy = std::make_unique<PnDbDatabase>(false);
+  if (copy->readDwgFile(file.wstring().c_str()) != Plnx::eOk) return nullptr;
+  return copy;
+}
+
 std::wstring recordName(PnDbObjectId id) {
   PnDbSymbolTableRecord* record = nullptr;
   if (pndbOpenObject(record, id, PnDb::kForRead) != Plnx::eOk) return L"<not a record>";
@@ -166,6 +202,12 @@ void reseal(Bytes& image) {
     for (int k = 0; k < 8; ++k) crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
   }
   poke(image, image.size() - 4, crc ^ 0xFFFFFFFFu, 4);
+}
+
+Bytes patched(Bytes image, std::size_t at, std::uint64_t value, int bytes) {
+  poke(image, at, value, bytes);
+  reseal(image);
+  return image;
 }
 
 Items& Items::word(Item kind, std::uint64_t value, int size) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -60,6 +61,29 @@ PnDbObjectId addRecord(PnDbDatabase& db, const wchar_t* name) {
   return id;
 }
 
+// Opens the record `name` of Table for read; null when that fails.
+template <class Table, class Record = typename Table::RecordType>
+Record* openRecordNamed(PnDbDatabase& db, const wchar_t* name) {
+  Table* table = nullptr;
+  PnDbSymbolTableRecord* record = nullptr;
+  if (db.getSymbolTable(table, PnDb::kForRead) != Plnx::eOk) return nullptr;
+  Plnx::ErrorStatus es = table->getAt(name, record, PnDb::kForRead);
+  table->close();
+  if (es != Plnx::eOk) return nullptr;
+  if (auto* typed = Record::cast(record)) return typed;
+  record->close();
+  return nullptr;
+}
+
+// Adds a closed dimension style whose text style is `textStyle`.
+PnDbObjectId addDimStyle(PnDbDatabase& db, const wchar_t* name, PnDbObjectId textStyle);
+// Adds a dictionary to the named-objects dictionary under `key`; it is left open for write.
+PnDbDictionary* addDictionary(PnDbDatabase& db, const wchar_t* key, PnDbObjectId& id);
+// Opens for write, erases (or unerases) and closes again.
+Plnx::ErrorStatus eraseObject(PnDbObjectId id, bool erasing = true);
+// Saves `db` to `file` and reads the file into a fresh database; null when either fails.
+std::unique_ptr<PnDbDatabase> reopened(PnDbDatabase& db, const std::filesystem::path& file);
+
 std::wstring recordName(PnDbObjectId id);
 PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key);
 // The fields of the thing behind `id`, read through a short open.
@@ -109,6 +133,8 @@ Bytes recordData(const Bytes& image, const DrawingLayout::Record& record);
 void poke(Bytes& image, std::size_t at, std::uint64_t value, int bytes);
 // Recomputes the trailing checksum, so only the reader's own checks stand in the way.
 void reseal(Bytes& image);
+// A copy of `image` with a value poked in and the checksum recomputed.
+Bytes patched(Bytes image, std::size_t at, std::uint64_t value, int bytes);
 
 // Filer items written by hand, with handles where the filer would take ids.
 class Items {

@@ -2,33 +2,8 @@
 // crash and no allocation out of proportion to the file.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "tests/host/allocation_probe.h"
 #include "tests/host/host_test_support.h"
-
-// The largest single allocation while a watch is on; replaces the global operator new for this program.
-namespace {
-std::atomic<bool> g_watching{false};
-std::atomic<std::size_t> g_largest{0};
-}  // namespace
-
-namespace {
-void* watchedAlloc(std::size_t size) {
-  if (g_watching.load(std::memory_order_relaxed) && size > g_largest.load(std::memory_order_relaxed))
-    g_largest.store(size, std::memory_order_relaxed);
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-}  // namespace
-
-void* operator new(std::size_t size) { return watchedAlloc(size); }
-void* operator new[](std::size_t size) { return watchedAlloc(size); }
-void operator delete(void* pointer) noexcept { std::free(pointer); }
-void operator delete(void* pointer, std::size_t) noexcept { std::free(pointer); }
-void operator delete[](void* pointer) noexcept { std::free(pointer); }
-void operator delete[](void* pointer, std::size_t) noexcept { std::free(pointer); }
 
 namespace {
 
@@ -41,11 +16,12 @@ class HostileDrawings : public ::testing::Test {
   Plnx::ErrorStatus open(const Bytes& image, PnDbDatabase& db) {
     fs::path path = dir.Path() / L"input.pndwg";
     writeFile(path, image);
-    g_largest = 0;
-    g_watching = true;
-    Plnx::ErrorStatus es = db.readDwgFile(path.wstring().c_str());
-    g_watching = false;
-    largest = g_largest;
+    Plnx::ErrorStatus es;
+    {
+      AllocationProbe probe;
+      es = db.readDwgFile(path.wstring().c_str());
+      largest = probe.Largest();
+    }
     if (es != Plnx::eOk) {
       EXPECT_EQ(db.numObjects(), 0u);
       EXPECT_FALSE(db.lastFileError().empty());
@@ -56,6 +32,14 @@ class HostileDrawings : public ::testing::Test {
   Plnx::ErrorStatus open(const Bytes& image) {
     PnDbDatabase db(false);
     return open(image, db);
+  }
+  // Opens a hand-made drawing of `objects` behind the minimal header.
+  Plnx::ErrorStatus open(const std::vector<CraftedObject>& objects, PnDbDatabase& db) {
+    return open(craftDrawing(crafted::header().bytes(), objects), db);
+  }
+  Plnx::ErrorStatus open(const std::vector<CraftedObject>& objects) {
+    PnDbDatabase db(false);
+    return open(objects, db);
   }
   std::string why(const PnDbDatabase& db) const { return fs::path(db.lastFileError()).string(); }
 
@@ -75,7 +59,7 @@ class HostileDrawings : public ::testing::Test {
 
 TEST_F(HostileDrawings, TheCraftedMinimalDrawingOpens) {
   PnDbDatabase db(false);
-  ASSERT_EQ(open(craftDrawing(crafted::header().bytes(), crafted::minimalDrawing()), db), Plnx::eOk) << why(db);
+  ASSERT_EQ(open(crafted::minimalDrawing(), db), Plnx::eOk) << why(db);
   EXPECT_EQ(db.numObjects(), 4u);
   EXPECT_TRUE(db.continuousLinetype().isNull());
 }
@@ -107,39 +91,30 @@ TEST_F(HostileDrawings, OtherFilesAreNoDrawings) {
 }
 
 TEST_F(HostileDrawings, ANewerFormatVersionIsNamedInTheError) {
-  Bytes image = saved();
-  poke(image, 8, 2, 4);
-  reseal(image);
   PnDbDatabase db(false);
-  EXPECT_EQ(open(image, db), Plnx::eInvalidDwgVersion);
+  EXPECT_EQ(open(patched(saved(), 8, 2, 4), db), Plnx::eInvalidDwgVersion);
   EXPECT_NE(db.lastFileError().find(L"version 2"), std::wstring::npos) << why(db);
 }
 
-TEST_F(HostileDrawings, HugeObjectCountsAreRefusedWithoutReserving) {
-  Bytes image = saved();
-  DrawingLayout layout = parseDrawing(image);
-  poke(image, layout.countAt, 0xFFFFFFFF, 4);
-  reseal(image);
-  EXPECT_EQ(open(image), Plnx::eDwgObjectImproperlyRead);
-  EXPECT_LT(largest, 1u << 16);
-}
-
-TEST_F(HostileDrawings, HugeHeaderAndRecordLengthsAreRefused) {
-  Bytes image = saved();
-  DrawingLayout layout = parseDrawing(image);
-  Bytes header = image;
-  poke(header, 12, 0xFFFFFFF0, 4);
-  reseal(header);
-  EXPECT_EQ(open(header), Plnx::eEndOfFile);
-  Bytes record = image;
-  poke(record, layout.records[1].dataAt - 4, 0xFFFFFFF0, 4);
-  reseal(record);
-  EXPECT_EQ(open(record), Plnx::eDwgObjectImproperlyRead);
-  Bytes name = image;
-  poke(name, layout.records[1].at + 8, 0xFFFF, 2);
-  reseal(name);
-  EXPECT_EQ(open(name), Plnx::eDwgObjectImproperlyRead);
-  EXPECT_LT(largest, 1u << 16);
+TEST_F(HostileDrawings, HugeCountsAndLengthsAreRefusedWithoutReserving) {
+  const Bytes image = saved();
+  const DrawingLayout layout = parseDrawing(image);
+  struct Case {
+    std::size_t at;
+    std::uint64_t value;
+    int bytes;
+    Plnx::ErrorStatus expected;
+  };
+  const Case cases[] = {
+      {layout.countAt, 0xFFFFFFFF, 4, Plnx::eDwgObjectImproperlyRead},
+      {12, 0xFFFFFFF0, 4, Plnx::eEndOfFile},  // the header's length
+      {layout.records[1].dataAt - 4, 0xFFFFFFF0, 4, Plnx::eDwgObjectImproperlyRead},
+      {layout.records[1].at + 8, 0xFFFF, 2, Plnx::eDwgObjectImproperlyRead},  // a class name's length
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(open(patched(image, c.at, c.value, c.bytes)), c.expected) << "at " << c.at;
+    EXPECT_LT(largest, 1u << 16);
+  }
 }
 
 TEST_F(HostileDrawings, HugeCountsInsideObjectsEndAtTheirData) {
@@ -147,19 +122,19 @@ TEST_F(HostileDrawings, HugeCountsInsideObjectsEndAtTheirData) {
   lots.softPointer(crafted::kNamedObjects).int16(PnDb::kDrcIgnore).uint32(0xFFFFFFFF);
   std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"Lots", 10}});
   objects.push_back({10, L"PnDbDictionary", lots.bytes()});
-  EXPECT_EQ(open(craftDrawing(crafted::header().bytes(), objects)), Plnx::eDwgObjectImproperlyRead);
+  EXPECT_EQ(open(objects), Plnx::eDwgObjectImproperlyRead);
 
   Items table;
   table.softPointer(0).uint32(0xFFFFFFFF).hardOwnership(0);
   objects = crafted::minimalDrawing();
   objects[1].data = table.bytes();
-  EXPECT_EQ(open(craftDrawing(crafted::header().bytes(), objects)), Plnx::eDwgObjectImproperlyRead);
+  EXPECT_EQ(open(objects), Plnx::eDwgObjectImproperlyRead);
 
   Items dashes;
   dashes.softPointer(crafted::kLinetypes).string(u"Dashed").string(u"").uint16(0xFFFF).real(1.0);
   objects = crafted::minimalDrawing();
   objects.push_back({10, L"PnDbLinetypeTableRecord", dashes.bytes()});
-  EXPECT_EQ(open(craftDrawing(crafted::header().bytes(), objects)), Plnx::eDwgObjectImproperlyRead);
+  EXPECT_EQ(open(objects), Plnx::eDwgObjectImproperlyRead);
   EXPECT_LT(largest, 1u << 16);
 }
 
@@ -169,27 +144,26 @@ TEST_F(HostileDrawings, HugeStringLengthsAreRefusedWithoutAllocating) {
   std::vector<CraftedObject> objects = crafted::minimalDrawing();
   objects[0].data = entry.bytes();
   PnDbDatabase db(false);
-  EXPECT_EQ(open(craftDrawing(crafted::header().bytes(), objects), db), Plnx::eDwgObjectImproperlyRead);
+  EXPECT_EQ(open(objects, db), Plnx::eDwgObjectImproperlyRead);
   EXPECT_NE(db.lastFileError().find(L"PnDbDictionary"), std::wstring::npos) << why(db);
   EXPECT_LT(largest, 1u << 16);
 }
 
 TEST_F(HostileDrawings, RepeatedAndNullHandlesAreRefused) {
-  std::vector<CraftedObject> objects = crafted::minimalDrawing();
-  objects.push_back(crafted::dictionary(crafted::kLinetypes, 0, {}));
-  EXPECT_EQ(open(craftDrawing(crafted::header().bytes(), objects)), Plnx::eHandleExists);
-  objects = crafted::minimalDrawing();
-  objects.push_back(crafted::dictionary(0, 0, {}));
-  EXPECT_EQ(open(craftDrawing(crafted::header().bytes(), objects)), Plnx::eHandleExists);
+  for (std::uint64_t handle : {crafted::kLinetypes, std::uint64_t(0)}) {
+    std::vector<CraftedObject> objects = crafted::minimalDrawing();
+    objects.push_back(crafted::dictionary(handle, 0, {}));
+    EXPECT_EQ(open(objects), Plnx::eHandleExists) << handle;
+  }
 }
 
 TEST_F(HostileDrawings, MissingOrMistypedRootsAreRefused) {
   std::vector<CraftedObject> objects = crafted::minimalDrawing();
   objects.erase(objects.begin() + 2);
-  EXPECT_EQ(open(craftDrawing(crafted::header().bytes(), objects)), Plnx::eDwgObjectImproperlyRead);
+  EXPECT_EQ(open(objects), Plnx::eDwgObjectImproperlyRead);
   objects = crafted::minimalDrawing();
   std::swap(objects[1].className, objects[2].className);
-  EXPECT_EQ(open(craftDrawing(crafted::header().bytes(), objects)), Plnx::eDwgObjectImproperlyRead);
+  EXPECT_EQ(open(objects), Plnx::eDwgObjectImproperlyRead);
   Items badSettings;
   badSettings.uint64(100).softPointer(1).softPointer(2).softPointer(3).softPointer(4);
   badSettings.softPointer(0).softPointer(0).softPointer(0).int16(PnDb::kMetric).int16(9).int16(4);
@@ -206,9 +180,9 @@ TEST_F(HostileDrawings, DataAfterTheLastObjectIsRefused) {
 TEST_F(HostileDrawings, AnUnknownClassWithoutTheObjectPrefixIsDamage) {
   std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"Odd", 10}});
   objects.push_back({10, L"PnNeverRegistered", Items().int32(5).bytes()});
-  EXPECT_EQ(open(craftDrawing(crafted::header().bytes(), objects)), Plnx::eDwgObjectImproperlyRead);
+  EXPECT_EQ(open(objects), Plnx::eDwgObjectImproperlyRead);
   objects.back().data = Items().softPointer(crafted::kNamedObjects).int32(5).bytes();
-  EXPECT_EQ(open(craftDrawing(crafted::header().bytes(), objects)), Plnx::eOk);
+  EXPECT_EQ(open(objects), Plnx::eOk);
 }
 
 TEST_F(HostileDrawings, OwnershipCyclesOpenEraseAndSave) {
@@ -218,20 +192,13 @@ TEST_F(HostileDrawings, OwnershipCyclesOpenEraseAndSave) {
   objects.push_back(crafted::dictionary(11, 10, {{u"Up", 10}, {u"Root", crafted::kNamedObjects}}));
   objects.push_back(crafted::dictionary(12, 12, {{u"Me", 12}}));
   PnDbDatabase db(false);
-  ASSERT_EQ(open(craftDrawing(crafted::header().bytes(), objects), db), Plnx::eOk) << why(db);
+  ASSERT_EQ(open(objects, db), Plnx::eOk) << why(db);
 
-  for (const wchar_t* key : {L"Loop", L"Self"}) {
-    PnDbObject* object = nullptr;
-    ASSERT_EQ(pndbOpenObject(object, namedEntry(db, key), PnDb::kForWrite), Plnx::eOk);
-    EXPECT_EQ(object->erase(), Plnx::eOk);
-    object->close();
-  }
+  for (const wchar_t* key : {L"Loop", L"Self"}) EXPECT_EQ(eraseObject(namedEntry(db, key)), Plnx::eOk);
   EXPECT_FALSE(db.namedObjectsDictionaryId().isErased()) << "a loop back to the root must not erase it";
-  fs::path path = dir.Path() / L"cycles.pndwg";
-  ASSERT_EQ(db.saveAs(path.wstring().c_str()), Plnx::eOk);
-  PnDbDatabase reread(false);
-  EXPECT_EQ(reread.readDwgFile(path.wstring().c_str()), Plnx::eOk) << why(reread);
-  EXPECT_EQ(reread.numObjects(), 4u);
+  auto reread = reopened(db, dir.Path() / L"cycles.pndwg");
+  ASSERT_TRUE(reread) << why(db);
+  EXPECT_EQ(reread->numObjects(), 4u);
 }
 
 TEST_F(HostileDrawings, DeepNestingOpensErasesAndSaves) {
@@ -243,14 +210,11 @@ TEST_F(HostileDrawings, DeepNestingOpensErasesAndSaves) {
     objects.push_back(crafted::dictionary(h, h == kFirst ? crafted::kNamedObjects : h - 1, next));
   }
   PnDbDatabase db(false);
-  ASSERT_EQ(open(craftDrawing(crafted::header().bytes(), objects), db), Plnx::eOk) << why(db);
+  ASSERT_EQ(open(objects, db), Plnx::eOk) << why(db);
   fs::path path = dir.Path() / L"deep.pndwg";
   ASSERT_EQ(db.saveAs(path.wstring().c_str()), Plnx::eOk);
 
-  PnDbObject* top = nullptr;
-  ASSERT_EQ(pndbOpenObject(top, namedEntry(db, L"Deep"), PnDb::kForWrite), Plnx::eOk);
-  ASSERT_EQ(top->erase(), Plnx::eOk);
-  top->close();
+  ASSERT_EQ(eraseObject(namedEntry(db, L"Deep")), Plnx::eOk);
   PnDbObjectId deepest;
   ASSERT_EQ(db.getPnDbObjectId(deepest, false, PnDbHandle(kFirst + kDepth - 1)), Plnx::eOk);
   EXPECT_TRUE(deepest.isErased());
@@ -267,10 +231,7 @@ TEST_F(HostileDrawings, AHandleSeedAtTheEndOfTheRangeStillGivesUniqueHandles) {
   EXPECT_FALSE(a.handle().isNull());
   EXPECT_FALSE(b.handle().isNull());
   EXPECT_NE(a.handle().value(), ~std::uint64_t(0));
-  fs::path path = dir.Path() / L"seed.pndwg";
-  ASSERT_EQ(db.saveAs(path.wstring().c_str()), Plnx::eOk);
-  PnDbDatabase reread(false);
-  EXPECT_EQ(reread.readDwgFile(path.wstring().c_str()), Plnx::eOk) << why(reread);
+  EXPECT_TRUE(reopened(db, dir.Path() / L"seed.pndwg")) << why(db);
 }
 
 TEST_F(HostileDrawings, ReferencesToMissingObjectsBecomeNull) {
@@ -280,7 +241,7 @@ TEST_F(HostileDrawings, ReferencesToMissingObjectsBecomeNull) {
   objects.push_back({10, TestThing::kClassName, thing.bytes()});
   registerTestThing();
   PnDbDatabase db(false);
-  ASSERT_EQ(open(craftDrawing(crafted::header().bytes(), objects), db), Plnx::eOk) << why(db);
+  ASSERT_EQ(open(objects, db), Plnx::eOk) << why(db);
   EXPECT_TRUE(namedEntry(db, L"Ghost").isNull());
   PnDbObjectId id = namedEntry(db, L"Thing");
   ThingFields fields = thingFields(id);

@@ -50,7 +50,7 @@ TEST_F(OpenClose, AWriterExcludesEveryoneElse) {
   reader->close();
 }
 
-TEST_F(OpenClose, RefusesUnknownModesAndIds) {
+TEST_F(OpenClose, RefusesUnknownModesIdsAndClasses) {
   PnDbObject* object = nullptr;
   EXPECT_EQ(pndbOpenObject(object, id, PnDb::kNotOpen), Plnx::eInvalidOpenState);
   EXPECT_EQ(pndbOpenObject(object, PnDbObjectId(), PnDb::kForRead), Plnx::eNullObjectId);
@@ -59,14 +59,10 @@ TEST_F(OpenClose, RefusesUnknownModesAndIds) {
   EXPECT_FALSE(unloaded.isValid());
   EXPECT_EQ(pndbOpenObject(object, unloaded, PnDb::kForRead), Plnx::eUnknownHandle);
   EXPECT_EQ(object, nullptr);
-}
-
-TEST_F(OpenClose, ChecksTheClassWhenOpeningAsASpecificType) {
   PnDbDictionary* dictionary = nullptr;
   EXPECT_EQ(pndbOpenObject(dictionary, id, PnDb::kForRead), 46);  // eNotThatKindOfClass
   EXPECT_EQ(dictionary, nullptr);
   // The failed typed open must not leave the object open.
-  PnDbObject* object = nullptr;
   ASSERT_EQ(pndbOpenObject(object, id, PnDb::kForWrite), Plnx::eOk);
   object->close();
 }
@@ -144,7 +140,7 @@ TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
   EXPECT_EQ(thing->close(), Plnx::eOk);
 }
 
-TEST_F(OpenClose, HandlesAreUniqueAndLeadBackToTheirObject) {
+TEST_F(OpenClose, HandlesAreUniqueLeadBackToTheirObjectAndOrderIds) {
   PnDbObjectId second = addThing(db, L"Second", L"two", 2, 2.0);
   EXPECT_NE(id.handle(), second.handle());
   EXPECT_FALSE(id.handle().isNull());
@@ -154,6 +150,14 @@ TEST_F(OpenClose, HandlesAreUniqueAndLeadBackToTheirObject) {
   EXPECT_EQ(db.getPnDbObjectId(found, false, PnDbHandle(0xABCDEF)), Plnx::eUnknownHandle);
   EXPECT_EQ(db.getPnDbObjectId(found, false, PnDbHandle()), Plnx::eNullHandle);
   EXPECT_EQ(PnDbHandle(0x1A2B).toString(), L"1A2B");
+  // Ids order by database, then handle.
+  EXPECT_TRUE(id < second);
+  EXPECT_FALSE(second < id);
+  EXPECT_FALSE(id < id);
+  EXPECT_FALSE(PnDbObjectId().isValid());
+  EXPECT_FALSE(PnDbObjectId().isErased());
+  EXPECT_EQ(PnDbObjectId().database(), nullptr);
+  EXPECT_TRUE(PnDbObjectId::kNull.isNull());
 }
 
 TEST_F(OpenClose, ErasedObjectsOpenOnlyWhenAskedFor) {
@@ -176,12 +180,9 @@ TEST_F(OpenClose, ErasedObjectsOpenOnlyWhenAskedFor) {
 }
 
 TEST_F(OpenClose, ErasingAnOwnerErasesWhatItOwnsAndUneraseBringsItBack) {
-  PnDbDictionary* root = nullptr;
-  ASSERT_EQ(db.getNamedObjectsDictionary(root, PnDb::kForWrite), Plnx::eOk);
-  auto* outer = new PnDbDictionary;
   PnDbObjectId outerId, innerId, leafId;
-  root->setAt(L"Outer", outer, outerId);
-  root->close();
+  PnDbDictionary* outer = addDictionary(db, L"Outer", outerId);
+  ASSERT_NE(outer, nullptr);
   auto* inner = new PnDbDictionary;
   outer->setAt(L"Inner", inner, innerId);
   auto* leaf = new TestThing;
@@ -210,19 +211,6 @@ TEST_F(OpenClose, TheDatabaseRootsCannotBeErased) {
   linetypes->close();
   EXPECT_FALSE(db.namedObjectsDictionaryId().isErased());
   EXPECT_FALSE(db.continuousLinetype().isErased());
-}
-
-TEST(ObjectIds, OrderByDatabaseThenHandle) {
-  PnDbDatabase db;
-  registerTestThing();
-  PnDbObjectId a = addThing(db, L"A", L"", 0, 0), b = addThing(db, L"B", L"", 0, 0);
-  EXPECT_TRUE(a < b);
-  EXPECT_FALSE(b < a);
-  EXPECT_FALSE(a < a);
-  EXPECT_FALSE(PnDbObjectId().isValid());
-  EXPECT_FALSE(PnDbObjectId().isErased());
-  EXPECT_EQ(PnDbObjectId().database(), nullptr);
-  EXPECT_TRUE(PnDbObjectId::kNull.isNull());
 }
 
 TEST(HostHeap, AllocatesEvenEmptyBlocks) {

@@ -26,7 +26,7 @@ std::vector<std::wstring> recordNames(PnDbDatabase& db, bool skipErased = true) 
   return names;
 }
 
-TEST(SymbolTables, ADefaultDrawingHasTheStandardRecords) {
+TEST(SymbolTables, ADefaultDrawingHasTheStandardRecordsAndAnEmptyOneNothing) {
   PnDbDatabase db;
   EXPECT_EQ(recordNames<PnDbLinetypeTable>(db), (std::vector<std::wstring>{L"ByBlock", L"ByLayer", L"Continuous"}));
   EXPECT_EQ(recordNames<PnDbTextStyleTable>(db), std::vector<std::wstring>{L"Standard"});
@@ -40,9 +40,7 @@ TEST(SymbolTables, ADefaultDrawingHasTheStandardRecords) {
   EXPECT_FALSE(standard->isShapeFile());
   EXPECT_EQ(standard->ownerId(), db.textStyleTableId());
   standard->close();
-}
 
-TEST(SymbolTables, AnEmptyDatabaseHasNothingToOpen) {
   PnDbDatabase empty(false);
   PnDbDictionary* root = nullptr;
   EXPECT_EQ(empty.getNamedObjectsDictionary(root, PnDb::kForRead), Plnx::eNullObjectId);
@@ -113,10 +111,7 @@ TEST(SymbolTables, IteratorFollowsTheOrderOfAdditionAndCanShowErased) {
   PnDbObjectId alpha = addRecord<PnDbTextStyleTable>(db, L"Alpha");
   EXPECT_EQ(recordNames<PnDbTextStyleTable>(db), (std::vector<std::wstring>{L"Standard", L"Zeta", L"Alpha"}));
 
-  PnDbObject* record = nullptr;
-  ASSERT_EQ(pndbOpenObject(record, alpha, PnDb::kForWrite), Plnx::eOk);
-  record->erase();
-  record->close();
+  ASSERT_EQ(eraseObject(alpha), Plnx::eOk);
   EXPECT_EQ(recordNames<PnDbTextStyleTable>(db), (std::vector<std::wstring>{L"Standard", L"Zeta"}));
   EXPECT_EQ(recordNames<PnDbTextStyleTable>(db, false), (std::vector<std::wstring>{L"Standard", L"Zeta", L"Alpha"}));
 
@@ -171,17 +166,10 @@ TEST(SymbolTables, RecordFieldsSurviveASave) {
     dim->close();
   }
   ScratchDir dir;
-  auto file = dir.Path() / L"tables.pndwg";
-  ASSERT_EQ(db.saveAs(file.wstring().c_str()), Plnx::eOk);
-  PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file.wstring().c_str()), Plnx::eOk);
+  auto copy = reopened(db, dir.Path() / L"tables.pndwg");
+  ASSERT_TRUE(copy);
 
-  PnDbTextStyleTable* styles = nullptr;
-  ASSERT_EQ(copy.getSymbolTable(styles, PnDb::kForRead), Plnx::eOk);
-  PnDbSymbolTableRecord* record = nullptr;
-  ASSERT_EQ(styles->getAt(L"Symbols", record, PnDb::kForRead), Plnx::eOk);
-  styles->close();
-  auto* style = PnDbTextStyleTableRecord::cast(record);
+  auto* style = openRecordNamed<PnDbTextStyleTable>(*copy, L"Symbols");
   ASSERT_NE(style, nullptr);
   EXPECT_TRUE(style->isShapeFile());
   EXPECT_EQ(style->fileName(), L"kovt.shx");
@@ -190,21 +178,13 @@ TEST(SymbolTables, RecordFieldsSurviveASave) {
   PnDbObjectId styleId = style->objectId();
   style->close();
 
-  PnDbLinetypeTable* linetypes = nullptr;
-  ASSERT_EQ(copy.getSymbolTable(linetypes, PnDb::kForRead), Plnx::eOk);
-  ASSERT_EQ(linetypes->getAt(L"Dashed", record, PnDb::kForRead), Plnx::eOk);
-  linetypes->close();
-  auto* linetype = PnDbLinetypeTableRecord::cast(record);
+  auto* linetype = openRecordNamed<PnDbLinetypeTable>(*copy, L"Dashed");
   ASSERT_NE(linetype, nullptr);
   EXPECT_EQ(linetype->comments(), L"__ __ __");
   EXPECT_EQ(linetype->dashes(), (std::vector<double>{5.0, -2.5, 0.0, -2.5}));
   linetype->close();
 
-  PnDbDimStyleTable* dimStyles = nullptr;
-  ASSERT_EQ(copy.getSymbolTable(dimStyles, PnDb::kForRead), Plnx::eOk);
-  ASSERT_EQ(dimStyles->getAt(L"kovt-50", record, PnDb::kForRead), Plnx::eOk);
-  dimStyles->close();
-  auto* dim = PnDbDimStyleTableRecord::cast(record);
+  auto* dim = openRecordNamed<PnDbDimStyleTable>(*copy, L"kovt-50");
   ASSERT_NE(dim, nullptr);
   EXPECT_DOUBLE_EQ(dim->dimscale(), 50.0);
   EXPECT_DOUBLE_EQ(dim->dimtxt(), 3.0);
@@ -212,15 +192,11 @@ TEST(SymbolTables, RecordFieldsSurviveASave) {
   dim->close();
 }
 
-TEST(DatabaseSettings, DefaultsAreMetricDecimalWithFourPlaces) {
+TEST(DatabaseSettings, DefaultToMetricDecimalWithFourPlacesAndStayInRange) {
   PnDbDatabase db;
   EXPECT_EQ(db.measurement(), PnDb::kMetric);
   EXPECT_EQ(db.lunits(), 2);
   EXPECT_EQ(db.luprec(), 4);
-}
-
-TEST(DatabaseSettings, SettersKeepValuesInRange) {
-  PnDbDatabase db;
   EXPECT_EQ(db.setMeasurement(PnDb::kEnglish), Plnx::eOk);
   EXPECT_EQ(db.setMeasurement(2), Plnx::eInvalidInput);
   EXPECT_EQ(db.measurement(), PnDb::kEnglish);
@@ -245,10 +221,7 @@ TEST(DatabaseSettings, CurrentStylesMustBeLiveRecordsOfTheirTable) {
   EXPECT_EQ(db.setDimstyle(dim), Plnx::eOk);
   EXPECT_EQ(db.setDimstyle(style), Plnx::eInvalidInput);
   EXPECT_EQ(db.dimstyle(), dim);
-  PnDbObject* record = nullptr;
-  ASSERT_EQ(pndbOpenObject(record, style, PnDb::kForWrite), Plnx::eOk);
-  record->erase();
-  record->close();
+  ASSERT_EQ(eraseObject(style), Plnx::eOk);
   EXPECT_EQ(db.setTextstyle(style), Plnx::eInvalidInput);
 }
 
@@ -260,16 +233,14 @@ TEST(DatabaseSettings, SurviveASave) {
   db.setLunits(4);
   db.setLuprec(1);
   ScratchDir dir;
-  auto file = dir.Path() / L"settings.pndwg";
-  ASSERT_EQ(db.saveAs(file.wstring().c_str()), Plnx::eOk);
-  PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file.wstring().c_str()), Plnx::eOk);
-  EXPECT_EQ(copy.measurement(), PnDb::kEnglish);
-  EXPECT_EQ(copy.lunits(), 4);
-  EXPECT_EQ(copy.luprec(), 1);
-  EXPECT_EQ(recordName(copy.textstyle()), L"Notes");
-  EXPECT_EQ(recordName(copy.continuousLinetype()), L"Continuous");
-  EXPECT_EQ(recordName(copy.dimstyle()), L"Standard");
+  auto copy = reopened(db, dir.Path() / L"settings.pndwg");
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(copy->measurement(), PnDb::kEnglish);
+  EXPECT_EQ(copy->lunits(), 4);
+  EXPECT_EQ(copy->luprec(), 1);
+  EXPECT_EQ(recordName(copy->textstyle()), L"Notes");
+  EXPECT_EQ(recordName(copy->continuousLinetype()), L"Continuous");
+  EXPECT_EQ(recordName(copy->dimstyle()), L"Standard");
 }
 
 TEST(WorkingDatabase, IsSetByTheCallerAndForgottenWhenItsDatabaseGoes) {

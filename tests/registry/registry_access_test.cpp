@@ -11,7 +11,7 @@ namespace {
 
 class RegistryAccess : public KovtDrawingTest {};
 
-TEST_F(RegistryAccess, TwoBackslashPathsNameAKeyInsideTheEmptyKey) {
+TEST_F(RegistryAccess, TwoBackslashPathsNameAKeyInsideTheEmptyKeyAndCopiesShareTheKeeper) {
   {
     TRegistry registry;
     ASSERT_TRUE(registry.OpenKey(L"\\\\Standard", true));
@@ -23,11 +23,16 @@ TEST_F(RegistryAccess, TwoBackslashPathsNameAKeyInsideTheEmptyKey) {
     EXPECT_FALSE(registry.KeyExists(L"\\\\Other"));
     EXPECT_NE(registry.FindRootKey(L"HKEY_CONFIG"), nullptr);
     EXPECT_NE(registry.FindRootKey(L"HKEY_DYN_DATA"), nullptr);
+    // A copy shares the keeper, which is closed once.
+    TRegistry copy(nullptr, kReadOnly);
+    copy = registry;
+    EXPECT_EQ(copy.GetId(), registry.GetId());
+    EXPECT_FALSE(copy.GetId().isNull());
   }
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
-TEST_F(RegistryAccess, PathShapes) {
+TEST_F(RegistryAccess, PathShapesAndFailedOpens) {
   TRegistry registry;
   ASSERT_TRUE(registry.OpenKey(L"\\A\\B", true));
   TKey* root = registry.GetRootKey();
@@ -41,11 +46,8 @@ TEST_F(RegistryAccess, PathShapes) {
   ASSERT_TRUE(registry.OpenKey(L"\\A", false));
   EXPECT_FALSE(registry.KeyExists(L"B"));
   EXPECT_TRUE(registry.KeyExists(L"\\A\\B"));
-}
 
-TEST_F(RegistryAccess, FailedOpenLeavesNoCurrentKey) {
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(L"\\A", true));
+  // A failed open leaves no current key.
   EXPECT_FALSE(registry.OpenKey(L"\\Missing\\Deeper", false));
   EXPECT_FALSE(registry.IsValid());
   int value = 5;
@@ -80,11 +82,8 @@ TEST_F(RegistryAccess, TypedReadsNeverCrossKinds) {
   EXPECT_TRUE(registry.RenameValue(L"count", L"total"));
   EXPECT_TRUE(registry.ReadInteger(L"total", wide));
   EXPECT_TRUE(registry.DeleteValue(L"missing"));
-}
 
-TEST_F(RegistryAccess, BinaryReadsReplaceTheCallersBuffer) {
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(L"\\Bytes", true));
+  // Binary reads replace the caller's buffer.
   const std::uint8_t bytes[] = {1, 2, 3, 4, 5};
   registry.WriteBinaryData(L"blob", bytes, 5);
   std::uint8_t* buffer = new std::uint8_t[3]{9, 9, 9};  // released by the read
@@ -144,17 +143,6 @@ TEST_F(RegistryAccess, ValuesReachTheSavedDrawing) {
   EXPECT_EQ(unit, L"м");
   EXPECT_EQ(readHandle, handle);
   EXPECT_EQ(dictionary, reopened->namedObjectsDictionaryId());
-}
-
-TEST_F(RegistryAccess, SharedKeeperIsClosedOnce) {
-  {
-    TRegistry first;
-    TRegistry second(nullptr, kReadOnly);
-    second = first;
-    EXPECT_EQ(second.GetId(), first.GetId());
-    EXPECT_FALSE(second.GetId().isNull());
-  }
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
 TEST_F(RegistryAccess, UnregisteredKeeperClassThrows) {

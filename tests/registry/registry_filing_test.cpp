@@ -29,14 +29,10 @@ class BoundedFiler : public PnDbDwgFiler {
   std::size_t m_used = 0;
 };
 
-TEST(RegistryFiling, EmptyKeyIsTwoZeroCounts) {
-  TKey key;
-  EXPECT_EQ(RecordOf(key), ItemStream().Int32(0).Int32(0).bytes());
-}
-
 TEST(RegistryFiling, EveryValueKindFilesNameTagAndPayload) {
   const std::uint8_t blob[] = {0xDE, 0xAD};
   TKey key;
+  EXPECT_EQ(RecordOf(key), ItemStream().Int32(0).Int32(0).bytes());
   // Inserted out of order: the file lists names ascending.
   key.SetValue(L"f", std::make_unique<THandleValue>(PnDbHandle(0xABCDEF)));
   key.SetValue(L"e", std::make_unique<TObjIdValue>());

@@ -6,6 +6,7 @@
 
 #include "registry/key_filing.h"
 #include "registry/registry_key.h"
+#include "tests/host/allocation_probe.h"
 #include "tests/registry/registry_test_support.h"
 
 using namespace KoVTPrjReg;
@@ -44,6 +45,16 @@ TEST(RegistryHostile, ProbeSeesAllocationsMadeInsideTheModule) {
   EXPECT_GE(probe.Largest(), source.size());
 }
 
+// Reads `bytes`, whose claims outrun them: the read ends with the bytes and
+// allocates nothing for what was claimed; the failure sticks.
+void ExpectReadEndsWithTheBytes(const Bytes& bytes, TKey& key) {
+  PnDbMemoryFiler filer = ReaderOf(bytes);
+  AllocationProbe probe;
+  EXPECT_EQ(key.DwgInFields(&filer), Plnx::eEndOfFile);
+  EXPECT_LT(probe.Largest(), std::size_t(1) << 16);
+  EXPECT_EQ(filer.filerStatus(), Plnx::eEndOfFile);
+}
+
 TEST(RegistryHostile, ClaimedTwoGibibyteBinaryFailsBeforeAllocating) {
   ItemStream stream;
   stream.Int32(3);
@@ -51,14 +62,28 @@ TEST(RegistryHostile, ClaimedTwoGibibyteBinaryFailsBeforeAllocating) {
   stream.Name(L"huge").Int32(kBinaryValue).Int32(INT32_MAX).Raw({1, 2, 3});
   stream.Name(L"after").Int32(kIntegerValue).Int32(1);
   TKey key;
-  PnDbMemoryFiler filer = ReaderOf(stream.bytes());
-  AllocationProbe probe;
-  EXPECT_EQ(key.DwgInFields(&filer), Plnx::eEndOfFile);
-  EXPECT_LT(probe.Largest(), std::size_t(1) << 16);
+  ExpectReadEndsWithTheBytes(stream.bytes(), key);
   EXPECT_EQ(key.Values().size(), 1u);
   EXPECT_TRUE(key.ValueExists(L"fine"));
-  // The failure sticks, so nothing behind it is taken for data.
-  EXPECT_EQ(filer.filerStatus(), Plnx::eEndOfFile);
+}
+
+TEST(RegistryHostile, ClaimedTwoBillionValuesOrSubKeysEndWithTheBytes) {
+  ItemStream values;
+  values.Int32(INT32_MAX);
+  values.Name(L"one").Int32(kIntegerValue).Int32(1);
+  values.Name(L"two").Int32(kStringValue).Name(L"zwei");
+  TKey key;
+  ExpectReadEndsWithTheBytes(values.bytes(), key);
+  EXPECT_EQ(key.Values().size(), 2u);
+
+  ItemStream subKeys;
+  subKeys.Int32(0).Int32(INT32_MAX);
+  subKeys.Name(L"a").EmptyKey();
+  subKeys.Name(L"b").Int32(0).Int32(INT32_MAX).Name(L"inner").EmptyKey();
+  TKey other;
+  ExpectReadEndsWithTheBytes(subKeys.bytes(), other);
+  EXPECT_NE(other.FindSubKey(L"a"), nullptr);
+  EXPECT_EQ(other.FindSubKey(L"b"), nullptr);  // unfinished
 }
 
 TEST(RegistryHostile, NegativeCountsAreDamage) {
@@ -71,33 +96,6 @@ TEST(RegistryHostile, NegativeCountsAreDamage) {
     EXPECT_EQ(key.DwgInFields(&filer), Plnx::eDwgObjectImproperlyRead);
     EXPECT_TRUE(key.Values().empty());
   }
-}
-
-TEST(RegistryHostile, ClaimedTwoBillionValuesEndWithTheBytes) {
-  ItemStream stream;
-  stream.Int32(INT32_MAX);
-  stream.Name(L"one").Int32(kIntegerValue).Int32(1);
-  stream.Name(L"two").Int32(kStringValue).Name(L"zwei");
-  TKey key;
-  PnDbMemoryFiler filer = ReaderOf(stream.bytes());
-  AllocationProbe probe;
-  EXPECT_EQ(key.DwgInFields(&filer), Plnx::eEndOfFile);
-  EXPECT_LT(probe.Largest(), std::size_t(1) << 16);
-  EXPECT_EQ(key.Values().size(), 2u);
-}
-
-TEST(RegistryHostile, ClaimedTwoBillionSubKeysEndWithTheBytes) {
-  ItemStream stream;
-  stream.Int32(0).Int32(INT32_MAX);
-  stream.Name(L"a").EmptyKey();
-  stream.Name(L"b").Int32(0).Int32(INT32_MAX).Name(L"inner").EmptyKey();
-  TKey key;
-  PnDbMemoryFiler filer = ReaderOf(stream.bytes());
-  AllocationProbe probe;
-  EXPECT_EQ(key.DwgInFields(&filer), Plnx::eEndOfFile);
-  EXPECT_LT(probe.Largest(), std::size_t(1) << 16);
-  EXPECT_NE(key.FindSubKey(L"a"), nullptr);
-  EXPECT_EQ(key.FindSubKey(L"b"), nullptr);  // unfinished
 }
 
 TEST(RegistryHostile, AMillionLevelsReadWriteAndDestroyWithoutRecursion) {

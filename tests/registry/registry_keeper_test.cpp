@@ -2,12 +2,10 @@
 // drawing file.
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <filesystem>
-#include <stdexcept>
 
 #include "registry/registry_keeper.h"
-#include "tests/platform/scratch.h"
+#include "tests/host/host_test_support.h"
 #include "tests/registry/registry_test_support.h"
 
 using namespace KoVTPrjReg;
@@ -23,25 +21,6 @@ class KeeperClass {
   ~KeeperClass() { Finalize(); }
   KeeperClass(const KeeperClass&) = delete;
   KeeperClass& operator=(const KeeperClass&) = delete;
-};
-
-struct HostStopped : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-// Turns the host's stop into an exception while alive.
-class ThrowingAbort {
- public:
-  ThrowingAbort()
-      : m_previous(pnrxSetAbortHandler([](const wchar_t* message) {
-          throw HostStopped(std::string(message, message + std::wcslen(message)));
-        })) {}
-  ~ThrowingAbort() { pnrxSetAbortHandler(m_previous); }
-  ThrowingAbort(const ThrowingAbort&) = delete;
-  ThrowingAbort& operator=(const ThrowingAbort&) = delete;
-
- private:
-  PnRxAbortHandler m_previous;
 };
 
 // The keeper record as a stream: host fields (a null owner), version, roots.
@@ -72,14 +51,7 @@ PnDbObjectId AddKeeper(PnDbDatabase& db, KoVTPrjRegistryKeeper* keeper) {
   return id;
 }
 
-PnDbObjectId KeeperEntry(PnDbDatabase& db) {
-  PnDbDictionary* named = nullptr;
-  PnDbObjectId id;
-  if (db.getNamedObjectsDictionary(named, PnDb::kForRead) != Plnx::eOk) return id;
-  named->getAt(kRegistryKeeperEntry, id);
-  named->close();
-  return id;
-}
+PnDbObjectId KeeperEntry(PnDbDatabase& db) { return namedEntry(db, kRegistryKeeperEntry); }
 
 TEST(KeeperClassRegistration, CountsInitializeAndFinalize) {
   EXPECT_EQ(KoVTPrjRegistryKeeper::desc(), nullptr);
@@ -129,7 +101,7 @@ TEST(KeeperClassRegistration, AForeignClassOfTheSameNameStopsTheHost) {
     try {
       Initialize();
       ADD_FAILURE() << "the host was not stopped";
-    } catch (const HostStopped& stop) {
+    } catch (const HostAbort& stop) {
       EXPECT_STREQ(stop.what(), "Class mismatch");
     }
   }
@@ -159,15 +131,11 @@ TEST(KeeperClassRegistration, TheModuleHooksRegisterAndRemoveTheClass) {
   EXPECT_EQ(pnrxFindPnRxClass(kClassName), nullptr);
 }
 
-TEST(KeeperRecord, EmptyRegistryIsVersionAndZeroRoots) {
-  KoVTPrjRegistryKeeper keeper;
-  PnDbMemoryFiler filer;
-  ASSERT_EQ(keeper.dwgOutFields(&filer), Plnx::eOk);
-  EXPECT_EQ(filer.bytes(), KeeperRecord(1).Int32(0).bytes());
-}
-
 TEST(KeeperRecord, RootsFileInNameOrderAfterTheVersion) {
   KoVTPrjRegistryKeeper keeper;
+  PnDbMemoryFiler empty;
+  ASSERT_EQ(keeper.dwgOutFields(&empty), Plnx::eOk);
+  EXPECT_EQ(empty.bytes(), KeeperRecord(1).Int32(0).bytes());
   keeper.CreateRootKey(L"HKEY_DYN_DATA");
   keeper.CreateRootKey(L"HKEY_CONFIG")->SetValue(L"v", std::make_unique<TIntValue>(4));
   EXPECT_EQ(keeper.CreateRootKey(L"HKEY_CONFIG"), keeper.FindRootKey(L"HKEY_CONFIG"));
@@ -222,29 +190,23 @@ TEST(KeeperRecord, UnknownTagDeepDownReachesTheHost) {
 TEST(KeeperInDrawing, SavingAndReopeningReproducesEveryRootKeyAndValue) {
   KeeperClass registered;
   ScratchDir scratch;
-  const std::filesystem::path file = scratch.Path() / "registry.pndwg";
-  KoVTPrjRegistryKeeper written;
-  {
-    PnDbDatabase db;
-    auto* keeper = new KoVTPrjRegistryKeeper;
-    FillSampleTree(*keeper->CreateRootKey(L"HKEY_CONFIG"), db.textstyle());
-    keeper->CreateRootKey(L"HKEY_DYN_DATA")->SetValue(L"Session", std::make_unique<TIntValue>(1));
-    keeper->CreateRootKey(L"");
-    AddKeeper(db, keeper);
-    ASSERT_EQ(db.saveAs(file.wstring().c_str()), Plnx::eOk) << std::filesystem::path(db.lastFileError());
-  }
-  PnDbDatabase reopened(false);
-  ASSERT_EQ(reopened.readDwgFile(file.wstring().c_str()), Plnx::eOk)
-      << std::filesystem::path(reopened.lastFileError());
+  PnDbDatabase db;
+  auto* keeper = new KoVTPrjRegistryKeeper;
+  FillSampleTree(*keeper->CreateRootKey(L"HKEY_CONFIG"), db.textstyle());
+  keeper->CreateRootKey(L"HKEY_DYN_DATA")->SetValue(L"Session", std::make_unique<TIntValue>(1));
+  keeper->CreateRootKey(L"");
+  AddKeeper(db, keeper);
+  auto copy = reopened(db, scratch.Path() / "registry.pndwg");
+  ASSERT_TRUE(copy) << std::filesystem::path(db.lastFileError());
+
   // The object id value must come back as the same object of the reopened drawing.
-  FillSampleTree(*written.CreateRootKey(L"HKEY_CONFIG"), reopened.textstyle());
+  KoVTPrjRegistryKeeper written;
+  FillSampleTree(*written.CreateRootKey(L"HKEY_CONFIG"), copy->textstyle());
   written.CreateRootKey(L"HKEY_DYN_DATA")->SetValue(L"Session", std::make_unique<TIntValue>(1));
   written.CreateRootKey(L"");
-
-  KoVTPrjRegistryKeeper* keeper = nullptr;
-  ASSERT_EQ(pndbOpenObject(keeper, KeeperEntry(reopened), PnDb::kForRead), Plnx::eOk);
+  ASSERT_EQ(pndbOpenObject(keeper, KeeperEntry(*copy), PnDb::kForRead), Plnx::eOk);
   EXPECT_EQ(RootsDifference(written, *keeper), L"");
-  EXPECT_FALSE(reopened.textstyle().isNull());
+  EXPECT_FALSE(copy->textstyle().isNull());
   keeper->close();
 }
 

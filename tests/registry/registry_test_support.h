@@ -1,5 +1,5 @@
 // Shared pieces of the registry tests: hand-built filer streams, tree
-// builders and comparisons, and a probe of the largest allocation.
+// builders and comparisons.
 #pragma once
 
 #include <cstddef>
@@ -44,13 +44,3 @@ std::wstring TreeDifference(const KoVTPrjReg::TKey& expected, const KoVTPrjReg::
 // that sort differently from their insertion order. `someObject` is stored
 // as the object id value.
 void FillSampleTree(KoVTPrjReg::TKey& root, PnDbObjectId someObject);
-
-// The largest single allocation made through operator new while alive.
-class AllocationProbe {
- public:
-  AllocationProbe();
-  ~AllocationProbe();
-  AllocationProbe(const AllocationProbe&) = delete;
-  AllocationProbe& operator=(const AllocationProbe&) = delete;
-  std::size_t Largest() const;
-};

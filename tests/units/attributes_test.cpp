@@ -51,7 +51,7 @@ TEST(UnitsBlock, DefinitionAttributeIsReboundByEachRequest) {
   EXPECT_FALSE(length->GetInt(kUnitCoefficientValue, precision));  // a double, not an integer
 }
 
-TEST(UnitsBlock, DiameterHasNoIdentifier) {
+TEST(UnitsBlock, IdentifiersAreConsecutiveAndDiameterHasNone) {
   RUNITS block = FilledBlock();
   ASSERT_EQ(block.GetAttributeCount(), 8);
   for (int position = 0; position < block.GetAttributeCount(); ++position) {
@@ -65,6 +65,17 @@ TEST(UnitsBlock, DiameterHasNoIdentifier) {
   EXPECT_EQ(block.GetAttributeId(8), -1);
   EXPECT_EQ(block.GetAttribute(2208), nullptr);
   EXPECT_EQ(block.GetAttribute(2199), nullptr);
+
+  // Unknown identifiers answer false and leave the output alone.
+  std::int32_t value = 42;
+  EXPECT_FALSE(block.GetAttrInt(2300, kUnitModeValue, value));
+  EXPECT_EQ(block.GetAttrText(2300, kUnitTextValue), nullptr);
+  EXPECT_FALSE(block.SetAttrDouble(2300, kUnitCoefficientValue, 1.0));
+  EXPECT_FALSE(block.GetAttrInt(kLengthUnitAttribute, 4399, value));
+  bool flag = false;
+  EXPECT_FALSE(block.GetAttrBool(kWorkUnitsAttribute, kUnitModeValue, flag));  // held as an integer
+  EXPECT_EQ(value, 42);
+  EXPECT_EQ(block.GetDataId(), -1);
 }
 
 TEST(UnitsBlock, WorkAndDescriptionAttributes) {
@@ -99,19 +110,6 @@ TEST(UnitsBlock, WorkAndDescriptionAttributes) {
   EXPECT_EQ(desc->GetText(kUnitTextValue), nullptr);
   ASSERT_TRUE(desc->SetInt(kImpDescFormatPrecisionValue, 6));
   EXPECT_EQ(block.impDescFormatPrecision, 6);
-}
-
-TEST(UnitsBlock, UnknownIdentifiersAnswerFalse) {
-  RUNITS block = FilledBlock();
-  std::int32_t value = 42;
-  EXPECT_FALSE(block.GetAttrInt(2300, kUnitModeValue, value));
-  EXPECT_EQ(block.GetAttrText(2300, kUnitTextValue), nullptr);
-  EXPECT_FALSE(block.SetAttrDouble(2300, kUnitCoefficientValue, 1.0));
-  EXPECT_FALSE(block.GetAttrInt(kLengthUnitAttribute, 4399, value));
-  bool flag = false;
-  EXPECT_FALSE(block.GetAttrBool(kWorkUnitsAttribute, kUnitModeValue, flag));  // held as an integer
-  EXPECT_EQ(value, 42);
-  EXPECT_EQ(block.GetDataId(), -1);
 }
 
 TEST(UnitsBlock, UnboundAttributesAnswerFalse) {

@@ -6,20 +6,14 @@
 
 namespace {
 
-TEST(ConvertValue, FailsWithoutAUnitsService) {
+TEST(ConvertValue, ConvertsThroughTheServiceOnlyNamesOfTheQuantity) {
   double result = 3.0;
-  EXPECT_FALSE(ConvertLengthValue(L"in", L"mm", 2.0, result));
-  EXPECT_FALSE(ConvertSurfValue(L"m2", L"cm2", 2.0, result));
-  EXPECT_FALSE(ConvertVolumeValue(L"m3", L"cm3", 2.0, result));
-  EXPECT_FALSE(ConvertMassValue(L"t", L"kg", 2.0, result));
+  EXPECT_FALSE(ConvertLengthValue(L"in", L"mm", 2.0, result));  // no units service
   EXPECT_EQ(result, 3.0);
   EXPECT_EQ(GetCoeffFromSel(2, L"m"), 1.0);
   EXPECT_EQ(GetSurfaceCoeffFromSel(2, L"m"), 1.0);
-}
 
-TEST(ConvertValue, ConvertsThroughTheService) {
   ScopedUnitsService units;
-  double result = 0.0;
   ASSERT_TRUE(ConvertLengthValue(L"in", L"mm", 2.0, result));
   EXPECT_DOUBLE_EQ(result, 50.8);
   ASSERT_TRUE(ConvertSurfValue(L"ft2", L"m2", 1.0, result));
@@ -28,8 +22,13 @@ TEST(ConvertValue, ConvertsThroughTheService) {
   EXPECT_DOUBLE_EQ(result, 1e6);
   ASSERT_TRUE(ConvertMassValue(L"ustons", L"lb", 1.0, result));
   EXPECT_DOUBLE_EQ(result, 2000.0);
+  // Unknown names, and names of another quantity whether both or one of them, change nothing.
   result = 4.0;
   EXPECT_FALSE(ConvertLengthValue(L"yd", L"mm", 2.0, result));
+  EXPECT_FALSE(ConvertLengthValue(L"m", L"m2", 2.0, result));
+  EXPECT_FALSE(ConvertSurfValue(L"m", L"mm", 2.0, result));
+  EXPECT_FALSE(ConvertVolumeValue(L"m", L"mm", 2.0, result));
+  EXPECT_FALSE(ConvertMassValue(L"deg", L"rad", 2.0, result));
   EXPECT_EQ(result, 4.0);
 }
 

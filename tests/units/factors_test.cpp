@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "platform/wide_string.h"
 #include "units/unit_factors.h"
 
 namespace {
@@ -13,17 +14,14 @@ using KovtUnit::Quantity;
 constexpr Quantity kBlocks[] = {Quantity::Length, Quantity::Surface, Quantity::Volume, Quantity::Mass};
 
 TEST(FactorTable, HoldsTheExactDefinitions) {
-  EXPECT_EQ(*Factor(3, 0), 25.4);
-  EXPECT_EQ(*Factor(4, 3), 12.0);
-  EXPECT_EQ(*Factor(4, 0), 304.8);
-  EXPECT_EQ(*Factor(0, 3), 1.0 / 25.4);
-  EXPECT_EQ(*Factor(0, 4), 1.0 / 304.8);
-  EXPECT_EQ(*Factor(9, 8), 144.0);
-  EXPECT_EQ(*Factor(14, 13), 1728.0);
-  EXPECT_EQ(*Factor(17, 16), 0.45359237);
-  EXPECT_EQ(*Factor(18, 15), 0.907185);  // short ton as the family rounds it
-  EXPECT_EQ(*Factor(16, 19), 9.80665);
-  EXPECT_EQ(*Factor(21, 20), 57.29577951308232);
+  const struct {
+    int from, to;
+    double factor;
+  } exact[] = {{3, 0, 25.4},          {4, 3, 12.0},     {4, 0, 304.8},      {0, 3, 1.0 / 25.4},
+               {0, 4, 1.0 / 304.8},   {9, 8, 144.0},    {14, 13, 1728.0},   {17, 16, 0.45359237},
+               {18, 15, 0.907185},  // short ton as the family rounds it
+               {16, 19, 9.80665},     {21, 20, 57.29577951308232}};
+  for (const auto& [from, to, factor] : exact) EXPECT_EQ(Factor(from, to).value_or(-1.0), factor) << from << "->" << to;
 }
 
 TEST(FactorTable, SurfaceAndVolumeFactorsAreSquaresAndCubesOfLength) {
@@ -49,31 +47,28 @@ TEST(FactorTable, EveryFactorHasItsInverse) {
 }
 
 TEST(FactorTable, NothingOutsideAQuantity) {
-  EXPECT_FALSE(Factor(0, 5));    // mm -> mm2
-  EXPECT_FALSE(Factor(19, 20));  // N -> deg
-  EXPECT_FALSE(Factor(20, 22));
-  EXPECT_FALSE(Factor(-1, 0));
-  EXPECT_FALSE(Factor(22, 22));
+  // mm -> mm2, N -> deg, past the last code, before the first.
+  for (const auto& [from, to] : {std::pair{0, 5}, {19, 20}, {20, 22}, {-1, 0}, {22, 22}})
+    EXPECT_FALSE(Factor(from, to)) << from << "->" << to;
   EXPECT_FALSE(KovtUnit::ConvertByCodes(Quantity::Length, 7, 2, 1.0));
   EXPECT_FALSE(KovtUnit::ConvertByCodes(Quantity::Angle, 20, 23, 1.0));
   EXPECT_EQ(*KovtUnit::ConvertByCodes(Quantity::Surface, 9, 7, 1.0), 0.09290304);
 }
 
-TEST(ConvertByNames, ConvertsEnglishAndRussianNames) {
-  double result = 0.0;
-  ASSERT_TRUE(KovtUnit::ConvertByNames(Quantity::Length, L"in", L"mm", 2.0, result));
-  EXPECT_DOUBLE_EQ(result, 50.8);
-  ASSERT_TRUE(KovtUnit::ConvertByNames(Quantity::Length, L"дюйм", L"мм", 1.0, result));
-  EXPECT_DOUBLE_EQ(result, 25.4);
-  ASSERT_TRUE(KovtUnit::ConvertByNames(Quantity::Mass, L"lb", L"ustons", 1000.0, result));
-  EXPECT_DOUBLE_EQ(result, 0.5);
-  ASSERT_TRUE(KovtUnit::ConvertByNames(Quantity::Mass, L"амер.т", L"фунт", 1.0, result));
-  EXPECT_DOUBLE_EQ(result, 2000.0);
-  ASSERT_TRUE(KovtUnit::ConvertByNames(Quantity::Mass, L"kg", L"N", 1.0, result));
-  EXPECT_DOUBLE_EQ(result, 9.80665);
-}
-
-TEST(ConvertByNames, UnknownOrForeignNamesLeaveTheResult) {
+TEST(ConvertByNames, ConvertsEnglishAndRussianNamesAndNoOthers) {
+  const struct {
+    Quantity quantity;
+    const wchar_t *from, *to;
+    double value, expected;
+  } known[] = {{Quantity::Length, L"in", L"mm", 2.0, 50.8},     {Quantity::Length, L"дюйм", L"мм", 1.0, 25.4},
+               {Quantity::Mass, L"lb", L"ustons", 1000.0, 0.5}, {Quantity::Mass, L"амер.т", L"фунт", 1.0, 2000.0},
+               {Quantity::Mass, L"kg", L"N", 1.0, 9.80665}};
+  for (const auto& c : known) {
+    double result = 0.0;
+    ASSERT_TRUE(KovtUnit::ConvertByNames(c.quantity, c.from, c.to, c.value, result)) << WideToUtf8(c.from);
+    EXPECT_DOUBLE_EQ(result, c.expected) << WideToUtf8(c.from);
+  }
+  // Unknown names, or names of another quantity, leave the result alone.
   double result = -7.0;
   EXPECT_FALSE(KovtUnit::ConvertByNames(Quantity::Length, L"yd", L"mm", 2.0, result));
   EXPECT_FALSE(KovtUnit::ConvertByNames(Quantity::Length, L"mm", L"", 2.0, result));

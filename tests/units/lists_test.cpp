@@ -33,14 +33,12 @@ TEST(UnitLists, ChooseTheSystemByArgument) {
   EXPECT_EQ(Entries(GetAngleUnits(1)), (Names{L"deg"}));
 }
 
-TEST(UnitLists, WithoutAUnitsServiceTheSystemIsMetric) {
+TEST(UnitLists, FollowTheServicesSystemAndAreMetricWithoutOne) {
   EXPECT_EQ(IsMetric(), 1);
   EXPECT_EQ(Entries(GetLengthUnits(-1)), (Names{L"m", L"cm", L"mm"}));
   EXPECT_EQ(GetMassCoeffFromSel(0), 0.001);
   EXPECT_EQ(GetMassCoeffFromSel(1), 1.0);
-}
 
-TEST(UnitLists, FollowTheServicesSystem) {
   ScopedUnitsService imperial(0);
   EXPECT_EQ(IsMetric(), 0);
   EXPECT_EQ(Entries(GetLengthUnits(-1)), (Names{L"in"}));

@@ -18,16 +18,14 @@ TEST(UnitCodes, EveryEnglishNameFindsItsCode) {
   EXPECT_EQ(NameOfCode(kCodeCount), nullptr);
 }
 
-TEST(UnitCodes, RussianNamesShareTheEnglishCodes) {
+TEST(UnitCodes, RussianNamesShareTheEnglishCodesAndMatchExactly) {
   EXPECT_EQ(CodeOfName(L"мм"), 0);
   EXPECT_EQ(CodeOfName(L"фут"), 4);
   EXPECT_EQ(CodeOfName(L"фут2"), 9);
   EXPECT_EQ(CodeOfName(L"дюйм3"), 13);
   EXPECT_EQ(CodeOfName(L"амер.т"), 18);
   EXPECT_EQ(CodeOfName(L"Н"), 19);
-}
-
-TEST(UnitCodes, MatchingIsExact) {
+  // Matching is exact.
   EXPECT_FALSE(CodeOfName(L"MM"));
   EXPECT_FALSE(CodeOfName(L"n"));
   EXPECT_FALSE(CodeOfName(L"Deg"));

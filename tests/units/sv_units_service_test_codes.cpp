@@ -7,10 +7,16 @@
 namespace {
 
 constexpr int kMm = 0, kCm = 1, kM = 2, kIn = 3, kFt = 4;
-constexpr int kMm2 = 5, kCm2 = 6, kM2 = 7, kIn2 = 8;
+constexpr int kMm2 = 5, kCm2 = 6, kM2 = 7, kIn2 = 8, kFt2 = 9;
 constexpr int kMm3 = 10, kCm3 = 11, kM3 = 12, kIn3 = 13;
 constexpr int kT = 15, kKg = 16, kLb = 17;
 constexpr int kDeg = 20, kRad = 21;
+
+constexpr auto kLength = &TxISvUnits::LengthCodeOfKind;
+constexpr auto kSurface = &TxISvUnits::SurfaceCodeOfKind;
+constexpr auto kVolume = &TxISvUnits::VolumeCodeOfKind;
+constexpr auto kMass = &TxISvUnits::MassCodeOfKind;
+constexpr auto kAngle = &TxISvUnits::AngleCodeOfKind;
 
 TEST_F(UnitsServiceTest, ReinforcementWorkUnitAndModes) {
   EXPECT_EQ(Units().IsWorkMetric(), 1);  // no settings yet
@@ -21,7 +27,7 @@ TEST_F(UnitsServiceTest, ReinforcementWorkUnitAndModes) {
   EXPECT_EQ(Units().WorkVolumeCode(), kCm3);
   EXPECT_STREQ(Units().WorkVolumeName(), KovtUnit::DisplayNameOfCode(kCm3));
   units.workUnits = L"фут";
-  EXPECT_EQ(Units().WorkSurfaceCode(), 9);
+  EXPECT_EQ(Units().WorkSurfaceCode(), kFt2);
   units.workUnits = L"furlong";  // unknown names count as "mm"
   EXPECT_EQ(Units().WorkLengthCode(), kMm);
   units.workUnitMode = 0;
@@ -41,27 +47,14 @@ TEST_F(UnitsServiceTest, ReinforcementKindsNameTheirSettings) {
   units.spacingUnit = L"ft";
   units.surfaceUnit = L"m2";
   units.massUnit = L"t";
-  EXPECT_EQ(Units().LengthCodeOfKind(0), kM);
-  EXPECT_EQ(Units().LengthCodeOfKind(3), kIn);
-  EXPECT_EQ(Units().LengthCodeOfKind(5), kFt);
-  EXPECT_EQ(Units().LengthCodeOfKind(6), kCm);
-  EXPECT_EQ(Units().SurfaceCodeOfKind(0), kM2);
-  EXPECT_EQ(Units().SurfaceCodeOfKind(1), kCm2);
-  EXPECT_EQ(Units().VolumeCodeOfKind(1), kCm3);
-  EXPECT_EQ(Units().MassCodeOfKind(1), kT);
+  ExpectKindCodes(Units(), {{kLength, 0, kM}, {kLength, 3, kIn}, {kLength, 5, kFt}, {kLength, 6, kCm},
+                            {kSurface, 0, kM2}, {kSurface, 1, kCm2}, {kVolume, 1, kCm3}, {kMass, 1, kT}});
   EXPECT_STREQ(Units().LengthNameOfKind(3), KovtUnit::DisplayNameOfCode(kIn));
-  // Kinds the settings do not name follow the system.
-  EXPECT_EQ(Units().LengthCodeOfKind(2), kMm);
-  EXPECT_EQ(Units().VolumeCodeOfKind(0), kMm3);
-  EXPECT_EQ(Units().MassCodeOfKind(0), kKg);
-  EXPECT_EQ(Units().AngleCodeOfKind(4), kDeg);
+  // Kinds the settings do not name follow the system; named kinds stay.
+  ExpectKindCodes(Units(), {{kLength, 2, kMm}, {kVolume, 0, kMm3}, {kMass, 0, kKg}, {kAngle, 4, kDeg}});
   units.workUnitMode = 0;
-  EXPECT_EQ(Units().LengthCodeOfKind(2), kIn);
-  EXPECT_EQ(Units().SurfaceCodeOfKind(3), kIn2);
-  EXPECT_EQ(Units().VolumeCodeOfKind(0), kIn3);
-  EXPECT_EQ(Units().MassCodeOfKind(0), kLb);
-  EXPECT_EQ(Units().AngleCodeOfKind(0), kDeg);
-  EXPECT_EQ(Units().LengthCodeOfKind(0), kM);  // named kinds stay
+  ExpectKindCodes(Units(), {{kLength, 2, kIn}, {kSurface, 3, kIn2}, {kVolume, 0, kIn3}, {kMass, 0, kLb},
+                            {kAngle, 0, kDeg}, {kLength, 0, kM}});
   KOVTContext barShapes(KOVT_CONTEXT_BARSHAPES);  // shares the reinforcement settings
   EXPECT_EQ(Units().LengthCodeOfKind(3), kIn);
   EXPECT_EQ(Units().IsWorkMetric(), 0);
@@ -72,19 +65,22 @@ TEST_F(UnitsServiceTest, ConvertsBetweenWorkUnitKindsAndCodes) {
   units.workUnits = L"cm";
   units.lengthUnit = L"m";
   units.surfaceUnit = L"m2";
-  EXPECT_DOUBLE_EQ(Units().LengthWorkToKind(0, 250.0), 2.5);
-  EXPECT_DOUBLE_EQ(Units().LengthKindToWork(0, 2.5), 250.0);
-  EXPECT_DOUBLE_EQ(Units().LengthWorkToCode(kMm, 1.0), 10.0);
-  EXPECT_DOUBLE_EQ(Units().LengthCodeToWork(kIn, 1.0), 2.54);
-  EXPECT_DOUBLE_EQ(Units().SurfaceWorkToKind(0, 10000.0), 1.0);
-  EXPECT_DOUBLE_EQ(Units().SurfaceKindToWork(0, 1.0), 10000.0);
-  EXPECT_DOUBLE_EQ(Units().SurfaceWorkToCode(kMm2, 1.0), 100.0);
-  EXPECT_DOUBLE_EQ(Units().SurfaceCodeToWork(kM2, 1.0), 10000.0);
-  EXPECT_DOUBLE_EQ(Units().VolumeWorkToKind(1, 5.0), 5.0);
-  EXPECT_DOUBLE_EQ(Units().VolumeKindToWork(0, 1000.0), 1.0);  // kind 0: "mm3"
-  EXPECT_DOUBLE_EQ(Units().VolumeWorkToCode(kM3, 1e6), 1.0);
-  EXPECT_DOUBLE_EQ(Units().VolumeCodeToWork(kMm3, 1000.0), 1.0);
-  EXPECT_EQ(Units().LengthWorkToCode(kM2, 3.0), 3.0);  // not a length code
+  struct Case {
+    double (TxISvUnits::*convert)(int, double);
+    int kindOrCode;
+    double value, expected;
+  };
+  const Case cases[] = {
+      {&TxISvUnits::LengthWorkToKind, 0, 250.0, 2.5},      {&TxISvUnits::LengthKindToWork, 0, 2.5, 250.0},
+      {&TxISvUnits::LengthWorkToCode, kMm, 1.0, 10.0},     {&TxISvUnits::LengthCodeToWork, kIn, 1.0, 2.54},
+      {&TxISvUnits::SurfaceWorkToKind, 0, 1e4, 1.0},       {&TxISvUnits::SurfaceKindToWork, 0, 1.0, 1e4},
+      {&TxISvUnits::SurfaceWorkToCode, kMm2, 1.0, 100.0},  {&TxISvUnits::SurfaceCodeToWork, kM2, 1.0, 1e4},
+      {&TxISvUnits::VolumeWorkToKind, 1, 5.0, 5.0},        {&TxISvUnits::VolumeKindToWork, 0, 1000.0, 1.0},  // "mm3"
+      {&TxISvUnits::VolumeWorkToCode, kM3, 1e6, 1.0},      {&TxISvUnits::VolumeCodeToWork, kMm3, 1000.0, 1.0},
+      {&TxISvUnits::LengthWorkToCode, kM2, 3.0, 3.0},  // not a length code
+  };
+  for (const Case& c : cases)
+    EXPECT_DOUBLE_EQ((Units().*c.convert)(c.kindOrCode, c.value), c.expected) << c.kindOrCode << " " << c.value;
 }
 
 TEST_F(UnitsServiceTest, SteelFollowsItsModeAndNamesNoUnits) {
@@ -97,9 +93,7 @@ TEST_F(UnitsServiceTest, SteelFollowsItsModeAndNamesNoUnits) {
   EXPECT_EQ(Units().IsWorkMetric(), 0);
   EXPECT_EQ(Units().IsDescMetric(), 0);
   EXPECT_EQ(Units().WorkSurfaceCode(), kIn2);
-  EXPECT_EQ(Units().LengthCodeOfKind(6), kIn);
-  EXPECT_EQ(Units().LengthCodeOfKind(0), kIn);
-  EXPECT_EQ(Units().MassCodeOfKind(1), kLb);
+  ExpectKindCodes(Units(), {{kLength, 6, kIn}, {kLength, 0, kIn}, {kMass, 1, kLb}});
   EXPECT_DOUBLE_EQ(Units().LengthWorkToCode(kMm, 1.0), 25.4);
 }
 
@@ -123,13 +117,8 @@ TEST_F(UnitsServiceTest, FormworkKindsNameTheirSettingsAndTheWorkIsMetric) {
   EXPECT_EQ(Units().WorkVolumeCode(), kM3);
   const int lengths[] = {kCm, kMm, kMm, kMm, kIn, kMm, kM};
   for (int kind = 0; kind <= 6; ++kind) EXPECT_EQ(Units().LengthCodeOfKind(kind), lengths[kind]) << kind;
-  EXPECT_EQ(Units().SurfaceCodeOfKind(0), kCm2);
-  EXPECT_EQ(Units().SurfaceCodeOfKind(1), kM2);
-  EXPECT_EQ(Units().VolumeCodeOfKind(0), kM3);
-  EXPECT_EQ(Units().MassCodeOfKind(0), kT);
-  EXPECT_EQ(Units().MassCodeOfKind(1), kKg);
-  EXPECT_EQ(Units().AngleCodeOfKind(2), kRad);
-  EXPECT_EQ(Units().AngleCodeOfKind(0), kDeg);
+  ExpectKindCodes(Units(), {{kSurface, 0, kCm2}, {kSurface, 1, kM2}, {kVolume, 0, kM3}, {kMass, 0, kT},
+                            {kMass, 1, kKg}, {kAngle, 2, kRad}, {kAngle, 0, kDeg}});
   EXPECT_DOUBLE_EQ(Units().LengthWorkToKind(4, 0.0254), 1.0);
 }
 
@@ -143,10 +132,7 @@ TEST_F(UnitsServiceTest, OtherContextsFollowTheDrawingsMeasurement) {
     Drawing()->setMeasurement(PnDb::kEnglish);
     EXPECT_EQ(Units().IsWorkMetric(), 0);
     EXPECT_EQ(Units().IsDescMetric(), 0);
-    EXPECT_EQ(Units().LengthCodeOfKind(6), kIn);
-    EXPECT_EQ(Units().LengthCodeOfKind(0), kIn);
-    EXPECT_EQ(Units().VolumeCodeOfKind(1), kIn3);
-    EXPECT_EQ(Units().MassCodeOfKind(1), kLb);
+    ExpectKindCodes(Units(), {{kLength, 6, kIn}, {kLength, 0, kIn}, {kVolume, 1, kIn3}, {kMass, 1, kLb}});
   }
   KOVTContext common(KOVT_CONTEXT_COMMON);
   pndbHostApplicationServices()->setWorkingDatabase(nullptr);

@@ -21,25 +21,6 @@ TEST_F(UnitsServiceTest, ConvertsByCodesWithinEachQuantityOnly) {
   EXPECT_EQ(Units().ConvertMassByCodes(-1, 16, 3.0), 3.0);
 }
 
-TEST_F(UnitsServiceTest, ConvertsByNamesOfTheQuantityOnly) {
-  double result = 0.0;
-  ASSERT_TRUE(Units().ConvertLengthByNames(L"дюйм", L"мм", 1.0, result));
-  EXPECT_DOUBLE_EQ(result, 25.4);
-  ASSERT_TRUE(Units().ConvertSurfaceByNames(L"m2", L"cm2", 1.5, result));
-  EXPECT_DOUBLE_EQ(result, 15000.0);
-  ASSERT_TRUE(Units().ConvertVolumeByNames(L"ft3", L"in3", 1.0, result));
-  EXPECT_DOUBLE_EQ(result, 1728.0);
-  ASSERT_TRUE(Units().ConvertMassByNames(L"lb", L"ustons", 1000.0, result));
-  EXPECT_DOUBLE_EQ(result, 0.5);
-  result = 7.0;
-  EXPECT_FALSE(Units().ConvertLengthByNames(L"yd", L"mm", 2.0, result));
-  // Names of another quantity are refused, whether both or one of them.
-  EXPECT_FALSE(Units().ConvertLengthByNames(L"m", L"m2", 2.0, result));
-  EXPECT_FALSE(Units().ConvertVolumeByNames(L"m", L"mm", 2.0, result));
-  EXPECT_FALSE(Units().ConvertMassByNames(L"deg", L"rad", 2.0, result));
-  EXPECT_EQ(result, 7.0);
-}
-
 TEST_F(UnitsServiceTest, AnswersTheToleranceRefreshConversions) {
   const KovtIUnitConversion* conversion = KovtRegisteredUnitConversion();
   ASSERT_NE(conversion, nullptr);

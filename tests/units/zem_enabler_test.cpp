@@ -8,16 +8,15 @@
 
 namespace {
 
-TEST(ZemModule, PublishesItsServiceWhileLoaded) {
+TEST(ZemModule, PublishesItsServiceWhileLoadedUnlessTheNameIsTaken) {
   PnRxDynamicLinker* linker = pnrxDynamicLinker();
   ASSERT_FALSE(pnrxServiceIsRegistered(kZemEnablerServiceName));
   ASSERT_TRUE(linker->loadModule(kZemModuleFile)) << WideToUtf8(linker->lastLoadError());
   EXPECT_NE(KovtFindService<TxISvZemEnabler>(kZemEnablerServiceName), nullptr);
   ASSERT_TRUE(linker->unloadModule(kZemModuleFile));
   EXPECT_FALSE(pnrxServiceIsRegistered(kZemEnablerServiceName));
-}
 
-TEST(ZemModule, RefusesToLoadWhenTheNameIsTaken) {
+  // Not while the name is taken.
   auto* other = new PnRxService;
   ASSERT_NE(pnrxDynamicLinker()->registerService(kZemEnablerServiceName, other), nullptr);
   EXPECT_FALSE(pnrxDynamicLinker()->loadModule(kZemModuleFile));
@@ -25,44 +24,36 @@ TEST(ZemModule, RefusesToLoadWhenTheNameIsTaken) {
   EXPECT_TRUE(KovtWithdrawService(kZemEnablerServiceName, other));  // still the other one
 }
 
-TEST_F(ZemEnablerTest, WritesEachLinearMode) {
-  EXPECT_EQ(Distance(15.5, kZemScientific, 4), "1.5500E+01");
-  EXPECT_EQ(Distance(15.5, kZemDecimal, 2), "15.50");
-  EXPECT_EQ(Distance(15.5, kZemEngineering, 2), "1'-3.50\"");
-  EXPECT_EQ(Distance(15.5, kZemArchitectural, 4), "1'-3 1/2\"");
-  EXPECT_EQ(Distance(15.5, kZemFractional, 4), "15 1/2");
-  EXPECT_EQ(Distance(0.000123, kZemScientific, 2), "1.23E-04");
-}
-
-TEST_F(ZemEnablerTest, FeetAndInchesAsDraftersWriteThem) {
-  EXPECT_EQ(Distance(12.0, kZemArchitectural, 4), "1'-0\"");
-  EXPECT_EQ(Distance(0.5, kZemArchitectural, 4), "0'-0 1/2\"");
-  EXPECT_EQ(Distance(15.25, kZemArchitectural, 3), "1'-3 1/4\"");  // 2/8 in lowest terms
-  EXPECT_EQ(Distance(-15.5, kZemArchitectural, 4), "-1'-3 1/2\"");
-  EXPECT_EQ(Distance(144.97, kZemArchitectural, 4), "12'-1\"");    // rounds up into the next inch
-  EXPECT_EQ(Distance(11.999, kZemEngineering, 2), "1'-0.00\"");     // carries into the next foot
-  EXPECT_EQ(Distance(15.5, kZemEngineering, 0), "1'-4\"");
-  EXPECT_EQ(Distance(0.75, kZemFractional, 2), "3/4");
-  EXPECT_EQ(Distance(0.01, kZemFractional, 2), "0");
-}
-
-TEST_F(ZemEnablerTest, RoundsWhatTheUserReads) {
-  EXPECT_EQ(Distance(2.675, kZemDecimal, 2), "2.68");  // binary 2.67499999...
-  EXPECT_EQ(Distance(1.005, kZemDecimal, 2), "1.01");
-  EXPECT_EQ(Distance(9.995, kZemDecimal, 2), "10.00");
-  EXPECT_EQ(Distance(9.96, kZemScientific, 1), "1.0E+01");
-  EXPECT_EQ(Distance(-0.001, kZemDecimal, 2), "0.00");  // no minus on a zero
-  EXPECT_EQ(Distance(-0.0, kZemArchitectural, 4), "0'-0\"");
-  EXPECT_EQ(Distance(1234567.0, kZemDecimal, 0), "1234567");
-}
-
-TEST_F(ZemEnablerTest, NegativePrecisionWritesWhatTheValueNeeds) {
-  EXPECT_EQ(Distance(12.5, kZemDecimal, -1), "12.5");
-  EXPECT_EQ(Distance(12.0, kZemDecimal, -1), "12");
-  EXPECT_EQ(Distance(0.999999999, kZemDecimal, -1), "1");
-  EXPECT_EQ(Distance(15.5, kZemEngineering, -1), "1'-3.5\"");
-  EXPECT_EQ(Distance(15.5, kZemScientific, -1), "1.55E+01");
-  EXPECT_EQ(Distance(1.0 / 3.0, kZemDecimal, 20), "0.33333333");  // capped
+TEST_F(ZemEnablerTest, WritesDistancesAsDraftersReadThem) {
+  const struct {
+    double value;
+    int mode, precision;
+    const char* text;
+  } cases[] = {
+      // Each linear mode.
+      {15.5, kZemScientific, 4, "1.5500E+01"}, {15.5, kZemDecimal, 2, "15.50"},
+      {15.5, kZemEngineering, 2, "1'-3.50\""},  {15.5, kZemArchitectural, 4, "1'-3 1/2\""},
+      {15.5, kZemFractional, 4, "15 1/2"},     {0.000123, kZemScientific, 2, "1.23E-04"},
+      // Feet and inches.
+      {12.0, kZemArchitectural, 4, "1'-0\""},   {0.5, kZemArchitectural, 4, "0'-0 1/2\""},
+      {15.25, kZemArchitectural, 3, "1'-3 1/4\""},  // 2/8 in lowest terms
+      {-15.5, kZemArchitectural, 4, "-1'-3 1/2\""},
+      {144.97, kZemArchitectural, 4, "12'-1\""},  // rounds up into the next inch
+      {11.999, kZemEngineering, 2, "1'-0.00\""},  // carries into the next foot
+      {15.5, kZemEngineering, 0, "1'-4\""},     {0.75, kZemFractional, 2, "3/4"},
+      {0.01, kZemFractional, 2, "0"},
+      // Rounded as the user reads the value, not as binary holds it.
+      {2.675, kZemDecimal, 2, "2.68"},         {1.005, kZemDecimal, 2, "1.01"},
+      {9.995, kZemDecimal, 2, "10.00"},        {9.96, kZemScientific, 1, "1.0E+01"},
+      {-0.001, kZemDecimal, 2, "0.00"},  // no minus on a zero
+      {-0.0, kZemArchitectural, 4, "0'-0\""},   {1234567.0, kZemDecimal, 0, "1234567"},
+      // A negative precision writes what the value needs; large ones are capped.
+      {12.5, kZemDecimal, -1, "12.5"},         {12.0, kZemDecimal, -1, "12"},
+      {0.999999999, kZemDecimal, -1, "1"},     {15.5, kZemEngineering, -1, "1'-3.5\""},
+      {15.5, kZemScientific, -1, "1.55E+01"},  {1.0 / 3.0, kZemDecimal, 20, "0.33333333"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Distance(c.value, c.mode, c.precision), c.text) << c.value << " mode " << c.mode << " at " << c.precision;
 }
 
 TEST_F(ZemEnablerTest, WritesDecimalDegrees) {

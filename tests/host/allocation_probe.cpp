@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "tests/registry/registry_test_support.h"
+#include "tests/host/allocation_probe.h"
 
 namespace {
 std::atomic<bool> g_probing{false};
@@ -27,5 +27,8 @@ void* operator new(std::size_t size) {
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
 }
+void* operator new[](std::size_t size) { return operator new(size); }
 void operator delete(void* pointer) noexcept { std::free(pointer); }
 void operator delete(void* pointer, std::size_t) noexcept { std::free(pointer); }
+void operator delete[](void* pointer) noexcept { std::free(pointer); }
+void operator delete[](void* pointer, std::size_t) noexcept { std::free(pointer); }
