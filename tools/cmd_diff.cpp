@@ -1,5 +1,5 @@
-// diff: the settings of two drawings compared module by module, set by set,
-// key by key.
+// diff: the settings of drawings compared with those of a standard drawing,
+// module by module, set by set, key by key.
 #include <algorithm>
 #include <iostream>
 #include <map>
@@ -13,8 +13,8 @@
 namespace {
 
 struct DiffOptions {
-  std::string first;
-  std::string second;
+  std::string standard;
+  std::vector<std::string> drawings;
   std::vector<std::string> modules;
   bool json = false;
   bool exitCode = false;
@@ -113,29 +113,35 @@ void CompareModule(const std::string& module, const ModuleImage& first, const Mo
   }
 }
 
-std::vector<Difference> Compare(const DiffOptions& options) {
-  std::unique_ptr<Drawing> first = Drawing::Open(options.first);
-  std::unique_ptr<Drawing> second = Drawing::Open(options.second);
+// The modules compared, by name, in the order of the module table.
+using Images = std::vector<std::pair<std::string, ModuleImage>>;
+
+Images CaptureModules(const DiffOptions& options, const Drawing& drawing) {
+  Images images;
+  for (const ModuleRow& module : ModuleTable())
+    if (options.modules.empty() ||
+        std::find(options.modules.begin(), options.modules.end(), module.name) != options.modules.end())
+      images.emplace_back(module.name, Capture(module, drawing));
+  return images;
+}
+
+std::vector<Difference> Compare(const Images& standard, const Images& drawing) {
   std::vector<Difference> differences;
-  for (const ModuleRow& module : ModuleTable()) {
-    if (!options.modules.empty() &&
-        std::find(options.modules.begin(), options.modules.end(), module.name) == options.modules.end())
-      continue;
-    CompareModule(module.name, Capture(module, *first), Capture(module, *second), differences);
-  }
+  for (std::size_t i = 0; i < standard.size(); ++i)
+    CompareModule(standard[i].first, standard[i].second, drawing[i].second, differences);
   return differences;
 }
 
-void PrintText(const std::vector<Difference>& differences) {
+void PrintText(const std::vector<Difference>& differences, const char* indent) {
   for (const Difference& difference : differences) {
-    std::cout << difference.module;
+    std::cout << indent << difference.module;
     if (!difference.set.empty()) std::cout << '/' << difference.set;
     std::cout << ": " << difference.what << ": " << difference.firstText.value_or("(none)") << " -> "
               << difference.secondText.value_or("(none)") << '\n';
   }
 }
 
-void PrintJson(const DiffOptions& options, const std::vector<Difference>& differences) {
+JsonValue DifferencesJson(const std::vector<Difference>& differences) {
   JsonValue list = JsonValue::array();
   for (const Difference& difference : differences) {
     JsonValue entry = {{"module", difference.module}};
@@ -145,16 +151,60 @@ void PrintJson(const DiffOptions& options, const std::vector<Difference>& differ
     entry["second"] = difference.second.value_or(JsonValue());
     list.push_back(std::move(entry));
   }
-  std::cout << JsonValue{{"first", options.first}, {"second", options.second}, {"differences", list}}.dump(2) << '\n';
+  return list;
+}
+
+// One drawing against the standard: the form of `git diff`.
+int DiffOne(const DiffOptions& options, const Images& standard) {
+  const std::vector<Difference> differences =
+      Compare(standard, CaptureModules(options, *Drawing::Open(options.drawings.front())));
+  if (options.json)
+    std::cout << JsonValue{{"first", options.standard}, {"second", options.drawings.front()},
+                           {"differences", DifferencesJson(differences)}}.dump(2)
+              << '\n';
+  else
+    PrintText(differences, "");
+  return options.exitCode && !differences.empty() ? kExitFailure : kExitOk;
+}
+
+// Many drawings against the standard, as after a rollout: each drawing's
+// differences under its name, then how many differ. A drawing that cannot be
+// read is reported and the others are still compared.
+int DiffMany(const DiffOptions& options, const Images& standard) {
+  std::size_t differing = 0, failed = 0;
+  JsonValue drawings = JsonValue::array();
+  for (const std::string& file : options.drawings) {
+    std::vector<Difference> differences;
+    try {
+      differences = Compare(standard, CaptureModules(options, *Drawing::Open(file)));
+    } catch (const CliError& error) {
+      ++failed;
+      std::cerr << "kovtset: " << error.what() << '\n';
+      if (options.json) drawings.push_back({{"drawing", file}, {"error", error.what()}});
+      continue;
+    }
+    if (!differences.empty()) ++differing;
+    if (options.json) {
+      drawings.push_back({{"drawing", file}, {"differences", DifferencesJson(differences)}});
+    } else if (!differences.empty()) {
+      std::cout << file << ":\n";
+      PrintText(differences, "  ");
+    }
+  }
+  const std::size_t compared = options.drawings.size() - failed;
+  if (options.json)
+    std::cout << JsonValue{{"standard", options.standard}, {"drawings", drawings}, {"compared", compared},
+                           {"differing", differing}, {"failed", failed}}.dump(2)
+              << '\n';
+  else
+    std::cout << differing << " of " << compared << " drawings differ from " << options.standard
+              << (failed != 0 ? ", " + std::to_string(failed) + " could not be read" : std::string()) << '\n';
+  return failed != 0 || (options.exitCode && differing != 0) ? kExitFailure : kExitOk;
 }
 
 int RunDiff(const DiffOptions& options) {
-  const std::vector<Difference> differences = Compare(options);
-  if (options.json)
-    PrintJson(options, differences);
-  else
-    PrintText(differences);
-  return options.exitCode && !differences.empty() ? kExitFailure : kExitOk;
+  const Images standard = CaptureModules(options, *Drawing::Open(options.standard));
+  return options.drawings.size() == 1 ? DiffOne(options, standard) : DiffMany(options, standard);
 }
 
 }  // namespace
@@ -163,10 +213,12 @@ void AddDiffCommand(CLI::App& app, CommandList& commands) {
   auto options = std::make_shared<DiffOptions>();
   CLI::App* command = app.add_subcommand(
       "diff",
-      "Compare the settings of two drawings. One line per difference: 'module[/set]: item: first -> second', "
-      "'(none)' where a drawing has nothing; no output when they agree");
-  AddDrawingArgument(command, options->first, "first", "First drawing file");
-  AddDrawingArgument(command, options->second, "second", "Second drawing file");
+      "Compare the settings of drawings with those of a standard drawing. One line per difference: "
+      "'module[/set]: item: standard -> drawing', '(none)' where a drawing has nothing; no output when they "
+      "agree. With several drawings, each drawing's differences follow its name, and a last line says how "
+      "many differ");
+  AddDrawingArgument(command, options->standard, "standard", "The drawing the others are compared with");
+  command->add_option("drawings", options->drawings, "Drawing files to compare")->required();
   AddModulesOption(command, options->modules, "Module to compare (repeatable; default: all)");
   command->add_flag("--json", options->json, "Print the differences as JSON");
   command->add_flag("--exit-code", options->exitCode, "Exit with 1 when the drawings differ");

@@ -35,6 +35,11 @@ void AddExportCommand(CLI::App& app, CommandList& commands);
 void AddImportCommand(CLI::App& app, CommandList& commands);
 void AddUnitsCommand(CLI::App& app, CommandList& commands);
 
+// The arguments as CLI::App::parse(std::vector<std::string>&) takes them, so
+// that a negative number such as "-inf" or "-.5" is a value and
+// not an option. Call once, after every command has been added.
+std::vector<std::string> ArgumentsForParsing(CLI::App& app, int argc, char** argv);
+
 // Options several subcommands share.
 // "-m,--module": one module, by its command-line name.
 CLI::Option* AddModuleOption(CLI::App* command, std::string& module, const std::string& help);

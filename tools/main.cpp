@@ -16,7 +16,7 @@ constexpr const char* kDescription =
 int main(int argc, char** argv) {
   CLI::App app(kDescription, "kovtset");
   app.require_subcommand(1);
-  app.set_version_flag("--version", "kovtset 1.0");
+  app.set_version_flag("--version", "kovtset " KOVT_VERSION);
   bool verbose = false;
   app.add_flag("-v,--verbose", verbose, "Show the module's load and unload messages on standard error");
 
@@ -25,8 +25,9 @@ int main(int argc, char** argv) {
                    AddCopyCommand, AddDiffCommand, AddExportCommand, AddImportCommand, AddUnitsCommand})
     add(app, commands);
 
+  std::vector<std::string> arguments = ArgumentsForParsing(app, argc, argv);
   try {
-    app.parse(argc, argv);
+    app.parse(arguments);
   } catch (const CLI::ParseError& error) {
     // Help and version are successes; everything else is a usage error.
     const int code = app.exit(error);

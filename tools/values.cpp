@@ -55,9 +55,14 @@ bool ParseBool(std::string_view text, bool& value) {
   return false;
 }
 
+// from_chars takes no plus sign; one may stand before a number, but not before a minus ("+-1").
+std::string_view WithoutPlus(std::string_view text) {
+  if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') text.remove_prefix(1);
+  return text;
+}
+
 std::int32_t ParseInt(std::string_view text) {
-  std::string_view digits = text;
-  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+  const std::string_view digits = WithoutPlus(text);
   std::int32_t value = 0;
   auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
@@ -66,8 +71,7 @@ std::int32_t ParseInt(std::string_view text) {
 }
 
 double ParseDouble(std::string_view text) {
-  std::string_view digits = text;
-  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+  const std::string_view digits = WithoutPlus(text);
   double value = 0;
   auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))

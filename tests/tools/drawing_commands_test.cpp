@@ -51,6 +51,32 @@ TEST_F(DrawingCommands, DiffListsEachDifferenceOnce) {
   EXPECT_EQ(Run({"diff", first, first, "--exit-code"}).exitCode, 0);
 }
 
+TEST_F(DrawingCommands, DiffOfManyDrawingsListsEachUnderItsName) {
+  const std::string standard = NewDrawing("standard.pndwg", {"-m", "steel"});
+  const std::string same = NewDrawing("same.pndwg", {"-m", "steel"});
+  const std::string changed = NewDrawing("changed.pndwg", {"-m", "steel"});
+  Ok({"set", changed, "General.TolerArcDisplay", "-5"});
+  WriteText(File("garbage.pndwg"), std::string(4096, '\x7f'));
+
+  EXPECT_EQ(Ok({"diff", standard, same, changed}).out,
+            changed + ":\n  steel/Standard: General.TolerArcDisplay: 128 -> -5\n"
+            "1 of 2 drawings differ from " + standard + "\n");
+  EXPECT_EQ(Run({"diff", "--exit-code", standard, same, changed}).exitCode, 1);
+  EXPECT_EQ(Run({"diff", "--exit-code", standard, same, same}).exitCode, 0);
+
+  const RunResult damaged = Run({"diff", standard, File("garbage.pndwg"), changed, "--json"});
+  EXPECT_EQ(damaged.exitCode, 1);
+  EXPECT_NE(damaged.err.find("garbage.pndwg"), std::string::npos) << damaged.err;
+  const Json json = ParseJson(damaged);
+  EXPECT_EQ(json["standard"], standard);
+  ASSERT_EQ(json["drawings"].size(), 2u);
+  EXPECT_TRUE(json["drawings"][0].contains("error"));
+  EXPECT_EQ(json["drawings"][1]["drawing"], changed);
+  EXPECT_EQ(json["drawings"][1]["differences"][0]["second"], -5);
+  EXPECT_EQ(json["differing"], 1);
+  EXPECT_EQ(json["failed"], 1);
+}
+
 TEST_F(DrawingCommands, DamagedOrMissingDrawingsFailClearly) {
   const std::string drawing = NewDrawing("d.pndwg");
   std::string bytes = ReadText(drawing);

@@ -64,7 +64,10 @@ TEST_F(SettingsCommands, SetChangesOneKeyOfEveryKind) {
   } cases[] = {
       {"General.AutoGroupCreate", "yes", "true"},
       {"General.TolerArcDisplay", "-42", "-42"},
+      {"General.TolerArcDisplay", "+7", "7"},
       {"General.TolerPartsIdent", "0.125", "0.125"},
+      {"General.TolerPartsIdent", "-.5", "-0.5"},
+      {"Variables.sVAR_COMPANY_NAME", "-inf", "-inf"},
       {"Variables.sVAR_COMPANY_NAME", "Bureau d'études \"Nord\"", "Bureau d'études \"Nord\""},
       {"HeaderFooter.HeaderData", "00FFa0", "00ffa0"},
   };
@@ -87,6 +90,10 @@ TEST_F(SettingsCommands, BadValuesAndUnknownKeysChangeNothing) {
       {{"-m", "steel", "General.TolerArcDisplay", "99999999999"}, "expected an integer"},
       {{"-m", "steel", "General.AutoGroupCreate", "maybe"}, "expected true or false"},
       {{"-m", "steel", "General.TolerPartsIdent", "nan"}, "expected a finite number"},
+      {{"-m", "steel", "General.TolerPartsIdent", "-inf"}, "expected a finite number"},
+      {{"-m", "steel", "General.TolerPartsIdent", "+-1"}, "expected a finite number"},
+      {{"-m", "steel", "General.TolerArcDisplay", "+-1"}, "expected an integer"},
+      {{"-m", "steel", "General.TolerArcDisplay", "++1"}, "expected an integer"},
       {{"-m", "steel", "HeaderFooter.HeaderData", "abc"}, "hexadecimal"},
       {{"-m", "steel", "General.NoSuchKey", "1"}, "unknown key 'General.NoSuchKey'"},
       {{"-s", "Missing", "Norms.Reinforce", "BAEL 99"}, "no set 'Missing'"},
