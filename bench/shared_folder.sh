@@ -42,6 +42,7 @@ start=$(date +%s%N)
 span_ms=$((($(date +%s%N) - start) / 1000000))
 
 damaged=0
+caught=0
 i=1
 while [ "$i" -le "$ROUNDS" ]; do
   if [ $((i % 2)) -eq 0 ]; then
@@ -53,6 +54,7 @@ while [ "$i" -le "$ROUNDS" ]; do
   sleep "$(awk -v seed="$i" -v span="$span_ms" 'BEGIN { srand(seed); printf "%.4f", rand() * span / 1000 }')"
   kill -9 "$writer" 2> /dev/null || true
   wait "$writer" 2> /dev/null || true
+  caught=$((caught + $(ls -A "$work/shared" | wc -l) - 1))
   "$KOVTSET" get "$drawing" Project.ProjectName > /dev/null 2>&1 || damaged=$((damaged + 1))
   i=$((i + 1))
 done
@@ -60,4 +62,5 @@ after_kills=$(($(ls -A "$work/shared" | wc -l) - 1))
 "$KOVTSET" set "$drawing" Project.ProjectName "after the kills"
 after_save=$(($(ls -A "$work/shared" | wc -l) - 1))
 echo "kill -9 during set/copy: $ROUNDS kills over ${span_ms} ms runs, drawing unreadable after $damaged"
+echo "temporaries left by a kill (mid-save) until the next save: $caught"
 echo "files beside the drawing: $after_kills after the kills, $after_save after the next save"
