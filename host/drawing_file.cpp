@@ -4,17 +4,14 @@
 //   u32 object count, then per object: u64 handle, u16 class-name length,
 //   UTF-16 class name, u32 data length, data (the object's filer items),
 //   and last a CRC-32 of everything before it. Integers are little-endian.
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "host/database.h"
 #include "host/utf16.h"
+#include "platform/detail/atomic_file.h"
 
 namespace fs = std::filesystem;
 
@@ -25,8 +22,6 @@ constexpr std::uint32_t kFormatVersion = 1;
 constexpr std::size_t kMaxFileSize = std::size_t(1) << 31;
 constexpr std::size_t kMaxClassName = 256;
 constexpr std::size_t kMinRecord = 8 + 2 + 4;
-
-std::size_t g_failSaveAfter = SIZE_MAX;
 
 // Slicing by eight: eight tables let the loop take eight bytes a step, which
 // keeps the checksum off the profile of opening and saving a drawing.
@@ -99,7 +94,7 @@ std::wstring describe(PnDbHandle handle, const std::wstring& className) {
 
 }  // namespace
 
-void pndbFailNextSaveAfter(std::size_t bytes) { g_failSaveAfter = bytes; }
+void pndbFailNextSaveAfter(std::size_t bytes) { kovt_platform::FailNextReplaceAfter(bytes); }
 
 class PnDbDrawingWriter {
  public:
@@ -173,31 +168,11 @@ Plnx::ErrorStatus PnDbDatabase::saveAs(const wchar_t* fileName) {
   Plnx::ErrorStatus es = PnDbDrawingWriter(*this).build(image);
   if (es != Plnx::eOk) return es;
 
-  fs::path target(fileName);
-  fs::path temporary = target;
-  temporary += L".saving-" + std::to_wstring(::getpid());
-  std::size_t failAfter = g_failSaveAfter;
-  g_failSaveAfter = SIZE_MAX;
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  bool ok = file != nullptr;
-  int error = ok ? 0 : errno;
-  if (ok) {
-    errno = 0;  // a short write sets none; a stale value would misname the failure
-    std::size_t toWrite = std::min(image.size(), failAfter);
-    ok = std::fwrite(image.data(), 1, toWrite, file) == toWrite && toWrite == image.size();
-    ok = ok && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-    if (!ok) error = errno ? errno : EIO;
-    ok = (std::fclose(file) == 0) && ok;
-  }
-  std::error_code ec;
-  if (ok) {
-    fs::rename(temporary, target, ec);
-    ok = !ec;
-    if (ec) error = ec.value();
-  }
-  if (!ok) {
-    fs::remove(temporary, ec);
-    m_fileError = L"cannot save " + target.wstring() + L": " + fs::path(std::strerror(error)).wstring();
+  const fs::path target(fileName);
+  std::string error;
+  if (!kovt_platform::ReplaceFileContents(
+          target, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()), error)) {
+    m_fileError = L"cannot save " + target.wstring() + L": " + fs::path(error).wstring();
     return Plnx::eFileAccessErr;
   }
   m_fileName = target.wstring();

@@ -41,7 +41,7 @@ std::vector<const ModuleRow*> ModulesToCopy(const Drawing& source, const std::ve
 
 void CopyInto(const Drawing& source, const std::vector<const ModuleRow*>& modules, const std::string& target,
               ExistingSettings existing) {
-  std::unique_ptr<Drawing> drawing = Drawing::Open(target);
+  std::unique_ptr<Drawing> drawing = Drawing::OpenToChange(target);
   for (const ModuleRow* module : modules) CopyModuleSettings(*module, source, *drawing, existing);
   drawing->Save();
 }

@@ -40,7 +40,7 @@ const ModuleRow& ImportModule(const Drawing& drawing, const std::string& option,
 
 int RunImport(const ImportOptions& options) {
   const ImportedSet imported = ReadDocument(options.document);
-  std::unique_ptr<Drawing> drawing = Drawing::Open(options.file);
+  std::unique_ptr<Drawing> drawing = Drawing::OpenToChange(options.file);
   {
     ModuleSettings settings(ImportModule(*drawing, options.module, imported), *drawing);
     settings.RequirePresent();

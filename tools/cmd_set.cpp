@@ -16,7 +16,7 @@ struct SetOptions {
 };
 
 int RunSet(const SetOptions& options) {
-  std::unique_ptr<Drawing> drawing = Drawing::Open(options.file);
+  std::unique_ptr<Drawing> drawing = Drawing::OpenToChange(options.file);
   {
     ModuleSettings settings(ChooseModule(*drawing, options.module), *drawing);
     const KOVTString set = ChooseSet(settings, options.set);

@@ -79,7 +79,7 @@ void SetDefault(ModuleSettings& settings, const SetsOptions& options) {
 }
 
 int Run(const SetsOptions& options, SetsAction action, bool changes) {
-  std::unique_ptr<Drawing> drawing = Drawing::Open(options.file);
+  std::unique_ptr<Drawing> drawing = changes ? Drawing::OpenToChange(options.file) : Drawing::Open(options.file);
   {
     ModuleSettings settings(ChooseModule(*drawing, options.module), *drawing);
     settings.RequirePresent();

@@ -6,12 +6,18 @@
 #include <memory>
 #include <string>
 
+#include "platform/detail/file_lock.h"
+
 class PnDbDatabase;
 
 class Drawing {
  public:
   // Reads `file`; throws CliError naming the file and the reason.
   static std::unique_ptr<Drawing> Open(const std::filesystem::path& file);
+  // Same, for a command that changes it: the file stays locked against other
+  // writers until the Drawing ends. Waits for another writer up to
+  // KOVTSET_LOCK_WAIT seconds (default 10), then throws CliError.
+  static std::unique_ptr<Drawing> OpenToChange(const std::filesystem::path& file);
   // A new default drawing that Save writes to `file`.
   static std::unique_ptr<Drawing> Create(const std::filesystem::path& file);
   // Drops what the module keeps about the drawing, since the next drawing
@@ -33,6 +39,7 @@ class Drawing {
 
   std::unique_ptr<PnDbDatabase> m_database;
   std::filesystem::path m_file;
+  kovt_platform::FileLock m_lock;
 };
 
 // Makes `drawing` the working database until the scope ends, then restores

@@ -1,15 +1,13 @@
 #include "tools/text_file.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 
+#include "platform/detail/atomic_file.h"
 #include "tools/cli_error.h"
 
 std::string ReadTextFile(const std::string& file) {
@@ -23,21 +21,6 @@ std::string ReadTextFile(const std::string& file) {
 }
 
 void WriteTextFile(const std::string& file, const std::string& text) {
-  const std::string temporary = file + ".writing-" + std::to_string(::getpid());
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out || !out.write(text.data(), static_cast<std::streamsize>(text.size())).flush()) {
-      const std::string why = std::strerror(errno);
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      throw CliError("cannot write " + file + ": " + why);
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temporary, file, ec);
-  if (ec) {
-    const std::string why = ec.message();
-    std::filesystem::remove(temporary, ec);
-    throw CliError("cannot write " + file + ": " + why);
-  }
+  std::string error;
+  if (!kovt_platform::ReplaceFileContents(file, text, error)) throw CliError("cannot write " + file + ": " + error);
 }

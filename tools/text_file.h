@@ -5,5 +5,5 @@
 
 // "-" reads standard input. Throws a CliError naming the file.
 std::string ReadTextFile(const std::string& file);
-// Atomic like a drawing save: written beside the file, then renamed over it.
+// Replaced whole like a drawing save; throws a CliError naming the file.
 void WriteTextFile(const std::string& file, const std::string& text);

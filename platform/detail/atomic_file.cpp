@@ -1,68 +1,248 @@
 #include "platform/detail/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
-#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "platform/detail/unique_fd.h"
 
 namespace kovt_platform {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-std::string Describe(const std::filesystem::path& path, const char* step) {
-  return path.string() + ": " + step + ": " + std::strerror(errno);
+constexpr int kMaxLinks = 40;
+constexpr std::size_t kRandomLength = 12;
+// Keeps prefix and random part within the 255 bytes a file name may have.
+constexpr std::size_t kMaxNameInTemporary = 200;
+
+std::size_t g_failAfter = SIZE_MAX;
+
+std::string Why(const std::string& step) { return step + ": " + std::strerror(errno); }
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Whether `name` in `folder` is still the file open as `fd`.
+bool StillNamed(int folder, const std::string& name, int fd) {
+  struct stat named {}, opened {};
+  return ::fstat(fd, &opened) == 0 && ::fstatat(folder, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+         SameFile(named, opened);
 }
 
-bool WriteAll(int fd, std::string_view contents) {
+// `path` with the symbolic links at its end followed to the file they lead to
+// (which need not exist yet).
+bool FollowLinks(fs::path& path, std::string& error) {
+  for (int hop = 0; hop < kMaxLinks; ++hop) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    std::error_code ec;
+    const fs::path to = fs::read_symlink(path, ec);
+    if (ec) {
+      error = "cannot read the link " + path.string() + ": " + ec.message();
+      return false;
+    }
+    path = to.is_absolute() ? to : path.parent_path() / to;
+  }
+  error = "too many symbolic links lead on from it";
+  return false;
+}
+
+// Temporaries of `name` are this prefix and kRandomLength random letters.
+std::string TemporaryPrefix(const std::string& name) {
+  return "." + name.substr(0, kMaxNameInTemporary) + ".kovtsave-";
+}
+
+constexpr std::string_view kAlphabet = "abcdefghijklmnopqrstuvwxyz0123456789";
+
+bool IsTemporary(std::string_view name, const std::string& prefix) {
+  return name.size() == prefix.size() + kRandomLength && name.starts_with(prefix) &&
+         name.find_first_not_of(kAlphabet, prefix.size()) == std::string_view::npos;
+}
+
+bool RandomLetters(std::string& letters) {
+  unsigned char bytes[kRandomLength];
+  ssize_t got = 0;
+  do got = ::getrandom(bytes, sizeof bytes, 0);
+  while (got < 0 && errno == EINTR);
+  if (got != static_cast<ssize_t>(sizeof bytes)) return false;
+  letters.clear();
+  for (unsigned char byte : bytes) letters += kAlphabet[byte % kAlphabet.size()];
+  return true;
+}
+
+// A writer holds its temporary's lock from creating it until it is renamed or
+// removed, so a temporary whose lock is free was left by a writer that died.
+void RemoveIfAbandoned(int folder, const std::string& name) {
+  struct stat named {};
+  if (::fstatat(folder, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) return;
+  const UniqueFd file(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  if (file.Get() < 0 || ::flock(file.Get(), LOCK_EX | LOCK_NB) != 0) return;
+  // Removing another user's debris is a courtesy: failing to is no reason to fail a save.
+  if (StillNamed(folder, name, file.Get())) ::unlinkat(folder, name.c_str(), 0);
+}
+
+void RemoveAbandonedTemporaries(int folder, const std::string& prefix) {
+  const int listing = ::dup(folder);
+  DIR* dir = listing >= 0 ? ::fdopendir(listing) : nullptr;
+  if (dir == nullptr) {
+    if (listing >= 0) ::close(listing);
+    return;
+  }
+  ::rewinddir(dir);
+  std::vector<std::string> found;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (IsTemporary(name, prefix)) found.emplace_back(name);
+  }
+  ::closedir(dir);
+  for (const std::string& name : found) RemoveIfAbandoned(folder, name);
+}
+
+// A new temporary in `folder`, locked; -1 with error set on failure.
+int CreateTemporary(int folder, const fs::path& folderPath, const std::string& prefix, std::string& name,
+                    std::string& error) {
+  const std::string where = "cannot create a temporary file in " + folderPath.string();
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    std::string letters;
+    if (!RandomLetters(letters)) {
+      error = Why(where);
+      return -1;
+    }
+    name = prefix + letters;
+    UniqueFd file(::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (file.Get() < 0) {
+      if (errno == EEXIST) continue;
+      error = Why(where);
+      return -1;
+    }
+    const bool locked = ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0;
+    if (!locked && errno != EWOULDBLOCK) {
+      error = Why(where);
+      ::unlinkat(folder, name.c_str(), 0);
+      return -1;
+    }
+    // Otherwise a sweeper locked it first and removes the name: try another.
+    if (locked && StillNamed(folder, name, file.Get())) return file.Release();
+  }
+  errno = EEXIST;
+  error = Why(where);
+  return -1;
+}
+
+// Root passes any access check; a file without any write permission is still
+// taken as one meant to stay as it is.
+bool MayReplace(int folder, const std::string& name, const struct stat& file, std::string& error) {
+  if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0) {
+    error = Why("may not be written");
+    return false;
+  }
+  if ((file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    error = "may not be written: it is read-only";
+    return false;
+  }
+  return true;
+}
+
+bool KeepAttributes(int fd, const struct stat& file, std::string& error) {
+  // Only root may give a file away; a user who cannot keeps at least the
+  // group, else the file becomes theirs as with any save by replacement.
+  const bool owned = ::fchown(fd, file.st_uid, file.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), file.st_gid) == 0;
+  static_cast<void>(owned);
+  // After the owner, whose change clears set-id bits.
+  if (::fchmod(fd, file.st_mode & 07777) != 0) {
+    error = Why("cannot give the new file its permissions");
+    return false;
+  }
+  return true;
+}
+
+bool WriteAll(int fd, std::string_view contents, std::size_t failAfter, std::string& error) {
+  const bool cut = contents.size() > failAfter;
+  if (cut) contents = contents.substr(0, failAfter);
   while (!contents.empty()) {
     const ssize_t n = ::write(fd, contents.data(), contents.size());
     if (n < 0) {
       if (errno == EINTR) continue;
+      error = Why("cannot write");
       return false;
     }
     contents.remove_prefix(static_cast<std::size_t>(n));
+  }
+  if (cut) {
+    errno = ENOSPC;
+    error = Why("cannot write");
+    return false;
+  }
+  if (::fsync(fd) != 0) {
+    error = Why("cannot flush");
+    return false;
   }
   return true;
 }
 
 }  // namespace
 
-bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, std::string& error) {
-  std::error_code ec;
-  if (target.has_parent_path()) {
-    std::filesystem::create_directories(target.parent_path(), ec);
-    if (ec) {
-      error = target.parent_path().string() + ": cannot create folder: " + ec.message();
-      return false;
-    }
-  }
-  std::string temp = target.string() + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) {
-    error = Describe(temp, "cannot create temporary file");
+void FailNextReplaceAfter(std::size_t bytes) { g_failAfter = bytes; }
+
+bool ReplaceFileContents(const fs::path& target, std::string_view contents, std::string& error) {
+  const std::size_t failAfter = std::exchange(g_failAfter, SIZE_MAX);
+  fs::path file = target;
+  if (!FollowLinks(file, error)) return false;
+  const std::string name = file.filename().string();
+  if (name.empty() || name == "." || name == "..") {
+    error = "it names no file";
     return false;
   }
-  // mkstemp makes the file private; the result is an ordinary user file.
-  ::fchmod(fd, 0644);
-  bool ok = WriteAll(fd, contents);
-  if (!ok) error = Describe(temp, "cannot write");
-  if (ok && ::fsync(fd) != 0) {
-    error = Describe(temp, "cannot flush");
+  const fs::path folderPath = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  const UniqueFd folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.Get() < 0) {
+    error = Why("cannot open the folder " + folderPath.string());
+    return false;
+  }
+  struct stat existing {};
+  const bool exists = ::fstatat(folder.Get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
+  if (!exists && errno != ENOENT) {
+    error = Why("cannot examine it");
+    return false;
+  }
+  if (exists && !S_ISREG(existing.st_mode)) {
+    error = "it is not a regular file";
+    return false;
+  }
+  if (exists && !MayReplace(folder.Get(), name, existing, error)) return false;
+
+  const std::string prefix = TemporaryPrefix(name);
+  RemoveAbandonedTemporaries(folder.Get(), prefix);
+  std::string temporary;
+  // Closed only after the rename: its lock keeps sweepers away until then,
+  // and fsync has reported any write error close could.
+  const UniqueFd out(CreateTemporary(folder.Get(), folderPath, prefix, temporary, error));
+  if (out.Get() < 0) return false;
+  bool ok = (!exists || KeepAttributes(out.Get(), existing, error)) && WriteAll(out.Get(), contents, failAfter, error);
+  if (ok && ::renameat(folder.Get(), temporary.c_str(), folder.Get(), name.c_str()) != 0) {
+    error = Why("cannot replace it");
     ok = false;
   }
-  if (::close(fd) != 0 && ok) {
-    error = Describe(temp, "cannot close");
-    ok = false;
+  if (!ok) {
+    ::unlinkat(folder.Get(), temporary.c_str(), 0);
+    return false;
   }
-  if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-    error = Describe(target, "cannot replace");
-    ok = false;
+  // EINVAL: a file system without folder flushes.
+  if (::fsync(folder.Get()) != 0 && errno != EINVAL) {
+    error = Why("saved, but the folder " + folderPath.string() + " cannot be flushed");
+    return false;
   }
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  return true;
 }
 
 }  // namespace kovt_platform

@@ -126,7 +126,7 @@ LONG HiveStore::Modify(HiveRoot root, const std::function<LONG(RegKey&, bool& ch
   std::string error;
   if (!ReplaceFileContents(file, text, error)) {
     hive.tree.reset();
-    lastError_ = error;
+    lastError_ = file.string() + ": " + error;
     return ERROR_CANTWRITE;
   }
   hive.text = std::move(text);

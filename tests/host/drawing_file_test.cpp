@@ -1,5 +1,6 @@
 // Saving and opening drawings: round trips, proxies and atomic saves.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "tests/host/host_test_support.h"
 
@@ -160,6 +161,17 @@ TEST_F(DrawingFiles, AFailedSaveLeavesThePreviousFileAndNoTemporary) {
   EXPECT_TRUE(db.lastFileError().empty());
   EXPECT_GT(readFile(target).size(), before.size());
   EXPECT_EQ(filesIn(dir.Path()), std::vector<fs::path>{L"atomic.pndwg"});
+}
+
+TEST_F(DrawingFiles, ASaveWritesNothingThroughLinksPlantedBesideTheDrawing) {
+  fs::path target = file(L"shared.pndwg");
+  writeFile(file(L"victim"), Bytes{'m', 'i', 'n', 'e'});
+  // Under the names a save's temporary used to take, predictable from the process id.
+  for (const wchar_t* suffix : {L".saving-", L".writing-"})
+    fs::create_symlink(L"victim", fs::path(target.wstring() + suffix + std::to_wstring(::getpid())));
+  for (int save = 0; save < 2; ++save) ASSERT_EQ(db.saveAs(target.wstring().c_str()), Plnx::eOk) << why(db);
+  EXPECT_EQ(readFile(file(L"victim")), (Bytes{'m', 'i', 'n', 'e'}));
+  EXPECT_EQ(filesIn(dir.Path()).size(), 4u);
 }
 
 TEST_F(DrawingFiles, MissingOrUnusablePathsFailClearly) {

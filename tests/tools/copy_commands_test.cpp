@@ -33,13 +33,6 @@ class CopyCommands : public KovtsetTest {
       if (line.find(" (objectid) = ") != std::string::npos) lines += line + "\n";
     return lines;
   }
-  std::vector<std::string> FolderEntries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(Folder()))
-      if (entry.path().filename().string()[0] != '.') names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
 };
 
 TEST_F(CopyCommands, EveryTargetTakesTheTemplatesModulesAndKeepsItsOthers) {

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 extern char** environ;
@@ -21,10 +22,17 @@ std::vector<char*> ArgvOf(std::vector<std::string>& argv) {
 
 int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status); }
 
+// The runs' standard streams, apart from the drawings the tests look at.
+constexpr const char* kRunFolder = ".run";
+
 }  // namespace
 
-RunResult KovtsetTest::Run(const std::vector<std::string>& args, const std::string& input) const {
-  const std::string in = File(".stdin"), out = File(".stdout"), err = File(".stderr");
+std::string KovtsetTest::RunFile(const char* stream, int slot) const {
+  return (Folder() / kRunFolder / (std::string(stream) + "-" + std::to_string(slot))).string();
+}
+
+pid_t KovtsetTest::Start(const std::vector<std::string>& args, int slot, const std::string& input) const {
+  const std::string in = RunFile("stdin", slot), out = RunFile("stdout", slot), err = RunFile("stderr", slot);
   WriteText(in, input);
   std::vector<std::string> argv{KOVTSET_PROGRAM};
   argv.insert(argv.end(), args.begin(), args.end());
@@ -36,16 +44,22 @@ RunResult KovtsetTest::Run(const std::vector<std::string>& args, const std::stri
   posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   pid_t pid = 0;
-  RunResult result;
-  if (posix_spawn(&pid, pointers[0], &actions, nullptr, pointers.data(), environ) == 0) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    result.exitCode = ExitCodeOf(status);
-  }
+  if (posix_spawn(&pid, pointers[0], &actions, nullptr, pointers.data(), environ) != 0) pid = -1;
   posix_spawn_file_actions_destroy(&actions);
-  result.out = ReadText(out);
-  result.err = ReadText(err);
+  return pid;
+}
+
+RunResult KovtsetTest::Finish(pid_t pid, int slot) const {
+  RunResult result;
+  int status = 0;
+  if (pid > 0 && waitpid(pid, &status, 0) == pid) result.exitCode = ExitCodeOf(status);
+  result.out = ReadText(RunFile("stdout", slot));
+  result.err = ReadText(RunFile("stderr", slot));
   return result;
+}
+
+RunResult KovtsetTest::Run(const std::vector<std::string>& args, const std::string& input) const {
+  return Finish(Start(args, 0, input), 0);
 }
 
 RunResult KovtsetTest::RunOnTerminal(const std::vector<std::string>& args) const {
@@ -77,6 +91,14 @@ RunResult KovtsetTest::RunOnTerminal(const std::vector<std::string>& args) const
   waitpid(pid, &status, 0);
   result.exitCode = ExitCodeOf(status);
   return result;
+}
+
+std::vector<std::string> KovtsetTest::FolderEntries() const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(Folder()))
+    if (entry.path().filename() != kRunFolder) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 RunResult KovtsetTest::Ok(const std::vector<std::string>& args) const {

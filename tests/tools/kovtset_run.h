@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/types.h>
 
 #include <filesystem>
 #include <string>
@@ -23,6 +24,10 @@ class KovtsetTest : public ::testing::Test {
  protected:
   // Runs the program with `args`, standard input read from `input`.
   RunResult Run(const std::vector<std::string>& args, const std::string& input = "") const;
+  // Starts it without waiting; each `slot` has its own output files, so that
+  // runs in different slots may overlap. Finish waits and collects the output.
+  pid_t Start(const std::vector<std::string>& args, int slot, const std::string& input = "") const;
+  RunResult Finish(pid_t pid, int slot) const;
   // Runs it with a terminal for its standard output and error; `out` holds
   // both as the terminal received them. The exit code is kNoTerminal when no
   // pseudo-terminal could be had.
@@ -31,6 +36,8 @@ class KovtsetTest : public ::testing::Test {
   RunResult Ok(const std::vector<std::string>& args) const;
   std::string File(const std::string& name) const { return (m_scratch.Path() / name).string(); }
   const std::filesystem::path& Folder() const { return m_scratch.Path(); }
+  // The files in Folder() other than the runs' own, sorted.
+  std::vector<std::string> FolderEntries() const;
   // A drawing made by `kovtset new` with the given options.
   std::string NewDrawing(const std::string& name, const std::vector<std::string>& options = {}) const;
   // The value `get` prints, without its line end.
@@ -38,5 +45,7 @@ class KovtsetTest : public ::testing::Test {
   static nlohmann::ordered_json ParseJson(const RunResult& result);
 
  private:
+  std::string RunFile(const char* stream, int slot) const;
+
   ScratchDir m_scratch;
 };

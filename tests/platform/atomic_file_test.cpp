@@ -1,0 +1,197 @@
+// Replacing files in folders others write to: links, attributes, refusals,
+// temporaries of writers that died, and the lock of a read-modify-write.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <future>
+#include <thread>
+
+#include "platform/detail/atomic_file.h"
+#include "platform/detail/file_lock.h"
+#include "platform/detail/unique_fd.h"
+#include "scratch.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using kovt_platform::FileLock;
+using kovt_platform::UniqueFd;
+using namespace std::chrono_literals;
+
+class AtomicFileTest : public ::testing::Test {
+ protected:
+  fs::path Path(const std::string& name) const { return dir_.Path() / name; }
+  std::vector<std::string> Entries(const std::string& folder = "") const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(Path(folder))) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  bool Replace(const std::string& name, const std::string& text) {
+    error_.clear();
+    return kovt_platform::ReplaceFileContents(Path(name), text, error_);
+  }
+
+  ScratchDir dir_;
+  std::string error_;
+};
+
+struct LinkCase {
+  const char* what;
+  std::vector<std::pair<const char*, const char*>> links;  // name, where it leads ("@" stands for the folder)
+  const char* real;                                        // the file that must take the contents
+};
+
+TEST_F(AtomicFileTest, ALinkStaysAndTheFileItLeadsToIsReplaced) {
+  const LinkCase cases[] = {
+      {"relative", {{"d.txt", "other/real.txt"}}, "other/real.txt"},
+      {"absolute", {{"d.txt", "@/other/real.txt"}}, "other/real.txt"},
+      {"chain", {{"d.txt", "other/hop.txt"}, {"other/hop.txt", "real.txt"}}, "other/real.txt"},
+      {"dangling", {{"d.txt", "other/new.txt"}}, "other/new.txt"},
+  };
+  for (const LinkCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(Path("other"));
+    fs::remove(Path("d.txt"));
+    WriteText(Path("other/real.txt"), "old");
+    for (const auto& [name, to] : c.links) {
+      std::string target = to;
+      if (target[0] == '@') target = dir_.Path().string() + target.substr(1);
+      fs::create_symlink(target, Path(name));
+    }
+    ASSERT_TRUE(Replace("d.txt", "new")) << error_;
+    EXPECT_TRUE(fs::is_symlink(Path("d.txt")));
+    EXPECT_EQ(ReadText(Path(c.real)), "new");
+    for (const auto& [name, to] : c.links) EXPECT_TRUE(fs::is_symlink(Path(name))) << name;
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"d.txt", "other"}));
+  }
+}
+
+TEST_F(AtomicFileTest, ModeOwnerAndGroupAreKept) {
+  struct Case {
+    mode_t mode;
+    uid_t owner;
+    gid_t group;
+  };
+  const Case cases[] = {{0600, 1234, 4321}, {0640, 0, 4321}, {0664, 1234, 0}, {02644, 1234, 4321}, {0604, 0, 0}};
+  for (const Case& c : cases) {
+    if ((c.owner != ::geteuid() || c.group != ::getegid()) && ::geteuid() != 0) continue;  // only root gives files away
+    SCOPED_TRACE(testing::Message() << std::oct << c.mode << " " << std::dec << c.owner << ":" << c.group);
+    WriteText(Path("d.txt"), "old");
+    ASSERT_EQ(::chown(Path("d.txt").c_str(), c.owner, c.group), 0);
+    ASSERT_EQ(::chmod(Path("d.txt").c_str(), c.mode), 0);
+    ASSERT_TRUE(Replace("d.txt", "new")) << error_;
+    struct stat st {};
+    ASSERT_EQ(::stat(Path("d.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, c.mode);
+    EXPECT_EQ(st.st_uid, c.owner);
+    EXPECT_EQ(st.st_gid, c.group);
+    EXPECT_EQ(ReadText(Path("d.txt")), "new");
+  }
+}
+
+TEST_F(AtomicFileTest, FilesThatMayNotBeReplacedAreRefusedAndKept) {
+  struct Case {
+    const char* what;
+    void (*make)(const fs::path& file);
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"read-only", [](const fs::path& f) { fs::permissions(f, fs::perms::owner_read | fs::perms::group_read); },
+       "may not be written"},
+      {"a folder", [](const fs::path& f) {
+         fs::remove(f);
+         fs::create_directory(f);
+       }, "not a regular file"},
+      {"a link loop", [](const fs::path& f) {
+         fs::remove(f);
+         fs::create_symlink(f.filename(), f);
+       },
+       "too many symbolic links"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(Path("d.txt"));
+    WriteText(Path("d.txt"), "old");
+    c.make(Path("d.txt"));
+    const fs::file_status before = fs::symlink_status(Path("d.txt"));
+    EXPECT_FALSE(Replace("d.txt", "new"));
+    EXPECT_NE(error_.find(c.reason), std::string::npos) << error_;
+    EXPECT_EQ(fs::symlink_status(Path("d.txt")).type(), before.type());
+    EXPECT_EQ(fs::symlink_status(Path("d.txt")).permissions(), before.permissions());
+    if (fs::is_regular_file(fs::symlink_status(Path("d.txt")))) {
+      EXPECT_EQ(ReadText(Path("d.txt")), "old");
+    }
+    EXPECT_EQ(Entries(), std::vector<std::string>{"d.txt"});
+  }
+  EXPECT_FALSE(Replace("missing/d.txt", "new"));
+  EXPECT_NE(error_.find("cannot open the folder"), std::string::npos) << error_;
+  EXPECT_FALSE(fs::exists(Path("missing")));
+}
+
+TEST_F(AtomicFileTest, OnlyTemporariesOfWritersThatDiedAreRemoved) {
+  struct Case {
+    const char* name;
+    bool live;  // its writer still holds its lock
+    bool removed;
+  };
+  const Case cases[] = {
+      {".d.txt.kovtsave-abcdefghij01", false, true},  {".d.txt.kovtsave-abcdefghij02", true, false},
+      {".d.txt.kovtsave-short", false, false},        {".e.txt.kovtsave-abcdefghij03", false, false},
+      {".d.txt.kovtsave-abcdefghij0!", false, false}, {"d.txt.saving-1234", false, false},
+  };
+  WriteText(Path("d.txt"), "old");
+  std::vector<UniqueFd> writers;
+  for (const Case& c : cases) {
+    WriteText(Path(c.name), "partial");
+    if (!c.live) continue;
+    writers.emplace_back(::open(Path(c.name).c_str(), O_RDONLY));
+    ASSERT_EQ(::flock(writers.back().Get(), LOCK_EX), 0);
+  }
+  // A link under a temporary's name is never followed or removed.
+  WriteText(Path("victim"), "mine");
+  fs::create_symlink("victim", Path(".d.txt.kovtsave-abcdefghij04"));
+
+  ASSERT_TRUE(Replace("d.txt", "new")) << error_;
+  for (const Case& c : cases) EXPECT_EQ(fs::exists(Path(c.name)), !c.removed) << c.name;
+  EXPECT_TRUE(fs::is_symlink(Path(".d.txt.kovtsave-abcdefghij04")));
+  EXPECT_EQ(ReadText(Path("victim")), "mine");
+  EXPECT_EQ(ReadText(Path("d.txt")), "new");
+}
+
+TEST_F(AtomicFileTest, AWriterWaitsForTheLockUpToItsWait) {
+  WriteText(Path("d.txt"), "old");
+  FileLock first, second;
+  std::string error;
+  ASSERT_EQ(first.Lock(Path("d.txt"), 0ms, error), FileLock::Result::Locked) << error;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(second.Lock(Path("d.txt"), 100ms, error), FileLock::Result::Busy);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 100ms);
+  EXPECT_FALSE(second.Held());
+  first.Unlock();
+  EXPECT_EQ(second.Lock(Path("d.txt"), 0ms, error), FileLock::Result::Locked) << error;
+
+  EXPECT_EQ(first.Lock(Path("missing.txt"), 0ms, error), FileLock::Result::Failed);
+  EXPECT_NE(error.find("No such file"), std::string::npos) << error;
+}
+
+TEST_F(AtomicFileTest, AWaiterLocksTheFileThatReplacedTheOneItWaitedFor) {
+  WriteText(Path("d.txt"), "old");
+  FileLock holder, waiter, latecomer;
+  std::string error, waiterError;
+  ASSERT_EQ(holder.Lock(Path("d.txt"), 0ms, error), FileLock::Result::Locked) << error;
+  auto waited = std::async(std::launch::async, [&] { return waiter.Lock(Path("d.txt"), 10s, waiterError); });
+  std::this_thread::sleep_for(100ms);  // the waiter now waits on the old file
+  ASSERT_TRUE(Replace("d.txt", "new")) << error_;
+  holder.Unlock();
+  ASSERT_EQ(waited.get(), FileLock::Result::Locked) << waiterError;
+  // The waiter holds the file under the name, so nobody else may have it.
+  EXPECT_EQ(latecomer.Lock(Path("d.txt"), 0ms, error), FileLock::Result::Busy);
+}
+
+}  // namespace
