@@ -12,6 +12,7 @@
 #include "host/database.h"
 #include "host/utf16.h"
 #include "platform/detail/atomic_file.h"
+#include "platform/wide_string.h"
 
 namespace fs = std::filesystem;
 
@@ -168,14 +169,14 @@ Plnx::ErrorStatus PnDbDatabase::saveAs(const wchar_t* fileName) {
   Plnx::ErrorStatus es = PnDbDrawingWriter(*this).build(image);
   if (es != Plnx::eOk) return es;
 
-  const fs::path target(fileName);
+  const fs::path target(WideToNativeName(fileName));
   std::string error;
   if (!kovt_platform::ReplaceFileContents(
           target, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()), error)) {
-    m_fileError = L"cannot save " + target.wstring() + L": " + fs::path(error).wstring();
+    m_fileError = L"cannot save " + std::wstring(fileName) + L": " + Utf8ToWide(error);
     return Plnx::eFileAccessErr;
   }
-  m_fileName = target.wstring();
+  m_fileName = fileName;
   return Plnx::eOk;
 }
 
@@ -327,31 +328,32 @@ Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName) {
     m_fileError = L"a drawing can only be read into an empty database";
     return Plnx::eInvalidInput;
   }
-  fs::path path(fileName ? fileName : L"");
+  const std::wstring name = fileName ? fileName : L"";
+  const fs::path path(WideToNativeName(name));
   std::error_code ec;
   auto size = fs::file_size(path, ec);
   if (ec) {
-    m_fileError = L"cannot open " + path.wstring() + L": " + fs::path(ec.message()).wstring();
+    m_fileError = L"cannot open " + name + L": " + Utf8ToWide(ec.message());
     return Plnx::eFileNotFound;
   }
   if (size > kMaxFileSize) {
-    m_fileError = path.wstring() + L" is too large to be a drawing";
+    m_fileError = name + L" is too large to be a drawing";
     return Plnx::eNotADrawingFile;
   }
   std::vector<std::uint8_t> image(size);
   std::ifstream in(path, std::ios::binary);
   if (!in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(size))) {
-    m_fileError = L"cannot read " + path.wstring();
+    m_fileError = L"cannot read " + name;
     return Plnx::eFileAccessErr;
   }
   Plnx::ErrorStatus es = PnDbDrawingReader(*this).read(image);
   if (es != Plnx::eOk) {
-    m_fileError = path.wstring() + L" " + m_fileError;
+    m_fileError = name + L" " + m_fileError;
     std::wstring why = m_fileError;
     clearObjects();
     m_fileError = why;
     return es;
   }
-  m_fileName = path.wstring();
+  m_fileName = fileName;
   return Plnx::eOk;
 }

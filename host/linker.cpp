@@ -7,6 +7,7 @@
 
 #include "host/print.h"
 #include "host/rx.h"
+#include "platform/wide_string.h"
 
 namespace fs = std::filesystem;
 
@@ -56,8 +57,12 @@ fs::path findModule(const fs::path& name) {
   return {};
 }
 
+fs::path nativePath(const std::wstring& name) { return fs::path(WideToNativeName(name)); }
+
+std::wstring wideName(const fs::path& path) { return NativeNameToWide(path.native()); }
+
 bool sameModule(const std::wstring& a, const std::wstring& b) {
-  return fs::path(a).filename() == fs::path(b).filename();
+  return nativePath(a).filename() == nativePath(b).filename();
 }
 
 }  // namespace
@@ -75,29 +80,29 @@ bool PnRxDynamicLinker::loadModule(const wchar_t* fileName, bool printErrors) {
   } else if (isModuleLoaded(fileName)) {
     return true;
   } else {
-    fs::path path = findModule(fs::path(fileName));
+    fs::path path = findModule(nativePath(fileName));
     void* handle = path.empty() ? nullptr : dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (path.empty()) {
       m_lastError = std::wstring(L"module not found: ") + fileName;
     } else if (handle == nullptr) {
       const char* why = dlerror();
-      m_lastError = L"cannot load " + path.wstring() + L": " + fs::path(why ? why : "").wstring();
+      m_lastError = L"cannot load " + wideName(path) + L": " + Utf8ToWide(why ? why : "");
     } else {
       auto entry = reinterpret_cast<PnRxEntryPointFunc>(dlsym(handle, "pnrxEntryPoint"));
       auto version = reinterpret_cast<PnRxApiVersionFunc>(dlsym(handle, "pnrxGetApiVersion"));
       std::uint32_t reported = 0;
       if (version) version(&reported);
       if (entry == nullptr || version == nullptr) {
-        m_lastError = path.wstring() + L" is not a host module (no pnrxEntryPoint/pnrxGetApiVersion)";
+        m_lastError = wideName(path) + L" is not a host module (no pnrxEntryPoint/pnrxGetApiVersion)";
       } else if ((reported >> 16) != (kPnRxApiVersion >> 16)) {
-        m_lastError = path.wstring() + L" was built for another host version";
+        m_lastError = wideName(path) + L" was built for another host version";
       } else {
         auto* module = new Module{fileName, path, handle, entry};
         m_modules.push_back(module);  // visible to the module while it initialises
         if (entry(PnRx::kInitAppMsg, handle) == PnRx::kRetOK) return true;
         m_modules.pop_back();
         delete module;
-        m_lastError = path.wstring() + L" refused to initialise";
+        m_lastError = wideName(path) + L" refused to initialise";
       }
       dlclose(handle);
     }

@@ -1,8 +1,12 @@
 #include "platform/wide_string.h"
 
+#include <optional>
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+// A byte of a file name that is not UTF-8, 0x80..0xFF, as a lone low surrogate.
+constexpr char32_t kEscapedByte = 0xDC00;
 
 bool IsScalarValue(char32_t c) { return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF); }
 
@@ -37,8 +41,8 @@ void AppendWide(std::wstring& out, char32_t c) {
 }
 
 // Reads one code point at text[i], advancing i past it; a bad sequence gives
-// U+FFFD and skips only its maximal well-formed prefix.
-char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
+// nothing and skips only its maximal well-formed prefix.
+std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i++]);
   if (lead < 0x80) return lead;
   int extra = 0;
@@ -59,12 +63,12 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
     if (lead == 0xF0) low = 0x90;   // overlong
     if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
   } else {
-    return kReplacement;
+    return std::nullopt;
   }
   for (int k = 0; k < extra; ++k) {
-    if (i >= text.size()) return kReplacement;
+    if (i >= text.size()) return std::nullopt;
     const auto b = static_cast<unsigned char>(text[i]);
-    if (b < low || b > high) return kReplacement;
+    if (b < low || b > high) return std::nullopt;
     low = 0x80;
     high = 0xBF;
     c = (c << 6) | (b & 0x3F);
@@ -73,9 +77,12 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
   return c;
 }
 
-}  // namespace
+bool IsEscapedByte(char32_t c) { return c >= kEscapedByte + 0x80 && c <= kEscapedByte + 0xFF; }
 
-std::string WideToUtf8(std::wstring_view text) {
+// Calls append(out, c) for each code point of the wide text, surrogate pairs
+// of a 16-bit wchar_t joined.
+template <class Append>
+std::string EncodeWide(std::wstring_view text, Append append) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -89,15 +96,45 @@ std::string WideToUtf8(std::wstring_view text) {
         }
       }
     }
-    AppendUtf8(out, IsScalarValue(c) ? c : kReplacement);
+    append(out, c);
   }
   return out;
+}
+
+}  // namespace
+
+std::string WideToUtf8(std::wstring_view text) {
+  return EncodeWide(text, [](std::string& out, char32_t c) { AppendUtf8(out, IsScalarValue(c) ? c : kReplacement); });
 }
 
 std::wstring Utf8ToWide(std::string_view text) {
   std::wstring out;
   out.reserve(text.size());
   std::size_t i = 0;
-  while (i < text.size()) AppendWide(out, DecodeUtf8(text, i));
+  while (i < text.size()) AppendWide(out, DecodeUtf8(text, i).value_or(kReplacement));
   return out;
+}
+
+std::wstring NativeNameToWide(std::string_view name) {
+  std::wstring out;
+  out.reserve(name.size());
+  for (std::size_t i = 0; i < name.size();) {
+    const std::size_t start = i;
+    if (const std::optional<char32_t> c = DecodeUtf8(name, i)) {
+      AppendWide(out, *c);
+    } else {  // each byte of a bad sequence escaped on its own
+      AppendWide(out, kEscapedByte + static_cast<unsigned char>(name[start]));
+      i = start + 1;
+    }
+  }
+  return out;
+}
+
+std::string WideToNativeName(std::wstring_view name) {
+  return EncodeWide(name, [](std::string& out, char32_t c) {
+    if (IsEscapedByte(c))
+      out += static_cast<char>(c - kEscapedByte);
+    else
+      AppendUtf8(out, IsScalarValue(c) ? c : kReplacement);
+  });
 }

@@ -30,10 +30,12 @@ std::vector<const ModuleRow*> ModulesToCopy(const Drawing& source, const std::ve
     const bool chosen = names.empty() || std::find(names.begin(), names.end(), module.name) != names.end();
     if (!chosen) continue;
     ModuleSettings settings(module, source);
-    if (settings.Present())
+    if (settings.Present()) {
+      settings.RequireReadable();
       modules.push_back(&module);
-    else if (!names.empty())
+    } else if (!names.empty()) {
       settings.RequirePresent();
+    }
   }
   if (modules.empty()) throw CliError(source.Name() + " has no settings to copy");
   return modules;

@@ -4,6 +4,7 @@
 
 #include "tools/cli_error.h"
 #include "tools/commands.h"
+#include "tools/json_reader.h"
 #include "tools/settings_json.h"
 #include "tools/text_file.h"
 #include "tools/value_assignment.h"
@@ -19,12 +20,10 @@ struct ImportOptions {
 
 ImportedSet ReadDocument(const std::string& file) {
   const std::string text = ReadTextFile(file);
-  JsonValue document = JsonValue::parse(text, nullptr, false);
-  if (document.is_discarded()) throw CliError(file + " is not valid JSON");
   try {
-    return ReadSetDocument(document);
+    return ReadSetDocument(ReadJson(text));
   } catch (const CliError& error) {
-    throw CliError(file + " is " + error.what());
+    throw CliError(file + " " + error.what());
   }
 }
 

@@ -43,7 +43,7 @@ Drawing::Drawing(std::unique_ptr<PnDbDatabase> database, std::filesystem::path f
 
 std::unique_ptr<Drawing> Drawing::Open(const std::filesystem::path& file) {
   auto database = std::make_unique<PnDbDatabase>(false);
-  const Plnx::ErrorStatus status = database->readDwgFile(file.wstring().c_str());
+  const Plnx::ErrorStatus status = database->readDwgFile(NativeNameToWide(file.native()).c_str());
   if (status != Plnx::eOk) throw CliError(Failure(*database, status, "cannot read " + file.string()));
   return std::unique_ptr<Drawing>(new Drawing(std::move(database), file));
 }
@@ -77,7 +77,7 @@ Drawing::~Drawing() {
 }
 
 void Drawing::Save() const {
-  const Plnx::ErrorStatus status = m_database->saveAs(m_file.wstring().c_str());
+  const Plnx::ErrorStatus status = m_database->saveAs(NativeNameToWide(m_file.native()).c_str());
   if (status != Plnx::eOk) throw CliError(Failure(*m_database, status, "cannot save " + m_file.string()));
 }
 

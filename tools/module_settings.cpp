@@ -5,6 +5,7 @@
 #include "host/database.h"
 #include "jobsettings/settings_dictionary.h"
 #include "registry/registry_access.h"
+#include "registry/registry_keeper.h"
 #include "tools/cli_error.h"
 
 namespace {
@@ -52,6 +53,20 @@ void ModuleSettings::RequirePresent() const {
   if (!Present()) throw CliError(m_drawing.Name() + " has no " + m_module.title + " settings");
 }
 
+void ModuleSettings::RequireReadable() const {
+  KovtSettingsDictionary dictionary(nullptr);
+  PnDbObject* keeper = nullptr;
+  if (dictionary.get() == nullptr ||
+      dictionary.get()->getAt(kRegistryKeeperEntry, keeper, PnDb::kForRead) != Plnx::eOk)
+    return;
+  // A keeper of a newer format stays a proxy object.
+  const bool readable = KoVTPrjRegistryKeeper::cast(keeper) != nullptr;
+  keeper->close();
+  if (!readable)
+    throw CliError(m_drawing.Name() + " keeps its " + m_module.title +
+                   " settings in a newer format than this program reads");
+}
+
 KOVTJobSettings& ModuleSettings::Settings() {
   if (m_settings == nullptr) m_settings = m_module.load();
   return *m_settings;
@@ -75,9 +90,11 @@ void ModuleSettings::RequireSet(const KOVTString& name) {
 void ModuleSettings::LoadSet(const KOVTString& name) {
   KOVTJobSettings& settings = Settings();
   settings.Initialize();
-  if (!settings.ReadJobSettings(name, nullptr, KoVTPrjReg::kReadWrite))
+  if (!settings.ReadJobSettings(name, nullptr, KoVTPrjReg::kReadWrite)) {
+    RequireReadable();
     throw CliError("set '" + Utf8(name) + "' of the " + m_module.title + " settings is listed but not stored in " +
                    m_drawing.Name());
+  }
 }
 
 std::vector<KovtJobKeys::Entry> ModuleSettings::Keys() { return m_module.listKeys(Settings()); }

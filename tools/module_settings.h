@@ -27,6 +27,9 @@ class ModuleSettings {
   bool Present() const;
   // Throws a CliError naming the drawing when it has no settings of the module.
   void RequirePresent() const;
+  // Throws a CliError naming the drawing when its settings of the module are
+  // in a form this build cannot read: a registry a newer version filed.
+  void RequireReadable() const;
 
   // The settings object, loaded with the default set on first use. On a
   // drawing without the module this creates its root, name list and default set.

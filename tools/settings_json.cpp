@@ -12,7 +12,7 @@ constexpr int kVersion = 1;
 const std::set<std::string> kDocumentMembers = {"format", "version", "module", "set", "values"};
 const std::set<std::string> kEntryMembers = {"key", "kind", "value"};
 
-[[noreturn]] void Fault(const std::string& what) { throw CliError("not a kovtset set document: " + what); }
+[[noreturn]] void Fault(const std::string& what) { throw CliError("is not a kovtset set document: " + what); }
 
 void CheckMembers(const JsonValue& object, const std::set<std::string>& allowed, const std::string& where) {
   for (const auto& member : object.items())

@@ -215,4 +215,10 @@ Value ParseJson(Kind kind, const JsonValue& json) {
 
 std::string Utf8(const KOVTString& text) { return WideToUtf8(text.str()); }
 
-KOVTString Wide(std::string_view text) { return KOVTString(Utf8ToWide(text)); }
+KOVTString Wide(std::string_view text) {
+  std::wstring wide = Utf8ToWide(text);
+  // Stored, the replacement characters would silently stand for what was given.
+  if (const std::string decoded = WideToUtf8(wide); decoded != text)
+    throw CliError("'" + decoded + "' is not valid UTF-8 (shown with U+FFFD for the bad bytes)");
+  return KOVTString(std::move(wide));
+}

@@ -58,4 +58,5 @@ Value ParseText(Kind kind, std::string_view text);
 Value ParseJson(Kind kind, const JsonValue& json);
 
 std::string Utf8(const KOVTString& text);
+// Text given by the user; a CliError when it is not valid UTF-8.
 KOVTString Wide(std::string_view text);

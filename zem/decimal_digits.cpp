@@ -26,11 +26,12 @@ DecimalDigits ShortestDigits(double magnitude) {
   return number;
 }
 
-DecimalDigits RoundToSignificant(const DecimalDigits& number, int count) {
+DecimalDigits RoundToSignificant(const DecimalDigits& number, int count, Rounding rounding) {
   const DecimalDigits zero{"0", 0};
   if (number.IsZero() || count >= static_cast<int>(number.digits.size())) return number;
   if (count < 0) return zero;
-  const bool roundUp = number.digits[static_cast<std::size_t>(count)] >= '5';
+  const bool roundUp =
+      rounding == Rounding::HalfAwayFromZero && number.digits[static_cast<std::size_t>(count)] >= '5';
   DecimalDigits rounded{number.digits.substr(0, static_cast<std::size_t>(count)), number.exponent};
   if (roundUp) {
     int i = count - 1;
@@ -46,6 +47,12 @@ DecimalDigits RoundToSignificant(const DecimalDigits& number, int count) {
   while (rounded.digits.size() > 1 && rounded.digits.back() == '0') rounded.digits.pop_back();
   if (rounded.digits.empty() || rounded.digits == "0") return zero;
   return rounded;
+}
+
+bool ReadsBackFinite(const DecimalDigits& number) {
+  const std::string text = number.digits + "e" + std::to_string(number.exponent + 1 - static_cast<int>(number.digits.size()));
+  double value = 0;
+  return std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc();
 }
 
 std::string ScaledWhole(const DecimalDigits& number, int decimals) {

@@ -24,9 +24,16 @@ struct DecimalDigits {
 // The shortest decimal form that reads back as `magnitude` (finite, >= 0).
 DecimalDigits ShortestDigits(double magnitude);
 
+enum class Rounding { HalfAwayFromZero, TowardZero };
+
 // Keeps the first `count` significant digits (none when count <= 0),
 // rounding the rest away; a carry may raise the exponent.
-DecimalDigits RoundToSignificant(const DecimalDigits& number, int count);
+DecimalDigits RoundToSignificant(const DecimalDigits& number, int count,
+                                 Rounding rounding = Rounding::HalfAwayFromZero);
+
+// Whether the number, written out, reads back as a finite double: false once
+// rounding has carried it past the largest one.
+bool ReadsBackFinite(const DecimalDigits& number);
 
 // Rounds to `decimals` places and writes the value times 10^decimals as a
 // whole number: 2.675 with 2 decimals gives "268".

@@ -30,7 +30,10 @@ std::string Fixed(const DecimalDigits& number, int precision) {
 std::string Scientific(const DecimalDigits& number, int precision) {
   const int decimals =
       std::min(Natural(precision) ? static_cast<int>(number.digits.size()) - 1 : precision, kZemMaxPrecision);
-  const DecimalDigits rounded = RoundToSignificant(number, decimals + 1);
+  DecimalDigits rounded = RoundToSignificant(number, decimals + 1);
+  // Rounding up past the largest double would write a text no reader takes
+  // ("2E+308"); the largest number of the same form is written instead.
+  if (!ReadsBackFinite(rounded)) rounded = RoundToSignificant(number, decimals + 1, Rounding::TowardZero);
   std::string mantissa = rounded.digits;
   mantissa.resize(static_cast<std::size_t>(decimals) + 1, '0');
   if (decimals > 0) mantissa.insert(1, 1, '.');

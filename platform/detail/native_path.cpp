@@ -13,14 +13,14 @@ std::wstring ForwardSlashes(std::wstring_view path) {
 }
 
 std::filesystem::path NativePath(std::wstring_view path) {
-  return std::filesystem::path(WideToUtf8(ForwardSlashes(path)));
+  return std::filesystem::path(WideToNativeName(ForwardSlashes(path)));
 }
 
 std::filesystem::path NativePath(const wchar_t* path) {
   return path ? NativePath(std::wstring_view(path)) : std::filesystem::path();
 }
 
-std::wstring WidePath(const std::filesystem::path& path) { return Utf8ToWide(path.string()); }
+std::wstring WidePath(const std::filesystem::path& path) { return NativeNameToWide(path.native()); }
 
 bool CopyToBuffer(std::wstring_view text, wchar_t* buffer, std::size_t capacity) {
   if (!buffer || text.size() >= capacity) return false;

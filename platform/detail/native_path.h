@@ -1,5 +1,5 @@
 // Internal to kovt_platform: paths between the Windows-style wide form the
-// module code uses and the file system's UTF-8 form.
+// module code uses and the file system's bytes (see NativeNameToWide).
 #pragma once
 
 #include <filesystem>

@@ -42,4 +42,24 @@ TEST(WideString, ReplacesCodePointsUtf8CannotHold) {
   EXPECT_EQ(WideToUtf8(L""), "");
 }
 
+TEST(WideString, FileNamesKeepEveryByte) {
+  const struct {
+    std::string name;
+    std::wstring wide;
+  } cases[] = {
+      {"plan.pndwg", L"plan.pndwg"},
+      {"B\xC3\xBCro/\xD0\xA7.pndwg", L"B\u00fcro/\u0427.pndwg"},  // UTF-8 decodes as usual
+      {"\xFF.pndwg", std::wstring{wchar_t(0xDCFF)} + L".pndwg"},
+      {"\xE2\x82" "a", {wchar_t(0xDCE2), wchar_t(0xDC82), L'a'}},  // each byte of a bad sequence
+      {"\xED\xA0\x80", {wchar_t(0xDCED), wchar_t(0xDCA0), wchar_t(0xDC80)}},  // an encoded surrogate
+      {"\xEF\xBF\xBD", L"\uFFFD"},                                          // a real replacement character
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(NativeNameToWide(c.name), c.wide) << c.name;
+    EXPECT_EQ(WideToNativeName(c.wide), c.name) << c.name;
+  }
+  // Text is not a name: escaped bytes show as U+FFFD.
+  EXPECT_EQ(WideToUtf8(NativeNameToWide("\xFF")), "\xEF\xBF\xBD");
+}
+
 }  // namespace

@@ -33,6 +33,27 @@ class CopyCommands : public KovtsetTest {
       if (line.find(" (objectid) = ") != std::string::npos) lines += line + "\n";
     return lines;
   }
+  // A template as a later version writes it: its first registry (that of the
+  // reinforcement settings) filed in format 2.
+  std::string NewerTemplate() const {
+    std::string bytes = ReadText(NewDrawing("newer.pndwg"));
+    const std::u16string keeper = u"KoVTPrjRegistryKeeper";
+    const std::string name(reinterpret_cast<const char*>(keeper.data()), keeper.size() * 2);
+    // After the class name: the record length (4 bytes), the owner item (9),
+    // the tag of the version item (1), then the version.
+    const std::size_t version = bytes.find(name) + name.size() + 4 + 9 + 1;
+    EXPECT_EQ(bytes.substr(version, 2), std::string("\x01\x00", 2));
+    bytes[version] = 2;
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i + 4 < bytes.size(); ++i) {
+      crc ^= static_cast<unsigned char>(bytes[i]);
+      for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+    }
+    crc = ~crc;
+    for (int i = 0; i < 4; ++i) bytes[bytes.size() - 4 + i] = static_cast<char>(crc >> (8 * i));
+    WriteText(File("newer.pndwg"), bytes);
+    return File("newer.pndwg");
+  }
 };
 
 TEST_F(CopyCommands, EveryTargetTakesTheTemplatesModulesAndKeepsItsOthers) {
@@ -104,6 +125,22 @@ TEST_F(CopyCommands, ChosenModulesAndKeepingExistingSettings) {
   EXPECT_NE(refused.err.find("has no steel settings"), std::string::npos) << refused.err;
   EXPECT_EQ(ReadText(target), before);
   EXPECT_EQ(Run({"copy", source}).exitCode, 2);
+}
+
+TEST_F(CopyCommands, ATemplateInANewerFormatIsRefusedBeforeAnyTarget) {
+  const std::string source = NewerTemplate();
+  const RunResult shown = Run({"show", source});
+  EXPECT_EQ(shown.exitCode, 1);
+  EXPECT_NE(shown.err.find("reinforcement settings in a newer format"), std::string::npos) << shown.err;
+  const std::string target = NewDrawing("target.pndwg", {"-m", "steel"});
+  const std::string before = ReadText(target);
+  const RunResult copied = Run({"copy", source, target});
+  EXPECT_EQ(copied.exitCode, 1);
+  EXPECT_NE(copied.err.find("reinforcement settings in a newer format"), std::string::npos) << copied.err;
+  EXPECT_EQ(ReadText(target), before);
+  // The modules it still keeps readable copy as before.
+  Ok({"copy", source, target, "-m", "formwork"});
+  EXPECT_EQ(Differences(source, target, "formwork"), "");
 }
 
 TEST_F(CopyCommands, ProgressBarOnlyOnATerminal) {

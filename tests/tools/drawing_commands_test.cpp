@@ -94,6 +94,30 @@ TEST_F(DrawingCommands, DamagedOrMissingDrawingsFailClearly) {
   EXPECT_EQ(diff.exitCode, 1);
 }
 
+// File names are bytes: any script, or no valid UTF-8 at all, in any locale.
+TEST_F(DrawingCommands, AnyFileNameWorksInEveryLocale) {
+  const std::string names[] = {"B\u00fcr\u00f6.pndwg", "Stra\u00dfe.pndwg", "\u0427\u0435\u0440\u0442\u0451\u0436.pndwg",
+                               "B\u00fcro/plan.pndwg", "\xff.pndwg", "\xe9t\xe9/\xfe.pndwg"};
+  for (const char* locale : {"C", "C.UTF-8"}) {
+    ScopedEnv environment("LC_ALL", locale);
+    for (const std::string& name : names) {
+      const std::string file = File(std::string(locale) + "/" + name);
+      std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+      Ok({"new", file, "-m", "steel"});
+      Ok({"set", file, "General.TolerArcDisplay", "64"});
+      EXPECT_EQ(Get(file, {"General.TolerArcDisplay"}), "64") << name;
+      EXPECT_EQ(Ok({"show", file}).out.rfind("module  steel", 0), 0u) << name;
+      const std::string copy = file + ".copy";
+      Ok({"new", copy, "-m", "steel"});
+      Ok({"copy", file, copy});
+      EXPECT_EQ(Get(copy, {"General.TolerArcDisplay"}), "64") << name;
+      const RunResult missing = Run({"show", file + ".missing"});
+      EXPECT_EQ(missing.exitCode, 1) << name;
+      EXPECT_NE(missing.err.find("cannot open"), std::string::npos) << missing.err;
+    }
+  }
+}
+
 TEST_F(DrawingCommands, EverySubcommandHasHelp) {
   for (std::vector<std::string> command :
        std::vector<std::vector<std::string>>{{}, {"new"}, {"show"}, {"get"}, {"set"}, {"sets"}, {"sets", "add"},

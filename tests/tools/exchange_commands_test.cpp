@@ -84,6 +84,44 @@ TEST_F(ExchangeCommands, AnyFaultRefusesTheWholeDocument) {
   EXPECT_EQ(ReadText(drawing), before);
 }
 
+// Documents built to exhaust the reader: each is refused quickly and clearly.
+TEST_F(ExchangeCommands, HostileDocumentsAreRefusedClearly) {
+  const std::string drawing = NewDrawing("d.pndwg", {"-m", "steel"});
+  const std::string before = ReadText(drawing);
+  const auto withValue = [](const std::string& value) {
+    return R"({"values": [{"key": "General.TolerArcDisplay", "value": )" + value + "}]}";
+  };
+  const auto nested = [](std::size_t depth) { return std::string(depth, '[') + std::string(depth, ']'); };
+  std::string members = R"({"m0": 0)";
+  for (int i = 1; i < 100000; ++i) members += R"(, "m)" + std::to_string(i) + R"(": 0)";
+  const struct {
+    std::string text;
+    const char* message;
+  } cases[] = {
+      {withValue(nested(45000)), "nests deeper than 64 levels"},
+      // The document, its list and the entry take three of the 64 levels.
+      {withValue(nested(62)), "nests deeper than 64 levels"},
+      {withValue(nested(61)), "expected an integer"},
+      {members + "}", "unknown member 'm0'"},
+      {R"({"values": [{"key": "General.TolerArcDisplay", "key": "General.TolerPartsIdent", "value": 1}]})",
+       "gives the member 'key' twice"},
+      {R"({"values": [], "values": []})", "gives the member 'values' twice"},
+      {withValue("1") + " []", "is not valid JSON"},
+      {withValue("\"\xff\""), "is not valid JSON"},
+  };
+  for (const auto& c : cases) {
+    WriteText(File("bad.json"), c.text);
+    const RunResult result = Run({"import", drawing, File("bad.json")});
+    EXPECT_EQ(result.exitCode, 1) << c.message;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err.substr(0, 300);
+    EXPECT_EQ(ReadText(drawing), before) << c.message;
+  }
+  Ok({"export", drawing, "-o", File("good.json")});
+  EXPECT_NE(Run({"import", drawing, File("good.json"), "-s", "\xe9t\xe9"}).err.find("not valid UTF-8"),
+            std::string::npos);
+  EXPECT_EQ(ReadText(drawing), before);
+}
+
 TEST_F(ExchangeCommands, ModuleOptionMustAgreeWithTheDocument) {
   const std::string drawing = NewDrawing("d.pndwg");
   Ok({"export", drawing, "-m", "steel", "-o", File("steel.json")});

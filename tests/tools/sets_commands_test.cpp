@@ -55,6 +55,8 @@ TEST_F(SetsCommands, RefusedChangesLeaveTheFileAlone) {
   const std::vector<std::vector<std::string>> refused = {
       {"add", drawing, "Other"},                 // taken
       {"add", drawing, "A\\B"},                  // not one registry key
+      {"add", drawing, "B\xfcro"},              // not UTF-8
+      {"rename", drawing, "Other", "\xff"},
       {"add", drawing, "New", "--from", "None"}, // no such source
       {"rename", drawing, "Other", "Standard"},  // taken
       {"rename", drawing, "None", "X"},

@@ -97,6 +97,8 @@ TEST_F(SettingsCommands, BadValuesAndUnknownKeysChangeNothing) {
       {{"-m", "steel", "HeaderFooter.HeaderData", "abc"}, "hexadecimal"},
       {{"-m", "steel", "General.NoSuchKey", "1"}, "unknown key 'General.NoSuchKey'"},
       {{"-s", "Missing", "Norms.Reinforce", "BAEL 99"}, "no set 'Missing'"},
+      {{"Variables.sVAR_COMPANY_NAME", "Bureau d'\xe9tudes"}, "is not valid UTF-8"},
+      {{"-s", "\xe9tudes", "Norms.Reinforce", "BAEL 99"}, "is not valid UTF-8"},
       // The module renames this design code when reading it.
       {{"Norms.Reinforce", "BAEL 91"}, "does not take \"BAEL 91\""},
   };

@@ -51,6 +51,12 @@ TEST_F(ZemEnablerTest, WritesDistancesAsDraftersReadThem) {
       {12.5, kZemDecimal, -1, "12.5"},         {12.0, kZemDecimal, -1, "12"},
       {0.999999999, kZemDecimal, -1, "1"},     {15.5, kZemEngineering, -1, "1'-3.5\""},
       {15.5, kZemScientific, -1, "1.55E+01"},  {1.0 / 3.0, kZemDecimal, 20, "0.33333333"},
+      // Near the largest double, the largest text of the form that reads back.
+      {1.7415138528668513e308, kZemScientific, 0, "1E+308"},
+      {std::numeric_limits<double>::max(), kZemScientific, 4, "1.7976E+308"},
+      {std::numeric_limits<double>::max(), kZemScientific, 5, "1.79769E+308"},
+      {-1.7415138528668513e308, kZemScientific, 1, "-1.7E+308"},
+      {std::numeric_limits<double>::denorm_min(), kZemScientific, 0, "5E-324"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(Distance(c.value, c.mode, c.precision), c.text) << c.value << " mode " << c.mode << " at " << c.precision;

@@ -1,6 +1,7 @@
 // Format then parse gives the value back within the precision, and formatting
 // the parsed value again gives the same text, over many values and every mode.
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <vector>
 
@@ -53,6 +54,35 @@ TEST_F(ZemEnablerTest, DistancesRoundTripInEveryMode) {
     }
   }
   EXPECT_GT(checked, 30000);
+}
+
+// Text written for the extremes of double must read back: rounding may not
+// carry past the largest double, nor a tiny value fall below the smallest.
+TEST_F(ZemEnablerTest, ExtremeValuesReadBackInEveryMode) {
+  using Limits = std::numeric_limits<double>;
+  const double values[] = {Limits::max(), 1.7415138528668513e308, 9.9999999999e307, 1e308, Limits::min(),
+                           Limits::denorm_min(), 3 * Limits::denorm_min(), 1.5e-310, -0.0, 1e22, 4503599627370497.5};
+  for (int mode = kZemScientific; mode <= kZemFractional; ++mode) {
+    for (int precision = -1; precision <= kZemMaxPrecision; ++precision) {
+      for (double magnitude : values) {
+        for (double value : {magnitude, -magnitude}) {
+          wchar_t text[kZemTextBufferSize] = L"";
+          const int written = zem->RealToText(value, mode, precision, text);
+          // Only scientific text fits every finite value into the buffer.
+          if (mode != kZemScientific && written == kZemError) continue;
+          ASSERT_EQ(written, kZemOk) << value << " mode " << mode << " precision " << precision;
+          double parsed = 0.0;
+          ASSERT_EQ(zem->TextToDistance(text, mode, parsed), kZemOk)
+              << value << " -> " << WideToUtf8(text) << " mode " << mode << " precision " << precision;
+          // Rounding toward zero near the largest double may cost a whole last digit.
+          EXPECT_LE(std::fabs(parsed - value), 2 * Tolerance(mode, precision, value))
+              << value << " -> " << WideToUtf8(text) << " -> " << parsed;
+        }
+      }
+    }
+  }
+  for (double value : {Limits::infinity(), -Limits::infinity(), Limits::quiet_NaN()})
+    for (int mode = kZemScientific; mode <= kZemFractional; ++mode) EXPECT_EQ(Distance(value, mode, 2), "<-5001>");
 }
 
 TEST_F(ZemEnablerTest, AnglesRoundTripInDegrees) {
