@@ -21,7 +21,7 @@ void closeIfOpen(PnDbObject* object) {
 }
 
 bool liveEntry(const PnDbDictionary* dictionary, const std::wstring& name, PnDbObjectId& id) {
-  return dictionary->getAt(name.c_str(), id) == Plnx::eOk && !id.isErased();
+  return dictionary->getAt(name.c_str(), id) == Plnx::eOk;
 }
 
 // The name the object has in its owner. `alreadyOpen` is a dictionary the

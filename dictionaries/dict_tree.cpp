@@ -12,8 +12,6 @@ PnDbDatabase* databaseOrWorking(PnDbDatabase* database) {
   return services != nullptr ? services->workingDatabase() : nullptr;
 }
 
-bool isMissing(Plnx::ErrorStatus es) { return es == Plnx::eKeyNotFound || es == Plnx::eWasErased; }
-
 // Opens the entry's object, erased ones excepted. A status of eOk means
 // `dictionary` is open; an entry that is no dictionary is closed again.
 Plnx::ErrorStatus openEntry(const PnDbDictionary* parent, const wchar_t* name, PnDb::OpenMode mode,
@@ -31,11 +29,6 @@ Plnx::ErrorStatus openEntry(const PnDbDictionary* parent, const wchar_t* name, P
     return Plnx::eNotThatKindOfClass;
   }
   return Plnx::eOk;
-}
-
-bool hasLiveEntry(const PnDbDictionary* parent, const wchar_t* name) {
-  PnDbObjectId id;
-  return parent->getAt(name, id) == Plnx::eOk && !id.isErased();
 }
 
 void closeIf(bool close, PnDbObject* object) {
@@ -77,7 +70,7 @@ PnDbDictionary* GetSubDict(const PnRxClass* cls, PnDbDictionary* parent, const w
   if (parent == nullptr || !parent->objectId().isValid()) return nullptr;
   PnDbDictionary* child = nullptr;
   Plnx::ErrorStatus es = openEntry(parent, name, mode, child);
-  if (!isMissing(es) || cls == nullptr) {
+  if (es != Plnx::eKeyNotFound || cls == nullptr) {
     closeIf(closeParent, parent);
     return child;
   }
@@ -103,20 +96,19 @@ PnDbDictionary* GetSubDict(const PnRxClass* cls, PnDbDictionary* parent, const w
 
 bool IsSubDict(PnDbDictionary* parent, const wchar_t* name) {
   if (parent == nullptr) return false;
-  bool found = hasLiveEntry(parent, name);
+  bool found = parent->has(name);
   parent->close();
   return found;
 }
 
 bool AddSubDict(PnDbDictionary* parent, const wchar_t* name, PnDbDictionary* child) {
   if (parent == nullptr) return false;
-  if (hasLiveEntry(parent, name)) {
+  if (parent->has(name)) {
     parent->close();
     return false;
   }
-  bool writable = parent->isWriteEnabled() || parent->upgradeOpen() == Plnx::eOk;
   PnDbObjectId id;
-  bool added = writable && child != nullptr && parent->setAt(name, child, id) == Plnx::eOk;
+  bool added = parent->setAt(name, child, id) == Plnx::eOk;  // refused unless open for write
   parent->close();
   if (!added) return false;
   child->close();
@@ -152,31 +144,28 @@ PnDbDictionary* GetAppRootDict(PnDbDatabase* database, PnDb::OpenMode mode, bool
 
 bool IsAppRootDict(PnDbDatabase* database) {
   KOVTCONTEXT_TYPE context = KOVTContext().GetContext();
-  PnDbDictionary* root = GetRootDict(database, PnDb::kForRead, false);
-  if (root == nullptr) return false;
-  if (context == KOVT_CONTEXT_COMMON) {
-    root->close();
-    return true;
-  }
+  PnDbDictionary* common = GetRootDict(database, PnDb::kForRead, false);
+  if (common == nullptr) return false;
+  common->close();
   const wchar_t* name = moduleRootName(context);
-  if (name == nullptr) {
-    root->close();
-    return false;
-  }
-  return IsSubDict(root, name);
+  PnDbDictionary* root = context == KOVT_CONTEXT_COMMON ? GetRootDict(database, PnDb::kForRead, false)
+                         : name != nullptr              ? moduleRoot(database, PnDb::kForRead, false, name)
+                                                        : nullptr;
+  if (root == nullptr) return false;
+  root->close();
+  return true;
 }
 
 PnDbDictionary* GetCurrentRootDictionary(const wchar_t* name, PnDb::OpenMode mode) {
   if (name == nullptr || *name == 0) return nullptr;
-  // Without its class the new root could not be saved with the drawing.
-  if (KOVTMainRootDictionary::desc() == nullptr) return nullptr;
   PnDbDatabase* db = databaseOrWorking(nullptr);
   if (db == nullptr) return nullptr;
   PnDbDictionary* namedObjects = nullptr;
   if (db->getNamedObjectsDictionary(namedObjects, PnDb::kForRead) != Plnx::eOk) return nullptr;
 
   PnDbDictionary* root = nullptr;
-  if (isMissing(openEntry(namedObjects, name, mode, root))) {
+  // Without its class a new root could not be saved with the drawing.
+  if (openEntry(namedObjects, name, mode, root) == Plnx::eKeyNotFound && KOVTMainRootDictionary::desc() != nullptr) {
     auto* created = new KOVTMainRootDictionary;
     bool upgraded = namedObjects->upgradeOpen() == Plnx::eOk;
     PnDbObjectId id;

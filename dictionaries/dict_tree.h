@@ -21,7 +21,8 @@ PnDbDictionary* GetSubDict(const PnRxClass* cls, PnDbDictionary* parent, const w
 // Whether `parent` has a live entry `name`. Always closes the parent.
 bool IsSubDict(PnDbDictionary* parent, const wchar_t* name);
 // Adds `child` under `name`; false when the name is taken or the addition
-// fails, and the child then stays the caller's. On success the child, now the
+// fails (a parent open only for read is not upgraded), and the child then
+// stays the caller's. On success the child, now the
 // database's, is closed. Always closes the parent.
 bool AddSubDict(PnDbDictionary* parent, const wchar_t* name, PnDbDictionary* child);
 
@@ -38,7 +39,7 @@ PnDbDictionary* GetKovxRootDict(PnDbDatabase* database, PnDb::OpenMode mode, boo
 // "KOVX" for formwork (module roots are always created), "KOVT" for common
 // (created when asked); none for the context "none".
 PnDbDictionary* GetAppRootDict(PnDbDatabase* database, PnDb::OpenMode mode, bool create);
-// Whether that root exists; creates nothing.
+// Whether that root exists and opens for read; creates nothing.
 bool IsAppRootDict(PnDbDatabase* database);
 
 // A root `name` directly in the working drawing's named-objects dictionary,

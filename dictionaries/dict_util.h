@@ -27,7 +27,8 @@ namespace KovtDictUtil {
 bool IsValidDbName(KOVTString& name, bool repair);
 
 // Append the records of the table, in table order, to each list that is given,
-// and answer the number of records; 0 when neither list is given.
+// and answer the number of records walked, a record that cannot be opened
+// included (it is listed in neither list); 0 when neither list is given.
 std::int32_t GetLineTypesFromDatabase(PnDbObjectIdArray* ids, KoVT::Core::TStringList* names,
                                       PnDbDatabase* database = nullptr);
 std::int32_t GetDimStylesFromDatabase(PnDbObjectIdArray* ids, KoVT::Core::TStringList* names,
@@ -45,8 +46,8 @@ PnDbObjectIdArray GetObjectsHardReferenced(const PnDbObjectIdArray& ids);
 PnDbObjectIdArray GetObjectsNotHardReferenced(const PnDbObjectIdArray& ids);
 bool IsObjectHardReferenced(PnDbObjectId id);
 
-// Removes the entries holding these objects and erases the objects. Ids that
-// the dictionary does not hold are left alone. The id forms open the
+// Removes the entries holding these objects and erases every given object,
+// also one the dictionary does not hold. The id forms open the
 // dictionary for write and close it again; the pointer forms need it open for
 // write already (else nothing happens) and leave it open.
 void RemoveObjectFromDict(PnDbObjectId dictionaryId, PnDbObjectId objectId);

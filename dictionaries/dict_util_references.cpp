@@ -39,9 +39,8 @@ bool IsObjectHardReferenced(PnDbObjectId id) { return GetObjectsHardReferenced({
 void RemoveObjectFromDict(PnDbDictionary* dictionary, const PnDbObjectIdArray& objectIds) {
   if (dictionary == nullptr || !dictionary->isWriteEnabled()) return;
   for (PnDbObjectId id : objectIds) {
-    // Only what this dictionary holds is erased: an id from elsewhere is a
-    // caller's mistake and must not cost the drawing an object.
-    if (dictionary->remove(id) == Plnx::eOk) EraseObject(id);
+    dictionary->remove(id);
+    EraseObject(id);
   }
 }
 

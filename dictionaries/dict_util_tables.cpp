@@ -10,8 +10,8 @@ PnDbDatabase* DatabaseOrWorking(PnDbDatabase* database) {
   return database != nullptr ? database : pndbHostApplicationServices()->workingDatabase();
 }
 
-// A record that cannot be opened is skipped altogether, so that the id and
-// name lists stay parallel.
+// A record that cannot be opened is counted but listed in neither list, so
+// that the two stay parallel (its name cannot be had).
 template <class Table>
 std::int32_t ListRecords(PnDbObjectIdArray* ids, KoVT::Core::TStringList* names, PnDbDatabase* database) {
   if (ids == nullptr && names == nullptr) return 0;
@@ -27,12 +27,12 @@ std::int32_t ListRecords(PnDbObjectIdArray* ids, KoVT::Core::TStringList* names,
 
   std::int32_t count = 0;
   for (iterator->start(); !iterator->done(); iterator->step()) {
+    ++count;
     PnDbSymbolTableRecord* record = nullptr;
     if (iterator->getRecord(record, PnDb::kForRead) != Plnx::eOk) continue;
     if (ids != nullptr) ids->push_back(record->objectId());
     if (names != nullptr) names->Add(record->name());
     record->close();
-    ++count;
   }
   return count;
 }

@@ -20,7 +20,8 @@ Plnx::ErrorStatus PnDbDictionary::getAt(const wchar_t* name, PnDbObjectId& id) c
   assertReadEnabled();
   if (name == nullptr) return Plnx::eInvalidKey;
   auto it = m_entries.find(name);
-  if (it == m_entries.end()) return Plnx::eKeyNotFound;
+  // An erased entry is gone to every reader, as to the iterator and the filer.
+  if (it == m_entries.end() || it->second.id.isErased()) return Plnx::eKeyNotFound;
   id = it->second.id;
   return Plnx::eOk;
 }
@@ -33,8 +34,8 @@ Plnx::ErrorStatus PnDbDictionary::getAt(const wchar_t* name, PnDbObject*& object
 }
 
 bool PnDbDictionary::has(const wchar_t* name) const {
-  assertReadEnabled();
-  return name != nullptr && m_entries.count(name) > 0;
+  PnDbObjectId id;
+  return getAt(name, id) == Plnx::eOk;
 }
 
 bool PnDbDictionary::has(PnDbObjectId id) const {

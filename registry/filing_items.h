@@ -16,11 +16,11 @@ inline Plnx::ErrorStatus FailFiling(PnDbDwgFiler* filer, Plnx::ErrorStatus statu
   return status;
 }
 
-// A count of values, sub-keys or bytes; a negative one is damage.
+// A count of values, sub-keys or bytes; a negative one counts nothing.
 inline Plnx::ErrorStatus ReadCount(PnDbDwgFiler* filer, std::int32_t& count) {
   count = 0;
   Plnx::ErrorStatus es = filer->readInt32(&count);
-  if (es == Plnx::eOk && count < 0) return FailFiling(filer, Plnx::eDwgObjectImproperlyRead);
+  if (count < 0) count = 0;
   return es;
 }
 

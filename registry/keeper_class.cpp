@@ -52,6 +52,7 @@ void Initialize() {
 }
 
 void Finalize() {
+  // An unmatched Finalize would delete the class a second time.
   if (g_registrations == 0 || --g_registrations > 0) return;
   deletePnRxClass(g_keeperClass);
   g_keeperClass = nullptr;

@@ -26,25 +26,28 @@ PnDbDictionary* OpenWorkingAppRoot() {
   return GetAppRootDict(database, PnDb::kForRead, false);
 }
 
-KoVTPrjRegistryKeeper* FindOrAddKeeper(PnDbDictionary* dictionary, TAccessRight access) {
+// The dictionary's keeper, or a new one added to it. A new keeper the
+// dictionary would not take comes back in `loose`, owned by the caller.
+KoVTPrjRegistryKeeper* FindOrAddKeeper(PnDbDictionary* dictionary, TAccessRight access,
+                                       std::unique_ptr<KoVTPrjRegistryKeeper>& loose) {
   PnDbObject* object = nullptr;
   Plnx::ErrorStatus es = dictionary->getAt(kRegistryKeeperEntry, object, KeeperMode(access));
   if (es == Plnx::eOk) {
     if (KoVTPrjRegistryKeeper* keeper = KoVTPrjRegistryKeeper::cast(object)) return keeper;
-    object->close();
+    object->close();  // a foreign object under the name is neither used as a keeper nor replaced
     return nullptr;
   }
   if (es != Plnx::eKeyNotFound) return nullptr;
   bool upgraded = false;
   if (!dictionary->isWriteEnabled()) upgraded = dictionary->upgradeOpen() == Plnx::eOk;
-  auto* keeper = new KoVTPrjRegistryKeeper;
+  auto keeper = std::make_unique<KoVTPrjRegistryKeeper>();
   PnDbObjectId id;
   bool added = (access == kReadOnly || dictionary->isWriteEnabled()) &&
-               dictionary->setAt(kRegistryKeeperEntry, keeper, id) == Plnx::eOk;
+               dictionary->setAt(kRegistryKeeperEntry, keeper.get(), id) == Plnx::eOk;
   if (upgraded) dictionary->downgradeOpen();
-  if (added) return keeper;
-  delete keeper;
-  return nullptr;
+  if (added) return keeper.release();
+  loose = std::move(keeper);
+  return loose.get();
 }
 
 }  // namespace
@@ -116,7 +119,10 @@ TRegistry::TRegistry(PnDbDictionary* dictionary, TAccessRight access) : m_access
   bool ownDictionary = dictionary == nullptr;
   if (ownDictionary) dictionary = OpenWorkingAppRoot();
   if (dictionary == nullptr) return;
-  m_keeper = FindOrAddKeeper(dictionary, access);
+  std::unique_ptr<KoVTPrjRegistryKeeper> loose;
+  m_keeper = FindOrAddKeeper(dictionary, access, loose);
+  m_looseKeeper = std::move(loose);
+  // Only what this object opened is closed here: the caller closes its own dictionary.
   if (ownDictionary) dictionary->close();
   if (m_keeper == nullptr) return;
   if (access == kReadOnly)
@@ -128,7 +134,8 @@ TRegistry::TRegistry(PnDbDictionary* dictionary, TAccessRight access) : m_access
 }
 
 TRegistry::~TRegistry() {
-  if (m_keeper == nullptr || !m_keeper->isReadEnabled()) return;
+  // A keeper outside the database is not opened; its last sharer frees it.
+  if (m_keeper == nullptr || m_looseKeeper != nullptr || !m_keeper->isReadEnabled()) return;
   while (!m_keeper->isReallyClosing() && m_keeper->isReadEnabled()) m_keeper->close();
   if (m_keeper->isReadEnabled()) m_keeper->close();
 }

@@ -5,7 +5,8 @@
 //   if (registry.OpenKey(L"\\\\Standard", true)) registry.WriteInteger(L"Version", 1);
 //
 // Construction finds the dictionary's "KoVT_ProjectRegistryKeeper" entry (or
-// adds a new keeper) and holds the keeper open until destruction. Paths are
+// adds a new keeper) and holds the keeper open until destruction; a new
+// keeper the dictionary cannot take (not open for write) serves in memory. Paths are
 // split at backslashes and always start at the root key ("HKEY_CONFIG"
 // unless SetRootKey chose another): one leading backslash starts below the
 // root, two leading backslashes name a key inside a key with the empty name,
@@ -15,6 +16,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "core/kovt_string.h"
 #include "host/ids.h"
@@ -123,6 +125,9 @@ class TRegistry {
   TKey* m_currentKey = nullptr;
   TAccessRight m_access = kReadWrite;
   TKey* m_rootKey = nullptr;
+  // Set when the dictionary would not take a new keeper: the registry then
+  // lives in memory only, and the keeper goes with the last copy.
+  std::shared_ptr<KoVTPrjRegistryKeeper> m_looseKeeper;
 };
 
 }  // namespace KoVTPrjReg

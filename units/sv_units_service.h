@@ -113,7 +113,6 @@ class KovtSvUnitsService : public KovtService<TxISvUnits>, public KovtIUnitConve
 // dictionary, which then owns it. False, and nothing published, when the
 // host has no dynamic linker or the name is taken.
 bool KovtPublishUnitsService();
-// Takes the service this module published out of the host's service
-// dictionary and deletes it; false when "KOVT_UNITS" holds none of ours (a
-// service another module published there is its own to withdraw).
+// Takes whatever "KOVT_UNITS" holds out of the host's service dictionary and
+// deletes it; false when the entry is already gone.
 bool KovtWithdrawUnitsService();

@@ -1,15 +1,17 @@
 #include "units/sv_units_service.h"
 
 bool KovtPublishUnitsService() {
-  auto* linker = dynamic_cast<PnRxDynamicLinker*>(pnrxSysRegistry()->at(L"DynamicLinker"));
-  if (linker == nullptr) return false;
   auto* service = new KovtSvUnitsService;
-  if (linker->registerService(kUnitsServiceName, service) != nullptr) return true;
-  delete service;  // refused, so still ours
+  auto* linker = dynamic_cast<PnRxDynamicLinker*>(pnrxSysRegistry()->at(L"DynamicLinker"));
+  if (linker != nullptr && linker->registerService(kUnitsServiceName, service) != nullptr) return true;
+  delete service;  // not registered, so still ours: it would leak
   return false;
 }
 
 bool KovtWithdrawUnitsService() {
-  auto* published = dynamic_cast<KovtSvUnitsService*>(KovtFindService<TxISvUnits>(kUnitsServiceName));
-  return KovtWithdrawService(kUnitsServiceName, published);
+  auto* services = dynamic_cast<PnRxDictionary*>(pnrxSysRegistry()->at(L"ServiceDictionary"));
+  PnRxObject* removed = services != nullptr ? services->remove(kUnitsServiceName) : nullptr;
+  if (removed == nullptr) return false;
+  delete removed;
+  return true;
 }

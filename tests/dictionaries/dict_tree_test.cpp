@@ -51,6 +51,9 @@ TEST_P(AppRoot, FollowsTheWorkingDrawingsContext) {
                                                     : EntryAt(other, {L"KOVT"}));
   root->close();
   EXPECT_TRUE(IsAppRootDict(&other));
+  PnDbDictionary* busy = GetAppRootDict(&other, PnDb::kForWrite, false);
+  EXPECT_FALSE(IsAppRootDict(&other));  // answered by opening the root for read
+  busy->close();
   EXPECT_EQ(OpenObjectCount(other), 0);
 }
 INSTANTIATE_TEST_SUITE_P(EveryContext, AppRoot,
@@ -148,6 +151,16 @@ TEST_F(DictTree, KindsOfTheApplicationLiveBelowItsRoot) {
   EXPECT_FALSE(again->isDatabaseResident());  // still the caller's
   delete again;
   EXPECT_FALSE(KOVTIsDict(DDT_Symbols, DDI_Common));
+  ExpectNothingOpen();
+}
+
+TEST_F(DictTree, AddingNeedsAParentOpenForWrite) {
+  GetRootDict(nullptr, PnDb::kForRead, true)->close();
+  auto* child = new PnDbDictionary;
+  EXPECT_FALSE(AddSubDict(GetRootDict(nullptr, PnDb::kForRead, false), L"Child", child));
+  EXPECT_FALSE(child->isDatabaseResident());
+  ASSERT_TRUE(AddSubDict(GetRootDict(nullptr, PnDb::kForWrite, false), L"Child", child));
+  EXPECT_EQ(EntryAt(*db, {L"KOVT", L"Child"}), child->objectId());
   ExpectNothingOpen();
 }
 

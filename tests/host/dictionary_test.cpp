@@ -65,6 +65,9 @@ TEST_F(Dictionaries, IteratesInNameOrderIgnoringCaseAndSkipsErasedEntries) {
   EXPECT_EQ(root->numEntries(), 3u);
   ASSERT_EQ(eraseObject(gone), Plnx::eOk);
   EXPECT_EQ(names(), (std::vector<std::wstring>{L"beta", L"GAMMA"}));
+  PnDbObjectId found;
+  EXPECT_EQ(root->getAt(L"Alpha", found), Plnx::eKeyNotFound);  // lookups agree with the walk
+  EXPECT_FALSE(root->has(L"Alpha"));
 }
 
 TEST_F(Dictionaries, IteratorWalksASnapshotAndOpensEntries) {

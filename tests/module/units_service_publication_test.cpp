@@ -1,5 +1,5 @@
-// The module publishes its units service while it is loaded, and takes only
-// its own service away again.
+// The module publishes its units service while it is loaded and empties the
+// service's name when it is unloaded.
 #include <gtest/gtest.h>
 
 #include "host/rx.h"
@@ -26,15 +26,28 @@ TEST(UnitsServicePublication, LivesFromInitialisationToUnload) {
   EXPECT_FALSE(Services()->has(kUnitsServiceName));
 }
 
-TEST(UnitsServicePublication, LeavesAServiceOfAnotherModuleAlone) {
-  auto* other = new PnRxService;
-  ASSERT_EQ(pnrxDynamicLinker()->registerService(kUnitsServiceName, other), other);
+// Counts its deletions, so the test sees who deleted it and how often.
+struct CountedService : PnRxService {
+  explicit CountedService(int& deletions) : m_deletions(deletions) {}
+  ~CountedService() override { ++m_deletions; }
+  int& m_deletions;
+};
+
+TEST(UnitsServicePublication, UnloadDeletesWhateverHoldsTheNameOnce) {
+  int deletions = 0;
+  ASSERT_TRUE(pnrxDynamicLinker()->registerService(kUnitsServiceName, new CountedService(deletions)));
   ASSERT_TRUE(pnrxDynamicLinker()->loadModule(kModuleFile));
-  EXPECT_EQ(Services()->at(kUnitsServiceName), other);
-  EXPECT_EQ(KovtFindService<TxISvUnits>(kUnitsServiceName), nullptr);
+  EXPECT_EQ(KovtFindService<TxISvUnits>(kUnitsServiceName), nullptr);  // the name was taken
   ASSERT_TRUE(pnrxDynamicLinker()->unloadModule(kModuleFile));
-  EXPECT_EQ(Services()->at(kUnitsServiceName), other);
-  delete Services()->remove(kUnitsServiceName);
+  EXPECT_EQ(deletions, 1);
+  EXPECT_FALSE(Services()->has(kUnitsServiceName));
+}
+
+TEST(UnitsServicePublication, UnloadDeletesNothingWhenTheEntryIsGone) {
+  ASSERT_TRUE(pnrxDynamicLinker()->loadModule(kModuleFile));
+  delete Services()->remove(kUnitsServiceName);  // while its code is still loaded
+  ASSERT_TRUE(pnrxDynamicLinker()->unloadModule(kModuleFile));
+  EXPECT_FALSE(Services()->has(kUnitsServiceName));
 }
 
 }  // namespace

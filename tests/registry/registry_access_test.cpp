@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "dictionaries/dict_tree.h"
+#include "environment/app_context.h"
 #include "registry/project_registry_error.h"
 #include "registry/registry_access.h"
 #include "tests/support/kovt_drawing.h"
@@ -9,7 +13,107 @@ using namespace KoVTPrjReg;
 
 namespace {
 
-class RegistryAccess : public KovtDrawingTest {};
+class RegistryAccess : public KovtDrawingTest {
+ protected:
+  // The dictionary "Settings" of the named-objects dictionary, made on first use.
+  PnDbDictionary* Settings(PnDb::OpenMode mode) {
+    PnDbDictionary* namedObjects = nullptr;
+    EXPECT_EQ(Drawing()->getNamedObjectsDictionary(namedObjects, PnDb::kForRead), Plnx::eOk);
+    PnDbDictionary* settings = GetSubDict(PnDbDictionary::desc(), namedObjects, L"Settings", mode, true);
+    if (settings != nullptr && settings->isWriteEnabled() && mode == PnDb::kForRead) settings->downgradeOpen();
+    return settings;
+  }
+};
+
+// The registry works on whatever keeper it has: a key and a value round trip.
+void ExpectUsable(TRegistry& registry) {
+  ASSERT_TRUE(registry.OpenKey(L"\\\\Standard", true));
+  ASSERT_TRUE(registry.WriteInteger(L"Version", 4));
+  int version = 0;
+  EXPECT_TRUE(registry.ReadInteger(L"Version", version));
+  EXPECT_EQ(version, 4);
+}
+
+TEST_F(RegistryAccess, OnAGivenDictionaryTheKeeperIsAddedOrKeptInMemory) {
+  struct Case {
+    PnDb::OpenMode mode;
+    bool secondReader;  // the dictionary cannot be upgraded
+    TAccessRight access;
+    bool added;
+  };
+  const Case cases[] = {
+      {PnDb::kForRead, false, kReadWrite, true},  {PnDb::kForWrite, false, kReadWrite, true},
+      {PnDb::kForRead, false, kReadOnly, true},   {PnDb::kForRead, true, kReadWrite, false},
+      {PnDb::kForRead, true, kReadOnly, false},
+  };
+  for (const Case& c : cases) {
+    NewDrawing();
+    PnDbDictionary* settings = Settings(c.mode);
+    ASSERT_NE(settings, nullptr);
+    PnDbDictionary* other = c.secondReader ? Settings(PnDb::kForRead) : nullptr;
+    {
+      TRegistry registry(settings, c.access);
+      ExpectUsable(registry);
+      PnDbObjectId entry;
+      EXPECT_EQ(settings->getAt(kRegistryKeeperEntry, entry) == Plnx::eOk, c.added);
+      EXPECT_EQ(registry.GetId(), c.added ? entry : PnDbObjectId());
+      EXPECT_EQ(settings->isWriteEnabled(), c.mode == PnDb::kForWrite);  // an upgrade is undone
+    }
+    EXPECT_TRUE(settings->isReadEnabled());  // the caller's to close
+    settings->close();
+    if (other != nullptr) other->close();
+    EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  }
+}
+
+TEST_F(RegistryAccess, WithoutAKeeperEveryPathAndValueFails) {
+  auto foreignEntry = [this] {
+    PnDbDictionary* settings = Settings(PnDb::kForWrite);
+    auto* foreign = new PnDbDictionary;
+    PnDbObjectId id;
+    settings->setAt(kRegistryKeeperEntry, foreign, id);
+    foreign->close();
+    return settings;
+  };
+  PnDbObject* held = nullptr;
+  auto busyKeeper = [this, &held] {
+    PnDbDictionary* settings = Settings(PnDb::kForRead);
+    PnDbObjectId keeper = TRegistry(settings).GetId();
+    EXPECT_EQ(pndbOpenObject(held, keeper, PnDb::kForWrite), Plnx::eOk);  // held by someone else
+    return settings;
+  };
+  auto noApplicationRoot = [] { return static_cast<PnDbDictionary*>(nullptr); };
+  for (const std::function<PnDbDictionary*()>& setUp :
+       std::initializer_list<std::function<PnDbDictionary*()>>{foreignEntry, busyKeeper, noApplicationRoot}) {
+    NewDrawing();
+    KOVTContext none(KOVT_CONTEXT_NONE);
+    PnDbDictionary* settings = setUp();
+    {
+      TRegistry registry(settings);
+      EXPECT_TRUE(registry.GetId().isNull());
+      EXPECT_EQ(registry.RootKeys(), nullptr);
+      EXPECT_FALSE(registry.OpenKey(L"\\\\Standard", true));
+      EXPECT_FALSE(registry.KeyExists(L"\\\\Standard"));
+      EXPECT_FALSE(registry.WriteInteger(L"Version", 1));
+    }
+    if (settings != nullptr) settings->close();
+    if (held != nullptr) held->close();
+    held = nullptr;
+    EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  }
+}
+
+TEST_F(RegistryAccess, AnErasedKeeperIsReplacedByANewOne) {
+  PnDbObjectId first = TRegistry().GetId();
+  PnDbObject* keeper = nullptr;
+  ASSERT_EQ(pndbOpenObject(keeper, first, PnDb::kForWrite), Plnx::eOk);
+  ASSERT_EQ(keeper->erase(), Plnx::eOk);
+  keeper->close();
+  TRegistry registry;
+  EXPECT_FALSE(registry.GetId().isNull());
+  EXPECT_NE(registry.GetId(), first);
+  ExpectUsable(registry);
+}
 
 TEST_F(RegistryAccess, TwoBackslashPathsNameAKeyInsideTheEmptyKeyAndCopiesShareTheKeeper) {
   {
@@ -54,6 +158,70 @@ TEST_F(RegistryAccess, PathShapesAndFailedOpens) {
   EXPECT_FALSE(registry.ReadInteger(L"x", value));
   EXPECT_FALSE(registry.WriteInteger(L"x", 1));
   EXPECT_EQ(value, 5);
+}
+
+TEST_F(RegistryAccess, ABackslashAfterTheFirstCharacterStartsAmongTheRoots) {
+  struct Case {
+    const wchar_t* path;
+    bool create, opened;
+    const wchar_t* root;  // where the key opened lies: this root,
+    const wchar_t* below;  // then this key below it (null: the root itself)
+  };
+  const Case cases[] = {
+      {L"A\\HKEY_DYN_DATA", false, true, L"HKEY_DYN_DATA", nullptr},
+      {L"A\\HKEY_DYN_DATA\\B", true, true, L"HKEY_DYN_DATA", L"B"},
+      {L"A\\Missing", false, false, nullptr, nullptr},
+      {L"A\\Missing", true, true, L"HKEY_CONFIG", L"Missing"},  // a missing root is made below the root key
+  };
+  for (const Case& c : cases) {
+    TRegistry registry;
+    EXPECT_EQ(registry.OpenKey(c.path, c.create), c.opened) << c.path;
+    TKey* expected = c.root != nullptr ? registry.FindRootKey(c.root) : nullptr;
+    if (expected != nullptr && c.below != nullptr) expected = expected->FindSubKey(c.below);
+    EXPECT_EQ(registry.GetCurrentKey(), expected) << c.path;
+    EXPECT_EQ(registry.FindRootKey(L"Missing"), nullptr);
+  }
+}
+
+TEST_F(RegistryAccess, EveryReadWritePairRoundTrips) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(L"\\RW", true));
+  auto roundTrip = [&registry](auto operation, auto written, auto blank) {
+    auto value = written;
+    EXPECT_TRUE((registry.*operation)(false, L"value", value));
+    auto read = blank;
+    EXPECT_TRUE((registry.*operation)(true, L"value", read));
+    EXPECT_EQ(read, written);
+    auto untouched = blank;
+    EXPECT_FALSE((registry.*operation)(true, L"missing", untouched));
+    EXPECT_EQ(untouched, blank);
+  };
+  roundTrip(&TRegistry::RWBool, true, false);
+  roundTrip(&TRegistry::RWInteger, -42L, 7L);
+  roundTrip(&TRegistry::RWFloat, 0.125, 2.0);
+  roundTrip(&TRegistry::RWString, KOVTString(L"Standard"), KOVTString(L"x"));
+  roundTrip(&TRegistry::RWObjectId, Drawing()->namedObjectsDictionaryId(), PnDbObjectId());
+}
+
+TEST_F(RegistryAccess, BinaryReadsHandOutANewBufferForAnySize) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(L"\\Binary", true));
+  const std::uint8_t bytes[] = {7, 0, 9};
+  for (int size : {3, 0}) {
+    registry.WriteBinaryData(L"blob", bytes, size);
+    std::uint8_t* buffer = nullptr;
+    int read = -1;
+    ASSERT_TRUE(registry.ReadBinaryData(L"blob", buffer, read)) << size;
+    EXPECT_EQ(read, size);
+    EXPECT_NE(buffer, nullptr);
+    EXPECT_TRUE(std::equal(bytes, bytes + size, buffer));
+    delete[] buffer;
+  }
+  registry.WriteInteger(L"blob", 1);
+  std::uint8_t* untouched = nullptr;
+  int size = 5;
+  EXPECT_FALSE(registry.ReadBinaryData(L"blob", untouched, size));
+  EXPECT_EQ(size, 5);
 }
 
 TEST_F(RegistryAccess, TypedReadsNeverCrossKinds) {

@@ -1,7 +1,7 @@
 // Hostile drawings: claimed counts and sizes the bytes cannot back, and
 // nesting deep enough to overflow any recursive reader. Reading must fail
 // with a status, allocate no more than the bytes can hold and keep what was
-// complete.
+// complete; a negative count reads nothing.
 #include <gtest/gtest.h>
 
 #include "registry/key_filing.h"
@@ -86,15 +86,26 @@ TEST(RegistryHostile, ClaimedTwoBillionValuesOrSubKeysEndWithTheBytes) {
   EXPECT_EQ(other.FindSubKey(L"b"), nullptr);  // unfinished
 }
 
-TEST(RegistryHostile, NegativeCountsAreDamage) {
-  const Bytes negativeValues = ItemStream().Int32(-1).Int32(0).bytes();
-  const Bytes negativeSubKeys = ItemStream().Int32(0).Int32(INT32_MIN).bytes();
-  const Bytes negativeBytes = ItemStream().Int32(1).Name(L"b").Int32(kBinaryValue).Int32(-5).Raw({}).bytes();
-  for (const Bytes* bytes : {&negativeValues, &negativeSubKeys, &negativeBytes}) {
+TEST(RegistryHostile, NegativeCountsReadNothing) {
+  struct Case {
+    Bytes record;
+    std::size_t values, subKeys;
+  };
+  const Case cases[] = {
+      {ItemStream().Int32(-1).Int32(1).Name(L"k").EmptyKey().bytes(), 0, 1},
+      {ItemStream().Int32(0).Int32(INT32_MIN).bytes(), 0, 0},
+      {ItemStream().Int32(1).Name(L"b").Int32(kBinaryValue).Int32(-5).Raw({}).Int32(0).bytes(), 1, 0},
+  };
+  for (const Case& c : cases) {
     TKey key;
-    PnDbMemoryFiler filer = ReaderOf(*bytes);
-    EXPECT_EQ(key.DwgInFields(&filer), Plnx::eDwgObjectImproperlyRead);
-    EXPECT_TRUE(key.Values().empty());
+    PnDbMemoryFiler filer = ReaderOf(c.record);
+    EXPECT_EQ(key.DwgInFields(&filer), Plnx::eOk);
+    EXPECT_TRUE(filer.atEnd());
+    EXPECT_EQ(key.Values().size(), c.values);
+    EXPECT_EQ(key.SubKeys().size(), c.subKeys);
+    if (const TValue* binary = key.FindValue(L"b")) {
+      EXPECT_EQ(binary->GetDataSize(), 0);
+    }
   }
 }
 
