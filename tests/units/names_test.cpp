@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/wide_string.h"
+#include "tests/platform/scratch.h"
 #include "units/unit_codes.h"
 #include "units/unit_lists.h"
 
@@ -35,7 +36,10 @@ TEST(UnitCodes, RussianNamesShareTheEnglishCodesAndMatchExactly) {
   EXPECT_EQ(CodeOfNameOrMm(L"rad"), 21);
 }
 
-TEST(UnitCodes, DisplayNamesComeFromTheModuleResources) {
+TEST(UnitCodes, DisplayNamesComeFromTheResourceModuleOfKOVTAppSet) {
+  // No product language: the resource folder is the binary folder, where the build puts it.
+  ScratchDir registry;
+  ScopedEnv folder("KOVT_REGISTRY_DIR", registry.Path().string());
   EXPECT_STREQ(DisplayNameOfCode(0), L"mm");
   EXPECT_STREQ(DisplayNameOfCode(7), L"m²");
   EXPECT_STREQ(DisplayNameOfCode(20), L"°");
