@@ -12,6 +12,7 @@
 #include "host/host.h"
 #include "registry/registry_keeper.h"
 #include "units/kovt_service.h"
+#include "units/sv_units_service.h"
 
 class BenchHost {
  public:
@@ -41,10 +42,9 @@ class BenchHost {
   PnDbDatabase* Drawing() const { return m_drawing.get(); }
 
  private:
-  class SameUnitsOnly : public KovtService<KovtIUnitConversion> {
+  class SameUnitsOnly : public KovtSvUnitsService {
    public:
-    bool ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value,
-                             double& result) const override {
+    bool ConvertLengthByNames(KOVTString from, KOVTString to, double value, double& result) override {
       if (from != to) return false;
       result = value;
       return true;

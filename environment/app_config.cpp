@@ -37,6 +37,7 @@ KOVTString LoadedModuleFolder() {
 // when the folder does not exist.
 KOVTString DataFolder(int csidl, const wchar_t* leaf) {
   wchar_t path[MAX_PATH] = {};
+  // Empty, not a lone separator: a search would otherwise start at the root of the file system.
   if (FAILED(SHGetFolderPathAndSubDirW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, kCommonDataFolder, path)))
     return KOVTString();
   KOVTString folder = KovtPath::Join(path, GetProductVersionName());

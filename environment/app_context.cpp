@@ -61,17 +61,14 @@ void pop(const PnDbDatabase* database) {
 
 }  // namespace
 
-// The drawing is resolved once, so the pop reaches the stack of the push even
-// when the working database changes in between.
-KOVTContext::KOVTContext(KOVTCONTEXT_TYPE type, PnDbDatabase* database)
-    : m_pushed(true), m_database(resolve(database)) {
-  stackFor(m_database).push_back(type);
+KOVTContext::KOVTContext(KOVTCONTEXT_TYPE type, PnDbDatabase* database) : m_pushed(true), m_database(database) {
+  stackFor(resolve(m_database)).push_back(type);
 }
 
 KOVTContext::KOVTContext(PnDbDatabase* database) : m_database(database) {}
 
 KOVTContext::~KOVTContext() {
-  if (m_pushed) pop(m_database);
+  if (m_pushed) pop(resolve(m_database));
 }
 
 KOVTCONTEXT_TYPE KOVTContext::GetContext() const {

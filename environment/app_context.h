@@ -22,7 +22,8 @@ enum KOVTCONTEXT_TYPE : int {
 
 class KOVTContext {
  public:
-  // Enters `type` for the drawing (null: the working database) until destroyed.
+  // Enters `type` for the drawing until destroyed. A null drawing stands for
+  // the working database at each use: the push, GetContext and the pop.
   explicit KOVTContext(KOVTCONTEXT_TYPE type, PnDbDatabase* database = nullptr);
   // Only remembers the drawing, for GetContext.
   explicit KOVTContext(PnDbDatabase* database = nullptr);

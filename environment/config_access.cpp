@@ -1,6 +1,5 @@
 #include "environment/config_access.h"
 
-#include <exception>
 #include <memory>
 
 #include "environment/app_context.h"
@@ -19,7 +18,7 @@ Config* Instance() {
   if (!slot) {
     try {
       slot = std::make_unique<Config>();
-    } catch (const std::exception&) {
+    } catch (...) {
       return nullptr;
     }
   }

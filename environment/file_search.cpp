@@ -18,6 +18,7 @@ KOVTString SearchFolder(const KOVTString& folder, const KOVTString& lowerName, i
   do {
     if (IsDotEntry(entry.cFileName)) continue;
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      // Linked folders are not entered: a link back up would make the search endless.
       if (depthLeft != 0 && !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
         found = SearchFolder(base + entry.cFileName, lowerName, depthLeft - 1);
     } else if (KOVTString(entry.cFileName).MakeLower() == lowerName) {

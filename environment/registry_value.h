@@ -4,6 +4,7 @@
 #include "core/kovt_string.h"
 #include "platform/registry.h"
 
-// False (out untouched) when the value is missing, is not a string or holds
-// more than maxCharacters characters.
-bool KovtQueryStringValue(HKEY key, const wchar_t* valueName, int maxCharacters, KOVTString& out);
+// Reads into a buffer of bufferCharacters wide characters. False (out
+// untouched) when the value is missing, is not a string or its data, a
+// stored terminator included, does not fit the buffer.
+bool KovtQueryStringValue(HKEY key, const wchar_t* valueName, int bufferCharacters, KOVTString& out);

@@ -1,10 +1,9 @@
 #include "environment/tolerance_refresh.h"
 
-#include "host/rx.h"
+#include "units/kovt_service.h"
+#include "units/sv_units.h"
 
 namespace {
-
-constexpr const wchar_t* kUnitsServiceName = L"KOVT_UNITS";
 
 // Per base unit: the metric one is a millimetre, the imperial one an inch,
 // whose tolerances are powers of two so that fractions stay exact.
@@ -19,9 +18,9 @@ constexpr BaseUnit kImperialBase = {L"in", 3.90625e-08, 0.00390625};
 const BaseUnit& BaseOf(bool metric) { return metric ? kMetricBase : kImperialBase; }
 
 // One base unit in the work unit; 1.0 when the service does not know a name.
-double FactorTo(const KovtIUnitConversion& units, const BaseUnit& base, const KOVTString& workUnits) {
+double FactorTo(TxISvUnits& units, const BaseUnit& base, const KOVTString& workUnits) {
   double factor = 1.0;
-  units.ConvertLengthByName(base.name, workUnits, 1.0, factor);
+  units.ConvertLengthByNames(base.name, workUnits, 1.0, factor);
   return factor;
 }
 
@@ -31,14 +30,10 @@ bool LeftToOthers(const KovtEpsilon& record) {
 
 }  // namespace
 
-const KovtIUnitConversion* KovtRegisteredUnitConversion() {
-  const auto* services = dynamic_cast<const PnRxDictionary*>(pnrxSysRegistry()->at(L"ServiceDictionary"));
-  const PnRxObject* service = services != nullptr ? services->at(kUnitsServiceName) : nullptr;
-  return dynamic_cast<const KovtIUnitConversion*>(service);
-}
+TxISvUnits* KovtRegisteredUnits() { return KovtFindService<TxISvUnits>(kUnitsServiceName); }
 
 void KovtRefreshFromReinforcement(KovtEpsilon& record, const KovtReinfToleranceUnits& settings,
-                                  const KovtIUnitConversion* units) {
+                                  TxISvUnits* units) {
   if (units == nullptr) return;
   const bool metric = settings.WorkUnitMode != 0;
   const BaseUnit& base = BaseOf(metric);
@@ -50,7 +45,7 @@ void KovtRefreshFromReinforcement(KovtEpsilon& record, const KovtReinfToleranceU
 }
 
 void KovtRefreshFromReinforcement(KovrEpsilon& record, const KovtReinfToleranceUnits& settings,
-                                  const KovtIUnitConversion* units) {
+                                  TxISvUnits* units) {
   if (units == nullptr) return;
   KovtRefreshFromReinforcement(static_cast<KovtEpsilon&>(record), settings, units);
   record.DistanceTolerance = record.UnitFactor * settings.DisDisplayPrecision;
@@ -58,7 +53,7 @@ void KovtRefreshFromReinforcement(KovrEpsilon& record, const KovtReinfToleranceU
   record.FineTolerance = record.UnitFactor * BaseOf(record.IsMetric).fine;
 }
 
-void KovtRefreshFromSteel(KovtEpsilon& record, std::int32_t workUnitMode, const KovtIUnitConversion* units) {
+void KovtRefreshFromSteel(KovtEpsilon& record, std::int32_t workUnitMode, TxISvUnits* units) {
   if (units == nullptr || LeftToOthers(record)) return;
   const bool metric = workUnitMode != 0;
   record.IsMetric = metric;
@@ -68,7 +63,7 @@ void KovtRefreshFromSteel(KovtEpsilon& record, std::int32_t workUnitMode, const 
   record.SetBy = eEpsilonSteel;
 }
 
-void KovtRefreshFromFormwork(KovtEpsilon& record, const KOVTString& workUnits, const KovtIUnitConversion* units) {
+void KovtRefreshFromFormwork(KovtEpsilon& record, const KOVTString& workUnits, TxISvUnits* units) {
   if (units == nullptr || LeftToOthers(record)) return;
   record.IsMetric = true;
   record.UnitFactor = FactorTo(*units, kMetricBase, workUnits);

@@ -13,18 +13,10 @@
 #include "core/kovt_string.h"
 #include "environment/tolerances.h"
 
-// What the refresh asks of the units service: value converted between two
-// length units given by name. False, with result untouched, when either name
-// is unknown. The units service implements it next to its own interface.
-class KovtIUnitConversion {
- public:
-  virtual ~KovtIUnitConversion() = default;
-  virtual bool ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value,
-                                   double& result) const = 0;
-};
+class TxISvUnits;
 
-// The service registered as "KOVT_UNITS" when it answers conversions; null otherwise.
-const KovtIUnitConversion* KovtRegisteredUnitConversion();
+// The service registered as "KOVT_UNITS" when it implements TxISvUnits; null otherwise.
+TxISvUnits* KovtRegisteredUnits();
 
 // The reinforcement settings the refresh reads.
 struct KovtReinfToleranceUnits {
@@ -37,17 +29,17 @@ struct KovtReinfToleranceUnits {
 
 // The common record from the reinforcement settings (SetBy becomes 0).
 void KovtRefreshFromReinforcement(KovtEpsilon& record, const KovtReinfToleranceUnits& settings,
-                                  const KovtIUnitConversion* units = KovtRegisteredUnitConversion());
+                                  TxISvUnits* units = KovtRegisteredUnits());
 // The reinforcement record: the same, plus its distance, segment and fine tolerances.
 void KovtRefreshFromReinforcement(KovrEpsilon& record, const KovtReinfToleranceUnits& settings,
-                                  const KovtIUnitConversion* units = KovtRegisteredUnitConversion());
+                                  TxISvUnits* units = KovtRegisteredUnits());
 
 // The common record from the steel settings' "Units.WorkUnitMode", unless the
 // reinforcement or bar-shape settings refreshed it (SetBy becomes 1).
 void KovtRefreshFromSteel(KovtEpsilon& record, std::int32_t workUnitMode,
-                          const KovtIUnitConversion* units = KovtRegisteredUnitConversion());
+                          TxISvUnits* units = KovtRegisteredUnits());
 
 // The common record from the formwork settings' "Units.WorkUnits", always
 // metric, unless the reinforcement or bar-shape settings refreshed it (SetBy becomes 4).
 void KovtRefreshFromFormwork(KovtEpsilon& record, const KOVTString& workUnits,
-                             const KovtIUnitConversion* units = KovtRegisteredUnitConversion());
+                             TxISvUnits* units = KovtRegisteredUnits());

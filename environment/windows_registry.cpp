@@ -15,7 +15,7 @@ constexpr int kLocaleIdLength = 3;
 bool ReadString(HKEY root, const wchar_t* key, const wchar_t* valueName, KOVTString& out) {
   HKEY opened = nullptr;
   if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
-  const bool read = KovtQueryStringValue(opened, valueName, kMaxRegistryText, out);
+  const bool read = KovtQueryStringValue(opened, valueName, kMaxRegistryCharacters, out);
   RegCloseKey(opened);
   return read;
 }
@@ -42,7 +42,9 @@ bool RegGetLocM2CurU_SZ(const wchar_t* key, const wchar_t* valueName, KOVTString
 bool RegSet2Cur_SZ(const wchar_t* key, const wchar_t* valueName, const wchar_t* text, int length) {
   if (text == nullptr || length < 0) return false;
   HKEY opened = RegOpenCreateKeyEx(HKEY_CURRENT_USER, key);
+  // False rather than true: a caller told "written" would drop a value it still holds.
   if (opened == nullptr) return false;
+  // Stops at the text's terminator: a length past it would read beyond the caller's text.
   DWORD characters = 0;
   while (characters < static_cast<DWORD>(length) && text[characters] != L'\0') ++characters;
   const LONG status = RegSetValueExW(opened, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
@@ -54,12 +56,13 @@ bool RegSet2Cur_SZ(const wchar_t* key, const wchar_t* valueName, const wchar_t* 
 void DecomposeTempl(const KOVTString& path, KOVTString& out) { out = KovtPath::NameOf(path); }
 
 bool GetPlnxLocaleId(KOVTString& out) {
+  static bool found = false;
   static KOVTString cached;
-  if (cached.IsEmpty()) {
+  if (!found) {
     KOVTString version;
     if (!RegGetLocM2CurU_SZ(kPlnxRegistryKey, L"CurVer", version)) return false;
-    if (version.GetLength() < kLocaleIdStart + kLocaleIdLength) return false;
     cached = version.Mid(kLocaleIdStart, kLocaleIdLength);
+    found = true;
   }
   out = cached;
   return true;

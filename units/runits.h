@@ -26,6 +26,8 @@ inline constexpr int kMassUnitAttribute = 2205;
 inline constexpr int kSurfaceUnitAttribute = 2206;
 inline constexpr int kStyleUnitAttribute = 2207;
 
+// The values start zero or empty; the reinforcement job settings' Initialize
+// gives them their defaults.
 struct RUNITS : public TxIData {
   TxIAttribute* GetAttribute(int attributeId, int index = 0) override;
   int GetAttributeCount() const override;
@@ -35,9 +37,9 @@ struct RUNITS : public TxIData {
   KovtAUnitDesc descAttribute;
   KovtAUnitDef defAttribute;
 
-  std::int32_t workUnitMode = 1;  // "Units.WorkUnitMode": nonzero metric
-  std::int32_t workUnitType = 0;  // "Units.WorkUnitType"
-  KOVTString workUnits;           // "Units.WorkUnits"
+  std::int32_t workUnitMode{};  // "Units.WorkUnitMode": nonzero metric
+  std::int32_t workUnitType{};  // "Units.WorkUnitType"
+  KOVTString workUnits;         // "Units.WorkUnits"
 
   KOVTString lengthUnit;    // "Units.Length"
   KOVTString coverUnit;     // "Units.ReinfCover"
@@ -47,27 +49,27 @@ struct RUNITS : public TxIData {
   KOVTString surfaceUnit;   // "Units.ReinfSurface"
   KOVTString styleUnit;     // "Units.ReinfStyle"
 
-  std::int32_t lengthPrecision = 2;    // "Units.LengthPrecision"
-  std::int32_t coverPrecision = 2;     // "Units.ReinfCoverPrecision"
-  std::int32_t spacingPrecision = 2;   // "Units.ReinfSpacePrecision"
-  std::int32_t massPrecision = 2;      // "Units.ReinfMassPrecision"
-  std::int32_t diameterPrecision = 2;  // "Units.ReinfDiameterPrecision"
-  std::int32_t surfacePrecision = 2;   // "Units.ReinfSurfacePrecision"
-  std::int32_t stylePrecision = 2;     // "Units.ReinfStylePrecision"
+  std::int32_t lengthPrecision{};    // "Units.LengthPrecision"
+  std::int32_t coverPrecision{};     // "Units.ReinfCoverPrecision"
+  std::int32_t spacingPrecision{};   // "Units.ReinfSpacePrecision"
+  std::int32_t massPrecision{};      // "Units.ReinfMassPrecision"
+  std::int32_t diameterPrecision{};  // "Units.ReinfDiameterPrecision"
+  std::int32_t surfacePrecision{};   // "Units.ReinfSurfacePrecision"
+  std::int32_t stylePrecision{};     // "Units.ReinfStylePrecision"
 
-  double lengthCoeff = 1.0;    // "Units.LengthCoeff"
-  double coverCoeff = 1.0;     // "Units.ReinfCoverCoeff"
-  double spacingCoeff = 1.0;   // "Units.ReinfSpaceCoeff"
-  double massCoeff = 1.0;      // "Units.ReinfMassCoeff"
-  double diameterCoeff = 1.0;  // "Units.ReinfDiameterCoeff"
-  double surfaceCoeff = 1.0;   // "Units.ReinfSurfaceCoeff"
-  double styleCoeff = 1.0;     // "Units.ReinfStyleCoeff"
+  double lengthCoeff{};    // "Units.LengthCoeff"
+  double coverCoeff{};     // "Units.ReinfCoverCoeff"
+  double spacingCoeff{};   // "Units.ReinfSpaceCoeff"
+  double massCoeff{};      // "Units.ReinfMassCoeff"
+  double diameterCoeff{};  // "Units.ReinfDiameterCoeff"
+  double surfaceCoeff{};   // "Units.ReinfSurfaceCoeff"
+  double styleCoeff{};     // "Units.ReinfStyleCoeff"
 
-  std::int32_t descFormatMode = 1;           // "Units.DescFormatMode": nonzero metric
-  KOVTString lessThenOneUnit;                // "Units.LessThenOne"
-  KOVTString greaterThenOneUnit;             // "Units.GreaterThenOne"
-  std::int32_t lessThenOnePrecision = 2;     // "Units.LessThenOnePrecision"
-  std::int32_t greaterThenOnePrecision = 2;  // "Units.GreaterThenOnePrecision"
-  std::int32_t impDescFormatType = 0;        // "Units.ImpDescFormatType"
-  std::int32_t impDescFormatPrecision = 2;   // "Units.ImpDescFormatPrecision"
+  std::int32_t descFormatMode{};           // "Units.DescFormatMode": nonzero metric
+  KOVTString lessThenOneUnit;              // "Units.LessThenOne"
+  KOVTString greaterThenOneUnit;           // "Units.GreaterThenOne"
+  std::int32_t lessThenOnePrecision{};     // "Units.LessThenOnePrecision"
+  std::int32_t greaterThenOnePrecision{};  // "Units.GreaterThenOnePrecision"
+  std::int32_t impDescFormatType{};        // "Units.ImpDescFormatType"
+  std::int32_t impDescFormatPrecision{};   // "Units.ImpDescFormatPrecision"
 };

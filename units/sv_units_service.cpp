@@ -242,8 +242,3 @@ bool KovtSvUnitsService::ConvertVolumeByNames(KOVTString from, KOVTString to, do
 bool KovtSvUnitsService::ConvertMassByNames(KOVTString from, KOVTString to, double value, double& result) {
   return KovtUnit::ConvertByNames(Quantity::Mass, from, to, value, result);
 }
-
-bool KovtSvUnitsService::ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value,
-                                             double& result) const {
-  return KovtUnit::ConvertByNames(Quantity::Length, from, to, value, result);
-}

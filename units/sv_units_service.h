@@ -6,22 +6,19 @@
 // Numbers become text and text numbers through "KOVT_ZEM_ENABLER", looked up
 // on every use; without it formatting gives empty text and parsing fails.
 //
-// Besides its interface it answers the tolerance refresh's conversions, so
-// the drawing's tolerance records follow the job settings' units once the
-// service is published.
-//
 // Choices where the tables say nothing:
-//  - a conversion by codes whose codes are not both of the quantity returns
-//    the value unchanged; one by names answers false;
+//  - a conversion by codes reads the row of the source code and the column of
+//    the target code minus the quantity's base, whatever quantities the codes
+//    belong to; codes outside the table return the value unchanged;
+//  - a conversion by names between units of different quantities answers false;
 //  - a unit kind of a context whose job settings cannot be had (no drawing,
 //    no root of that module yet) answers as if the settings did not name it.
 #pragma once
 
-#include "environment/tolerance_refresh.h"
 #include "units/kovt_service.h"
 #include "units/sv_units.h"
 
-class KovtSvUnitsService : public KovtService<TxISvUnits>, public KovtIUnitConversion {
+class KovtSvUnitsService : public KovtService<TxISvUnits> {
  public:
   KovtSvUnitsService() = default;
   ~KovtSvUnitsService() override = default;
@@ -103,10 +100,6 @@ class KovtSvUnitsService : public KovtService<TxISvUnits>, public KovtIUnitConve
   int DisplayModeOfKind(int kind) override;
   int PrecisionOfKind(int kind) override;
   bool IsAngleKind(int kind) override;
-
-  // The tolerance refresh's view of ConvertLengthByNames.
-  bool ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value,
-                           double& result) const override;
 };
 
 // Publishes a new service under "KOVT_UNITS" in the host's service

@@ -14,12 +14,7 @@ bool TxIAttribute::GetFloat(int, float&) const { return false; }
 bool TxIAttribute::GetObjectId(int, PnDbObjectId&) const { return false; }
 bool TxIAttribute::GetHandle(int, PnDbHandle&) const { return false; }
 const wchar_t* TxIAttribute::GetText(int) const { return nullptr; }
-bool TxIAttribute::GetString(int valueId, KOVTString& value) const {
-  const wchar_t* text = GetText(valueId);
-  if (text == nullptr) return false;
-  value = text;
-  return true;
-}
+bool TxIAttribute::GetString(int, KOVTString&) const { return false; }
 bool TxIAttribute::GetDouble(int, double&) const { return false; }
 bool TxIAttribute::GetInt(int, std::int32_t&) const { return false; }
 

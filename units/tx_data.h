@@ -34,7 +34,6 @@ class TxIAttribute {
   virtual bool GetHandle(int valueId, PnDbHandle& value) const;
   // The attribute's own text, valid while it stays bound and unchanged.
   virtual const wchar_t* GetText(int valueId) const;
-  // A copy of GetText.
   virtual bool GetString(int valueId, KOVTString& value) const;
   virtual bool GetDouble(int valueId, double& value) const;
   virtual bool GetInt(int valueId, std::int32_t& value) const;

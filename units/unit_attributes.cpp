@@ -58,85 +58,85 @@ bool WriteText(KOVTString* field, const wchar_t* value) {
 }  // namespace
 
 bool KovtAUnitMode::GetInt(int valueId, std::int32_t& value) const {
-  return valueId == kUnitModeValue && Read(m_mode.Get(), value);
+  return valueId == kUnitModeValue && Read(m_mode, value);
 }
 
 bool KovtAUnitMode::SetInt(int valueId, std::int32_t value) {
-  return valueId == kUnitModeValue && Write(m_mode.Get(), value);
+  return valueId == kUnitModeValue && Write(m_mode, value);
 }
 
 void KovtAUnitWork::Bind(RUNITS* block) {
-  m_block.Bind(block);
+  m_block = block;
   BindMode(block != nullptr ? &block->workUnitMode : nullptr);
 }
 
 bool KovtAUnitWork::GetInt(int valueId, std::int32_t& value) const {
-  if (std::int32_t* field = FieldOf(m_block.Get(), kWorkInts, valueId)) return Read(field, value);
+  if (std::int32_t* field = FieldOf(m_block, kWorkInts, valueId)) return Read(field, value);
   return KovtAUnitMode::GetInt(valueId, value);
 }
 
 bool KovtAUnitWork::SetInt(int valueId, std::int32_t value) {
-  if (std::int32_t* field = FieldOf(m_block.Get(), kWorkInts, valueId)) return Write(field, value);
+  if (std::int32_t* field = FieldOf(m_block, kWorkInts, valueId)) return Write(field, value);
   return KovtAUnitMode::SetInt(valueId, value);
 }
 
 const wchar_t* KovtAUnitWork::GetText(int valueId) const {
-  return TextOf(FieldOf(m_block.Get(), kWorkTexts, valueId));
+  return TextOf(FieldOf(m_block, kWorkTexts, valueId));
 }
 
 bool KovtAUnitWork::SetText(int valueId, const wchar_t* value) {
-  return WriteText(FieldOf(m_block.Get(), kWorkTexts, valueId), value);
+  return WriteText(FieldOf(m_block, kWorkTexts, valueId), value);
 }
 
 void KovtAUnitDesc::Bind(RUNITS* block) {
-  m_block.Bind(block);
+  m_block = block;
   BindMode(block != nullptr ? &block->descFormatMode : nullptr);
 }
 
 bool KovtAUnitDesc::GetInt(int valueId, std::int32_t& value) const {
-  if (std::int32_t* field = FieldOf(m_block.Get(), kDescInts, valueId)) return Read(field, value);
+  if (std::int32_t* field = FieldOf(m_block, kDescInts, valueId)) return Read(field, value);
   return KovtAUnitMode::GetInt(valueId, value);
 }
 
 bool KovtAUnitDesc::SetInt(int valueId, std::int32_t value) {
-  if (std::int32_t* field = FieldOf(m_block.Get(), kDescInts, valueId)) return Write(field, value);
+  if (std::int32_t* field = FieldOf(m_block, kDescInts, valueId)) return Write(field, value);
   return KovtAUnitMode::SetInt(valueId, value);
 }
 
 const wchar_t* KovtAUnitDesc::GetText(int valueId) const {
-  return TextOf(FieldOf(m_block.Get(), kDescTexts, valueId));
+  return TextOf(FieldOf(m_block, kDescTexts, valueId));
 }
 
 bool KovtAUnitDesc::SetText(int valueId, const wchar_t* value) {
-  return WriteText(FieldOf(m_block.Get(), kDescTexts, valueId), value);
+  return WriteText(FieldOf(m_block, kDescTexts, valueId), value);
 }
 
 void KovtAUnitDef::Bind(KOVTString* unit, std::int32_t* precision, double* coefficient) {
-  m_unit.Bind(unit);
-  m_precision.Bind(precision);
-  m_coefficient.Bind(coefficient);
+  m_unit = unit;
+  m_precision = precision;
+  m_coefficient = coefficient;
 }
 
 const wchar_t* KovtAUnitDef::GetText(int valueId) const {
-  return valueId == kUnitTextValue ? TextOf(m_unit.Get()) : nullptr;
+  return valueId == kUnitTextValue ? TextOf(m_unit) : nullptr;
 }
 
 bool KovtAUnitDef::SetText(int valueId, const wchar_t* value) {
-  return valueId == kUnitTextValue && WriteText(m_unit.Get(), value);
+  return valueId == kUnitTextValue && WriteText(m_unit, value);
 }
 
 bool KovtAUnitDef::GetInt(int valueId, std::int32_t& value) const {
-  return valueId == kUnitPrecisionValue && Read(m_precision.Get(), value);
+  return valueId == kUnitPrecisionValue && Read(m_precision, value);
 }
 
 bool KovtAUnitDef::SetInt(int valueId, std::int32_t value) {
-  return valueId == kUnitPrecisionValue && Write(m_precision.Get(), value);
+  return valueId == kUnitPrecisionValue && Write(m_precision, value);
 }
 
 bool KovtAUnitDef::GetDouble(int valueId, double& value) const {
-  return valueId == kUnitCoefficientValue && Read(m_coefficient.Get(), value);
+  return valueId == kUnitCoefficientValue && Read(m_coefficient, value);
 }
 
 bool KovtAUnitDef::SetDouble(int valueId, double value) {
-  return valueId == kUnitCoefficientValue && Write(m_coefficient.Get(), value);
+  return valueId == kUnitCoefficientValue && Write(m_coefficient, value);
 }

@@ -1,8 +1,9 @@
 // The attributes of the reinforcement units block (RUNITS).
 //
 // They point into a block and own nothing. A block binds an attribute each
-// time it hands it out; an attribute that was not handed out, and any copy
-// of one, is unbound and answers false.
+// time it hands it out; an attribute that was never bound answers false. A
+// copy keeps the binding of its original, so reach a copied block's fields
+// through its own lookup, which re-binds.
 #pragma once
 
 #include <cstdint>
@@ -24,33 +25,15 @@ inline constexpr int kGreaterThenOneUnitValue = 4306;
 inline constexpr int kUnitPrecisionValue = 4307;
 inline constexpr int kUnitCoefficientValue = 4308;
 
-// A pointer that a copy does not take along: a binding belongs to the block
-// that made it.
-template <class T>
-class KovtBinding {
- public:
-  KovtBinding() = default;
-  KovtBinding(const KovtBinding&) {}
-  KovtBinding& operator=(const KovtBinding&) {
-    m_target = nullptr;
-    return *this;
-  }
-  void Bind(T* target) { m_target = target; }
-  T* Get() const { return m_target; }
-
- private:
-  T* m_target = nullptr;
-};
-
 // One mode integer: 4300.
 class KovtAUnitMode : public TxIAttribute {
  public:
-  void BindMode(std::int32_t* mode) { m_mode.Bind(mode); }
+  void BindMode(std::int32_t* mode) { m_mode = mode; }
   bool GetInt(int valueId, std::int32_t& value) const override;
   bool SetInt(int valueId, std::int32_t value) override;
 
  private:
-  KovtBinding<std::int32_t> m_mode;
+  std::int32_t* m_mode = nullptr;
 };
 
 // The work units of a block: 4300 mode ("Units.WorkUnitMode"), 2304 type,
@@ -64,7 +47,7 @@ class KovtAUnitWork : public KovtAUnitMode {
   bool SetText(int valueId, const wchar_t* value) override;
 
  private:
-  KovtBinding<RUNITS> m_block;
+  RUNITS* m_block = nullptr;
 };
 
 // The description format of a block: 4300 mode ("Units.DescFormatMode"),
@@ -79,7 +62,7 @@ class KovtAUnitDesc : public KovtAUnitMode {
   bool SetText(int valueId, const wchar_t* value) override;
 
  private:
-  KovtBinding<RUNITS> m_block;
+  RUNITS* m_block = nullptr;
 };
 
 // One unit definition: 1239 unit name, 4307 precision, 4308 coefficient.
@@ -94,7 +77,7 @@ class KovtAUnitDef : public TxIAttribute {
   bool SetDouble(int valueId, double value) override;
 
  private:
-  KovtBinding<KOVTString> m_unit;
-  KovtBinding<std::int32_t> m_precision;
-  KovtBinding<double> m_coefficient;
+  KOVTString* m_unit = nullptr;
+  std::int32_t* m_precision = nullptr;
+  double* m_coefficient = nullptr;
 };

@@ -3,7 +3,7 @@
 #include <array>
 #include <map>
 
-#include "platform/modules.h"
+#include "environment/module_loading.h"
 
 namespace KovtUnit {
 
@@ -26,8 +26,8 @@ constexpr std::array<UnitNames, kCodeCount> kUnitNames{{
     {L"rad", nullptr},
 }};
 
-// The module whose string table holds the display names.
-constexpr const wchar_t* kResourceModule = L"KOVTAppSet.kmo";
+// The program module whose resource module holds the display names.
+constexpr const wchar_t* kResourceModule = L"KOVTAppSet";
 
 const std::map<KOVTString, int>& CodesByName() {
   static const std::map<KOVTString, int> codes = [] {
@@ -44,7 +44,7 @@ const std::map<KOVTString, int>& CodesByName() {
 const std::array<KOVTString, kCodeCount>& DisplayNames() {
   static const std::array<KOVTString, kCodeCount> names = [] {
     std::array<KOVTString, kCodeCount> table;
-    const HMODULE resources = GetModuleHandleW(kResourceModule);
+    const HMODULE resources = KOVTGetResourceHandle(kResourceModule);
     for (int code = 0; code < kCodeCount; ++code)
       if (resources == nullptr || !table[code].LoadStringW(DisplayNameResource(code), resources))
         table[code] = kUnitNames[code].english;

@@ -38,8 +38,9 @@ int CodeOfNameOrMm(const KOVTString& name);
 
 // The English name of a code ("mm"); null outside 0..21.
 const wchar_t* NameOfCode(int code);
-// The display name of a code from the module's string resources 101..122
-// (the English name when a resource is missing); null outside 0..21.
+// The display name of a code from the string resources 101..122 of the
+// resource module of "KOVTAppSet" (KOVTGetResourceHandle); the English name
+// when that module or a resource is missing; null outside 0..21.
 const wchar_t* DisplayNameOfCode(int code);
 
 // Resource identifier of a code's display name.

@@ -49,17 +49,17 @@ std::optional<double> Factor(int from, int to) {
 }
 
 std::optional<double> ConvertByCodes(Quantity quantity, int from, int to, double value) {
-  if (!IsCodeOf(quantity, from) || !IsCodeOf(quantity, to)) return std::nullopt;
-  return value * *Factor(from, to);
+  const int column = to - BaseCode(quantity);
+  if (from < 0 || from >= kCodeCount || to < 0 || to >= kCodeCount || column < 0 || column >= kCodesPerQuantity)
+    return std::nullopt;
+  return value * kFactors[static_cast<std::size_t>(from)][static_cast<std::size_t>(column)];
 }
 
 bool ConvertByNames(Quantity quantity, const KOVTString& from, const KOVTString& to, double value, double& result) {
   const std::optional<int> fromCode = CodeOfName(from);
   const std::optional<int> toCode = CodeOfName(to);
-  if (!fromCode || !toCode) return false;
-  const std::optional<double> converted = ConvertByCodes(quantity, *fromCode, *toCode, value);
-  if (!converted) return false;
-  result = *converted;
+  if (!fromCode || !toCode || !IsCodeOf(quantity, *fromCode) || !IsCodeOf(quantity, *toCode)) return false;
+  result = value * *Factor(*fromCode, *toCode);
   return true;
 }
 

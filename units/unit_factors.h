@@ -16,8 +16,9 @@ namespace KovtUnit {
 // to one quantity.
 std::optional<double> Factor(int from, int to);
 
-// `value` converted between two codes of `quantity`; nothing when either
-// code lies outside that quantity's block.
+// `value` times the factor in the row of `from` and the column of `to` minus
+// the base of `quantity`, even when the codes belong to other quantities;
+// nothing when either code, or that column, lies outside the table.
 std::optional<double> ConvertByCodes(Quantity quantity, int from, int to, double value);
 
 // The same by unit names (English or Russian). False, with `result`

@@ -1,5 +1,5 @@
-// The module's string table: display names of the unit codes, resources
-// 101 (code 0) to 122 (code 21).
+// The string table of the resource module KOVTAppSet_Res: display names of
+// the unit codes, resources 101 (code 0) to 122 (code 21).
 #include "platform/string_resources.h"
 
 const KovtStringResource KovtStringTable[] = {

@@ -24,7 +24,9 @@ KOVTString FormworkWorkUnits() {
 }
 
 // What the coefficients convert from: the formwork's work unit in its own
-// context, the reinforcement's in every other, steel included.
+// context, the reinforcement's in every other, steel included. "Units.WorkUnits"
+// rather than "Units.Length", as the worked example (from "m", 1000 for "mm")
+// and the text functions of the unit info read it.
 KOVTString JobSettingsWorkUnits() {
   return KOVTContext().GetContext() == KOVT_CONTEXT_FORMWORK ? FormworkWorkUnits() : ReinforcementWorkUnits();
 }

@@ -32,10 +32,10 @@ TEST_F(ContextTest, NestedContextsUnwindToTheDefault) {
   EXPECT_EQ(Current(), KOVT_CONTEXT_REINFORCEMENT);
 }
 
-TEST_F(ContextTest, EachDrawingHasItsOwnStackAndLeavingPopsTheOneEntered) {
+TEST_F(ContextTest, EachDrawingHasItsOwnStack) {
   KOVTContext barsInSecond(KOVT_CONTEXT_BARSHAPES, &second);
   {
-    KOVTContext steel(KOVT_CONTEXT_STEEL);  // the working drawing: first
+    KOVTContext steel(KOVT_CONTEXT_STEEL, &first);
     EXPECT_EQ(Current(&first), KOVT_CONTEXT_STEEL);
     EXPECT_EQ(Current(&second), KOVT_CONTEXT_BARSHAPES);
     pndbHostApplicationServices()->setWorkingDatabase(&second);
@@ -43,6 +43,19 @@ TEST_F(ContextTest, EachDrawingHasItsOwnStackAndLeavingPopsTheOneEntered) {
   }
   EXPECT_EQ(Current(&first), KOVT_CONTEXT_REINFORCEMENT);
   EXPECT_EQ(Current(&second), KOVT_CONTEXT_BARSHAPES);
+}
+
+// A context made for no drawing keeps none: it asks, and leaves, whichever
+// drawing is working at that moment.
+TEST_F(ContextTest, AContextForNoDrawingFollowsTheWorkingDrawing) {
+  KOVTContext barsInSecond(KOVT_CONTEXT_BARSHAPES, &second);
+  {
+    KOVTContext steel(KOVT_CONTEXT_STEEL);  // pushed on first
+    pndbHostApplicationServices()->setWorkingDatabase(&second);
+    EXPECT_EQ(steel.GetContext(), KOVT_CONTEXT_BARSHAPES);
+  }  // pops second's stack
+  EXPECT_EQ(Current(&second), KOVT_CONTEXT_REINFORCEMENT);
+  EXPECT_EQ(Current(&first), KOVT_CONTEXT_STEEL);
 }
 
 TEST_F(ContextTest, ClearForgetsEveryStackAndLateLeavesPopNothing) {

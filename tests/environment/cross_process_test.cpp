@@ -1,6 +1,8 @@
 // Settings written by one process are what the next process reads.
 #include <cstdio>
+#include <cwchar>
 #include <string>
+#include <utility>
 
 #include "environment/orl_settings.h"
 #include "environment/product_info.h"
@@ -35,9 +37,13 @@ TEST_F(CrossProcess, ChoicesOutliveTheProcessThatMadeThem) {
 TEST_F(CrossProcess, ANewProcessReadsTheLanguageOnceItIsThere) {
   // This test's registry has no language or locale yet.
   EXPECT_EQ(RunProbe("lang locale"), "\nnone\n");
-  ORL_Tools::RegSet2Cur_SZ(kPlnxRegistryKey, L"CurVer", L"PLNX-E030:41", 12);
-  EXPECT_EQ(RunProbe("locale"), "none\n");
-  ORL_Tools::RegSet2Cur_SZ(kPlnxRegistryKey, L"CurVer", L"PLNX-E030:40C", 13);
+  // The locale id is what stands from index 10 on, however short the value.
+  const std::pair<const wchar_t*, const char*> versions[] = {
+      {L"PLNX", "\n"}, {L"PLNX-E030:41", "41\n"}, {L"PLNX-E030:40C1", "40C\n"}};
+  for (const auto& [version, printed] : versions) {
+    ORL_Tools::RegSet2Cur_SZ(kPlnxRegistryKey, L"CurVer", version, static_cast<int>(std::wcslen(version)));
+    EXPECT_EQ(RunProbe("locale"), printed) << printed;
+  }
   EXPECT_EQ(RunProbe("lang locale locale"), "\n40C\n40C\n");
   // A failed read is tried again within the same process.
   EXPECT_EQ(RunProbe("lang set-lang de-DE lang"), "\nok\nde-DE\n");

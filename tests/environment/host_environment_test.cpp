@@ -38,11 +38,14 @@ TEST_F(RegistryAccess, UnusableValuesCountAsMissing) {
   const DWORD number = 7;
   RegSetValueExW(key, L"Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
   RegCloseKey(key);
-  const std::wstring tooLong(kMaxRegistryText + 1, L'x');
-  RegSet2Cur_SZ(kKey, L"Long", tooLong.c_str(), static_cast<int>(tooLong.size()));
   KOVTString out;
   EXPECT_FALSE(RegGetLocM2CurU_SZ(kKey, L"Number", out));
-  EXPECT_FALSE(RegGetLocM2CurU_SZ(kKey, L"Long", out));
+  // At most 512 characters are read, the terminator the registry stores among them.
+  for (const int characters : {511, 512}) {
+    const std::wstring text(static_cast<std::size_t>(characters), L'x');
+    ASSERT_TRUE(RegSet2Cur_SZ(kKey, L"Long", text.c_str(), characters));
+    EXPECT_EQ(RegGetLocM2CurU_SZ(kKey, L"Long", out), characters < kMaxRegistryCharacters) << characters;
+  }
 }
 
 TEST_F(RegistryAccess, LanguageAndLocaleAreKeptForTheProcess) {

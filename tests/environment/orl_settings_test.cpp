@@ -55,10 +55,14 @@ TEST_F(OrlSettings, TemplatesAreStoredPerModuleAndLocale) {
   EXPECT_EQ(out, L"C:\\Templates\\Site.dwt");
   ASSERT_TRUE(GetORLDwtTepmplate(eORL_Steel, out));
   EXPECT_EQ(out.Right(12), L"KOVS-001.DWT");
-  const std::wstring longPath(kMaxTemplateLength + 10, L'a');
-  ASSERT_TRUE(SetORLDwtTepmplate(eORL_Steel, longPath.c_str()));
+  // Written up to kMaxTemplateLength characters; read back only what the registry read takes.
+  const std::wstring fits(kMaxRegistryCharacters - 1, L'a'), tooLong(kMaxTemplateLength + 10, L'a');
+  ASSERT_TRUE(SetORLDwtTepmplate(eORL_Steel, fits.c_str()));
   ASSERT_TRUE(GetORLDwtTepmplate(eORL_Steel, out));
-  EXPECT_EQ(out, longPath.substr(0, kMaxTemplateLength));
+  EXPECT_EQ(out, fits);
+  ASSERT_TRUE(SetORLDwtTepmplate(eORL_Steel, tooLong.c_str()));
+  ASSERT_TRUE(GetORLDwtTepmplate(eORL_Steel, out));
+  EXPECT_EQ(out.Right(12), L"KOVS-001.DWT");
 }
 
 TEST_F(OrlSettings, WorkspacesDefaultToTheSuiteResources) {

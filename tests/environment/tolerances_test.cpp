@@ -5,15 +5,16 @@
 #include "environment/tolerances.h"
 #include "host/database.h"
 #include "host/rx.h"
+#include "units/sv_units_service.h"
 #include "tests/environment/env_test_support.h"
 
 namespace {
 
-// A units service that knows a few length units, registered as the host would.
-class TestUnitsService : public PnRxService, public KovtIUnitConversion {
+// A units service whose length conversion by names knows a few units,
+// registered as the host would.
+class TestUnitsService : public KovtSvUnitsService {
  public:
-  bool ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value,
-                           double& result) const override {
+  bool ConvertLengthByNames(KOVTString from, KOVTString to, double value, double& result) override {
     static const std::map<KOVTString, double> millimetres = {{L"mm", 1.0}, {L"cm", 10.0}, {L"m", 1000.0},
                                                              {L"in", 25.4}, {L"ft", 304.8}};
     const auto source = millimetres.find(from), target = millimetres.find(to);
@@ -72,7 +73,7 @@ TEST_F(Tolerances, EachDrawingHasItsOwnRecords) {
 }
 
 TEST_F(Tolerances, NothingChangesWithoutAUnitsService) {
-  EXPECT_EQ(KovtRegisteredUnitConversion(), nullptr);
+  EXPECT_EQ(KovtRegisteredUnits(), nullptr);
   KovtRefreshFromReinforcement(KOVT_EPSILON(), Reinforcement(1, L"cm"));
   KovtRefreshFromReinforcement(KOVR_EPSILON(), Reinforcement(1, L"cm"));
   KovtRefreshFromSteel(KOVT_EPSILON(), 0);
@@ -82,7 +83,7 @@ TEST_F(Tolerances, NothingChangesWithoutAUnitsService) {
 
 TEST_F(Tolerances, ReinforcementSettingsFollowTheWorkUnit) {
   RegisterUnits();
-  ASSERT_NE(KovtRegisteredUnitConversion(), nullptr);
+  ASSERT_NE(KovtRegisteredUnits(), nullptr);
   KovtRefreshFromReinforcement(KOVT_EPSILON(), Reinforcement(1, L"cm"));
   const KovtEpsilon& common = KOVT_EPSILON();
   EXPECT_DOUBLE_EQ(common.UnitFactor, 0.1);

@@ -3,12 +3,11 @@
 #pragma once
 
 #include "environment/tolerance_refresh.h"
-#include "units/kovt_service.h"
+#include "units/sv_units_service.h"
 
-class MetricUnits : public KovtService<KovtIUnitConversion> {
+class MetricUnits : public KovtSvUnitsService {
  public:
-  bool ConvertLengthByName(const KOVTString& from, const KOVTString& to, double value,
-                           double& result) const override {
+  bool ConvertLengthByNames(KOVTString from, KOVTString to, double value, double& result) override {
     if (PerMillimetre(from) == 0.0 || PerMillimetre(to) == 0.0) return false;
     result = value / PerMillimetre(from) * PerMillimetre(to);
     return true;

@@ -88,9 +88,10 @@ TEST_F(RegistryFileTest, EachRootHasItsOwnFile) {
 TEST_F(RegistryFileTest, ReadsHandWrittenFiles) {
   WriteText(UserFile(),
             "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n; comment\r\n"
-            "[HKEY_CURRENT_USER\\Software\\Kovt]\r\n\"Bin\"=hex:41,00,00,00,\\\r\n  42,00,00,00\r\n"
-            "\"Other\"=hex(1):43,00,00,00,00,00,00,00\r\n");
+            "[HKEY_CURRENT_USER\\Software\\Kovt]\t\t\r\n\"Bin\"=hex:41,00,00,00,\\\t\r\n  42,00,00,00\t\r\n"
+            "\"Other\"=hex(1):43,00,00,00,00,00,00,00\r\n\"Path\"=\"C:\\\\Data\\\\\"\t\r\n");
   EXPECT_EQ(Get(HKEY_CURRENT_USER, L"Software\\Kovt", L"Bin"), L"AB");
+  EXPECT_EQ(Get(HKEY_CURRENT_USER, L"Software\\Kovt", L"Path"), std::wstring(L"C:\\Data\\") + L'\0');
   EXPECT_EQ(Get(HKEY_CURRENT_USER, L"Software\\Kovt", L"Other"), std::wstring(L"C") + L'\0');
 }
 
@@ -149,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "Windows Registry Editor Version 5.00\n\"orphan\"=\"value\"\n",
                       "Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\Software]\n",
                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"s\"=\"unterminated\n",
+                      "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"s\"=\"escaped quote\\\"\n",
                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"b\"=hex:01,zz\n",
                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"d\"=dword:123456789\n",
                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"b\"=hex:01,\\\n",

@@ -51,6 +51,32 @@ TEST(UnitsBlock, DefinitionAttributeIsReboundByEachRequest) {
   EXPECT_FALSE(length->GetInt(kUnitCoefficientValue, precision));  // a double, not an integer
 }
 
+TEST(UnitsBlock, EachDefinitionIdentifierReachesItsTriple) {
+  RUNITS block;
+  block.lengthUnit = L"L", block.coverUnit = L"C", block.spacingUnit = L"S", block.massUnit = L"M";
+  block.diameterUnit = L"D", block.surfaceUnit = L"A", block.styleUnit = L"Y";
+  block.lengthPrecision = 10, block.coverPrecision = 11, block.spacingPrecision = 12, block.massPrecision = 13;
+  block.diameterPrecision = 14, block.surfacePrecision = 15, block.stylePrecision = 16;
+  block.lengthCoeff = 0.5, block.coverCoeff = 1.5, block.spacingCoeff = 2.5, block.massCoeff = 3.5;
+  block.diameterCoeff = 4.5, block.surfaceCoeff = 5.5, block.styleCoeff = 6.5;
+  const struct {
+    int id;
+    const wchar_t* unit;
+    std::int32_t precision;
+    double coefficient;
+  } triples[] = {{2202, L"L", 10, 0.5}, {2203, L"C", 11, 1.5}, {2204, L"S", 12, 2.5},
+                 {2205, L"M", 13, 3.5}, {2206, L"A", 15, 5.5}, {2207, L"Y", 16, 6.5}};
+  for (const auto& t : triples) {
+    std::int32_t precision = -1;
+    double coefficient = -1.0;
+    EXPECT_STREQ(block.GetAttrText(t.id, kUnitTextValue), t.unit) << t.id;
+    ASSERT_TRUE(block.GetAttrInt(t.id, kUnitPrecisionValue, precision)) << t.id;
+    ASSERT_TRUE(block.GetAttrDouble(t.id, kUnitCoefficientValue, coefficient)) << t.id;
+    EXPECT_EQ(precision, t.precision) << t.id;
+    EXPECT_EQ(coefficient, t.coefficient) << t.id;
+  }
+}
+
 TEST(UnitsBlock, IdentifiersAreConsecutiveAndDiameterHasNone) {
   RUNITS block = FilledBlock();
   ASSERT_EQ(block.GetAttributeCount(), 8);
@@ -95,8 +121,8 @@ TEST(UnitsBlock, WorkAndDescriptionAttributes) {
   EXPECT_STREQ(desc->GetText(kLessThenOneUnitValue), L"cm");
   EXPECT_STREQ(desc->GetText(kGreaterThenOneUnitValue), L"m");
   KOVTString unit;
-  ASSERT_TRUE(desc->GetString(kGreaterThenOneUnitValue, unit));
-  EXPECT_EQ(unit, L"m");
+  EXPECT_FALSE(desc->GetString(kGreaterThenOneUnitValue, unit));  // only GetText is a text accessor here
+  EXPECT_FALSE(block.GetAttrString(kDescUnitsAttribute, kGreaterThenOneUnitValue, unit));
   const std::pair<int, int> ints[] = {
       {kUnitModeValue, 1}, {kLessThenOnePrecisionValue, 1}, {kGreaterThenOnePrecisionValue, 2},
       {kImpDescFormatTypeValue, 1}, {kImpDescFormatPrecisionValue, 4}};
@@ -134,14 +160,17 @@ TEST(UnitsBlock, UnboundAttributesAnswerFalse) {
   }
 }
 
-TEST(UnitsBlock, CopiesAnswerForThemselves) {
+TEST(UnitsBlock, CopiesCarryTheirBindingsUntilTheirOwnLookup) {
   RUNITS original = FilledBlock();
   original.GetAttribute(kSpacingUnitAttribute);
   RUNITS copy = original;
   EXPECT_EQ(copy.spacingUnit, L"cm");
   EXPECT_EQ(copy.impDescFormatPrecision, 4);
   std::int32_t value = 0;
-  EXPECT_FALSE(copy.defAttribute.GetInt(kUnitPrecisionValue, value));  // not bound to the original
+  ASSERT_TRUE(copy.defAttribute.GetInt(kUnitPrecisionValue, value));
+  EXPECT_EQ(value, 1);
+  ASSERT_TRUE(copy.defAttribute.SetInt(kUnitPrecisionValue, 5));
+  EXPECT_EQ(original.spacingPrecision, 5);  // still the original's triple
 
   ASSERT_TRUE(copy.SetAttrText(kSpacingUnitAttribute, kUnitTextValue, L"mm"));
   ASSERT_TRUE(copy.SetAttrInt(kDescUnitsAttribute, kUnitModeValue, 0));

@@ -1,7 +1,9 @@
 // The conversion factor table and conversions by codes and names.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 #include "platform/wide_string.h"
 #include "units/unit_factors.h"
@@ -12,27 +14,6 @@ using KovtUnit::Factor;
 using KovtUnit::Quantity;
 
 constexpr Quantity kBlocks[] = {Quantity::Length, Quantity::Surface, Quantity::Volume, Quantity::Mass};
-
-TEST(FactorTable, HoldsTheExactDefinitions) {
-  const struct {
-    int from, to;
-    double factor;
-  } exact[] = {{3, 0, 25.4},          {4, 3, 12.0},     {4, 0, 304.8},      {0, 3, 1.0 / 25.4},
-               {0, 4, 1.0 / 304.8},   {9, 8, 144.0},    {14, 13, 1728.0},   {17, 16, 0.45359237},
-               {18, 15, 0.907185},  // short ton as the family rounds it
-               {16, 19, 9.80665},     {21, 20, 57.29577951308232}};
-  for (const auto& [from, to, factor] : exact) EXPECT_EQ(Factor(from, to).value_or(-1.0), factor) << from << "->" << to;
-}
-
-TEST(FactorTable, SurfaceAndVolumeFactorsAreSquaresAndCubesOfLength) {
-  for (int from = 0; from < 5; ++from) {
-    for (int to = 0; to < 5; ++to) {
-      const double length = *Factor(from, to);
-      EXPECT_NEAR(*Factor(5 + from, 5 + to) / (length * length), 1.0, 1e-12) << from << "->" << to;
-      EXPECT_NEAR(*Factor(10 + from, 10 + to) / (length * length * length), 1.0, 1e-12) << from << "->" << to;
-    }
-  }
-}
 
 TEST(FactorTable, EveryFactorHasItsInverse) {
   for (Quantity quantity : kBlocks) {
@@ -46,13 +27,46 @@ TEST(FactorTable, EveryFactorHasItsInverse) {
   EXPECT_NEAR(*Factor(20, 21) * *Factor(21, 20), 1.0, 1e-15);
 }
 
-TEST(FactorTable, NothingOutsideAQuantity) {
-  // mm -> mm2, N -> deg, past the last code, before the first.
+// Every row of the table against the data file, through each quantity whose
+// columns reach: the row is the source code, whatever quantity asks.
+TEST(FactorTable, MatchesTheGoldenTableThroughEveryQuantity) {
+  std::ifstream file(KOVT_UNITS_TEST_DATA "/unit_factors.txt");
+  ASSERT_TRUE(file) << KOVT_UNITS_TEST_DATA;
+  int rows = 0;
+  for (std::string line; std::getline(file, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream row(line);
+    int code = -1;
+    std::string name;
+    double factors[KovtUnit::kCodesPerQuantity] = {};
+    row >> code >> name;
+    for (double& factor : factors) row >> factor;
+    ASSERT_TRUE(row && code == rows) << line;
+    EXPECT_EQ(WideToUtf8(KovtUnit::NameOfCode(code)), name);
+    for (Quantity quantity : {Quantity::Length, Quantity::Surface, Quantity::Volume, Quantity::Mass, Quantity::Angle})
+      for (int column = 0; column < KovtUnit::kCodesPerQuantity; ++column) {
+        const int target = KovtUnit::BaseCode(quantity) + column;
+        if (target >= KovtUnit::kCodeCount) continue;
+        EXPECT_EQ(KovtUnit::ConvertByCodes(quantity, code, target, 1.0).value_or(-1.0), factors[column])
+            << line << " -> " << target;
+      }
+    ++rows;
+  }
+  EXPECT_EQ(rows, KovtUnit::kCodeCount);
+}
+
+TEST(FactorTable, NothingOutsideTheTable) {
+  // By pairs of one quantity only: mm -> mm2, N -> deg, past the last code, before the first.
   for (const auto& [from, to] : {std::pair{0, 5}, {19, 20}, {20, 22}, {-1, 0}, {22, 22}})
     EXPECT_FALSE(Factor(from, to)) << from << "->" << to;
-  EXPECT_FALSE(KovtUnit::ConvertByCodes(Quantity::Length, 7, 2, 1.0));
-  EXPECT_FALSE(KovtUnit::ConvertByCodes(Quantity::Angle, 20, 23, 1.0));
-  EXPECT_EQ(*KovtUnit::ConvertByCodes(Quantity::Surface, 9, 7, 1.0), 0.09290304);
+  // By codes: a code outside 0..21, or a column outside 0..4.
+  const struct {
+    Quantity quantity;
+    int from, to;
+  } outside[] = {{Quantity::Length, 0, 7}, {Quantity::Surface, 2, 4},  {Quantity::Angle, 20, 22},
+                 {Quantity::Mass, -1, 16}, {Quantity::Length, 22, 0}, {Quantity::Angle, 21, 19}};
+  for (const auto& c : outside)
+    EXPECT_FALSE(KovtUnit::ConvertByCodes(c.quantity, c.from, c.to, 1.0)) << c.from << "->" << c.to;
 }
 
 TEST(ConvertByNames, ConvertsEnglishAndRussianNamesAndNoOthers) {

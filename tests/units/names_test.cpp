@@ -1,7 +1,9 @@
 // Unit codes, names and display names, in English and Russian.
 #include <gtest/gtest.h>
 
+#include "environment/product_info.h"
 #include "platform/wide_string.h"
+#include "tests/platform/scratch.h"
 #include "units/unit_codes.h"
 #include "units/unit_lists.h"
 
@@ -35,7 +37,11 @@ TEST(UnitCodes, RussianNamesShareTheEnglishCodesAndMatchExactly) {
   EXPECT_EQ(CodeOfNameOrMm(L"rad"), 21);
 }
 
-TEST(UnitCodes, DisplayNamesComeFromTheModuleResources) {
+TEST(UnitCodes, DisplayNamesComeFromTheResourceModuleOfKOVTAppSet) {
+  // No product language: the resource folder is the binary folder, where the build puts it.
+  ScratchDir registry;
+  ScopedEnv folder("KOVT_REGISTRY_DIR", registry.Path().string());
+  if (!GetProductLang().IsEmpty()) GTEST_SKIP() << "the product language was read before this test";
   EXPECT_STREQ(DisplayNameOfCode(0), L"mm");
   EXPECT_STREQ(DisplayNameOfCode(7), L"m²");
   EXPECT_STREQ(DisplayNameOfCode(20), L"°");
