@@ -14,7 +14,7 @@ set_target_properties(kovt_platform PROPERTIES EXPORT_NAME Platform)
 set_target_properties(pnhost PROPERTIES EXPORT_NAME Host)
 set_target_properties(KoVTCore PROPERTIES EXPORT_NAME Core)
 set_target_properties(KoVTAppSet PROPERTIES EXPORT_NAME Module)
-set_target_properties(${kovt_libraries} KovtZemEnabler PROPERTIES INSTALL_RPATH "$ORIGIN")
+set_target_properties(${kovt_libraries} KovtZemEnabler KOVTAppSet_Res PROPERTIES INSTALL_RPATH "$ORIGIN")
 file(RELATIVE_PATH kovt_bin_to_modules /${CMAKE_INSTALL_BINDIR} /${KOVT_INSTALL_MODULEDIR})
 set_target_properties(kovtset PROPERTIES INSTALL_RPATH "$ORIGIN/${kovt_bin_to_modules}")
 
@@ -25,7 +25,7 @@ endforeach()
 install(TARGETS ${kovt_libraries} EXPORT KoVTAppSetTargets
   LIBRARY DESTINATION ${KOVT_INSTALL_MODULEDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS KovtZemEnabler LIBRARY DESTINATION ${KOVT_INSTALL_MODULEDIR})
+install(TARGETS KovtZemEnabler KOVTAppSet_Res LIBRARY DESTINATION ${KOVT_INSTALL_MODULEDIR})
 install(TARGETS kovtset RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 foreach(folder platform host core module registry jobsettings dictionaries copy units environment)
   install(DIRECTORY ${folder}/ DESTINATION ${KOVT_INSTALL_INCLUDEDIR}/${folder} FILES_MATCHING PATTERN "*.h")
