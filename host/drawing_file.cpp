@@ -20,6 +20,7 @@ namespace {
 
 constexpr char kMagic[8] = {'P', 'N', 'D', 'W', 'G', '\r', '\n', '\x1a'};
 constexpr std::uint32_t kFormatVersion = 1;
+constexpr std::size_t kPrefixSize = sizeof kMagic + 4;
 constexpr std::size_t kMaxFileSize = std::size_t(1) << 31;
 constexpr std::size_t kMaxClassName = 256;
 constexpr std::size_t kMinRecord = 8 + 2 + 4;
@@ -87,6 +88,12 @@ auto withReadAccess(PnDbObject* object, F&& file) {
   auto result = file();
   if (opened) object->close();
   return result;
+}
+
+// Fills image from `from` on with the next bytes of the stream.
+bool readInto(std::ifstream& in, std::vector<std::uint8_t>& image, std::size_t from) {
+  const auto count = static_cast<std::streamsize>(image.size() - from);
+  return count == 0 || in.read(reinterpret_cast<char*>(image.data() + from), count);
 }
 
 std::wstring describe(PnDbHandle handle, const std::wstring& className) {
@@ -184,23 +191,28 @@ class PnDbDrawingReader {
  public:
   explicit PnDbDrawingReader(PnDbDatabase& db) : m_db(db) {}
 
-  Plnx::ErrorStatus read(const std::vector<std::uint8_t>& image) {
-    if (image.size() < sizeof kMagic + 4 || std::memcmp(image.data(), kMagic, sizeof kMagic) != 0)
+  // The magic and the format version, from the first kPrefixSize bytes of a file.
+  Plnx::ErrorStatus checkPrefix(const std::vector<std::uint8_t>& image) {
+    if (image.size() < kPrefixSize || std::memcmp(image.data(), kMagic, sizeof kMagic) != 0)
       return fail(Plnx::eNotADrawingFile, L"is not a drawing file");
-    Cursor cursor(image.data() + sizeof kMagic, image.size() - sizeof kMagic);
     std::uint64_t version = 0;
-    cursor.read(version, 4);
+    Cursor(image.data() + sizeof kMagic, 4).read(version, 4);
     if (version != kFormatVersion)
       return fail(Plnx::eInvalidDwgVersion, L"has format version " + std::to_wstring(version) +
                                                 L"; this host reads version " + std::to_wstring(kFormatVersion));
-    if (image.size() < sizeof kMagic + 8) return fail(Plnx::eEndOfFile, L"is truncated");
+    return Plnx::eOk;
+  }
+
+  Plnx::ErrorStatus read(const std::vector<std::uint8_t>& image) {
+    if (Plnx::ErrorStatus es = checkPrefix(image); es != Plnx::eOk) return es;
+    if (image.size() < kPrefixSize + 4) return fail(Plnx::eEndOfFile, L"is truncated");
     std::size_t body = image.size() - 4;
     std::uint64_t stored = 0;
     Cursor(image.data() + body, 4).read(stored, 4);
     if (crc32(image.data(), body) != stored)
       return fail(Plnx::eDwgCRCDoesNotMatch, L"is damaged or truncated (checksum mismatch)");
 
-    cursor = Cursor(image.data() + sizeof kMagic + 4, body - sizeof kMagic - 4);
+    Cursor cursor(image.data() + kPrefixSize, body - kPrefixSize);
     std::uint64_t headerSize = 0, count = 0;
     const std::uint8_t* header = nullptr;
     if (!cursor.read(headerSize, 4) || !cursor.take(headerSize, header) || !cursor.read(count, 4))
@@ -250,7 +262,9 @@ class PnDbDrawingReader {
  private:
   Plnx::ErrorStatus load(PnDbHandle handle, const std::wstring& className, const std::uint8_t* data,
                          std::size_t size) {
-    std::vector<std::uint8_t> bytes(data, data + size);
+    // Copies are made from the file image only as each use needs one: a
+    // registry of a million keys is tens of megabytes.
+    auto bytes = [data, size] { return std::vector<std::uint8_t>(data, data + size); };
     PnDbObject* object = nullptr;
     if (const PnRxClass* cls = pnrxFindPnRxClass(className.c_str())) {
       PnRxObject* created = cls->create();
@@ -260,7 +274,7 @@ class PnDbDrawingReader {
     Plnx::ErrorStatus es = Plnx::eMakeMeProxy;
     if (object != nullptr) {
       attach(handle, object);
-      PnDbMemoryFiler filer(bytes, PnDb::kFileFiler, &m_db);
+      PnDbMemoryFiler filer(bytes(), PnDb::kFileFiler, &m_db);
       try {
         es = object->dwgInFields(&filer);
       } catch (const std::exception&) {
@@ -269,9 +283,9 @@ class PnDbDrawingReader {
       if (es == Plnx::eMakeMeProxy) m_db.m_byHandle[handle.value()]->object.reset();
     }
     if (es == Plnx::eMakeMeProxy) {
-      auto* proxy = new PnDbProxyObject(className, bytes);
+      auto* proxy = new PnDbProxyObject(className, bytes());
       attach(handle, proxy);
-      PnDbMemoryFiler filer(std::move(bytes), PnDb::kFileFiler, &m_db);
+      PnDbMemoryFiler filer(bytes(), PnDb::kFileFiler, &m_db);
       es = proxy->PnDbObject::dwgInFields(&filer);
       object = proxy;
     }
@@ -340,13 +354,21 @@ Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName) {
     m_fileError = name + L" is too large to be a drawing";
     return Plnx::eNotADrawingFile;
   }
-  std::vector<std::uint8_t> image(size);
+  // The prefix first: any other file is refused before its bulk is read.
+  PnDbDrawingReader reader(*this);
+  std::vector<std::uint8_t> image(std::min<std::uintmax_t>(size, kPrefixSize));
   std::ifstream in(path, std::ios::binary);
-  if (!in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(size))) {
-    m_fileError = L"cannot read " + name;
-    return Plnx::eFileAccessErr;
+  Plnx::ErrorStatus es = Plnx::eFileAccessErr;
+  if (readInto(in, image, 0)) {
+    es = reader.checkPrefix(image);
+    if (es == Plnx::eOk) image.resize(size);
+    if (es == Plnx::eOk && !readInto(in, image, kPrefixSize)) es = Plnx::eFileAccessErr;
   }
-  Plnx::ErrorStatus es = PnDbDrawingReader(*this).read(image);
+  if (es == Plnx::eFileAccessErr) {
+    m_fileError = L"cannot read " + name;
+    return es;
+  }
+  if (es == Plnx::eOk) es = reader.read(image);
   if (es != Plnx::eOk) {
     m_fileError = name + L" " + m_fileError;
     std::wstring why = m_fileError;

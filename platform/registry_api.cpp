@@ -133,6 +133,7 @@ LONG RegCreateKeyExW(HKEY hKey, LPCWSTR subKey, DWORD, LPWSTR, DWORD, REGSAM des
   if (!Resolve(hKey, target)) return ERROR_INVALID_HANDLE;
   auto path = target.path;
   AppendParts(path, subKey);
+  if (path.size() > kovt_platform::kMaxKeyDepth) return ERROR_INVALID_PARAMETER;
   for (const auto& part : path)
     if (!kovt_platform::IsStorableName(part)) return ERROR_INVALID_PARAMETER;
   bool createdAny = false;

@@ -89,8 +89,9 @@ Plnx::ErrorStatus DwgInKeyList(PnDbDwgFiler* filer, TKeyMap& keys) {
       if (pending.empty()) break;
       Pending done = std::move(pending.back());
       pending.pop_back();
-      if (pending.empty()) keys.try_emplace(std::move(done.name), std::move(done.key));
-      else pending.back().key->AddSubKey(done.name, std::move(done.key));
+      // Files hold keys in map order, so the end is the place almost always.
+      TKeyMap& parent = pending.empty() ? keys : pending.back().key->m_subKeys;
+      parent.try_emplace(parent.end(), std::move(done.name), std::move(done.key));
       continue;
     }
     --left;

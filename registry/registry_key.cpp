@@ -79,24 +79,36 @@ void TKey::RenameSubKey(const KOVTString& oldName, const KOVTString& newName) {
 void TKey::GetKeyNames(KoVT::Core::TStringList* list) const { AppendNames(m_subKeys, list); }
 
 TValue* TKey::FindValue(const wchar_t* name) {
-  TValueIndex::Slot* slot = name != nullptr ? m_valueIndex.Find(name) : nullptr;
+  TValueIndex::Slot* slot = name != nullptr ? Lookup(name) : nullptr;
   return slot != nullptr ? slot->get() : nullptr;
 }
 const TValue* TKey::FindValue(const wchar_t* name) const { return const_cast<TKey*>(this)->FindValue(name); }
 
+TValueIndex::Slot* TKey::Lookup(std::wstring_view name) {
+  if (m_valueIndex == nullptr) {
+    m_valueIndex = std::make_unique<TValueIndex>();
+    m_valueIndex->Reserve(m_values.size());
+    for (auto& entry : m_values) Index(entry);
+  }
+  return m_valueIndex->Find(name);
+}
+
+void TKey::Index(TValueMap::value_type& entry) {
+  if (m_valueIndex) m_valueIndex->Insert(entry.first.str(), &entry.second);
+}
+
 bool TKey::SetValue(const KOVTString& name, std::unique_ptr<TValue> value) {
   if (value == nullptr) return false;
-  if (TValueIndex::Slot* slot = m_valueIndex.Find(name.str())) {
+  if (TValueIndex::Slot* slot = Lookup(name.str())) {
     *slot = std::move(value);
     return true;
   }
-  auto entry = m_values.emplace(name, std::move(value)).first;
-  m_valueIndex.Insert(entry->first.str(), &entry->second);
+  Index(*m_values.emplace(name, std::move(value)).first);
   return true;
 }
 
 std::unique_ptr<TValue> TKey::RemoveValue(const KOVTString& name) {
-  m_valueIndex.Erase(name.str());
+  if (m_valueIndex) m_valueIndex->Erase(name.str());
   return Detach(m_values, name);
 }
 void TKey::DeleteValue(const KOVTString& name) { RemoveValue(name); }
@@ -104,21 +116,21 @@ void TKey::DeleteValue(const KOVTString& name) { RemoveValue(name); }
 void TKey::RenameValue(const KOVTString& oldName, const KOVTString& newName) {
   auto node = m_values.extract(oldName);
   if (node.empty()) return;
-  m_valueIndex.Erase(oldName.str());
+  if (m_valueIndex) m_valueIndex->Erase(oldName.str());
   node.key() = newName;
   auto moved = m_values.insert(std::move(node));
-  if (moved.inserted) m_valueIndex.Insert(moved.position->first.str(), &moved.position->second);
+  if (moved.inserted) Index(*moved.position);
 }
 
 void TKey::AddReadValue(KOVTString name, std::unique_ptr<TValue> value) {
   // Files hold values in map order, so the end is the place almost always.
   const std::size_t before = m_values.size();
   auto entry = m_values.try_emplace(m_values.end(), std::move(name), std::move(value));
-  if (m_values.size() != before) m_valueIndex.Insert(entry->first.str(), &entry->second);
+  if (m_values.size() != before) Index(*entry);
 }
 
 void TKey::DestroyValues() {
-  m_valueIndex.Clear();
+  m_valueIndex.reset();
   m_values.clear();
 }
 void TKey::GetValueNames(KoVT::Core::TStringList* list) const { AppendNames(m_values, list); }

@@ -101,12 +101,19 @@ class TKey {
   void DestroySubKeys();
 
  private:
+  // Reads straight into the sub-key maps of the keys it builds.
+  friend Plnx::ErrorStatus DwgInKeyList(PnDbDwgFiler* filer, TKeyMap& keys);
+
   // A value read from a file; a name the key holds already keeps its value.
   void AddReadValue(KOVTString name, std::unique_ptr<TValue> value);
+  // The index is made at the first lookup: most keys read from a file are never searched.
+  TValueIndex::Slot* Lookup(std::wstring_view name);
+  // Adds the entry to the index, if there is one yet.
+  void Index(TValueMap::value_type& entry);
 
   TKeyMap m_subKeys;
   TValueMap m_values;
-  TValueIndex m_valueIndex;
+  std::unique_ptr<TValueIndex> m_valueIndex;
 };
 
 }  // namespace KoVTPrjReg

@@ -27,7 +27,7 @@ class TValueIndex {
   // `name` must live as long as the entry: it is the map's own key.
   void Insert(std::wstring_view name, Slot* slot) { m_slots.insert_or_assign(name, slot); }
   void Erase(std::wstring_view name) { m_slots.erase(name); }
-  void Clear() { m_slots.clear(); }
+  void Reserve(std::size_t count) { m_slots.reserve(count); }
 
  private:
   struct SeededHash {

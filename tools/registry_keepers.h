@@ -17,5 +17,6 @@ struct KeeperPlace {
 };
 
 // In dictionary order, depth first. Dictionaries nested deeper than a sane
-// tree (a hostile drawing) are not searched.
+// tree (a hostile drawing) are not searched, and one listed more than once is
+// searched at its first place only.
 std::vector<KeeperPlace> FindKeepers(PnDbDatabase* database);

@@ -71,11 +71,20 @@ std::string FormatData(const RegValue& value) {
   return prefix + Hex(value.data);
 }
 
-void FormatKey(const RegKey& key, const std::wstring& path, std::string& out) {
-  out += "\n[" + WideToUtf8(path) + "]\n";
+// A key without values whose sub-keys have sections gets none of its own:
+// their sections create it again. Each path is then written about once, so
+// the text grows with the tree, not with the square of its depth.
+// `path` is the key's path; it is restored before returning.
+void FormatKey(const RegKey& key, std::string& path, std::string& out) {
+  if (!key.Values().empty() || !key.HasChildren()) out.append("\n[").append(path).append("]\n");
   for (const auto& value : key.Values())
     out += (value.name.empty() ? std::string("@") : Quote(value.name)) + '=' + FormatData(value) + '\n';
-  for (const auto* child : key.Children()) FormatKey(*child, path + L'\\' + child->Name(), out);
+  const std::size_t length = path.size();
+  for (const auto* child : key.Children()) {
+    path.append("\\").append(WideToUtf8(child->Name()));
+    FormatKey(*child, path, out);
+    path.resize(length);
+  }
 }
 
 std::string_view Trim(std::string_view s) {
@@ -162,10 +171,11 @@ RegKey& OpenSection(RegKey& root, std::string_view inner, std::wstring_view root
   const std::wstring path = Utf8ToWide(inner);
   RegKey* key = nullptr;
   std::size_t start = 0;
-  while (true) {
+  for (std::size_t depth = 0;; ++depth) {
     const auto end = path.find(L'\\', start);
     const std::wstring_view part = std::wstring_view(path).substr(start, end - start);
     if (part.empty()) throw Failure{"empty key name"};
+    if (depth > kMaxKeyDepth) throw Failure{"keys nested deeper than " + std::to_string(kMaxKeyDepth) + " levels"};
     if (!key) {
       if (!EqualsIgnoringCase(part, rootName)) throw Failure{"key outside " + WideToUtf8(rootName)};
       key = &root;
@@ -202,7 +212,8 @@ bool IsStorableName(std::wstring_view name) {
 std::string FormatRegText(const RegKey& root) {
   std::string out(kHeader);
   out += '\n';
-  FormatKey(root, root.Name(), out);
+  std::string path = WideToUtf8(root.Name());
+  FormatKey(root, path, out);
   return out;
 }
 

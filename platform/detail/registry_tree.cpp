@@ -6,6 +6,21 @@
 
 namespace kovt_platform {
 
+RegKey::~RegKey() {
+  // Each key's children are taken before it is deleted, so no destructor reaches below its own map.
+  std::vector<std::unique_ptr<RegKey>> pending;
+  auto takeChildren = [&pending](RegKey& key) {
+    for (auto& [folded, child] : key.children_) pending.push_back(std::move(child));
+    key.children_.clear();
+  };
+  takeChildren(*this);
+  while (!pending.empty()) {
+    std::unique_ptr<RegKey> key = std::move(pending.back());
+    pending.pop_back();
+    takeChildren(*key);
+  }
+}
+
 RegKey* RegKey::FindChild(std::wstring_view name) const {
   const auto it = children_.find(FoldCase(name));
   return it == children_.end() ? nullptr : it->second.get();

@@ -17,9 +17,18 @@ struct RegValue {
   std::vector<BYTE> data;
 };
 
+// Levels of keys below a hive's root, at most: Windows's own limit. Deeper
+// nesting in a file is damage; it would make the text form grow with the
+// square of the depth.
+inline constexpr std::size_t kMaxKeyDepth = 512;
+
 class RegKey {
  public:
   explicit RegKey(std::wstring name) : name_(std::move(name)) {}
+  RegKey(const RegKey&) = delete;
+  RegKey& operator=(const RegKey&) = delete;
+  // Without recursion, whatever the depth below.
+  ~RegKey();
 
   const std::wstring& Name() const { return name_; }
 

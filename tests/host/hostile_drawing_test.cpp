@@ -16,6 +16,9 @@ class HostileDrawings : public ::testing::Test {
   Plnx::ErrorStatus open(const Bytes& image, PnDbDatabase& db) {
     fs::path path = dir.Path() / L"input.pndwg";
     writeFile(path, image);
+    return open(path, db);
+  }
+  Plnx::ErrorStatus open(const fs::path& path, PnDbDatabase& db) {
     Plnx::ErrorStatus es;
     {
       AllocationProbe probe;
@@ -29,17 +32,15 @@ class HostileDrawings : public ::testing::Test {
     }
     return es;
   }
-  Plnx::ErrorStatus open(const Bytes& image) {
-    PnDbDatabase db(false);
-    return open(image, db);
-  }
   // Opens a hand-made drawing of `objects` behind the minimal header.
   Plnx::ErrorStatus open(const std::vector<CraftedObject>& objects, PnDbDatabase& db) {
     return open(craftDrawing(crafted::header().bytes(), objects), db);
   }
-  Plnx::ErrorStatus open(const std::vector<CraftedObject>& objects) {
+  // Any of the above, into a database of its own.
+  template <class File>
+  Plnx::ErrorStatus open(const File& file) {
     PnDbDatabase db(false);
-    return open(objects, db);
+    return open(file, db);
   }
   std::string why(const PnDbDatabase& db) const { return fs::path(db.lastFileError()).string(); }
 
@@ -88,6 +89,13 @@ TEST_F(HostileDrawings, OtherFilesAreNoDrawings) {
   Bytes image = saved();
   image[0] = 'X';
   EXPECT_EQ(open(image), Plnx::eNotADrawingFile);
+
+  // A gigabyte of zeros (sparse, so cheap to make) is refused before it is read.
+  fs::path zeros = dir.Path() / L"zeros.pndwg";
+  writeFile(zeros, {});
+  fs::resize_file(zeros, std::uintmax_t(1) << 30);
+  EXPECT_EQ(open(zeros), Plnx::eNotADrawingFile);
+  EXPECT_LT(largest, 1u << 16);
 }
 
 TEST_F(HostileDrawings, ANewerFormatVersionIsNamedInTheError) {

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <string>
 
+#include "platform/detail/registry_tree.h"
 #include "platform/registry.h"
 #include "scratch.h"
 
@@ -125,6 +126,36 @@ TEST_F(RegistryFileTest, UnwritableFolderFailsCleanly) {
   EXPECT_FALSE(KovtRegistryErrorText().empty());
 }
 
+TEST_F(RegistryFileTest, KeysAtTheDepthLimitAreWrittenOnce) {
+  std::wstring path = L"Software";
+  for (int depth = 1; depth < 512; ++depth) path += L"\\k";  // Windows's limit: 512 levels
+  ASSERT_EQ(SetString(HKEY_CURRENT_USER, path.c_str(), L"v", L"deep"), ERROR_SUCCESS);
+  EXPECT_EQ(SetString(HKEY_CURRENT_USER, (path + L"\\k").c_str(), L"v", L"deeper"), ERROR_INVALID_PARAMETER);
+  // The keys above the deepest come back from its section alone; one section each would be quadratic.
+  EXPECT_LT(fs::file_size(UserFile()), 2 * path.size());
+  KovtRegistryDiscardCache();
+  EXPECT_EQ(Get(HKEY_CURRENT_USER, path.c_str(), L"v"), std::wstring(L"deep") + L'\0');
+  EXPECT_EQ(Get(HKEY_CURRENT_USER, L"Software\\k\\k", L"v"), L"<no value>");
+}
+
+TEST(RegistryTree, AnyDepthIsTornDownWithoutRecursion) {
+  auto root = std::make_unique<kovt_platform::RegKey>(L"HKEY_CURRENT_USER");
+  kovt_platform::RegKey* key = root.get();
+  bool created = false;
+  for (int depth = 0; depth < 1000000; ++depth) key = &key->Child(L"k", created);
+  root.reset();
+}
+
+// A hive of one section 200,000 keys deep: 400 KB of text.
+const std::string& TooDeepHive() {
+  static const std::string text = [] {
+    std::string hive = "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER";
+    for (int depth = 0; depth < 200000; ++depth) hive += "\\k";
+    return hive + "]\n";
+  }();
+  return text;
+}
+
 class CorruptRegistryTest : public RegistryFileTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(CorruptRegistryTest, FailsAndLeavesTheFileUntouched) {
@@ -154,6 +185,6 @@ INSTANTIATE_TEST_SUITE_P(
                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"b\"=hex:01,zz\n",
                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"d\"=dword:123456789\n",
                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"b\"=hex:01,\\\n",
-                      "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\\xff]\n"));
+                      "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\\xff]\n", TooDeepHive().c_str()));
 
 }  // namespace
