@@ -28,24 +28,20 @@ bool CopyPlnxTextStyle(PnDbDatabase* source, PnDbDatabase* destination, const Ko
   destination = DatabaseOrWorking(destination);
   PnDbObjectIdArray ids;
   if (destination == nullptr || !LookUp<PnDbTextStyleTable>(source, names, ids)) return false;
-  std::vector<KOVTString> sourceNames;
-  for (PnDbObjectId id : ids) sourceNames.push_back(NameOf<PnDbTextStyleTableRecord>(id));
+  const std::vector<KOVTString> given(names.begin(), names.end());
   PnDbTextStyleTable* table = nullptr;
   if (destination->getSymbolTable(table, PnDb::kForRead) != Plnx::eOk) return false;
-  std::vector<KOVTString> freeNames = FreeNames(table, sourceNames);
+  std::vector<KOVTString> freeNames = FreeNames(table, given);
   table->close();
 
-  bool everyOne = true;
   for (std::size_t i = 0; i < ids.size(); ++i) {
     PnDbIdMapping mapping;
     destination->wblockCloneObjects({ids[i]}, destination->textStyleTableId(), mapping, PnDb::kDrcMangleName);
-    if (!renameCopy(mapping, ids[i], freeNames[i])) {
-      everyOne = false;
-      continue;
-    }
-    if (freeNames[i] != sourceNames[i]) renamed.emplace_back(names[static_cast<int>(i)], freeNames[i]);
+    // A style that could not be copied has no new name to point references at.
+    if (!renameCopy(mapping, ids[i], freeNames[i])) continue;
+    if (freeNames[i] != given[i]) renamed.emplace_back(given[i], freeNames[i]);
   }
-  return everyOne;
+  return true;
 }
 
 bool FindDimStyleIdInDestDatabase(bool, PnDbDatabase* source, PnDbObjectId sourceId, PnDbDatabase* destination,

@@ -12,10 +12,10 @@
 
 namespace KovtCopyUtil {
 
-// Copies the named text styles with the host's cross-drawing clone; a copy
-// whose name the destination holds already is named "<name> 1", "<name> 2",
-// ... and listed in `renamed`. False, copying nothing, when the source lacks
-// a name; false too when a style could not be copied or renamed.
+// Copies the named text styles with the host's cross-drawing clone. Each copy
+// is named as given in `names`, or "<name> 1", "<name> 2", ... when the
+// destination holds that name already, and is then listed in `renamed`.
+// False, copying nothing, when the source lacks a name; true otherwise.
 bool CopyPlnxTextStyle(PnDbDatabase* source, PnDbDatabase* destination, const KoVT::Core::TStringList& names,
                        NamePairList& renamed);
 

@@ -28,7 +28,8 @@ KOVTString NameOf(PnDbObjectId id) {
 
 // Each name made free in the table: itself when the table does not hold it,
 // else the first of "<name> 1", "<name> 2", ... that it does not hold. Names
-// chosen for earlier entries of the list count as held.
+// chosen for earlier entries of the list count as held, since two copies
+// given one name would leave the second unaddable.
 std::vector<KOVTString> FreeNames(const PnDbSymbolTable* table, const std::vector<KOVTString>& names);
 
 // Whether `id` is a live record of the database's table of that type.

@@ -48,10 +48,7 @@ bool REINF_JOBSET_INIT() {
   PnDbDatabase* database = workingDatabase();
   if (database == nullptr) return false;
   if (KOVTJobSettings::IsInitialized(database)) return true;
-  auto settings = std::make_unique<KOVTReinfJobSettings>();
-  // An object cached before the drawing lost its root must not shadow the new one.
-  g_reinforcement.Remove(database);
-  g_reinforcement.Add(database, std::move(settings));
+  g_reinforcement.Add(database, std::make_unique<KOVTReinfJobSettings>());
   return true;
 }
 

@@ -42,7 +42,7 @@ class WorkingDrawingOf {
 }  // namespace
 
 KOVTJobSettings::CommonBlocks KOVTFormworkJobSettings::StoredBlocks() {
-  return {.variables = kStoredVariables, .templates = kStoredTemplates, .sizedHeaderData = true};
+  return {.variables = kStoredVariables, .templates = kStoredTemplates, .dataAfterSize = true};
 }
 
 KOVTFormworkJobSettings::KOVTFormworkJobSettings() {

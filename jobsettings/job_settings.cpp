@@ -1,5 +1,7 @@
 #include "jobsettings/job_settings.h"
 
+#include <string>
+
 #include "dictionaries/dict_tree.h"
 #include "jobsettings/settings_dictionary.h"
 #include "registry/project_registry_error.h"
@@ -48,12 +50,14 @@ const Key kTemplateKeys[] = {
     {L"Templates.RowHeight", [](KOVTJobSettings& s) -> Field { return &s.Templates().RowHeight; }},
 };
 
-// A printout header or footer: its size, then its bytes.
+// A printout header or footer: its size, then its bytes. The size written is
+// the buffer's length, and bytes read set it to theirs.
 void FileBuffer(KovtJobKeys::Filer& filer, const wchar_t* sizeKey, const wchar_t* dataKey, std::int32_t& size,
-                std::vector<std::uint8_t>& data, bool sizedData) {
+                std::vector<std::uint8_t>& data, bool dataAfterSize) {
+  if (filer.Writing()) size = static_cast<std::int32_t>(data.size());
   const bool sizeFound = filer.File(sizeKey, &size);
-  if (sizedData && filer.Reading() && !(sizeFound && size > 0)) return;
-  if (filer.File(dataKey, &data) && sizedData) size = static_cast<std::int32_t>(data.size());
+  if (dataAfterSize && filer.Reading() && !(sizeFound && size > 0)) return;
+  if (filer.File(dataKey, &data)) size = static_cast<std::int32_t>(data.size());
 }
 
 }  // namespace
@@ -77,6 +81,14 @@ bool KOVTJobSettings::ReadVector(PnDbDictionary* dict, KoVTPrjReg::TAccessRight 
   if (!registry.KeyExists(kVectorPath) || !registry.OpenKey(kVectorPath, false)) return false;
   int count = 0;
   registry.ReadInteger(L"SettingsVector_Size", count);
+  // Every stored name is a value of the key: a count beyond them is damage,
+  // and honouring it would take unbounded time and memory.
+  const std::size_t stored = registry.GetCurrentKey()->Values().size();
+  if (count > 0 && static_cast<std::size_t>(count) > stored) {
+    registry.CloseKey();
+    throw KoVT::EProjectRegistry(L"the list of settings sets is damaged: it counts " + std::to_wstring(count) +
+                                 L" names, but its key holds " + std::to_wstring(stored) + L" values");
+  }
   std::vector<KOVTString>& names = m_vector.Names();
   names.clear();
   KOVTString name;  // a missing entry repeats the one before it
@@ -121,7 +133,7 @@ void KOVTJobSettings::Load(PnDbDictionary* dict, KoVTPrjReg::TAccessRight access
 void KOVTJobSettings::FileCommonBlocks(KovtJobKeys::Filer& filer, CommonBlocks blocks) {
   FileVariables(filer, blocks);
   KovtJobKeys::Walk(std::span<const Key>(kPageSetupKeys), *this, filer);
-  FileHeaderFooter(filer, blocks.sizedHeaderData);
+  FileHeaderFooter(filer, blocks.dataAfterSize);
   KovtJobKeys::Walk(std::span<const Key>(kTemplateKeys).first(static_cast<std::size_t>(blocks.templates)), *this,
                     filer);
 }
@@ -135,11 +147,11 @@ void KOVTJobSettings::FileVariables(KovtJobKeys::Filer& filer, CommonBlocks bloc
   }
 }
 
-void KOVTJobSettings::FileHeaderFooter(KovtJobKeys::Filer& filer, bool sizedData) {
+void KOVTJobSettings::FileHeaderFooter(KovtJobKeys::Filer& filer, bool dataAfterSize) {
   FileBuffer(filer, L"HeaderFooter.HeaderSize", L"HeaderFooter.HeaderData", m_headerFooter.HeaderSize,
-             m_headerFooter.HeaderData, sizedData);
+             m_headerFooter.HeaderData, dataAfterSize);
   FileBuffer(filer, L"HeaderFooter.FooterSize", L"HeaderFooter.FooterData", m_headerFooter.FooterSize,
-             m_headerFooter.FooterData, sizedData);
+             m_headerFooter.FooterData, dataAfterSize);
 }
 
 bool KOVTJobSettings::ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access,

@@ -95,6 +95,9 @@ class KOVTJobSettings {
   // Whether the database holds the application root of the current context.
   static bool IsInitialized(PnDbDatabase* db);
 
+  // Loads the name list and the default name; false when the list is not
+  // stored. Throws KoVT::EProjectRegistry, changing nothing, when the stored
+  // list counts more names than its key holds values.
   bool ReadVector(PnDbDictionary* dict, KoVTPrjReg::TAccessRight access);
   void WriteVector(PnDbDictionary* dict);
 
@@ -134,9 +137,8 @@ class KOVTJobSettings {
   struct CommonBlocks {
     int variables;
     int templates;
-    // Header and footer data are read only after a stored size above 0, and
-    // the size becomes the length of the data read.
-    bool sizedHeaderData = false;
+    // Header and footer data are read only after a stored size above 0.
+    bool dataAfterSize = false;
     std::span<const VariableFallback> variableFallbacks = {};
   };
 
@@ -179,7 +181,7 @@ class KOVTJobSettings {
   void FileSet(KovtJobKeys::Filer& filer, std::int32_t& version, CommonBlocks blocks, Walker walkModule);
   void FileCommonBlocks(KovtJobKeys::Filer& filer, CommonBlocks blocks);
   void FileVariables(KovtJobKeys::Filer& filer, CommonBlocks blocks);
-  void FileHeaderFooter(KovtJobKeys::Filer& filer, bool sizedData);
+  void FileHeaderFooter(KovtJobKeys::Filer& filer, bool dataAfterSize);
 
   KOVTJobSettVect m_vector;
   TVARIABLES m_variables;

@@ -47,6 +47,8 @@ class Filer {
   Filer& operator=(const Filer&) = delete;
 
   bool Reading() const { return m_reading; }
+  // Whether values go to a registry; a listing neither reads nor writes.
+  bool Writing() const { return m_registry != nullptr && !m_reading; }
   // Answers whether a value of the member's kind was read; false when not reading.
   bool File(const wchar_t* name, Field field);
   // Runs file(registry, reading) on a reading or writing filer. A listing of
@@ -121,12 +123,12 @@ struct ListValue {
 inline constexpr std::int32_t kMaxListEntries = 65536;
 
 // Files a list stored as its count key followed by its entries, for use in a
-// custom entry. Writing (and listing) first makes the count the list's length.
-// Reading refills the list only when the count was found: every position is
+// custom entry. Writing first makes the count the list's length; listing
+// changes nothing. Reading takes over a count that was found and refills the
+// list with that many entries (none for a negative count): every position is
 // read into one working entry kept from the position before, so a missing
 // value repeats the previous entry's (the first entry starts as Entry{}). A
-// count below 0 or above kMaxListEntries leaves the count and the list as
-// they were.
+// count above kMaxListEntries leaves the count and the list as they were.
 template <class Entry>
 void FileList(Filer& filer, const wchar_t* countKey, std::int32_t& count, std::vector<Entry>& list,
               const wchar_t* prefix, std::span<const ListValue<Entry>> values) {
@@ -143,17 +145,18 @@ void FileList(Filer& filer, const wchar_t* countKey, std::int32_t& count, std::v
     return name;
   };
   if (!filer.Reading()) {
-    count = static_cast<std::int32_t>(list.size());
+    if (filer.Writing()) count = static_cast<std::int32_t>(list.size());
     filer.File(countKey, &count);
-    for (std::int32_t position = 0; position < count; ++position) {
+    for (std::size_t position = 0; position < list.size(); ++position) {
       for (const ListValue<Entry>& value : values)
-        filer.File(valueName(position, value), value.field(list[static_cast<std::size_t>(position)]));
+        filer.File(valueName(static_cast<std::int32_t>(position), value), value.field(list[position]));
     }
     return;
   }
   const std::int32_t before = count;
   if (!filer.File(countKey, &count)) return;
-  if (count < 0 || count > kMaxListEntries) {
+  // Honouring a hostile count would allocate without bound.
+  if (count > kMaxListEntries) {
     count = before;
     return;
   }

@@ -67,7 +67,7 @@ KOVTJobSettings::CommonBlocks KOVTReinfJobSettings::StoredBlocks() {
   };
   return {.variables = VAR_COUNT,
           .templates = kStoredTemplates,
-          .sizedHeaderData = true,
+          .dataAfterSize = true,
           .variableFallbacks = kVariableFallbacks};
 }
 

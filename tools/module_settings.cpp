@@ -4,6 +4,7 @@
 
 #include "host/database.h"
 #include "jobsettings/settings_dictionary.h"
+#include "registry/project_registry_error.h"
 #include "registry/registry_access.h"
 #include "registry/registry_keeper.h"
 #include "tools/cli_error.h"
@@ -68,7 +69,13 @@ void ModuleSettings::RequireReadable() const {
 }
 
 KOVTJobSettings& ModuleSettings::Settings() {
-  if (m_settings == nullptr) m_settings = m_module.load();
+  if (m_settings != nullptr) return *m_settings;
+  try {
+    m_settings = m_module.load();
+  } catch (const KoVT::EProjectRegistry& damaged) {
+    throw CliError("the " + std::string(m_module.title) + " settings of " + m_drawing.Name() + " are unusable: " +
+                   damaged.what());
+  }
   return *m_settings;
 }
 

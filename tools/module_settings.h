@@ -32,7 +32,8 @@ class ModuleSettings {
   void RequireReadable() const;
 
   // The settings object, loaded with the default set on first use. On a
-  // drawing without the module this creates its root, name list and default set.
+  // drawing without the module this creates its root, name list and default
+  // set. Throws a CliError naming the drawing when the stored settings are damaged.
   KOVTJobSettings& Settings();
 
   std::vector<KOVTString> SetNames();

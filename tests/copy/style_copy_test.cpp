@@ -34,21 +34,22 @@ class TextStyleCopy : public CopyTest {
 TEST_F(TextStyleCopy, TakenNamesAreNumberedAndReported) {
   TStringList names;
   names.Add(L"notes");
-  names.Add(L"Titles");
+  names.Add(L"TITLES");
   NamePairList renamed;
   ASSERT_TRUE(CopyPlnxTextStyle(Source(), Drawing(), names, renamed));
 
+  // Copies take the names as given, not as the source records spell them.
   ASSERT_EQ(renamed.size(), 1u);
-  EXPECT_EQ(renamed[0], (std::pair<KOVTString, KOVTString>{L"notes", L"Notes 1"}));
+  EXPECT_EQ(renamed[0], (std::pair<KOVTString, KOVTString>{L"notes", L"notes 1"}));
   EXPECT_EQ(RecordNames<PnDbTextStyleTable>(Drawing()),
-            (std::vector<std::wstring>{L"Standard", L"NOTES", L"Notes 1", L"Titles"}));
-  EXPECT_EQ(FileName(Drawing(), L"Notes 1"), L"isocp");
+            (std::vector<std::wstring>{L"Standard", L"NOTES", L"notes 1", L"TITLES"}));
+  EXPECT_EQ(FileName(Drawing(), L"notes 1"), L"isocp");
   EXPECT_EQ(FileName(Drawing(), L"NOTES"), L"own");
-  EXPECT_EQ(FileName(Drawing(), L"Titles"), L"romans");
+  EXPECT_EQ(FileName(Drawing(), L"TITLES"), L"romans");
   ExpectAllClosed();
 
   SaveAndReopen();
-  EXPECT_EQ(FileName(Drawing(), L"Notes 1"), L"isocp");
+  EXPECT_EQ(FileName(Drawing(), L"notes 1"), L"isocp");
 }
 
 TEST_F(TextStyleCopy, OneUnknownNameCopiesNothing) {

@@ -1,9 +1,13 @@
 // The dictionary tree: roots by context, sub-dictionaries, kinds and stamps.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "dictionaries/dictionaries.h"
 #include "environment/app_context.h"
 #include "tests/dictionaries/drawing_fixture.h"
+#include "tests/support/golden_rows.h"
 
 namespace {
 
@@ -120,13 +124,16 @@ TEST_F(DictTree, KindsAreMadeOnlyWithAClassButTheWayAlways) {
   EXPECT_EQ(KOVTGetDict(nullptr, DDT_ReinforcementDescription, PnDb::kForRead, DDI_Common), nullptr);
   EXPECT_EQ(ClassNameOf(EntryAt(*db, {L"KOVT", L"Style"})), L"KOVTStyleDictionary");
   EXPECT_FALSE(KOVTIsDict(DDT_ReinforcementDescription, DDI_Common));
-  for (int value = 1; value <= 18; ++value) {
+  const std::vector<GoldenRow> kinds = ReadGoldenRows("dictionaries/data/dict_types.txt", 3);
+  ASSERT_EQ(kinds.size(), 18u);
+  for (const GoldenRow& kind : kinds) {
+    const int value = std::stoi(kind[0]);
     auto type = static_cast<DDictType>(value);
     PnDbDictionary* made = KOVTGetDict(PnDbDictionary::desc(), type, PnDb::kForRead, DDI_Common);
     ASSERT_NE(made, nullptr) << value;
-    const DDictPlace* place = KovtDictPlace(type);
-    EXPECT_EQ(made->objectId(), place->inStyle ? EntryAt(*db, {L"KOVT", L"Style", place->name})
-                                               : EntryAt(*db, {L"KOVT", place->name}));
+    EXPECT_EQ(made->objectId(), kind[2] == L"Style" ? EntryAt(*db, {L"KOVT", L"Style", kind[1].c_str()})
+                                                    : EntryAt(*db, {L"KOVT", kind[1].c_str()}))
+        << value;
     made->close();
     EXPECT_TRUE(KOVTIsDict(type, DDI_Common)) << value;
   }

@@ -73,6 +73,50 @@ TEST_F(AccessPoints, ANewDrawingHasNoReinforcementSettingsUntilInit) {
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
+TEST_F(AccessPoints, InitOnAReopenedReinforcementDrawingCreatesNothing) {
+  ASSERT_TRUE(REINF_JOBSET_INIT());
+  {
+    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+    REINF_JOBSET()->Mater.ReinforcementCover = 35.0;
+    REINF_JOBSET()->Save();
+  }
+  Reopen();
+  EXPECT_TRUE(HasModuleRoot(kKovrRootDictName));
+  const std::size_t objects = Drawing()->numObjects();
+  EXPECT_TRUE(REINF_JOBSET_INIT());
+  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
+  EXPECT_EQ(Drawing()->numObjects(), objects);
+  KOVTReinfJobSettings* settings = REINF_JOBSET();
+  ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(settings->Mater.ReinforcementCover, 35.0);
+}
+
+// The object cached under another drawing is read from the working one.
+TEST_F(AccessPoints, SteelOfADrawingThatIsNotTheWorkingOne) {
+  auto saveStructuralCode = [](const wchar_t* code) {
+    KOVTSteelJobSettings* settings = STEEL_JOBSET_FORCE();
+    KOVTContext steel(KOVT_CONTEXT_STEEL);
+    settings->Norm.StructuralStd = code;
+    settings->Save();
+  };
+  saveStructuralCode(L"Own");
+  REMOVE_JOBSET(Drawing());
+  OtherDrawing();
+  saveStructuralCode(L"Working");
+  KOVTSteelJobSettings* working = STEEL_JOBSET();
+  PnDbDatabase withoutSteel;
+  EXPECT_EQ(STEEL_JOBSET(&withoutSteel), nullptr);
+
+  KOVTSteelJobSettings* cached = STEEL_JOBSET(Drawing());
+  ASSERT_NE(cached, nullptr);
+  EXPECT_NE(cached, working);
+  EXPECT_EQ(cached->Norm.StructuralStd, L"Working");
+  EXPECT_EQ(STEEL_JOBSET(), working);
+  BackToDrawing();
+  EXPECT_EQ(STEEL_JOBSET(), cached);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+}
+
 TEST_F(AccessPoints, WithoutAWorkingDrawingEverythingAnswersNull) {
   pndbHostApplicationServices()->setWorkingDatabase(nullptr);
   EXPECT_FALSE(REINF_JOBSET_INIT());

@@ -2,6 +2,7 @@
 
 #include "dictionaries/typed_dicts.h"
 #include "jobsettings/job_settings.h"
+#include "registry/project_registry_error.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
@@ -129,6 +130,24 @@ TEST_F(JobSettingsBase, StoredListRepeatsThePreviousNameForAMissingEntry) {
   EXPECT_EQ(reader.GetDefault(), L"Kept");
 }
 
+// A count beyond the values of its key cannot have been written: it is
+// refused before a single name is read.
+TEST_F(JobSettingsBase, AListCountingMoreNamesThanItsKeyHoldsIsRefused) {
+  SampleSettings settings;  // stores "SettingsVector_Size", "Setting_1" and "Setting_Default"
+  SampleSettings reader(false);
+  reader.AddSettingName(L"Mine");
+  for (int count : {4, 2147483647}) {
+    EditVectorKey([&](TRegistry& registry) { registry.WriteInteger(L"SettingsVector_Size", count); });
+    EXPECT_THROW(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite), KoVT::EProjectRegistry) << count;
+    EXPECT_EQ(reader.SettingsVector().Names(), (std::vector<KOVTString>{L"Standard", L"Mine"}));
+    EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  }
+  EditVectorKey([](TRegistry& registry) { registry.WriteInteger(L"SettingsVector_Size", 3); });
+  EXPECT_EQ(StoredNames(), (std::vector<KOVTString>{L"Standard", L"Standard", L"Standard"}));
+  EditVectorKey([](TRegistry& registry) { registry.WriteInteger(L"SettingsVector_Size", -2); });
+  EXPECT_TRUE(StoredNames().empty());
+}
+
 TEST_F(JobSettingsBase, ShorterListLeavesStaleEntriesUnread) {
   SampleSettings settings;
   for (const wchar_t* name : {L"B", L"C", L"D", L"E"}) settings.AddSettingName(name);
@@ -179,6 +198,35 @@ TEST_F(JobSettingsBase, ListingFollowsTheStoredOrder) {
   TRegistry registry(scope.dictionary);
   ASSERT_TRUE(registry.OpenKey(KOVTJobSettings::SetPath(L"Standard"), false));
   for (const KovtJobKeys::Entry& key : keys) EXPECT_TRUE(registry.GetCurrentKey()->ValueExists(key.name)) << key.name.c_str();
+}
+
+// The stored size is the length of the stored bytes, whatever the member said.
+TEST_F(JobSettingsBase, HeaderSizeFollowsItsBytes) {
+  SampleSettings settings;
+  settings.HeaderFooter().HeaderData = {1, 2, 3};
+  settings.HeaderFooter().HeaderSize = 7;
+  settings.HeaderFooter().FooterSize = 5;
+  settings.ListKeys();
+  EXPECT_EQ(settings.HeaderFooter().HeaderSize, 7);  // listing changes nothing
+  settings.Save();
+  EXPECT_EQ(settings.HeaderFooter().HeaderSize, 3);
+  EXPECT_EQ(settings.HeaderFooter().FooterSize, 0);
+  {
+    KovtSettingsScope scope;
+    TRegistry registry(scope.dictionary);
+    ASSERT_TRUE(registry.OpenKey(KOVTJobSettings::SetPath(L"Standard"), false));
+    int stored = 0;
+    EXPECT_TRUE(registry.ReadInteger(L"HeaderFooter.HeaderSize", stored));
+    EXPECT_EQ(stored, 3);
+    EXPECT_TRUE(registry.ReadInteger(L"HeaderFooter.FooterSize", stored));
+    EXPECT_EQ(stored, 0);
+    // Bytes read set the size to their length, whatever size is stored with them.
+    registry.WriteInteger(L"HeaderFooter.HeaderSize", 9);
+  }
+  SampleSettings reader(false);
+  ASSERT_TRUE(reader.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(reader.HeaderFooter().HeaderSize, 3);
+  EXPECT_EQ(reader.HeaderFooter().HeaderData, (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
 TEST_F(JobSettingsBase, CopiesOwnTheirBuffers) {

@@ -81,7 +81,7 @@ class JobSettingsFixture : public KovtDrawingTest {
     ASSERT_TRUE(reader.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
     ExpectListing(reader.ListKeys(), golden);
     EditSet([&](KoVTPrjReg::TRegistry& registry) {
-      for (const Stored& key : golden)
+      for (const Stored& key : ListedIn(golden))
         EXPECT_TRUE(registry.GetCurrentKey()->ValueExists(key.name.c_str())) << key.name.c_str();
     });
     EXPECT_EQ(Drawing()->numOpenObjects(), 0u);

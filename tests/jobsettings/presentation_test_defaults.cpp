@@ -1,19 +1,41 @@
 // Construction defaults of the presentation structures.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "jobsettings/presentation.h"
+#include "tests/jobsettings/stored_keys.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
 
 using PresentationDefaults = KovtDrawingTest;
 
-template <class Entry>
-void ExpectEveryElementTypeInOrder(const std::vector<Entry>& entries) {
-  ASSERT_EQ(entries.size(), kFormworkElementTypes.size());
-  for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i].ElementType, kFormworkElementTypes[i]);
+// The element type codes of every per-element-type list, in list order, and
+// whether their group is hatched solid.
+struct ElementType {
+  std::int32_t code;
+  bool solid;
+};
+std::vector<ElementType> GoldenElementTypes() {
+  std::vector<ElementType> types;
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/element_types.txt", 2))
+    types.push_back({static_cast<std::int32_t>(std::stol(row[0])), row[1] == L"B"});
+  return types;
+}
+
+// Calls expect(entry, solid) for each entry, after checking the codes.
+template <class Entry, class Expect>
+void ExpectEveryElementTypeInOrder(const std::vector<Entry>& entries, Expect expect) {
+  const std::vector<ElementType> golden = GoldenElementTypes();
+  ASSERT_EQ(entries.size(), golden.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    EXPECT_EQ(entries[i].ElementType, golden[i].code) << "position " << i;
+    expect(entries[i], golden[i].solid);
+  }
 }
 
 struct OutlineListCase {
@@ -24,13 +46,12 @@ struct OutlineListCase {
 
 void ExpectOutlineList(const OutlineListCase& expected, PnDbObjectId linetype) {
   SCOPED_TRACE(expected.list);
-  ExpectEveryElementTypeInOrder(expected.modes.vOutlineStyle);
-  for (const XOutlineStyle& style : expected.modes.vOutlineStyle) {
-    const XOutlineLook& look = IsSolidHatchedElementType(style.ElementType) ? expected.solid : expected.pattern;
+  ExpectEveryElementTypeInOrder(expected.modes.vOutlineStyle, [&](const XOutlineStyle& style, bool solid) {
+    const XOutlineLook& look = solid ? expected.solid : expected.pattern;
     EXPECT_EQ(style.LineColor, look.LineColor) << style.ElementType;
     EXPECT_EQ(style.LineWidth, look.LineWidth) << style.ElementType;
     EXPECT_EQ(style.LineStylId, linetype) << style.ElementType;
-  }
+  });
 }
 
 struct HatchListCase {
@@ -41,22 +62,38 @@ struct HatchListCase {
 
 void ExpectHatchList(const HatchListCase& expected) {
   SCOPED_TRACE(expected.list);
-  ExpectEveryElementTypeInOrder(expected.modes.vHatchStyle);
-  for (const XHatchStyle& style : expected.modes.vHatchStyle) {
-    EXPECT_EQ(style.HatchName, IsSolidHatchedElementType(style.ElementType) ? L"SOLID" : L"ANSI33")
-        << style.ElementType;
+  ExpectEveryElementTypeInOrder(expected.modes.vHatchStyle, [&](const XHatchStyle& style, bool solid) {
+    EXPECT_EQ(style.HatchName, solid ? L"SOLID" : L"ANSI33") << style.ElementType;
     EXPECT_EQ(style.HatchColor, expected.look.HatchColor);
     EXPECT_EQ(style.HatchScale, expected.look.HatchScale);
     EXPECT_EQ(style.HatchAngle, expected.look.HatchAngle);
-  }
+  });
 }
 
-TEST(ElementTypes, FiveOfTheSixteenAreSolidHatched) {
-  int solid = 0;
-  for (std::int32_t type : kFormworkElementTypes) solid += IsSolidHatchedElementType(type) ? 1 : 0;
-  EXPECT_EQ(solid, 5);
-  for (std::int32_t type : {9, 10, 11, 12, 22}) EXPECT_TRUE(IsSolidHatchedElementType(type)) << type;
-  for (std::int32_t type : {2, 3, 4, 5, 6, 7, 15, 16, 17, 20, 23, 0, 1}) EXPECT_FALSE(IsSolidHatchedElementType(type));
+TEST(ElementTypes, GroupsFollowTheGoldenCodes) {
+  for (const ElementType& type : GoldenElementTypes())
+    EXPECT_EQ(IsSolidHatchedElementType(type.code), type.solid) << type.code;
+  for (std::int32_t unknown : {0, 1, 8, 24}) EXPECT_FALSE(IsSolidHatchedElementType(unknown)) << unknown;
+}
+
+TEST(DrawingParameters, ConstructionDefaults) {
+  XPARAM p;
+  const std::map<std::wstring, KovtJobKeys::Field> fields = {
+      {L"DrawName", &p.DrawName},       {L"Scale", &p.Scale},
+      {L"Index", &p.Index},             {L"DescrOn", &p.DescrOn},
+      {L"TextStyle", &p.TextStyle},     {L"TextColor", &p.TextColor},
+      {L"TextSize", &p.TextSize},       {L"DescrPlace", &p.DescrPlace},
+      {L"Distance", &p.Distance},       {L"PresentationType", &p.PresentationType},
+      {L"SymbolHole", &p.SymbolHole},   {L"ShowAllHoles", &p.ShowAllHoles},
+      {L"ShowAllDoors", &p.ShowAllDoors},
+  };
+  const StoredKeys golden = GoldenSet("xparam_defaults.txt");
+  EXPECT_EQ(golden.size(), fields.size());
+  for (const Stored& field : golden) {
+    auto member = fields.find(field.name);
+    ASSERT_NE(member, fields.end()) << field.name.c_str();
+    EXPECT_TRUE(Holds(member->second, field.value)) << field.name.c_str();
+  }
 }
 
 TEST_F(PresentationDefaults, OutlineListsPerElementGroup) {

@@ -2,11 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "environment/product_info.h"
 #include "environment/windows_registry.h"
 #include "tests/jobsettings/reinf_test_fixture.h"
 #include "tests/platform/scratch.h"
+#include "tests/support/golden_rows.h"
 
 namespace {
 
@@ -29,53 +33,42 @@ class PreferencesLanguage : public ::testing::Environment {
 
 const auto* const g_language = ::testing::AddGlobalTestEnvironment(new PreferencesLanguage);
 
-std::size_t CountUntilNull(const wchar_t* const* names) {
-  std::size_t count = 0;
-  while (names[count] != nullptr) ++count;
-  return count;
-}
+// Every name of each table, as the golden data lists them; the code lists end
+// with a null entry, the enumeration names do not.
+using ReinfNameTables = ReinfSettingsTest;
 
-TEST(ReinfNameTables, CodeListsEndWithANullEntry) {
-  const wchar_t* const* codes = KOVTReinfJobSettings::GetReinNorms();
-  ASSERT_EQ(CountUntilNull(codes), static_cast<std::size_t>(kReinNormsCount));
-  EXPECT_STREQ(codes[0], L"BAEL 99");
-  EXPECT_STREQ(codes[17], L"DIN 1045-1");
-  EXPECT_STREQ(codes[21], L"ACI  318-08");
-  EXPECT_STREQ(codes[28], L"NZS 3101:2006");
-
-  const wchar_t* const* standards = KOVTReinfJobSettings::GetDrawNorms();
-  ASSERT_EQ(CountUntilNull(standards), static_cast<std::size_t>(kDrawNormsCount));
-  EXPECT_STREQ(standards[0], L"NF P 02-016");
-  EXPECT_STREQ(standards[17], L"ISO 3766:2003");
-  EXPECT_STREQ(standards[23], standards[25]);
-  EXPECT_STREQ(standards[32], L"GM");
-}
-
-TEST(ReinfNameTables, EveryDrawingStandardHasAnEnumerationName) {
-  const wchar_t* const* names = KOVTReinfJobSettings::GetDrawNormsEnumStrings();
-  for (int i = 0; i < kDrawNormsCount; ++i) {
-    ASSERT_NE(names[i], nullptr) << i;
-    EXPECT_EQ(std::wcsncmp(names[i], L"RDRAW_", 6), 0) << i;
+TEST_F(ReinfNameTables, EveryTableHoldsItsGoldenNames) {
+  std::map<std::wstring, std::vector<std::wstring>> golden;
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/reinf_names.txt", 3)) {
+    std::vector<std::wstring>& names = golden[row[0]];
+    ASSERT_EQ(row[1], std::to_wstring(names.size())) << row[2].c_str();
+    names.push_back(row[2]);
   }
-  EXPECT_STREQ(names[0], L"RDRAW_NFP");
-  EXPECT_STREQ(names[2], L"RDRAW_BS8666_2000");
-  EXPECT_STREQ(names[21], L"RDRAW_ACI318");
-  EXPECT_STREQ(names[32], L"RDRAW_GM");
-}
-
-TEST(ReinfNameTables, SteelSymbolsHaveTheirStandardTexts) {
-  const std::pair<int, const wchar_t*> cases[] = {{0, L"%0"}, {5, L"HA"},  {11, L"Ks"}, {19, L"%5"},
-                                                  {25, L"N"}, {29, L"HR"}, {33, L"D"}};
-  for (const auto& [symbol, text] : cases) {
-    KOVTString shown = L"before";
+  KOVTReinfJobSettings settings;
+  auto namesOf = [](auto&& table, std::size_t count) {
+    std::vector<std::wstring> names;
+    for (std::size_t i = 0; i < count; ++i) names.push_back(std::wstring(KOVTString(table[i]).c_str()));
+    return names;
+  };
+  std::vector<std::wstring> symbols;
+  for (int symbol = 0; symbol < static_cast<int>(golden[L"steel-symbol"].size()) + 1; ++symbol) {
+    KOVTString shown = L"unset";
     KOVTReinfJobSettings::SetSteelSymbol(static_cast<rmater_steelsymbol>(symbol), shown);
-    EXPECT_EQ(shown, text) << symbol;
+    symbols.push_back(shown.c_str());
   }
-  for (int outside : {-1, 34}) {
-    KOVTString shown = L"before";
-    KOVTReinfJobSettings::SetSteelSymbol(static_cast<rmater_steelsymbol>(outside), shown);
-    EXPECT_EQ(shown, L"before") << outside;
-  }
+  EXPECT_EQ(symbols.back(), L"unset");  // beyond the last symbol
+  symbols.pop_back();
+  EXPECT_EQ(symbols, golden[L"steel-symbol"]);
+  const std::size_t codes = golden[L"design-code"].size();
+  const std::size_t standards = golden[L"drawing-standard"].size();
+  EXPECT_EQ(namesOf(KOVTReinfJobSettings::GetReinNorms(), codes), golden[L"design-code"]);
+  EXPECT_EQ(KOVTReinfJobSettings::GetReinNorms()[codes], nullptr);
+  EXPECT_EQ(namesOf(KOVTReinfJobSettings::GetDrawNorms(), standards), golden[L"drawing-standard"]);
+  EXPECT_EQ(KOVTReinfJobSettings::GetDrawNorms()[standards], nullptr);
+  EXPECT_EQ(namesOf(KOVTReinfJobSettings::GetDrawNormsEnumStrings(), standards), golden[L"drawing-standard-enum"]);
+  EXPECT_EQ(namesOf(settings.Mater.BarDataBases, codes), golden[L"bar-database"]);
+  EXPECT_EQ(namesOf(settings.Mater.MeshDataBases, codes), golden[L"fabric-database"]);
+  EXPECT_EQ(settings.Mater.BarDataBases.size(), codes);
 }
 
 using ReinfSteelSymbols = ReinfSettingsTest;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 
 #include "tests/jobsettings/reinf_test_fixture.h"
@@ -201,12 +202,15 @@ TEST_F(ReinfRepairs, SteelListReadRepeatsTheEntryBeforeAMissingValue) {
   EXPECT_EQ(reader.Mater.SteelList[2].Class, L"B500C");
   EXPECT_EQ(reader.Mater.SteelList[2].UserSymbol, L"");
 
-  // Without its size the list stays as it was; so does it with a damaged size.
-  for (int size : {-1, KovtJobKeys::kMaxListEntries + 1}) {
+  // A negative size empties the list; one beyond the bound is damage, and
+  // neither the list nor its size change.
+  for (auto [size, entries, after] : {std::tuple{-1, 0u, -1}, {KovtJobKeys::kMaxListEntries + 1, 1u, 1}}) {
     EditSet([&](TRegistry& registry) { registry.WriteInteger(L"Mater.ReinfSteelSize", size); });
     reader.Mater.SteelList = {{L"Mine", 1, L""}};
+    reader.Mater.ReinfSteelSize = 1;
     reader.Read();
-    EXPECT_EQ(reader.Mater.SteelList.size(), 1u) << size;
+    EXPECT_EQ(reader.Mater.SteelList.size(), entries) << size;
+    EXPECT_EQ(reader.Mater.ReinfSteelSize, after) << size;
   }
   EditSet([](TRegistry& registry) { registry.DeleteValue(L"Mater.ReinfSteelSize"); });
   reader.Mater.ReinfSteelSize = 1;

@@ -95,18 +95,27 @@ TEST_F(SteelSettings, ListReadRepeatsTheEntryBeforeAMissingOne) {
   EXPECT_EQ(reader.Material.SurfaceFinishingVector, std::vector<KOVTString>{KOVTString(L"Mine")});
 }
 
-TEST_F(SteelSettings, DamagedCountsLeaveTheListAlone) {
+TEST_F(SteelSettings, NegativeCountsEmptyTheListAndHugeOnesAreRefused) {
   KOVTSteelJobSettings settings;
   settings.Welding.BoltColorDiam = {{16.0, 1}};
   settings.Save();
   KOVTSteelJobSettings reader;
-  for (int damaged : {-1, KovtJobKeys::kMaxListEntries + 1, 2147483647}) {
+  for (int damaged : {KovtJobKeys::kMaxListEntries + 1, 2147483647}) {
     EditSet([&](TRegistry& registry) { registry.WriteInteger(L"Welding.BoltColorDiamSize", damaged); });
     reader.Read();
     EXPECT_EQ(reader.Welding.BoltColorDiam.size(), 1u) << damaged;
     EXPECT_EQ(reader.Welding.BoltColorDiamSize, 1) << damaged;
     EXPECT_EQ(reader.GetBoltColorByDiameter(16.0), 1) << damaged;
   }
+  EditSet([&](TRegistry& registry) { registry.WriteInteger(L"Welding.BoltColorDiamSize", -3); });
+  reader.Read();
+  EXPECT_TRUE(reader.Welding.BoltColorDiam.empty());
+  EXPECT_EQ(reader.Welding.BoltColorDiamSize, -3);
+  EXPECT_EQ(reader.GetBoltColorByDiameter(16.0), 256);
+  reader.Save();
+  reader.Welding.BoltColorDiam = {{16.0, 1}};
+  reader.Read();
+  EXPECT_EQ(reader.Welding.BoltColorDiamSize, 0);
 }
 
 TEST_F(SteelSettings, MissingSetChangesNothing) {

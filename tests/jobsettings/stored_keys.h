@@ -1,23 +1,27 @@
-// Golden listings of a stored set: every key in stored order with the kind
-// and value it holds, put together from the blocks the modules share.
+// Golden listings of a stored set, read from data files: every key in stored
+// order with its kind and the value it holds.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <variant>
 #include <vector>
 
 #include "jobsettings/key_table.h"
+#include "tests/support/golden_rows.h"
 
 using Bytes = std::vector<std::uint8_t>;
 struct Text {
-  const wchar_t* text;
+  std::wstring text;
 };
-using Value = std::variant<bool, std::int32_t, double, Text, Bytes>;
+// A key the registry files itself (an object id, a presentation structure),
+// which a listing of values leaves out.
+struct ByRegistry {
+  std::wstring kind;
+};
+using Value = std::variant<bool, std::int32_t, double, Text, Bytes, ByRegistry>;
 
 struct Stored {
   std::wstring name;
@@ -25,93 +29,38 @@ struct Stored {
 };
 using StoredKeys = std::vector<Stored>;
 
-// The parts one after the other.
-template <class Item>
-std::vector<Item> Joined(std::initializer_list<std::vector<Item>> parts) {
-  std::vector<Item> joined;
-  for (const std::vector<Item>& part : parts) joined.insert(joined.end(), part.begin(), part.end());
-  return joined;
-}
-
-// The names "<block>.<field>" of `fields`.
-inline std::vector<std::wstring> Prefixed(const wchar_t* block, std::initializer_list<const wchar_t*> fields) {
-  std::vector<std::wstring> names;
-  for (const wchar_t* field : fields) names.push_back(std::wstring(block) + L"." + field);
-  return names;
-}
-
-// The keys "<block>.<field>" of `fields`, all holding `value`.
-inline StoredKeys Alike(const wchar_t* block, const Value& value, std::initializer_list<const wchar_t*> fields) {
+// The rows "<key> <kind> <value>" of a data file below tests/jobsettings/data.
+// Kinds Integer, Float, Bool, String and Binary (empty) hold values; any other
+// kind is filed by the registry and its value field is not read.
+inline StoredKeys GoldenSet(const std::string& file) {
   StoredKeys keys;
-  for (std::wstring& name : Prefixed(block, fields)) keys.push_back({std::move(name), value});
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/" + file, 3)) {
+    const std::wstring& kind = row[1];
+    const std::wstring& text = row[2];
+    Value value = ByRegistry{kind};
+    if (kind == L"Integer") value = static_cast<std::int32_t>(std::stol(text));
+    else if (kind == L"Float") value = std::stod(text);
+    else if (kind == L"Bool") value = text == L"true";
+    else if (kind == L"String") value = Text{text};
+    else if (kind == L"Binary") value = Bytes{};
+    if (kind == L"Bool" && text != L"true" && text != L"false") ADD_FAILURE() << "not a bool: " << row[0].c_str();
+    keys.push_back({row[0], value});
+  }
   return keys;
+}
+
+// The keys a listing of values names.
+inline StoredKeys ListedIn(const StoredKeys& keys) {
+  StoredKeys listed;
+  for (const Stored& key : keys)
+    if (!std::holds_alternative<ByRegistry>(key.value)) listed.push_back(key);
+  return listed;
 }
 
 inline std::vector<std::wstring> NamesOf(const StoredKeys& keys) {
   std::vector<std::wstring> names;
   for (const Stored& key : keys) names.push_back(key.name);
   return names;
-}
-
-// How much of the common blocks a module stores, and the defaults in them
-// that are its own.
-struct CommonPart {
-  int variables;  // the leading project variables
-  int templates;  // the leading template keys
-  const wchar_t* pageNumber;
-  std::int32_t rowCount = 0;
-  std::int32_t version = 1;
-};
-
-// "Version", then the project variables, page setup, header and footer and
-// report templates a module stores.
-inline StoredKeys CommonBlocks(const CommonPart& part) {
-  StoredKeys variables = Joined<Stored>({
-      {{L"Variables.sVAR_REPORT_PAGE_NUMBER", Text{part.pageNumber}},
-       {L"Variables.sVAR_REPORT_PAGE_TOTAL", Text{L""}},
-       {L"Variables.sVAR_REPORT_DATE", Text{L"%a %b %d %Y"}},
-       {L"Variables.sVAR_REPORT_TIME", Text{L"%H:%M:%S"}}},
-      Alike(L"Variables", Text{L""},
-            {L"sVAR_USER_NAME",       L"sVAR_USER_ADDRESS",    L"sVAR_PROJECT_NAME",      L"sVAR_PROJECT_FILE",
-             L"sVAR_PROJECT_DIRECTORY", L"sVAR_PROJECT_CREATED", L"sVAR_PROJECT_MODIFIED", L"sVAR_PROJECT_VERSION",
-             L"sVAR_COMPANY_NAME",    L"sVAR_COMPANY_ADDRESS", L"sVAR_COMPANY_TELEPHONE", L"sVAR_COMPANY_FAX",
-             L"sVAR_COMPANY_EMAIL",   L"sVAR_COMPANY_LOGO",    L"sVAR_INV_NAME",          L"sVAR_INV_ADDRESS",
-             L"sVAR_INV_PHONE",       L"sVAR_INV_FAX",         L"sVAR_INV_EMAIL",         L"sVAR_OFF_NAME",
-             L"sVAR_OFF_ADDRESS",     L"sVAR_OFF_PHONE",       L"sVAR_OFF_FAX",           L"sVAR_OFF_EMAIL",
-             L"sVAR_REV_NUM",         L"sVAR_REV_NAME",        L"sVAR_DRAW_NAME",         L"sVAR_VERIF",
-             L"sVAR_SCALE"}),
-  });
-  StoredKeys templates = {
-      {L"Templates.ExcelName", Text{L""}}, {L"Templates.WordName", Text{L""}}, {L"Templates.AddTable", false},
-      {L"Templates.NoEmpty", false},       {L"Templates.TabPlace", 0},        {L"Templates.RowCount", part.rowCount},
-      {L"Templates.ColWidth", 0},          {L"Templates.RowHeight", 0},
-  };
-  variables.resize(static_cast<std::size_t>(part.variables));
-  templates.resize(static_cast<std::size_t>(part.templates));
-  return Joined<Stored>({
-      {{L"Version", part.version}},
-      variables,
-      {{L"PageSet.AddHeader", true},
-       {L"PageSet.AddFooter", true},
-       {L"PageSet.Frame", 2},
-       {L"PageSet.IsHeaderFrame", true},
-       {L"PageSet.IsTableFrame", true},
-       {L"PageSet.IsFooterFrame", true},
-       {L"PageSet.Orientation", 0},
-       {L"PageSet.ProjNameTile", false},
-       {L"HeaderFooter.HeaderSize", 0},
-       {L"HeaderFooter.HeaderData", Bytes{}},
-       {L"HeaderFooter.FooterSize", 0},
-       {L"HeaderFooter.FooterData", Bytes{}}},
-      templates,
-  });
-}
-
-// The project description every module stores last, empty in a new drawing.
-inline StoredKeys ProjectBlock() {
-  return Alike(L"Project", Text{L""},
-               {L"Office", L"Investor", L"ProjectName", L"ProjectNo", L"Address", L"Designer", L"Revision",
-                L"Verified", L"Date", L"Note"});
 }
 
 // Whether `field` holds a value of the kind and value of `expected`.
@@ -126,7 +75,7 @@ inline bool Holds(const KovtJobKeys::Field& field, const Value& expected) {
       return std::holds_alternative<double>(expected) && *v == std::get<double>(expected);
     }
     bool operator()(KOVTString* v) const {
-      return std::holds_alternative<Text>(expected) && *v == std::get<Text>(expected).text;
+      return std::holds_alternative<Text>(expected) && *v == std::get<Text>(expected).text.c_str();
     }
     bool operator()(Bytes* v) const {
       return std::holds_alternative<Bytes>(expected) && *v == std::get<Bytes>(expected);
@@ -135,11 +84,13 @@ inline bool Holds(const KovtJobKeys::Field& field, const Value& expected) {
   return std::visit(Compare{expected}, field);
 }
 
-// The listing names the golden keys in their order, each holding its value.
+// The listing names the golden keys that hold values in their order, each
+// holding its value.
 inline void ExpectListing(const std::vector<KovtJobKeys::Entry>& listing, const StoredKeys& golden) {
-  ASSERT_EQ(listing.size(), golden.size());
+  const StoredKeys listed = ListedIn(golden);
+  ASSERT_EQ(listing.size(), listed.size());
   for (std::size_t i = 0; i < listing.size(); ++i) {
-    EXPECT_EQ(listing[i].name, golden[i].name.c_str()) << "position " << i;
-    EXPECT_TRUE(Holds(listing[i].field, golden[i].value)) << listing[i].name.c_str();
+    EXPECT_EQ(listing[i].name, listed[i].name.c_str()) << "position " << i;
+    EXPECT_TRUE(Holds(listing[i].field, listed[i].value)) << listing[i].name.c_str();
   }
 }

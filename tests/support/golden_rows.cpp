@@ -1,0 +1,45 @@
+#include "tests/support/golden_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+std::wstring Field(const std::string& text) {
+  std::string unquoted = text;
+  if (unquoted.size() >= 2 && unquoted.front() == '"' && unquoted.back() == '"')
+    unquoted = unquoted.substr(1, unquoted.size() - 2);
+  std::wstring wide;
+  for (char c : unquoted) {
+    if (static_cast<unsigned char>(c) >= 0x80) ADD_FAILURE() << "golden data must be ASCII: " << text;
+    wide += static_cast<wchar_t>(c);
+  }
+  return wide;
+}
+
+}  // namespace
+
+std::vector<GoldenRow> ReadGoldenRows(const std::string& path, std::size_t fields) {
+  std::vector<GoldenRow> rows;
+  std::ifstream file(std::string(KOVT_TESTS_DIR) + "/" + path);
+  if (!file) {
+    ADD_FAILURE() << "cannot read " << path;
+    return rows;
+  }
+  std::string line;
+  for (int number = 1; std::getline(file, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line.front() == '#') continue;
+    GoldenRow row;
+    for (std::size_t start = 0;;) {
+      const std::size_t tab = line.find('\t', start);
+      row.push_back(Field(line.substr(start, tab - start)));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    if (row.size() != fields) ADD_FAILURE() << path << ":" << number << " has " << row.size() << " fields";
+    else rows.push_back(std::move(row));
+  }
+  return rows;
+}
