@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "host/print.h"
 #include "host/rx.h"
@@ -56,9 +57,13 @@ fs::path findModule(const fs::path& name) {
   return {};
 }
 
-bool sameModule(const std::wstring& a, const std::wstring& b) {
-  return fs::path(a).filename() == fs::path(b).filename();
+std::wstring_view fileNameOf(std::wstring_view path) {
+  const std::size_t slash = path.rfind(L'/');
+  return slash == std::wstring_view::npos ? path : path.substr(slash + 1);
 }
+
+// Compared without building paths: unloading must not need memory.
+bool sameModule(std::wstring_view a, std::wstring_view b) { return fileNameOf(a) == fileNameOf(b); }
 
 }  // namespace
 
