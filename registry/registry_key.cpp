@@ -1,5 +1,6 @@
 #include "registry/registry_key.h"
 
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -49,12 +50,22 @@ void TKey::DestroySubKeys() {
     for (auto& entry : keys) pending.push_back(std::move(entry.second));
     keys.clear();
   };
-  takeSubKeys(m_subKeys);
-  while (!pending.empty()) {
-    std::unique_ptr<TKey> key = std::move(pending.back());
-    pending.pop_back();
-    key->DestroyValues();
-    takeSubKeys(key->m_subKeys);
+  try {
+    takeSubKeys(m_subKeys);
+    while (!pending.empty()) {
+      std::unique_ptr<TKey> key = std::move(pending.back());
+      pending.pop_back();
+      key->DestroyValues();
+      takeSubKeys(key->m_subKeys);
+    }
+  } catch (const std::bad_alloc&) {
+    // Destructors must not throw: without memory for the worklist, walk
+    // down to a leaf and delete it, again and again; slower, allocates nothing.
+    while (!m_subKeys.empty()) {
+      TKeyMap* keys = &m_subKeys;
+      while (!keys->begin()->second->m_subKeys.empty()) keys = &keys->begin()->second->m_subKeys;
+      keys->erase(keys->begin());
+    }
   }
 }
 

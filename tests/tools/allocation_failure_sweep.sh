@@ -10,7 +10,7 @@
 #   RUNS     runs per command, spread evenly over its allocations
 #            (default: one run for every allocation)
 set -u
-kovtset=$1 shim=$2 example=$3 runs=${4:-0}
+kovtset=$(realpath "$1") shim=$(realpath "$2") example=$(realpath "$3") runs=${4:-0}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch" || exit 2
