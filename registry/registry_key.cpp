@@ -47,7 +47,8 @@ void TKey::DestroySubKeys() {
   // so no destructor ever reaches below its own maps.
   std::vector<std::unique_ptr<TKey>> pending;
   auto takeSubKeys = [&pending](TKeyMap& keys) {
-    for (auto& entry : keys) pending.push_back(std::move(entry.second));
+    for (auto& entry : keys)
+      if (entry.second) pending.push_back(std::move(entry.second));  // null: moved before a failed push
     keys.clear();
   };
   try {
@@ -63,7 +64,9 @@ void TKey::DestroySubKeys() {
     // down to a leaf and delete it, again and again; slower, allocates nothing.
     while (!m_subKeys.empty()) {
       TKeyMap* keys = &m_subKeys;
-      while (!keys->begin()->second->m_subKeys.empty()) keys = &keys->begin()->second->m_subKeys;
+      for (TKey* first = keys->begin()->second.get(); first && !first->m_subKeys.empty();
+           first = keys->begin()->second.get())
+        keys = &first->m_subKeys;
       keys->erase(keys->begin());
     }
   }
