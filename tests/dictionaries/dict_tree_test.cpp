@@ -200,6 +200,22 @@ TEST_F(DictTree, CurrentRootDictionaryIsMadeOnceInTheNamedObjectsDictionary) {
   again->close();
   EXPECT_EQ(db->numObjects(), before);
   ExpectNothingOpen();
+
+  // Only a missing entry is rebuilt: one of another kind, or one open for write elsewhere, is kept.
+  PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
+  PnDbObjectId foreign;
+  auto* object = new PnDbObject;
+  namedObjects->setAt(L"KOVF", object, foreign);
+  object->close();
+  namedObjects->close();
+  PnDbDictionary* writer = GetCurrentRootDictionary(L"KOVB", PnDb::kForWrite);
+  before = db->numObjects();
+  EXPECT_EQ(GetCurrentRootDictionary(L"KOVF", PnDb::kForRead), nullptr);
+  EXPECT_EQ(GetCurrentRootDictionary(L"KOVB", PnDb::kForRead), nullptr);
+  writer->close();
+  EXPECT_EQ(EntryAt(*db, {L"KOVF"}), foreign);
+  EXPECT_EQ(db->numObjects(), before);
+  ExpectNothingOpen();
 }
 
 TEST_F(DictTree, IteratorAndScopeWalkAndClose) {
