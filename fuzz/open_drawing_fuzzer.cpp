@@ -5,6 +5,7 @@
 // and save to the same bytes.
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -56,19 +57,17 @@ void readSettings(const Drawing& drawing) {
   for (const ModuleRow& module : ModuleTable()) {
     ModuleSettings settings(module, drawing);
     if (!settings.Present()) continue;
-    try {
-      std::vector<KOVTString> names = settings.SetNames();
-      names.insert(names.begin(), settings.DefaultSet());
-      if (names.size() > kMaxSetsRead) names.resize(kMaxSetsRead);
-      for (const KOVTString& set : names) {
-        try {
-          settings.LoadSet(set);
-        } catch (const CliError&) {
-          continue;  // listed but not stored: the commands report it
-        }
-        SetDocument(module, set, settings.Snapshot()).dump();
+    std::vector<KOVTString> names = settings.SetNames();
+    if (names.size() > kMaxSetsRead) names.resize(kMaxSetsRead);
+    if (std::find(names.begin(), names.end(), settings.DefaultSet()) == names.end())
+      names.push_back(settings.DefaultSet());
+    for (const KOVTString& set : names) {
+      try {
+        settings.LoadSet(set);
+      } catch (const CliError&) {
+        continue;  // listed but not stored: the commands report it
       }
-    } catch (const CliError&) {
+      SetDocument(module, set, settings.Snapshot()).dump();
     }
   }
 }

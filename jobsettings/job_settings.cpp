@@ -1,5 +1,7 @@
 #include "jobsettings/job_settings.h"
 
+#include <algorithm>
+
 #include "dictionaries/dict_tree.h"
 #include "jobsettings/settings_dictionary.h"
 #include "registry/project_registry_error.h"
@@ -77,6 +79,8 @@ bool KOVTJobSettings::ReadVector(PnDbDictionary* dict, KoVTPrjReg::TAccessRight 
   if (!registry.KeyExists(kVectorPath) || !registry.OpenKey(kVectorPath, false)) return false;
   int count = 0;
   registry.ReadInteger(L"SettingsVector_Size", count);
+  // A hostile drawing may claim billions of names: no more than the key holds values.
+  count = static_cast<int>(std::min<std::size_t>(std::max(count, 0), registry.GetCurrentKey()->Values().size()));
   std::vector<KOVTString>& names = m_vector.Names();
   names.clear();
   KOVTString name;  // a missing entry repeats the one before it

@@ -129,6 +129,13 @@ TEST_F(JobSettingsBase, StoredListRepeatsThePreviousNameForAMissingEntry) {
   EXPECT_EQ(reader.GetDefault(), L"Kept");
 }
 
+TEST_F(JobSettingsBase, ClaimedListLongerThanItsKeyIsCutToTheKeysValues) {
+  SampleSettings settings;
+  EditVectorKey([](TRegistry& registry) { registry.WriteInteger(L"SettingsVector_Size", INT32_MAX); });
+  // Size, Setting_1 and Setting_Default: three values, so three names at most.
+  EXPECT_EQ(StoredNames(), (std::vector<KOVTString>{L"Standard", L"Standard", L"Standard"}));
+}
+
 TEST_F(JobSettingsBase, ShorterListLeavesStaleEntriesUnread) {
   SampleSettings settings;
   for (const wchar_t* name : {L"B", L"C", L"D", L"E"}) settings.AddSettingName(name);
