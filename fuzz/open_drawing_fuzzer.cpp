@@ -53,21 +53,29 @@ void readRegistries(PnDbDatabase* db) {
   }
 }
 
+void readModuleSettings(const ModuleRow& module, const Drawing& drawing) {
+  ModuleSettings settings(module, drawing);
+  if (!settings.Present()) return;
+  std::vector<KOVTString> names = settings.SetNames();
+  if (names.size() > kMaxSetsRead) names.resize(kMaxSetsRead);
+  if (std::find(names.begin(), names.end(), settings.DefaultSet()) == names.end())
+    names.push_back(settings.DefaultSet());
+  for (const KOVTString& set : names) {
+    try {
+      settings.LoadSet(set);
+    } catch (const CliError&) {
+      continue;  // listed but not stored: the commands report it
+    }
+    SetDocument(module, set, settings.Snapshot()).dump();
+  }
+}
+
 void readSettings(const Drawing& drawing) {
   for (const ModuleRow& module : ModuleTable()) {
-    ModuleSettings settings(module, drawing);
-    if (!settings.Present()) continue;
-    std::vector<KOVTString> names = settings.SetNames();
-    if (names.size() > kMaxSetsRead) names.resize(kMaxSetsRead);
-    if (std::find(names.begin(), names.end(), settings.DefaultSet()) == names.end())
-      names.push_back(settings.DefaultSet());
-    for (const KOVTString& set : names) {
-      try {
-        settings.LoadSet(set);
-      } catch (const CliError&) {
-        continue;  // listed but not stored: the commands report it
-      }
-      SetDocument(module, set, settings.Snapshot()).dump();
+    try {
+      readModuleSettings(module, drawing);
+    } catch (const CliError&) {
+      // Damaged settings are refused with a clear error, as the commands do.
     }
   }
 }
