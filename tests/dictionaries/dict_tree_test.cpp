@@ -11,7 +11,19 @@
 
 namespace {
 
-using DictTree = DrawingTest;
+class DictTree : public DrawingTest {
+ protected:
+  // An entry of the named objects dictionary that holds no dictionary.
+  PnDbObjectId AddForeignEntry(const wchar_t* name) {
+    PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
+    PnDbObjectId id;
+    auto* object = new PnDbObject;
+    namedObjects->setAt(name, object, id);
+    object->close();
+    namedObjects->close();
+    return id;
+  }
+};
 
 TEST_F(DictTree, RootsAreCreatedOnlyOnRequestAndComeBackOpenAsAsked) {
   std::size_t before = db->numObjects();
@@ -101,12 +113,7 @@ TEST_F(DictTree, SubDictCreatesWithAClassAndReturnsTheParentToRead) {
 }
 
 TEST_F(DictTree, SubDictNeitherReplacesAForeignEntryNorCreatesUnderABusyParent) {
-  PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
-  PnDbObjectId foreign;
-  auto* object = new PnDbObject;
-  namedObjects->setAt(L"Data", object, foreign);
-  object->close();
-  namedObjects->close();
+  const PnDbObjectId foreign = AddForeignEntry(L"Data");
   EXPECT_EQ(GetSubDict(KOVTAppDictionary::desc(), NamedObjects(PnDb::kForRead), L"Data", PnDb::kForRead, true),
             nullptr);
   EXPECT_EQ(EntryAt(*db, {L"Data"}), foreign);
@@ -202,18 +209,13 @@ TEST_F(DictTree, CurrentRootDictionaryIsMadeOnceInTheNamedObjectsDictionary) {
   ExpectNothingOpen();
 
   // Only a missing entry is rebuilt: one of another kind, or one open for write elsewhere, is kept.
-  PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
-  PnDbObjectId foreign;
-  auto* object = new PnDbObject;
-  namedObjects->setAt(L"KOVF", object, foreign);
-  object->close();
-  namedObjects->close();
+  const PnDbObjectId foreignRoot = AddForeignEntry(L"KOVF");
   PnDbDictionary* writer = GetCurrentRootDictionary(L"KOVB", PnDb::kForWrite);
   before = db->numObjects();
   EXPECT_EQ(GetCurrentRootDictionary(L"KOVF", PnDb::kForRead), nullptr);
   EXPECT_EQ(GetCurrentRootDictionary(L"KOVB", PnDb::kForRead), nullptr);
   writer->close();
-  EXPECT_EQ(EntryAt(*db, {L"KOVF"}), foreign);
+  EXPECT_EQ(EntryAt(*db, {L"KOVF"}), foreignRoot);
   EXPECT_EQ(db->numObjects(), before);
   ExpectNothingOpen();
 }
