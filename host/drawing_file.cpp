@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <new>
 
 #include "host/database.h"
 #include "host/utf16.h"
@@ -129,9 +130,11 @@ class PnDbDrawingWriter {
       PnDbObject* object = stub.object.get();
       if (object == nullptr || object->isErased()) continue;
       std::wstring className;
+      std::u16string name;
       std::vector<std::uint8_t> data;
       if (auto* proxy = PnDbProxyObject::cast(object)) {
         className = proxy->originalClassName();
+        name = proxy->filedClassName();
         data = proxy->originalData();
       } else {
         className = object->isA() ? object->isA()->name() : L"";
@@ -143,8 +146,8 @@ class PnDbDrawingWriter {
           return es != Plnx::eOk ? es : Plnx::eNotApplicable;
         }
         data = filer.takeBytes();
+        name = pndbToUtf16(className);
       }
-      std::u16string name = pndbToUtf16(className);
       if (data.size() > UINT32_MAX) {
         m_db.m_fileError = describe(stub.handle, className) + L" is too large to save";
         return Plnx::eOutOfMemory;
@@ -222,6 +225,7 @@ class PnDbDrawingReader {
     struct Record {
       PnDbHandle handle;
       std::wstring className;
+      std::u16string filedName;
       const std::uint8_t* data;
       std::size_t size;
     };
@@ -241,14 +245,15 @@ class PnDbDrawingReader {
       for (std::size_t k = 0; k < nameLength; ++k) name16[k] = static_cast<char16_t>(name[2 * k] | (name[2 * k + 1] << 8));
       record.handle = PnDbHandle(handle);
       record.className = pndbFromUtf16(name16);
+      record.filedName = std::move(name16);
       record.size = dataSize;
-      records.push_back(record);
       m_db.newStub(record.handle);
+      records.push_back(std::move(record));
     }
     if (cursor.remaining() != 0) return fail(Plnx::eDwgObjectImproperlyRead, L"has data after the last object");
 
     for (const Record& record : records) {
-      Plnx::ErrorStatus es = load(record.handle, record.className, record.data, record.size);
+      Plnx::ErrorStatus es = load(record.handle, record.className, record.filedName, record.data, record.size);
       if (es != Plnx::eOk) return es;
     }
     return readHeader(std::vector<std::uint8_t>(header, header + headerSize));
@@ -260,8 +265,8 @@ class PnDbDrawingReader {
   }
 
  private:
-  Plnx::ErrorStatus load(PnDbHandle handle, const std::wstring& className, const std::uint8_t* data,
-                         std::size_t size) {
+  Plnx::ErrorStatus load(PnDbHandle handle, const std::wstring& className, const std::u16string& filedName,
+                         const std::uint8_t* data, std::size_t size) {
     // Copies are made from the file image only as each use needs one: a
     // registry of a million keys is tens of megabytes.
     auto bytes = [data, size] { return std::vector<std::uint8_t>(data, data + size); };
@@ -277,13 +282,17 @@ class PnDbDrawingReader {
       PnDbMemoryFiler filer(bytes(), PnDb::kFileFiler, &m_db);
       try {
         es = object->dwgInFields(&filer);
+      } catch (const std::bad_alloc&) {
+        throw;  // no damage in the file: the caller reports out of memory
       } catch (const std::exception&) {
         es = Plnx::eDwgObjectImproperlyRead;
       }
+      // What the class left unread it does not understand; only a proxy keeps it for the next save.
+      if (es == Plnx::eOk && !filer.atEnd()) es = Plnx::eMakeMeProxy;
       if (es == Plnx::eMakeMeProxy) m_db.m_byHandle[handle.value()]->object.reset();
     }
     if (es == Plnx::eMakeMeProxy) {
-      auto* proxy = new PnDbProxyObject(className, bytes());
+      auto* proxy = new PnDbProxyObject(filedName, bytes());
       attach(handle, proxy);
       PnDbMemoryFiler filer(bytes(), PnDb::kFileFiler, &m_db);
       es = proxy->PnDbObject::dwgInFields(&filer);
@@ -368,7 +377,12 @@ Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName) {
     m_fileError = L"cannot read " + name;
     return es;
   }
-  if (es == Plnx::eOk) es = reader.read(image);
+  try {
+    if (es == Plnx::eOk) es = reader.read(image);
+  } catch (const std::bad_alloc&) {
+    clearObjects();  // a failed open leaves the database empty, whatever the cause
+    throw;
+  }
   if (es != Plnx::eOk) {
     m_fileError = name + L" " + m_fileError;
     std::wstring why = m_fileError;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "host/print.h"
 #include "host/rx.h"
@@ -61,9 +62,13 @@ fs::path nativePath(const std::wstring& name) { return fs::path(WideToNativeName
 
 std::wstring wideName(const fs::path& path) { return NativeNameToWide(path.native()); }
 
-bool sameModule(const std::wstring& a, const std::wstring& b) {
-  return nativePath(a).filename() == nativePath(b).filename();
+std::wstring_view fileNameOf(std::wstring_view path) {
+  const std::size_t slash = path.rfind(L'/');
+  return slash == std::wstring_view::npos ? path : path.substr(slash + 1);
 }
+
+// Compared without building paths: unloading must not need memory.
+bool sameModule(std::wstring_view a, std::wstring_view b) { return fileNameOf(a) == fileNameOf(b); }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "host/database.h"
+#include "host/utf16.h"
 
 namespace {
 constexpr int kMaxReaders = 256;
@@ -174,6 +175,8 @@ PnDbObject* PnDbObject::clone() const {
   }
   return copy;
 }
+
+std::wstring PnDbProxyObject::originalClassName() const { return pndbFromUtf16(m_className); }
 
 PnDbObject* PnDbProxyObject::clone() const {
   auto* copy = new PnDbProxyObject(m_className, m_data);

@@ -106,20 +106,23 @@ Plnx::ErrorStatus pndbOpenObject(T*& object, PnDbObjectId id, PnDb::OpenMode mod
   return Plnx::eOk;
 }
 
-// An object whose class is unknown (or newer than its module): kept with its
-// filed bytes and written back unchanged.
+// An object whose class is unknown (or newer than its module, or whose data
+// its class did not read to the end): kept with its filed class name and
+// bytes and written back unchanged.
 class PnDbProxyObject : public PnDbObject {
  public:
   PNRX_DECLARE_MEMBERS(PnDbProxyObject);
   PnDbProxyObject() = default;
-  PnDbProxyObject(std::wstring originalClassName, std::vector<std::uint8_t> data)
-      : m_className(std::move(originalClassName)), m_data(std::move(data)) {}
+  PnDbProxyObject(std::u16string filedClassName, std::vector<std::uint8_t> data)
+      : m_className(std::move(filedClassName)), m_data(std::move(data)) {}
 
-  const std::wstring& originalClassName() const { return m_className; }
+  std::wstring originalClassName() const;
+  // The name as the file holds it, which need not be well-formed UTF-16.
+  const std::u16string& filedClassName() const { return m_className; }
   const std::vector<std::uint8_t>& originalData() const { return m_data; }
   PnDbObject* clone() const override;
 
  private:
-  std::wstring m_className;
+  std::u16string m_className;
   std::vector<std::uint8_t> m_data;
 };

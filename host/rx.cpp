@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <new>
 
 #include "host/builtin_classes.h"
 
@@ -26,7 +27,12 @@ PnRxClass* PnRxClass::desc() {
 }
 PnRxClass* PnRxClass::isA() const { return desc(); }
 
-PnRxObject* PnRxClass::create() const { return m_constructor ? m_constructor() : nullptr; }
+PnRxObject* PnRxClass::create() const {
+  if (m_constructor == nullptr) return nullptr;
+  PnRxObject* object = m_constructor();
+  if (object == nullptr) throw std::bad_alloc();
+  return object;
+}
 
 bool PnRxClass::isDerivedFrom(const PnRxClass* other) const {
   // Bounded walk, in case a module ever builds a cycle.
@@ -72,10 +78,10 @@ void deletePnRxClass(PnRxClass* cls) {
   if (cls == nullptr) return;
   PnRxDictionary* classes = pnrxClassDictionary();
   if (classes->at(cls->name()) == cls) classes->remove(cls->name());
-  for (const std::wstring& key : classes->keys()) {
-    auto* other = dynamic_cast<PnRxClass*>(classes->at(key.c_str()));
+  classes->forEach([cls](const std::wstring&, PnRxObject* entry) {
+    auto* other = dynamic_cast<PnRxClass*>(entry);
     if (other && other->myParent() == cls) pnrxUnlinkParent(other);
-  }
+  });
   delete cls;
 }
 
@@ -83,11 +89,11 @@ void pnrxUnlinkParent(PnRxClass* cls) { cls->m_parent = nullptr; }
 
 void pnrxBuildClassHierarchy() {
   PnRxDictionary* classes = pnrxClassDictionary();
-  for (const std::wstring& key : classes->keys()) {
-    auto* cls = dynamic_cast<PnRxClass*>(classes->at(key.c_str()));
+  classes->forEach([classes](const std::wstring&, PnRxObject* entry) {
+    auto* cls = dynamic_cast<PnRxClass*>(entry);
     if (cls && !cls->m_parentName.empty())
       cls->m_parent = dynamic_cast<PnRxClass*>(classes->at(cls->m_parentName.c_str()));
-  }
+  });
 }
 
 PnRxDictionary::~PnRxDictionary() {
@@ -100,7 +106,7 @@ PNRX_DEFINE_MEMBERS(PnRxService)
 
 PnRxObject* PnRxDictionary::at(const wchar_t* key) const {
   if (key == nullptr) return nullptr;
-  auto it = m_entries.find(key);
+  auto it = m_entries.find(std::wstring_view(key));
   return it == m_entries.end() ? nullptr : it->second;
 }
 
@@ -114,7 +120,7 @@ PnRxObject* PnRxDictionary::atPut(const wchar_t* key, PnRxObject* object) {
 
 PnRxObject* PnRxDictionary::remove(const wchar_t* key) {
   if (key == nullptr) return nullptr;
-  auto it = m_entries.find(key);
+  auto it = m_entries.find(std::wstring_view(key));
   if (it == m_entries.end()) return nullptr;
   PnRxObject* object = it->second;
   m_entries.erase(it);

@@ -7,8 +7,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/status.h"
@@ -61,6 +63,8 @@ class PnRxClass : public PnRxObject {
   AppNameChangeFuncPtr appNameCallback() const { return m_appNameChange; }
 
   // A new object of this class, or null when the class has no constructor.
+  // A pseudo-constructor answers null only when it cannot allocate, so that
+  // throws std::bad_alloc rather than pass for a class without objects.
   PnRxObject* create() const;
   bool isDerivedFrom(const PnRxClass* other) const;
 
@@ -105,9 +109,16 @@ class PnRxDictionary : public PnRxObject {
   bool has(const wchar_t* key) const { return at(key) != nullptr; }
   std::uint32_t numEntries() const { return static_cast<std::uint32_t>(m_entries.size()); }
   std::vector<std::wstring> keys() const;
+  // Calls visit(key, object) for every entry. Unlike keys() it allocates
+  // nothing, so unloading cannot run out of memory half way.
+  template <class Visit>
+  void forEach(Visit&& visit) const {
+    for (const auto& [key, object] : m_entries) visit(key, object);
+  }
 
  private:
-  std::map<std::wstring, PnRxObject*> m_entries;
+  // Looked up by views, so finding and removing entries allocate nothing.
+  std::map<std::wstring, PnRxObject*, std::less<>> m_entries;
   bool m_ownsObjects;
 };
 

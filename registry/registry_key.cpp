@@ -1,5 +1,6 @@
 #include "registry/registry_key.h"
 
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -46,15 +47,28 @@ void TKey::DestroySubKeys() {
   // so no destructor ever reaches below its own maps.
   std::vector<std::unique_ptr<TKey>> pending;
   auto takeSubKeys = [&pending](TKeyMap& keys) {
-    for (auto& entry : keys) pending.push_back(std::move(entry.second));
+    for (auto& entry : keys)
+      if (entry.second) pending.push_back(std::move(entry.second));  // null: moved before a failed push
     keys.clear();
   };
-  takeSubKeys(m_subKeys);
-  while (!pending.empty()) {
-    std::unique_ptr<TKey> key = std::move(pending.back());
-    pending.pop_back();
-    key->DestroyValues();
-    takeSubKeys(key->m_subKeys);
+  try {
+    takeSubKeys(m_subKeys);
+    while (!pending.empty()) {
+      std::unique_ptr<TKey> key = std::move(pending.back());
+      pending.pop_back();
+      key->DestroyValues();
+      takeSubKeys(key->m_subKeys);
+    }
+  } catch (const std::bad_alloc&) {
+    // Destructors must not throw: without memory for the worklist, walk
+    // down to a leaf and delete it, again and again; slower, allocates nothing.
+    while (!m_subKeys.empty()) {
+      TKeyMap* keys = &m_subKeys;
+      for (TKey* first = keys->begin()->second.get(); first && !first->m_subKeys.empty();
+           first = keys->begin()->second.get())
+        keys = &first->m_subKeys;
+      keys->erase(keys->begin());
+    }
   }
 }
 

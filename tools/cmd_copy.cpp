@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 #include <memory>
+#include <new>
 
 #include "tools/cli_error.h"
 #include "tools/commands.h"
@@ -64,6 +65,8 @@ int RunCopy(const CopyOptions& options) {
       // One bad drawing must not cost the rest of the batch.
       try {
         CopyInto(*source, modules, options.targets[i], existing);
+      } catch (const std::bad_alloc&) {
+        throw;  // ends the batch: no fault of this drawing
       } catch (const std::exception& error) {
         ++failed;
         progress.Message("kovtset: " + std::string(error.what()));

@@ -1,6 +1,7 @@
 #include "tools/host_session.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "host/print.h"
@@ -36,11 +37,15 @@ HostSession::HostSession(bool verbose) : m_verbose(verbose) {
 
 HostSession::~HostSession() {
   pnrxDynamicLinker()->unloadModule(kModuleFile);
-  RelayModuleOutput();
+  try {
+    RelayModuleOutput();
+  } catch (const std::bad_alloc&) {
+    // Only the farewell lines are lost; the command's outcome stands.
+  }
   pnutCaptureOutput(false);
 }
 
 void HostSession::RelayModuleOutput() const {
-  const std::string text = WideToUtf8(pnutTakeCapturedOutput());
-  if (m_verbose) std::fputs(text.c_str(), stderr);
+  const std::wstring text = pnutTakeCapturedOutput();
+  if (m_verbose) std::fputs(WideToUtf8(text).c_str(), stderr);
 }

@@ -1,5 +1,6 @@
 // kovtset: the job settings of drawing files without a CAD session.
 #include <iostream>
+#include <new>
 
 #include "tools/cli_error.h"
 #include "tools/commands.h"
@@ -11,9 +12,9 @@ constexpr const char* kDescription =
     "Inspects, edits, copies and exports the job settings kept in drawing files.\n"
     "Exit codes: 0 success, 1 failure, 2 bad usage.";
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// Everything that allocates runs inside main's handlers, so running out of
+// memory anywhere, parsing included, ends in a message rather than an abort.
+int Run(int argc, char** argv) {
   CLI::App app(kDescription, "kovtset");
   app.require_subcommand(1);
   app.set_version_flag("--version", "kovtset " KOVT_VERSION);
@@ -34,9 +35,17 @@ int main(int argc, char** argv) {
     return code == 0 ? kExitOk : kExitUsage;
   }
 
+  HostSession session(verbose);
+  return commands.Parsed()();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
   try {
-    HostSession session(verbose);
-    return commands.Parsed()();
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "kovtset: out of memory\n";
   } catch (const CliError& error) {
     std::cerr << "kovtset: " << error.what() << '\n';
   } catch (const std::exception& error) {

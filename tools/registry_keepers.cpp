@@ -45,10 +45,67 @@ class KeeperSearch {
   std::set<PnDbObjectId> m_visited;
 };
 
+Described Of(const char* kind, const Value& value) { return {kind, Quoted(value), ToJson(value)}; }
+
 }  // namespace
 
 std::vector<KeeperPlace> FindKeepers(PnDbDatabase* database) {
   std::vector<KeeperPlace> found;
   KeeperSearch(found).Search(database->namedObjectsDictionaryId(), "", 0);
   return found;
+}
+
+Described Describe(const KoVTPrjReg::TValue& value) {
+  using namespace KoVTPrjReg;
+  if (auto* v = dynamic_cast<const TIntValue*>(&value)) return Of("int", v->GetValue());
+  if (auto* v = dynamic_cast<const TFloatValue*>(&value)) return Of("double", v->GetValue());
+  if (auto* v = dynamic_cast<const TStringValue*>(&value)) return Of("string", v->GetValue());
+  if (auto* v = dynamic_cast<const TBinaryValue*>(&value)) {
+    const std::uint8_t* data = v->GetData();
+    return Of("binary", std::vector<std::uint8_t>(data, data + (data != nullptr ? v->GetDataSize() : 0)));
+  }
+  if (auto* v = dynamic_cast<const TObjIdValue*>(&value)) {
+    if (v->GetValue().isNull()) return {"objectid", "null", JsonValue()};
+    const std::string handle = Utf8(v->GetValue().handle().toString());
+    return {"objectid", handle, handle};
+  }
+  if (auto* v = dynamic_cast<const THandleValue*>(&value)) {
+    const std::string handle = Utf8(v->GetValue().toString());
+    return {"handle", handle, handle};
+  }
+  return {"unknown", "?", JsonValue()};
+}
+
+JsonValue RegistryTreeJson(const KoVTPrjReg::TKeyMap& roots) {
+  JsonValue tree = JsonValue::object();
+  struct Frame {
+    const KoVTPrjReg::TKey* key;
+    JsonValue* target;
+    int depth;
+  };
+  std::vector<Frame> stack;
+  auto pushChildren = [&stack](const KoVTPrjReg::TKeyMap& keys, JsonValue& object, int depth) {
+    // Every member is made before any is pointed at: the object must not grow afterwards.
+    for (const auto& [name, key] : keys) object[Utf8(name)] = JsonValue::object();
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+      stack.push_back({it->second.get(), &object[Utf8(it->first)], depth});
+  };
+  pushChildren(roots, tree, 1);
+  while (!stack.empty()) {
+    Frame frame = stack.back();
+    stack.pop_back();
+    JsonValue values = JsonValue::object();
+    for (const auto& [name, value] : frame.key->Values()) {
+      const Described described = Describe(*value);
+      values[Utf8(name)] = {{"kind", described.kind}, {"value", described.json}};
+    }
+    (*frame.target)["values"] = std::move(values);
+    JsonValue& keys = (*frame.target)["keys"] = JsonValue::object();
+    if (frame.depth >= kMaxKeyDepth) {
+      if (frame.key->HasSubKeys()) (*frame.target)["truncated"] = true;
+      continue;
+    }
+    pushChildren(frame.key->SubKeys(), keys, frame.depth + 1);
+  }
+  return tree;
 }

@@ -1,11 +1,14 @@
 // Finding the project registries of a drawing: every registry keeper below
-// the named-objects dictionary, with the dictionary path it sits at.
+// the named-objects dictionary, with the dictionary path it sits at; and
+// describing their keys and values as the registry command shows them.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "host/ids.h"
+#include "registry/registry_key.h"
+#include "tools/values.h"
 
 class PnDbDatabase;
 
@@ -20,3 +23,19 @@ struct KeeperPlace {
 // tree (a hostile drawing) are not searched, and one listed more than once is
 // searched at its first place only.
 std::vector<KeeperPlace> FindKeepers(PnDbDatabase* database);
+
+// Registry trees are walked with explicit stacks, since a hostile drawing may
+// nest keys a million deep; output stops at this depth.
+inline constexpr int kMaxKeyDepth = 64;
+
+// A registry value as its kind, its text (as show writes values) and its JSON.
+struct Described {
+  const char* kind;
+  std::string text;
+  JsonValue json;
+};
+Described Describe(const KoVTPrjReg::TValue& value);
+
+// {"values": {name: {"kind", "value"}}, "keys": {name: {...}}} for every key
+// down to kMaxKeyDepth; a key with deeper keys gets "truncated": true.
+JsonValue RegistryTreeJson(const KoVTPrjReg::TKeyMap& roots);

@@ -11,7 +11,19 @@
 
 namespace {
 
-using DictTree = KovtDrawingTest;
+class DictTree : public KovtDrawingTest {
+ protected:
+  // An entry of the named objects dictionary that holds no dictionary.
+  PnDbObjectId AddForeignEntry(const wchar_t* name) {
+    PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
+    PnDbObjectId id;
+    auto* object = new PnDbObject;
+    namedObjects->setAt(name, object, id);
+    object->close();
+    namedObjects->close();
+    return id;
+  }
+};
 
 TEST_F(DictTree, RootsAreCreatedOnlyOnRequestAndComeBackOpenAsAsked) {
   std::size_t before = Drawing()->numObjects();
@@ -101,12 +113,7 @@ TEST_F(DictTree, SubDictCreatesWithAClassAndReturnsTheParentToRead) {
 }
 
 TEST_F(DictTree, SubDictNeitherReplacesAForeignEntryNorCreatesUnderABusyParent) {
-  PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
-  PnDbObjectId foreign;
-  auto* object = new PnDbObject;
-  namedObjects->setAt(L"Data", object, foreign);
-  object->close();
-  namedObjects->close();
+  const PnDbObjectId foreign = AddForeignEntry(L"Data");
   EXPECT_EQ(GetSubDict(KOVTAppDictionary::desc(), NamedObjects(PnDb::kForRead), L"Data", PnDb::kForRead, true),
             nullptr);
   EXPECT_EQ(EntryAt(*Drawing(), {L"Data"}), foreign);
@@ -198,6 +205,17 @@ TEST_F(DictTree, CurrentRootDictionaryIsMadeOnceInTheNamedObjectsDictionary) {
   EXPECT_EQ(again, root);
   EXPECT_TRUE(again->isWriteEnabled());
   again->close();
+  EXPECT_EQ(Drawing()->numObjects(), before);
+  ExpectNothingOpen();
+
+  // Only a missing entry is rebuilt: one of another kind, or one open for write elsewhere, is kept.
+  const PnDbObjectId foreignRoot = AddForeignEntry(L"KOVF");
+  PnDbDictionary* writer = GetCurrentRootDictionary(L"KOVB", PnDb::kForWrite);
+  before = Drawing()->numObjects();
+  EXPECT_EQ(GetCurrentRootDictionary(L"KOVF", PnDb::kForRead), nullptr);
+  EXPECT_EQ(GetCurrentRootDictionary(L"KOVB", PnDb::kForRead), nullptr);
+  writer->close();
+  EXPECT_EQ(EntryAt(*Drawing(), {L"KOVF"}), foreignRoot);
   EXPECT_EQ(Drawing()->numObjects(), before);
   ExpectNothingOpen();
 }

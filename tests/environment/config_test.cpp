@@ -5,6 +5,7 @@
 #include "environment/config_access.h"
 #include "host/database.h"
 #include "platform/wide_string.h"
+#include "tests/host/allocation_probe.h"
 #include "tests/environment/env_test_support.h"
 
 namespace {
@@ -66,6 +67,19 @@ TEST_F(ConfigTest, SubFoldersAreSearchedDepthFirstInListingOrder) {
   fs::create_directory_symlink(UserData() / "2019", UserData() / "2019/a/loop");
   EXPECT_EQ(DataFile(L"x.dat"), Text(early));
   EXPECT_EQ(KOVTString(DataFile(L"none.dat")), FolderText(KOVT_APPSET_MODULE_DIR) + L"none.dat");
+}
+
+// A configuration that cannot be made is no configuration, and the next call tries again.
+TEST_F(ConfigTest, AFailedCreationGivesNull) {
+  REINF_CFG_RELEASE();
+  KOVTReinforcementConfig* config = nullptr;
+  {
+    AllocationProbe probe;
+    probe.Refuse(true);
+    config = REINF_CFG();
+  }
+  EXPECT_EQ(config, nullptr);
+  EXPECT_NE(REINF_CFG(), nullptr);
 }
 
 TEST_F(ConfigTest, TheContextChoosesTheConfiguration) {

@@ -1,5 +1,6 @@
 // The largest single allocation made through operator new while a probe is
-// alive. Linking allocation_probe.cpp replaces the global operator new.
+// alive, and, on request, allocations that fail. Linking allocation_probe.cpp
+// replaces the global operator new.
 #pragma once
 
 #include <cstddef>
@@ -11,4 +12,6 @@ class AllocationProbe {
   AllocationProbe(const AllocationProbe&) = delete;
   AllocationProbe& operator=(const AllocationProbe&) = delete;
   std::size_t Largest() const;
+  // While set, every operator new throws std::bad_alloc.
+  void Refuse(bool refuse);
 };

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <new>
+
 #include "tests/host/host_test_support.h"
 
 namespace {
@@ -202,6 +204,65 @@ TEST_F(DrawingFiles, AnObjectThatCannotBeWrittenStopsTheSaveBeforeTheDisk) {
   EXPECT_NE(db.saveAs(target.wstring().c_str()), Plnx::eOk);
   EXPECT_NE(db.lastFileError().find(first.handle().toString()), std::wstring::npos);
   EXPECT_EQ(readFile(target), before);
+}
+
+// Records this build does not fully understand are saved again byte for byte.
+TEST(Proxies, RecordsReadOnlyInPartComeBackUnchanged) {
+  registerTestThing();
+  Items thing;
+  thing.softPointer(crafted::kNamedObjects).string(u"label").int32(1).real(1.0).hardPointer(0);
+  const Bytes owned = Items().softPointer(crafted::kNamedObjects).int32(5).bytes();
+  struct Case {
+    const char* what;
+    std::wstring className;
+    Bytes data;
+  };
+  const Case cases[] = {
+      {"a known class with data after its fields", TestThing::kClassName, Items(thing).int32(99).bytes()},
+      {"a class name ending in a lone high surrogate", std::wstring(L"PnGone") + wchar_t(0xD800), owned},
+      {"a class name starting with a lone low surrogate", wchar_t(0xDC00) + std::wstring(L"PnGone"), owned},
+  };
+  ScratchDir dir;
+  const fs::path in = dir.Path() / L"in.pndwg", out = dir.Path() / L"out.pndwg";
+  for (const Case& c : cases) {
+    std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"Kept", 10}});
+    objects.push_back({10, c.className, c.data});
+    const Bytes original = craftDrawing(crafted::header().bytes(), objects);
+    writeFile(in, original);
+    PnDbDatabase db(false);
+    ASSERT_EQ(db.readDwgFile(in.wstring().c_str()), Plnx::eOk) << c.what;
+    PnDbProxyObject* proxy = nullptr;
+    ASSERT_EQ(pndbOpenObject(proxy, namedEntry(db, L"Kept"), PnDb::kForRead), Plnx::eOk) << c.what;
+    EXPECT_EQ(proxy->originalData(), c.data) << c.what;
+    proxy->close();
+    ASSERT_EQ(db.saveAs(out.wstring().c_str()), Plnx::eOk) << c.what;
+    EXPECT_EQ(readFile(out), original) << c.what;
+  }
+}
+
+class StarvedThing : public TestThing {
+ public:
+  Plnx::ErrorStatus dwgInFields(PnDbDwgFiler*) override { throw std::bad_alloc(); }
+};
+
+// Running out of memory is no damage in the file, and no reason to keep an object as a proxy.
+TEST(Proxies, NoMemoryFailsTheReadInsteadOfMakingAProxyOrReportingDamage) {
+  const PnRxPseudoConstructor constructors[] = {
+      [] { return static_cast<PnRxObject*>(nullptr); },  // how a pseudo-constructor reports no memory
+      [] { return static_cast<PnRxObject*>(new StarvedThing); },
+  };
+  ScratchDir dir;
+  const fs::path path = dir.Path() / L"in.pndwg";
+  std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"Starved", 10}});
+  objects.push_back({10, L"PnTestStarved", Items().softPointer(crafted::kNamedObjects).bytes()});
+  writeFile(path, craftDrawing(crafted::header().bytes(), objects));
+  for (PnRxPseudoConstructor constructor : constructors) {
+    PnRxClass* cls = newPnRxClass(L"PnTestStarved", L"PnDbObject", 0, 0, 0, constructor);
+    PnDbDatabase db(false);
+    EXPECT_THROW(db.readDwgFile(path.wstring().c_str()), std::bad_alloc);
+    EXPECT_EQ(db.numObjects(), 0u);
+    deletePnRxClass(cls);
+  }
 }
 
 }  // namespace

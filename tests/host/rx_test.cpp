@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
 
 #include "platform/wide_string.h"
 #include "tests/host/host_test_support.h"
@@ -92,6 +93,9 @@ TEST_F(RuntimeClasses, CreateUsesThePseudoConstructor) {
   ASSERT_NE(object, nullptr);
   EXPECT_NE(PnDbDictionary::cast(object.get()), nullptr);
   EXPECT_EQ(make(L"PnTestAbstract", L"PnDbObject")->create(), nullptr);
+  // A pseudo-constructor answers null when it cannot allocate.
+  EXPECT_THROW(make(L"PnTestStarved", L"PnDbObject", [] { return static_cast<PnRxObject*>(nullptr); })->create(),
+               std::bad_alloc);
   std::unique_ptr<PnRxObject> dictionary(PnDbDictionary::desc()->create());
   EXPECT_NE(PnDbDictionary::cast(dictionary.get()), nullptr);
 }

@@ -106,7 +106,7 @@ TEST_F(ExchangeCommands, HostileDocumentsAreRefusedClearly) {
       {R"({"values": [{"key": "General.TolerArcDisplay", "key": "General.TolerPartsIdent", "value": 1}]})",
        "gives the member 'key' twice"},
       {R"({"values": [], "values": []})", "gives the member 'values' twice"},
-      {withValue("1") + " []", "is not valid JSON"},
+      {withValue("1") + " []", "is not valid JSON: parse error at line 1"},
       {withValue("\"\xff\""), "is not valid JSON"},
   };
   for (const auto& c : cases) {

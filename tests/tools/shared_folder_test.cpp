@@ -94,14 +94,18 @@ TEST_F(SharedFolder, SavesKeepLinkModeAndOwnerAndRefuseReadOnlyDrawings) {
   std::filesystem::create_symlink("real.pndwg", link);
   ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
   const bool root = ::geteuid() == 0;
-  if (root) ASSERT_EQ(::chown(real.c_str(), 1234, 4321), 0);
+  if (root) {
+    ASSERT_EQ(::chown(real.c_str(), 1234, 4321), 0);
+  }
   Ok({"set", link, "Project.ProjectName", "through the link"});
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(Get(real, {"Project.ProjectName"}), "through the link");
   struct stat st {};
   ASSERT_EQ(::stat(real.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
-  if (root) EXPECT_EQ(std::make_pair(st.st_uid, st.st_gid), std::make_pair(uid_t{1234}, gid_t{4321}));
+  if (root) {
+    EXPECT_EQ(std::make_pair(st.st_uid, st.st_gid), std::make_pair(uid_t{1234}, gid_t{4321}));
+  }
 
   ASSERT_EQ(::chmod(real.c_str(), 0444), 0);
   const RunResult refused = Run({"set", link, "Project.ProjectName", "refused"});
