@@ -56,6 +56,22 @@ struct RegistryWriter {
 
 }  // namespace
 
+void Default::Apply(Field field) const {
+  if (m_kind == kKeep) return;
+  struct Apply {
+    const Default& value;
+    void operator()(bool* member) const { *member = value.m_number != 0.0; }
+    void operator()(std::int32_t* member) const { *member = static_cast<std::int32_t>(value.m_number); }
+    void operator()(double* member) const { *member = value.m_number; }
+    void operator()(KOVTString* member) const {
+      if (value.m_text != nullptr) *member = value.m_text;
+      else member->Empty();
+    }
+    void operator()(std::vector<std::uint8_t>* member) const { member->clear(); }
+  };
+  std::visit(Apply{*this}, field);
+}
+
 Filer::Filer(TRegistry& registry, bool reading) : m_registry(&registry), m_reading(reading) {}
 
 Filer::Filer(std::vector<Entry>& listing) : m_listing(&listing) {}
@@ -71,6 +87,7 @@ bool Filer::File(const wchar_t* name, Field field) {
     m_names->push_back(KOVTString(name));
     return false;
   }
+  if (m_registry == nullptr) return false;
   if (!m_reading) {
     std::visit(RegistryWriter{*m_registry, name}, field);
     return false;
