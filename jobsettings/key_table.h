@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "core/kovt_string.h"
+#include "jobsettings/ordered_values.h"
 #include "registry/registry_access.h"
 
 namespace KovtJobKeys {
@@ -60,7 +61,8 @@ inline constexpr Default kKept = Default::Kept();
 // Files values by name: reads them from or writes them to the current key of
 // a registry, lists them (a listing walk takes the writer's path), or resets
 // them to their rows' defaults. A reading filer looks each value up in the
-// registry's current key as it stands at that read.
+// registry's current key as it stands at that read: File by a lookup of the
+// name, Find by name order (see Walk).
 class Filer {
  public:
   Filer(KoVTPrjReg::TRegistry& registry, bool reading);
@@ -79,6 +81,10 @@ class Filer {
   bool Resetting() const { return m_registry == nullptr && m_listing == nullptr && m_names == nullptr; }
   // Answers whether a value of the member's kind was read; false when not reading.
   bool File(const wchar_t* name, Field field);
+  // Reading: the value named `name`, cheapest when names come in ascending order.
+  const KoVTPrjReg::TValue* Find(const wchar_t* name);
+  // Reading: takes a found value into the member; false when there is none.
+  static bool Take(const KoVTPrjReg::TValue* stored, Field field);
   // Runs file(registry, reading) on a reading or writing filer. A listing of
   // values has no kind for such an entry and leaves it out; a listing of
   // names lists `name`.
@@ -93,7 +99,14 @@ class Filer {
   std::vector<Entry>* m_listing = nullptr;
   std::vector<KOVTString>* m_names = nullptr;
   bool m_reading = false;
+  const KoVTPrjReg::TKey* m_orderedKey = nullptr;
+  OrderedValues m_ordered{nullptr};
 };
+
+// The positions of a table's rows in the order of their names. Computed at
+// the first call for a table (by its address and length) and kept.
+std::span<const std::uint16_t> AscendingOrder(const void* table, std::size_t rows,
+                                              const wchar_t* (*nameOf)(const void* table, std::size_t row));
 
 template <class Settings>
 struct Key {
@@ -108,10 +121,22 @@ struct Key {
 
 // Files every row of `keys`; a resetting filer gives each row with a member
 // its default instead, and leaves what custom filers and the registry file
-// to the module.
+// to the module. A reading filer first finds the values of the plain rows in
+// name order, each a step on from the one before in the key, then takes them
+// and runs the other rows in table order, as writing does.
 template <class Settings>
 void Walk(std::span<const Key<Settings>> keys, Settings& settings, Filer& filer) {
-  for (const Key<Settings>& key : keys) {
+  std::vector<const KoVTPrjReg::TValue*> found;
+  if (filer.Reading()) {
+    found.resize(keys.size());
+    const auto nameOf = [](const void* table, std::size_t row) {
+      return static_cast<const Key<Settings>*>(table)[row].name;
+    };
+    for (std::uint16_t row : AscendingOrder(keys.data(), keys.size(), nameOf))
+      if (keys[row].field != nullptr && keys[row].custom == nullptr) found[row] = filer.Find(keys[row].name);
+  }
+  for (std::size_t row = 0; row < keys.size(); ++row) {
+    const Key<Settings>& key = keys[row];
     if (filer.Resetting()) {
       if (key.field != nullptr) key.byDefault.Apply(key.field(settings));
     } else if (key.custom != nullptr) {
@@ -120,9 +145,11 @@ void Walk(std::span<const Key<Settings>> keys, Settings& settings, Filer& filer)
       filer.FileByRegistry(key.name, [&](KoVTPrjReg::TRegistry& registry, bool reading) {
         key.byRegistry(settings, registry, reading, key.name);
       });
+    } else if (filer.Reading()) {
+      const bool taken = Filer::Take(found[row], key.field(settings));
+      if (key.repair != nullptr) key.repair(settings, taken);
     } else {
-      bool found = filer.File(key.name, key.field(settings));
-      if (filer.Reading() && key.repair != nullptr) key.repair(settings, found);
+      filer.File(key.name, key.field(settings));
     }
   }
 }
