@@ -1,6 +1,6 @@
-// The defaults of the formwork settings that member initializers cannot give:
-// the drawing blocks, whose structures Initialize resets only in part, and
-// the detail text style, which depends on the working drawing.
+// The defaults of the formwork settings that no key row gives: the object
+// ids, the drawing parameters, the structures, which Initialize resets only
+// in part, and the detail text style, which depends on the working drawing.
 #include "core/db_helpers.h"
 #include "host/host.h"
 #include "jobsettings/formwork_job_settings.h"
@@ -26,9 +26,6 @@ KOVTString DetailTextStyle() {
   table->close();
   return usable ? kDetailTextStyle : kStandardStyle;
 }
-
-constexpr std::int32_t kColorByLayer = 256;
-constexpr std::int32_t kWidthByLayer = -1;
 
 // What the drawing kinds' parameters differ in; most take these.
 struct ParameterLook {
@@ -86,47 +83,16 @@ void SetLines(XSECTION& section) {
 
 void KOVTFormworkJobSettings::Initialize() {
   ResetCommonBlocks(false);
-  ResetBlock(Units);
-  ResetBlock(Styles);
-  ResetBlock(Descs);
-  ResetBlockKeeping<&XDIMS::GroupLines, &XDIMS::DescTemplateLine1, &XDIMS::DescTemplateLine2, &XDIMS::Cuts>(Dims);
-  Dims.Cuts.TraxRingBeam = 1;
-
-  Found.SectionLayout = 0;
-  Found.SectionOffset = 10.0;
-  Found.Par = Parameters({.SymbolHole = 0});
-  SetLines(Found.Out, true);
-  SetLines(Found.Sect);
-
-  Stor.CastType = 0;
-  Stor.CastPosition = 0;
-  Stor.CastDepth = 300.0;
-  Stor.SectionPlaceType = 0;
-  Stor.SectionPlacement = 300.0;
-  Stor.SymbolOn = true;
+  KovtJobKeys::Filer resetting;
+  WalkModule(*this, resetting);
+  Dims.DimensionalStyleId = {};
   Stor.StylId = {};
-  Stor.LineColor = kColorByLayer;
-  Stor.LineWidth = kWidthByLayer;
-  Stor.Par = Parameters({.SymbolHole = 0});
-  SetLines(Stor.Out, true);
-  SetLines(Stor.Sect);
-
-  Sect.RangeType = 0;
-  Sect.Par = Parameters({});
-  SetLines(Sect.Out, true);
-  SetLines(Sect.Sect);
-
-  Elev.RangeType = 0;
-  Elev.Par = Parameters({});
-  SetLines(Elev.Out, true);
-
+  for (XPARAM* parameters : {&Found.Par, &Stor.Par}) *parameters = Parameters({.SymbolHole = 0});
+  for (XPARAM* parameters : {&Sect.Par, &Elev.Par}) *parameters = Parameters({});
   View.Par = Parameters({.Scale = 200.0});
-  SetLines(View.Out, false);
-  View.CircleParts = 128;
-  View.WallHoles = 0;
-
   Detail.Par = Parameters({.Scale = 20.0, .TextColor = 1, .TextSize = 5.0, .DescrPlace = 2, .Distance = 20.0});
   Detail.Par.TextStyle = DetailTextStyle();
-
-  ResetBlock(Project);
+  for (XOUTLINE* outline : {&Found.Out, &Stor.Out, &Sect.Out, &Elev.Out}) SetLines(*outline, true);
+  SetLines(View.Out, false);
+  for (XSECTION* section : {&Found.Sect, &Stor.Sect, &Sect.Sect}) SetLines(*section);
 }

@@ -67,7 +67,8 @@ void FileOutline(S& s, TRegistry& registry, bool reading, const wchar_t* name) {
 // Sets before kSectionHatchModeVersion store the hatch mode differently.
 template <auto Block>
 void FileSection(S& s, TRegistry& registry, bool reading, const wchar_t* name) {
-  registry.RWXSectionSturcture(reading, reading ? s.StoredVersion() : S::FormatVersion, name, (s.*Block).Sect);
+  const std::int32_t version = reading ? s.StoredVersion() : S::FormatVersion;
+  registry.RWXSectionSturcture(reading, version, name, (s.*Block).Sect);
 }
 
 template <auto Block>
@@ -82,20 +83,20 @@ void FileStoreyLinetype(S& s, TRegistry& registry, bool reading, const wchar_t* 
 // clang-format off
 const Key kDrawingKeys[] = {
     KEY(Found.SectionLayout),
-    KEY(Found.SectionOffset),
+    KEY(Found.SectionOffset, 10.0),
     CUSTOM_KEY(kFoundPar, &FileParameters<kFoundPar, &S::Found, kSymbolHole>),
     REGISTRY_KEY(L"Found.Out", &FileOutline<&S::Found>),
     REGISTRY_KEY(L"Found.Sect", &FileSection<&S::Found>),
 
     KEY(Stor.CastType),
     KEY(Stor.CastPosition),
-    KEY(Stor.CastDepth),
+    KEY(Stor.CastDepth, 300.0),
     KEY(Stor.SectionPlaceType),
-    KEY(Stor.SectionPlacement),
-    KEY(Stor.SymbolOn),
+    KEY(Stor.SectionPlacement, 300.0),
+    KEY(Stor.SymbolOn, true),
     REGISTRY_KEY(L"Stor.StylId", &FileStoreyLinetype),
-    KEY(Stor.LineColor),
-    KEY(Stor.LineWidth),
+    KEY(Stor.LineColor, kColorByLayer),
+    KEY(Stor.LineWidth, kWidthByLayer),
     CUSTOM_KEY(kStorPar, &FileParameters<kStorPar, &S::Stor, kSymbolHole | kShowAllHoles | kShowAllDoors>),
     REGISTRY_KEY(L"Stor.Out", &FileOutline<&S::Stor>),
     REGISTRY_KEY(L"Stor.Sect", &FileSection<&S::Stor>),
@@ -115,7 +116,7 @@ const Key kDrawingKeys[] = {
     CUSTOM_KEY(kDetailPar, &FileParameters<kDetailPar, &S::Detail, kAllOptional>),
     REGISTRY_KEY(L"Detail.Ending", &FileEnding<&S::Detail>),
     REGISTRY_KEY(L"View.Out", &FileOutline<&S::View>),
-    KEY_AS(L"Curves.CircleParts", View.CircleParts),
+    KEY_AS(L"Curves.CircleParts", View.CircleParts, 128),
     KEY_AS(L"Curves.WallHoles", View.WallHoles),
 };
 // clang-format on

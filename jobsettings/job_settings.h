@@ -12,7 +12,6 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -183,13 +182,6 @@ class KOVTJobSettings {
   static void ResetBlock(Block& block) {
     static const Block kDefaults{};
     block = kDefaults;
-  }
-  // The same, but the members `Kept` keep their values.
-  template <auto... Kept, class Block>
-  static void ResetBlockKeeping(Block& block) {
-    auto kept = std::make_tuple(std::move(block.*Kept)...);
-    ResetBlock(block);
-    std::apply([&](auto&... values) { ((block.*Kept = std::move(values)), ...); }, kept);
   }
 
   // What every module constructor does: defaults, the name list and the

@@ -1,45 +1,17 @@
 #include "jobsettings/key_table.h"
 
+#include <algorithm>
+#include <map>
+#include <mutex>
+#include <numeric>
+#include <string_view>
+#include <utility>
+
 namespace KovtJobKeys {
 
 namespace {
 
 using namespace KoVTPrjReg;
-
-// Reads a member from a value found in the key, as the registry's typed
-// reads do: a value of another kind counts as missing, and booleans are
-// stored as integers.
-struct ValueReader {
-  const TValue& stored;
-
-  template <class Stored>
-  const Stored* As() const {
-    return dynamic_cast<const Stored*>(&stored);
-  }
-  template <class Stored, class Member>
-  bool Take(Member& member) const {
-    const Stored* found = As<Stored>();
-    if (found != nullptr) member = found->GetValue();
-    return found != nullptr;
-  }
-
-  bool operator()(bool* value) const {
-    std::int32_t number = 0;
-    if (!Take<TIntValue>(number)) return false;
-    *value = number != 0;
-    return true;
-  }
-  bool operator()(std::int32_t* value) const { return Take<TIntValue>(*value); }
-  bool operator()(double* value) const { return Take<TFloatValue>(*value); }
-  bool operator()(KOVTString* value) const { return Take<TStringValue>(*value); }
-  bool operator()(std::vector<std::uint8_t>* value) const {
-    const TBinaryValue* found = As<TBinaryValue>();
-    if (found == nullptr) return false;
-    const std::uint8_t* data = found->GetData();
-    value->assign(data, data + (data != nullptr ? found->GetDataSize() : 0));
-    return true;
-  }
-};
 
 struct RegistryWriter {
   TRegistry& registry;
@@ -56,6 +28,22 @@ struct RegistryWriter {
 
 }  // namespace
 
+void Default::Apply(Field field) const {
+  if (m_kind == kKeep) return;
+  struct Apply {
+    const Default& value;
+    void operator()(bool* member) const { *member = value.m_number != 0.0; }
+    void operator()(std::int32_t* member) const { *member = static_cast<std::int32_t>(value.m_number); }
+    void operator()(double* member) const { *member = value.m_number; }
+    void operator()(KOVTString* member) const {
+      if (value.m_text != nullptr) *member = value.m_text;
+      else member->Empty();
+    }
+    void operator()(std::vector<std::uint8_t>* member) const { member->clear(); }
+  };
+  std::visit(Apply{*this}, field);
+}
+
 Filer::Filer(TRegistry& registry, bool reading) : m_registry(&registry), m_reading(reading) {}
 
 Filer::Filer(std::vector<Entry>& listing) : m_listing(&listing) {}
@@ -71,14 +59,45 @@ bool Filer::File(const wchar_t* name, Field field) {
     m_names->push_back(KOVTString(name));
     return false;
   }
+  if (m_registry == nullptr) return false;
   if (!m_reading) {
     std::visit(RegistryWriter{*m_registry, name}, field);
     return false;
   }
   const TKey* key = m_registry->GetCurrentKey();
   if (name == nullptr || key == nullptr) return false;
-  const TValue* stored = key->FindValue(name);
-  return stored != nullptr && std::visit(ValueReader{*stored}, field);
+  return Take(key->FindValue(name), field);
+}
+
+const TValue* Filer::Find(const wchar_t* name) {
+  if (!m_reading || name == nullptr) return nullptr;
+  const TKey* key = m_registry->GetCurrentKey();
+  if (key != m_orderedKey) {
+    m_orderedKey = key;
+    m_ordered = OrderedValues(key);
+  }
+  return m_ordered.Find(name);
+}
+
+bool Filer::Take(const TValue* stored, Field field) {
+  return stored != nullptr && std::visit([&](auto* member) { return KovtJobKeys::Take(*stored, *member); }, field);
+}
+
+std::span<const std::uint16_t> AscendingOrder(const void* table, std::size_t rows,
+                                              const wchar_t* (*nameOf)(const void* table, std::size_t row)) {
+  static std::mutex mutex;
+  static std::map<std::pair<const void*, std::size_t>, std::vector<std::uint16_t>> orders;
+  const std::lock_guard<std::mutex> lock(mutex);
+  auto [entry, added] = orders.try_emplace({table, rows});
+  std::vector<std::uint16_t>& order = entry->second;
+  if (added) {
+    order.resize(rows);
+    std::iota(order.begin(), order.end(), std::uint16_t{0});
+    std::sort(order.begin(), order.end(), [&](std::uint16_t a, std::uint16_t b) {
+      return std::wstring_view(nameOf(table, a)) < std::wstring_view(nameOf(table, b));
+    });
+  }
+  return order;
 }
 
 }  // namespace KovtJobKeys

@@ -1,15 +1,17 @@
 // The key vocabularies of the job settings are data: each module lists its
-// stored keys once, in stored order, as a table of Key entries. Reading,
-// writing and listing a set all walk that one table, so they can never
-// disagree on a key's name, kind or position.
+// stored keys once, in stored order, as a table of Key rows. Reading,
+// writing, listing and resetting a set all walk that one table, so they can
+// never disagree on a key's name, kind, position or default.
 //
-// An entry is either a plain value (a member of one of the stored kinds,
-// reached through `field`), a custom entry (lists, buffers) that files its
-// values itself through the same Filer, or an entry the registry files through
-// its own two-way operations (object ids, presentation structures); the
-// macros at the end write each kind as one row. A plain entry may carry a
-// repair, run after the key is read: it receives whether a value was found,
-// and fixes up sets written by older versions.
+// A row is either a plain value (a member of one of the stored kinds, reached
+// through `field`), a custom row (lists, buffers) that files its values itself
+// through the same Filer, or a row the registry files through its own two-way
+// operations (object ids, presentation structures); the macros at the end
+// write each kind as one row. A plain row names the default a new set gives
+// its member (kKept: a reset leaves it alone) and may carry a repair, run
+// after the key is read: it receives whether a value was found, and fixes up
+// sets written by older versions. A custom row may name the member a reset
+// gives its default (a list's count).
 #pragma once
 
 #include <charconv>
@@ -19,6 +21,7 @@
 #include <vector>
 
 #include "core/kovt_string.h"
+#include "jobsettings/ordered_values.h"
 #include "registry/registry_access.h"
 
 namespace KovtJobKeys {
@@ -32,10 +35,34 @@ struct Entry {
   Field field;
 };
 
+// The value a reset gives a member: a number (for booleans, integers and
+// doubles), a text, or, by default, zero or empty. kKept leaves it alone.
+class Default {
+ public:
+  constexpr Default() = default;
+  constexpr Default(double number) : m_kind(kNumber), m_number(number) {}
+  constexpr Default(const wchar_t* text) : m_kind(kText), m_text(text) {}
+  static constexpr Default Kept() {
+    Default kept;
+    kept.m_kind = kKeep;
+    return kept;
+  }
+  // Gives the member its default.
+  void Apply(Field field) const;
+
+ private:
+  enum Kind : std::uint8_t { kEmpty, kNumber, kText, kKeep };
+  Kind m_kind = kEmpty;
+  double m_number = 0.0;
+  const wchar_t* m_text = nullptr;
+};
+inline constexpr Default kKept = Default::Kept();
+
 // Files values by name: reads them from or writes them to the current key of
-// a registry, or only lists them (a listing walk takes the writer's path).
-// A reading filer looks each value up in the registry's current key as it
-// stands at that read.
+// a registry, lists them (a listing walk takes the writer's path), or resets
+// them to their rows' defaults. A reading filer looks each value up in the
+// registry's current key as it stands at that read: File by a lookup of the
+// name, Find by name order (see Walk).
 class Filer {
  public:
   Filer(KoVTPrjReg::TRegistry& registry, bool reading);
@@ -43,14 +70,21 @@ class Filer {
   // Lists names alone: every entry a walk files, those the registry files
   // itself included.
   explicit Filer(std::vector<KOVTString>& names);
+  // Resets: a walk gives each row's member its default and files nothing.
+  Filer() = default;
   Filer(const Filer&) = delete;
   Filer& operator=(const Filer&) = delete;
 
   bool Reading() const { return m_reading; }
   // Whether values go to a registry; a listing neither reads nor writes.
   bool Writing() const { return m_registry != nullptr && !m_reading; }
+  bool Resetting() const { return m_registry == nullptr && m_listing == nullptr && m_names == nullptr; }
   // Answers whether a value of the member's kind was read; false when not reading.
   bool File(const wchar_t* name, Field field);
+  // Reading: the value named `name`, cheapest when names come in ascending order.
+  const KoVTPrjReg::TValue* Find(const wchar_t* name);
+  // Reading: takes a found value into the member; false when there is none.
+  static bool Take(const KoVTPrjReg::TValue* stored, Field field);
   // Runs file(registry, reading) on a reading or writing filer. A listing of
   // values has no kind for such an entry and leaves it out; a listing of
   // names lists `name`.
@@ -65,48 +99,59 @@ class Filer {
   std::vector<Entry>* m_listing = nullptr;
   std::vector<KOVTString>* m_names = nullptr;
   bool m_reading = false;
+  const KoVTPrjReg::TKey* m_orderedKey = nullptr;
+  OrderedValues m_ordered{nullptr};
 };
+
+// The positions of a table's rows in the order of their names. Computed at
+// the first call for a table (by its address and length) and kept.
+std::span<const std::uint16_t> AscendingOrder(const void* table, std::size_t rows,
+                                              const wchar_t* (*nameOf)(const void* table, std::size_t row));
 
 template <class Settings>
 struct Key {
   const wchar_t* name;
   Field (*field)(Settings&) = nullptr;
+  Default byDefault = {};
   void (*repair)(Settings&, bool found) = nullptr;
   void (*custom)(Settings&, Filer&) = nullptr;
   // Files the value `name`, or the values named after it, through the registry.
   void (*byRegistry)(Settings&, KoVTPrjReg::TRegistry&, bool reading, const wchar_t* name) = nullptr;
 };
 
+// Files every row of `keys`; a resetting filer gives each row with a member
+// its default instead, and leaves what custom filers and the registry file
+// to the module. A reading filer first finds the values of the plain rows in
+// name order, each a step on from the one before in the key, then takes them
+// and runs the other rows in table order, as writing does.
 template <class Settings>
 void Walk(std::span<const Key<Settings>> keys, Settings& settings, Filer& filer) {
-  for (const Key<Settings>& key : keys) {
-    if (key.custom != nullptr) {
+  std::vector<const KoVTPrjReg::TValue*> found;
+  if (filer.Reading()) {
+    found.resize(keys.size());
+    const auto nameOf = [](const void* table, std::size_t row) {
+      return static_cast<const Key<Settings>*>(table)[row].name;
+    };
+    for (std::uint16_t row : AscendingOrder(keys.data(), keys.size(), nameOf))
+      if (keys[row].field != nullptr && keys[row].custom == nullptr) found[row] = filer.Find(keys[row].name);
+  }
+  for (std::size_t row = 0; row < keys.size(); ++row) {
+    const Key<Settings>& key = keys[row];
+    if (filer.Resetting()) {
+      if (key.field != nullptr) key.byDefault.Apply(key.field(settings));
+    } else if (key.custom != nullptr) {
       key.custom(settings, filer);
-      continue;
-    }
-    if (key.byRegistry != nullptr) {
+    } else if (key.byRegistry != nullptr) {
       filer.FileByRegistry(key.name, [&](KoVTPrjReg::TRegistry& registry, bool reading) {
         key.byRegistry(settings, registry, reading, key.name);
       });
-      continue;
+    } else if (filer.Reading()) {
+      const bool taken = Filer::Take(found[row], key.field(settings));
+      if (key.repair != nullptr) key.repair(settings, taken);
+    } else {
+      filer.File(key.name, key.field(settings));
     }
-    bool found = filer.File(key.name, key.field(settings));
-    if (filer.Reading() && key.repair != nullptr) key.repair(settings, found);
   }
-}
-
-template <class>
-struct MemberOf;
-template <class Class, class Member>
-struct MemberOf<Member Class::*> {
-  using Owner = Class;
-};
-
-// A repair for a key that sets written before it existed lack: the member
-// takes the value of another member of its block, filed before it.
-template <auto Block, auto Target, auto Source>
-void TakeWhenMissing(typename MemberOf<decltype(Block)>::Owner& settings, bool found) {
-  if (!found) (settings.*Block).*Target = (settings.*Block).*Source;
 }
 
 // One stored value of a list entry: the suffix of its name and the member of
@@ -172,10 +217,18 @@ void FileList(Filer& filer, const wchar_t* countKey, std::int32_t& count, std::v
 
 // A row of a key table or list value table: the member `member` of the row's
 // object, stored under its own path ("Units.Length") or under `name`, then
-// the row's repair, if any.
+// the row's default and repair, if any.
 #define KEY(member, ...) KEY_AS(L"" #member, member __VA_OPT__(, ) __VA_ARGS__)
 #define KEY_AS(name, member, ...) \
   {name, [](auto& s) -> KovtJobKeys::Field { return &s.member; } __VA_OPT__(, ) __VA_ARGS__}
-// A row whose values its custom filer, or the registry, files.
-#define CUSTOM_KEY(name, ...) {name, nullptr, nullptr, __VA_ARGS__}
-#define REGISTRY_KEY(name, ...) {name, nullptr, nullptr, nullptr, __VA_ARGS__}
+// A row for a key that sets written before it existed lack: reading such a
+// set, the member takes the value of `source`, filed before it.
+#define KEY_ELSE(member, byDefault, source) KEY_AS_ELSE(L"" #member, member, byDefault, source)
+#define KEY_AS_ELSE(name, member, byDefault, source) \
+  KEY_AS(name, member, byDefault, [](auto& s, bool found) { if (!found) s.member = s.source; })
+// A row whose values its custom filer files; a reset gives `member` (the
+// list's count) its default, zero.
+#define LIST_KEY(member, filer) KEY(member, {}, nullptr, filer)
+// A row whose values the registry files.
+#define REGISTRY_KEY(name, ...) {name, nullptr, {}, nullptr, nullptr, __VA_ARGS__}
+#define CUSTOM_KEY(name, ...) {name, nullptr, {}, nullptr, __VA_ARGS__}

@@ -1,7 +1,7 @@
-// The blocks of the reinforcement job settings besides the units. Every field
-// starts at its default; the comment names the key it is stored under.
+// The blocks of the reinforcement job settings besides the units. The comment
+// names the key a field is stored under; the key tables give its default.
 // Member order follows the detailing application's layout, which differs from
-// the stored order in a few places (reinf_keys.h has the stored order).
+// the stored order in a few places (the key tables have the stored order).
 #pragma once
 
 #include <array>
@@ -31,188 +31,188 @@ inline constexpr int kReinNormsCount = 29;
 inline constexpr int kDrawNormsCount = 33;
 
 struct RNORMS {
-  KOVTString Reinforce = L"BAEL 99";    // "Norms.Reinforce"
-  KOVTString Drawing = L"NF P 02-016";  // "Norms.Drawing"
-  std::int32_t ReinforceNumb = 29;      // "Norms.ReinforceNumb": no code, so no bar database fallback
-  std::int32_t DrawingNumb = 0;         // "Norms.DrawingNumb"
-  bool ReinforceSeismic = false;        // "Norms.ReinforceSeismic"
+  KOVTString Reinforce;          // "Norms.Reinforce"
+  KOVTString Drawing;            // "Norms.Drawing"
+  std::int32_t ReinforceNumb{};  // "Norms.ReinforceNumb": no code, so no bar database fallback
+  std::int32_t DrawingNumb{};    // "Norms.DrawingNumb"
+  bool ReinforceSeismic{};       // "Norms.ReinforceSeismic"
 };
 
 struct RMATER {
-  KOVTString LongReinfSteelClass = L"HA 500";            // "Mater.LongReinfSteelClass"
-  KOVTString TranReinfSteelClass = L"HA 500";            // "Mater.TranReinfSteelClass"
-  KOVTString DistReinfSteelClass = L"HA 500";            // "Mater.DistReinfSteelClass"
-  KOVTString MeshReinfSteelClass = L"HA 500";            // "Mater.MashReinfSteelClaas"
-  std::int32_t LongReinfSteelSymbol = RMATER_SYMBOL_HA;  // "Mater.LongReinfSteelSymbol"
-  std::int32_t TranReinfSteelSymbol = RMATER_SYMBOL_HA;  // "Mater.TranReinfSteelSymbol"
-  std::int32_t DistReinfSteelSymbol = RMATER_SYMBOL_HA;  // "Mater.DistReinfSteelSymbol"
+  KOVTString LongReinfSteelClass;       // "Mater.LongReinfSteelClass"
+  KOVTString TranReinfSteelClass;       // "Mater.TranReinfSteelClass"
+  KOVTString DistReinfSteelClass;       // "Mater.DistReinfSteelClass"
+  KOVTString MeshReinfSteelClass;       // "Mater.MashReinfSteelClaas"
+  std::int32_t LongReinfSteelSymbol{};  // "Mater.LongReinfSteelSymbol"
+  std::int32_t TranReinfSteelSymbol{};  // "Mater.TranReinfSteelSymbol"
+  std::int32_t DistReinfSteelSymbol{};  // "Mater.DistReinfSteelSymbol"
   // Database names per design code, filled by Initialize and never stored.
   std::array<KOVTString, kReinNormsCount> BarDataBases;
   std::array<KOVTString, kReinNormsCount> MeshDataBases;
-  std::int32_t MeshDataBaseNumber = 1;             // "Mater.MeshDataBaseNumber"
-  std::int32_t ConcreteClass = 1;                  // "Mater.ConcreteClass"
-  double ReinforcementCover = 50.0;                // "Mater.ReinforcementCover"
-  double ReinforcementCoverBS = 50.0;              // "Mater.ReinforcementCoverBS"
-  KOVTString BarDataBaseFile = L"bar_BAEL 99";     // "Mater.BarDataBaseFile"
-  std::int32_t BarDataBasePath = 0;                // "Mater.BarDataBasePath"
-  KOVTString MeshDataBaseFile = L"fabric_ADETS2";  // "Mater.MeshDataBaseFile"
-  std::int32_t MeshDataBasePath = 0;               // "Mater.MeshDataBasePath"
-  double LongReinfSteelBend = 50.0;                // "Mater.LongReinfSteelBend"
-  double TranReinfSteelBend = 30.0;                // "Mater.TranReinfSteelBend"
-  double DistReinfSteelBend = 30.0;                // "Mater.DistReinfSteelBend"
-  std::int32_t ReinfSteelSize = 0;                 // "Mater.ReinfSteelSize": entries of SteelList in use
-  std::vector<RSTEEL> SteelList;                   // "Mater.ReinfSteelVector<n>.Class" ...
-  std::int32_t HookLengthMode = 0;                 // "Mater.HookLengthMode"
-  KOVTString DefaultSteelProfMat;                  // "Mater.DefaultSteelProfMat"
+  std::int32_t MeshDataBaseNumber{};  // "Mater.MeshDataBaseNumber"
+  std::int32_t ConcreteClass{};       // "Mater.ConcreteClass"
+  double ReinforcementCover{};        // "Mater.ReinforcementCover"
+  double ReinforcementCoverBS{};      // "Mater.ReinforcementCoverBS"
+  KOVTString BarDataBaseFile;         // "Mater.BarDataBaseFile"
+  std::int32_t BarDataBasePath = 0;   // "Mater.BarDataBasePath"
+  KOVTString MeshDataBaseFile;        // "Mater.MeshDataBaseFile"
+  std::int32_t MeshDataBasePath = 0;  // "Mater.MeshDataBasePath"
+  double LongReinfSteelBend{};        // "Mater.LongReinfSteelBend"
+  double TranReinfSteelBend{};        // "Mater.TranReinfSteelBend"
+  double DistReinfSteelBend{};        // "Mater.DistReinfSteelBend"
+  std::int32_t ReinfSteelSize = 0;    // "Mater.ReinfSteelSize": entries of SteelList in use
+  std::vector<RSTEEL> SteelList;      // "Mater.ReinfSteelVector<n>.Class" ...
+  std::int32_t HookLengthMode{};      // "Mater.HookLengthMode"
+  KOVTString DefaultSteelProfMat;     // "Mater.DefaultSteelProfMat"
 };
 
 struct ROPTIONS {
-  bool DisplayCrossDescr = true;                 // "Options.DisplayCrossDescr"
-  bool PointBarBendAdd = true;                   // "Options.PointBarBendAdd"
-  std::int32_t BarDisplayPrecision = 10;         // "Options.BarDisplayPrecision": before the double
-  double BarDisplayPrecisionDbl = 10.0;          // "Options.BarDisplayPrecisionDbl"
-  double BarSegmentsDisplayPrecisionDbl = 10.0;  // "Options.BarSegmentsDisplayPrecisionDbl"
-  double DisDisplayPrecisionDbl = 0.1;           // "Options.DisDisplayPrecisionDbl": never 0
-  double BarLenFactorWithoutLap = 1.0;           // "Options.BarLenFactorWithoutLap"
-  std::int32_t BarPosNum = 0;                    // "Options.BarPosNum"
-  bool BarShapeCodeIdentify = false;             // "Options.BarShapeCodeIdentfy"
-  double Angle90Tolerance = 1.0;                 // "Options.Angle90Tolerance"
+  bool DisplayCrossDescr{};                 // "Options.DisplayCrossDescr"
+  bool PointBarBendAdd{};                   // "Options.PointBarBendAdd"
+  std::int32_t BarDisplayPrecision{};       // "Options.BarDisplayPrecision": before the double
+  double BarDisplayPrecisionDbl{};          // "Options.BarDisplayPrecisionDbl"
+  double BarSegmentsDisplayPrecisionDbl{};  // "Options.BarSegmentsDisplayPrecisionDbl"
+  double DisDisplayPrecisionDbl{};          // "Options.DisDisplayPrecisionDbl": never 0
+  double BarLenFactorWithoutLap{};          // "Options.BarLenFactorWithoutLap"
+  std::int32_t BarPosNum{};                 // "Options.BarPosNum"
+  bool BarShapeCodeIdentify{};              // "Options.BarShapeCodeIdentfy"
+  double Angle90Tolerance{};                // "Options.Angle90Tolerance"
 };
 
 // Each rule flag switches on the value of the same name.
 struct RBAROPT {
-  std::int32_t BarSpanMeasure = 0;       // "BarOpt.BarSpanMeasure"
-  bool MinBarLengthFlg = false;          // "BarOpt.MinBarLengthFlg"
-  bool RoundBarLengthFlg = false;        // "BarOpt.RoundBarLengthFlg"
-  bool RoundBarSpanFlg = false;          // "BarOpt.RoundBarSpanFlg"
-  bool DistrDescLayoutFlg = false;       // "BarOpt.DistrDescLayoutFlg"
-  bool RegardLineLengthFlg = false;      // "BarOpt.RegardLineLengthFlg"
-  double MinBarLengthVal = 10.0;         // "BarOpt.MinBarLengthVal"
-  double RoundBarLengthVal = 10.0;       // "BarOpt.RoundBarLengthVal"
-  double RoundBarSpanVal = 1.0;          // "BarOpt.RoundBarSpanVal"
-  double DistrDescLayoutVal = 1.0;       // "BarOpt.DistrDescLayoutVal"
-  double RegardLineLengthVal = 1.0;      // "BarOpt.RegardLineLengthVal"
-  std::int32_t BarDrawMode = 0;          // "BarOpt.BarDrawMode"
-  double BarDrawUnderFi = 16.0;          // "BarOpt.BarDrawUnderFi"
-  double BarDrawUnderFiValue = 16.0;     // "BarOpt.BarDrawUnderFiValue"
-  double SurfDistribMinBarLen = 1000.0;  // "BarOpt.SurfDistribMinBarLen"
-  std::int32_t TotalBarLength = 0;       // "BarOpt.TotalBarLength"
+  std::int32_t BarSpanMeasure{};  // "BarOpt.BarSpanMeasure"
+  bool MinBarLengthFlg{};         // "BarOpt.MinBarLengthFlg"
+  bool RoundBarLengthFlg{};       // "BarOpt.RoundBarLengthFlg"
+  bool RoundBarSpanFlg{};         // "BarOpt.RoundBarSpanFlg"
+  bool DistrDescLayoutFlg{};      // "BarOpt.DistrDescLayoutFlg"
+  bool RegardLineLengthFlg{};     // "BarOpt.RegardLineLengthFlg"
+  double MinBarLengthVal{};       // "BarOpt.MinBarLengthVal"
+  double RoundBarLengthVal{};     // "BarOpt.RoundBarLengthVal"
+  double RoundBarSpanVal{};       // "BarOpt.RoundBarSpanVal"
+  double DistrDescLayoutVal{};    // "BarOpt.DistrDescLayoutVal"
+  double RegardLineLengthVal{};   // "BarOpt.RegardLineLengthVal"
+  std::int32_t BarDrawMode{};     // "BarOpt.BarDrawMode"
+  double BarDrawUnderFi{};        // "BarOpt.BarDrawUnderFi"
+  double BarDrawUnderFiValue{};   // "BarOpt.BarDrawUnderFiValue"
+  double SurfDistribMinBarLen{};  // "BarOpt.SurfDistribMinBarLen"
+  std::int32_t TotalBarLength{};  // "BarOpt.TotalBarLength"
 };
 
 // Colours are host colour indices (256: by layer); line widths -1: by default.
 struct RBARDSP {
-  std::int32_t ShapeColor = 256;            // "BarDsp.ShapeColor"
-  bool ShapeFill = false;                   // "BarDsp.ShapeFill"
-  std::int32_t ShapeEnding = 0;             // "BarDsp.ShapeEnding"
-  std::int32_t BarPresentation = 2;         // "BarDsp.BarPresentation_"
-  std::int32_t BarLineWidth = -1;           // "BarDsp.BarLineWidth"
-  std::int32_t PointSymbol = 0;             // "BarDsp.PointSymbol"
-  std::int32_t PointColor = 256;            // "BarDsp.PointColor"
-  std::int32_t DistrColor = 256;            // "BarDsp.DistrColor"
-  std::int32_t DistrLineWidth = -1;         // "BarDsp.DistrLineWidth"
-  std::int32_t DistrLineStyle = 0;          // "BarDsp.DistrLineStyle"
-  std::int32_t DistrLineFill = 0;           // "BarDsp.DistrLineFill"
-  std::int32_t DistrLineEnds = 0;           // "BarDsp.DistrLineEnds"
-  std::int32_t LinDistrReinPres = 0;        // "BarDsp.LinDistrReinPres"
-  std::int32_t SchemColor = 256;            // "BarDsp.SchemColor"
-  std::int32_t SchemPresentation = 0;       // "BarDsp.SchemPresentation"
-  bool SchemFill = false;                   // "BarDsp.SchemFill"
-  std::int32_t SchemLineWidth = -1;         // "BarDsp.SchemLineWidth"
-  std::int32_t SchemSizeMode = 1;           // "BarDsp.SchemSizeMode": 2 is no longer offered
-  double SchemScaleCoeff = 1.0;             // "BarDsp.SchemScaleCoeff"
-  bool SchemDetailTable = false;            // "BarDsp.SchemDetailTable"
-  bool SchemSlantDimens = false;            // "BarDsp.SchemSlantDimens"
-  bool SchemSegmentLength = true;           // "BarDsp.SchemSegmentLength"
-  bool SchemFlexRadiuses = false;           // "BarDsp.SchemFlexRadiuses"
-  bool SchemFlexAngles = false;             // "BarDsp.SchemFlexAngles"
-  std::int32_t SurDistrUpReinLine = 0;      // "BarDsp.SurDistrUpReinLine"
-  std::int32_t SurDistrDownReinLine = 0;    // "BarDsp.SurDistrDownReinLine"
-  std::int32_t SurDistrReinColor = 256;     // "BarDsp.SurDistrReinColor"
-  std::int32_t SurDistrReinLineWidth = -1;  // "BarDsp.SurDistrReinLineWidth"
-  std::int32_t SurDistrReinPres = 0;        // "BarDsp.SurDistrReinPres"
+  std::int32_t ShapeColor{};             // "BarDsp.ShapeColor"
+  bool ShapeFill{};                      // "BarDsp.ShapeFill"
+  std::int32_t ShapeEnding{};            // "BarDsp.ShapeEnding"
+  std::int32_t BarPresentation{};        // "BarDsp.BarPresentation_"
+  std::int32_t BarLineWidth{};           // "BarDsp.BarLineWidth"
+  std::int32_t PointSymbol{};            // "BarDsp.PointSymbol"
+  std::int32_t PointColor{};             // "BarDsp.PointColor"
+  std::int32_t DistrColor{};             // "BarDsp.DistrColor"
+  std::int32_t DistrLineWidth{};         // "BarDsp.DistrLineWidth"
+  std::int32_t DistrLineStyle{};         // "BarDsp.DistrLineStyle"
+  std::int32_t DistrLineFill{};          // "BarDsp.DistrLineFill"
+  std::int32_t DistrLineEnds{};          // "BarDsp.DistrLineEnds"
+  std::int32_t LinDistrReinPres{};       // "BarDsp.LinDistrReinPres"
+  std::int32_t SchemColor{};             // "BarDsp.SchemColor"
+  std::int32_t SchemPresentation{};      // "BarDsp.SchemPresentation"
+  bool SchemFill{};                      // "BarDsp.SchemFill"
+  std::int32_t SchemLineWidth{};         // "BarDsp.SchemLineWidth"
+  std::int32_t SchemSizeMode{};          // "BarDsp.SchemSizeMode": 2 is no longer offered
+  double SchemScaleCoeff{};              // "BarDsp.SchemScaleCoeff"
+  bool SchemDetailTable{};               // "BarDsp.SchemDetailTable"
+  bool SchemSlantDimens{};               // "BarDsp.SchemSlantDimens"
+  bool SchemSegmentLength{};             // "BarDsp.SchemSegmentLength"
+  bool SchemFlexRadiuses{};              // "BarDsp.SchemFlexRadiuses"
+  bool SchemFlexAngles{};                // "BarDsp.SchemFlexAngles"
+  std::int32_t SurDistrUpReinLine{};     // "BarDsp.SurDistrUpReinLine"
+  std::int32_t SurDistrDownReinLine{};   // "BarDsp.SurDistrDownReinLine"
+  std::int32_t SurDistrReinColor{};      // "BarDsp.SurDistrReinColor"
+  std::int32_t SurDistrReinLineWidth{};  // "BarDsp.SurDistrReinLineWidth"
+  std::int32_t SurDistrReinPres{};       // "BarDsp.SurDistrReinPres"
 };
 
 // Style names of descriptions and tables.
 struct RBARSTL {
-  KOVTString ShapeDescription = L"Standard";     // "BarStl.SchapeDescription"
-  KOVTString BarEndDescription = L"Standard";    // "BarStl.BarEndDescription"
-  KOVTString ViewDescription = L"Standard";      // "BarStl.ViewDescription"
-  KOVTString ProjDescription = L"Standard";      // "BarStl.ProjDescription"
-  KOVTString DistrPoint = L"Standard";           // "BarStl.DistrPoint"
-  KOVTString SchemDescription = L"Standard";     // "BarStl.SchemDescription"
-  KOVTString LSchemDescription = L"Standard";    // "BarStl.LSchemDescription"
-  KOVTString DistrEndDescription = L"Standard";  // "BarStl.DistrEndDescription"
-  KOVTString MainTable = L"Standard";            // "BarStl.MainTable"
-  KOVTString SteelTable = L"Standard";           // "BarStl.SteelTable"
-  KOVTString DetailTable = L"Standard";          // "BarStl.DetailTable"
-  KOVTString ElemTable = L"Standard";            // "BarStl.ElemTable"
+  KOVTString ShapeDescription;     // "BarStl.SchapeDescription"
+  KOVTString BarEndDescription;    // "BarStl.BarEndDescription"
+  KOVTString ViewDescription;      // "BarStl.ViewDescription"
+  KOVTString ProjDescription;      // "BarStl.ProjDescription"
+  KOVTString DistrPoint;           // "BarStl.DistrPoint"
+  KOVTString SchemDescription;     // "BarStl.SchemDescription"
+  KOVTString LSchemDescription;    // "BarStl.LSchemDescription"
+  KOVTString DistrEndDescription;  // "BarStl.DistrEndDescription"
+  KOVTString MainTable;            // "BarStl.MainTable"
+  KOVTString SteelTable;           // "BarStl.SteelTable"
+  KOVTString DetailTable;          // "BarStl.DetailTable"
+  KOVTString ElemTable;            // "BarStl.ElemTable"
 };
 
 struct RBARSHAPE {
-  std::int32_t ModelDisplay = 2;         // "BarShape.ModelDisplay"
-  bool AddHookDescription = true;        // "BarShape.AddHookDescription"
-  std::int32_t HookDescription = 0;      // "BarShape.HookDescription"
-  std::int32_t ShapeModelBehaviour = 1;  // "BarShape.ShapeModelBehaviour"
+  std::int32_t ModelDisplay{};         // "BarShape.ModelDisplay"
+  bool AddHookDescription{};           // "BarShape.AddHookDescription"
+  std::int32_t HookDescription{};      // "BarShape.HookDescription"
+  std::int32_t ShapeModelBehaviour{};  // "BarShape.ShapeModelBehaviour"
 };
 
 struct RMESHOPT {
-  double MinDistrAreaSize = 0.2;            // "MeshOpt.MinDistrAreaSize"
-  bool AutoDimensioning = false;            // "MeshOpt.AutoDimensioning"
-  std::int32_t DescriptionInsertion = 0;    // "MeshOpt.DescriptionInsertation"
-  std::int32_t IdenticalPositionDescr = 0;  // "MeshOpt.IdenticalPositionDescr"
-  std::int32_t MeshSheetRounding = 0;       // "MeshOpt.MeshSheetRounding": mode of the four values below
-  double LengthSheetRoundingDen = 10.0;     // "MeshOpt.LengthSheetRoundingDen"
-  double LengthSheetRoundingVal = 1.0;      // "MeshOpt.LengthSheetRoundingVal"
-  double WidthSheetRoundingDen = 10.0;      // "MeshOpt.WidthSheetRoundingDen"
-  double WidthSheetRoundingVal = 1.0;       // "MeshOpt.WidthSheetRoundingVal"
+  double MinDistrAreaSize{};              // "MeshOpt.MinDistrAreaSize"
+  bool AutoDimensioning{};                // "MeshOpt.AutoDimensioning"
+  std::int32_t DescriptionInsertion{};    // "MeshOpt.DescriptionInsertation"
+  std::int32_t IdenticalPositionDescr{};  // "MeshOpt.IdenticalPositionDescr"
+  std::int32_t MeshSheetRounding{};       // "MeshOpt.MeshSheetRounding": mode of the four values below
+  double LengthSheetRoundingDen{};        // "MeshOpt.LengthSheetRoundingDen"
+  double LengthSheetRoundingVal{};        // "MeshOpt.LengthSheetRoundingVal"
+  double WidthSheetRoundingDen{};         // "MeshOpt.WidthSheetRoundingDen"
+  double WidthSheetRoundingVal{};         // "MeshOpt.WidthSheetRoundingVal"
 };
 
 struct RMESHDSP {
-  std::int32_t ShapeColor = 256;         // "MeshDsp.ShapeColor"
-  bool ShapeFill = false;                // "MeshDsp.ShapeFill"
-  std::int32_t ShapeEnding = 0;          // "MeshDsp.ShapeEnding"
-  std::int32_t ShapeLineWidth = -1;      // "MeshDsp.ShapeLineWidth"
-  std::int32_t SchemColor = 256;         // "MeshDsp.SchemColor"
-  std::int32_t SchemPresentation = 0;    // "MeshDsp.SchemPresentation"
-  bool SchemFill = false;                // "MeshDsp.SchemFill"
-  std::int32_t SchemLineWidth = -1;      // "MeshDsp.SchemLineWidth"
-  std::int32_t SchemSizeMode = 1;        // "MeshDsp.SchemSizeMode": 2 is no longer offered
-  double SchemScaleCoeff = 1.0;          // "MeshDsp.SchemScaleCoeff"
-  bool SchemDetailTable = false;         // "MeshDsp.SchemDetailTable"
-  bool SchemSlantDimens = false;         // "MeshDsp.SchemSlantDimens"
-  bool SchemSegmentLength = false;       // "MeshDsp.SchemSegmentLength"
-  bool SchemFlexRadiuses = false;        // "MeshDsp.SchemFlexRadiuses"
-  bool SchemFlexAngles = false;          // "MeshDsp.SchemFlexAngles"
-  std::int32_t DistrUpReinLine = 0;      // "MeshDsp.DistrUpReinLine"
-  std::int32_t DistrDownReinLine = 0;    // "MeshDsp.DistrDownReinLine"
-  std::int32_t DistrReinColor = 256;     // "MeshDsp.DistrReinColor"
-  std::int32_t DistrReinLineWidth = -1;  // "MeshDsp.DistrReinLineWidth"
-  std::int32_t NetPresentationMode = 0;  // "MeshDsp.NetPresentationMode"
-  std::int32_t NetPresentation = 2;      // "MeshDsp.NetPresentation"
-  std::int32_t NetSimpleDesc = 0;        // "MeshDsp.NetSimpleDesc"
+  std::int32_t ShapeColor{};           // "MeshDsp.ShapeColor"
+  bool ShapeFill{};                    // "MeshDsp.ShapeFill"
+  std::int32_t ShapeEnding{};          // "MeshDsp.ShapeEnding"
+  std::int32_t ShapeLineWidth{};       // "MeshDsp.ShapeLineWidth"
+  std::int32_t SchemColor{};           // "MeshDsp.SchemColor"
+  std::int32_t SchemPresentation{};    // "MeshDsp.SchemPresentation"
+  bool SchemFill{};                    // "MeshDsp.SchemFill"
+  std::int32_t SchemLineWidth{};       // "MeshDsp.SchemLineWidth"
+  std::int32_t SchemSizeMode{};        // "MeshDsp.SchemSizeMode": 2 is no longer offered
+  double SchemScaleCoeff{};            // "MeshDsp.SchemScaleCoeff"
+  bool SchemDetailTable{};             // "MeshDsp.SchemDetailTable"
+  bool SchemSlantDimens{};             // "MeshDsp.SchemSlantDimens"
+  bool SchemSegmentLength{};           // "MeshDsp.SchemSegmentLength"
+  bool SchemFlexRadiuses{};            // "MeshDsp.SchemFlexRadiuses"
+  bool SchemFlexAngles{};              // "MeshDsp.SchemFlexAngles"
+  std::int32_t DistrUpReinLine{};      // "MeshDsp.DistrUpReinLine"
+  std::int32_t DistrDownReinLine{};    // "MeshDsp.DistrDownReinLine"
+  std::int32_t DistrReinColor{};       // "MeshDsp.DistrReinColor"
+  std::int32_t DistrReinLineWidth{};   // "MeshDsp.DistrReinLineWidth"
+  std::int32_t NetPresentationMode{};  // "MeshDsp.NetPresentationMode"
+  std::int32_t NetPresentation{};      // "MeshDsp.NetPresentation"
+  std::int32_t NetSimpleDesc{};        // "MeshDsp.NetSimpleDesc"
 };
 
 struct RMESHSTL {
-  KOVTString ShapeDescription = L"Standard";  // "MeshStl.SchapeDescription"
-  KOVTString DistrDescription = L"Standard";  // "MeshStl.DistrDescription"
-  KOVTString SchemDescription = L"Standard";  // "MeshStl.SchemDescription"
-  KOVTString MainTable = L"Standard";         // "MeshStl.MainTable"
-  KOVTString SumsTable = L"Standard";         // "MeshStl.SumsTable"
+  KOVTString ShapeDescription;  // "MeshStl.SchapeDescription"
+  KOVTString DistrDescription;  // "MeshStl.DistrDescription"
+  KOVTString SchemDescription;  // "MeshStl.SchemDescription"
+  KOVTString MainTable;         // "MeshStl.MainTable"
+  KOVTString SumsTable;         // "MeshStl.SumsTable"
 };
 
 struct RPROFSTL {
-  KOVTString Profile = L"Standard";    // "ProfStl.Profile"
-  KOVTString ProfTable = L"Standard";  // "ProfStl.ProfTable"
-  KOVTString Obj3D = L"Standard";      // "ProfStl.Obj3D"
-  KOVTString ProfGraph = L"Standard";  // "ProfStl.ProfGraph"
+  KOVTString Profile;    // "ProfStl.Profile"
+  KOVTString ProfTable;  // "ProfStl.ProfTable"
+  KOVTString Obj3D;      // "ProfStl.Obj3D"
+  KOVTString ProfGraph;  // "ProfStl.ProfGraph"
 };
 
 // Styles of the building-model objects.
 struct RBIMSTL {
-  KOVTString Column = L"Standard";       // "StavoStl.Column"
-  KOVTString Beam = L"Standard";         // "StavoStl.Beam"
-  KOVTString ColumnTable = L"Standard";  // "RStavoStl.ColumnTable"
-  KOVTString BeamTable = L"Standard";    // "StavoStl.BeamTable"
+  KOVTString Column;       // "StavoStl.Column"
+  KOVTString Beam;         // "StavoStl.Beam"
+  KOVTString ColumnTable;  // "RStavoStl.ColumnTable"
+  KOVTString BeamTable;    // "StavoStl.BeamTable"
 };
 
 using RPROJECT = TPROJECT;

@@ -42,16 +42,6 @@ KOVTString NoSymbolText() {
   return text;
 }
 
-const RMATER& DefaultMaterials() {
-  static const RMATER kDefaults = [] {
-    RMATER materials;
-    std::copy(KovrNames::kBarDataBases.begin(), KovrNames::kBarDataBases.end(), materials.BarDataBases.begin());
-    std::copy(KovrNames::kMeshDataBases.begin(), KovrNames::kMeshDataBases.end(), materials.MeshDataBases.begin());
-    return materials;
-  }();
-  return kDefaults;
-}
-
 }  // namespace
 
 std::int32_t KOVTReinfJobSettings::FormatVersion = 1;
@@ -79,23 +69,10 @@ KOVTReinfJobSettings::KOVTReinfJobSettings(PnDbDictionary* dict, KoVTPrjReg::TAc
 
 void KOVTReinfJobSettings::Initialize() {
   InitializeCommonBlocks();
-  InitializeUnits();
-  ResetBlock(Norms);
-  Norms.Reinforce = KovrNames::kReinNorms[0];
-  Norms.Drawing = KovrNames::kDrawNorms[0];
-  InitializeMaterials();
-  ResetBlock(Options);
-  ResetBlock(BarOpt);
-  ResetBlock(BarDsp);
-  ResetBlock(BarStl);
-  ResetBlock(BarShape);
-  ResetBlock(MeshOpt);
-  ResetBlock(MeshDsp);
-  ResetBlock(MeshStl);
-  ResetBlock(ProfStl);
-  ResetBlock(BimStl);
-  ProfDatabase = L"RCAT";
-  ResetBlock(Project);
+  KovtJobKeys::Filer resetting;
+  WalkModule(*this, resetting);
+  std::copy(KovrNames::kBarDataBases.begin(), KovrNames::kBarDataBases.end(), Mater.BarDataBases.begin());
+  std::copy(KovrNames::kMeshDataBases.begin(), KovrNames::kMeshDataBases.end(), Mater.MeshDataBases.begin());
 }
 
 void KOVTReinfJobSettings::InitializeCommonBlocks() {
@@ -104,43 +81,6 @@ void KOVTReinfJobSettings::InitializeCommonBlocks() {
   for (const VariableFallback& copy : StoredBlocks().variableFallbacks)
     variables.Values[copy.variable] = variables.Values[copy.source];
   Templates().RowCount = 10;
-}
-
-// The unit block keeps its attributes; only the stored choices are reset.
-void KOVTReinfJobSettings::InitializeUnits() {
-  RUNITS& units = Units;
-  units.workUnitMode = 1;
-  units.workUnitType = 0;
-  units.workUnits = L"mm";
-  units.lengthUnit = L"m";
-  units.coverUnit = units.spacingUnit = L"mm";
-  units.massUnit = L"kg";
-  units.diameterUnit = L"mm";
-  units.surfaceUnit = L"cm2";
-  units.styleUnit = L"mm";
-  units.lengthPrecision = units.coverPrecision = units.spacingPrecision = 3;
-  units.massPrecision = units.diameterPrecision = units.surfacePrecision = 2;
-  units.stylePrecision = 0;
-  units.lengthCoeff = 0.001;
-  units.coverCoeff = units.spacingCoeff = units.massCoeff = units.diameterCoeff = units.surfaceCoeff =
-      units.styleCoeff = 1.0;
-  units.descFormatMode = 1;
-  units.lessThenOneUnit = units.greaterThenOneUnit = L"m";
-  units.lessThenOnePrecision = units.greaterThenOnePrecision = 2;
-  units.impDescFormatType = 0;
-  units.impDescFormatPrecision = 4;
-}
-
-// The steel list and the database path numbers belong to the drawing's
-// history rather than to the defaults: they stay until a set replaces them.
-void KOVTReinfJobSettings::InitializeMaterials() {
-  std::vector<RSTEEL> steelList = std::move(Mater.SteelList);
-  const std::int32_t barPath = Mater.BarDataBasePath;
-  const std::int32_t meshPath = Mater.MeshDataBasePath;
-  Mater = DefaultMaterials();
-  Mater.SteelList = std::move(steelList);
-  Mater.BarDataBasePath = barPath;
-  Mater.MeshDataBasePath = meshPath;
 }
 
 bool KOVTReinfJobSettings::ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) {

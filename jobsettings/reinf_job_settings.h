@@ -91,7 +91,5 @@ class KOVTReinfJobSettings : public KOVTJobSettings {
   static CommonBlocks StoredBlocks();
   static void WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer);
   void InitializeCommonBlocks();
-  void InitializeUnits();
-  void InitializeMaterials();
   void RefreshTolerances() const;
 };

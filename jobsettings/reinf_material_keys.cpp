@@ -1,5 +1,3 @@
-#include <optional>
-
 #include "jobsettings/reinf_job_settings.h"
 #include "jobsettings/reinf_keys.h"
 #include "jobsettings/reinf_names.h"
@@ -9,6 +7,7 @@ namespace KovrJobKeys {
 namespace {
 
 using S = KOVTReinfJobSettings;
+using KovtJobKeys::kKept;
 using KovtJobKeys::ListValue;
 
 void MigrateReinNorm(S& s, bool found) {
@@ -19,28 +18,16 @@ void MigrateDrawNorm(S& s, bool found) {
   if (found) s.Norms.Drawing = KovrNames::CurrentDrawNorm(s.Norms.Drawing);
 }
 
-// Sets written before covers and spacings had units of their own: they take
-// those of lengths.
-template <auto Target, auto Source>
-constexpr auto TakeUnitWhenMissing = &KovtJobKeys::TakeWhenMissing<&S::Units, Target, Source>;
-
-// The decimals of a description unit, for sets written before they were chosen.
-std::optional<std::int32_t> DescriptionPrecisionOf(const KOVTString& unit) {
-  if (unit == L"m") return 2;
-  if (unit == L"cm") return 1;
-  if (unit == L"mm") return 0;
-  return std::nullopt;
-}
-
-template <std::int32_t RUNITS::*Precision, KOVTString RUNITS::*Unit>
-void DerivePrecisionWhenMissing(S& s, bool found) {
+// Sets written before the decimals of a description unit were chosen: they
+// follow from the unit, where it is one of the metric ones.
+void DerivePrecision(bool found, std::int32_t& precision, const KOVTString& unit) {
   if (found) return;
-  if (std::optional<std::int32_t> precision = DescriptionPrecisionOf(s.Units.*Unit)) s.Units.*Precision = *precision;
+  if (unit == L"m") precision = 2;
+  else if (unit == L"cm") precision = 1;
+  else if (unit == L"mm") precision = 0;
 }
-
-void TakeCoverForBS(S& s, bool found) {
-  if (!found) s.Mater.ReinforcementCoverBS = s.Mater.ReinforcementCover;
-}
+#define KEY_DERIVED(name, member, byDefault, unit) \
+  KEY_AS(name, member, byDefault, [](S& s, bool found) { DerivePrecision(found, s.member, s.unit); })
 
 void TakeBarDataBaseOfCode(S& s, bool found) {
   const std::int32_t code = s.Norms.ReinforceNumb;
@@ -60,71 +47,63 @@ constexpr ListValue<RSTEEL> kSteelValues[] = {
 
 // clang-format off
 const Key kMaterialKeys[] = {
-    KEY(Norms.Reinforce, &MigrateReinNorm),
-    KEY(Norms.Drawing, &MigrateDrawNorm),
-    KEY(Norms.ReinforceNumb),
+    KEY(Norms.Reinforce, L"BAEL 99", &MigrateReinNorm),
+    KEY(Norms.Drawing, L"NF P 02-016", &MigrateDrawNorm),
+    KEY(Norms.ReinforceNumb, 29),
     KEY(Norms.DrawingNumb),
     KEY(Norms.ReinforceSeismic),
 
-    KEY_AS(L"Units.WorkUnits", Units.workUnits),
-    KEY_AS(L"Units.Length", Units.lengthUnit),
-    KEY_AS(L"Units.ReinfCover", Units.coverUnit,
-     TakeUnitWhenMissing<&RUNITS::coverUnit, &RUNITS::lengthUnit>),
-    KEY_AS(L"Units.ReinfSpace", Units.spacingUnit,
-     TakeUnitWhenMissing<&RUNITS::spacingUnit, &RUNITS::lengthUnit>),
-    KEY_AS(L"Units.ReinfMass", Units.massUnit),
-    KEY_AS(L"Units.ReinfDiameter", Units.diameterUnit),
-    KEY_AS(L"Units.ReinfSurface", Units.surfaceUnit),
-    KEY_AS(L"Units.ReinfStyle", Units.styleUnit),
-    KEY_AS(L"Units.LengthPrecision", Units.lengthPrecision),
-    KEY_AS(L"Units.ReinfCoverPrecision", Units.coverPrecision,
-     TakeUnitWhenMissing<&RUNITS::coverPrecision, &RUNITS::lengthPrecision>),
-    KEY_AS(L"Units.ReinfSpacePrecision", Units.spacingPrecision,
-     TakeUnitWhenMissing<&RUNITS::spacingPrecision, &RUNITS::lengthPrecision>),
-    KEY_AS(L"Units.ReinfMassPrecision", Units.massPrecision),
-    KEY_AS(L"Units.ReinfDiameterPrecision", Units.diameterPrecision),
-    KEY_AS(L"Units.ReinfSurfacePrecision", Units.surfacePrecision),
+    KEY_AS(L"Units.WorkUnits", Units.workUnits, L"mm"),
+    KEY_AS(L"Units.Length", Units.lengthUnit, L"m"),
+    KEY_AS_ELSE(L"Units.ReinfCover", Units.coverUnit, L"mm", Units.lengthUnit),
+    KEY_AS_ELSE(L"Units.ReinfSpace", Units.spacingUnit, L"mm", Units.lengthUnit),
+    KEY_AS(L"Units.ReinfMass", Units.massUnit, L"kg"),
+    KEY_AS(L"Units.ReinfDiameter", Units.diameterUnit, L"mm"),
+    KEY_AS(L"Units.ReinfSurface", Units.surfaceUnit, L"cm2"),
+    KEY_AS(L"Units.ReinfStyle", Units.styleUnit, L"mm"),
+    KEY_AS(L"Units.LengthPrecision", Units.lengthPrecision, 3),
+    KEY_AS_ELSE(L"Units.ReinfCoverPrecision", Units.coverPrecision, 3, Units.lengthPrecision),
+    KEY_AS_ELSE(L"Units.ReinfSpacePrecision", Units.spacingPrecision, 3, Units.lengthPrecision),
+    KEY_AS(L"Units.ReinfMassPrecision", Units.massPrecision, 2),
+    KEY_AS(L"Units.ReinfDiameterPrecision", Units.diameterPrecision, 2),
+    KEY_AS(L"Units.ReinfSurfacePrecision", Units.surfacePrecision, 2),
     KEY_AS(L"Units.ReinfStylePrecision", Units.stylePrecision),
-    KEY_AS(L"Units.LengthCoeff", Units.lengthCoeff),
-    KEY_AS(L"Units.ReinfCoverCoeff", Units.coverCoeff,
-     TakeUnitWhenMissing<&RUNITS::coverCoeff, &RUNITS::lengthCoeff>),
-    KEY_AS(L"Units.ReinfSpaceCoeff", Units.spacingCoeff,
-     TakeUnitWhenMissing<&RUNITS::spacingCoeff, &RUNITS::lengthCoeff>),
-    KEY_AS(L"Units.ReinfMassCoeff", Units.massCoeff),
-    KEY_AS(L"Units.ReinfDiameterCoeff", Units.diameterCoeff),
-    KEY_AS(L"Units.ReinfSurfaceCoeff", Units.surfaceCoeff),
-    KEY_AS(L"Units.ReinfStyleCoeff", Units.styleCoeff),
-    KEY_AS(L"Units.LessThenOne", Units.lessThenOneUnit),
-    KEY_AS(L"Units.GreaterThenOne", Units.greaterThenOneUnit),
-    KEY_AS(L"Units.WorkUnitMode", Units.workUnitMode),
+    KEY_AS(L"Units.LengthCoeff", Units.lengthCoeff, 0.001),
+    KEY_AS_ELSE(L"Units.ReinfCoverCoeff", Units.coverCoeff, 1.0, Units.lengthCoeff),
+    KEY_AS_ELSE(L"Units.ReinfSpaceCoeff", Units.spacingCoeff, 1.0, Units.lengthCoeff),
+    KEY_AS(L"Units.ReinfMassCoeff", Units.massCoeff, 1.0),
+    KEY_AS(L"Units.ReinfDiameterCoeff", Units.diameterCoeff, 1.0),
+    KEY_AS(L"Units.ReinfSurfaceCoeff", Units.surfaceCoeff, 1.0),
+    KEY_AS(L"Units.ReinfStyleCoeff", Units.styleCoeff, 1.0),
+    KEY_AS(L"Units.LessThenOne", Units.lessThenOneUnit, L"m"),
+    KEY_AS(L"Units.GreaterThenOne", Units.greaterThenOneUnit, L"m"),
+    KEY_AS(L"Units.WorkUnitMode", Units.workUnitMode, 1),
     KEY_AS(L"Units.WorkUnitType", Units.workUnitType),
-    KEY_AS(L"Units.DescFormatMode", Units.descFormatMode),
-    KEY_AS(L"Units.LessThenOnePrecision", Units.lessThenOnePrecision,
-     &DerivePrecisionWhenMissing<&RUNITS::lessThenOnePrecision, &RUNITS::lessThenOneUnit>),
-    KEY_AS(L"Units.GreaterThenOnePrecision", Units.greaterThenOnePrecision,
-     &DerivePrecisionWhenMissing<&RUNITS::greaterThenOnePrecision, &RUNITS::greaterThenOneUnit>),
+    KEY_AS(L"Units.DescFormatMode", Units.descFormatMode, 1),
+    KEY_DERIVED(L"Units.LessThenOnePrecision", Units.lessThenOnePrecision, 2, Units.lessThenOneUnit),
+    KEY_DERIVED(L"Units.GreaterThenOnePrecision", Units.greaterThenOnePrecision, 2, Units.greaterThenOneUnit),
     KEY_AS(L"Units.ImpDescFormatType", Units.impDescFormatType),
-    KEY_AS(L"Units.ImpDescFormatPrecision", Units.impDescFormatPrecision),
+    KEY_AS(L"Units.ImpDescFormatPrecision", Units.impDescFormatPrecision, 4),
 
-    KEY(Mater.LongReinfSteelClass),
-    KEY(Mater.TranReinfSteelClass),
-    KEY(Mater.DistReinfSteelClass),
-    KEY_AS(L"Mater.MashReinfSteelClaas", Mater.MeshReinfSteelClass),
-    KEY(Mater.LongReinfSteelSymbol),
-    KEY(Mater.TranReinfSteelSymbol),
-    KEY(Mater.DistReinfSteelSymbol),
-    KEY(Mater.MeshDataBaseNumber),
-    KEY(Mater.ConcreteClass),
-    KEY(Mater.ReinforcementCover),
-    KEY(Mater.ReinforcementCoverBS, &TakeCoverForBS),
-    KEY(Mater.BarDataBaseFile, &TakeBarDataBaseOfCode),
-    KEY(Mater.BarDataBasePath),
-    KEY(Mater.MeshDataBaseFile, &TakeMeshDataBaseOfNumber),
-    KEY(Mater.MeshDataBasePath),
-    KEY(Mater.LongReinfSteelBend),
-    KEY(Mater.TranReinfSteelBend),
-    KEY(Mater.DistReinfSteelBend),
-    CUSTOM_KEY(L"Mater.ReinfSteelSize", &FileSteelList),
+    KEY(Mater.LongReinfSteelClass, L"HA 500"),
+    KEY(Mater.TranReinfSteelClass, L"HA 500"),
+    KEY(Mater.DistReinfSteelClass, L"HA 500"),
+    KEY_AS(L"Mater.MashReinfSteelClaas", Mater.MeshReinfSteelClass, L"HA 500"),
+    KEY(Mater.LongReinfSteelSymbol, RMATER_SYMBOL_HA),
+    KEY(Mater.TranReinfSteelSymbol, RMATER_SYMBOL_HA),
+    KEY(Mater.DistReinfSteelSymbol, RMATER_SYMBOL_HA),
+    KEY(Mater.MeshDataBaseNumber, 1),
+    KEY(Mater.ConcreteClass, 1),
+    KEY(Mater.ReinforcementCover, 50.0),
+    KEY_ELSE(Mater.ReinforcementCoverBS, 50.0, Mater.ReinforcementCover),
+    KEY(Mater.BarDataBaseFile, L"bar_BAEL 99", &TakeBarDataBaseOfCode),
+    KEY(Mater.BarDataBasePath, kKept),
+    KEY(Mater.MeshDataBaseFile, L"fabric_ADETS2", &TakeMeshDataBaseOfNumber),
+    KEY(Mater.MeshDataBasePath, kKept),
+    KEY(Mater.LongReinfSteelBend, 50.0),
+    KEY(Mater.TranReinfSteelBend, 30.0),
+    KEY(Mater.DistReinfSteelBend, 30.0),
+    LIST_KEY(Mater.ReinfSteelSize, &FileSteelList),
     KEY(Mater.HookLengthMode),
     KEY(Mater.DefaultSteelProfMat),
 };

@@ -1,6 +1,6 @@
 // The blocks of the steel job settings. Every stored field is named after its
 // key: "Welding.BoltSiteColor" is the member Welding.BoltSiteColor of the
-// settings object. The member initialisers are the defaults of a new set.
+// settings object. The key tables give the stored fields their defaults.
 #pragma once
 
 #include <array>
@@ -14,63 +14,63 @@
 inline constexpr std::int32_t kSteelColorByLayer = 256;
 
 struct SGENERAL {
-  double TolerPartsIdent = 1.0;   // tolerance for identifying equal parts
-  double TolerContactWeld = 1.0;  // tolerance for contact welds
-  std::int32_t TolerArcDisplay = 128;
-  bool AutoGroupCreate = false;
-  bool AutoUpdateConnections = false;
-  bool LoosePartsAssemblies = false;
-  bool SimplConnectorsModeling = true;
-  bool SimplModelingParStruct = false;
-  std::int32_t AssembliesNomenclature = 0;
+  double TolerPartsIdent{};   // tolerance for identifying equal parts
+  double TolerContactWeld{};  // tolerance for contact welds
+  std::int32_t TolerArcDisplay{};
+  bool AutoGroupCreate{};
+  bool AutoUpdateConnections{};
+  bool LoosePartsAssemblies{};
+  bool SimplConnectorsModeling{};
+  bool SimplModelingParStruct{};
+  std::int32_t AssembliesNomenclature{};
   KOVTString AssembliesText;
-  bool OverwritePrefix = false;
+  bool OverwritePrefix{};
   KOVTString OverwritePrefixValue;  // used when OverwritePrefix is set
 };
 
 // Default materials and the surface finishings offered for parts and bolts.
 // Each size is the number of entries of its list as last read or written.
 struct SMATERIAL {
-  KOVTString DefaultMatProfiles{L"Standard"};
-  KOVTString DefaultMatPlates{L"Standard"};
-  KOVTString DefaultMatBolts{L"Standard"};
-  KOVTString DefaultMatUser{L"Standard"};
+  KOVTString DefaultMatProfiles;
+  KOVTString DefaultMatPlates;
+  KOVTString DefaultMatBolts;
+  KOVTString DefaultMatUser;
   std::int32_t SurfaceFinishingSize = 0;
   std::int32_t BoltsSurfaceFinishingSize = 0;
   std::vector<KOVTString> SurfaceFinishingVector;
   std::vector<KOVTString> BoltsSurfaceFinishingVector;
-  std::int32_t SurfaceFinishingDefault = 0;  // index into SurfaceFinishingVector
-  std::int32_t BoltsSurfaceFinishingDefault = 0;
+  std::int32_t SurfaceFinishingDefault{};  // index into SurfaceFinishingVector
+  std::int32_t BoltsSurfaceFinishingDefault{};
 };
 
 struct SPROFILES {
-  KOVTString ProfDatabase{L"RCAT"};
+  KOVTString ProfDatabase;
 };
 
 // Style names of dimensions, tables and descriptions.
 struct SSTYLES {
-  KOVTString DimensParts{L"Standard"};
-  KOVTString DimensAssemblies{L"Standard"};
-  KOVTString DimensGroups{L"Standard"};
-  KOVTString TableMaterials{L"Standard"};
-  KOVTString TableAssemblies{L"Standard"};
-  KOVTString TableBolts{L"Standard"};
-  KOVTString TableAssem{L"Standard"};
-  KOVTString TableCuts{L"Standard"};
-  KOVTString TablePlate{L"Standard"};
-  KOVTString TableProfile{L"Standard"};
-  KOVTString TableBoltAssign{L"Standard"};
-  KOVTString TableUserObj{L"Standard"};
-  KOVTString TableSumProf{L"Standard"};
-  KOVTString TableMarks{L"Standard"};
-  KOVTString TableNoMach{L"Standard"};
-  KOVTString TableConnect{L"Standard"};
-  KOVTString DescrParts{L"Standard"};
-  KOVTString DescrAssemblies{L"Standard"};
-  KOVTString DescrBolts{L"Standard"};
-  KOVTString DescrElevation{L"Standard"};
-  KOVTString DescrWorkframes{L"Standard"};
-  KOVTString DescrWelding{L"Standard"};
+  KOVTString DimensParts;
+  KOVTString DimensAssemblies;
+  KOVTString DimensGroups;
+  KOVTString TableMaterials;
+  KOVTString TableAssemblies;
+  KOVTString TableBolts;
+  KOVTString TableAssem;
+  KOVTString TableCuts;
+  KOVTString TablePlate;
+  KOVTString TableProfile;
+  KOVTString TableBoltAssign;
+  KOVTString TableUserObj;
+  KOVTString TableSumProf;
+  KOVTString TableMarks;
+  KOVTString TableNoMach;
+  KOVTString TableConnect;
+  KOVTString DescrParts;
+  KOVTString DescrAssemblies;
+  KOVTString DescrBolts;
+  KOVTString DescrElevation;
+  KOVTString DescrWorkframes;
+  KOVTString DescrWelding;
 };
 
 // A bolt colour rule by grade.
@@ -88,44 +88,44 @@ struct SDIAM {
 // Weld and bolt display. The colour rules are stored as
 // "Welding.BoltColorGrade<i>.Grade/Color" and "Welding.BoltColorDiam<i>.Diam/Color".
 struct SWELDING {
-  std::int32_t WeldType = 0;
-  std::int32_t BoltType = 0;
-  bool EdgePreparation = false;
-  std::int32_t WeldScheme = 0;
-  std::int32_t WorkColor = kSteelColorByLayer;
-  std::int32_t SiteColor = kSteelColorByLayer;
-  std::int32_t OutOfDateColor = kSteelColorByLayer;
-  std::int32_t BoltWorkColor = kSteelColorByLayer;
-  std::int32_t BoltSiteColor = kSteelColorByLayer;
-  std::int32_t BoltOutOfDateColor = kSteelColorByLayer;
-  std::int32_t BoltTypeBy = 0;
+  std::int32_t WeldType{};
+  std::int32_t BoltType{};
+  bool EdgePreparation{};
+  std::int32_t WeldScheme{};
+  std::int32_t WorkColor{};
+  std::int32_t SiteColor{};
+  std::int32_t OutOfDateColor{};
+  std::int32_t BoltWorkColor{};
+  std::int32_t BoltSiteColor{};
+  std::int32_t BoltOutOfDateColor{};
+  std::int32_t BoltTypeBy{};
   std::int32_t BoltColorGradeSize = 0;
   std::vector<SGRADE> BoltColorGrade;
   std::int32_t BoltColorDiamSize = 0;
   std::vector<SDIAM> BoltColorDiam;
-  std::int32_t WeldWorkColor = kSteelColorByLayer;
-  std::int32_t WeldSiteColor = kSteelColorByLayer;
-  std::int32_t WeldOutOfDateColor = kSteelColorByLayer;
-  double BoltRoundup = 5.0;
+  std::int32_t WeldWorkColor{};
+  std::int32_t WeldSiteColor{};
+  std::int32_t WeldOutOfDateColor{};
+  double BoltRoundup{};
   KOVTString BoltStandard;
 };
 
 struct SPARTS {
-  std::int32_t Fit2Object = 0;
+  std::int32_t Fit2Object{};
 };
 
 struct SPRINTOUTS {
-  KOVTString TemplateSingleParts{L"Standard"};
-  KOVTString TemplateAssemblies{L"Standard"};
-  KOVTString TemplateGroups{L"Standard"};
-  bool Frame = true;
-  std::int32_t Linetype = 0;
-  bool InsertTable = true;
-  KOVTString BlockName{L"Standard"};
-  double MarginTop = 1.0;
-  double MarginRight = 1.0;
-  double MarginBottom = 1.0;
-  double MarginLeft = 1.0;
+  KOVTString TemplateSingleParts;
+  KOVTString TemplateAssemblies;
+  KOVTString TemplateGroups;
+  bool Frame{};
+  std::int32_t Linetype{};
+  bool InsertTable{};
+  KOVTString BlockName;
+  double MarginTop{};
+  double MarginRight{};
+  double MarginBottom{};
+  double MarginLeft{};
 };
 
 using SPROJECT = TPROJECT;
@@ -144,18 +144,18 @@ struct SDISPLAYFORMATS {
 };
 
 struct SUNITS {
-  std::int32_t WorkUnitMode = 1;  // non-zero: metric
-  KOVTString WorkUnitName{L"mm"};
-  std::int32_t WorkUnitType = 0;
-  std::int32_t WorkUnitPrec = 4;
-  std::int32_t DescFrmtType = 0;
-  std::int32_t DescFrmtPrec = 2;
-  std::int32_t StyleTabType = 0;
-  std::int32_t StyleTabPrec = 0;
+  std::int32_t WorkUnitMode{};  // non-zero: metric
+  KOVTString WorkUnitName;
+  std::int32_t WorkUnitType{};
+  std::int32_t WorkUnitPrec{};
+  std::int32_t DescFrmtType{};
+  std::int32_t DescFrmtPrec{};
+  std::int32_t StyleTabType{};
+  std::int32_t StyleTabPrec{};
 };
 
 // Design code and drawing standard.
 struct SNORM {
-  KOVTString StructuralStd{L"EC3"};
-  KOVTString DrawingStd{L"ISO-129"};
+  KOVTString StructuralStd;
+  KOVTString DrawingStd;
 };

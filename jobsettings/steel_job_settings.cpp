@@ -34,19 +34,13 @@ KOVTSteelJobSettings::KOVTSteelJobSettings(PnDbDictionary* dict) { Load(dict, Ko
 
 void KOVTSteelJobSettings::Initialize() {
   ResetCommonBlocks(true);
-  ResetBlock(General);
-  ResetBlock(Material);
-  ResetBlock(Profiles);
-  ResetBlock(Styles);
-  // The colour rules are kept until a stored set replaces them.
-  ResetBlockKeeping<&SWELDING::BoltColorGrade, &SWELDING::BoltColorDiam>(Welding);
-  ResetBlock(Parts);
-  ResetBlock(Printouts);
-  ResetBlock(Project);
-  ResetBlock(AppSett);
+  KovtJobKeys::Filer resetting;
+  WalkModule(*this, resetting);
+  // The colour rules are kept until a stored set replaces them; the
+  // finishings are not.
+  Material.SurfaceFinishingVector.clear();
+  Material.BoltsSurfaceFinishingVector.clear();
   ResetBlock(Display);
-  ResetBlock(Units);
-  ResetBlock(Norm);
 }
 
 bool KOVTSteelJobSettings::ReadJobSettings(KOVTString name, PnDbDictionary* dict,

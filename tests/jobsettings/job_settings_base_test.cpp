@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 #include "dictionaries/typed_dicts.h"
 #include "jobsettings/job_settings.h"
+#include "jobsettings/ordered_values.h"
 #include "registry/project_registry_error.h"
+#include "tests/support/golden_rows.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
@@ -235,6 +240,24 @@ TEST_F(JobSettingsBase, CopiesOwnTheirBuffers) {
   SampleSettings copy = settings;
   copy.HeaderFooter().HeaderData[0] = 1;
   EXPECT_EQ(settings.HeaderFooter().HeaderData[0], 7);
+}
+
+// Names asked in any order find what a lookup by name finds.
+TEST(OrderedValues, FindWhatALookupFindsInAnyOrder) {
+  KoVTPrjReg::TKey key;
+  std::vector<GoldenRow> asks;
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/ordered_reads.txt", 3)) {
+    if (row[0] == L"store") key.SetValue(row[1], std::make_unique<KoVTPrjReg::TIntValue>(std::stoi(row[2])));
+    else asks.push_back(row);
+  }
+  KovtJobKeys::OrderedValues values(&key);
+  for (const GoldenRow& ask : asks) {
+    SCOPED_TRACE(std::string(ask[1].begin(), ask[1].end()));
+    const KoVTPrjReg::TValue* found = values.Find(ask[1]);
+    std::int32_t number = 0;
+    EXPECT_EQ(found != nullptr && KovtJobKeys::Take(*found, number) ? std::to_wstring(number) : L"-", ask[2]);
+    EXPECT_EQ(found, key.FindValue(ask[1].c_str()));
+  }
 }
 
 }  // namespace
