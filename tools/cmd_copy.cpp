@@ -30,15 +30,15 @@ struct CopyOptions {
 
 // The modules asked for, each of which the template must have; without a
 // choice, every module the template has.
-std::vector<const ModuleRow*> ModulesToCopy(const Drawing& source, const std::vector<std::string>& names) {
-  std::vector<const ModuleRow*> modules;
+std::vector<SettingsCopy> ModulesToCopy(const Drawing& source, const std::vector<std::string>& names) {
+  std::vector<SettingsCopy> modules;
   for (const ModuleRow& module : ModuleTable()) {
     const bool chosen = names.empty() || std::find(names.begin(), names.end(), module.name) != names.end();
     if (!chosen) continue;
     ModuleSettings settings(module, source);
     if (settings.Present()) {
       settings.RequireReadable();
-      modules.push_back(&module);
+      modules.emplace_back(module, source);
     } else if (!names.empty()) {
       settings.RequirePresent();
     }
@@ -48,11 +48,10 @@ std::vector<const ModuleRow*> ModulesToCopy(const Drawing& source, const std::ve
 }
 
 // One bad drawing must not cost the rest of the batch: its failure is an outcome.
-TaskOutcome CopyInto(const Drawing& source, const std::vector<const ModuleRow*>& modules, const std::string& target,
-                     ExistingSettings existing) {
+TaskOutcome CopyInto(const std::vector<SettingsCopy>& modules, const std::string& target, ExistingSettings existing) {
   try {
     std::unique_ptr<Drawing> drawing = Drawing::OpenToChange(target);
-    for (const ModuleRow* module : modules) CopyModuleSettings(*module, source, *drawing, existing);
+    for (const SettingsCopy& module : modules) module.Into(*drawing, existing);
     drawing->Save();
     return {};
   } catch (const std::bad_alloc&) {
@@ -69,14 +68,14 @@ bool ShowProgress(const CopyOptions& options) {
 
 int RunCopy(const CopyOptions& options) {
   std::unique_ptr<Drawing> source = Drawing::Open(options.source);
-  const std::vector<const ModuleRow*> modules = ModulesToCopy(*source, options.modules);
+  const std::vector<SettingsCopy> modules = ModulesToCopy(*source, options.modules);
   const ExistingSettings existing = options.keepExisting ? ExistingSettings::Keep : ExistingSettings::Replace;
   std::size_t failed = 0;
   {
     ProgressBar progress(options.targets.size(), ShowProgress(options));
     RunTasks(
         options.targets, options.jobs,
-        [&](std::size_t i) { return CopyInto(*source, modules, options.targets[i], existing); },
+        [&](std::size_t i) { return CopyInto(modules, options.targets[i], existing); },
         [&](std::size_t i, const TaskOutcome& outcome) {
           if (outcome.failed) {
             ++failed;
