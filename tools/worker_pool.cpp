@@ -6,11 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <iostream>
 #include <map>
 #include <new>
 #include <optional>
@@ -105,9 +104,6 @@ class Pool {
   Pool& operator=(const Pool&) = delete;
 
   void Start(unsigned count, const Task& task) {
-    // Output still buffered would be written again by every worker.
-    std::cout.flush();
-    std::fflush(nullptr);
     m_workers.reserve(count);
     for (unsigned i = 0; i < count; ++i) {
       int ends[2];
