@@ -1,6 +1,7 @@
 #include "copy/kovr_dict_copy.h"
 
 #include "copy/dict_tree_copy.h"
+#include "core/db_helpers.h"
 #include "dictionaries/app_dictionary_classes.h"
 #include "dictionaries/dict_names.h"
 #include "dictionaries/dict_tree.h"
@@ -48,8 +49,7 @@ void mergeStyle(PnDbDatabase* source, PnDbDatabase* destination) {
 
 bool CopyKovrDictFromTo(PnDbDatabase* source, PnDbDatabase* destination) {
   if (source == nullptr) return false;
-  if (destination == nullptr && pndbHostApplicationServices() != nullptr)
-    destination = pndbHostApplicationServices()->workingDatabase();
+  destination = KoVTCoreAPI::DatabaseOrWorking(destination);
   if (destination == nullptr) return false;
 
   mergeStyle(source, destination);

@@ -1,14 +1,9 @@
 #include "copy/symbol_records.h"
+#include "core/db_helpers.h"
 
 #include <algorithm>
 
 namespace KovtCopyUtil::Records {
-
-PnDbDatabase* DatabaseOrWorking(PnDbDatabase* database) {
-  if (database != nullptr) return database;
-  PnDbHostApplicationServices* services = pndbHostApplicationServices();
-  return services != nullptr ? services->workingDatabase() : nullptr;
-}
 
 bool SameName(const wchar_t* a, const wchar_t* b) { return KOVTString(a).CompareNoCase(b) == 0; }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/db_helpers.h"
 #include "core/kovt_string.h"
 #include "core/string_list.h"
 #include "host/database.h"
@@ -12,7 +13,7 @@
 namespace KovtCopyUtil::Records {
 
 // The database, or the working database for null.
-PnDbDatabase* DatabaseOrWorking(PnDbDatabase* database);
+using KoVTCoreAPI::DatabaseOrWorking;
 
 bool SameName(const wchar_t* a, const wchar_t* b);
 

@@ -7,10 +7,6 @@ namespace {
 
 KovtDoubleDbScope* g_innermostScope = nullptr;
 
-PnDbDatabase* orWorking(PnDbDatabase* database) {
-  return database ? database : pndbHostApplicationServices()->workingDatabase();
-}
-
 struct LinetypeKey {
   std::wstring name;
   std::vector<double> dashes;
@@ -29,10 +25,19 @@ bool readLinetype(PnDbObjectId id, LinetypeKey& key) {
 
 namespace KoVTCoreAPI {
 
+PnDbDatabase* WorkingDatabase() {
+  PnDbHostApplicationServices* services = pndbHostApplicationServices();
+  return services != nullptr ? services->workingDatabase() : nullptr;
+}
+
+PnDbDatabase* DatabaseOrWorking(PnDbDatabase* database) {
+  return database != nullptr ? database : WorkingDatabase();
+}
+
 Plnx::ErrorStatus GetEqualLinetypeId(PnDbDatabase* database, PnDbObjectId linetypeId,
                                      PnDbDatabase* otherDatabase, PnDbObjectId& foundId) {
-  database = orWorking(database);
-  otherDatabase = orWorking(otherDatabase);
+  database = DatabaseOrWorking(database);
+  otherDatabase = DatabaseOrWorking(otherDatabase);
   if (database == nullptr || otherDatabase == nullptr || linetypeId.database() != database) {
     return Plnx::eInvalidInput;
   }

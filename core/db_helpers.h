@@ -6,6 +6,11 @@
 
 namespace KoVTCoreAPI {
 
+// The host's working database; null without a host or a drawing.
+PnDbDatabase* WorkingDatabase();
+// `database`, else the working database.
+PnDbDatabase* DatabaseOrWorking(PnDbDatabase* database);
+
 // The linetype of `otherDatabase` equal to `linetypeId` of `database`: the one
 // of the same name, else the first with the same dash pattern. eKeyNotFound
 // leaves `foundId` unchanged. A null database is the working database.

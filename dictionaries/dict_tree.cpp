@@ -1,16 +1,13 @@
 #include "dictionaries/dict_tree.h"
 
+#include "core/db_helpers.h"
 #include "dictionaries/app_dictionary_classes.h"
 #include "dictionaries/dict_names.h"
 #include "environment/app_context.h"
 
 namespace {
 
-PnDbDatabase* databaseOrWorking(PnDbDatabase* database) {
-  if (database != nullptr) return database;
-  PnDbHostApplicationServices* services = pndbHostApplicationServices();
-  return services != nullptr ? services->workingDatabase() : nullptr;
-}
+using KoVTCoreAPI::DatabaseOrWorking;
 
 // Opens the entry's object, erased ones excepted. A status of eOk means
 // `dictionary` is open; an entry that is no dictionary is closed again.
@@ -116,7 +113,7 @@ bool AddSubDict(PnDbDictionary* parent, const wchar_t* name, PnDbDictionary* chi
 }
 
 PnDbDictionary* GetRootDict(PnDbDatabase* database, PnDb::OpenMode mode, bool create) {
-  PnDbDatabase* db = databaseOrWorking(database);
+  PnDbDatabase* db = DatabaseOrWorking(database);
   if (db == nullptr) return nullptr;
   PnDbDictionary* namedObjects = nullptr;
   if (db->getNamedObjectsDictionary(namedObjects, PnDb::kForRead) != Plnx::eOk) return nullptr;
@@ -158,7 +155,7 @@ bool IsAppRootDict(PnDbDatabase* database) {
 
 PnDbDictionary* GetCurrentRootDictionary(const wchar_t* name, PnDb::OpenMode mode) {
   if (name == nullptr || *name == 0) return nullptr;
-  PnDbDatabase* db = databaseOrWorking(nullptr);
+  PnDbDatabase* db = DatabaseOrWorking(nullptr);
   if (db == nullptr) return nullptr;
   PnDbDictionary* namedObjects = nullptr;
   if (db->getNamedObjectsDictionary(namedObjects, PnDb::kForRead) != Plnx::eOk) return nullptr;

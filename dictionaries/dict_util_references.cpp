@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "core/db_helpers.h"
 #include "dictionaries/dict_util.h"
 
 namespace KovtDictUtil {
@@ -10,7 +11,7 @@ namespace {
 // not) above zero; empty when the count cannot be had.
 PnDbObjectIdArray SelectByHardReferences(const PnDbObjectIdArray& ids, bool referenced) {
   PnDbObjectIdArray selected;
-  PnDbDatabase* database = pndbHostApplicationServices()->workingDatabase();
+  PnDbDatabase* database = KoVTCoreAPI::WorkingDatabase();
   if (database == nullptr || ids.empty()) return selected;
   std::vector<std::uint32_t> counts(ids.size(), 0);
   if (database->countHardReferences(ids, counts.data()) != Plnx::eOk) return selected;

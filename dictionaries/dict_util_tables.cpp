@@ -1,14 +1,13 @@
 #include <memory>
 
+#include "core/db_helpers.h"
 #include "dictionaries/dict_util.h"
 
 namespace KovtDictUtil {
 
 namespace {
 
-PnDbDatabase* DatabaseOrWorking(PnDbDatabase* database) {
-  return database != nullptr ? database : pndbHostApplicationServices()->workingDatabase();
-}
+using KoVTCoreAPI::DatabaseOrWorking;
 
 // A record that cannot be opened is counted but listed in neither list, so
 // that the two stay parallel (its name cannot be had).

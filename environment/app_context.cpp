@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/db_helpers.h"
 #include "host/database.h"
 
 namespace {
@@ -30,11 +31,7 @@ ContextStack& unitContextStack() {
 }
 
 // The given drawing, else the working one; null when there is neither.
-PnDbDatabase* resolve(PnDbDatabase* database) {
-  if (database != nullptr) return database;
-  PnDbHostApplicationServices* services = pndbHostApplicationServices();
-  return services != nullptr ? services->workingDatabase() : nullptr;
-}
+PnDbDatabase* resolve(PnDbDatabase* database) { return KoVTCoreAPI::DatabaseOrWorking(database); }
 
 ContextStack* findStack(const PnDbDatabase* database) {
   ContextTable& table = contextTable();

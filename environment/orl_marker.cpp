@@ -1,5 +1,6 @@
 #include "environment/orl_marker.h"
 
+#include "core/db_helpers.h"
 #include "host/database.h"
 
 namespace ORL_Tools {
@@ -8,11 +9,7 @@ namespace {
 
 KovtIMarkerCreator* g_markerCreator = nullptr;
 
-PnDbDatabase* DatabaseOrWorking(PnDbDatabase* database) {
-  if (database != nullptr) return database;
-  PnDbHostApplicationServices* services = pndbHostApplicationServices();
-  return services != nullptr ? services->workingDatabase() : nullptr;
-}
+using KoVTCoreAPI::DatabaseOrWorking;
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/db_helpers.h"
 #include "host/database.h"
 
 namespace {
@@ -24,10 +25,7 @@ EpsilonTable& Table() {
 }  // namespace
 
 KovtEpsilonPair& KovtEpsilonsOf(PnDbDatabase* database) {
-  if (database == nullptr) {
-    PnDbHostApplicationServices* services = pndbHostApplicationServices();
-    database = services != nullptr ? services->workingDatabase() : nullptr;
-  }
+  database = KoVTCoreAPI::DatabaseOrWorking(database);
   EpsilonTable& table = Table();
   if (database == nullptr) return table.withoutDatabase;
   auto& entries = table.perDatabase;

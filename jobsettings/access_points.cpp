@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/db_helpers.h"
 #include "environment/app_context.h"
 #include "host/database.h"
 #include "jobsettings/access_points_cache.h"
@@ -12,10 +13,7 @@ KovtJobSetCache<KOVTReinfJobSettings> g_reinforcement;
 KovtJobSetCache<KOVTSteelJobSettings> g_steel;
 KovtJobSetCache<KOVTFormworkJobSettings> g_formwork;
 
-PnDbDatabase* workingDatabase() {
-  PnDbHostApplicationServices* services = pndbHostApplicationServices();
-  return services != nullptr ? services->workingDatabase() : nullptr;
-}
+using KoVTCoreAPI::WorkingDatabase;
 
 enum class OnMiss { Nothing, Create, CreateWithoutRoot };
 
@@ -25,7 +23,7 @@ enum class OnMiss { Nothing, Create, CreateWithoutRoot };
 template <class Settings>
 Settings* lookUp(KovtJobSetCache<Settings>& cache, KOVTCONTEXT_TYPE context, PnDbDatabase* database, OnMiss onMiss) {
   KOVTContext scope(context);
-  if (database == nullptr) database = workingDatabase();
+  if (database == nullptr) database = WorkingDatabase();
   if (database == nullptr) return nullptr;
   if (onMiss != OnMiss::CreateWithoutRoot && !KOVTJobSettings::IsInitialized(database)) return nullptr;
   if (Settings* cached = cache.Find(database)) return cached;
@@ -45,7 +43,7 @@ KOVTReinfJobSettings* REINF_JOBSET() {
 
 bool REINF_JOBSET_INIT() {
   KOVTContext scope(KOVT_CONTEXT_REINFORCEMENT);
-  PnDbDatabase* database = workingDatabase();
+  PnDbDatabase* database = WorkingDatabase();
   if (database == nullptr) return false;
   if (KOVTJobSettings::IsInitialized(database)) return true;
   g_reinforcement.Add(database, std::make_unique<KOVTReinfJobSettings>());

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "copy/dict_tree_copy.h"
+#include "core/db_helpers.h"
 #include "dictionaries/typed_dicts.h"
 #include "host/database.h"
 #include "jobsettings/access_points.h"
@@ -21,7 +22,7 @@ PnDbObjectId settingsDictionaryId(PnDbDatabase* database, const PnRxClass* cls, 
 
 bool CopyReinfJobsetFromTo(PnDbDatabase* from, PnDbDatabase* to) {
   if (from == nullptr) return false;
-  if (to == nullptr && pndbHostApplicationServices() != nullptr) to = pndbHostApplicationServices()->workingDatabase();
+  to = KoVTCoreAPI::DatabaseOrWorking(to);
   if (to == nullptr) return false;
   if (!KOVTIsDict(DDT_ProjectSettings, DDI_Application, from)) return true;
   PnDbObjectId source = settingsDictionaryId(from, nullptr, PnDb::kForRead);

@@ -9,6 +9,7 @@
 #include "core/kovt_string.h"
 #include "host/ids.h"
 #include "jobsettings/presentation.h"
+#include "jobsettings/project_block.h"
 
 // Unit names, printf formats, decimals and factors ("Units.").
 struct XUNITS {
@@ -165,7 +166,7 @@ struct XDIMS {
 // The drawing blocks, one per kind of formwork drawing. Each files its
 // parameters under "<prefix>.Par." and its structures under "<prefix>.Out",
 // ".Sect" and ".Ending". Initialize gives the plain fields and the parameters
-// their defaults and sets the structures' lines (see formwork_defaults.h).
+// their defaults and sets the structures' lines (formwork_defaults.cpp).
 
 struct XFOUNDDRAWING {  // "Found."
   std::int32_t SectionLayout{};  // "Found.SectionLayout"
@@ -217,17 +218,4 @@ struct XDETAILDRAWING {  // "Detail."
   XENDING Ending;  // Initialize leaves it
 };
 
-// The project description; mirrors some project variables
-// (TVARIABLES_2_XPROJECT, XPROJECT_2_TVARIABLES).
-struct XPROJECT {
-  KOVTString Office;       // "Project.Office"
-  KOVTString Investor;     // "Project.Investor"
-  KOVTString ProjectName;  // "Project.ProjectName"
-  KOVTString ProjectNo;    // "Project.ProjectNo"
-  KOVTString Address;      // "Project.Address"
-  KOVTString Designer;     // "Project.Designer"
-  KOVTString Revision;     // "Project.Revision"
-  KOVTString Verified;     // "Project.Verified"
-  KOVTString Date;         // "Project.Date"
-  KOVTString Note;         // "Project.Note"
-};
+using XPROJECT = TPROJECT;

@@ -1,6 +1,7 @@
 // The defaults of the formwork settings that member initializers cannot give:
 // the drawing blocks, whose structures Initialize resets only in part, and
 // the detail text style, which depends on the working drawing.
+#include "core/db_helpers.h"
 #include "host/host.h"
 #include "jobsettings/formwork_job_settings.h"
 
@@ -11,7 +12,7 @@ constexpr const wchar_t* kStandardStyle = L"Standard";
 
 // The shape-file styles hold symbols, which no description can be written in.
 KOVTString DetailTextStyle() {
-  PnDbDatabase* drawing = pndbHostApplicationServices()->workingDatabase();
+  PnDbDatabase* drawing = KoVTCoreAPI::WorkingDatabase();
   if (drawing == nullptr) return kStandardStyle;
   PnDbTextStyleTable* table = nullptr;
   if (drawing->getSymbolTable(table, PnDb::kForRead) != Plnx::eOk) return kStandardStyle;
@@ -26,13 +27,17 @@ KOVTString DetailTextStyle() {
   return usable ? kDetailTextStyle : kStandardStyle;
 }
 
+constexpr std::int32_t kColorByLayer = 256;
+constexpr std::int32_t kWidthByLayer = -1;
+
+// What the drawing kinds' parameters differ in; most take these.
 struct ParameterLook {
-  double Scale;
-  std::int32_t TextColor;
-  double TextSize;
-  std::int32_t DescrPlace;
-  double Distance;
-  std::int32_t SymbolHole;
+  double Scale = 50.0;
+  std::int32_t TextColor = kColorByLayer;
+  double TextSize = 20.0;
+  std::int32_t DescrPlace = 1;
+  double Distance = 500.0;
+  std::int32_t SymbolHole = 1;
 };
 
 XPARAM Parameters(const ParameterLook& look) {
@@ -50,9 +55,6 @@ XPARAM Parameters(const ParameterLook& look) {
           .ShowAllHoles = false,
           .ShowAllDoors = false};
 }
-
-constexpr std::int32_t kColorByLayer = 256;
-constexpr std::int32_t kWidthByLayer = -1;
 
 // The hatching and the per-element-type lists stay as they are.
 void SetLines(XOUTLINE& outline, bool blankOn) {
@@ -83,7 +85,7 @@ void SetLines(XSECTION& section) {
 }  // namespace
 
 void KOVTFormworkJobSettings::Initialize() {
-  InitializeCommonBlocks();
+  ResetCommonBlocks(false);
   ResetBlock(Units);
   ResetBlock(Styles);
   ResetBlock(Descs);
@@ -92,7 +94,7 @@ void KOVTFormworkJobSettings::Initialize() {
 
   Found.SectionLayout = 0;
   Found.SectionOffset = 10.0;
-  Found.Par = Parameters({50.0, kColorByLayer, 20.0, 1, 500.0, 0});
+  Found.Par = Parameters({.SymbolHole = 0});
   SetLines(Found.Out, true);
   SetLines(Found.Sect);
 
@@ -105,36 +107,26 @@ void KOVTFormworkJobSettings::Initialize() {
   Stor.StylId = {};
   Stor.LineColor = kColorByLayer;
   Stor.LineWidth = kWidthByLayer;
-  Stor.Par = Parameters({50.0, kColorByLayer, 20.0, 1, 500.0, 0});
+  Stor.Par = Parameters({.SymbolHole = 0});
   SetLines(Stor.Out, true);
   SetLines(Stor.Sect);
 
   Sect.RangeType = 0;
-  Sect.Par = Parameters({50.0, kColorByLayer, 20.0, 1, 500.0, 1});
+  Sect.Par = Parameters({});
   SetLines(Sect.Out, true);
   SetLines(Sect.Sect);
 
   Elev.RangeType = 0;
-  Elev.Par = Parameters({50.0, kColorByLayer, 20.0, 1, 500.0, 1});
+  Elev.Par = Parameters({});
   SetLines(Elev.Out, true);
 
-  View.Par = Parameters({200.0, kColorByLayer, 20.0, 1, 500.0, 1});
+  View.Par = Parameters({.Scale = 200.0});
   SetLines(View.Out, false);
   View.CircleParts = 128;
   View.WallHoles = 0;
 
-  Detail.Par = Parameters({20.0, 1, 5.0, 2, 20.0, 1});
+  Detail.Par = Parameters({.Scale = 20.0, .TextColor = 1, .TextSize = 5.0, .DescrPlace = 2, .Distance = 20.0});
   Detail.Par.TextStyle = DetailTextStyle();
 
   ResetBlock(Project);
-}
-
-void KOVTFormworkJobSettings::InitializeCommonBlocks() {
-  TVARIABLES& variables = Variables();
-  ResetBlock(variables);
-  variables.Values[VAR_REPORT_DATE] = L"%a %b %d %Y";
-  variables.Values[VAR_REPORT_TIME] = L"%H:%M:%S";
-  PageSetup() = kDefaultPageSetup;
-  HeaderFooter() = {};
-  ResetBlock(Templates());
 }

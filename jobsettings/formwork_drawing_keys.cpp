@@ -18,19 +18,19 @@ struct ParameterField {
 
 // Every block files the first nine, then those of the last four it names.
 constexpr ParameterField kParameterFields[] = {
-    {L"DrawName", [](XPARAM& p) -> Field { return &p.DrawName; }},
-    {L"Scale", [](XPARAM& p) -> Field { return &p.Scale; }},
-    {L"Index", [](XPARAM& p) -> Field { return &p.Index; }},
-    {L"DescrOn", [](XPARAM& p) -> Field { return &p.DescrOn; }},
-    {L"TextStyle", [](XPARAM& p) -> Field { return &p.TextStyle; }},
-    {L"TextColor", [](XPARAM& p) -> Field { return &p.TextColor; }},
-    {L"TextSize", [](XPARAM& p) -> Field { return &p.TextSize; }},
-    {L"DescrPlace", [](XPARAM& p) -> Field { return &p.DescrPlace; }},
-    {L"Distance", [](XPARAM& p) -> Field { return &p.Distance; }},
-    {L"PresentationType", [](XPARAM& p) -> Field { return &p.PresentationType; }},
-    {L"SymbolHole", [](XPARAM& p) -> Field { return &p.SymbolHole; }},
-    {L"ShowAllHoles", [](XPARAM& p) -> Field { return &p.ShowAllHoles; }},
-    {L"ShowAllDoors", [](XPARAM& p) -> Field { return &p.ShowAllDoors; }},
+    KEY(DrawName),
+    KEY(Scale),
+    KEY(Index),
+    KEY(DescrOn),
+    KEY(TextStyle),
+    KEY(TextColor),
+    KEY(TextSize),
+    KEY(DescrPlace),
+    KEY(Distance),
+    KEY(PresentationType),
+    KEY(SymbolHole),
+    KEY(ShowAllHoles),
+    KEY(ShowAllDoors),
 };
 constexpr std::size_t kCommonParameterFields = 9;
 
@@ -39,6 +39,7 @@ enum OptionalParameters : unsigned {
   kSymbolHole = 1u << 1,
   kShowAllHoles = 1u << 2,
   kShowAllDoors = 1u << 3,
+  kAllOptional = kPresentationType | kSymbolHole | kShowAllHoles | kShowAllDoors,
 };
 
 template <const wchar_t* Prefix, auto Block, unsigned Optional>
@@ -80,63 +81,47 @@ void FileStoreyLinetype(S& s, TRegistry& registry, bool reading, const wchar_t* 
 
 // clang-format off
 const Key kDrawingKeys[] = {
-    {L"Found.SectionLayout", [](S& s) -> Field { return &s.Found.SectionLayout; }},
-    {L"Found.SectionOffset", [](S& s) -> Field { return &s.Found.SectionOffset; }},
-    {kFoundPar, nullptr, nullptr, &FileParameters<kFoundPar, &S::Found, kSymbolHole>},
-    {L"Found.Out", nullptr, nullptr, nullptr, &FileOutline<&S::Found>},
-    {L"Found.Sect", nullptr, nullptr, nullptr, &FileSection<&S::Found>},
+    KEY(Found.SectionLayout),
+    KEY(Found.SectionOffset),
+    CUSTOM_KEY(kFoundPar, &FileParameters<kFoundPar, &S::Found, kSymbolHole>),
+    REGISTRY_KEY(L"Found.Out", &FileOutline<&S::Found>),
+    REGISTRY_KEY(L"Found.Sect", &FileSection<&S::Found>),
 
-    {L"Stor.CastType", [](S& s) -> Field { return &s.Stor.CastType; }},
-    {L"Stor.CastPosition", [](S& s) -> Field { return &s.Stor.CastPosition; }},
-    {L"Stor.CastDepth", [](S& s) -> Field { return &s.Stor.CastDepth; }},
-    {L"Stor.SectionPlaceType", [](S& s) -> Field { return &s.Stor.SectionPlaceType; }},
-    {L"Stor.SectionPlacement", [](S& s) -> Field { return &s.Stor.SectionPlacement; }},
-    {L"Stor.SymbolOn", [](S& s) -> Field { return &s.Stor.SymbolOn; }},
-    {L"Stor.StylId", nullptr, nullptr, nullptr, &FileStoreyLinetype},
-    {L"Stor.LineColor", [](S& s) -> Field { return &s.Stor.LineColor; }},
-    {L"Stor.LineWidth", [](S& s) -> Field { return &s.Stor.LineWidth; }},
-    {kStorPar, nullptr, nullptr, &FileParameters<kStorPar, &S::Stor, kSymbolHole | kShowAllHoles | kShowAllDoors>},
-    {L"Stor.Out", nullptr, nullptr, nullptr, &FileOutline<&S::Stor>},
-    {L"Stor.Sect", nullptr, nullptr, nullptr, &FileSection<&S::Stor>},
+    KEY(Stor.CastType),
+    KEY(Stor.CastPosition),
+    KEY(Stor.CastDepth),
+    KEY(Stor.SectionPlaceType),
+    KEY(Stor.SectionPlacement),
+    KEY(Stor.SymbolOn),
+    REGISTRY_KEY(L"Stor.StylId", &FileStoreyLinetype),
+    KEY(Stor.LineColor),
+    KEY(Stor.LineWidth),
+    CUSTOM_KEY(kStorPar, &FileParameters<kStorPar, &S::Stor, kSymbolHole | kShowAllHoles | kShowAllDoors>),
+    REGISTRY_KEY(L"Stor.Out", &FileOutline<&S::Stor>),
+    REGISTRY_KEY(L"Stor.Sect", &FileSection<&S::Stor>),
 
-    {L"Sect.Range.RangeType", [](S& s) -> Field { return &s.Sect.RangeType; }},
-    {kSectPar, nullptr, nullptr, &FileParameters<kSectPar, &S::Sect, 0>},
-    {L"Sect.Out", nullptr, nullptr, nullptr, &FileOutline<&S::Sect>},
-    {L"Sect.Sect", nullptr, nullptr, nullptr, &FileSection<&S::Sect>},
-    {L"Sect.Ending", nullptr, nullptr, nullptr, &FileEnding<&S::Sect>},
+    KEY_AS(L"Sect.Range.RangeType", Sect.RangeType),
+    CUSTOM_KEY(kSectPar, &FileParameters<kSectPar, &S::Sect, 0>),
+    REGISTRY_KEY(L"Sect.Out", &FileOutline<&S::Sect>),
+    REGISTRY_KEY(L"Sect.Sect", &FileSection<&S::Sect>),
+    REGISTRY_KEY(L"Sect.Ending", &FileEnding<&S::Sect>),
 
-    {L"Elev.Range.RangeType", [](S& s) -> Field { return &s.Elev.RangeType; }},
-    {kElevPar, nullptr, nullptr, &FileParameters<kElevPar, &S::Elev, kPresentationType>},
-    {L"Elev.Out", nullptr, nullptr, nullptr, &FileOutline<&S::Elev>},
-    {L"Elev.Ending", nullptr, nullptr, nullptr, &FileEnding<&S::Elev>},
+    KEY_AS(L"Elev.Range.RangeType", Elev.RangeType),
+    CUSTOM_KEY(kElevPar, &FileParameters<kElevPar, &S::Elev, kPresentationType>),
+    REGISTRY_KEY(L"Elev.Out", &FileOutline<&S::Elev>),
+    REGISTRY_KEY(L"Elev.Ending", &FileEnding<&S::Elev>),
 
-    {kViewPar, nullptr, nullptr, &FileParameters<kViewPar, &S::View, 0>},
-    {kDetailPar, nullptr, nullptr,
-     &FileParameters<kDetailPar, &S::Detail, kPresentationType | kSymbolHole | kShowAllHoles | kShowAllDoors>},
-    {L"Detail.Ending", nullptr, nullptr, nullptr, &FileEnding<&S::Detail>},
-    {L"View.Out", nullptr, nullptr, nullptr, &FileOutline<&S::View>},
-    {L"Curves.CircleParts", [](S& s) -> Field { return &s.View.CircleParts; }},
-    {L"Curves.WallHoles", [](S& s) -> Field { return &s.View.WallHoles; }},
-};
-
-const Key kProjectKeys[] = {
-    {L"Project.Office", [](S& s) -> Field { return &s.Project.Office; }},
-    {L"Project.Investor", [](S& s) -> Field { return &s.Project.Investor; }},
-    {L"Project.ProjectName", [](S& s) -> Field { return &s.Project.ProjectName; }},
-    {L"Project.ProjectNo", [](S& s) -> Field { return &s.Project.ProjectNo; }},
-    {L"Project.Address", [](S& s) -> Field { return &s.Project.Address; }},
-    {L"Project.Designer", [](S& s) -> Field { return &s.Project.Designer; }},
-    {L"Project.Revision", [](S& s) -> Field { return &s.Project.Revision; }},
-    {L"Project.Verified", [](S& s) -> Field { return &s.Project.Verified; }},
-    {L"Project.Date", [](S& s) -> Field { return &s.Project.Date; }},
-    {L"Project.Note", [](S& s) -> Field { return &s.Project.Note; }},
+    CUSTOM_KEY(kViewPar, &FileParameters<kViewPar, &S::View, 0>),
+    CUSTOM_KEY(kDetailPar, &FileParameters<kDetailPar, &S::Detail, kAllOptional>),
+    REGISTRY_KEY(L"Detail.Ending", &FileEnding<&S::Detail>),
+    REGISTRY_KEY(L"View.Out", &FileOutline<&S::View>),
+    KEY_AS(L"Curves.CircleParts", View.CircleParts),
+    KEY_AS(L"Curves.WallHoles", View.WallHoles),
 };
 // clang-format on
 
 }  // namespace
 
 std::span<const Key> DrawingKeys() { return kDrawingKeys; }
-
-std::span<const Key> ProjectKeys() { return kProjectKeys; }
 
 }  // namespace KovxJobKeys

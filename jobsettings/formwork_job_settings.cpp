@@ -14,15 +14,6 @@ constexpr int kStoredVariables = VAR_COMPANY_LOGO + 1;
 constexpr int kStoredTemplates = 3;
 constexpr const wchar_t* kNewSetName = L"Standard";
 
-// Which project variable mirrors which field of the project description.
-constexpr std::pair<KOVTString XPROJECT::*, PRN_VARIABLE_TYPES> kProjectVariables[] = {
-    {&XPROJECT::Office, VAR_COMPANY_NAME},       {&XPROJECT::Investor, VAR_USER_NAME},
-    {&XPROJECT::ProjectName, VAR_PROJECT_NAME},  {&XPROJECT::ProjectNo, VAR_PROJECT_VERSION},
-    {&XPROJECT::Address, VAR_COMPANY_ADDRESS},   {&XPROJECT::Designer, VAR_USER_ADDRESS},
-    {&XPROJECT::Revision, VAR_PROJECT_MODIFIED}, {&XPROJECT::Verified, VAR_PROJECT_CREATED},
-    {&XPROJECT::Date, VAR_REPORT_DATE},
-};
-
 // Makes the drawing of a dictionary the working one for the scope's life.
 class WorkingDrawingOf {
  public:
@@ -85,20 +76,19 @@ void KOVTFormworkJobSettings::WalkModule(KOVTJobSettings& settings, KovtJobKeys:
   KovtJobKeys::Walk(KovxJobKeys::OptionKeys(), formwork, filer);
   KovtJobKeys::Walk(KovxJobKeys::DrawingKeys(), formwork, filer);
   if (filer.Reading()) KovxTranslateLinetypes(formwork);
-  KovtJobKeys::Walk(KovxJobKeys::ProjectKeys(), formwork, filer);
+  WalkProject(formwork, filer);
 }
 
 void KOVTFormworkJobSettings::RefreshTolerances() const { KovtRefreshFromFormwork(KOVT_EPSILON(), Units.WorkUnits); }
 
 KOVTString* KOVTFormworkJobSettings::GetVariable(PRN_VARIABLE_TYPES type) {
-  if (type < 0 || type >= kStoredVariables) return nullptr;
-  return &Variables().Values[static_cast<std::size_t>(type)];
+  return VariableAmong(type, kStoredVariables);
 }
 
 void KOVTFormworkJobSettings::TVARIABLES_2_XPROJECT() {
-  for (const auto& [field, variable] : kProjectVariables) Project.*field = Variables().Values[variable];
+  VariablesToProject(Project);
 }
 
 void KOVTFormworkJobSettings::XPROJECT_2_TVARIABLES() {
-  for (const auto& [field, variable] : kProjectVariables) Variables().Values[variable] = Project.*field;
+  ProjectToVariables(Project);
 }

@@ -76,7 +76,6 @@ class KOVTFormworkJobSettings : public KOVTJobSettings {
  private:
   static CommonBlocks StoredBlocks();
   static void WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer);
-  void InitializeCommonBlocks();
   void RefreshTolerances() const;
 
   std::int32_t m_storedVersion = FormatVersion;

@@ -26,7 +26,5 @@ std::span<const Key> OptionKeys();
 // "Found." to "Curves.": the six drawing blocks with their parameters and
 // presentation structures.
 std::span<const Key> DrawingKeys();
-// "Project.": the project description.
-std::span<const Key> ProjectKeys();
 
 }  // namespace KovxJobKeys

@@ -14,40 +14,43 @@ using Field = KovtJobKeys::Field;
 
 constexpr const wchar_t* kVectorPath = L"//SettingsVector";
 
+// A project variable's key is named after its index.
+#define VARIABLE_KEY(variable) L"Variables.s" #variable
 const wchar_t* const kVariableKeys[VAR_COUNT] = {
-    L"Variables.sVAR_REPORT_PAGE_NUMBER", L"Variables.sVAR_REPORT_PAGE_TOTAL", L"Variables.sVAR_REPORT_DATE",
-    L"Variables.sVAR_REPORT_TIME",        L"Variables.sVAR_USER_NAME",         L"Variables.sVAR_USER_ADDRESS",
-    L"Variables.sVAR_PROJECT_NAME",       L"Variables.sVAR_PROJECT_FILE",      L"Variables.sVAR_PROJECT_DIRECTORY",
-    L"Variables.sVAR_PROJECT_CREATED",    L"Variables.sVAR_PROJECT_MODIFIED",  L"Variables.sVAR_PROJECT_VERSION",
-    L"Variables.sVAR_COMPANY_NAME",       L"Variables.sVAR_COMPANY_ADDRESS",   L"Variables.sVAR_COMPANY_TELEPHONE",
-    L"Variables.sVAR_COMPANY_FAX",        L"Variables.sVAR_COMPANY_EMAIL",     L"Variables.sVAR_COMPANY_LOGO",
-    L"Variables.sVAR_INV_NAME",           L"Variables.sVAR_INV_ADDRESS",       L"Variables.sVAR_INV_PHONE",
-    L"Variables.sVAR_INV_FAX",            L"Variables.sVAR_INV_EMAIL",         L"Variables.sVAR_OFF_NAME",
-    L"Variables.sVAR_OFF_ADDRESS",        L"Variables.sVAR_OFF_PHONE",         L"Variables.sVAR_OFF_FAX",
-    L"Variables.sVAR_OFF_EMAIL",          L"Variables.sVAR_REV_NUM",           L"Variables.sVAR_REV_NAME",
-    L"Variables.sVAR_DRAW_NAME",          L"Variables.sVAR_VERIF",             L"Variables.sVAR_SCALE",
+    VARIABLE_KEY(VAR_REPORT_PAGE_NUMBER), VARIABLE_KEY(VAR_REPORT_PAGE_TOTAL), VARIABLE_KEY(VAR_REPORT_DATE),
+    VARIABLE_KEY(VAR_REPORT_TIME), VARIABLE_KEY(VAR_USER_NAME), VARIABLE_KEY(VAR_USER_ADDRESS),
+    VARIABLE_KEY(VAR_PROJECT_NAME), VARIABLE_KEY(VAR_PROJECT_FILE), VARIABLE_KEY(VAR_PROJECT_DIRECTORY),
+    VARIABLE_KEY(VAR_PROJECT_CREATED), VARIABLE_KEY(VAR_PROJECT_MODIFIED), VARIABLE_KEY(VAR_PROJECT_VERSION),
+    VARIABLE_KEY(VAR_COMPANY_NAME), VARIABLE_KEY(VAR_COMPANY_ADDRESS), VARIABLE_KEY(VAR_COMPANY_TELEPHONE),
+    VARIABLE_KEY(VAR_COMPANY_FAX), VARIABLE_KEY(VAR_COMPANY_EMAIL), VARIABLE_KEY(VAR_COMPANY_LOGO),
+    VARIABLE_KEY(VAR_INV_NAME), VARIABLE_KEY(VAR_INV_ADDRESS), VARIABLE_KEY(VAR_INV_PHONE),
+    VARIABLE_KEY(VAR_INV_FAX), VARIABLE_KEY(VAR_INV_EMAIL), VARIABLE_KEY(VAR_OFF_NAME),
+    VARIABLE_KEY(VAR_OFF_ADDRESS), VARIABLE_KEY(VAR_OFF_PHONE), VARIABLE_KEY(VAR_OFF_FAX),
+    VARIABLE_KEY(VAR_OFF_EMAIL), VARIABLE_KEY(VAR_REV_NUM), VARIABLE_KEY(VAR_REV_NAME),
+    VARIABLE_KEY(VAR_DRAW_NAME), VARIABLE_KEY(VAR_VERIF), VARIABLE_KEY(VAR_SCALE),
 };
+#undef VARIABLE_KEY
 
 const Key kPageSetupKeys[] = {
-    {L"PageSet.AddHeader", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().AddHeader; }},
-    {L"PageSet.AddFooter", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().AddFooter; }},
-    {L"PageSet.Frame", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().Frame; }},
-    {L"PageSet.IsHeaderFrame", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().IsHeaderFrame; }},
-    {L"PageSet.IsTableFrame", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().IsTableFrame; }},
-    {L"PageSet.IsFooterFrame", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().IsFooterFrame; }},
-    {L"PageSet.Orientation", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().Orientation; }},
-    {L"PageSet.ProjNameTile", [](KOVTJobSettings& s) -> Field { return &s.PageSetup().ProjNameTile; }},
+    KEY_AS(L"PageSet.AddHeader", PageSetup().AddHeader),
+    KEY_AS(L"PageSet.AddFooter", PageSetup().AddFooter),
+    KEY_AS(L"PageSet.Frame", PageSetup().Frame),
+    KEY_AS(L"PageSet.IsHeaderFrame", PageSetup().IsHeaderFrame),
+    KEY_AS(L"PageSet.IsTableFrame", PageSetup().IsTableFrame),
+    KEY_AS(L"PageSet.IsFooterFrame", PageSetup().IsFooterFrame),
+    KEY_AS(L"PageSet.Orientation", PageSetup().Orientation),
+    KEY_AS(L"PageSet.ProjNameTile", PageSetup().ProjNameTile),
 };
 
 const Key kTemplateKeys[] = {
-    {L"Templates.ExcelName", [](KOVTJobSettings& s) -> Field { return &s.Templates().ExcelName; }},
-    {L"Templates.WordName", [](KOVTJobSettings& s) -> Field { return &s.Templates().WordName; }},
-    {L"Templates.AddTable", [](KOVTJobSettings& s) -> Field { return &s.Templates().AddTable; }},
-    {L"Templates.NoEmpty", [](KOVTJobSettings& s) -> Field { return &s.Templates().NoEmpty; }},
-    {L"Templates.TabPlace", [](KOVTJobSettings& s) -> Field { return &s.Templates().TabPlace; }},
-    {L"Templates.RowCount", [](KOVTJobSettings& s) -> Field { return &s.Templates().RowCount; }},
-    {L"Templates.ColWidth", [](KOVTJobSettings& s) -> Field { return &s.Templates().ColWidth; }},
-    {L"Templates.RowHeight", [](KOVTJobSettings& s) -> Field { return &s.Templates().RowHeight; }},
+    KEY_AS(L"Templates.ExcelName", Templates().ExcelName),
+    KEY_AS(L"Templates.WordName", Templates().WordName),
+    KEY_AS(L"Templates.AddTable", Templates().AddTable),
+    KEY_AS(L"Templates.NoEmpty", Templates().NoEmpty),
+    KEY_AS(L"Templates.TabPlace", Templates().TabPlace),
+    KEY_AS(L"Templates.RowCount", Templates().RowCount),
+    KEY_AS(L"Templates.ColWidth", Templates().ColWidth),
+    KEY_AS(L"Templates.RowHeight", Templates().RowHeight),
 };
 
 // A printout header or footer: its size, then its bytes. The size written is
@@ -61,6 +64,24 @@ void FileBuffer(KovtJobKeys::Filer& filer, const wchar_t* sizeKey, const wchar_t
 }
 
 }  // namespace
+
+void KOVTJobSettings::VariablesToProject(TPROJECT& project, std::span<const ProjectMirror> mirrors) {
+  for (const ProjectMirror& mirror : mirrors) project.*mirror.field = m_variables.Values[mirror.variable];
+}
+
+void KOVTJobSettings::ProjectToVariables(const TPROJECT& project, std::span<const ProjectMirror> mirrors) {
+  for (const ProjectMirror& mirror : mirrors) m_variables.Values[mirror.variable] = project.*mirror.field;
+}
+
+void KOVTJobSettings::ResetCommonBlocks(bool pageNumberText) {
+  ResetBlock(m_variables);
+  if (pageNumberText) m_variables.Values[VAR_REPORT_PAGE_NUMBER] = L"Page ";
+  m_variables.Values[VAR_REPORT_DATE] = L"%a %b %d %Y";
+  m_variables.Values[VAR_REPORT_TIME] = L"%H:%M:%S";
+  m_pageSetup = kDefaultPageSetup;
+  ResetBlock(m_headerFooter);
+  ResetBlock(m_templates);
+}
 
 const wchar_t* KOVTJobSettings::VariableKey(int index) {
   return index >= 0 && index < VAR_COUNT ? kVariableKeys[index] : nullptr;

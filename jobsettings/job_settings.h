@@ -19,6 +19,7 @@
 #include "core/kovt_string.h"
 #include "jobsettings/job_sett_vect.h"
 #include "jobsettings/key_table.h"
+#include "jobsettings/project_block.h"
 #include "registry/registry_access.h"
 
 class PnDbDatabase;
@@ -79,6 +80,20 @@ struct TTEMPLATES {
   std::int32_t RowHeight = 0;
 };
 
+// A field of the project description and the variable that mirrors it.
+struct ProjectMirror {
+  KOVTString TPROJECT::* field;
+  PRN_VARIABLE_TYPES variable;
+};
+// The mirrors of the steel and formwork modules.
+inline constexpr ProjectMirror kProjectMirrors[] = {
+    {&TPROJECT::Office, VAR_COMPANY_NAME},       {&TPROJECT::Investor, VAR_USER_NAME},
+    {&TPROJECT::ProjectName, VAR_PROJECT_NAME},  {&TPROJECT::ProjectNo, VAR_PROJECT_VERSION},
+    {&TPROJECT::Address, VAR_COMPANY_ADDRESS},   {&TPROJECT::Designer, VAR_USER_ADDRESS},
+    {&TPROJECT::Revision, VAR_PROJECT_MODIFIED}, {&TPROJECT::Verified, VAR_PROJECT_CREATED},
+    {&TPROJECT::Date, VAR_REPORT_DATE},
+};
+
 class KOVTJobSettings {
  public:
   virtual ~KOVTJobSettings() = default;
@@ -125,6 +140,26 @@ class KOVTJobSettings {
   static KOVTString SetPath(const KOVTString& name);
 
  protected:
+  void VariablesToProject(TPROJECT& project, std::span<const ProjectMirror> mirrors = kProjectMirrors);
+  void ProjectToVariables(const TPROJECT& project, std::span<const ProjectMirror> mirrors = kProjectMirrors);
+  // Files the "Project." keys of a module's project description.
+  template <class Settings>
+  static void WalkProject(Settings& settings, KovtJobKeys::Filer& filer) {
+    static const KovtJobKeys::Key<Settings> kKeys[] = {
+        KEY(Project.Office),   KEY(Project.Investor), KEY(Project.ProjectName), KEY(Project.ProjectNo),
+        KEY(Project.Address),  KEY(Project.Designer), KEY(Project.Revision),    KEY(Project.Verified),
+        KEY(Project.Date),     KEY(Project.Note),
+    };
+    KovtJobKeys::Walk<Settings>(kKeys, settings, filer);
+  }
+  // The variable `type` when it is one of the first `count`, else null.
+  KOVTString* VariableAmong(PRN_VARIABLE_TYPES type, int count) {
+    return type >= 0 && type < count ? &m_variables.Values[static_cast<std::size_t>(type)] : nullptr;
+  }
+  // Gives the common blocks a new set's values; `pageNumberText` gives the
+  // page-number variable its text, which the formwork module leaves empty.
+  void ResetCommonBlocks(bool pageNumberText);
+
   // A project variable that sets written before it had a key of its own
   // leave missing: it takes the value of `source`, read before it.
   struct VariableFallback {

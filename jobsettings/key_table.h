@@ -6,9 +6,10 @@
 // An entry is either a plain value (a member of one of the stored kinds,
 // reached through `field`), a custom entry (lists, buffers) that files its
 // values itself through the same Filer, or an entry the registry files through
-// its own two-way operations (object ids, presentation structures). A plain
-// entry may carry a repair, run after the key is read: it receives whether a
-// value was found, and fixes up sets written by older versions.
+// its own two-way operations (object ids, presentation structures); the
+// macros at the end write each kind as one row. A plain entry may carry a
+// repair, run after the key is read: it receives whether a value was found,
+// and fixes up sets written by older versions.
 #pragma once
 
 #include <charconv>
@@ -33,9 +34,8 @@ struct Entry {
 
 // Files values by name: reads them from or writes them to the current key of
 // a registry, or only lists them (a listing walk takes the writer's path).
-//
-// A reading filer reads the values of the registry's current key as that key
-// stood when the first value was read.
+// A reading filer looks each value up in the registry's current key as it
+// stands at that read.
 class Filer {
  public:
   Filer(KoVTPrjReg::TRegistry& registry, bool reading);
@@ -169,3 +169,13 @@ void FileList(Filer& filer, const wchar_t* countKey, std::int32_t& count, std::v
 }
 
 }  // namespace KovtJobKeys
+
+// A row of a key table or list value table: the member `member` of the row's
+// object, stored under its own path ("Units.Length") or under `name`, then
+// the row's repair, if any.
+#define KEY(member, ...) KEY_AS(L"" #member, member __VA_OPT__(, ) __VA_ARGS__)
+#define KEY_AS(name, member, ...) \
+  {name, [](auto& s) -> KovtJobKeys::Field { return &s.member; } __VA_OPT__(, ) __VA_ARGS__}
+// A row whose values its custom filer, or the registry, files.
+#define CUSTOM_KEY(name, ...) {name, nullptr, nullptr, __VA_ARGS__}
+#define REGISTRY_KEY(name, ...) {name, nullptr, nullptr, nullptr, __VA_ARGS__}

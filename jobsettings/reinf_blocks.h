@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/kovt_string.h"
+#include "jobsettings/project_block.h"
 
 // A steel symbol: an index into the standard texts of SetSteelSymbol.
 enum rmater_steelsymbol : std::int32_t {
@@ -214,17 +215,4 @@ struct RBIMSTL {
   KOVTString BeamTable = L"Standard";    // "StavoStl.BeamTable"
 };
 
-// The project description; all but the note mirror a project variable
-// (TVARIABLES_2_RPROJECT, RPROJECT_2_TVARIABLES).
-struct RPROJECT {
-  KOVTString Office;       // "Project.Office"
-  KOVTString Investor;     // "Project.Investor"
-  KOVTString ProjectName;  // "Project.ProjectName"
-  KOVTString ProjectNo;    // "Project.ProjectNo"
-  KOVTString Address;      // "Project.Address"
-  KOVTString Designer;     // "Project.Designer"
-  KOVTString Revision;     // "Project.Revision"
-  KOVTString Verified;     // "Project.Verified"
-  KOVTString Date;         // "Project.Date"
-  KOVTString Note;         // "Project.Note"
-};
+using RPROJECT = TPROJECT;

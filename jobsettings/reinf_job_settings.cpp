@@ -14,12 +14,12 @@ namespace {
 constexpr int kStoredTemplates = 8;
 
 // Which project variable mirrors which field of the project description.
-constexpr std::pair<KOVTString RPROJECT::*, PRN_VARIABLE_TYPES> kProjectVariables[] = {
-    {&RPROJECT::Office, VAR_OFF_NAME},          {&RPROJECT::Investor, VAR_INV_NAME},
-    {&RPROJECT::ProjectName, VAR_PROJECT_NAME}, {&RPROJECT::ProjectNo, VAR_PROJECT_VERSION},
-    {&RPROJECT::Address, VAR_OFF_ADDRESS},      {&RPROJECT::Designer, VAR_USER_ADDRESS},
-    {&RPROJECT::Revision, VAR_REV_NUM},         {&RPROJECT::Verified, VAR_VERIF},
-    {&RPROJECT::Date, VAR_REPORT_DATE},
+constexpr ProjectMirror kReinfProjectMirrors[] = {
+    {&TPROJECT::Office, VAR_OFF_NAME},          {&TPROJECT::Investor, VAR_INV_NAME},
+    {&TPROJECT::ProjectName, VAR_PROJECT_NAME}, {&TPROJECT::ProjectNo, VAR_PROJECT_VERSION},
+    {&TPROJECT::Address, VAR_OFF_ADDRESS},      {&TPROJECT::Designer, VAR_USER_ADDRESS},
+    {&TPROJECT::Revision, VAR_REV_NUM},         {&TPROJECT::Verified, VAR_VERIF},
+    {&TPROJECT::Date, VAR_REPORT_DATE},
 };
 
 // The variables that the investor's and the office's answer for.
@@ -99,16 +99,10 @@ void KOVTReinfJobSettings::Initialize() {
 }
 
 void KOVTReinfJobSettings::InitializeCommonBlocks() {
+  ResetCommonBlocks(true);
   TVARIABLES& variables = Variables();
-  ResetBlock(variables);
-  variables.Values[VAR_REPORT_PAGE_NUMBER] = L"Page ";
-  variables.Values[VAR_REPORT_DATE] = L"%a %b %d %Y";
-  variables.Values[VAR_REPORT_TIME] = L"%H:%M:%S";
   for (const VariableFallback& copy : StoredBlocks().variableFallbacks)
     variables.Values[copy.variable] = variables.Values[copy.source];
-  PageSetup() = kDefaultPageSetup;
-  HeaderFooter() = {};
-  ResetBlock(Templates());
   Templates().RowCount = 10;
 }
 
@@ -168,6 +162,7 @@ void KOVTReinfJobSettings::WalkModule(KOVTJobSettings& settings, KovtJobKeys::Fi
   auto& reinforcement = static_cast<KOVTReinfJobSettings&>(settings);
   KovtJobKeys::Walk(KovrJobKeys::MaterialKeys(), reinforcement, filer);
   KovtJobKeys::Walk(KovrJobKeys::DisplayKeys(), reinforcement, filer);
+  WalkProject(reinforcement, filer);
 }
 
 void KOVTReinfJobSettings::RefreshTolerances() const {
@@ -181,19 +176,18 @@ void KOVTReinfJobSettings::RefreshTolerances() const {
 }
 
 KOVTString* KOVTReinfJobSettings::GetVariable(PRN_VARIABLE_TYPES type) {
-  if (type < 0 || type >= VAR_COUNT) return nullptr;
   PRN_VARIABLE_TYPES answered = type;
   for (const auto& [asked, answer] : kAnsweredVariables)
     if (type == asked) answered = answer;
-  return &Variables().Values[answered];
+  return VariableAmong(answered, VAR_COUNT);
 }
 
 void KOVTReinfJobSettings::TVARIABLES_2_RPROJECT() {
-  for (const auto& [field, variable] : kProjectVariables) Project.*field = Variables().Values[variable];
+  VariablesToProject(Project, kReinfProjectMirrors);
 }
 
 void KOVTReinfJobSettings::RPROJECT_2_TVARIABLES() {
-  for (const auto& [field, variable] : kProjectVariables) Variables().Values[variable] = Project.*field;
+  ProjectToVariables(Project, kReinfProjectMirrors);
 }
 
 const wchar_t* const* KOVTReinfJobSettings::GetReinNorms() { return KovrNames::kReinNorms; }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/kovt_string.h"
+#include "jobsettings/project_block.h"
 
 // The host colour index the steel application reads as "by layer".
 inline constexpr std::int32_t kSteelColorByLayer = 256;
@@ -127,20 +128,7 @@ struct SPRINTOUTS {
   double MarginLeft = 1.0;
 };
 
-// The project description printed on drawings and reports; it mirrors part of
-// the project variables (TVARIABLES_2_SPROJECT, SPROJECT_2_TVARIABLES).
-struct SPROJECT {
-  KOVTString Office;
-  KOVTString Investor;
-  KOVTString ProjectName;
-  KOVTString ProjectNo;
-  KOVTString Address;
-  KOVTString Designer;
-  KOVTString Revision;
-  KOVTString Verified;
-  KOVTString Date;
-  KOVTString Note;
-};
+using SPROJECT = TPROJECT;
 
 // How lengths and angles are shown; kept in memory only, never stored.
 struct SDISPLAYFORMAT {

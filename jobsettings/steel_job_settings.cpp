@@ -13,15 +13,6 @@ namespace {
 constexpr int kStoredVariables = VAR_COMPANY_LOGO + 1;
 constexpr int kStoredTemplates = 3;
 
-// Which project variable mirrors which field of the project description.
-constexpr std::pair<KOVTString SPROJECT::*, PRN_VARIABLE_TYPES> kProjectVariables[] = {
-    {&SPROJECT::Office, VAR_COMPANY_NAME},       {&SPROJECT::Investor, VAR_USER_NAME},
-    {&SPROJECT::ProjectName, VAR_PROJECT_NAME},  {&SPROJECT::ProjectNo, VAR_PROJECT_VERSION},
-    {&SPROJECT::Address, VAR_COMPANY_ADDRESS},   {&SPROJECT::Designer, VAR_USER_ADDRESS},
-    {&SPROJECT::Revision, VAR_PROJECT_MODIFIED}, {&SPROJECT::Verified, VAR_PROJECT_CREATED},
-    {&SPROJECT::Date, VAR_REPORT_DATE},
-};
-
 // The first `count` rules of `rules` (never more than it holds) that `matches`
 // accepts give the colour.
 template <class Rule, class Matches>
@@ -42,34 +33,20 @@ KOVTSteelJobSettings::KOVTSteelJobSettings() : KOVTSteelJobSettings(nullptr) {}
 KOVTSteelJobSettings::KOVTSteelJobSettings(PnDbDictionary* dict) { Load(dict, KoVTPrjReg::kReadWrite); }
 
 void KOVTSteelJobSettings::Initialize() {
-  InitializeCommonBlocks();
-  General = {};
-  Material = {};
-  Profiles = {};
-  Styles = {};
+  ResetCommonBlocks(true);
+  ResetBlock(General);
+  ResetBlock(Material);
+  ResetBlock(Profiles);
+  ResetBlock(Styles);
   // The colour rules are kept until a stored set replaces them.
-  std::vector<SGRADE> grades = std::move(Welding.BoltColorGrade);
-  std::vector<SDIAM> diameters = std::move(Welding.BoltColorDiam);
-  Welding = {};
-  Welding.BoltColorGrade = std::move(grades);
-  Welding.BoltColorDiam = std::move(diameters);
-  Parts = {};
-  Printouts = {};
-  Project = {};
-  AppSett = {};
-  Display = {};
-  Units = {};
-  Norm = {};
-}
-
-void KOVTSteelJobSettings::InitializeCommonBlocks() {
-  Variables() = {};
-  Variables().Values[VAR_REPORT_PAGE_NUMBER] = L"Page ";
-  Variables().Values[VAR_REPORT_DATE] = L"%a %b %d %Y";
-  Variables().Values[VAR_REPORT_TIME] = L"%H:%M:%S";
-  PageSetup() = kDefaultPageSetup;
-  HeaderFooter() = {};
-  Templates() = {};
+  ResetBlockKeeping<&SWELDING::BoltColorGrade, &SWELDING::BoltColorDiam>(Welding);
+  ResetBlock(Parts);
+  ResetBlock(Printouts);
+  ResetBlock(Project);
+  ResetBlock(AppSett);
+  ResetBlock(Display);
+  ResetBlock(Units);
+  ResetBlock(Norm);
 }
 
 bool KOVTSteelJobSettings::ReadJobSettings(KOVTString name, PnDbDictionary* dict,
@@ -92,22 +69,22 @@ std::vector<KovtJobKeys::Entry> KOVTSteelJobSettings::ListKeys() {
 void KOVTSteelJobSettings::WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer) {
   auto& steel = static_cast<KOVTSteelJobSettings&>(settings);
   KovtJobKeys::Walk(KovsJobKeys::ModelKeys(), steel, filer);
+  WalkProject(steel, filer);
   KovtJobKeys::Walk(KovsJobKeys::ApplicationKeys(), steel, filer);
 }
 
 void KOVTSteelJobSettings::RefreshTolerances() const { KovtRefreshFromSteel(KOVT_EPSILON(), Units.WorkUnitMode); }
 
 KOVTString* KOVTSteelJobSettings::GetVariable(PRN_VARIABLE_TYPES type) {
-  if (type < 0 || type >= kStoredVariables) return nullptr;
-  return &Variables().Values[static_cast<std::size_t>(type)];
+  return VariableAmong(type, kStoredVariables);
 }
 
 void KOVTSteelJobSettings::TVARIABLES_2_SPROJECT() {
-  for (const auto& [field, variable] : kProjectVariables) Project.*field = Variables().Values[variable];
+  VariablesToProject(Project);
 }
 
 void KOVTSteelJobSettings::SPROJECT_2_TVARIABLES() {
-  for (const auto& [field, variable] : kProjectVariables) Variables().Values[variable] = Project.*field;
+  ProjectToVariables(Project);
 }
 
 int KOVTSteelJobSettings::GetBoltColorByGrade(KOVTString grade) const {

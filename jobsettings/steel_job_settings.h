@@ -73,6 +73,5 @@ class KOVTSteelJobSettings : public KOVTJobSettings {
 
  private:
   static void WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer);
-  void InitializeCommonBlocks();
   void RefreshTolerances() const;
 };

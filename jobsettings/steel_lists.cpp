@@ -13,13 +13,13 @@ constexpr ListValue<KOVTString> kNameValues[] = {
 };
 
 constexpr ListValue<SGRADE> kGradeValues[] = {
-    {L"Grade", [](SGRADE& rule) -> Field { return &rule.Grade; }},
-    {L"Color", [](SGRADE& rule) -> Field { return &rule.Color; }},
+    KEY(Grade),
+    KEY(Color),
 };
 
 constexpr ListValue<SDIAM> kDiamValues[] = {
-    {L"Diam", [](SDIAM& rule) -> Field { return &rule.Diameter; }},
-    {L"Color", [](SDIAM& rule) -> Field { return &rule.Color; }},
+    KEY_AS(L"Diam", Diameter),
+    KEY(Color),
 };
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "registry/registry_access.h"
 
 #include <cstring>
+#include <type_traits>
 
+#include "core/db_helpers.h"
 #include "dictionaries/dict_tree.h"
 #include "host/host.h"
 #include "registry/project_registry_error.h"
@@ -17,7 +19,7 @@ PnDb::OpenMode KeeperMode(TAccessRight access) { return access == kReadOnly ? Pn
 
 // The working database's application root, created when missing, open for read.
 PnDbDictionary* OpenWorkingAppRoot() {
-  PnDbDatabase* database = pndbHostApplicationServices()->workingDatabase();
+  PnDbDatabase* database = KoVTCoreAPI::WorkingDatabase();
   PnDbDictionary* root = GetAppRootDict(database, PnDb::kForRead, false);
   if (root != nullptr) return root;
   PnDbDictionary* created = GetAppRootDict(database, PnDb::kForWrite, true);
@@ -203,53 +205,28 @@ const Value* TRegistry::FindTyped(const wchar_t* name) const {
   return dynamic_cast<const Value*>(m_currentKey->FindValue(name));
 }
 
-bool TRegistry::ReadInteger(const wchar_t* name, int& value) const {
-  const auto* found = FindTyped<TIntValue>(name);
+template <class Stored, class Value>
+bool TRegistry::ReadTyped(const wchar_t* name, Value& value) const {
+  const Stored* found = FindTyped<Stored>(name);
   if (found == nullptr) return false;
-  value = found->GetValue();
+  // A boolean is stored as an integer: any other than 0 is true.
+  if constexpr (std::is_same_v<Value, bool>) value = found->GetValue() != 0;
+  else value = found->GetValue();
   return true;
 }
 
-bool TRegistry::ReadInteger(const wchar_t* name, long& value) const {
-  const auto* found = FindTyped<TIntValue>(name);
-  if (found == nullptr) return false;
-  value = found->GetValue();
-  return true;
-}
-
-bool TRegistry::ReadBool(const wchar_t* name, bool& value) const {
-  const auto* found = FindTyped<TIntValue>(name);
-  if (found == nullptr) return false;
-  value = found->GetValue() != 0;
-  return true;
-}
-
-bool TRegistry::ReadFloat(const wchar_t* name, double& value) const {
-  const auto* found = FindTyped<TFloatValue>(name);
-  if (found == nullptr) return false;
-  value = found->GetValue();
-  return true;
-}
-
+bool TRegistry::ReadInteger(const wchar_t* name, int& value) const { return ReadTyped<TIntValue>(name, value); }
+bool TRegistry::ReadInteger(const wchar_t* name, long& value) const { return ReadTyped<TIntValue>(name, value); }
+bool TRegistry::ReadBool(const wchar_t* name, bool& value) const { return ReadTyped<TIntValue>(name, value); }
+bool TRegistry::ReadFloat(const wchar_t* name, double& value) const { return ReadTyped<TFloatValue>(name, value); }
 bool TRegistry::ReadString(const wchar_t* name, KOVTString& value) const {
-  const auto* found = FindTyped<TStringValue>(name);
-  if (found == nullptr) return false;
-  value = found->GetValue();
-  return true;
+  return ReadTyped<TStringValue>(name, value);
 }
-
 bool TRegistry::ReadObjectId(const wchar_t* name, PnDbObjectId& value) const {
-  const auto* found = FindTyped<TObjIdValue>(name);
-  if (found == nullptr) return false;
-  value = found->GetValue();
-  return true;
+  return ReadTyped<TObjIdValue>(name, value);
 }
-
 bool TRegistry::ReadHandle(const wchar_t* name, PnDbHandle& value) const {
-  const auto* found = FindTyped<THandleValue>(name);
-  if (found == nullptr) return false;
-  value = found->GetValue();
-  return true;
+  return ReadTyped<THandleValue>(name, value);
 }
 
 bool TRegistry::ReadBinaryData(const wchar_t* name, std::uint8_t*& buffer, int& size) const {

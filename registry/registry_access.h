@@ -119,6 +119,9 @@ class TRegistry {
   class TKeyPath;
   template <class Value>
   const Value* FindTyped(const wchar_t* name) const;
+  // Reads a value stored as `Stored` into `value`; false when there is none.
+  template <class Stored, class Value>
+  bool ReadTyped(const wchar_t* name, Value& value) const;
   bool SetValue(const wchar_t* name, TValue* value);
 
   KoVTPrjRegistryKeeper* m_keeper = nullptr;

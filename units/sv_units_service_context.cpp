@@ -1,5 +1,6 @@
 #include "units/sv_units_service_context.h"
 
+#include "core/db_helpers.h"
 #include "host/database.h"
 #include "jobsettings/access_points.h"
 
@@ -9,14 +10,9 @@ namespace {
 constexpr int kHostLinearUnits = 2;
 constexpr int kHostPrecision = 4;
 
-PnDbDatabase* WorkingDrawing() {
-  PnDbHostApplicationServices* services = pndbHostApplicationServices();
-  return services != nullptr ? services->workingDatabase() : nullptr;
-}
-
 }  // namespace
 
-KovtUnitsCallContext::KovtUnitsCallContext() : m_context(KOVTContext().GetContext()), m_drawing(WorkingDrawing()) {
+KovtUnitsCallContext::KovtUnitsCallContext() : m_context(KOVTContext().GetContext()), m_drawing(KoVTCoreAPI::WorkingDatabase()) {
   if (IsReinforcement()) {
     if (const KOVTReinfJobSettings* settings = REINF_JOBSET()) m_reinforcement = &settings->Units;
   } else if (IsSteel()) {

@@ -1,5 +1,6 @@
 // The work unit of the current context and the coefficients of the unit
 // selections for it.
+#include "core/db_helpers.h"
 #include "environment/app_context.h"
 #include "host/database.h"
 #include "jobsettings/access_points.h"
@@ -8,10 +9,7 @@
 
 namespace {
 
-bool HasWorkingDrawing() {
-  PnDbHostApplicationServices* services = pndbHostApplicationServices();
-  return services != nullptr && services->workingDatabase() != nullptr;
-}
+bool HasWorkingDrawing() { return KoVTCoreAPI::WorkingDatabase() != nullptr; }
 
 KOVTString ReinforcementWorkUnits() {
   const KOVTReinfJobSettings* settings = REINF_JOBSET();

@@ -6,12 +6,12 @@
 
 #include "dictionaries/dictionaries.h"
 #include "environment/app_context.h"
-#include "tests/dictionaries/drawing_fixture.h"
 #include "tests/support/golden_rows.h"
+#include "tests/support/kovt_drawing.h"
 
 namespace {
 
-class DictTree : public DrawingTest {
+class DictTree : public KovtDrawingTest {
  protected:
   // An entry of the named objects dictionary that holds no dictionary.
   PnDbObjectId AddForeignEntry(const wchar_t* name) {
@@ -26,15 +26,15 @@ class DictTree : public DrawingTest {
 };
 
 TEST_F(DictTree, RootsAreCreatedOnlyOnRequestAndComeBackOpenAsAsked) {
-  std::size_t before = db->numObjects();
+  std::size_t before = Drawing()->numObjects();
   EXPECT_EQ(GetRootDict(nullptr, PnDb::kForRead, false), nullptr);
-  EXPECT_EQ(db->numObjects(), before);
+  EXPECT_EQ(Drawing()->numObjects(), before);
   PnDbDictionary* created = GetRootDict(nullptr, PnDb::kForRead, true);
   ASSERT_NE(created, nullptr);
   EXPECT_TRUE(created->isWriteEnabled());  // new ones are open for write
-  EXPECT_EQ(ClassNameOf(EntryAt(*db, {L"KOVT"})), L"KOVTMainRootDictionary");
+  EXPECT_EQ(ClassNameOf(EntryAt(*Drawing(), {L"KOVT"})), L"KOVTMainRootDictionary");
   created->close();
-  PnDbDictionary* found = GetRootDict(db.get(), PnDb::kForRead, false);
+  PnDbDictionary* found = GetRootDict(Drawing(), PnDb::kForRead, false);
   EXPECT_EQ(found, created);
   EXPECT_EQ(found->numReaders(), 1);
   found->close();
@@ -43,7 +43,7 @@ TEST_F(DictTree, RootsAreCreatedOnlyOnRequestAndComeBackOpenAsAsked) {
   PnDbDatabase other;
   GetKovxRootDict(&other, PnDb::kForWrite, true)->close();
   EXPECT_EQ(ClassNameOf(EntryAt(other, {L"KOVT", L"KOVX"})), L"KOVTAppDictionary");
-  EXPECT_FALSE(EntryAt(*db, {L"KOVT", L"KOVX"}).isValid());
+  EXPECT_FALSE(EntryAt(*Drawing(), {L"KOVT", L"KOVX"}).isValid());
   EXPECT_EQ(OpenObjectCount(other), 0);
   ExpectNothingOpen();
 }
@@ -52,7 +52,7 @@ struct ContextRoot {
   KOVTCONTEXT_TYPE context;
   const wchar_t* moduleRoot;  // null: "KOVT" itself
 };
-class AppRoot : public DrawingTest, public ::testing::WithParamInterface<ContextRoot> {};
+class AppRoot : public KovtDrawingTest, public ::testing::WithParamInterface<ContextRoot> {};
 
 TEST_P(AppRoot, FollowsTheWorkingDrawingsContext) {
   PnDbDatabase other;
@@ -83,7 +83,7 @@ TEST_F(DictTree, ModuleRootsAreMadeEvenWhenNotAskedAndTheNoneContextHasNoRoot) {
   {
     KOVTContext steel(KOVT_CONTEXT_STEEL);
     GetAppRootDict(nullptr, PnDb::kForRead, false)->close();
-    EXPECT_TRUE(EntryAt(*db, {L"KOVT", L"KOVS"}).isValid());
+    EXPECT_TRUE(EntryAt(*Drawing(), {L"KOVT", L"KOVS"}).isValid());
   }
   KOVTContext none(KOVT_CONTEXT_NONE);
   EXPECT_EQ(GetAppRootDict(nullptr, PnDb::kForWrite, true), nullptr);
@@ -116,20 +116,20 @@ TEST_F(DictTree, SubDictNeitherReplacesAForeignEntryNorCreatesUnderABusyParent) 
   const PnDbObjectId foreign = AddForeignEntry(L"Data");
   EXPECT_EQ(GetSubDict(KOVTAppDictionary::desc(), NamedObjects(PnDb::kForRead), L"Data", PnDb::kForRead, true),
             nullptr);
-  EXPECT_EQ(EntryAt(*db, {L"Data"}), foreign);
+  EXPECT_EQ(EntryAt(*Drawing(), {L"Data"}), foreign);
 
   GetRootDict(nullptr, PnDb::kForRead, true)->close();
   PnDbDictionary* reader = GetRootDict(nullptr, PnDb::kForRead, false);
   PnDbDictionary* secondReader = GetRootDict(nullptr, PnDb::kForRead, false);
   EXPECT_EQ(GetSubDict(KOVTAppDictionary::desc(), reader, L"KOVR", PnDb::kForRead, true), nullptr);
-  EXPECT_FALSE(EntryAt(*db, {L"KOVT", L"KOVR"}).isValid());
+  EXPECT_FALSE(EntryAt(*Drawing(), {L"KOVT", L"KOVR"}).isValid());
   secondReader->close();
   ExpectNothingOpen();
 }
 
 TEST_F(DictTree, KindsAreMadeOnlyWithAClassButTheWayAlways) {
   EXPECT_EQ(KOVTGetDict(nullptr, DDT_ReinforcementDescription, PnDb::kForRead, DDI_Common), nullptr);
-  EXPECT_EQ(ClassNameOf(EntryAt(*db, {L"KOVT", L"Style"})), L"KOVTStyleDictionary");
+  EXPECT_EQ(ClassNameOf(EntryAt(*Drawing(), {L"KOVT", L"Style"})), L"KOVTStyleDictionary");
   EXPECT_FALSE(KOVTIsDict(DDT_ReinforcementDescription, DDI_Common));
   const std::vector<GoldenRow> kinds = ReadGoldenRows("dictionaries/data/dict_types.txt", 3);
   ASSERT_EQ(kinds.size(), 18u);
@@ -138,13 +138,13 @@ TEST_F(DictTree, KindsAreMadeOnlyWithAClassButTheWayAlways) {
     auto type = static_cast<DDictType>(value);
     PnDbDictionary* made = KOVTGetDict(PnDbDictionary::desc(), type, PnDb::kForRead, DDI_Common);
     ASSERT_NE(made, nullptr) << value;
-    EXPECT_EQ(made->objectId(), kind[2] == L"Style" ? EntryAt(*db, {L"KOVT", L"Style", kind[1].c_str()})
-                                                    : EntryAt(*db, {L"KOVT", kind[1].c_str()}))
+    EXPECT_EQ(made->objectId(), kind[2] == L"Style" ? EntryAt(*Drawing(), {L"KOVT", L"Style", kind[1].c_str()})
+                                                    : EntryAt(*Drawing(), {L"KOVT", kind[1].c_str()}))
         << value;
     made->close();
     EXPECT_TRUE(KOVTIsDict(type, DDI_Common)) << value;
   }
-  EXPECT_EQ(ClassNameOf(EntryAt(*db, {L"KOVT", L"Style"})), L"KOVTStyleDictionary");
+  EXPECT_EQ(ClassNameOf(EntryAt(*Drawing(), {L"KOVT", L"Style"})), L"KOVTStyleDictionary");
   for (int value : {0, 19}) {
     EXPECT_EQ(KOVTGetDict(PnDbDictionary::desc(), static_cast<DDictType>(value), PnDb::kForRead, DDI_Common),
               nullptr);
@@ -156,10 +156,10 @@ TEST_F(DictTree, KindsAreMadeOnlyWithAClassButTheWayAlways) {
 TEST_F(DictTree, KindsOfTheApplicationLiveBelowItsRoot) {
   KOVTContext formwork(KOVT_CONTEXT_FORMWORK);
   EXPECT_FALSE(KOVTIsDict(DDT_Symbols, DDI_Application));
-  EXPECT_TRUE(EntryAt(*db, {L"KOVT", L"KOVX"}).isValid());  // made on the way
+  EXPECT_TRUE(EntryAt(*Drawing(), {L"KOVT", L"KOVX"}).isValid());  // made on the way
   auto* symbols = new PnDbDictionary;
   ASSERT_TRUE(KOVTAddDict(DDT_Symbols, symbols, DDI_Application));
-  EXPECT_EQ(EntryAt(*db, {L"KOVT", L"KOVX", L"Style", L"Symbols"}), symbols->objectId());
+  EXPECT_EQ(EntryAt(*Drawing(), {L"KOVT", L"KOVX", L"Style", L"Symbols"}), symbols->objectId());
   auto* again = new PnDbDictionary;
   EXPECT_FALSE(KOVTAddDict(DDT_Symbols, again, DDI_Application));
   EXPECT_FALSE(again->isDatabaseResident());  // still the caller's
@@ -174,7 +174,7 @@ TEST_F(DictTree, AddingNeedsAParentOpenForWrite) {
   EXPECT_FALSE(AddSubDict(GetRootDict(nullptr, PnDb::kForRead, false), L"Child", child));
   EXPECT_FALSE(child->isDatabaseResident());
   ASSERT_TRUE(AddSubDict(GetRootDict(nullptr, PnDb::kForWrite, false), L"Child", child));
-  EXPECT_EQ(EntryAt(*db, {L"KOVT", L"Child"}), child->objectId());
+  EXPECT_EQ(EntryAt(*Drawing(), {L"KOVT", L"Child"}), child->objectId());
   ExpectNothingOpen();
 }
 
@@ -185,7 +185,7 @@ TEST_F(DictTree, ADrawingTakesOneStampOnly) {
   EXPECT_TRUE(KovtIsKovrStamp() && KovtIsStamp());
   EXPECT_FALSE(KovtIsKovsStamp() || KovtIsKovxStamp());
   EXPECT_FALSE(KovtStampDb(L"KOVS"));
-  EXPECT_FALSE(EntryAt(*db, {L"KOVT", L"KOVS"}).isValid());
+  EXPECT_FALSE(EntryAt(*Drawing(), {L"KOVT", L"KOVS"}).isValid());
   PnDbDatabase steel;
   GetKovsRootDict(&steel, PnDb::kForRead, true)->close();  // module roots double as stamps
   EXPECT_TRUE(KovtIsKovsStamp(&steel) && KovtIsStamp(&steel));
@@ -197,26 +197,26 @@ TEST_F(DictTree, CurrentRootDictionaryIsMadeOnceInTheNamedObjectsDictionary) {
   PnDbDictionary* root = GetCurrentRootDictionary(L"KOVB", PnDb::kForRead);
   ASSERT_NE(root, nullptr);
   EXPECT_EQ(root->numReaders(), 1);
-  EXPECT_EQ(ClassNameOf(EntryAt(*db, {L"KOVB"})), L"KOVTMainRootDictionary");
+  EXPECT_EQ(ClassNameOf(EntryAt(*Drawing(), {L"KOVB"})), L"KOVTMainRootDictionary");
   EXPECT_EQ(root->mergeStyle(), PnDb::kDrcReplace);
   root->close();
-  std::size_t before = db->numObjects();
+  std::size_t before = Drawing()->numObjects();
   PnDbDictionary* again = GetCurrentRootDictionary(L"KOVB", PnDb::kForWrite);
   EXPECT_EQ(again, root);
   EXPECT_TRUE(again->isWriteEnabled());
   again->close();
-  EXPECT_EQ(db->numObjects(), before);
+  EXPECT_EQ(Drawing()->numObjects(), before);
   ExpectNothingOpen();
 
   // Only a missing entry is rebuilt: one of another kind, or one open for write elsewhere, is kept.
   const PnDbObjectId foreignRoot = AddForeignEntry(L"KOVF");
   PnDbDictionary* writer = GetCurrentRootDictionary(L"KOVB", PnDb::kForWrite);
-  before = db->numObjects();
+  before = Drawing()->numObjects();
   EXPECT_EQ(GetCurrentRootDictionary(L"KOVF", PnDb::kForRead), nullptr);
   EXPECT_EQ(GetCurrentRootDictionary(L"KOVB", PnDb::kForRead), nullptr);
   writer->close();
-  EXPECT_EQ(EntryAt(*db, {L"KOVF"}), foreignRoot);
-  EXPECT_EQ(db->numObjects(), before);
+  EXPECT_EQ(EntryAt(*Drawing(), {L"KOVF"}), foreignRoot);
+  EXPECT_EQ(Drawing()->numObjects(), before);
   ExpectNothingOpen();
 }
 

@@ -2,13 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "dictionaries/app_dictionary_classes.h"
 #include "platform/wide_string.h"
-#include "tests/dictionaries/drawing_fixture.h"
 #include "tests/platform/scratch.h"
+#include "tests/support/kovt_drawing.h"
 
 namespace {
+
+// They stay registered for the process.
+void RegisterDictionaryClasses() {
+  std::vector<PnRxClass*> registered;
+  KovtRegisterAppDictionaryClasses(registered);
+}
 
 template <class Dictionary>
 class DictionaryClass : public ::testing::Test {
@@ -80,7 +87,7 @@ TEST(DictionaryClasses, TheModuleRegistersThemOnLoadAndRemovesThemOnUnload) {
   EXPECT_EQ(KOVTAppDictionary::desc(), nullptr);  // no deleted descriptor is handed out
 }
 
-class DictionaryFiling : public DrawingTest {
+class DictionaryFiling : public KovtDrawingTest {
  protected:
   template <class Dictionary>
   Dictionary* AddTo(PnDbDictionary* parent, const wchar_t* name) {
@@ -105,9 +112,9 @@ TEST_F(DictionaryFiling, TheVersionFollowsTheHostFieldsAndANewerOneAsksForAProxy
   namedObjects->close();
   AddTo<PnDbDictionary>(source, L"One")->close();
   source->downgradeOpen();
-  PnDbMemoryFiler written(PnDb::kFileFiler, db.get());
+  PnDbMemoryFiler written(PnDb::kFileFiler, Drawing());
   ASSERT_EQ(source->dwgOutFields(&written), Plnx::eOk);
-  PnDbMemoryFiler reader(written.bytes(), PnDb::kFileFiler, db.get());
+  PnDbMemoryFiler reader(written.bytes(), PnDb::kFileFiler, Drawing());
   PnDbDictionary plain;
   ASSERT_EQ(plain.PnDbDictionary::dwgInFields(&reader), Plnx::eOk);
   std::int32_t version = 0;
@@ -116,11 +123,11 @@ TEST_F(DictionaryFiling, TheVersionFollowsTheHostFieldsAndANewerOneAsksForAProxy
   EXPECT_TRUE(reader.atEnd());
 
   for (std::int32_t stored : {2, 1, 0, -7}) {
-    PnDbMemoryFiler filer(PnDb::kFileFiler, db.get());
+    PnDbMemoryFiler filer(PnDb::kFileFiler, Drawing());
     source->PnDbDictionary::dwgOutFields(&filer);
     filer.writeInt32(stored);
     KOVTAppDictionary target;
-    PnDbMemoryFiler in(filer.takeBytes(), PnDb::kFileFiler, db.get());
+    PnDbMemoryFiler in(filer.takeBytes(), PnDb::kFileFiler, Drawing());
     EXPECT_EQ(target.dwgInFields(&in), stored > 1 ? Plnx::eMakeMeProxy : Plnx::eOk) << stored;
   }
   source->close();
@@ -149,7 +156,7 @@ TEST_F(DictionaryFiling, ADrawingKeepsItsClassesAndNewerDataStaysAProxyThroughAn
   root->close();
   namedObjects->close();
 
-  std::unique_ptr<PnDbDatabase> reopened = SavedAndReopened(*db);
+  std::unique_ptr<PnDbDatabase> reopened = SavedAndReopened(*Drawing());
   EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT"})), L"KOVTMainRootDictionary");
   EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR"})), L"KOVTAppDictionary");
   EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR", L"Style"})), L"KOVTStyleDictionary");
