@@ -1,7 +1,5 @@
 #include "tools/settings_copy.h"
 
-#include <optional>
-
 #include "dictionaries/dict_iteration.h"
 #include "dictionaries/dict_util.h"
 #include "dictionaries/typed_dicts.h"
@@ -28,14 +26,14 @@ CopiedReferences ReferencesOf(const ModuleRow& module, const Drawing& from) {
   KOVTContext context(module.context, from.Database());
   WorkingDrawing working(from);
   PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForRead, DDI_Application);
-  if (settings == nullptr) throw CliError("cannot read the " + std::string(module.title) + " settings of " + from.Name());
-  std::optional<CopiedReferences> references;
-  {
+  if (settings == nullptr)
+    throw CliError("cannot read the " + std::string(module.title) + " settings of " + from.Name());
+  CopiedReferences references = [&] {
     KoVTPrjReg::TRegistry registry(settings, KoVTPrjReg::kReadOnly);
-    references.emplace(from.Database(), registry);
-  }
+    return CopiedReferences(from.Database(), registry);
+  }();
   settings->close();
-  return std::move(*references);
+  return references;
 }
 
 }  // namespace

@@ -216,7 +216,8 @@ void RunTasks(std::span<const std::string> tasks, unsigned workers, const Task& 
 
 unsigned AvailableProcessors() {
   cpu_set_t set;
-  if (::sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0) return static_cast<unsigned>(CPU_COUNT(&set));
+  if (::sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
+    return static_cast<unsigned>(CPU_COUNT(&set));
   const long online = ::sysconf(_SC_NPROCESSORS_ONLN);
   return online > 0 ? static_cast<unsigned>(online) : 1;
 }
