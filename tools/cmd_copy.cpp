@@ -12,8 +12,12 @@
 #include "tools/module_settings.h"
 #include "tools/progress_bar.h"
 #include "tools/settings_copy.h"
+#include "tools/worker_pool.h"
 
 namespace {
+
+// Far beyond any gain, short of exhausting the process table.
+constexpr unsigned kMaxJobs = 256;
 
 struct CopyOptions {
   std::string source;
@@ -21,19 +25,20 @@ struct CopyOptions {
   std::vector<std::string> modules;
   bool keepExisting = false;
   bool noProgress = false;
+  unsigned jobs = AvailableProcessors();
 };
 
 // The modules asked for, each of which the template must have; without a
 // choice, every module the template has.
-std::vector<const ModuleRow*> ModulesToCopy(const Drawing& source, const std::vector<std::string>& names) {
-  std::vector<const ModuleRow*> modules;
+std::vector<SettingsCopy> ModulesToCopy(const Drawing& source, const std::vector<std::string>& names) {
+  std::vector<SettingsCopy> modules;
   for (const ModuleRow& module : ModuleTable()) {
     const bool chosen = names.empty() || std::find(names.begin(), names.end(), module.name) != names.end();
     if (!chosen) continue;
     ModuleSettings settings(module, source);
     if (settings.Present()) {
       settings.RequireReadable();
-      modules.push_back(&module);
+      modules.emplace_back(module, source);
     } else if (!names.empty()) {
       settings.RequirePresent();
     }
@@ -42,11 +47,18 @@ std::vector<const ModuleRow*> ModulesToCopy(const Drawing& source, const std::ve
   return modules;
 }
 
-void CopyInto(const Drawing& source, const std::vector<const ModuleRow*>& modules, const std::string& target,
-              ExistingSettings existing) {
-  std::unique_ptr<Drawing> drawing = Drawing::OpenToChange(target);
-  for (const ModuleRow* module : modules) CopyModuleSettings(*module, source, *drawing, existing);
-  drawing->Save();
+// One bad drawing must not cost the rest of the batch: its failure is an outcome.
+TaskOutcome CopyInto(const std::vector<SettingsCopy>& modules, const std::string& target, ExistingSettings existing) {
+  try {
+    std::unique_ptr<Drawing> drawing = Drawing::OpenToChange(target);
+    for (const SettingsCopy& module : modules) module.Into(*drawing, existing);
+    drawing->Save();
+    return {};
+  } catch (const std::bad_alloc&) {
+    throw;  // ends the batch: no fault of this drawing
+  } catch (const std::exception& error) {
+    return {true, error.what()};
+  }
 }
 
 // The bar would garble output piped on, or a log standard error goes to.
@@ -56,23 +68,21 @@ bool ShowProgress(const CopyOptions& options) {
 
 int RunCopy(const CopyOptions& options) {
   std::unique_ptr<Drawing> source = Drawing::Open(options.source);
-  const std::vector<const ModuleRow*> modules = ModulesToCopy(*source, options.modules);
+  const std::vector<SettingsCopy> modules = ModulesToCopy(*source, options.modules);
   const ExistingSettings existing = options.keepExisting ? ExistingSettings::Keep : ExistingSettings::Replace;
   std::size_t failed = 0;
   {
     ProgressBar progress(options.targets.size(), ShowProgress(options));
-    for (std::size_t i = 0; i < options.targets.size(); ++i) {
-      // One bad drawing must not cost the rest of the batch.
-      try {
-        CopyInto(*source, modules, options.targets[i], existing);
-      } catch (const std::bad_alloc&) {
-        throw;  // ends the batch: no fault of this drawing
-      } catch (const std::exception& error) {
-        ++failed;
-        progress.Message("kovtset: " + std::string(error.what()));
-      }
-      progress.Update(i + 1);
-    }
+    RunTasks(
+        options.targets, options.jobs,
+        [&](std::size_t i) { return CopyInto(modules, options.targets[i], existing); },
+        [&](std::size_t i, const TaskOutcome& outcome) {
+          if (outcome.failed) {
+            ++failed;
+            progress.Message("kovtset: " + outcome.message);
+          }
+          progress.Update(i + 1);
+        });
   }
   if (failed == 0) return kExitOk;
   throw CliError("copying failed for " + std::to_string(failed) + " of " + std::to_string(options.targets.size()) +
@@ -99,5 +109,10 @@ void AddCopyCommand(CLI::App& app, CommandList& commands) {
                     "it lacks");
   command->add_flag("--no-progress", options->noProgress,
                     "No progress bar (it shows only for several targets, with output on a terminal)");
+  command
+      ->add_option("-j,--jobs", options->jobs,
+                   "Worker processes the targets are spread over (default: one per processor); the output is "
+                   "the same whatever their number")
+      ->check(CLI::Range(1u, kMaxJobs));
   commands.Add(command, [options] { return RunCopy(*options); });
 }

@@ -39,23 +39,39 @@ PnDbObjectId Counterpart(PnDbDatabase* from, PnDbDatabase* to, PnDbObjectId id) 
   return {};
 }
 
+// Whether the value is an id of an object of `database`.
+bool IdOf(PnDbDatabase* database, const TObjIdValue* value) {
+  return !value->GetValue().isNull() && value->GetValue().database() == database;
+}
+
 }  // namespace
 
-void MoveCopiedReferences(PnDbDatabase* from, PnDbDatabase* to, KoVTPrjReg::TRegistry& registry) {
+CopiedReferences::CopiedReferences(PnDbDatabase* from, KoVTPrjReg::TRegistry& registry) : m_from(from) {
   KoVTPrjReg::TKeyMap* roots = registry.RootKeys();
   if (roots == nullptr) return;
   // Explicit stack: a template may nest keys deeply.
-  std::vector<TKey*> keys;
-  for (auto& [name, key] : *roots) keys.push_back(key.get());
+  std::vector<std::pair<const TKey*, std::vector<KOVTString>>> keys;
+  for (const auto& [name, key] : *roots) keys.push_back({key.get(), {name}});
   while (!keys.empty()) {
-    TKey* key = keys.back();
+    auto [key, path] = std::move(keys.back());
     keys.pop_back();
-    for (const auto& [name, value] : key->Values()) {
-      const auto* id = dynamic_cast<const TObjIdValue*>(value.get());
-      if (id == nullptr || id->GetValue().isNull() || id->GetValue().database() != from) continue;
-      // Assigning to an existing name keeps the map's iterators valid.
-      key->SetValue(name, std::make_unique<TObjIdValue>(Counterpart(from, to, id->GetValue())));
+    for (const auto& [name, value] : key->Values())
+      if (const auto* id = dynamic_cast<const TObjIdValue*>(value.get()); id != nullptr && IdOf(from, id))
+        m_places.push_back({path, name});
+    for (const auto& [name, subKey] : key->SubKeys()) {
+      keys.push_back({subKey.get(), path});
+      keys.back().second.push_back(name);
     }
-    for (const auto& [name, subKey] : key->SubKeys()) keys.push_back(subKey.get());
+  }
+}
+
+void CopiedReferences::MoveTo(PnDbDatabase* to, KoVTPrjReg::TRegistry& registry) const {
+  for (const Place& place : m_places) {
+    TKey* key = registry.FindRootKey(place.keys.front());
+    for (std::size_t i = 1; key != nullptr && i < place.keys.size(); ++i) key = key->FindSubKey(place.keys[i]);
+    if (key == nullptr) continue;
+    const auto* id = dynamic_cast<const TObjIdValue*>(key->FindValue(place.value.c_str()));
+    if (id == nullptr || !IdOf(m_from, id)) continue;
+    key->SetValue(place.value, std::make_unique<TObjIdValue>(Counterpart(m_from, to, id->GetValue())));
   }
 }

@@ -21,25 +21,43 @@ void DropSettings() {
   settings->close();
 }
 
+// The places of the template's own ids in its settings of the module.
+CopiedReferences ReferencesOf(const ModuleRow& module, const Drawing& from) {
+  KOVTContext context(module.context, from.Database());
+  WorkingDrawing working(from);
+  PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForRead, DDI_Application);
+  if (settings == nullptr)
+    throw CliError("cannot read the " + std::string(module.title) + " settings of " + from.Name());
+  CopiedReferences references = [&] {
+    KoVTPrjReg::TRegistry registry(settings, KoVTPrjReg::kReadOnly);
+    return CopiedReferences(from.Database(), registry);
+  }();
+  settings->close();
+  return references;
+}
+
 }  // namespace
 
-void CopyModuleSettings(const ModuleRow& module, const Drawing& from, const Drawing& to, ExistingSettings existing) {
+SettingsCopy::SettingsCopy(const ModuleRow& module, const Drawing& from)
+    : m_module(&module), m_from(&from), m_references(ReferencesOf(module, from)) {}
+
+void SettingsCopy::Into(const Drawing& to, ExistingSettings existing) const {
   // Both drawings in the module's context, so that each finds its own
   // application root; the copy works on the working drawing's.
-  KOVTContext sourceContext(module.context, from.Database());
-  KOVTContext targetContext(module.context, to.Database());
+  KOVTContext sourceContext(m_module->context, m_from->Database());
+  KOVTContext targetContext(m_module->context, to.Database());
   WorkingDrawing working(to);
   if (KOVTJobSettings::IsInitialized(to.Database())) {
     if (existing == ExistingSettings::Keep) return;
     DropSettings();
   }
-  if (!CopyReinfJobsetFromTo(from.Database(), to.Database()))
-    throw CliError("cannot copy the " + std::string(module.title) + " settings into " + to.Name());
+  if (!CopyReinfJobsetFromTo(m_from->Database(), to.Database()))
+    throw CliError("cannot copy the " + std::string(m_module->title) + " settings into " + to.Name());
   PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
   if (settings == nullptr) return;
   {
     KoVTPrjReg::TRegistry registry(settings);
-    MoveCopiedReferences(from.Database(), to.Database(), registry);
+    m_references.MoveTo(to.Database(), registry);
   }
   settings->close();
 }

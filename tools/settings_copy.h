@@ -1,7 +1,8 @@
 // Copying one module's settings, every set and the name list, from a template
-// drawing into another drawing held in memory; saving is the caller's.
+// drawing into other drawings held in memory; saving is the caller's.
 #pragma once
 
+#include "tools/copied_references.h"
 #include "tools/drawing.h"
 #include "tools/module_table.h"
 
@@ -12,6 +13,17 @@ enum class ExistingSettings {
   Keep,
 };
 
-// Throws a CliError naming the target when its drawing cannot take the copy
-// (its settings dictionary is taken by something else).
-void CopyModuleSettings(const ModuleRow& module, const Drawing& from, const Drawing& to, ExistingSettings existing);
+class SettingsCopy {
+ public:
+  // Finds in the template, once for all targets, what each copy must change.
+  SettingsCopy(const ModuleRow& module, const Drawing& from);
+
+  // Throws a CliError naming the target when its drawing cannot take the copy
+  // (its settings dictionary is taken by something else).
+  void Into(const Drawing& to, ExistingSettings existing) const;
+
+ private:
+  const ModuleRow* m_module;
+  const Drawing* m_from;
+  CopiedReferences m_references;
+};

@@ -8,10 +8,10 @@ namespace {
 
 using KoVTPrjReg::TRegistry;
 
-class CopiedReferences : public CopyTest {
+class MovedReferences : public CopyTest {
  protected:
-  // The id values below run through MoveCopiedReferences in a registry of
-  // the target; answers them as read back from the drawing after a reopen.
+  // The id values below, written to a registry of the target, found and
+  // moved there; answers them as read back from the drawing after a reopen.
   std::vector<std::wstring> MoveAndReopen(const std::vector<PnDbObjectId>& ids) {
     PnDbObjectId settings = Dict(Drawing()->namedObjectsDictionaryId(), L"Settings");
     {
@@ -20,7 +20,7 @@ class CopiedReferences : public CopyTest {
       TRegistry registry(dictionary);
       EXPECT_TRUE(registry.OpenKey(L"//Standard/Deep", true));
       for (std::size_t i = 0; i < ids.size(); ++i) registry.WriteObjectId(Name(i).c_str(), ids[i]);
-      MoveCopiedReferences(Source(), Drawing(), registry);
+      CopiedReferences(Source(), registry).MoveTo(Drawing(), registry);
       dictionary->close();
     }
     PnDbDatabase* reopened = SaveAndReopen();
@@ -44,7 +44,7 @@ class CopiedReferences : public CopyTest {
   static std::wstring Name(std::size_t i) { return L"Id" + std::to_wstring(i); }
 };
 
-TEST_F(CopiedReferences, TemplateIdsBecomeTheTargetsRecordsOfTheSameName) {
+TEST_F(MovedReferences, TemplateIdsBecomeTheTargetsRecordsOfTheSameName) {
   AddLinetype(Drawing(), L"Filler");  // so that equal names sit at other handles
   AddLinetype(Drawing(), L"Dashed");
   AddDimStyle(Drawing(), L"Iso");

@@ -1,5 +1,9 @@
 // copy: a template's settings rolled out to several drawings, with the
 // failures of some of them reported and the rest still done.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <sstream>
 
@@ -141,6 +145,37 @@ TEST_F(CopyCommands, ATemplateInANewerFormatIsRefusedBeforeAnyTarget) {
   // The modules it still keeps readable copy as before.
   Ok({"copy", source, target, "-m", "formwork"});
   EXPECT_EQ(Differences(source, target, "formwork"), "");
+}
+
+TEST_F(CopyCommands, WorkerProcessesReportAsOneProcessDoes) {
+  const std::string source = Template();
+  const std::string plain = ReadText(NewDrawing("plain.pndwg", {"-m", "steel"}));
+  // The held target is first and waits out its lock: workers finish later targets before it.
+  const std::vector<std::string> names{"held", "a", "damaged", "b", "missing", "c", "d"};
+  const ScopedEnv wait("KOVTSET_LOCK_WAIT", "0.3");
+  std::vector<RunResult> results;
+  std::vector<std::vector<std::string>> contents;
+  for (const char* jobs : {"1", "3"}) {
+    std::vector<std::string> args{"copy", "--jobs", jobs, source};
+    for (const std::string& name : names) {
+      args.push_back(File(name + ".pndwg"));
+      if (name != "missing") WriteText(args.back(), name == "damaged" ? plain.substr(0, plain.size() / 2) : plain);
+    }
+    const int holder = ::open(File("held.pndwg").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    results.push_back(Run(args));
+    ::close(holder);
+    contents.emplace_back();
+    for (const std::string& name : names)
+      if (name != "missing") contents.back().push_back(ReadText(File(name + ".pndwg")));
+  }
+  EXPECT_EQ(results[0].exitCode, 1);
+  EXPECT_NE(results[0].err.find("copying failed for 3 of 7 drawings"), std::string::npos) << results[0].err;
+  EXPECT_EQ(results[1].exitCode, results[0].exitCode);
+  EXPECT_EQ(results[1].out, results[0].out);
+  EXPECT_EQ(results[1].err, results[0].err);
+  EXPECT_EQ(contents[1], contents[0]);
+  EXPECT_NE(contents[0][1], plain);
 }
 
 TEST_F(CopyCommands, ProgressBarOnlyOnATerminal) {
