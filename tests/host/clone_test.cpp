@@ -8,152 +8,114 @@ namespace {
 class Cloning : public ::testing::Test {
  protected:
   void SetUp() override { registerTestThing(); }
-
-  Plnx::ErrorStatus cloneStyles(const PnDbObjectIdArray& ids, PnDb::DuplicateRecordCloning cloning) {
-    return destination.wblockCloneObjects(ids, destination.textStyleTableId(), mapping, cloning);
+  Plnx::ErrorStatus cloneInto(PnDbObjectId owner, PnDbObjectId id, PnDb::DuplicateRecordCloning cloning) {
+    return destination.wblockCloneObjects({id}, owner, mapping, cloning);
   }
-  Plnx::ErrorStatus cloneEntries(const PnDbObjectIdArray& ids, PnDb::DuplicateRecordCloning cloning = PnDb::kDrcIgnore) {
-    return destination.wblockCloneObjects(ids, destination.namedObjectsDictionaryId(), mapping, cloning);
+  Plnx::ErrorStatus cloneEntry(PnDbObjectId id, PnDb::DuplicateRecordCloning cloning = PnDb::kDrcIgnore) {
+    return cloneInto(destination.namedObjectsDictionaryId(), id, cloning);
   }
   PnDbObjectId mapped(PnDbObjectId id) const {
     PnDbObjectId result;
     mapping.lookup(id, result);
     return result;
   }
-  template <class Record>
-  Record* openRecord(PnDbObjectId id) {
-    Record* record = nullptr;
-    EXPECT_EQ(pndbOpenObject(record, id, PnDb::kForRead), Plnx::eOk);
-    return record;
-  }
 
   PnDbDatabase source, destination;
   PnDbIdMapping mapping;
 };
 
-TEST_F(Cloning, NewRecordsAreCopiedWithTheirFields) {
+TEST_F(Cloning, NewRecordsAreCopiedClosedWithTheirFields) {
   PnDbObjectId symbols = addRecord<PnDbTextStyleTable>(source, L"Symbols");
   PnDbTextStyleTableRecord* style = nullptr;
   ASSERT_EQ(pndbOpenObject(style, symbols, PnDb::kForWrite), Plnx::eOk);
-  style->setIsShapeFile(true);
   style->setTextSize(2.0);
   style->close();
-
-  ASSERT_EQ(cloneStyles({symbols}, PnDb::kDrcIgnore), Plnx::eOk);
-  PnDbObjectId copy = mapped(symbols);
-  ASSERT_FALSE(copy.isNull());
-  EXPECT_EQ(copy.database(), &destination);
+  ASSERT_EQ(cloneInto(destination.textStyleTableId(), symbols, PnDb::kDrcIgnore), Plnx::eOk);
   EXPECT_EQ(mapping.size(), 1u);
-  auto* cloned = openRecord<PnDbTextStyleTableRecord>(copy);
-  ASSERT_NE(cloned, nullptr);
-  EXPECT_STREQ(cloned->name(), L"Symbols");
-  EXPECT_TRUE(cloned->isShapeFile());
-  EXPECT_DOUBLE_EQ(cloned->textSize(), 2.0);
-  EXPECT_EQ(cloned->ownerId(), destination.textStyleTableId());
-  EXPECT_FALSE(cloned->isWriteEnabled()) << "clones are closed";
-  cloned->close();
+  ASSERT_EQ(pndbOpenObject(style, mapped(symbols), PnDb::kForWrite), Plnx::eOk) << "clones are closed";
+  EXPECT_EQ(style->database(), &destination);
+  EXPECT_STREQ(style->name(), L"Symbols");
+  EXPECT_DOUBLE_EQ(style->textSize(), 2.0);
+  EXPECT_EQ(style->ownerId(), destination.textStyleTableId());
+  style->close();
 }
 
+// A name taken in the destination, for records and for dictionary entries.
 TEST_F(Cloning, ATakenNameFollowsTheDuplicateRule) {
-  PnDbObjectId destinationStandard = destination.textstyle();
-  // Ignore maps to the record already there.
-  ASSERT_EQ(cloneStyles({source.textstyle()}, PnDb::kDrcIgnore), Plnx::eOk);
-  EXPECT_EQ(mapped(source.textstyle()), destinationStandard);
-
-  // Mangling adds a record under a free name.
-  for (const wchar_t* mangled : {L"$0$Standard", L"$1$Standard"}) {
-    mapping = PnDbIdMapping();
-    ASSERT_EQ(cloneStyles({source.textstyle()}, PnDb::kDrcMangleName), Plnx::eOk);
-    EXPECT_EQ(recordName(mapped(source.textstyle())), mangled);
+  struct Case {
+    PnDb::DuplicateRecordCloning rule;
+    const wchar_t* name;  // the clone's; null: the object there is mapped
+  } cases[] = {{PnDb::kDrcIgnore, nullptr},
+               {PnDb::kDrcMangleName, L"$0$Standard"},
+               {PnDb::kDrcXrefMangleName, L"$1$Standard"},
+               {PnDb::kDrcReplace, L"Standard"}};
+  const PnDbObjectId theirs = addThing(source, L"Standard", L"theirs", 1, 0);
+  const PnDbObjectId ours = addThing(destination, L"Standard", L"ours", 2, 0);
+  for (bool entry : {false, true}) {
+    const PnDbObjectId from = entry ? theirs : source.textstyle(), there = entry ? ours : destination.textstyle();
+    for (const Case& c : cases) {
+      mapping = PnDbIdMapping();
+      ASSERT_EQ(cloneInto(entry ? destination.namedObjectsDictionaryId() : destination.textStyleTableId(), from, c.rule),
+                Plnx::eOk);
+      EXPECT_EQ(there.isErased(), c.rule == PnDb::kDrcReplace) << c.rule;
+      if (c.name == nullptr) {
+        EXPECT_EQ(mapped(from), there);
+        continue;
+      }
+      EXPECT_NE(mapped(from), there);
+      if (entry) EXPECT_EQ(namedEntry(destination, c.name), mapped(from));
+      else EXPECT_EQ(recordName(mapped(from)), c.name);
+    }
   }
-
-  // Replacing erases the record there and adds the clone in its place.
-  mapping = PnDbIdMapping();
-  ASSERT_EQ(cloneStyles({source.textstyle()}, PnDb::kDrcReplace), Plnx::eOk);
-  PnDbObjectId replacement = mapped(source.textstyle());
-  EXPECT_NE(replacement, destinationStandard);
-  EXPECT_TRUE(destinationStandard.isErased());
-  PnDbTextStyleTable* table = nullptr;
-  ASSERT_EQ(destination.getSymbolTable(table, PnDb::kForRead), Plnx::eOk);
-  PnDbObjectId found;
-  ASSERT_EQ(table->getAt(L"Standard", found), Plnx::eOk);
-  EXPECT_EQ(found, replacement);
-  table->close();
+  EXPECT_EQ(thingFields(namedEntry(destination, L"Standard")).label, L"theirs");
 }
 
-TEST_F(Cloning, ReferencesAreTranslatedThroughTheMapping) {
+TEST_F(Cloning, ReferencesAreTranslatedThroughTheMappingOrDropped) {
   PnDbObjectId notes = addRecord<PnDbTextStyleTable>(source, L"Notes");
   PnDbObjectId dims = addDimStyle(source, L"Dims", notes);
   PnDbObjectId thing = addThing(source, L"KOVT_THING", L"carried", 5, 0.5, dims);
+  PnDbObjectId loose = addThing(source, L"Loose", L"", 0, 0, notes);
+  ASSERT_EQ(cloneEntry(loose), Plnx::eOk);
+  EXPECT_TRUE(thingFields(mapped(loose)).target.isNull()) << "no reference may point into another drawing";
 
-  ASSERT_EQ(cloneStyles({notes}, PnDb::kDrcIgnore), Plnx::eOk);
-  ASSERT_EQ(destination.wblockCloneObjects({dims}, destination.dimStyleTableId(), mapping, PnDb::kDrcIgnore),
-            Plnx::eOk);
-  ASSERT_EQ(cloneEntries({thing}), Plnx::eOk);
-
-  auto* clonedDim = openRecord<PnDbDimStyleTableRecord>(mapped(dims));
-  ASSERT_NE(clonedDim, nullptr);
-  EXPECT_EQ(clonedDim->dimtxsty(), mapped(notes));
-  clonedDim->close();
-  PnDbObjectId clonedThing = namedEntry(destination, L"KOVT_THING");
-  EXPECT_EQ(clonedThing, mapped(thing));
-  ThingFields fields = thingFields(clonedThing);
+  ASSERT_EQ(cloneInto(destination.textStyleTableId(), notes, PnDb::kDrcIgnore), Plnx::eOk);
+  ASSERT_EQ(cloneInto(destination.dimStyleTableId(), dims, PnDb::kDrcIgnore), Plnx::eOk);
+  ASSERT_EQ(cloneEntry(thing), Plnx::eOk);
+  PnDbDimStyleTableRecord* dim = nullptr;
+  ASSERT_EQ(pndbOpenObject(dim, mapped(dims), PnDb::kForRead), Plnx::eOk);
+  EXPECT_EQ(dim->dimtxsty(), mapped(notes));
+  dim->close();
+  ThingFields fields = thingFields(namedEntry(destination, L"KOVT_THING"));
   EXPECT_EQ(fields.label, L"carried");
   EXPECT_EQ(fields.count, 5);
   EXPECT_EQ(fields.target, mapped(dims));
-}
-
-TEST_F(Cloning, UnmappedReferencesBecomeNullUnlessTranslationIsDeferred) {
-  PnDbObjectId notes = addRecord<PnDbTextStyleTable>(source, L"Notes");
-  PnDbObjectId thing = addThing(source, L"Thing", L"", 0, 0, notes);
-  ASSERT_EQ(cloneEntries({thing}), Plnx::eOk);
-  EXPECT_TRUE(thingFields(mapped(thing)).target.isNull()) << "no reference may point into another drawing";
 
   PnDbDatabase other;
   PnDbIdMapping deferred;
-  ASSERT_EQ(other.wblockCloneObjects({thing}, other.namedObjectsDictionaryId(), deferred, PnDb::kDrcIgnore, true),
+  ASSERT_EQ(other.wblockCloneObjects({loose}, other.namedObjectsDictionaryId(), deferred, PnDb::kDrcIgnore, true),
             Plnx::eOk);
   PnDbObjectId copy;
-  ASSERT_TRUE(deferred.lookup(thing, copy));
-  EXPECT_EQ(thingFields(copy).target, notes);
+  ASSERT_TRUE(deferred.lookup(loose, copy));
+  EXPECT_EQ(thingFields(copy).target, notes) << "translation was left to the caller";
 }
 
-TEST_F(Cloning, DictionaryEntriesFollowTheDuplicateRule) {
-  PnDbObjectId theirs = addThing(source, L"Shared", L"theirs", 1, 0);
-  PnDbObjectId ours = addThing(destination, L"Shared", L"ours", 2, 0);
-  ASSERT_EQ(cloneEntries({theirs}), Plnx::eOk);
-  EXPECT_EQ(mapped(theirs), ours);
-  EXPECT_EQ(thingFields(namedEntry(destination, L"Shared")).label, L"ours");
-
-  mapping = PnDbIdMapping();
-  ASSERT_EQ(cloneEntries({theirs}, PnDb::kDrcMangleName), Plnx::eOk);
-  EXPECT_EQ(thingFields(namedEntry(destination, L"$0$Shared")).label, L"theirs");
-
-  mapping = PnDbIdMapping();
-  ASSERT_EQ(cloneEntries({theirs}, PnDb::kDrcReplace), Plnx::eOk);
-  EXPECT_EQ(thingFields(namedEntry(destination, L"Shared")).label, L"theirs");
-  EXPECT_TRUE(ours.isErased());
-}
-
-TEST_F(Cloning, RefusesWrongOwnersAndSources) {
+TEST_F(Cloning, RefusesWrongOwnersAndSourcesAndClosesTheOwner) {
   PnDbObjectId thing = addThing(source, L"Thing", L"", 0, 0);
-  EXPECT_EQ(destination.wblockCloneObjects({thing}, source.namedObjectsDictionaryId(), mapping, PnDb::kDrcIgnore),
-            35);  // eWrongDatabase
-  EXPECT_EQ(destination.wblockCloneObjects({thing}, PnDbObjectId(), mapping, PnDb::kDrcIgnore), 35);
   PnDbObjectId local = addThing(destination, L"Local", L"", 0, 0);
-  EXPECT_EQ(cloneEntries({local}), 35);
-  EXPECT_EQ(destination.wblockCloneObjects({thing}, local, mapping, PnDb::kDrcIgnore), 46);
-  // A thing is no symbol-table record.
-  EXPECT_EQ(destination.wblockCloneObjects({thing}, destination.textStyleTableId(), mapping, PnDb::kDrcIgnore),
-            Plnx::eNotApplicable);
+  EXPECT_EQ(cloneInto(source.namedObjectsDictionaryId(), thing, PnDb::kDrcIgnore), Plnx::eWrongDatabase);
+  EXPECT_EQ(cloneInto(PnDbObjectId(), thing, PnDb::kDrcIgnore), Plnx::eWrongDatabase);
+  EXPECT_EQ(cloneEntry(local), Plnx::eWrongDatabase);
+  EXPECT_EQ(cloneInto(local, thing, PnDb::kDrcIgnore), Plnx::eNotThatKindOfClass);
+  EXPECT_EQ(cloneInto(destination.textStyleTableId(), thing, PnDb::kDrcIgnore), Plnx::eNotApplicable);
   EXPECT_EQ(mapping.size(), 0u);
-  // The owner is closed again whatever happened.
-  PnDbObject* owner = nullptr;
-  ASSERT_EQ(pndbOpenObject(owner, destination.namedObjectsDictionaryId(), PnDb::kForWrite), Plnx::eOk);
-  owner->close();
+  for (PnDbObjectId owner : {destination.namedObjectsDictionaryId(), destination.textStyleTableId(), local}) {
+    PnDbObject* object = nullptr;
+    ASSERT_EQ(pndbOpenObject(object, owner, PnDb::kForWrite), Plnx::eOk) << "nothing was left open";
+    object->close();
+  }
 }
 
-TEST_F(Cloning, ACloneOfADictionaryStartsEmpty) {
+TEST_F(Cloning, ACloneOfADictionaryStartsEmptyWithItsMergeStyle) {
   PnDbObjectId subId, inner;
   PnDbDictionary* sub = addDictionary(source, L"Sub", subId);
   ASSERT_NE(sub, nullptr);
@@ -162,48 +124,32 @@ TEST_F(Cloning, ACloneOfADictionaryStartsEmpty) {
   sub->setAt(L"Inner", thing, inner);
   thing->close();
   sub->close();
-
-  ASSERT_EQ(cloneEntries({subId}), Plnx::eOk);
-  PnDbDictionary* copy = nullptr;
-  ASSERT_EQ(pndbOpenObject(copy, mapped(subId), PnDb::kForRead), Plnx::eOk);
-  EXPECT_EQ(copy->numEntries(), 0u);
-  EXPECT_EQ(copy->mergeStyle(), PnDb::kDrcReplace);
-  copy->close();
+  ASSERT_EQ(cloneEntry(subId), Plnx::eOk);
+  ASSERT_EQ(pndbOpenObject(sub, mapped(subId), PnDb::kForRead), Plnx::eOk);
+  EXPECT_EQ(sub->numEntries(), 0u);
+  EXPECT_EQ(sub->mergeStyle(), PnDb::kDrcReplace);
+  sub->close();
 }
 
-TEST(HardReferences, CountOwnershipAndHardPointersOfLiveObjects) {
+TEST(HardReferences, CountOwnershipAndHardPointersOfLiveObjectsLeavingOpenStatesAlone) {
   PnDbDatabase db;
   registerTestThing();
   PnDbObjectId notes = addRecord<PnDbTextStyleTable>(db, L"Notes");
   ASSERT_FALSE(addDimStyle(db, L"Dims", notes).isNull());
   PnDbObjectId pointer = addThing(db, L"Pointer", L"", 0, 0, notes);
   PnDbObjectId unused = addRecord<PnDbLinetypeTable>(db, L"Unused");
-
+  PnDbObject* table = nullptr;
+  ASSERT_EQ(pndbOpenObject(table, db.textStyleTableId(), PnDb::kForWrite), Plnx::eOk);
   // Notes: owned by its table, pointed at by the dimension style and the thing.
-  std::uint32_t counts[3] = {99, 99, 99};
+  std::uint32_t counts[4] = {99, 99, 99, 99};
   ASSERT_EQ(db.countHardReferences({notes, unused, pointer}, counts), Plnx::eOk);
-  EXPECT_EQ(counts[0], 3u);
-  EXPECT_EQ(counts[1], 1u);
-  EXPECT_EQ(counts[2], 1u);
-
-  ASSERT_EQ(eraseObject(pointer), Plnx::eOk);
+  EXPECT_EQ(std::vector<std::uint32_t>(counts, counts + 4), (std::vector<std::uint32_t>{3, 1, 1, 99}));
+  EXPECT_TRUE(table->isWriteEnabled());
+  table->close();
+  ASSERT_EQ(eraseObject(pointer), Plnx::eOk) << "nothing was left open";
   ASSERT_EQ(db.countHardReferences({notes}, counts), Plnx::eOk);
   EXPECT_EQ(counts[0], 2u) << "an erased object references nothing";
   EXPECT_EQ(db.countHardReferences({notes}, nullptr), Plnx::eInvalidInput);
-}
-
-TEST(HardReferences, CountingLeavesOpenStatesAsTheyWere) {
-  PnDbDatabase db;
-  PnDbObject* table = nullptr;
-  ASSERT_EQ(pndbOpenObject(table, db.textStyleTableId(), PnDb::kForWrite), Plnx::eOk);
-  std::uint32_t count = 0;
-  ASSERT_EQ(db.countHardReferences({db.textstyle()}, &count), Plnx::eOk);
-  EXPECT_EQ(count, 1u);
-  EXPECT_TRUE(table->isWriteEnabled());
-  table->close();
-  PnDbObject* style = nullptr;
-  ASSERT_EQ(pndbOpenObject(style, db.textstyle(), PnDb::kForWrite), Plnx::eOk) << "nothing was left open";
-  style->close();
 }
 
 }  // namespace

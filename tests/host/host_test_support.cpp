@@ -157,42 +157,16 @@ void append(Bytes& out, std::uint64_t value, int bytes) {
 }
 }  // namespace
 
-const DrawingLayout::Record* DrawingLayout::find(const std::wstring& className) const {
-  for (const Record& record : records)
-    if (record.className == className) return &record;
-  return nullptr;
-}
-
 DrawingLayout parseDrawing(const Bytes& image) {
   DrawingLayout layout;
-  layout.headerSize = peek(image, 12, 4);
-  layout.headerAt = 16;
-  layout.countAt = layout.headerAt + layout.headerSize;
-  std::uint64_t count = peek(image, layout.countAt, 4);
+  layout.countAt = 16 + peek(image, 12, 4);
   std::size_t at = layout.countAt + 4;
-  for (std::uint64_t i = 0; i < count; ++i) {
-    DrawingLayout::Record record;
-    record.at = at;
-    record.handle = peek(image, at, 8);
-    std::size_t nameLength = peek(image, at + 8, 2);
-    std::u16string name;
-    for (std::size_t k = 0; k < nameLength; ++k) name += static_cast<char16_t>(peek(image, at + 10 + 2 * k, 2));
-    record.className = pndbFromUtf16(name);
-    record.dataSize = peek(image, at + 10 + 2 * nameLength, 4);
-    record.dataAt = at + 14 + 2 * nameLength;
-    at = record.dataAt + record.dataSize;
+  for (std::uint64_t i = 0, count = peek(image, layout.countAt, 4); i < count; ++i) {
+    DrawingLayout::Record record{at, at + 14 + 2 * peek(image, at + 8, 2)};
+    at = record.dataAt + peek(image, record.dataAt - 4, 4);
     layout.records.push_back(record);
   }
   return layout;
-}
-
-Bytes recordData(const Bytes& image, const DrawingLayout::Record& record) {
-  auto first = image.begin() + static_cast<std::ptrdiff_t>(record.dataAt);
-  return Bytes(first, first + static_cast<std::ptrdiff_t>(record.dataSize));
-}
-
-void poke(Bytes& image, std::size_t at, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) image.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 void reseal(Bytes& image) {
@@ -201,11 +175,11 @@ void reseal(Bytes& image) {
     crc ^= image[i];
     for (int k = 0; k < 8; ++k) crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
   }
-  poke(image, image.size() - 4, crc ^ 0xFFFFFFFFu, 4);
+  for (int i = 0; i < 4; ++i) image.at(image.size() - 4 + i) = static_cast<std::uint8_t>((crc ^ 0xFFFFFFFFu) >> (8 * i));
 }
 
 Bytes patched(Bytes image, std::size_t at, std::uint64_t value, int bytes) {
-  poke(image, at, value, bytes);
+  for (int i = 0; i < bytes; ++i) image.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
   reseal(image);
   return image;
 }

@@ -119,21 +119,15 @@ std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder);
 // Where the parts of a drawing file sit, found by walking its records.
 struct DrawingLayout {
   struct Record {
-    std::size_t at = 0, dataAt = 0, dataSize = 0;
-    std::uint64_t handle = 0;
-    std::wstring className;
+    std::size_t at = 0, dataAt = 0;
   };
-  std::size_t headerAt = 0, headerSize = 0, countAt = 0;
+  std::size_t countAt = 0;
   std::vector<Record> records;
-  const Record* find(const std::wstring& className) const;
 };
 DrawingLayout parseDrawing(const Bytes& image);
-Bytes recordData(const Bytes& image, const DrawingLayout::Record& record);
-// Patches a little-endian value in place.
-void poke(Bytes& image, std::size_t at, std::uint64_t value, int bytes);
 // Recomputes the trailing checksum, so only the reader's own checks stand in the way.
 void reseal(Bytes& image);
-// A copy of `image` with a value poked in and the checksum recomputed.
+// A copy of `image` with a little-endian value poked in and the checksum recomputed.
 Bytes patched(Bytes image, std::size_t at, std::uint64_t value, int bytes);
 
 // Filer items written by hand, with handles where the filer would take ids.

@@ -1,3 +1,4 @@
+// The path-based registry on a keeper of the working drawing or of a given dictionary.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include "environment/app_context.h"
 #include "registry/project_registry_error.h"
 #include "registry/registry_access.h"
+#include "tests/support/golden_rows.h"
 #include "tests/support/kovt_drawing.h"
 
 using namespace KoVTPrjReg;
@@ -17,13 +19,27 @@ class RegistryAccess : public KovtDrawingTest {
  protected:
   // The dictionary "Settings" of the named-objects dictionary, made on first use.
   PnDbDictionary* Settings(PnDb::OpenMode mode) {
-    PnDbDictionary* namedObjects = nullptr;
-    EXPECT_EQ(Drawing()->getNamedObjectsDictionary(namedObjects, PnDb::kForRead), Plnx::eOk);
+    PnDbDictionary* namedObjects = NamedObjects(PnDb::kForRead);
     PnDbDictionary* settings = GetSubDict(PnDbDictionary::desc(), namedObjects, L"Settings", mode, true);
     if (settings != nullptr && settings->isWriteEnabled() && mode == PnDb::kForRead) settings->downgradeOpen();
     return settings;
   }
 };
+
+// Where the current key lies: its root and the names below it, joined by ">"; "-" for none.
+std::wstring Where(const TRegistry& registry) {
+  std::vector<std::pair<const TKeyMap*, std::wstring>> pending{{registry.RootKeys(), L""}};
+  while (registry.GetCurrentKey() != nullptr && !pending.empty()) {
+    auto [keys, path] = pending.back();
+    pending.pop_back();
+    for (const auto& [name, key] : *keys) {
+      std::wstring here = path.empty() ? name.str() : path + L">" + name.str();
+      if (key.get() == registry.GetCurrentKey()) return here;
+      pending.push_back({&key->SubKeys(), here});
+    }
+  }
+  return L"-";
+}
 
 // The registry works on whatever keeper it has: a key and a value round trip.
 void ExpectUsable(TRegistry& registry) {
@@ -40,8 +56,7 @@ TEST_F(RegistryAccess, OnAGivenDictionaryTheKeeperIsAddedOrKeptInMemory) {
     bool secondReader;  // the dictionary cannot be upgraded
     TAccessRight access;
     bool added;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {PnDb::kForRead, false, kReadWrite, true},  {PnDb::kForWrite, false, kReadWrite, true},
       {PnDb::kForRead, false, kReadOnly, true},   {PnDb::kForRead, true, kReadWrite, false},
       {PnDb::kForRead, true, kReadOnly, false},
@@ -103,96 +118,53 @@ TEST_F(RegistryAccess, WithoutAKeeperEveryPathAndValueFails) {
   }
 }
 
-TEST_F(RegistryAccess, AnErasedKeeperIsReplacedByANewOne) {
+TEST_F(RegistryAccess, AnErasedKeeperIsReplacedAndCopiesShareTheKeeper) {
   PnDbObjectId first = TRegistry().GetId();
   PnDbObject* keeper = nullptr;
   ASSERT_EQ(pndbOpenObject(keeper, first, PnDb::kForWrite), Plnx::eOk);
   ASSERT_EQ(keeper->erase(), Plnx::eOk);
   keeper->close();
-  TRegistry registry;
-  EXPECT_FALSE(registry.GetId().isNull());
-  EXPECT_NE(registry.GetId(), first);
-  ExpectUsable(registry);
-}
-
-TEST_F(RegistryAccess, TwoBackslashPathsNameAKeyInsideTheEmptyKeyAndCopiesShareTheKeeper) {
   {
     TRegistry registry;
-    ASSERT_TRUE(registry.OpenKey(L"\\\\Standard", true));
-    EXPECT_TRUE(registry.IsValid());
-    TKey* empty = registry.GetRootKey()->FindSubKey(L"");
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(empty->FindSubKey(L"Standard"), registry.GetCurrentKey());
-    EXPECT_TRUE(registry.KeyExists(L"\\\\Standard"));
-    EXPECT_FALSE(registry.KeyExists(L"\\\\Other"));
-    EXPECT_NE(registry.FindRootKey(L"HKEY_CONFIG"), nullptr);
-    EXPECT_NE(registry.FindRootKey(L"HKEY_DYN_DATA"), nullptr);
-    // A copy shares the keeper, which is closed once.
+    EXPECT_FALSE(registry.GetId().isNull());
+    EXPECT_NE(registry.GetId(), first);
+    ExpectUsable(registry);
     TRegistry copy(nullptr, kReadOnly);
-    copy = registry;
+    copy = registry;  // the keeper is closed once
     EXPECT_EQ(copy.GetId(), registry.GetId());
-    EXPECT_FALSE(copy.GetId().isNull());
   }
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  ExpectNothingOpen();
 }
 
-TEST_F(RegistryAccess, PathShapesAndFailedOpens) {
+TEST_F(RegistryAccess, PathsWalkTheTreeAsListed) {
   TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(L"\\A\\B", true));
-  TKey* root = registry.GetRootKey();
-  ASSERT_NE(root->FindSubKey(L"A"), nullptr);
-  EXPECT_EQ(root->FindSubKey(L"A")->FindSubKey(L"B"), registry.GetCurrentKey());
-  ASSERT_TRUE(registry.OpenKey(L"//SettingsVector", true));
-  EXPECT_EQ(root->FindSubKey(L"//SettingsVector"), registry.GetCurrentKey());
-  ASSERT_TRUE(registry.OpenKey(L"\\A\\", true));
-  EXPECT_NE(root->FindSubKey(L"A")->FindSubKey(L""), nullptr);
-  // Paths start at the root, never at the current key.
-  ASSERT_TRUE(registry.OpenKey(L"\\A", false));
-  EXPECT_FALSE(registry.KeyExists(L"B"));
-  EXPECT_TRUE(registry.KeyExists(L"\\A\\B"));
-
-  // A failed open leaves no current key.
-  EXPECT_FALSE(registry.OpenKey(L"\\Missing\\Deeper", false));
-  EXPECT_FALSE(registry.IsValid());
-  int value = 5;
-  EXPECT_FALSE(registry.ReadInteger(L"x", value));
-  EXPECT_FALSE(registry.WriteInteger(L"x", 1));
-  EXPECT_EQ(value, 5);
-}
-
-TEST_F(RegistryAccess, ABackslashAfterTheFirstCharacterStartsAmongTheRoots) {
-  struct Case {
-    const wchar_t* path;
-    bool create, opened;
-    const wchar_t* root;  // where the key opened lies: this root,
-    const wchar_t* below;  // then this key below it (null: the root itself)
-  };
-  const Case cases[] = {
-      {L"A\\HKEY_DYN_DATA", false, true, L"HKEY_DYN_DATA", nullptr},
-      {L"A\\HKEY_DYN_DATA\\B", true, true, L"HKEY_DYN_DATA", L"B"},
-      {L"A\\Missing", false, false, nullptr, nullptr},
-      {L"A\\Missing", true, true, L"HKEY_CONFIG", L"Missing"},  // a missing root is made below the root key
-  };
-  for (const Case& c : cases) {
-    TRegistry registry;
-    EXPECT_EQ(registry.OpenKey(c.path, c.create), c.opened) << c.path;
-    TKey* expected = c.root != nullptr ? registry.FindRootKey(c.root) : nullptr;
-    if (expected != nullptr && c.below != nullptr) expected = expected->FindSubKey(c.below);
-    EXPECT_EQ(registry.GetCurrentKey(), expected) << c.path;
-    EXPECT_EQ(registry.FindRootKey(L"Missing"), nullptr);
+  for (const GoldenRow& row : ReadGoldenRows("registry/data/key_paths.txt", 5)) {
+    const std::wstring& op = row[0];
+    const wchar_t* path = row[1].c_str();
+    std::wstring result = L"-";
+    auto flag = [](bool value) { return std::wstring(value ? L"1" : L"0"); };
+    if (op == L"open" || op == L"create") result = flag(registry.OpenKey(path, op == L"create"));
+    else if (op == L"exists") result = flag(registry.KeyExists(path));
+    else if (op == L"destroy") result = flag(registry.DestroyKey(path));
+    else if (op == L"write") result = flag(registry.WriteInteger(path, 1));
+    else if (op == L"rename") registry.RenameKey(path, row[2]);
+    else if (op == L"root") registry.SetRootKey(static_cast<std::uint32_t>(std::stoul(row[2])));
+    else ADD_FAILURE() << "unknown operation";
+    EXPECT_EQ(result, row[3]) << op << " " << path;
+    EXPECT_EQ(Where(registry), row[4]) << op << " " << path;
   }
+  EXPECT_NE(registry.FindRootKey(L"HKEY_DYN_DATA"), nullptr);
+  EXPECT_EQ(registry.RootKeys()->size(), 2u);
 }
 
-TEST_F(RegistryAccess, EveryReadWritePairRoundTrips) {
+TEST_F(RegistryAccess, ValuesRoundTripByKindAndNeverCrossKinds) {
   TRegistry registry;
   ASSERT_TRUE(registry.OpenKey(L"\\RW", true));
   auto roundTrip = [&registry](auto operation, auto written, auto blank) {
-    auto value = written;
+    auto value = written, read = blank, untouched = blank;
     EXPECT_TRUE((registry.*operation)(false, L"value", value));
-    auto read = blank;
     EXPECT_TRUE((registry.*operation)(true, L"value", read));
     EXPECT_EQ(read, written);
-    auto untouched = blank;
     EXPECT_FALSE((registry.*operation)(true, L"missing", untouched));
     EXPECT_EQ(untouched, blank);
   };
@@ -201,36 +173,10 @@ TEST_F(RegistryAccess, EveryReadWritePairRoundTrips) {
   roundTrip(&TRegistry::RWFloat, 0.125, 2.0);
   roundTrip(&TRegistry::RWString, KOVTString(L"Standard"), KOVTString(L"x"));
   roundTrip(&TRegistry::RWObjectId, Drawing()->namedObjectsDictionaryId(), PnDbObjectId());
-}
 
-TEST_F(RegistryAccess, BinaryReadsHandOutANewBufferForAnySize) {
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(L"\\Binary", true));
-  const std::uint8_t bytes[] = {7, 0, 9};
-  for (int size : {3, 0}) {
-    registry.WriteBinaryData(L"blob", bytes, size);
-    std::uint8_t* buffer = nullptr;
-    int read = -1;
-    ASSERT_TRUE(registry.ReadBinaryData(L"blob", buffer, read)) << size;
-    EXPECT_EQ(read, size);
-    EXPECT_NE(buffer, nullptr);
-    EXPECT_TRUE(std::equal(bytes, bytes + size, buffer));
-    delete[] buffer;
-  }
-  registry.WriteInteger(L"blob", 1);
-  std::uint8_t* untouched = nullptr;
-  int size = 5;
-  EXPECT_FALSE(registry.ReadBinaryData(L"blob", untouched, size));
-  EXPECT_EQ(size, 5);
-}
-
-TEST_F(RegistryAccess, TypedReadsNeverCrossKinds) {
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(L"\\Values", true));
-  registry.WriteBool(L"flag", true);
-  int asInteger = 0;
-  EXPECT_TRUE(registry.ReadInteger(L"flag", asInteger));
-  EXPECT_EQ(asInteger, 1);
+  registry.WriteInteger(L"flag", 2);
+  bool flag = false;
+  EXPECT_TRUE(registry.ReadBool(L"flag", flag) && flag) << "any integer but 0 is true";
   registry.WriteFloat(L"ratio", 0.25);
   int untouched = 7;
   EXPECT_FALSE(registry.ReadInteger(L"ratio", untouched));
@@ -238,82 +184,53 @@ TEST_F(RegistryAccess, TypedReadsNeverCrossKinds) {
   registry.WriteString(L"ratio", KOVTString(L"now text"));
   double number = 3.0;
   EXPECT_FALSE(registry.ReadFloat(L"ratio", number));
+  EXPECT_TRUE(registry.RenameValue(L"ratio", L"total"));
   KOVTString text;
-  EXPECT_TRUE(registry.ReadString(L"ratio", text));
+  EXPECT_TRUE(registry.ReadString(L"total", text));
   EXPECT_EQ(text, L"now text");
-
-  long wide = 0;
-  EXPECT_TRUE(registry.RWInteger(false, L"count", wide = 42));
-  wide = 0;
-  EXPECT_TRUE(registry.RWInteger(true, L"count", wide));
-  EXPECT_EQ(wide, 42);
-  EXPECT_TRUE(registry.RenameValue(L"count", L"total"));
-  EXPECT_TRUE(registry.ReadInteger(L"total", wide));
+  EXPECT_TRUE(registry.DeleteValue(L"total"));
+  EXPECT_FALSE(registry.ReadString(L"total", text));
   EXPECT_TRUE(registry.DeleteValue(L"missing"));
 
-  // Binary reads replace the caller's buffer.
-  const std::uint8_t bytes[] = {1, 2, 3, 4, 5};
-  registry.WriteBinaryData(L"blob", bytes, 5);
-  std::uint8_t* buffer = new std::uint8_t[3]{9, 9, 9};  // released by the read
-  int size = 0;
-  ASSERT_TRUE(registry.ReadBinaryData(L"blob", buffer, size));
-  ASSERT_EQ(size, 5);
-  EXPECT_EQ(buffer[4], 5);
+  // Binary reads replace the caller's buffer with a new one, whatever the size.
+  const std::uint8_t bytes[] = {7, 0, 9};
+  std::uint8_t* buffer = new std::uint8_t[1]{5};
+  for (int size : {3, 0}) {
+    registry.WriteBinaryData(L"blob", bytes, size);
+    int read = -1;
+    ASSERT_TRUE(registry.ReadBinaryData(L"blob", buffer, read)) << size;
+    EXPECT_EQ(read, size);
+    EXPECT_NE(buffer, nullptr);
+    EXPECT_TRUE(std::equal(bytes, bytes + size, buffer));
+  }
   delete[] buffer;
-}
-
-TEST_F(RegistryAccess, RootSelectionByIdAndKeyEditing) {
-  TRegistry registry;
-  registry.SetRootKey(5);
-  EXPECT_EQ(registry.GetRootKey(), registry.FindRootKey(L"HKEY_CONFIG"));
-  registry.SetRootKey(kDynDataRootId);
-  EXPECT_EQ(registry.GetRootKey(), registry.FindRootKey(L"HKEY_DYN_DATA"));
-  EXPECT_EQ(registry.GetCurrentKey(), registry.GetRootKey());
-  EXPECT_FALSE(registry.OpenKeyReadOnly(L"\\A"));
-  EXPECT_FALSE(registry.CreateKey(L"\\A"));
-
-  ASSERT_TRUE(registry.OpenKey(L"\\A\\B", true));
-  registry.RenameKey(L"\\A\\B", L"C");
-  EXPECT_TRUE(registry.KeyExists(L"\\A\\C"));
-  EXPECT_FALSE(registry.KeyExists(L"\\A\\B"));
-  EXPECT_TRUE(registry.DestroyKey(L"\\A\\Missing"));
-  EXPECT_TRUE(registry.KeyExists(L"\\A\\C"));
-  EXPECT_TRUE(registry.DestroyKey(L"\\A"));
-  EXPECT_FALSE(registry.KeyExists(L"\\A"));
+  buffer = nullptr;
+  int size = 5;
+  EXPECT_FALSE(registry.ReadBinaryData(L"flag", buffer, size));
+  EXPECT_EQ(size, 5);
 }
 
 TEST_F(RegistryAccess, ValuesReachTheSavedDrawing) {
-  PnDbHandle handle(0x2A);
   {
     TRegistry registry;
     ASSERT_TRUE(registry.OpenKey(L"\\\\Standard", true));
-    registry.WriteInteger(L"Version", 3);
-    registry.WriteFloat(L"Units.LengthCoeff", 0.001);
-    registry.WriteString(L"Units.Length", KOVTString(L"м"));
-    registry.WriteHandle(L"Handle", handle);
+    registry.WriteString(L"Units.Length", KOVTString(L"\u043C"));
+    registry.WriteHandle(L"Handle", PnDbHandle(0x2A));
     registry.WriteObjectId(L"Dictionary", Drawing()->namedObjectsDictionaryId());
   }
   PnDbDatabase* reopened = SaveAndReopen();
   TRegistry registry(nullptr, kReadOnly);
   ASSERT_TRUE(registry.OpenKey(L"\\\\Standard", false));
-  int version = 0;
-  double coeff = 0;
   KOVTString unit;
-  PnDbHandle readHandle;
+  PnDbHandle handle;
   PnDbObjectId dictionary;
-  EXPECT_TRUE(registry.ReadInteger(L"Version", version));
-  EXPECT_TRUE(registry.ReadFloat(L"Units.LengthCoeff", coeff));
-  EXPECT_TRUE(registry.ReadString(L"Units.Length", unit));
-  EXPECT_TRUE(registry.ReadHandle(L"Handle", readHandle));
+  EXPECT_TRUE(registry.ReadString(L"Units.Length", unit) && unit == L"\u043C");
+  EXPECT_TRUE(registry.ReadHandle(L"Handle", handle) && handle == PnDbHandle(0x2A));
   EXPECT_TRUE(registry.ReadObjectId(L"Dictionary", dictionary));
-  EXPECT_EQ(version, 3);
-  EXPECT_EQ(coeff, 0.001);
-  EXPECT_EQ(unit, L"м");
-  EXPECT_EQ(readHandle, handle);
   EXPECT_EQ(dictionary, reopened->namedObjectsDictionaryId());
 }
 
-TEST_F(RegistryAccess, UnregisteredKeeperClassThrows) {
+TEST_F(RegistryAccess, AnUnregisteredKeeperClassThrows) {
   KoVTPrjReg::Finalize();
   EXPECT_THROW(TRegistry registry, KoVT::EProjectRegistry);
   KoVTPrjReg::Initialize();

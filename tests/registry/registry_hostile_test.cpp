@@ -32,66 +32,42 @@ const Bytes& DeepChain() {
   return chain;
 }
 
-std::int32_t DepthOf(const TKeyMap& keys) {
-  std::int32_t depth = 0;
-  for (const TKeyMap* level = &keys; !level->empty(); level = &level->begin()->second->SubKeys()) ++depth;
-  return depth;
-}
-
-TEST(RegistryHostile, ProbeSeesAllocationsMadeInsideTheModule) {
-  std::vector<std::uint8_t> source(1 << 20, 0x5A);
-  AllocationProbe probe;
-  TBinaryValue copy(source.data(), static_cast<std::int32_t>(source.size()));
-  EXPECT_GE(probe.Largest(), source.size());
-}
-
-// Reads `bytes`, whose claims outrun them: the read ends with the bytes and
-// allocates nothing for what was claimed; the failure sticks.
-void ExpectReadEndsWithTheBytes(const Bytes& bytes, TKey& key) {
-  PnDbMemoryFiler filer = ReaderOf(bytes);
-  AllocationProbe probe;
-  EXPECT_EQ(key.DwgInFields(&filer), Plnx::eEndOfFile);
-  EXPECT_LT(probe.Largest(), std::size_t(1) << 16);
-  EXPECT_EQ(filer.filerStatus(), Plnx::eEndOfFile);
-}
-
-TEST(RegistryHostile, ClaimedTwoGibibyteBinaryFailsBeforeAllocating) {
-  ItemStream stream;
-  stream.Int32(3);
-  stream.Name(L"fine").Int32(kBinaryValue).Int32(2).Raw({1, 2});
-  stream.Name(L"huge").Int32(kBinaryValue).Int32(INT32_MAX).Raw({1, 2, 3});
-  stream.Name(L"after").Int32(kIntegerValue).Int32(1);
-  TKey key;
-  ExpectReadEndsWithTheBytes(stream.bytes(), key);
-  EXPECT_EQ(key.Values().size(), 1u);
-  EXPECT_TRUE(key.ValueExists(L"fine"));
-}
-
-TEST(RegistryHostile, ClaimedTwoBillionValuesOrSubKeysEndWithTheBytes) {
-  ItemStream values;
-  values.Int32(INT32_MAX);
-  values.Name(L"one").Int32(kIntegerValue).Int32(1);
-  values.Name(L"two").Int32(kStringValue).Name(L"zwei");
-  TKey key;
-  ExpectReadEndsWithTheBytes(values.bytes(), key);
-  EXPECT_EQ(key.Values().size(), 2u);
-
-  ItemStream subKeys;
-  subKeys.Int32(0).Int32(INT32_MAX);
-  subKeys.Name(L"a").EmptyKey();
-  subKeys.Name(L"b").Int32(0).Int32(INT32_MAX).Name(L"inner").EmptyKey();
-  TKey other;
-  ExpectReadEndsWithTheBytes(subKeys.bytes(), other);
-  EXPECT_NE(other.FindSubKey(L"a"), nullptr);
-  EXPECT_EQ(other.FindSubKey(L"b"), nullptr);  // unfinished
+// Claims outrunning the bytes: the read ends with the bytes, allocates
+// nothing for what was claimed, the failure sticks and only complete entries stay.
+TEST(RegistryHostile, ClaimsBeyondTheBytesEndWithTheBytesBeforeAllocating) {
+  struct Case {
+    Bytes record;
+    std::vector<const wchar_t*> values, subKeys;
+  } cases[] = {
+      {ItemStream().Int32(3).Name(L"fine").Int32(kBinaryValue).Int32(2).Raw({1, 2}).Name(L"huge").Int32(kBinaryValue)
+           .Int32(INT32_MAX).Raw({1, 2, 3}).Name(L"after").Int32(kIntegerValue).Int32(1).bytes(),
+       {L"fine"}, {}},
+      {ItemStream().Int32(INT32_MAX).Name(L"one").Int32(kIntegerValue).Int32(1).Name(L"two").Int32(kStringValue)
+           .Name(L"zwei").bytes(),
+       {L"one", L"two"}, {}},
+      {ItemStream().Int32(0).Int32(INT32_MAX).Name(L"a").EmptyKey().Name(L"b").Int32(0).Int32(INT32_MAX)
+           .Name(L"inner").EmptyKey().bytes(),
+       {}, {L"a"}},
+  };
+  for (const Case& c : cases) {
+    TKey key;
+    PnDbMemoryFiler filer = ReaderOf(c.record);
+    AllocationProbe probe;
+    EXPECT_EQ(key.DwgInFields(&filer), Plnx::eEndOfFile);
+    EXPECT_LT(probe.Largest(), std::size_t(1) << 16);
+    EXPECT_EQ(filer.filerStatus(), Plnx::eEndOfFile);
+    EXPECT_EQ(key.Values().size(), c.values.size());
+    for (const wchar_t* name : c.values) EXPECT_TRUE(key.ValueExists(name)) << name;
+    EXPECT_EQ(key.SubKeys().size(), c.subKeys.size());
+    for (const wchar_t* name : c.subKeys) EXPECT_NE(key.FindSubKey(name), nullptr) << name;
+  }
 }
 
 TEST(RegistryHostile, NegativeCountsReadNothing) {
   struct Case {
     Bytes record;
     std::size_t values, subKeys;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {ItemStream().Int32(-1).Int32(1).Name(L"k").EmptyKey().bytes(), 0, 1},
       {ItemStream().Int32(0).Int32(INT32_MIN).bytes(), 0, 0},
       {ItemStream().Int32(1).Name(L"b").Int32(kBinaryValue).Int32(-5).Raw({}).Int32(0).bytes(), 1, 0},
@@ -110,27 +86,24 @@ TEST(RegistryHostile, NegativeCountsReadNothing) {
 }
 
 TEST(RegistryHostile, AMillionLevelsReadWriteAndDestroyWithoutRecursion) {
-  const Bytes& chain = DeepChain();
   TKeyMap keys;
-  PnDbMemoryFiler reader = ReaderOf(chain);
+  PnDbMemoryFiler reader = ReaderOf(DeepChain());
   ASSERT_EQ(DwgInKeyList(&reader, keys), Plnx::eOk);
   EXPECT_TRUE(reader.atEnd());
-  EXPECT_EQ(DepthOf(keys), kDeep);
-
+  std::int32_t depth = 0;
+  for (const TKeyMap* level = &keys; !level->empty(); level = &level->begin()->second->SubKeys()) ++depth;
+  EXPECT_EQ(depth, kDeep);
   PnDbMemoryFiler writer;
   ASSERT_EQ(DwgOutKeyList(&writer, keys), Plnx::eOk);
-  EXPECT_TRUE(writer.bytes() == chain);
+  EXPECT_TRUE(writer.bytes() == DeepChain());
   keys.clear();  // a recursive destructor would overflow the stack here
-}
 
-TEST(RegistryHostile, AMillionLevelsCutShortKeepOnlyWhatWasComplete) {
-  Bytes chain = DeepChain();
-  chain.resize(chain.size() - 3);
-  TKeyMap keys;
+  // Cut short, the outermost key was never complete, so nothing of the chain is added.
+  Bytes cut = DeepChain();
+  cut.resize(cut.size() - 3);
   keys[L"kept"] = std::make_unique<TKey>();
-  PnDbMemoryFiler reader = ReaderOf(chain);
-  EXPECT_EQ(DwgInKeyList(&reader, keys), Plnx::eEndOfFile);
-  // The outermost key was never complete, so nothing of the chain is added.
+  PnDbMemoryFiler shortReader = ReaderOf(cut);
+  EXPECT_EQ(DwgInKeyList(&shortReader, keys), Plnx::eEndOfFile);
   EXPECT_EQ(keys.size(), 1u);
   EXPECT_EQ(keys.count(L"kept"), 1u);
 }
