@@ -124,14 +124,22 @@ Plnx::ErrorStatus PnDbDwgFiler::writeString(std::u16string_view value) {
 }
 
 Plnx::ErrorStatus PnDbDwgFiler::writeWideString(std::wstring_view value) {
+  if (m_status != Plnx::eOk) return m_status;
+  // Encoded on the stack a slice at a time; a text of one slice, as names
+  // are, goes with its tag and length in a single transfer.
+  constexpr std::size_t kSlice = 128, kHead = 5;
+  std::uint8_t raw[kHead + kSlice * 4];
+  raw[0] = static_cast<std::uint8_t>(Item::kString);
+  if (value.size() <= kSlice) {
+    const std::size_t bytes = pndbPutUtf16LE(value, raw + kHead);
+    toLittleEndian(static_cast<std::uint32_t>(bytes / 2), raw + 1);
+    if (!put(raw, kHead + bytes)) m_status = Plnx::eFilerError;
+    return m_status;
+  }
   const std::size_t units = pndbUtf16Length(value);
   if (units > UINT32_MAX) return m_status = Plnx::eInvalidInput;
-  std::uint8_t length[4];
-  toLittleEndian(static_cast<std::uint32_t>(units), length);
-  if (writeItem(Item::kString, length, sizeof length) != Plnx::eOk) return m_status;
-  // Encoded a slice at a time on the stack; names take one slice.
-  constexpr std::size_t kSlice = 128;
-  std::uint8_t raw[kSlice * 4];
+  toLittleEndian(static_cast<std::uint32_t>(units), raw + 1);
+  if (!put(raw, kHead)) return m_status = Plnx::eFilerError;
   for (std::size_t at = 0; at < value.size(); at += kSlice)
     if (!put(raw, pndbPutUtf16LE(value.substr(at, kSlice), raw))) return m_status = Plnx::eFilerError;
   return m_status;

@@ -54,10 +54,19 @@ std::u16string pndbToUtf16(std::wstring_view text) {
 
 std::size_t pndbPutUtf16LE(std::wstring_view text, std::uint8_t* out) {
   std::size_t at = 0;
-  encode(text, [&](std::uint32_t unit) {
+  const auto put = [&](std::uint32_t unit) {
     out[at++] = static_cast<std::uint8_t>(unit);
     out[at++] = static_cast<std::uint8_t>(unit >> 8);
-  });
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // Names are plain text: the encoder is entered only from the first character that needs it.
+    if (const auto c = static_cast<std::uint32_t>(text[i]); c < 0xD800) {
+      put(c);
+    } else {
+      encode(text.substr(i), put);
+      break;
+    }
+  }
   return at;
 }
 

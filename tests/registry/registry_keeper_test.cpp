@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "registry/registry_keeper.h"
 #include "tests/host/host_test_support.h"
@@ -185,6 +186,21 @@ TEST(KeeperRecord, UnknownTagDeepDownReachesTheHost) {
   EXPECT_EQ(keeper.dwgInFields(&filer), Plnx::eWrongObjectType);
   EXPECT_NE(keeper.FindRootKey(L"A"), nullptr);
   EXPECT_EQ(keeper.FindRootKey(L"B"), nullptr);
+}
+
+TEST(KeeperInDrawing, AClonedKeeperHoldsTheWholeTree) {
+  KeeperClass registered;
+  PnDbDatabase db;
+  auto* keeper = new KoVTPrjRegistryKeeper;
+  FillSampleTree(*keeper->CreateRootKey(L"HKEY_CONFIG"), db.textstyle());
+  keeper->CreateRootKey(L"HKEY_DYN_DATA");
+  const PnDbObjectId id = AddKeeper(db, keeper);
+  ASSERT_EQ(pndbOpenObject(keeper, id, PnDb::kForRead), Plnx::eOk);
+  std::unique_ptr<PnDbObject> clone(keeper->clone());
+  const auto* copy = KoVTPrjRegistryKeeper::cast(clone.get());
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(RootsDifference(*keeper, *copy), L"");
+  keeper->close();
 }
 
 TEST(KeeperInDrawing, SavingAndReopeningReproducesEveryRootKeyAndValue) {
