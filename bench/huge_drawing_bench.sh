@@ -10,7 +10,7 @@ set -eu
 
 BUILD=${1:-build/default}
 KOVTSET=$BUILD/bin/kovtset
-GENERATE=${GENERATE:-$BUILD/bench/huge_drawing}
+GENERATE=${GENERATE:-$BUILD/bin/huge_drawing}
 COUNT=${COUNT:-1000000}
 
 work=$(mktemp -d)

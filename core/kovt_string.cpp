@@ -2,8 +2,8 @@
 
 #include <cstdarg>
 #include <cwchar>
+#include <utility>
 
-#include "host/utf16.h"
 #include "platform/string_resources.h"
 
 namespace {
@@ -201,13 +201,13 @@ bool KOVTString::LoadStringW(unsigned resourceId, HINSTANCE module) {
 
 Plnx::ErrorStatus KOVTString::dwgOutFields(PnDbDwgFiler* filer) const {
   if (filer->filerStatus() != Plnx::eOk) return filer->filerStatus();
-  filer->writeString(pndbToUtf16(m_text));
+  filer->writeWideString(m_text);
   return filer->filerStatus();
 }
 
 Plnx::ErrorStatus KOVTString::dwgInFields(PnDbDwgFiler* filer) {
   if (filer->filerStatus() != Plnx::eOk) return filer->filerStatus();
-  std::u16string units;
-  if (filer->readString(&units) == Plnx::eOk) m_text = pndbFromUtf16(units);
+  std::wstring text;
+  if (filer->readWideString(&text) == Plnx::eOk) m_text = std::move(text);
   return filer->filerStatus();
 }

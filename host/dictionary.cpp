@@ -3,7 +3,6 @@
 #include <cwctype>
 
 #include "host/database.h"
-#include "host/utf16.h"
 
 PNRX_DEFINE_MEMBERS(PnDbDictionary)
 
@@ -141,7 +140,7 @@ Plnx::ErrorStatus PnDbDictionary::dwgOutFields(PnDbDwgFiler* filer) const {
   filer->writeUInt32(live);
   for (const auto& [key, entry] : m_entries) {
     if (entry.id.isErased()) continue;
-    filer->writeString(pndbToUtf16(entry.name));
+    filer->writeWideString(entry.name);
     filer->writeHardOwnershipId(entry.id);
   }
   return filer->filerStatus();
@@ -160,13 +159,12 @@ Plnx::ErrorStatus PnDbDictionary::dwgInFields(PnDbDwgFiler* filer) {
   m_entries.clear();
   // The loop ends early on a short buffer: every read fails once the status is set.
   for (std::uint32_t i = 0; i < count && filer->filerStatus() == Plnx::eOk; ++i) {
-    std::u16string name16;
+    std::wstring name;
     PnDbObjectId id;
-    filer->readString(&name16);
+    filer->readWideString(&name);
     filer->readHardOwnershipId(&id);
     if (filer->filerStatus() != Plnx::eOk) break;
-    if (name16.empty()) return Plnx::eDwgObjectImproperlyRead;
-    std::wstring name = pndbFromUtf16(name16);
+    if (name.empty()) return Plnx::eDwgObjectImproperlyRead;
     if (!id.isNull()) m_entries[name] = Entry{name, id};
   }
   return filer->filerStatus();

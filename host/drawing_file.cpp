@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <utility>
 
 #include "host/database.h"
 #include "host/utf16.h"
@@ -54,8 +55,8 @@ std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
   return crc ^ 0xFFFFFFFFu;
 }
 
-void putLE(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+void patchLE(std::vector<std::uint8_t>& image, std::size_t at, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) image[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 // Bounds-checked reading of the file image.
@@ -105,13 +106,25 @@ std::wstring describe(PnDbHandle handle, const std::wstring& className) {
 
 void pndbFailNextSaveAfter(std::size_t bytes) { kovt_platform::FailNextReplaceAfter(bytes); }
 
+// The file image as it is built: raw record fields around the items each
+// object files, all in one buffer, so no object's bytes are copied again.
+class ImageFiler : public PnDbMemoryFiler {
+ public:
+  explicit ImageFiler(PnDbDatabase* database) : PnDbMemoryFiler(PnDb::kFileFiler, database) {}
+  void putRaw(const void* bytes, std::size_t count) { put(bytes, count); }
+  void putLE(std::uint64_t value, int count) {
+    std::uint8_t raw[8];
+    for (int i = 0; i < count; ++i) raw[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    put(raw, static_cast<std::size_t>(count));
+  }
+  std::size_t size() const { return bytes().size(); }
+};
+
 class PnDbDrawingWriter {
  public:
   explicit PnDbDrawingWriter(PnDbDatabase& db) : m_db(db) {}
 
   Plnx::ErrorStatus build(std::vector<std::uint8_t>& image) {
-    image.assign(kMagic, kMagic + sizeof kMagic);
-    putLE(image, kFormatVersion, 4);
     PnDbMemoryFiler header(PnDb::kFileFiler, &m_db);
     header.writeUInt64(m_db.m_handseed);
     for (PnDbObjectId id : {m_db.m_namedObjects, m_db.m_linetypes, m_db.m_textStyles, m_db.m_dimStyles,
@@ -120,51 +133,57 @@ class PnDbDrawingWriter {
     header.writeInt16(static_cast<std::int16_t>(m_db.m_measurement));
     header.writeInt16(static_cast<std::int16_t>(m_db.m_lunits));
     header.writeInt16(static_cast<std::int16_t>(m_db.m_luprec));
-    putLE(image, header.bytes().size(), 4);
-    image.insert(image.end(), header.bytes().begin(), header.bytes().end());
+    ImageFiler out(&m_db);
+    out.putRaw(kMagic, sizeof kMagic);
+    out.putLE(kFormatVersion, 4);
+    out.putLE(header.bytes().size(), 4);
+    out.putRaw(header.bytes().data(), header.bytes().size());
 
-    std::size_t countAt = image.size();
-    putLE(image, 0, 4);
-    std::uint32_t count = 0;
+    const std::size_t countAt = out.size();
+    out.putLE(0, 4);
+    // Where each record's data length goes, and the length once the object has filed itself.
+    std::vector<std::pair<std::size_t, std::size_t>> lengths;
     for (PnDbStub& stub : m_db.m_stubs) {
       PnDbObject* object = stub.object.get();
       if (object == nullptr || object->isErased()) continue;
-      std::wstring className;
-      std::u16string name;
-      std::vector<std::uint8_t> data;
-      if (auto* proxy = PnDbProxyObject::cast(object)) {
-        className = proxy->originalClassName();
-        name = proxy->filedClassName();
-        data = proxy->originalData();
+      auto* proxy = PnDbProxyObject::cast(object);
+      const std::wstring className = proxy ? proxy->originalClassName() : object->isA() ? object->isA()->name() : L"";
+      const std::u16string name = proxy ? proxy->filedClassName() : pndbToUtf16(className);
+      if (!proxy && className.empty()) return unwritable(stub, className, Plnx::eNotApplicable);
+      out.putLE(stub.handle.value(), 8);
+      out.putLE(name.size(), 2);
+      for (char16_t unit : name) out.putLE(unit, 2);
+      const std::size_t lengthAt = out.size();
+      out.putLE(0, 4);
+      if (proxy) {
+        out.putRaw(proxy->originalData().data(), proxy->originalData().size());
       } else {
-        className = object->isA() ? object->isA()->name() : L"";
-        PnDbMemoryFiler filer(PnDb::kFileFiler, &m_db);
-        Plnx::ErrorStatus es = withReadAccess(object, [&] { return object->dwgOutFields(&filer); });
-        if (es != Plnx::eOk || className.empty()) {
-          m_db.m_fileError = describe(stub.handle, className) + L" could not be written (status " +
-                             std::to_wstring(es) + L")";
-          return es != Plnx::eOk ? es : Plnx::eNotApplicable;
-        }
-        data = filer.takeBytes();
-        name = pndbToUtf16(className);
+        Plnx::ErrorStatus es = withReadAccess(object, [&] { return object->dwgOutFields(&out); });
+        if (es == Plnx::eOk) es = out.filerStatus();
+        if (es != Plnx::eOk) return unwritable(stub, className, es);
       }
-      if (data.size() > UINT32_MAX) {
+      const std::size_t dataSize = out.size() - lengthAt - 4;
+      if (dataSize > UINT32_MAX) {
         m_db.m_fileError = describe(stub.handle, className) + L" is too large to save";
         return Plnx::eOutOfMemory;
       }
-      putLE(image, stub.handle.value(), 8);
-      putLE(image, name.size(), 2);
-      for (char16_t unit : name) putLE(image, unit, 2);
-      putLE(image, data.size(), 4);
-      image.insert(image.end(), data.begin(), data.end());
-      ++count;
+      lengths.emplace_back(lengthAt, dataSize);
     }
-    for (int i = 0; i < 4; ++i) image[countAt + i] = static_cast<std::uint8_t>(count >> (8 * i));
-    putLE(image, crc32(image.data(), image.size()), 4);
+    image = out.takeBytes();
+    patchLE(image, countAt, lengths.size(), 4);
+    for (const auto& [at, size] : lengths) patchLE(image, at, size, 4);
+    const std::uint32_t crc = crc32(image.data(), image.size());
+    image.resize(image.size() + 4);
+    patchLE(image, image.size() - 4, crc, 4);
     return Plnx::eOk;
   }
 
  private:
+  Plnx::ErrorStatus unwritable(const PnDbStub& stub, const std::wstring& className, Plnx::ErrorStatus es) {
+    m_db.m_fileError = describe(stub.handle, className) + L" could not be written (status " + std::to_wstring(es) + L")";
+    return es;
+  }
+
   PnDbDatabase& m_db;
 };
 
@@ -267,9 +286,8 @@ class PnDbDrawingReader {
  private:
   Plnx::ErrorStatus load(PnDbHandle handle, const std::wstring& className, const std::u16string& filedName,
                          const std::uint8_t* data, std::size_t size) {
-    // Copies are made from the file image only as each use needs one: a
-    // registry of a million keys is tens of megabytes.
-    auto bytes = [data, size] { return std::vector<std::uint8_t>(data, data + size); };
+    // Objects are read in place from the file image: a registry of a million
+    // keys is tens of megabytes. Only a proxy keeps a copy.
     PnDbObject* object = nullptr;
     if (const PnRxClass* cls = pnrxFindPnRxClass(className.c_str())) {
       PnRxObject* created = cls->create();
@@ -279,7 +297,7 @@ class PnDbDrawingReader {
     Plnx::ErrorStatus es = Plnx::eMakeMeProxy;
     if (object != nullptr) {
       attach(handle, object);
-      PnDbMemoryFiler filer(bytes(), PnDb::kFileFiler, &m_db);
+      PnDbViewFiler filer(data, size, &m_db);
       try {
         es = object->dwgInFields(&filer);
       } catch (const std::bad_alloc&) {
@@ -292,9 +310,9 @@ class PnDbDrawingReader {
       if (es == Plnx::eMakeMeProxy) m_db.m_byHandle[handle.value()]->object.reset();
     }
     if (es == Plnx::eMakeMeProxy) {
-      auto* proxy = new PnDbProxyObject(filedName, bytes());
+      auto* proxy = new PnDbProxyObject(filedName, std::vector<std::uint8_t>(data, data + size));
       attach(handle, proxy);
-      PnDbMemoryFiler filer(bytes(), PnDb::kFileFiler, &m_db);
+      PnDbViewFiler filer(data, size, &m_db);
       es = proxy->PnDbObject::dwgInFields(&filer);
       object = proxy;
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "host/database.h"
+#include "host/utf16.h"
 
 namespace {
 
@@ -28,23 +29,28 @@ T fromLittleEndian(const std::uint8_t* in) {
 
 }  // namespace
 
+// The tag and the largest payload (eight bytes), moved in one transfer:
+// filers pay a virtual call per transfer, and a registry files millions of items.
+constexpr std::size_t kMaxItem = 1 + 8;
+
 Plnx::ErrorStatus PnDbDwgFiler::writeItem(Item kind, const void* bytes, std::size_t count) {
   if (m_status != Plnx::eOk) return m_status;
-  auto tag = static_cast<std::uint8_t>(kind);
-  if (!put(&tag, 1) || !put(bytes, count)) m_status = Plnx::eFilerError;
+  std::uint8_t item[kMaxItem];
+  item[0] = static_cast<std::uint8_t>(kind);
+  std::memcpy(item + 1, bytes, count);
+  if (!put(item, count + 1)) m_status = Plnx::eFilerError;
   return m_status;
 }
 
 Plnx::ErrorStatus PnDbDwgFiler::readItem(Item kind, void* bytes, std::size_t count) {
   if (m_status == Plnx::eOk) {
-    std::uint8_t tag = 0;
-    if (remaining() < count + 1 || !get(&tag, 1)) {
+    std::uint8_t item[kMaxItem];
+    if (remaining() < count + 1 || !get(item, count + 1))
       m_status = Plnx::eEndOfFile;
-    } else if (tag != static_cast<std::uint8_t>(kind)) {
+    else if (item[0] != static_cast<std::uint8_t>(kind))
       m_status = Plnx::eDwgObjectImproperlyRead;
-    } else if (!get(bytes, count)) {
-      m_status = Plnx::eEndOfFile;
-    }
+    else
+      std::memcpy(bytes, item + 1, count);
   }
   if (m_status != Plnx::eOk) std::memset(bytes, 0, count);
   return m_status;
@@ -117,23 +123,64 @@ Plnx::ErrorStatus PnDbDwgFiler::writeString(std::u16string_view value) {
   return m_status;
 }
 
+Plnx::ErrorStatus PnDbDwgFiler::writeWideString(std::wstring_view value) {
+  if (m_status != Plnx::eOk) return m_status;
+  // Encoded on the stack a slice at a time; a text of one slice, as names
+  // are, goes with its tag and length in a single transfer.
+  constexpr std::size_t kSlice = 128, kHead = 5;
+  std::uint8_t raw[kHead + kSlice * 4];
+  raw[0] = static_cast<std::uint8_t>(Item::kString);
+  if (value.size() <= kSlice) {
+    const std::size_t bytes = pndbPutUtf16LE(value, raw + kHead);
+    toLittleEndian(static_cast<std::uint32_t>(bytes / 2), raw + 1);
+    if (!put(raw, kHead + bytes)) m_status = Plnx::eFilerError;
+    return m_status;
+  }
+  const std::size_t units = pndbUtf16Length(value);
+  if (units > UINT32_MAX) return m_status = Plnx::eInvalidInput;
+  toLittleEndian(static_cast<std::uint32_t>(units), raw + 1);
+  if (!put(raw, kHead)) return m_status = Plnx::eFilerError;
+  for (std::size_t at = 0; at < value.size(); at += kSlice)
+    if (!put(raw, pndbPutUtf16LE(value.substr(at, kSlice), raw))) return m_status = Plnx::eFilerError;
+  return m_status;
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::readStringLength(std::size_t& units) {
+  units = 0;
+  std::uint8_t length[4];
+  if (readItem(Item::kString, length, sizeof length) != Plnx::eOk) return m_status;
+  units = fromLittleEndian<std::uint32_t>(length);
+  // The length is checked against what is left before anything is allocated.
+  if (remaining() / 2 < units) {
+    units = 0;
+    m_status = Plnx::eEndOfFile;
+  }
+  return m_status;
+}
+
 Plnx::ErrorStatus PnDbDwgFiler::readString(std::u16string* value) {
   std::u16string text;
-  std::uint8_t length[4];
-  if (readItem(Item::kString, length, sizeof length) == Plnx::eOk) {
-    std::size_t count = fromLittleEndian<std::uint32_t>(length);
-    // The length is checked against what is left before anything is allocated.
-    if (remaining() / 2 < count) {
-      m_status = Plnx::eEndOfFile;
-    } else {
-      std::vector<std::uint8_t> raw(count * 2);
-      if (!raw.empty()) get(raw.data(), raw.size());
-      text.resize(count);
-      for (std::size_t i = 0; i < count; ++i)
-        text[i] = static_cast<char16_t>(fromLittleEndian<std::uint16_t>(&raw[i * 2]));
-    }
+  std::size_t count = 0;
+  if (readStringLength(count) == Plnx::eOk && count > 0) {
+    std::vector<std::uint8_t> raw(count * 2);
+    get(raw.data(), raw.size());
+    text.resize(count);
+    for (std::size_t i = 0; i < count; ++i) text[i] = static_cast<char16_t>(fromLittleEndian<std::uint16_t>(&raw[i * 2]));
   }
   if (value) *value = m_status == Plnx::eOk ? std::move(text) : std::u16string();
+  return m_status;
+}
+
+Plnx::ErrorStatus PnDbDwgFiler::readWideString(std::wstring* value) {
+  std::wstring text;
+  std::size_t count = 0;
+  if (readStringLength(count) == Plnx::eOk && count > 0) {
+    // The units land in the string's own storage and are widened there.
+    text.resize(count);
+    get(text.data(), count * 2);
+    pndbWidenUtf16LE(text);
+  }
+  if (value) *value = m_status == Plnx::eOk ? std::move(text) : std::wstring();
   return m_status;
 }
 
@@ -195,6 +242,13 @@ bool PnDbMemoryFiler::put(const void* bytes, std::size_t count) {
 bool PnDbMemoryFiler::get(void* bytes, std::size_t count) {
   if (remaining() < count) return false;
   std::memcpy(bytes, m_bytes.data() + m_position, count);
+  m_position += count;
+  return true;
+}
+
+bool PnDbViewFiler::get(void* bytes, std::size_t count) {
+  if (remaining() < count) return false;
+  std::memcpy(bytes, m_bytes + m_position, count);
   m_position += count;
   return true;
 }

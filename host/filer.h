@@ -52,6 +52,9 @@ class PnDbDwgFiler : public PnRxObject {
   // A string of UTF-16 code units with its length: one self-delimiting item.
   Plnx::ErrorStatus readString(std::u16string* value);
   Plnx::ErrorStatus writeString(std::u16string_view value);
+  // The same item for a wide string, converted as host/utf16.h does.
+  Plnx::ErrorStatus readWideString(std::wstring* value);
+  Plnx::ErrorStatus writeWideString(std::wstring_view value);
   Plnx::ErrorStatus readPnDbHandle(PnDbHandle* value);
   Plnx::ErrorStatus writePnDbHandle(PnDbHandle value);
   Plnx::ErrorStatus readSoftPointerId(PnDbObjectId* id);
@@ -79,6 +82,8 @@ class PnDbDwgFiler : public PnRxObject {
  private:
   Plnx::ErrorStatus writeItem(Item kind, const void* bytes, std::size_t count);
   Plnx::ErrorStatus readItem(Item kind, void* bytes, std::size_t count);
+  // The length item of a string; its units are then next, and are there.
+  Plnx::ErrorStatus readStringLength(std::size_t& units);
   Plnx::ErrorStatus readId(Item kind, PnDbObjectId* id);
   Plnx::ErrorStatus writeId(Item kind, PnDbObjectId id);
 
@@ -111,6 +116,26 @@ class PnDbMemoryFiler : public PnDbDwgFiler {
  private:
   bool keepsIds() const;
   std::vector<std::uint8_t> m_bytes;
+  std::size_t m_position = 0;
+};
+
+// Reads items in place from bytes it does not own, which must outlive it:
+// the objects of a drawing file are read straight from the file's image.
+class PnDbViewFiler : public PnDbDwgFiler {
+ public:
+  PnDbViewFiler(const std::uint8_t* bytes, std::size_t size, PnDbDatabase* database)
+      : PnDbDwgFiler(PnDb::kFileFiler, database), m_bytes(bytes), m_size(size) {}
+
+  bool atEnd() const { return m_position == m_size; }
+
+ protected:
+  bool put(const void*, std::size_t) override { return false; }
+  bool get(void* bytes, std::size_t count) override;
+  std::size_t remaining() const override { return m_size - m_position; }
+
+ private:
+  const std::uint8_t* m_bytes;
+  std::size_t m_size;
   std::size_t m_position = 0;
 };
 

@@ -1,9 +1,9 @@
 #include "host/symbol_tables.h"
 
 #include <cwctype>
+#include <utility>
 
 #include "host/database.h"
-#include "host/utf16.h"
 
 PNRX_DEFINE_MEMBERS(PnDbSymbolTableRecord)
 PNRX_DEFINE_MEMBERS(PnDbSymbolTable)
@@ -27,13 +27,11 @@ PnDbSymbolTableRecord* recordOf(PnDbObjectId id) {
   return id.isValid() ? PnDbSymbolTableRecord::cast(id.stub()->object.get()) : nullptr;
 }
 
-Plnx::ErrorStatus writeText(PnDbDwgFiler* filer, const std::wstring& text) {
-  return filer->writeString(pndbToUtf16(text));
-}
+Plnx::ErrorStatus writeText(PnDbDwgFiler* filer, const std::wstring& text) { return filer->writeWideString(text); }
 
 Plnx::ErrorStatus readText(PnDbDwgFiler* filer, std::wstring& text) {
-  std::u16string raw;
-  if (filer->readString(&raw) == Plnx::eOk) text = pndbFromUtf16(raw);
+  std::wstring read;
+  if (filer->readWideString(&read) == Plnx::eOk) text = std::move(read);
   return filer->filerStatus();
 }
 

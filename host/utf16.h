@@ -1,6 +1,8 @@
 // Wide strings in their filed form: UTF-16 code units, the same on every platform.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -8,3 +10,12 @@
 std::u16string pndbToUtf16(std::wstring_view text);
 // Unpaired surrogates become U+FFFD.
 std::wstring pndbFromUtf16(std::u16string_view text);
+
+// The code units pndbToUtf16 makes of `text`, without making them.
+std::size_t pndbUtf16Length(std::wstring_view text);
+// Writes the units of `text` little-endian to `out`, which has room for
+// pndbUtf16Length(text) of them; answers the bytes written.
+std::size_t pndbPutUtf16LE(std::wstring_view text, std::uint8_t* out);
+// `text` holds size() little-endian units in its first 2 * size() bytes;
+// widens them in place as pndbFromUtf16 does, so reading a name allocates once.
+void pndbWidenUtf16LE(std::wstring& text);

@@ -8,8 +8,8 @@ namespace KoVTPrjReg {
 
 Plnx::ErrorStatus TKey::DwgOutValues(PnDbDwgFiler* filer) const {
   if (filer->filerStatus() != Plnx::eOk) return filer->filerStatus();
-  if (WriteCount(filer, m_values.size()) != Plnx::eOk) return filer->filerStatus();
-  for (const auto& [name, value] : m_values) {
+  if (WriteCount(filer, Values().size()) != Plnx::eOk) return filer->filerStatus();
+  for (const auto& [name, value] : Values()) {
     if (Plnx::ErrorStatus es = name.dwgOutFields(filer); es != Plnx::eOk) return es;
     filer->writeInt32(value->GetDataType());
     if (Plnx::ErrorStatus es = value->DwgOutFields(filer); es != Plnx::eOk) return es;
@@ -38,13 +38,13 @@ Plnx::ErrorStatus TKey::DwgInValues(PnDbDwgFiler* filer) {
 Plnx::ErrorStatus TKey::DwgOutFields(PnDbDwgFiler* filer) const {
   if (filer->filerStatus() != Plnx::eOk) return filer->filerStatus();
   if (Plnx::ErrorStatus es = DwgOutValues(filer); es != Plnx::eOk) return es;
-  return DwgOutKeyList(filer, m_subKeys);
+  return DwgOutKeyList(filer, SubKeys());
 }
 
 Plnx::ErrorStatus TKey::DwgInFields(PnDbDwgFiler* filer) {
   if (filer->filerStatus() != Plnx::eOk) return filer->filerStatus();
   if (Plnx::ErrorStatus es = DwgInValues(filer); es != Plnx::eOk) return es;
-  return DwgInKeyList(filer, m_subKeys);
+  return DwgInKeyList(filer, SubKeyMap());
 }
 
 Plnx::ErrorStatus DwgOutKeyList(PnDbDwgFiler* filer, const TKeyMap& keys) {
@@ -90,7 +90,7 @@ Plnx::ErrorStatus DwgInKeyList(PnDbDwgFiler* filer, TKeyMap& keys) {
       Pending done = std::move(pending.back());
       pending.pop_back();
       // Files hold keys in map order, so the end is the place almost always.
-      TKeyMap& parent = pending.empty() ? keys : pending.back().key->m_subKeys;
+      TKeyMap& parent = pending.empty() ? keys : pending.back().key->SubKeyMap();
       parent.try_emplace(parent.end(), std::move(done.name), std::move(done.key));
       continue;
     }

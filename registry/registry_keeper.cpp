@@ -1,5 +1,7 @@
 #include "registry/registry_keeper.h"
 
+#include <memory>
+
 #include "registry/key_filing.h"
 
 PnRxClass* KoVTPrjRegistryKeeper::isA() const { return desc(); }
@@ -19,6 +21,14 @@ KoVTPrjReg::TKey* KoVTPrjRegistryKeeper::CreateRootKey(const KOVTString& name) {
   std::unique_ptr<KoVTPrjReg::TKey>& slot = m_roots[name];
   if (slot == nullptr) slot = std::make_unique<KoVTPrjReg::TKey>();
   return slot.get();
+}
+
+PnDbObject* KoVTPrjRegistryKeeper::clone() const {
+  assertReadEnabled();
+  auto copy = std::make_unique<KoVTPrjRegistryKeeper>();
+  copy->assertWriteEnabled(false, true);
+  for (const auto& [name, key] : m_roots) copy->m_roots.emplace_hint(copy->m_roots.end(), name, key->Clone());
+  return copy.release();
 }
 
 Plnx::ErrorStatus KoVTPrjRegistryKeeper::dwgOutFields(PnDbDwgFiler* filer) const {

@@ -44,6 +44,9 @@ class KoVTPrjRegistryKeeper : public PnDbObject {
   // A later format version answers eMakeMeProxy and reads nothing more.
   Plnx::ErrorStatus dwgInFields(PnDbDwgFiler* filer) override;
   Plnx::ErrorStatus dwgOutFields(PnDbDwgFiler* filer) const override;
+  // Copies the tree directly: filing a huge registry out and in again costs
+  // a second copy of its filed form and the parsing.
+  PnDbObject* clone() const override;
 
  private:
   KoVTPrjReg::TRootKeys m_roots;

@@ -9,24 +9,17 @@ namespace KoVTPrjReg {
 namespace {
 
 template <class Map>
-auto* FindIn(const Map& map, const KOVTString& name) {
-  auto it = map.find(name);
-  return it == map.end() ? nullptr : it->second.get();
+auto* FindIn(const Map* map, const KOVTString& name) {
+  if (map == nullptr) return static_cast<typename Map::mapped_type::pointer>(nullptr);
+  auto it = map->find(name);
+  return it == map->end() ? nullptr : it->second.get();
 }
 
 template <class Map>
-typename Map::mapped_type Detach(Map& map, const KOVTString& name) {
-  auto node = map.extract(name);
+typename Map::mapped_type Detach(Map* map, const KOVTString& name) {
+  if (map == nullptr) return nullptr;
+  auto node = map->extract(name);
   return node.empty() ? nullptr : std::move(node.mapped());
-}
-
-// Moves the entry under a new name; a taken new name keeps its entry and the moved one dies.
-template <class Map>
-void Rename(Map& map, const KOVTString& oldName, const KOVTString& newName) {
-  auto node = map.extract(oldName);
-  if (node.empty()) return;
-  node.key() = newName;
-  map.insert(std::move(node));
 }
 
 template <class Map>
@@ -35,6 +28,9 @@ void AppendNames(const Map& map, KoVT::Core::TStringList* list) {
   for (const auto& entry : map) list->Add(entry.first);
 }
 
+// The index pays for itself once a key has been searched this often for each of its values.
+constexpr std::size_t kValuesPerIndexedLookup = 8;
+
 }  // namespace
 
 TKey::~TKey() {
@@ -42,55 +38,102 @@ TKey::~TKey() {
   DestroySubKeys();
 }
 
+const TKeyMap& TKey::SubKeys() const {
+  static const TKeyMap kNone;
+  return m_subKeys ? *m_subKeys : kNone;
+}
+
+const TValueMap& TKey::Values() const {
+  static const TValueMap kNone;
+  return m_values ? m_values->map : kNone;
+}
+
+TKeyMap& TKey::SubKeyMap() {
+  if (m_subKeys == nullptr) m_subKeys = std::make_unique<TKeyMap>();
+  return *m_subKeys;
+}
+
+TKey::TValueStore& TKey::ValueStore() {
+  if (m_values == nullptr) m_values = std::make_unique<TValueStore>();
+  return *m_values;
+}
+
 void TKey::DestroySubKeys() {
   // A worklist instead of recursion: each key is emptied before it is deleted,
   // so no destructor ever reaches below its own maps.
   std::vector<std::unique_ptr<TKey>> pending;
-  auto takeSubKeys = [&pending](TKeyMap& keys) {
-    for (auto& entry : keys)
+  auto takeSubKeys = [&pending](TKey& key) {
+    if (key.m_subKeys == nullptr) return;
+    for (auto& entry : *key.m_subKeys)
       if (entry.second) pending.push_back(std::move(entry.second));  // null: moved before a failed push
-    keys.clear();
+    key.m_subKeys.reset();
   };
   try {
-    takeSubKeys(m_subKeys);
+    takeSubKeys(*this);
     while (!pending.empty()) {
       std::unique_ptr<TKey> key = std::move(pending.back());
       pending.pop_back();
       key->DestroyValues();
-      takeSubKeys(key->m_subKeys);
+      takeSubKeys(*key);
     }
   } catch (const std::bad_alloc&) {
     // Destructors must not throw: without memory for the worklist, walk
     // down to a leaf and delete it, again and again; slower, allocates nothing.
-    while (!m_subKeys.empty()) {
-      TKeyMap* keys = &m_subKeys;
-      for (TKey* first = keys->begin()->second.get(); first && !first->m_subKeys.empty();
-           first = keys->begin()->second.get())
-        keys = &first->m_subKeys;
+    while (HasSubKeys()) {
+      TKeyMap* keys = m_subKeys.get();
+      for (TKey* first = keys->begin()->second.get(); first && first->HasSubKeys(); first = keys->begin()->second.get())
+        keys = first->m_subKeys.get();
       keys->erase(keys->begin());
     }
+    m_subKeys.reset();
   }
 }
 
-TKey* TKey::FindSubKey(const KOVTString& name) { return FindIn(m_subKeys, name); }
-const TKey* TKey::FindSubKey(const KOVTString& name) const { return FindIn(m_subKeys, name); }
+std::unique_ptr<TKey> TKey::Clone() const {
+  auto copy = std::make_unique<TKey>();
+  std::vector<std::pair<const TKey*, TKey*>> pending{{this, copy.get()}};
+  while (!pending.empty()) {
+    const auto [from, to] = pending.back();
+    pending.pop_back();
+    if (from->m_values) {
+      TValueMap& values = to->ValueStore().map;
+      for (const auto& [name, value] : from->m_values->map) values.emplace_hint(values.end(), name, value->Clone());
+    }
+    if (from->m_subKeys) {
+      TKeyMap& keys = to->SubKeyMap();
+      for (const auto& [name, key] : *from->m_subKeys)
+        pending.emplace_back(key.get(), keys.emplace_hint(keys.end(), name, std::make_unique<TKey>())->second.get());
+    }
+  }
+  return copy;
+}
+
+TKey* TKey::FindSubKey(const KOVTString& name) { return FindIn(m_subKeys.get(), name); }
+const TKey* TKey::FindSubKey(const KOVTString& name) const { return FindIn(m_subKeys.get(), name); }
 
 TKey* TKey::CreateSubKey(const KOVTString& name) {
-  std::unique_ptr<TKey>& slot = m_subKeys[name];
+  std::unique_ptr<TKey>& slot = SubKeyMap()[name];
   if (slot == nullptr) slot = std::make_unique<TKey>();
   return slot.get();
 }
 
 bool TKey::AddSubKey(const KOVTString& name, std::unique_ptr<TKey> key) {
-  return key != nullptr && m_subKeys.try_emplace(name, std::move(key)).second;
+  return key != nullptr && SubKeyMap().try_emplace(name, std::move(key)).second;
 }
 
-std::unique_ptr<TKey> TKey::RemoveSubKey(const KOVTString& name) { return Detach(m_subKeys, name); }
+std::unique_ptr<TKey> TKey::RemoveSubKey(const KOVTString& name) { return Detach(m_subKeys.get(), name); }
 void TKey::DestroySubKey(const KOVTString& name) { RemoveSubKey(name); }
+
 void TKey::RenameSubKey(const KOVTString& oldName, const KOVTString& newName) {
-  Rename(m_subKeys, oldName, newName);
+  // A taken new name keeps its key and the moved one dies.
+  if (m_subKeys == nullptr) return;
+  auto node = m_subKeys->extract(oldName);
+  if (node.empty()) return;
+  node.key() = newName;
+  m_subKeys->insert(std::move(node));
 }
-void TKey::GetKeyNames(KoVT::Core::TStringList* list) const { AppendNames(m_subKeys, list); }
+
+void TKey::GetKeyNames(KoVT::Core::TStringList* list) const { AppendNames(SubKeys(), list); }
 
 TValue* TKey::FindValue(const wchar_t* name) {
   TValueIndex::Slot* slot = name != nullptr ? Lookup(name) : nullptr;
@@ -99,16 +142,20 @@ TValue* TKey::FindValue(const wchar_t* name) {
 const TValue* TKey::FindValue(const wchar_t* name) const { return const_cast<TKey*>(this)->FindValue(name); }
 
 TValueIndex::Slot* TKey::Lookup(std::wstring_view name) {
-  if (m_valueIndex == nullptr) {
-    m_valueIndex = std::make_unique<TValueIndex>();
-    m_valueIndex->Reserve(m_values.size());
-    for (auto& entry : m_values) Index(entry);
+  if (m_values == nullptr) return nullptr;
+  TValueStore& store = *m_values;
+  if (store.index == nullptr && ++store.lookups > store.map.size() / kValuesPerIndexedLookup) {
+    store.index = std::make_unique<TValueIndex>();
+    store.index->Reserve(store.map.size());
+    for (auto& entry : store.map) Index(entry);
   }
-  return m_valueIndex->Find(name);
+  if (store.index) return store.index->Find(name);
+  auto it = store.map.find(name);
+  return it == store.map.end() ? nullptr : &it->second;
 }
 
 void TKey::Index(TValueMap::value_type& entry) {
-  if (m_valueIndex) m_valueIndex->Insert(entry.first.str(), &entry.second);
+  if (m_values->index) m_values->index->Insert(entry.first.str(), &entry.second);
 }
 
 bool TKey::SetValue(const KOVTString& name, std::unique_ptr<TValue> value) {
@@ -117,42 +164,42 @@ bool TKey::SetValue(const KOVTString& name, std::unique_ptr<TValue> value) {
     *slot = std::move(value);
     return true;
   }
-  Index(*m_values.emplace(name, std::move(value)).first);
+  Index(*ValueStore().map.emplace(name, std::move(value)).first);
   return true;
 }
 
 std::unique_ptr<TValue> TKey::RemoveValue(const KOVTString& name) {
-  if (m_valueIndex) m_valueIndex->Erase(name.str());
-  return Detach(m_values, name);
+  if (m_values == nullptr) return nullptr;
+  if (m_values->index) m_values->index->Erase(name.str());
+  return Detach(&m_values->map, name);
 }
 void TKey::DeleteValue(const KOVTString& name) { RemoveValue(name); }
 
 void TKey::RenameValue(const KOVTString& oldName, const KOVTString& newName) {
-  auto node = m_values.extract(oldName);
+  if (m_values == nullptr) return;
+  auto node = m_values->map.extract(oldName);
   if (node.empty()) return;
-  if (m_valueIndex) m_valueIndex->Erase(oldName.str());
+  if (m_values->index) m_values->index->Erase(oldName.str());
   node.key() = newName;
-  auto moved = m_values.insert(std::move(node));
+  auto moved = m_values->map.insert(std::move(node));
   if (moved.inserted) Index(*moved.position);
 }
 
 void TKey::AddReadValue(KOVTString name, std::unique_ptr<TValue> value) {
   // Files hold values in map order, so the end is the place almost always.
-  const std::size_t before = m_values.size();
-  auto entry = m_values.try_emplace(m_values.end(), std::move(name), std::move(value));
-  if (m_values.size() != before) Index(*entry);
+  TValueMap& values = ValueStore().map;
+  const std::size_t before = values.size();
+  auto entry = values.try_emplace(values.end(), std::move(name), std::move(value));
+  if (values.size() != before) Index(*entry);
 }
 
-void TKey::DestroyValues() {
-  m_valueIndex.reset();
-  m_values.clear();
-}
-void TKey::GetValueNames(KoVT::Core::TStringList* list) const { AppendNames(m_values, list); }
+void TKey::DestroyValues() { m_values.reset(); }
+void TKey::GetValueNames(KoVT::Core::TStringList* list) const { AppendNames(Values(), list); }
 
 void TKey::GetKeyInfo(TKeyInfo& info) const {
   info = TKeyInfo{};
-  info.NumSubKeys = static_cast<std::int32_t>(m_subKeys.size());
-  info.NumValues = static_cast<std::int32_t>(m_values.size());
+  info.NumSubKeys = static_cast<std::int32_t>(SubKeys().size());
+  info.NumValues = static_cast<std::int32_t>(Values().size());
 }
 
 bool TKey::GetDataInfo(const KOVTString&, TDataInfo& info) const {

@@ -5,13 +5,16 @@
 // of the same name. A key owns everything below it; operations named Remove
 // hand ownership to the caller, Destroy and Delete delete.
 //
-// Trees are walked without recursion (destroying, filing), so a key nested a
-// million deep, as a hostile drawing may hold, cannot exhaust the stack.
+// Trees are walked without recursion (destroying, filing, copying), so a key
+// nested a million deep, as a hostile drawing may hold, cannot exhaust the stack.
+// Each map is made when first needed: most keys of a big registry lack one of
+// them or both, and an empty key then costs two pointers.
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include "core/kovt_string.h"
 #include "core/string_list.h"
@@ -23,7 +26,15 @@ namespace KoVTPrjReg {
 
 class TKey;
 using TKeyMap = std::map<KOVTString, std::unique_ptr<TKey>>;
-using TValueMap = std::map<KOVTString, std::unique_ptr<TValue>>;
+
+// KOVTString's order, taking names not held in one too: a lookup makes no string.
+struct TNameOrder {
+  using is_transparent = void;
+  bool operator()(const KOVTString& a, const KOVTString& b) const { return a < b; }
+  bool operator()(const KOVTString& a, std::wstring_view b) const { return std::wstring_view(a.str()) < b; }
+  bool operator()(std::wstring_view a, const KOVTString& b) const { return a < std::wstring_view(b.str()); }
+};
+using TValueMap = std::map<KOVTString, std::unique_ptr<TValue>, TNameOrder>;
 
 struct TKeyInfo {
   std::int32_t NumSubKeys = 0;
@@ -46,6 +57,8 @@ class TKey {
   TKey& operator=(const TKey&) = delete;
   // Deletes the values, then the sub-keys with their subtrees.
   ~TKey();
+  // A copy of the key with everything below it.
+  std::unique_ptr<TKey> Clone() const;
 
   // Sub-keys.
   TKey* FindSubKey(const KOVTString& name);
@@ -60,10 +73,10 @@ class TKey {
   // Nothing happens when `oldName` is absent. When `newName` is taken, the key
   // there stays and the moved one is destroyed.
   void RenameSubKey(const KOVTString& oldName, const KOVTString& newName);
-  bool HasSubKeys() const { return !m_subKeys.empty(); }
+  bool HasSubKeys() const { return m_subKeys != nullptr && !m_subKeys->empty(); }
   // Appends the sub-key names in order; a null list does nothing.
   void GetKeyNames(KoVT::Core::TStringList* list) const;
-  const TKeyMap& SubKeys() const { return m_subKeys; }
+  const TKeyMap& SubKeys() const;
 
   // Values. Looking a name up takes constant time, however many the key holds.
   TValue* FindValue(const wchar_t* name);
@@ -80,7 +93,7 @@ class TKey {
   void RenameValue(const KOVTString& oldName, const KOVTString& newName);
   // Appends the value names in order; a null list does nothing.
   void GetValueNames(KoVT::Core::TStringList* list) const;
-  const TValueMap& Values() const { return m_values; }
+  const TValueMap& Values() const;
 
   // The counts; the maximum lengths are not computed (-1).
   void GetKeyInfo(TKeyInfo& info) const;
@@ -104,16 +117,25 @@ class TKey {
   // Reads straight into the sub-key maps of the keys it builds.
   friend Plnx::ErrorStatus DwgInKeyList(PnDbDwgFiler* filer, TKeyMap& keys);
 
+  struct TValueStore {
+    TValueMap map;
+    std::unique_ptr<TValueIndex> index;
+    std::size_t lookups = 0;
+  };
+
+  // The maps, made when missing.
+  TKeyMap& SubKeyMap();
+  TValueStore& ValueStore();
   // A value read from a file; a name the key holds already keeps its value.
   void AddReadValue(KOVTString name, std::unique_ptr<TValue> value);
-  // The index is made at the first lookup: most keys read from a file are never searched.
+  // The index is made once lookups pay for it: most keys read from a file are
+  // never searched, and a few lookups in a huge key are cheaper in the map.
   TValueIndex::Slot* Lookup(std::wstring_view name);
   // Adds the entry to the index, if there is one yet.
   void Index(TValueMap::value_type& entry);
 
-  TKeyMap m_subKeys;
-  TValueMap m_values;
-  std::unique_ptr<TValueIndex> m_valueIndex;
+  std::unique_ptr<TKeyMap> m_subKeys;
+  std::unique_ptr<TValueStore> m_values;
 };
 
 }  // namespace KoVTPrjReg

@@ -35,6 +35,8 @@ class TValue {
 
   virtual TDataType GetDataType() const = 0;
   virtual std::int32_t GetDataSize() const = 0;
+  // A value of the same class holding the same data.
+  virtual std::unique_ptr<TValue> Clone() const = 0;
   // The payload only. The base files nothing and answers the filer status.
   virtual Plnx::ErrorStatus DwgInFields(PnDbDwgFiler* filer);
   virtual Plnx::ErrorStatus DwgOutFields(PnDbDwgFiler* filer) const;
@@ -53,6 +55,11 @@ class TScalarValue : public TValue {
 
   TDataType GetDataType() const override { return Tag; }
   std::int32_t GetDataSize() const override { return Size; }
+  std::unique_ptr<TValue> Clone() const override {
+    std::unique_ptr<TValue> copy = CreateEmptyValue(Tag);  // of the final class of this tag
+    static_cast<TScalarValue&>(*copy).m_value = m_value;
+    return copy;
+  }
   Plnx::ErrorStatus DwgInFields(PnDbDwgFiler* filer) override {
     if (filer->filerStatus() != Plnx::eOk) return filer->filerStatus();
     return (filer->*Read)(&m_value);
@@ -104,6 +111,7 @@ class TStringValue final : public TValue {
   const KOVTString& GetValue() const { return m_value; }
 
   TDataType GetDataType() const override { return kStringValue; }
+  std::unique_ptr<TValue> Clone() const override { return std::make_unique<TStringValue>(m_value); }
   // In characters.
   std::int32_t GetDataSize() const override { return m_value.GetLength(); }
   Plnx::ErrorStatus DwgInFields(PnDbDwgFiler* filer) override;
@@ -122,6 +130,7 @@ class TBinaryValue final : public TValue {
   const std::uint8_t* GetData() const { return m_bytes.empty() ? nullptr : m_bytes.data(); }
 
   TDataType GetDataType() const override { return kBinaryValue; }
+  std::unique_ptr<TValue> Clone() const override { return std::make_unique<TBinaryValue>(GetData(), GetDataSize()); }
   // In bytes.
   std::int32_t GetDataSize() const override { return static_cast<std::int32_t>(m_bytes.size()); }
   // A byte count the filer cannot hold fails before anything is allocated.

@@ -169,6 +169,21 @@ TEST(Utf16, ConvertsSupplementaryCharactersAndRepairsBrokenPairs) {
   EXPECT_EQ(pndbFromUtf16(std::u16string{u'x', char16_t(0xD800), u'y', char16_t(0xDBFF)}), L"x\uFFFDy\uFFFD");
   EXPECT_EQ(pndbFromUtf16(std::u16string{char16_t(0xDC00), char16_t(0xDFFF)}), L"\uFFFD\uFFFD");
   EXPECT_EQ(pndbToUtf16(std::wstring{static_cast<wchar_t>(0x110000)}), u"\uFFFD");
+
+  // Wide strings file as the same item, in one slice or several, and read back converted.
+  std::wstring pairs;
+  for (int i = 0; i < 100; ++i) pairs += L"a\U0001F600";
+  for (const std::wstring& text : {std::wstring(L"Standard"), std::wstring(300, L'\u00e9'), pairs}) {
+    PnDbMemoryFiler out;
+    out.writeWideString(text);
+    PnDbMemoryFiler units(out.bytes(), PnDb::kFileFiler, nullptr), wide(out.bytes(), PnDb::kFileFiler, nullptr);
+    EXPECT_EQ(next(units, &PnDbDwgFiler::readString), pndbToUtf16(text));
+    EXPECT_EQ(next(wide, &PnDbDwgFiler::readWideString), text);
+  }
+  PnDbMemoryFiler broken;
+  broken.writeString(std::u16string{u'x', char16_t(0xD800), u'y'});
+  PnDbMemoryFiler in(broken.bytes(), PnDb::kFileFiler, nullptr);
+  EXPECT_EQ(next(in, &PnDbDwgFiler::readWideString), L"x\uFFFDy");
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The keeper object: its class registration, its record and its life in a drawing file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <memory>
+
 #include "registry/registry_keeper.h"
 #include "tests/host/host_test_support.h"
 #include "tests/registry/registry_test_support.h"
@@ -16,6 +19,16 @@ struct KeeperClass {
   KeeperClass() { Initialize(); }
   ~KeeperClass() { Finalize(); }
 };
+
+PnDbObjectId AddKeeper(PnDbDatabase& db, KoVTPrjRegistryKeeper* keeper) {
+  PnDbDictionary* named = nullptr;
+  PnDbObjectId id;
+  EXPECT_EQ(db.getNamedObjectsDictionary(named, PnDb::kForWrite), Plnx::eOk);
+  EXPECT_EQ(named->setAt(kRegistryKeeperEntry, keeper, id), Plnx::eOk);
+  keeper->close();
+  named->close();
+  return id;
+}
 
 TEST(KeeperClassRegistration, CountsInitializeAndFinalize) {
   // After each step: whether the class is registered.
@@ -104,6 +117,23 @@ TEST(KeeperRecord, ANewerVersionIsKeptAsAProxyWithoutReadingOn) {
   }
 }
 
+TEST(KeeperInDrawing, AClonedKeeperHoldsTheWholeTree) {
+  KeeperClass registered;
+  PnDbDatabase db;
+  auto* keeper = new KoVTPrjRegistryKeeper;
+  FillSampleTree(*keeper->CreateRootKey(L"HKEY_CONFIG"), db.textstyle());
+  keeper->CreateRootKey(L"HKEY_DYN_DATA");
+  const PnDbObjectId id = AddKeeper(db, keeper);
+  ASSERT_EQ(pndbOpenObject(keeper, id, PnDb::kForRead), Plnx::eOk);
+  std::unique_ptr<PnDbObject> clone(keeper->clone());
+  const auto* copy = KoVTPrjRegistryKeeper::cast(clone.get());
+  ASSERT_NE(copy, nullptr);
+  ASSERT_EQ(copy->RootKeys().size(), keeper->RootKeys().size());
+  for (const auto& [name, key] : keeper->RootKeys())
+    EXPECT_EQ(RecordOf(*copy->FindRootKey(name)), RecordOf(*key)) << name.str();
+  keeper->close();
+}
+
 TEST(KeeperInDrawing, SavingAndReopeningReproducesEveryRootKeyAndValue) {
   KeeperClass registered;
   ScratchDir scratch;
@@ -116,12 +146,7 @@ TEST(KeeperInDrawing, SavingAndReopeningReproducesEveryRootKeyAndValue) {
   };
   auto* keeper = new KoVTPrjRegistryKeeper;
   fill(*keeper, db.textstyle());
-  PnDbDictionary* named = nullptr;
-  PnDbObjectId id;
-  ASSERT_EQ(db.getNamedObjectsDictionary(named, PnDb::kForWrite), Plnx::eOk);
-  ASSERT_EQ(named->setAt(kRegistryKeeperEntry, keeper, id), Plnx::eOk);
-  keeper->close();
-  named->close();
+  AddKeeper(db, keeper);
   auto copy = reopened(db, scratch.Path() / "registry.pndwg");
   ASSERT_TRUE(copy) << std::filesystem::path(db.lastFileError());
 

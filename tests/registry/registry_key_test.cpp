@@ -18,6 +18,7 @@ class CountedValue final : public TValue {
   ~CountedValue() override { ++m_destroyed; }
   TDataType GetDataType() const override { return kIntegerValue; }
   std::int32_t GetDataSize() const override { return 4; }
+  std::unique_ptr<TValue> Clone() const override { return std::make_unique<CountedValue>(m_destroyed); }
 
  private:
   int& m_destroyed;
