@@ -69,14 +69,6 @@ std::wstring CopyTest::Marker(PnDbObjectId leaf) {
   return marker;
 }
 
-std::wstring CopyTest::ClassName(PnDbObjectId id) {
-  PnDbObject* object = nullptr;
-  if (pndbOpenObject(object, id, PnDb::kForRead) != Plnx::eOk) return {};
-  std::wstring name = object->isA() != nullptr ? object->isA()->name() : L"";
-  object->close();
-  return name;
-}
-
 std::uint32_t CopyTest::NumEntries(PnDbObjectId dictionary) {
   PnDbDictionary* opened = nullptr;
   if (pndbOpenObject(opened, dictionary, PnDb::kForRead) != Plnx::eOk) return 0;

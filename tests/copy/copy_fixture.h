@@ -22,7 +22,6 @@ class CopyTest : public KovtDrawingTest {
   static PnDbObjectId At(PnDbDatabase* database, const std::wstring& path);
   // The marker of a leaf; empty for anything else.
   static std::wstring Marker(PnDbObjectId leaf);
-  static std::wstring ClassName(PnDbObjectId id);
   static std::uint32_t NumEntries(PnDbObjectId dictionary);
 
   // Symbol-table records added to a drawing.

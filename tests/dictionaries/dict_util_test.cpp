@@ -4,51 +4,26 @@
 #include <string>
 
 #include "dictionaries/dict_util.h"
+#include "platform/wide_string.h"
+#include "tests/support/golden_rows.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
 
 using namespace KovtDictUtil;
 
-struct Repair {
-  const wchar_t* given;
-  const wchar_t* repaired;
-};
-
-TEST(DbNames, RepairMakesNamesValid) {
-  const Repair cases[] = {
-      {L"Beam: A/B", L"Beam- A-B"},
-      {L"<>/\\\"?*|,=';~:", L"()------.-----"},
-      {L"  x  ", L"x"},
-      {L"   ", L"a"},
-      {L"", L"a"},
-      {L" <a> ", L"(a)"},
-  };
-  for (const Repair& repair : cases) {
-    KOVTString name(repair.given);
-    EXPECT_FALSE(IsValidDbName(name, true)) << repair.given;
-    EXPECT_EQ(name, repair.repaired) << repair.given;
-    EXPECT_TRUE(IsValidDbName(name, false)) << repair.given;
-    EXPECT_TRUE(IsValidDbName(name, true)) << repair.given;
+// Checking leaves the name alone; repair trims both ends all the same.
+TEST(DbNames, CheckAndRepair) {
+  for (const GoldenRow& row : ReadGoldenRows("dictionaries/data/db_names.txt", 3)) {
+    const std::string where = WideToUtf8(row[0]);
+    KOVTString name(row[0]);
+    EXPECT_EQ(IsValidDbName(name, false), row[1] == L"valid") << where;
+    EXPECT_EQ(name, row[0].c_str()) << where;
+    EXPECT_EQ(IsValidDbName(name, true), row[2] == row[0]) << where;
+    EXPECT_EQ(name, row[2].c_str()) << where;
+    EXPECT_TRUE(IsValidDbName(name, false)) << where;
+    EXPECT_TRUE(IsValidDbName(name, true)) << where;
   }
-}
-
-TEST(DbNames, CheckingLeavesTheNameAlone) {
-  const wchar_t* invalid[] = {L"a,b", L"", L" lead", L"x:y", L"back\\slash", L"quote\"d"};
-  for (const wchar_t* text : invalid) {
-    KOVTString name(text);
-    EXPECT_FALSE(IsValidDbName(name, false)) << text;
-    EXPECT_EQ(name, text);
-  }
-  KOVTString fine(L"Wall (north) - 2.5 m");
-  EXPECT_TRUE(IsValidDbName(fine, false));
-  EXPECT_TRUE(IsValidDbName(fine, true));
-  EXPECT_EQ(fine, L"Wall (north) - 2.5 m");
-  // Only a leading space makes a name invalid; repair trims both ends all the same.
-  KOVTString trailing(L"trail ");
-  EXPECT_TRUE(IsValidDbName(trailing, false));
-  EXPECT_FALSE(IsValidDbName(trailing, true));
-  EXPECT_EQ(trailing, L"trail");
 }
 
 TEST(DbNames, OverLongNamesKeepBothEnds) {
