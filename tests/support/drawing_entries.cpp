@@ -72,39 +72,24 @@ std::uint32_t NumEntries(PnDbObjectId dictionary) {
   return count;
 }
 
-namespace {
-
-template <class Table>
-PnDbObjectId addRecord(PnDbDatabase* database, typename Table::RecordType* record) {
-  Table* table = nullptr;
-  EXPECT_EQ(database->getSymbolTable(table, PnDb::kForWrite), Plnx::eOk);
-  PnDbObjectId id;
-  EXPECT_EQ(table->add(id, record), Plnx::eOk);
-  record->close();
-  table->close();
-  return id;
-}
-
-}  // namespace
-
 PnDbObjectId AddLinetype(PnDbDatabase* database, const wchar_t* name, std::vector<double> dashes) {
   auto* record = new PnDbLinetypeTableRecord;
   record->setName(name);
   record->setDashes(std::move(dashes));
-  return addRecord<PnDbLinetypeTable>(database, record);
+  return AddRecord<PnDbLinetypeTable>(database, record);
 }
 
 PnDbObjectId AddTextStyle(PnDbDatabase* database, const wchar_t* name, const wchar_t* fileName) {
   auto* record = new PnDbTextStyleTableRecord;
   record->setName(name);
   record->setFileName(fileName);
-  return addRecord<PnDbTextStyleTable>(database, record);
+  return AddRecord<PnDbTextStyleTable>(database, record);
 }
 
 PnDbObjectId AddDimStyle(PnDbDatabase* database, const wchar_t* name) {
   auto* record = new PnDbDimStyleTableRecord;
   record->setName(name);
-  return addRecord<PnDbDimStyleTable>(database, record);
+  return AddRecord<PnDbDimStyleTable>(database, record);
 }
 
 std::wstring RecordName(PnDbObjectId id) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "host/host.h"
 
 // The child `name` of `parent`, created as `cls` (a plain dictionary when
@@ -21,6 +23,16 @@ std::wstring Marker(PnDbObjectId leaf);
 std::uint32_t NumEntries(PnDbObjectId dictionary);
 
 // Symbol-table records added to a drawing.
+template <class Table>
+PnDbObjectId AddRecord(PnDbDatabase* database, typename Table::RecordType* record) {
+  Table* table = nullptr;
+  EXPECT_EQ(database->getSymbolTable(table, PnDb::kForWrite), Plnx::eOk);
+  PnDbObjectId id;
+  EXPECT_EQ(table->add(id, record), Plnx::eOk);
+  record->close();
+  table->close();
+  return id;
+}
 PnDbObjectId AddLinetype(PnDbDatabase* database, const wchar_t* name, std::vector<double> dashes = {});
 PnDbObjectId AddTextStyle(PnDbDatabase* database, const wchar_t* name, const wchar_t* fileName = L"txt");
 PnDbObjectId AddDimStyle(PnDbDatabase* database, const wchar_t* name);
