@@ -73,7 +73,7 @@ class RecordingVisitor : public DictCopyVisitor {
  protected:
   PnDbObjectId CopyObject(PnDbObjectId& newId, PnDbObjectId destinationDictionaryId, PnDbObjectId sourceEntryId,
                           bool& descend) override {
-    std::wstring marker = CopyTest::Marker(sourceEntryId);
+    std::wstring marker = ::Marker(sourceEntryId);
     visited.push_back(marker.empty() ? L"dict" : marker);
     destinations.push_back(destinationDictionaryId);
     if (sourceEntryId == skipped) descend = false;

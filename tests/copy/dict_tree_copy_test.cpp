@@ -31,7 +31,7 @@ TEST_F(DictTreeMerge, KeepsDestinationEntriesAndAddsMissingSubtrees) {
   EXPECT_EQ(Marker(Child(destinationTables, L"Meshes")), L"source meshes");
   // A leaf met by a dictionary stays and is not descended into.
   EXPECT_EQ(Child(destinationStyle, L"Mixed"), ownMixed);
-  EXPECT_EQ(ClassName(At(Drawing(), L"Style/A")), L"KOVTStyleDictionary");
+  EXPECT_EQ(ClassNameOf(At(Drawing(), L"Style/A")), L"KOVTStyleDictionary");
   ExpectAllClosed();
 
   SaveAndReopen();
@@ -79,9 +79,9 @@ TEST_F(DictTreeMerge, CorrespondingDictionaryIsFoundOrMadeWithTheSourceClasses) 
 
   PnDbObjectId created = GetCorrespondingDictionaryIdInDestDatabase(settings, Drawing(), true);
   EXPECT_EQ(created, At(Drawing(), L"KOVT/KOVR/ProjectSettings"));
-  EXPECT_EQ(ClassName(At(Drawing(), L"KOVT")), L"KOVTMainRootDictionary");
-  EXPECT_EQ(ClassName(At(Drawing(), L"KOVT/KOVR")), L"KOVTAppDictionary");
-  EXPECT_EQ(ClassName(created), L"PnDbDictionary");
+  EXPECT_EQ(ClassNameOf(At(Drawing(), L"KOVT")), L"KOVTMainRootDictionary");
+  EXPECT_EQ(ClassNameOf(At(Drawing(), L"KOVT/KOVR")), L"KOVTAppDictionary");
+  EXPECT_EQ(ClassNameOf(created), L"PnDbDictionary");
   EXPECT_EQ(GetCorrespondingDictionaryIdInDestDatabase(settings, Drawing(), false), created);
   EXPECT_EQ(GetCorrespondingDictionaryIdInDestDatabase(Source()->namedObjectsDictionaryId(), Drawing(), false),
             Drawing()->namedObjectsDictionaryId());

@@ -76,6 +76,8 @@ TEST(KovtString, BufferEditEndsAtTheTerminator) {
   s.GetBuffer(3);
   s.ReleaseBuffer(2);
   EXPECT_EQ(s, L"he");
+  s.ReleaseBuffer(0);  // a length of zero is a length, not a search for the terminator
+  EXPECT_EQ(s, L"");
 }
 
 TEST(KovtString, FilesAsOneItemAndSurvivesNonBmpText) {

@@ -6,24 +6,18 @@
 
 #include "dictionaries/dictionaries.h"
 #include "environment/app_context.h"
+#include "tests/support/drawing_entries.h"
 #include "tests/support/golden_rows.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
 
-class DictTree : public KovtDrawingTest {
- protected:
-  // An entry of the named objects dictionary that holds no dictionary.
-  PnDbObjectId AddForeignEntry(const wchar_t* name) {
-    PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
-    PnDbObjectId id;
-    auto* object = new PnDbObject;
-    namedObjects->setAt(name, object, id);
-    object->close();
-    namedObjects->close();
-    return id;
-  }
-};
+// An entry of the named objects dictionary that holds no dictionary.
+PnDbObjectId AddForeignEntry(PnDbDatabase* drawing, const wchar_t* name) {
+  return Leaf(drawing->namedObjectsDictionaryId(), name, L"foreign");
+}
+
+using DictTree = KovtDrawingTest;
 
 TEST_F(DictTree, RootsAreCreatedOnlyOnRequestAndComeBackOpenAsAsked) {
   std::size_t before = Drawing()->numObjects();
@@ -113,7 +107,7 @@ TEST_F(DictTree, SubDictCreatesWithAClassAndReturnsTheParentToRead) {
 }
 
 TEST_F(DictTree, SubDictNeitherReplacesAForeignEntryNorCreatesUnderABusyParent) {
-  const PnDbObjectId foreign = AddForeignEntry(L"Data");
+  const PnDbObjectId foreign = AddForeignEntry(Drawing(), L"Data");
   EXPECT_EQ(GetSubDict(KOVTAppDictionary::desc(), NamedObjects(PnDb::kForRead), L"Data", PnDb::kForRead, true),
             nullptr);
   EXPECT_EQ(EntryAt(*Drawing(), {L"Data"}), foreign);
@@ -209,7 +203,7 @@ TEST_F(DictTree, CurrentRootDictionaryIsMadeOnceInTheNamedObjectsDictionary) {
   ExpectNothingOpen();
 
   // Only a missing entry is rebuilt: one of another kind, or one open for write elsewhere, is kept.
-  const PnDbObjectId foreignRoot = AddForeignEntry(L"KOVF");
+  const PnDbObjectId foreignRoot = AddForeignEntry(Drawing(), L"KOVF");
   PnDbDictionary* writer = GetCurrentRootDictionary(L"KOVB", PnDb::kForWrite);
   before = Drawing()->numObjects();
   EXPECT_EQ(GetCurrentRootDictionary(L"KOVF", PnDb::kForRead), nullptr);

@@ -4,51 +4,27 @@
 #include <string>
 
 #include "dictionaries/dict_util.h"
+#include "platform/wide_string.h"
+#include "tests/support/drawing_entries.h"
+#include "tests/support/golden_rows.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
 
 using namespace KovtDictUtil;
 
-struct Repair {
-  const wchar_t* given;
-  const wchar_t* repaired;
-};
-
-TEST(DbNames, RepairMakesNamesValid) {
-  const Repair cases[] = {
-      {L"Beam: A/B", L"Beam- A-B"},
-      {L"<>/\\\"?*|,=';~:", L"()------.-----"},
-      {L"  x  ", L"x"},
-      {L"   ", L"a"},
-      {L"", L"a"},
-      {L" <a> ", L"(a)"},
-  };
-  for (const Repair& repair : cases) {
-    KOVTString name(repair.given);
-    EXPECT_FALSE(IsValidDbName(name, true)) << repair.given;
-    EXPECT_EQ(name, repair.repaired) << repair.given;
-    EXPECT_TRUE(IsValidDbName(name, false)) << repair.given;
-    EXPECT_TRUE(IsValidDbName(name, true)) << repair.given;
+// Checking leaves the name alone; repair trims both ends all the same.
+TEST(DbNames, CheckAndRepair) {
+  for (const GoldenRow& row : ReadGoldenRows("dictionaries/data/db_names.txt", 3)) {
+    const std::string where = WideToUtf8(row[0]);
+    KOVTString name(row[0]);
+    EXPECT_EQ(IsValidDbName(name, false), row[1] == L"valid") << where;
+    EXPECT_EQ(name, row[0].c_str()) << where;
+    EXPECT_EQ(IsValidDbName(name, true), row[2] == row[0]) << where;
+    EXPECT_EQ(name, row[2].c_str()) << where;
+    EXPECT_TRUE(IsValidDbName(name, false)) << where;
+    EXPECT_TRUE(IsValidDbName(name, true)) << where;
   }
-}
-
-TEST(DbNames, CheckingLeavesTheNameAlone) {
-  const wchar_t* invalid[] = {L"a,b", L"", L" lead", L"x:y", L"back\\slash", L"quote\"d"};
-  for (const wchar_t* text : invalid) {
-    KOVTString name(text);
-    EXPECT_FALSE(IsValidDbName(name, false)) << text;
-    EXPECT_EQ(name, text);
-  }
-  KOVTString fine(L"Wall (north) - 2.5 m");
-  EXPECT_TRUE(IsValidDbName(fine, false));
-  EXPECT_TRUE(IsValidDbName(fine, true));
-  EXPECT_EQ(fine, L"Wall (north) - 2.5 m");
-  // Only a leading space makes a name invalid; repair trims both ends all the same.
-  KOVTString trailing(L"trail ");
-  EXPECT_TRUE(IsValidDbName(trailing, false));
-  EXPECT_FALSE(IsValidDbName(trailing, true));
-  EXPECT_EQ(trailing, L"trail");
 }
 
 TEST(DbNames, OverLongNamesKeepBothEnds) {
@@ -70,48 +46,24 @@ TEST(DbNames, OverLongNamesKeepBothEnds) {
 
 class DictUtil : public KovtDrawingTest {
  protected:
-  template <class Table>
-  PnDbObjectId AddRecord(typename Table::RecordType* record, const wchar_t* name) {
-    Table* table = nullptr;
-    EXPECT_EQ(Drawing()->getSymbolTable(table, PnDb::kForWrite), Plnx::eOk);
-    record->setName(name);
-    PnDbObjectId id;
-    EXPECT_EQ(table->add(id, record), Plnx::eOk);
-    record->close();
-    table->close();
-    return id;
-  }
-
   // A dictionary "Holder" in the named-objects dictionary with the given entries.
   PnDbObjectId AddHolder(std::initializer_list<const wchar_t*> entries, PnDbObjectIdArray& entryIds) {
-    PnDbDictionary* namedObjects = nullptr;
-    EXPECT_EQ(Drawing()->getNamedObjectsDictionary(namedObjects, PnDb::kForWrite), Plnx::eOk);
-    auto* holder = new PnDbDictionary;
-    PnDbObjectId holderId;
-    EXPECT_EQ(namedObjects->setAt(L"Holder", holder, holderId), Plnx::eOk);
-    namedObjects->close();
-    for (const wchar_t* name : entries) {
-      auto* entry = new PnDbDictionary;
-      PnDbObjectId id;
-      EXPECT_EQ(holder->setAt(name, entry, id), Plnx::eOk);
-      entry->close();
-      entryIds.push_back(id);
-    }
-    holder->close();
-    return holderId;
+    const PnDbObjectId holder = Dict(Drawing()->namedObjectsDictionaryId(), L"Holder");
+    for (const wchar_t* name : entries) entryIds.push_back(Dict(holder, name));
+    return holder;
   }
-
+  // Whether the dictionary still lists the entry, erased or not.
   static bool Holds(PnDbObjectId dictionaryId, PnDbObjectId entryId) {
     PnDbDictionary* dictionary = nullptr;
     if (pndbOpenObject(dictionary, dictionaryId, PnDb::kForRead) != Plnx::eOk) return false;
-    bool holds = dictionary->has(entryId);
+    const bool holds = dictionary->has(entryId);
     dictionary->close();
     return holds;
   }
 };
 
 TEST_F(DictUtil, ListsLinetypesInTableOrder) {
-  PnDbObjectId dashed = AddRecord<PnDbLinetypeTable>(new PnDbLinetypeTableRecord, L"KOVX_Dashed");
+  PnDbObjectId dashed = AddLinetype(Drawing(), L"KOVX_Dashed");
   PnDbObjectIdArray ids;
   KoVT::Core::TStringList names;
   ASSERT_EQ(GetLineTypesFromDatabase(&ids, &names, Drawing()), 4);
@@ -133,22 +85,22 @@ TEST_F(DictUtil, ListsLinetypesInTableOrder) {
   EXPECT_EQ(GetLineTypesFromDatabase(&onlyIds, nullptr), 4);
   EXPECT_EQ(onlyIds, ids);
   EXPECT_EQ(GetLineTypesFromDatabase(nullptr, nullptr, Drawing()), 0);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  ExpectNothingOpen();
 }
 
 TEST_F(DictUtil, ListsDimensionStyles) {
-  PnDbObjectId own = AddRecord<PnDbDimStyleTable>(new PnDbDimStyleTableRecord, L"KOVX_Dims");
+  PnDbObjectId own = AddDimStyle(Drawing(), L"KOVX_Dims");
   PnDbObjectIdArray ids;
   KoVT::Core::TStringList names;
   ASSERT_EQ(GetDimStylesFromDatabase(&ids, &names), 2);
   EXPECT_EQ(names[0], L"Standard");
   EXPECT_EQ(names[1], L"KOVX_Dims");
   EXPECT_EQ(ids[1], own);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  ExpectNothingOpen();
 }
 
 TEST_F(DictUtil, UnopenableRecordsAreCountedButListedInNeither) {
-  AddRecord<PnDbLinetypeTable>(new PnDbLinetypeTableRecord, L"Busy");
+  AddLinetype(Drawing(), L"Busy");
   PnDbLinetypeTable* table = nullptr;
   ASSERT_EQ(Drawing()->getSymbolTable(table, PnDb::kForRead), Plnx::eOk);
   PnDbSymbolTableRecord* busy = nullptr;
@@ -172,12 +124,12 @@ TEST_F(DictUtil, WellKnownStyleIds) {
   EXPECT_EQ(GetStandardTextStyleId(), standard);
   EXPECT_EQ(GetCurrentTextStyleId(), standard);
 
-  PnDbObjectId notes = AddRecord<PnDbTextStyleTable>(new PnDbTextStyleTableRecord, L"Notes");
+  PnDbObjectId notes = AddTextStyle(Drawing(), L"Notes");
   ASSERT_EQ(Drawing()->setTextstyle(notes), Plnx::eOk);
   EXPECT_EQ(GetCurrentTextStyleId(Drawing()), notes);
   EXPECT_EQ(GetStandardTextStyleId(Drawing()), standard);
 
-  PnDbObjectId dims = AddRecord<PnDbDimStyleTable>(new PnDbDimStyleTableRecord, L"KOVX_Dims");
+  PnDbObjectId dims = AddDimStyle(Drawing(), L"KOVX_Dims");
   ASSERT_EQ(Drawing()->setDimstyle(dims), Plnx::eOk);
   EXPECT_EQ(GetCurrentDimStyleId(), dims);
 
@@ -186,7 +138,7 @@ TEST_F(DictUtil, WellKnownStyleIds) {
   EXPECT_EQ(GetCurrentDimStyleId(&other), other.dimstyle());
   EXPECT_NE(GetCurrentDimStyleId(&other), dims);
   EXPECT_EQ(GetContinuousLineTypeId(&other), other.continuousLinetype());
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  ExpectNothingOpen();
 }
 
 TEST_F(DictUtil, NoDrawingGivesNothing) {
@@ -229,19 +181,19 @@ TEST_F(DictUtil, RemovingByDictionaryIdErasesTheObjects) {
   EXPECT_FALSE(Holds(holder, entries[2]));
   EXPECT_TRUE(entries[2].isErased());
   EXPECT_FALSE(holder.isErased());
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  ExpectNothingOpen();
 }
 
 TEST_F(DictUtil, RemovingErasesAlsoObjectsTheDictionaryDoesNotHold) {
   PnDbObjectIdArray entries;
   PnDbObjectId holder = AddHolder({L"A"}, entries);
-  PnDbObjectId linetype = AddRecord<PnDbLinetypeTable>(new PnDbLinetypeTableRecord, L"KOVX_Dashed");
+  PnDbObjectId linetype = AddLinetype(Drawing(), L"KOVX_Dashed");
   RemoveObjectFromDict(holder, PnDbObjectIdArray{linetype, entries[0]});
   EXPECT_TRUE(linetype.isErased());
   EXPECT_TRUE(entries[0].isErased());
   RemoveObjectFromDict(PnDbObjectId(), entries[0]);  // no dictionary: nothing to do
   RemoveObjectFromDict(static_cast<PnDbDictionary*>(nullptr), entries[0]);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  ExpectNothingOpen();
 }
 
 TEST_F(DictUtil, RemovingFromAnOpenDictionaryNeedsWrite) {

@@ -6,7 +6,6 @@
 
 #include "dictionaries/app_dictionary_classes.h"
 #include "platform/wide_string.h"
-#include "tests/platform/scratch.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
@@ -96,14 +95,6 @@ class DictionaryFiling : public KovtDrawingTest {
     EXPECT_EQ(parent->setAt(name, child, id), Plnx::eOk);
     return child;
   }
-  std::unique_ptr<PnDbDatabase> SavedAndReopened(PnDbDatabase& drawing) {
-    std::wstring file = (scratch.Path() / L"drawing.dwg").wstring();
-    EXPECT_EQ(drawing.saveAs(file.c_str()), Plnx::eOk) << WideToUtf8(drawing.lastFileError());
-    auto reopened = std::make_unique<PnDbDatabase>(false);
-    EXPECT_EQ(reopened->readDwgFile(file.c_str()), Plnx::eOk) << WideToUtf8(reopened->lastFileError());
-    return reopened;
-  }
-  ScratchDir scratch;
 };
 
 TEST_F(DictionaryFiling, TheVersionFollowsTheHostFieldsAndANewerOneAsksForAProxy) {
@@ -156,23 +147,23 @@ TEST_F(DictionaryFiling, ADrawingKeepsItsClassesAndNewerDataStaysAProxyThroughAn
   root->close();
   namedObjects->close();
 
-  std::unique_ptr<PnDbDatabase> reopened = SavedAndReopened(*Drawing());
+  PnDbDatabase* reopened = SaveAndReopen();
   EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT"})), L"KOVTMainRootDictionary");
   EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR"})), L"KOVTAppDictionary");
   EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR", L"Style"})), L"KOVTStyleDictionary");
   EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR", L"Shapes"})), L"KOVTSTDictionary");
-  EXPECT_EQ(OpenObjectCount(*reopened), 0);
+  ExpectNothingOpen();
   PnDbObjectId newer = EntryAt(*reopened, {L"Newer"});
   ASSERT_TRUE(newer.isValid());
   auto* proxy = PnDbProxyObject::cast(newer.stub()->object.get());
   ASSERT_NE(proxy, nullptr);
   EXPECT_EQ(proxy->originalClassName(), L"KOVTAppDictionary");
+  const auto data = proxy->originalData();
 
-  std::unique_ptr<PnDbDatabase> again = SavedAndReopened(*reopened);
-  PnDbObjectId kept = EntryAt(*again, {L"Newer"});
+  PnDbObjectId kept = EntryAt(*SaveAndReopen(), {L"Newer"});
   ASSERT_TRUE(kept.isValid());
   ASSERT_NE(PnDbProxyObject::cast(kept.stub()->object.get()), nullptr);
-  EXPECT_EQ(PnDbProxyObject::cast(kept.stub()->object.get())->originalData(), proxy->originalData());
+  EXPECT_EQ(PnDbProxyObject::cast(kept.stub()->object.get())->originalData(), data);
 }
 
 }  // namespace

@@ -1,46 +1,29 @@
 // Tolerance records per drawing and their refresh from the job settings.
-#include <map>
+#include <memory>
 
 #include "environment/tolerance_refresh.h"
 #include "environment/tolerances.h"
 #include "host/database.h"
 #include "host/rx.h"
-#include "units/sv_units_service.h"
 #include "tests/environment/env_test_support.h"
+#include "tests/units/fake_units_service.h"
 
 namespace {
-
-// A units service whose length conversion by names knows a few units,
-// registered as the host would.
-class TestUnitsService : public KovtSvUnitsService {
- public:
-  bool ConvertLengthByNames(KOVTString from, KOVTString to, double value, double& result) override {
-    static const std::map<KOVTString, double> millimetres = {{L"mm", 1.0}, {L"cm", 10.0}, {L"m", 1000.0},
-                                                             {L"in", 25.4}, {L"ft", 304.8}};
-    const auto source = millimetres.find(from), target = millimetres.find(to);
-    if (source == millimetres.end() || target == millimetres.end()) return false;
-    result = value * source->second / target->second;
-    return true;
-  }
-};
 
 class Tolerances : public ::testing::Test {
  protected:
   void SetUp() override { pndbHostApplicationServices()->setWorkingDatabase(&m_db); }
   void TearDown() override {
-    UnregisterUnits();
+    m_units.reset();
     KovtForgetEpsilons(&m_db);
     pndbHostApplicationServices()->setWorkingDatabase(nullptr);
   }
-  void RegisterUnits() { pnrxDynamicLinker()->registerService(L"KOVT_UNITS", new TestUnitsService); }
-  static void UnregisterUnits() {
-    auto* services = dynamic_cast<PnRxDictionary*>(pnrxSysRegistry()->at(L"ServiceDictionary"));
-    delete services->remove(L"KOVT_UNITS");
-  }
+  void RegisterUnits() { m_units = std::make_unique<ScopedUnitsService>(); }
   static KovtReinfToleranceUnits Reinforcement(std::int32_t mode, const wchar_t* workUnits) {
     return {mode, workUnits, 0.5, 2.0, 4.0};
   }
   PnDbDatabase m_db;
+  std::unique_ptr<ScopedUnitsService> m_units;
 };
 
 void ExpectDefaults(const KovtEpsilonPair& pair) {

@@ -35,13 +35,4 @@ TEST(ModuleFrame, LoadsInitialisesAndUnloadsWithTimingLines) {
   EXPECT_EQ(CoInitializeCount(), comBefore);
 }
 
-TEST(ModuleFrame, ReportsTheHostApiVersion) {
-  PnRxDynamicLinker* linker = pnrxDynamicLinker();
-  ASSERT_TRUE(linker->loadModule(L"KoVTAppSet.kmo"));
-  // Loading twice is one load.
-  EXPECT_TRUE(linker->loadModule(L"KoVTAppSet.kmo"));
-  EXPECT_TRUE(linker->unloadModule(L"KoVTAppSet.kmo"));
-  EXPECT_FALSE(linker->unloadModule(L"KoVTAppSet.kmo"));
-}
-
 }  // namespace

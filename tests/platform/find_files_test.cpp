@@ -48,36 +48,23 @@ TEST_F(FindFilesTest, MatchesWindowsPatterns) {
   EXPECT_EQ(Find(L"a?pha.txt?"), Names{});
 }
 
-TEST_F(FindFilesTest, DescribesEntries) {
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(Utf8ToWide((dir_.Path() / "Sub").string()).c_str(), &data);
-  ASSERT_NE(find, INVALID_HANDLE_VALUE);
-  EXPECT_TRUE(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-  FindClose(find);
-  find = FindFirstFileW(Utf8ToWide((dir_.Path() / "gamma.dat").string()).c_str(), &data);
-  ASSERT_NE(find, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_NORMAL);
-  EXPECT_EQ(data.nFileSizeLow, 9u);
-  EXPECT_NE(data.ftLastWriteTime.dwHighDateTime, 0u);
-  FindClose(find);
-}
-
-TEST_F(FindFilesTest, MarksSymbolicLinksAsReparsePoints) {
+TEST_F(FindFilesTest, DescribesEntriesAndMarksLinksAsReparsePoints) {
   std::filesystem::create_directory_symlink(dir_.Path() / "Sub", dir_.Path() / "SubLink");
   std::filesystem::create_symlink(dir_.Path() / "gone", dir_.Path() / "dangling");
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(Utf8ToWide((dir_.Path() / "SubLink").string()).c_str(), &data);
-  ASSERT_NE(find, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
-  FindClose(find);
-  find = FindFirstFileW(Utf8ToWide((dir_.Path() / "dangling").string()).c_str(), &data);
-  ASSERT_NE(find, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_REPARSE_POINT);
-  FindClose(find);
-  find = FindFirstFileW(Utf8ToWide((dir_.Path() / "Sub").string()).c_str(), &data);
-  ASSERT_NE(find, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_DIRECTORY);
-  FindClose(find);
+  const std::pair<const char*, DWORD> entries[] = {
+      {"Sub", FILE_ATTRIBUTE_DIRECTORY}, {"gamma.dat", FILE_ATTRIBUTE_NORMAL},
+      {"SubLink", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT}, {"dangling", FILE_ATTRIBUTE_REPARSE_POINT}};
+  for (const auto& [name, attributes] : entries) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Utf8ToWide((dir_.Path() / name).string()).c_str(), &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE) << name;
+    EXPECT_EQ(data.dwFileAttributes, attributes) << name;
+    if (attributes == FILE_ATTRIBUTE_NORMAL) {
+      EXPECT_EQ(data.nFileSizeLow, 9u);
+      EXPECT_NE(data.ftLastWriteTime.dwHighDateTime, 0u);
+    }
+    FindClose(find);
+  }
 }
 
 TEST_F(FindFilesTest, ReportsWhyNothingWasFound) {

@@ -4,18 +4,15 @@
 
 #include <fstream>
 
+#include "platform/wide_string.h"
+
 namespace {
 
 std::wstring Field(const std::string& text) {
   std::string unquoted = text;
   if (unquoted.size() >= 2 && unquoted.front() == '"' && unquoted.back() == '"')
     unquoted = unquoted.substr(1, unquoted.size() - 2);
-  std::wstring wide;
-  for (char c : unquoted) {
-    if (static_cast<unsigned char>(c) >= 0x80) ADD_FAILURE() << "golden data must be ASCII: " << text;
-    wide += static_cast<wchar_t>(c);
-  }
-  return wide;
+  return Utf8ToWide(unquoted);
 }
 
 }  // namespace

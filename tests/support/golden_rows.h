@@ -1,4 +1,4 @@
-// Golden data kept in text files below the tests folder: one row per line,
+// Golden data kept in UTF-8 text files below the tests folder: one row per line,
 // its fields separated by tabs. Blank lines and lines starting with '#' are
 // skipped; a field in double quotes is a text and loses its quotes, so that
 // empty texts and trailing blanks show.

@@ -13,20 +13,6 @@ namespace {
 using KovtUnit::Factor;
 using KovtUnit::Quantity;
 
-constexpr Quantity kBlocks[] = {Quantity::Length, Quantity::Surface, Quantity::Volume, Quantity::Mass};
-
-TEST(FactorTable, EveryFactorHasItsInverse) {
-  for (Quantity quantity : kBlocks) {
-    const int base = KovtUnit::BaseCode(quantity);
-    for (int from = base; from < base + 5; ++from) {
-      EXPECT_EQ(*Factor(from, from), 1.0);
-      for (int to = base; to < base + 5; ++to)
-        EXPECT_NEAR(*Factor(from, to) * *Factor(to, from), 1.0, 1e-9) << from << "->" << to;
-    }
-  }
-  EXPECT_NEAR(*Factor(20, 21) * *Factor(21, 20), 1.0, 1e-15);
-}
-
 // Every row of the table against the data file, through each quantity whose
 // columns reach: the row is the source code, whatever quantity asks.
 TEST(FactorTable, MatchesTheGoldenTableThroughEveryQuantity) {

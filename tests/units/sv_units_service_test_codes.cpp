@@ -41,12 +41,8 @@ TEST_F(UnitsServiceTest, ReinforcementWorkUnitAndModes) {
 
 TEST_F(UnitsServiceTest, ReinforcementKindsNameTheirSettings) {
   RUNITS& units = Reinforcement();
-  units.workUnits = L"cm";
-  units.lengthUnit = L"m";
-  units.coverUnit = L"in";
-  units.spacingUnit = L"ft";
-  units.surfaceUnit = L"m2";
-  units.massUnit = L"t";
+  units.workUnits = L"cm", units.lengthUnit = L"m", units.coverUnit = L"in", units.spacingUnit = L"ft";
+  units.surfaceUnit = L"m2", units.massUnit = L"t";
   ExpectKindCodes(Units(), {{kLength, 0, kM}, {kLength, 3, kIn}, {kLength, 5, kFt}, {kLength, 6, kCm},
                             {kSurface, 0, kM2}, {kSurface, 1, kCm2}, {kVolume, 1, kCm3}, {kMass, 1, kT}});
   EXPECT_STREQ(Units().LengthNameOfKind(3), KovtUnit::DisplayNameOfCode(kIn));
@@ -62,9 +58,7 @@ TEST_F(UnitsServiceTest, ReinforcementKindsNameTheirSettings) {
 
 TEST_F(UnitsServiceTest, ConvertsBetweenWorkUnitKindsAndCodes) {
   RUNITS& units = Reinforcement();
-  units.workUnits = L"cm";
-  units.lengthUnit = L"m";
-  units.surfaceUnit = L"m2";
+  units.workUnits = L"cm", units.lengthUnit = L"m", units.surfaceUnit = L"m2";
   struct Case {
     double (TxISvUnits::*convert)(int, double);
     int kindOrCode;
@@ -104,14 +98,8 @@ TEST_F(UnitsServiceTest, FormworkKindsNameTheirSettingsAndTheWorkIsMetric) {
   EXPECT_EQ(Units().WorkLengthCode(), kMm);  // no formwork settings yet
   EXPECT_EQ(Units().LengthCodeOfKind(4), kMm);
   XUNITS& units = Formwork();
-  units.WorkUnits = L"m";
-  units.Length = L"cm";
-  units.CrossDim = L"mm";
-  units.HoleDim = L"in";
-  units.Surface = L"cm2";
-  units.Volume = L"m3";
-  units.Mass = L"t";
-  units.Angle = L"rad";
+  units.WorkUnits = L"m", units.Length = L"cm", units.CrossDim = L"mm", units.HoleDim = L"in", units.Surface = L"cm2";
+  units.Volume = L"m3", units.Mass = L"t", units.Angle = L"rad";
   EXPECT_EQ(Units().IsWorkMetric(), 1);
   EXPECT_EQ(Units().IsDescMetric(), 1);
   EXPECT_EQ(Units().WorkVolumeCode(), kM3);

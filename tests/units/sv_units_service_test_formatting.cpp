@@ -14,13 +14,8 @@ std::string Text(const KOVTString& text) { return WideToUtf8(text.c_str()); }
 // Each reinforcement precision setting gets its own value, so a kind that
 // reads the wrong one shows.
 void DistinctPrecisions(RUNITS& units) {
-  units.lengthPrecision = 1;
-  units.diameterPrecision = 2;
-  units.coverPrecision = 3;
-  units.surfacePrecision = 5;
-  units.spacingPrecision = 6;
-  units.massPrecision = 7;
-  units.stylePrecision = 8;
+  units.lengthPrecision = 1, units.diameterPrecision = 2, units.coverPrecision = 3, units.surfacePrecision = 5;
+  units.spacingPrecision = 6, units.massPrecision = 7, units.stylePrecision = 8;
 }
 
 TEST_F(UnitsServiceTest, PrecisionsOfKindsInEachContext) {
@@ -35,13 +30,8 @@ TEST_F(UnitsServiceTest, PrecisionsOfKindsInEachContext) {
     KOVTContext formwork(KOVT_CONTEXT_FORMWORK);
     EXPECT_EQ(Units().PrecisionOfKind(7), 6);  // without settings: the drawing's
     XUNITS& units = Formwork();
-    units.LengthPrecision = 1;
-    units.CrossDimPrecision = 2;
-    units.HoleDimPrecision = 3;
-    units.VolumePrecision = 4;
-    units.SurfacePrecision = 5;
-    units.MassPrecision = 6;
-    units.AnglePrecision = 7;
+    units.LengthPrecision = 1, units.CrossDimPrecision = 2, units.HoleDimPrecision = 3, units.VolumePrecision = 4;
+    units.SurfacePrecision = 5, units.MassPrecision = 6, units.AnglePrecision = 7;
     const int withSettings[] = {-1, 1, 2, 3, 4, 5, 6, 7, 2, 2, -1};
     for (int kind = 0; kind <= 10; ++kind) EXPECT_EQ(Units().PrecisionOfKind(kind), withSettings[kind]) << kind;
   }
@@ -194,11 +184,8 @@ TEST_F(UnitsFormattingTest, WrittenValuesReadBack) {
 
 TEST_F(UnitsFormattingTest, DescriptionsSwitchUnitsAtOneMetreOrWriteInches) {
   RUNITS& units = Reinforcement();
-  units.workUnits = L"mm";
-  units.greaterThenOneUnit = L"m";
-  units.greaterThenOnePrecision = 2;
-  units.lessThenOneUnit = L"cm";
-  units.lessThenOnePrecision = 1;
+  units.workUnits = L"mm", units.greaterThenOneUnit = L"m", units.greaterThenOnePrecision = 2;
+  units.lessThenOneUnit = L"cm", units.lessThenOnePrecision = 1;
   KOVTString text;
   bool above = false;
   EXPECT_EQ(Text(Units().FormatDescValue(text, 2500.0, 0, &above, 4)), "2.50");
@@ -210,9 +197,7 @@ TEST_F(UnitsFormattingTest, DescriptionsSwitchUnitsAtOneMetreOrWriteInches) {
   EXPECT_EQ(Text(Units().FormatDescValue(text, 1234.5, 2, &above, 4)), "1234.5");
   EXPECT_FALSE(above);
 
-  units.descFormatMode = 0;
-  units.impDescFormatType = 1;
-  units.impDescFormatPrecision = 2;
+  units.descFormatMode = 0, units.impDescFormatType = 1, units.impDescFormatPrecision = 2;
   above = true;
   EXPECT_EQ(Text(Units().FormatDescValue(text, 381.0, 1, &above, 4)), "1'-3.00\"");
   EXPECT_TRUE(above);  // only metric descriptions choose between two units

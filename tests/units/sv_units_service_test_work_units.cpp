@@ -64,15 +64,9 @@ TEST_F(UnitsServiceTest, FormworkTextsChangeUnitsAtOneMetre) {
   KOVTContext formwork(KOVT_CONTEXT_FORMWORK);
   EXPECT_TRUE(KovtUnit::BaseValue2DescText(0.5).IsEmpty());  // no formwork settings yet
   XUNITS& units = Formwork();
-  units.WorkUnits = L"m";
-  units.DescLessThenOne = L"cm";
-  units.DescLessThanOnePrecision = 1;
-  units.DescGreaterThenOne = L"m";
-  units.DescGreaterThanOnePrecision = 2;
-  units.LessThenOne = L"mm";
-  units.LessThanOnePrecision = 0;
-  units.GreaterThenOne = L"cm";
-  units.GreaterThanOnePrecision = 1;
+  units.WorkUnits = L"m", units.DescLessThenOne = L"cm", units.DescLessThanOnePrecision = 1;
+  units.DescGreaterThenOne = L"m", units.DescGreaterThanOnePrecision = 2, units.LessThenOne = L"mm";
+  units.LessThanOnePrecision = 0, units.GreaterThenOne = L"cm", units.GreaterThanOnePrecision = 1;
   EXPECT_EQ(KovtUnit::BaseValue2DescText(0.5), L"50.0");
   EXPECT_EQ(KovtUnit::BaseValue2DescText(-0.5), L"-50.0");
   EXPECT_EQ(KovtUnit::BaseValue2DescText(2.0), L"2.00");

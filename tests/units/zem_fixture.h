@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "host/rx.h"
 #include "platform/wide_string.h"
 #include "units/kovt_service.h"
@@ -21,13 +19,6 @@ class ZemEnablerTest : public ::testing::Test {
     ASSERT_NE(zem, nullptr);
   }
   void TearDown() override { pnrxDynamicLinker()->unloadModule(kZemModuleFile); }
-
-  // The text of a distance, or "<code>" when the service fails.
-  std::string Distance(double value, int mode, int precision) {
-    wchar_t buffer[kZemTextBufferSize] = L"";
-    const int code = zem->RealToText(value, mode, precision, buffer);
-    return code == kZemOk ? WideToUtf8(buffer) : "<" + std::to_string(code) + ">";
-  }
 
   TxISvZemEnabler* zem = nullptr;
 };
