@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "jobsettings/presentation.h"
-#include "tests/jobsettings/stored_keys.h"
+#include "tests/jobsettings/listing.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {

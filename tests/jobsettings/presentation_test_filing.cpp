@@ -8,7 +8,7 @@
 
 #include "jobsettings/presentation.h"
 #include "registry/registry_access.h"
-#include "tests/jobsettings/listed_values.h"
+#include "tests/jobsettings/listing.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
