@@ -3,9 +3,6 @@
 // tolerance record, and the linetypes they move inside a copy.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "copy/linetype_copy.h"
 #include "core/db_helpers.h"
 #include "host/host.h"
 #include "tests/jobsettings/module_fixture.h"
@@ -337,80 +334,6 @@ TEST_F(FormworkSettings, ReadingInsideACopyMovesThirteenLinetypesToTheTarget) {
   EXPECT_EQ(KOVTFormworkJobSettings().Found.Sect.EdgeLineStylId, center);
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
   EXPECT_EQ(target.numOpenObjects(), 0u);
-}
-
-// The whole road: a set copied from one drawing file into another that lacks
-// its linetypes, which are copied first and then found by the translation.
-TEST_F(FormworkSettings, ASetCopiedBetweenDrawingFilesUsesTheTargetsLinetypes) {
-  const std::wstring sourceFile = ScratchFile("source.pndwg");
-  const std::wstring targetFile = ScratchFile("target.pndwg");
-  {
-    const PnDbObjectId dashed = AddLinetype(Drawing(), L"DASHED", {5.0, -2.0});
-    const PnDbObjectId hidden = AddLinetype(Drawing(), L"HIDDEN", {2.0, -2.0});
-    KOVTFormworkJobSettings settings;
-    settings.Found.Out.VisibLineStylId = dashed;
-    settings.Elev.Out.BlankLineStylId = hidden;
-    settings.Sect.Sect.EdgeLineStylId = dashed;
-    settings.Stor.StylId = hidden;
-    settings.View.Out.BlankLineStylId = hidden;
-    settings.Units.Length = L"cm";
-    settings.Save();
-    ASSERT_EQ(Drawing()->saveAs(sourceFile.c_str()), Plnx::eOk);
-    PnDbDatabase target;
-    ASSERT_EQ(target.saveAs(targetFile.c_str()), Plnx::eOk);
-  }
-  auto source = std::make_unique<PnDbDatabase>(false);
-  auto target = std::make_unique<PnDbDatabase>(false);
-  ASSERT_EQ(source->readDwgFile(sourceFile.c_str()), Plnx::eOk);
-  ASSERT_EQ(target->readDwgFile(targetFile.c_str()), Plnx::eOk);
-  PnDbHostApplicationServices* host = pndbHostApplicationServices();
-
-  std::unique_ptr<KOVTFormworkJobSettings> copied;
-  {
-    host->setWorkingDatabase(source.get());
-    KOVTContext formwork(KOVT_CONTEXT_FORMWORK, source.get());
-    PnDbLinetypeTable* table = nullptr;
-    ASSERT_EQ(source->getSymbolTable(table, PnDb::kForRead), Plnx::eOk);
-    PnDbObjectIdArray used(2);
-    table->getAt(L"DASHED", used[0]);
-    table->getAt(L"HIDDEN", used[1]);
-    table->close();
-    KovtCopyUtil::IdPairList copies;
-    ASSERT_TRUE(KovtCopyUtil::CopyPlnxLineType(source.get(), target.get(), used, copies));
-
-    PnDbDictionary* dict =
-        KOVTGetDict(PnDbDictionary::desc(), DDT_ProjectSettings, PnDb::kForWrite, DDI_Application, source.get());
-    ASSERT_NE(dict, nullptr);
-    KovtDoubleDbScope copy(source.get(), target.get());
-    copied = std::make_unique<KOVTFormworkJobSettings>(dict);
-    dict->close();
-  }
-  {
-    host->setWorkingDatabase(target.get());
-    KOVTContext formwork(KOVT_CONTEXT_FORMWORK, target.get());
-    copied->WriteJobSettings(L"Standard", nullptr);
-    EXPECT_EQ(target->numOpenObjects(), 0u);
-    ASSERT_EQ(target->saveAs(targetFile.c_str()), Plnx::eOk);
-  }
-  host->setWorkingDatabase(Drawing());
-  copied.reset();
-  source.reset();
-  target = std::make_unique<PnDbDatabase>(false);
-  ASSERT_EQ(target->readDwgFile(targetFile.c_str()), Plnx::eOk);
-  host->setWorkingDatabase(target.get());
-  {
-    KOVTContext formwork(KOVT_CONTEXT_FORMWORK, target.get());
-    ASSERT_TRUE(KOVTJobSettings::IsInitialized(target.get()));
-    KOVTFormworkJobSettings reopened;
-    EXPECT_EQ(NameIn(target.get(), reopened.Found.Out.VisibLineStylId), L"DASHED");
-    EXPECT_EQ(NameIn(target.get(), reopened.Elev.Out.BlankLineStylId), L"HIDDEN");
-    EXPECT_EQ(NameIn(target.get(), reopened.Sect.Sect.EdgeLineStylId), L"DASHED");
-    EXPECT_EQ(NameIn(target.get(), reopened.Stor.StylId), L"HIDDEN");
-    // Left as read, a reference into the source cannot survive the target's save.
-    EXPECT_EQ(NameIn(target.get(), reopened.View.Out.BlankLineStylId), L"<null>");
-    EXPECT_EQ(reopened.Units.Length, L"cm");
-  }
-  host->setWorkingDatabase(Drawing());
 }
 
 }  // namespace
