@@ -5,6 +5,7 @@
 
 #include "core/db_helpers.h"
 #include "host/host.h"
+#include "tests/copy/copy_fixture.h"
 #include "tests/jobsettings/module_fixture.h"
 
 namespace {
@@ -14,38 +15,19 @@ using KoVTPrjReg::TRegistry;
 class FormworkSettings : public ModuleFixture<FormworkModule> {
  protected:
   static PnDbObjectId AddLinetype(PnDbDatabase* database, const wchar_t* name, std::vector<double> dashes = {}) {
-    auto* record = new PnDbLinetypeTableRecord;
-    record->setName(name);
-    record->setDashes(std::move(dashes));
-    return AddRecord<PnDbLinetypeTable>(database, record);
+    return CopyTest::AddLinetype(database, name, std::move(dashes));
   }
-  static PnDbObjectId AddTextStyle(PnDbDatabase* database, const wchar_t* name, bool shapeFile) {
-    auto* record = new PnDbTextStyleTableRecord;
-    record->setName(name);
+  static void AddTextStyle(PnDbDatabase* database, const wchar_t* name, bool shapeFile) {
+    PnDbTextStyleTableRecord* record = nullptr;
+    ASSERT_EQ(pndbOpenObject(record, CopyTest::AddTextStyle(database, name), PnDb::kForWrite), Plnx::eOk);
     record->setIsShapeFile(shapeFile);
-    return AddRecord<PnDbTextStyleTable>(database, record);
+    record->close();
   }
   // The name of a record of `database`, or what keeps `id` from being one.
   static std::wstring NameIn(PnDbDatabase* database, PnDbObjectId id) {
     if (id.isNull()) return L"<null>";
     if (id.database() != database) return L"<foreign>";
-    PnDbSymbolTableRecord* record = nullptr;
-    if (pndbOpenObject(record, id, PnDb::kForRead) != Plnx::eOk) return L"<unreadable>";
-    std::wstring name = record->name();
-    record->close();
-    return name;
-  }
-
- private:
-  template <class Table>
-  static PnDbObjectId AddRecord(PnDbDatabase* database, typename Table::RecordType* record) {
-    Table* table = nullptr;
-    EXPECT_EQ(database->getSymbolTable(table, PnDb::kForWrite), Plnx::eOk);
-    PnDbObjectId id;
-    EXPECT_EQ(table->add(id, record), Plnx::eOk);
-    record->close();
-    table->close();
-    return id;
+    return CopyTest::RecordName(id);
   }
 };
 
@@ -224,6 +206,10 @@ TEST_F(FormworkSettings, InitializeLeavesWhatHasNoDefault) {
   settings.Found.Out.VisibLineColor = 13;
   settings.Dims.DimLineDistance = 1.0;
   settings.Initialize();
+  // Only the view's outlines start without blank lines.
+  for (const auto& [outline, blankOn] : {std::pair{&settings.Found.Out, true}, {&settings.Stor.Out, true},
+                                         {&settings.Sect.Out, true}, {&settings.Elev.Out, true}, {&settings.View.Out, false}})
+    EXPECT_EQ(outline->BlankOn, blankOn);
   EXPECT_EQ(settings.Sect.Ending.EndingLineColor, 11);
   EXPECT_EQ(settings.Dims.GroupLines.Hole, 3);
   EXPECT_EQ(settings.Dims.DescTemplateLine2, L"%L");
