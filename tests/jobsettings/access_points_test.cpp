@@ -50,7 +50,9 @@ class AccessPoints : public KovtDrawingTest {
   std::unique_ptr<PnDbDatabase> m_other;
 };
 
-TEST_F(AccessPoints, ANewDrawingHasNoReinforcementSettingsUntilInit) {
+// Init makes the settings once; callers share one object, which a reopened
+// drawing reads back without creating anything.
+TEST_F(AccessPoints, ReinforcementSettingsFromInitToAReopenedDrawing) {
   EXPECT_EQ(REINF_JOBSET(), nullptr);
   EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
   EXPECT_FALSE(HasModuleRoot(kKovrRootDictName));
@@ -59,36 +61,26 @@ TEST_F(AccessPoints, ANewDrawingHasNoReinforcementSettingsUntilInit) {
   KOVTReinfJobSettings* settings = IS_REINF_JOBSET();
   ASSERT_NE(settings, nullptr);
   EXPECT_EQ(REINF_JOBSET(), settings);
-  EXPECT_EQ(REINF_JOBSET(), settings);
   EXPECT_TRUE(HasModuleRoot(kKovrRootDictName));
-  {
-    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
-    EXPECT_TRUE(KOVTIsDict(DDT_ProjectSettings, DDI_Application));
-  }
-  // A second init on a reinforcement drawing changes nothing.
   std::size_t objects = Drawing()->numObjects();
   EXPECT_TRUE(REINF_JOBSET_INIT());
   EXPECT_EQ(REINF_JOBSET(), settings);
   EXPECT_EQ(Drawing()->numObjects(), objects);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
-
-TEST_F(AccessPoints, InitOnAReopenedReinforcementDrawingCreatesNothing) {
-  ASSERT_TRUE(REINF_JOBSET_INIT());
   {
     KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+    EXPECT_TRUE(KOVTIsDict(DDT_ProjectSettings, DDI_Application));
     REINF_JOBSET()->Mater.ReinforcementCover = 35.0;
     REINF_JOBSET()->Save();
   }
   Reopen();
   EXPECT_TRUE(HasModuleRoot(kKovrRootDictName));
-  const std::size_t objects = Drawing()->numObjects();
+  objects = Drawing()->numObjects();
   EXPECT_TRUE(REINF_JOBSET_INIT());
   EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
   EXPECT_EQ(Drawing()->numObjects(), objects);
-  KOVTReinfJobSettings* settings = REINF_JOBSET();
-  ASSERT_NE(settings, nullptr);
-  EXPECT_EQ(settings->Mater.ReinforcementCover, 35.0);
+  ASSERT_NE(REINF_JOBSET(), nullptr);
+  EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 35.0);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
 // The object cached under another drawing is read from the working one.
@@ -220,35 +212,16 @@ TEST_F(AccessPoints, EachDrawingHasItsOwnObjectsUntilRemoved) {
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
-TEST_F(AccessPoints, CallersShareOneObjectAndSavingStoresIt) {
-  ASSERT_TRUE(REINF_JOBSET_INIT());
-  REINF_JOBSET()->Mater.ReinforcementCover = 35.0;
-  EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 35.0);
-  {
-    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
-    REINF_JOBSET()->Save();
-  }
-  Reopen();
-  ASSERT_NE(REINF_JOBSET(), nullptr);
-  EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 35.0);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
-
-TEST_F(AccessPoints, UninitEmptiesOnlyTheReinforcementCache) {
+TEST_F(AccessPoints, UninitEmptiesOnlyTheReinforcementCacheAndLookupsKeepTheContext) {
+  KOVTContext steelContext(KOVT_CONTEXT_STEEL);
   ASSERT_TRUE(REINF_JOBSET_INIT());
   KOVTReinfJobSettings* reinforcement = REINF_JOBSET();
+  EXPECT_EQ(KOVTContext().GetContext(), KOVT_CONTEXT_STEEL);
   KOVTSteelJobSettings* steel = STEEL_JOBSET_FORCE();
   EXPECT_TRUE(REINF_JOBSET_UNINIT());
   EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
   EXPECT_NE(REINF_JOBSET(), reinforcement);
   EXPECT_EQ(STEEL_JOBSET(), steel);
-}
-
-TEST_F(AccessPoints, LookupsRestoreTheCallersContext) {
-  KOVTContext steel(KOVT_CONTEXT_STEEL);
-  ASSERT_TRUE(REINF_JOBSET_INIT());
-  REINF_JOBSET();
-  EXPECT_EQ(KOVTContext().GetContext(), KOVT_CONTEXT_STEEL);
 }
 
 TEST_F(AccessPoints, ConstructorExceptionsReachTheCallerAndCacheNothing) {
@@ -331,63 +304,41 @@ TEST_F(ReinfJobsetCopy, NothingToCopyOrNoSource) {
   EXPECT_FALSE(CopyReinfJobsetFromTo(&empty, nullptr));
 }
 
-class SteelVectorUpdate : public AccessPoints {
- protected:
-  void SetUp() override {
-    AccessPoints::SetUp();
-    ASSERT_TRUE(REINF_JOBSET_INIT());
-    settings = REINF_JOBSET();
+// The list keeps the entries of the given grades (compared exactly), adds the
+// missing ones with the last entry's symbols, and counts the grades given.
+TEST_F(AccessPoints, SteelVectorUpdate) {
+  struct Case {
+    std::vector<RSTEEL> before;
+    std::vector<const wchar_t*> grades;
+    std::vector<RSTEEL> after;
+  };
+  const Case cases[] = {
+      {{{L"B", 3, L"b"}, {L"C", 7, L"c-symbol"}}, {L"A", L"B"}, {{L"B", 3, L"b"}, {L"A", 7, L"c-symbol"}}},
+      {{{L"fe 500", 2, L""}}, {L"FE 500", L"FE 500"}, {{L"FE 500", 2, L""}}},
+      {{{L"B", 3, L"b"}}, {}, {}},
+      {{}, {L"X"}, {{L"X", 0, L""}}},
+  };
+  ASSERT_TRUE(REINF_JOBSET_INIT());
+  KOVTReinfJobSettings* settings = REINF_JOBSET();
+  for (const Case& c : cases) {
+    settings->Mater.SteelList = c.before;
+    settings->Mater.ReinfSteelSize = static_cast<std::int32_t>(c.before.size());
+    KoVT::Core::TStringList grades;
+    for (const wchar_t* grade : c.grades) grades.Add(grade);
+    KOVTReinfSteelVectorUpdate(grades);
+    ASSERT_EQ(settings->Mater.SteelList.size(), c.after.size()) << c.grades.size();
+    for (std::size_t i = 0; i < c.after.size(); ++i) {
+      EXPECT_EQ(settings->Mater.SteelList[i].Class, c.after[i].Class);
+      EXPECT_EQ(settings->Mater.SteelList[i].Symbol, c.after[i].Symbol);
+      EXPECT_EQ(settings->Mater.SteelList[i].UserSymbol, c.after[i].UserSymbol);
+    }
+    EXPECT_EQ(settings->Mater.ReinfSteelSize, static_cast<std::int32_t>(c.grades.size()));
   }
-  void SetList(std::initializer_list<RSTEEL> steels) {
-    settings->Mater.SteelList = steels;
-    settings->Mater.ReinfSteelSize = static_cast<std::int32_t>(steels.size());
-  }
-  static KoVT::Core::TStringList Grades(std::initializer_list<const wchar_t*> grades) {
-    KoVT::Core::TStringList list;
-    for (const wchar_t* grade : grades) list.Add(grade);
-    return list;
-  }
-  std::vector<std::wstring> Classes() const {
-    std::vector<std::wstring> classes;
-    for (const RSTEEL& steel : settings->Mater.SteelList) classes.push_back(steel.Class.str());
-    return classes;
-  }
-  KOVTReinfJobSettings* settings = nullptr;
-};
-
-TEST_F(SteelVectorUpdate, AddsMissingGradesWithTheLastSymbolAndDropsOthers) {
-  SetList({{L"B", 3, L"b"}, {L"C", 7, L"c-symbol"}});
-  KOVTReinfSteelVectorUpdate(Grades({L"A", L"B"}));
-  EXPECT_EQ(Classes(), (std::vector<std::wstring>{L"B", L"A"}));
-  EXPECT_EQ(settings->Mater.SteelList[1].Symbol, 7);
-  EXPECT_EQ(settings->Mater.SteelList[1].UserSymbol, KOVTString(L"c-symbol"));
-  EXPECT_EQ(settings->Mater.SteelList[0].Symbol, 3);
-  EXPECT_EQ(settings->Mater.ReinfSteelSize, 2);
-}
-
-TEST_F(SteelVectorUpdate, GradesCompareExactlyAndCountAsGiven) {
-  SetList({{L"fe 500", 2, L""}});
-  KOVTReinfSteelVectorUpdate(Grades({L"FE 500", L"FE 500"}));
-  EXPECT_EQ(Classes(), (std::vector<std::wstring>{L"FE 500"}));
-  EXPECT_EQ(settings->Mater.SteelList[0].Symbol, 2);
-  EXPECT_EQ(settings->Mater.ReinfSteelSize, 2);
-}
-
-TEST_F(SteelVectorUpdate, AnEmptyListEmptiesTheSteelList) {
-  SetList({{L"B", 3, L"b"}});
-  KOVTReinfSteelVectorUpdate(Grades({}));
-  EXPECT_TRUE(settings->Mater.SteelList.empty());
-  EXPECT_EQ(settings->Mater.ReinfSteelSize, 0);
-
-  KOVTReinfSteelVectorUpdate(Grades({L"X"}));
-  ASSERT_EQ(Classes(), (std::vector<std::wstring>{L"X"}));
-  EXPECT_EQ(settings->Mater.SteelList[0].Symbol, 0);
-  EXPECT_TRUE(settings->Mater.SteelList[0].UserSymbol.IsEmpty());
-}
-
-TEST_F(SteelVectorUpdate, ADrawingWithoutReinforcementIsLeftAlone) {
+  // A drawing without reinforcement is left alone.
   Fresh();
-  KOVTReinfSteelVectorUpdate(Grades({L"A"}));
+  KoVT::Core::TStringList grade;
+  grade.Add(L"A");
+  KOVTReinfSteelVectorUpdate(grade);
   EXPECT_FALSE(HasModuleRoot(kKovrRootDictName));
   EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
 }

@@ -1,42 +1,64 @@
-// Reading, writing, the constructors and the lookups of the formwork job
-// settings.
+// What only the formwork settings do: their presentation structures and
+// linetypes, the version 1 hatch flags, the detail text style, variables and
+// tolerance record, and the linetypes they move inside a copy.
 #include <gtest/gtest.h>
 
+#include "core/db_helpers.h"
 #include "host/host.h"
-#include "tests/jobsettings/formwork_test_fixture.h"
-#include "tests/jobsettings/metric_units_fixture.h"
+#include "tests/copy/copy_fixture.h"
+#include "tests/jobsettings/module_fixture.h"
 
 namespace {
 
 using KoVTPrjReg::TRegistry;
 
+class FormworkSettings : public ModuleFixture<FormworkModule> {
+ protected:
+  static PnDbObjectId AddLinetype(PnDbDatabase* database, const wchar_t* name, std::vector<double> dashes = {}) {
+    return CopyTest::AddLinetype(database, name, std::move(dashes));
+  }
+  static void AddTextStyle(PnDbDatabase* database, const wchar_t* name, bool shapeFile) {
+    PnDbTextStyleTableRecord* record = nullptr;
+    ASSERT_EQ(pndbOpenObject(record, CopyTest::AddTextStyle(database, name), PnDb::kForWrite), Plnx::eOk);
+    record->setIsShapeFile(shapeFile);
+    record->close();
+  }
+  // The name of a record of `database`, or what keeps `id` from being one.
+  static std::wstring NameIn(PnDbDatabase* database, PnDbObjectId id) {
+    if (id.isNull()) return L"<null>";
+    if (id.database() != database) return L"<foreign>";
+    return CopyTest::RecordName(id);
+  }
+};
+
 // Ids name objects of one loaded drawing; a reopened one has its own.
-XOUTLINE WithoutIds(XOUTLINE outline) {
-  outline.VisibLineStylId = outline.BlankLineStylId = {};
-  for (auto* modes : {&outline.VisibOutlineMode_ByElementType, &outline.BlankOutlineMode_ByElementType})
+template <class Structure>
+Structure WithoutIds(Structure s) {
+  std::vector<XOutlineMode_ByElementType*> lists;
+  if constexpr (std::is_same_v<Structure, XOUTLINE>) {
+    s.VisibLineStylId = s.BlankLineStylId = {};
+    lists = {&s.VisibOutlineMode_ByElementType, &s.BlankOutlineMode_ByElementType};
+  } else if constexpr (std::is_same_v<Structure, XSECTION>) {
+    s.EdgeLineStylId = {};
+    lists = {&s.EdgeLineMode_ByElementType};
+  } else {
+    s.EndingLineStyleId = {};
+  }
+  for (auto* modes : lists)
     for (XOutlineStyle& style : modes->vOutlineStyle) style.LineStylId = {};
-  return outline;
-}
-XSECTION WithoutIds(XSECTION section) {
-  section.EdgeLineStylId = {};
-  for (XOutlineStyle& style : section.EdgeLineMode_ByElementType.vOutlineStyle) style.LineStylId = {};
-  return section;
-}
-XENDING WithoutIds(XENDING ending) {
-  ending.EndingLineStyleId = {};
-  return ending;
+  return s;
 }
 
-using FormworkSettings = FormworkSettingsTest;
+// The names a listing walk gives are the golden keys, those the registry files included.
+TEST_F(FormworkSettings, StructuresAndIdsSurviveASavedDrawingAndUnfiledFieldsDoNot) {
+  KOVTFormworkJobSettings settings;
+  const StoredKeys golden = GoldenSet("formwork_new_set.txt");
+  const std::vector<KOVTString> names = settings.ListKeyNames();
+  ASSERT_EQ(names.size(), golden.size());
+  for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(names[i], golden[i].name.c_str()) << "position " << i;
 
-TEST_F(FormworkSettings, EveryFiledMemberSurvivesASavedDrawing) {
   const PnDbObjectId dashed = AddLinetype(Drawing(), L"DASHED");
   KOVTFormworkJobSettings written;
-  ScrambleListed(written.ListKeys());
-  written.HeaderFooter().HeaderData = {1, 2, 3};
-  written.HeaderFooter().HeaderSize = 3;
-  written.HeaderFooter().FooterData = {4};
-  written.HeaderFooter().FooterSize = 1;
   written.Found.Out.VisibLineStylId = dashed;
   written.Found.Out.VisibHatchAngle = 45.0;
   written.Found.Out.BlankOutlineMode_ByElementType.vOutlineStyle[3].LineColor = 99;
@@ -52,12 +74,9 @@ TEST_F(FormworkSettings, EveryFiledMemberSurvivesASavedDrawing) {
   written.Sect.Par.SymbolHole = 5;
   written.View.Par.ShowAllDoors = true;
   written.Save();
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 
   ReopenInContext();
   KOVTFormworkJobSettings reopened;
-  ExpectSameListedValues(written.ListKeys(), reopened.ListKeys());
-  EXPECT_EQ(reopened.HeaderFooter().HeaderData, (std::vector<std::uint8_t>{1, 2, 3}));
   EXPECT_EQ(WithoutIds(reopened.Found.Out), WithoutIds(written.Found.Out));
   EXPECT_EQ(WithoutIds(reopened.Stor.Out), WithoutIds(written.Stor.Out));
   EXPECT_EQ(WithoutIds(reopened.Sect.Out), WithoutIds(written.Sect.Out));
@@ -79,6 +98,42 @@ TEST_F(FormworkSettings, EveryFiledMemberSurvivesASavedDrawing) {
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
+// Version 1 sets flag hatched sections; a set without a version is current;
+// a missing set leaves the version read last.
+TEST_F(FormworkSettings, StoredVersionsAndTheHatchFlagsOfVersionOne) {
+  { KOVTFormworkJobSettings created; }
+  EditSet([](TRegistry& registry) {
+    for (const wchar_t* name : {L"Found.Sect.HatchMode", L"Stor.Sect.HatchMode", L"Sect.Sect.HatchMode"})
+      EXPECT_TRUE(registry.DeleteValue(name));
+    registry.WriteInteger(L"Version", 1);
+    registry.WriteInteger(L"Found.Sect.HatchType", 1);
+    registry.WriteInteger(L"Stor.Sect.HatchType", 0);
+  });
+  KOVTFormworkJobSettings read;
+  read.Sect.Sect.HatchMode = 9;
+  ASSERT_TRUE(read.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(read.StoredVersion(), 1);
+  EXPECT_EQ(read.Found.Sect.HatchMode, kHatchModeOfHatchedType);
+  EXPECT_EQ(read.Stor.Sect.HatchMode, kHatchModeOfUnhatchedType);
+  EXPECT_EQ(read.Sect.Sect.HatchMode, 9);  // no flag: unchanged
+  EXPECT_FALSE(read.ReadJobSettings(L"Nowhere", nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(read.StoredVersion(), 1);
+
+  read.Save();
+  EditSet([](TRegistry& registry) {
+    int version = 0, mode = -1;
+    EXPECT_TRUE(registry.ReadInteger(L"Version", version));
+    EXPECT_TRUE(registry.ReadInteger(L"Stor.Sect.HatchMode", mode));
+    EXPECT_EQ(version, 2);
+    EXPECT_EQ(mode, kHatchModeOfUnhatchedType);
+    registry.DeleteValue(L"Version");
+    registry.WriteInteger(L"Found.Sect.HatchMode", 2);
+  });
+  ASSERT_TRUE(read.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(read.StoredVersion(), KOVTFormworkJobSettings::FormatVersion);
+  EXPECT_EQ(read.Found.Sect.HatchMode, 2);
+}
+
 TEST_F(FormworkSettings, TheDefaultConstructorStoresNewDefaultsAsStandard) {
   {
     KOVTFormworkJobSettings first;
@@ -94,14 +149,8 @@ TEST_F(FormworkSettings, TheDefaultConstructorStoresNewDefaultsAsStandard) {
     KOVTString units;
     EXPECT_TRUE(registry.ReadString(L"Units.WorkUnits", units));
     EXPECT_EQ(units, L"m");
-  });
-  PnDbDictionary* dict = KOVTGetDict(PnDbDictionary::desc(), DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
-  ASSERT_NE(dict, nullptr);
-  {
-    TRegistry registry(dict);
     EXPECT_FALSE(registry.KeyExists(KOVTJobSettings::SetPath(L"Mine")));
-  }
-  dict->close();
+  });
 }
 
 TEST_F(FormworkSettings, TheDictionaryConstructorWorksInTheDictionarysDrawing) {
@@ -128,18 +177,16 @@ TEST_F(FormworkSettings, TheDictionaryConstructorWorksInTheDictionarysDrawing) {
   EXPECT_FALSE(KOVTJobSettings::IsInitialized(home));
 }
 
-TEST_F(FormworkSettings, DetailTextStyleIsStandardWithoutAFontStyleNamedKovx1) {
+// "KOVX_1" of any case, unless it is a shape file; never without a drawing.
+TEST_F(FormworkSettings, DetailTextStyleIsKovx1WhenTheDrawingHasTheFont) {
   EXPECT_EQ(KOVTFormworkJobSettings().Detail.Par.TextStyle, L"Standard");
   AddTextStyle(Drawing(), L"KOVX_1", true);
   EXPECT_EQ(KOVTFormworkJobSettings().Detail.Par.TextStyle, L"Standard");
-}
-
-TEST_F(FormworkSettings, DetailTextStyleIsKovx1WhenTheDrawingHasIt) {
-  AddTextStyle(Drawing(), L"kovx_1", false);  // names ignore case
+  NewDrawingInContext();
+  AddTextStyle(Drawing(), L"kovx_1", false);
   KOVTFormworkJobSettings settings;
   EXPECT_EQ(settings.Detail.Par.TextStyle, L"KOVX_1");
   EXPECT_EQ(settings.Found.Par.TextStyle, L"Standard");
-
   pndbHostApplicationServices()->setWorkingDatabase(nullptr);
   settings.Initialize();
   EXPECT_EQ(settings.Detail.Par.TextStyle, L"Standard");
@@ -159,6 +206,10 @@ TEST_F(FormworkSettings, InitializeLeavesWhatHasNoDefault) {
   settings.Found.Out.VisibLineColor = 13;
   settings.Dims.DimLineDistance = 1.0;
   settings.Initialize();
+  // Only the view's outlines start without blank lines.
+  for (const auto& [outline, blankOn] : {std::pair{&settings.Found.Out, true}, {&settings.Stor.Out, true},
+                                         {&settings.Sect.Out, true}, {&settings.Elev.Out, true}, {&settings.View.Out, false}})
+    EXPECT_EQ(outline->BlankOn, blankOn);
   EXPECT_EQ(settings.Sect.Ending.EndingLineColor, 11);
   EXPECT_EQ(settings.Dims.GroupLines.Hole, 3);
   EXPECT_EQ(settings.Dims.DescTemplateLine2, L"%L");
@@ -171,16 +222,13 @@ TEST_F(FormworkSettings, InitializeLeavesWhatHasNoDefault) {
   EXPECT_EQ(settings.Dims.DimLineDistance, 100.0);
 }
 
-TEST_F(FormworkSettings, VariablesZeroToSeventeenAreAnswered) {
+TEST_F(FormworkSettings, VariablesZeroToSeventeenAndTheProjectMirror) {
   KOVTFormworkJobSettings settings;
   EXPECT_EQ(settings.GetVariable(VAR_REPORT_PAGE_NUMBER), &settings.Variables().Values[0]);
   EXPECT_EQ(settings.GetVariable(VAR_COMPANY_LOGO), &settings.Variables().Values[VAR_COMPANY_LOGO]);
   EXPECT_EQ(settings.GetVariable(VAR_INV_NAME), nullptr);
   EXPECT_EQ(settings.GetVariable(static_cast<PRN_VARIABLE_TYPES>(-1)), nullptr);
-}
 
-TEST_F(FormworkSettings, ProjectDescriptionMirrorsNineVariables) {
-  KOVTFormworkJobSettings settings;
   TVARIABLES& variables = settings.Variables();
   for (std::size_t i = 0; i < variables.Values.size(); ++i) variables.Values[i].Format(L"v%d", static_cast<int>(i));
   const TVARIABLES before = variables;
@@ -194,14 +242,12 @@ TEST_F(FormworkSettings, ProjectDescriptionMirrorsNineVariables) {
   EXPECT_EQ(settings.Project.Note, L"note");
   settings.XPROJECT_2_TVARIABLES();
   EXPECT_EQ(variables.Values, before.Values);
-
   settings.Project.Revision = L"B";
   settings.XPROJECT_2_TVARIABLES();
   EXPECT_EQ(variables.Values[VAR_PROJECT_MODIFIED], L"B");
-  EXPECT_EQ(settings.Project.Note, L"note");
 }
 
-using FormworkTolerances = WithMetricUnits<FormworkSettingsTest>;
+using FormworkTolerances = WithMetricUnits<FormworkModule>;
 
 TEST_F(FormworkTolerances, ReadsAndWritesRefreshTheCommonRecordFromTheWorkUnit) {
   KOVTFormworkJobSettings settings;  // writes the defaults: metres
@@ -230,6 +276,50 @@ TEST_F(FormworkTolerances, ReadsAndWritesRefreshTheCommonRecordFromTheWorkUnit) 
   KOVT_EPSILON().SetBy = eEpsilonReinforcement;
   settings.Save();
   EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonReinforcement);
+}
+
+// Every linetype a read inside a copy moves to the target, and those it leaves.
+std::vector<PnDbObjectId*> MovedLinetypes(KOVTFormworkJobSettings& s) {
+  return {&s.Found.Out.VisibLineStylId, &s.Found.Out.BlankLineStylId, &s.Stor.Out.VisibLineStylId,
+          &s.Stor.Out.BlankLineStylId,  &s.Sect.Out.VisibLineStylId,  &s.Sect.Out.BlankLineStylId,
+          &s.Elev.Out.VisibLineStylId,  &s.Elev.Out.BlankLineStylId,  &s.View.Out.VisibLineStylId,
+          &s.Found.Sect.EdgeLineStylId, &s.Stor.Sect.EdgeLineStylId,  &s.Sect.Sect.EdgeLineStylId,
+          &s.Stor.StylId};
+}
+std::vector<PnDbObjectId*> KeptLinetypes(KOVTFormworkJobSettings& s) {
+  return {&s.View.Out.BlankLineStylId, &s.Sect.Ending.EndingLineStyleId, &s.Detail.Ending.EndingLineStyleId,
+          &s.Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle[0].LineStylId};
+}
+
+// Equal names first, then equal patterns; nothing moves outside a copy or
+// within one drawing.
+TEST_F(FormworkSettings, ReadingInsideACopyMovesThirteenLinetypesToTheTarget) {
+  PnDbDatabase target;
+  const PnDbObjectId dashed = AddLinetype(Drawing(), L"DASHED", {5.0, -2.0});
+  const PnDbObjectId hidden = AddLinetype(Drawing(), L"HIDDEN", {2.0, -2.0});
+  const PnDbObjectId center = AddLinetype(Drawing(), L"CENTER", {8.0, -1.0, 1.0, -1.0});
+  AddLinetype(&target, L"dashed", {1.0});           // same name, other pattern
+  AddLinetype(&target, L"SHORTDASH", {2.0, -2.0});  // same pattern, other name
+  for (const auto& [source, expected] : {std::pair{dashed, L"dashed"}, {hidden, L"SHORTDASH"}, {center, L"<foreign>"}}) {
+    {
+      KOVTFormworkJobSettings settings;
+      for (auto* linetypes : {&MovedLinetypes, &KeptLinetypes})
+        for (PnDbObjectId* id : (*linetypes)(settings)) *id = source;
+      settings.Save();
+    }
+    KOVTFormworkJobSettings read;
+    {
+      KovtDoubleDbScope copy(Drawing(), &target);
+      ASSERT_TRUE(read.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
+    }
+    for (PnDbObjectId* id : MovedLinetypes(read)) EXPECT_EQ(NameIn(&target, *id), expected);
+    for (PnDbObjectId* id : KeptLinetypes(read)) EXPECT_EQ(*id, source);
+    KovtDoubleDbScope withinOne(Drawing(), Drawing());
+    EXPECT_EQ(KOVTFormworkJobSettings().Stor.StylId, source);
+  }
+  EXPECT_EQ(KOVTFormworkJobSettings().Found.Sect.EdgeLineStylId, center);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  EXPECT_EQ(target.numOpenObjects(), 0u);
 }
 
 }  // namespace

@@ -234,14 +234,6 @@ TEST_F(JobSettingsBase, HeaderSizeFollowsItsBytes) {
   EXPECT_EQ(reader.HeaderFooter().HeaderData, (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
-TEST_F(JobSettingsBase, CopiesOwnTheirBuffers) {
-  SampleSettings settings(false);
-  settings.HeaderFooter().HeaderData = {7, 8};
-  SampleSettings copy = settings;
-  copy.HeaderFooter().HeaderData[0] = 1;
-  EXPECT_EQ(settings.HeaderFooter().HeaderData[0], 7);
-}
-
 // Names asked in any order find what a lookup by name finds.
 TEST(OrderedValues, FindWhatALookupFindsInAnyOrder) {
   KoVTPrjReg::TKey key;

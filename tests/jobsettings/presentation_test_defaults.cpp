@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "jobsettings/presentation.h"
-#include "tests/jobsettings/stored_keys.h"
+#include "tests/jobsettings/listing.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
@@ -96,7 +96,7 @@ TEST(DrawingParameters, ConstructionDefaults) {
   }
 }
 
-TEST_F(PresentationDefaults, OutlineListsPerElementGroup) {
+TEST_F(PresentationDefaults, OutlineAndSectionListsPerElementGroup) {
   XOUTLINE outline;
   PnDbObjectId continuous = Drawing()->continuousLinetype();
   ExpectOutlineList({"visible", outline.VisibOutlineMode_ByElementType, {150, 18}, {160, 18}}, continuous);
@@ -108,12 +108,9 @@ TEST_F(PresentationDefaults, OutlineListsPerElementGroup) {
   EXPECT_EQ(outline.VisibHatchName, L"ANSI33");
   EXPECT_EQ(outline.BlankHatchColor, 41);
   EXPECT_EQ(outline.VisibHatchAngle, 90.0);
-}
 
-TEST_F(PresentationDefaults, SectionListsPerElementGroup) {
   XSECTION section;
-  ExpectOutlineList({"edges", section.EdgeLineMode_ByElementType, {7, 50}, {252, 30}},
-                    Drawing()->continuousLinetype());
+  ExpectOutlineList({"edges", section.EdgeLineMode_ByElementType, {7, 50}, {252, 30}}, continuous);
   ExpectHatchList({"hatch", section.HatchMode_ByElementType, {253, 30.0, 0.0}});
   EXPECT_TRUE(section.EdgeLineStylId.isNull());
   EXPECT_TRUE(section.HatchName.IsEmpty());
@@ -147,19 +144,6 @@ TEST_F(PresentationDefaults, LinetypesComeFromTheDrawingWorkingAtConstruction) {
   EXPECT_TRUE(orphan.EdgeLineMode_ByElementType.vOutlineStyle[0].LineStylId.isNull());
   EXPECT_TRUE(orphanEnding.EndingLineStyleId.isNull());
   pndbHostApplicationServices()->setWorkingDatabase(Drawing());
-}
-
-TEST_F(PresentationDefaults, CopiesAreIndependentAndMovesKeepTheLists) {
-  XOUTLINE original;
-  XOUTLINE copy = original;
-  EXPECT_EQ(copy, original);
-  copy.VisibHatchMode_ByElementType.vHatchStyle[3].HatchName = L"EARTH";
-  EXPECT_NE(copy, original);
-  EXPECT_EQ(original.VisibHatchMode_ByElementType.vHatchStyle[3].HatchName, L"ANSI33");
-
-  XOUTLINE moved = std::move(copy);
-  EXPECT_EQ(moved.VisibHatchMode_ByElementType.vHatchStyle[3].HatchName, L"EARTH");
-  EXPECT_EQ(moved.BlankOutlineMode_ByElementType.vOutlineStyle.size(), 16u);
 }
 
 }  // namespace

@@ -1,112 +1,136 @@
-// Reading, writing, copying and the variable lookups of the reinforcement
-// job settings.
+// What only the reinforcement settings do: their name tables, steel symbol
+// lookups, steel list, variables and tolerance records.
 #include <gtest/gtest.h>
 
+#include <cwchar>
+#include <map>
 #include <utility>
 
-#include "tests/jobsettings/metric_units_fixture.h"
-#include "tests/jobsettings/reinf_test_fixture.h"
+#include "environment/product_info.h"
+#include "environment/windows_registry.h"
+#include "tests/jobsettings/module_fixture.h"
+#include "tests/platform/scratch.h"
 
 namespace {
 
 using KoVTPrjReg::TRegistry;
 
-using ReinfSettings = ReinfSettingsTest;
-
-TEST_F(ReinfSettings, EveryMemberSurvivesASavedDrawing) {
-  KOVTReinfJobSettings written;
-  Scramble(written);
-  written.HeaderFooter().HeaderData = {1, 2, 3};
-  written.HeaderFooter().HeaderSize = 3;
-  written.HeaderFooter().FooterData = {4};
-  written.HeaderFooter().FooterSize = 1;
-  written.Mater.SteelList = {{L"B500A", 21, L""}, {L"B500B", 22, L"Bs"}, {L"FeB44k", 9, L"#"}};
-  written.Save();
-  EXPECT_EQ(written.Mater.ReinfSteelSize, 3);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-
-  ReopenInContext();
-  KOVTReinfJobSettings reopened;
-  ExpectSameListedValues(written.ListKeys(), reopened.ListKeys());
-  ASSERT_EQ(reopened.Mater.SteelList.size(), 3u);
-  for (std::size_t i = 0; i < 3; ++i) {
-    EXPECT_EQ(reopened.Mater.SteelList[i].Class, written.Mater.SteelList[i].Class);
-    EXPECT_EQ(reopened.Mater.SteelList[i].Symbol, written.Mater.SteelList[i].Symbol);
-    EXPECT_EQ(reopened.Mater.SteelList[i].UserSymbol, written.Mater.SteelList[i].UserSymbol);
+// The resource module stands in the folder of the language this registry
+// names; nothing of the user's own registry is read.
+class PreferencesLanguage : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    for (const char* variable :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "KOVT_REGISTRY_DIR", "KOVT_DATA_DIR"})
+      ::setenv(variable, (m_root.Path() / variable).c_str(), 1);
+    ASSERT_TRUE(ORL_Tools::RegSet2Cur_SZ(kPlnxRegistryKey, L"LastLaunchedLanguage", KOVR_TEST_LANGUAGE,
+                                         static_cast<int>(std::wcslen(KOVR_TEST_LANGUAGE))));
+    ASSERT_EQ(GetProductLang(), KOVR_TEST_LANGUAGE);
   }
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+
+ private:
+  ScratchDir m_root;
+};
+
+const auto* const g_language = ::testing::AddGlobalTestEnvironment(new PreferencesLanguage);
+
+using ReinfSettings = ModuleFixture<ReinfModule>;
+
+// The code lists end with a null entry, the enumeration names do not.
+TEST_F(ReinfSettings, EveryNameTableHoldsItsGoldenNames) {
+  std::map<std::wstring, std::vector<std::wstring>> golden;
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/reinf_names.txt", 3)) {
+    std::vector<std::wstring>& names = golden[row[0]];
+    ASSERT_EQ(row[1], std::to_wstring(names.size())) << row[2].c_str();
+    names.push_back(row[2]);
+  }
+  KOVTReinfJobSettings settings;
+  auto namesOf = [](auto&& table, std::size_t count) {
+    std::vector<std::wstring> names;
+    for (std::size_t i = 0; i < count; ++i) names.push_back(std::wstring(KOVTString(table[i]).c_str()));
+    return names;
+  };
+  std::vector<std::wstring> symbols;
+  for (int symbol = 0; symbol <= static_cast<int>(golden[L"steel-symbol"].size()); ++symbol) {
+    KOVTString shown = L"unset";
+    KOVTReinfJobSettings::SetSteelSymbol(static_cast<rmater_steelsymbol>(symbol), shown);
+    symbols.push_back(shown.c_str());
+  }
+  EXPECT_EQ(symbols.back(), L"unset");  // beyond the last symbol
+  symbols.pop_back();
+  EXPECT_EQ(symbols, golden[L"steel-symbol"]);
+  const std::size_t codes = golden[L"design-code"].size();
+  const std::size_t standards = golden[L"drawing-standard"].size();
+  EXPECT_EQ(namesOf(KOVTReinfJobSettings::GetReinNorms(), codes), golden[L"design-code"]);
+  EXPECT_EQ(KOVTReinfJobSettings::GetReinNorms()[codes], nullptr);
+  EXPECT_EQ(namesOf(KOVTReinfJobSettings::GetDrawNorms(), standards), golden[L"drawing-standard"]);
+  EXPECT_EQ(KOVTReinfJobSettings::GetDrawNorms()[standards], nullptr);
+  EXPECT_EQ(namesOf(KOVTReinfJobSettings::GetDrawNormsEnumStrings(), standards), golden[L"drawing-standard-enum"]);
+  EXPECT_EQ(namesOf(settings.Mater.BarDataBases, codes), golden[L"bar-database"]);
+  EXPECT_EQ(namesOf(settings.Mater.MeshDataBases, codes), golden[L"fabric-database"]);
+  EXPECT_EQ(settings.Mater.BarDataBases.size(), codes);
 }
 
-TEST_F(ReinfSettings, StoredSteelListUsesZeroBasedPositions) {
+// Grades are searched in the list within its size, then among the bar kinds'
+// grades, exactly; the preferences' "no symbol" text shows nothing.
+TEST_F(ReinfSettings, SteelSymbolLookups) {
+  KOVTReinfJobSettings settings;
+  settings.Mater.SteelList = {
+      {L"HA 500", 5, L""}, {L"B500B", 22, L"Bs"}, {L"B500B", 23, L"later"}, {L"FeB44k", 10, L"<none>"}};
+  settings.Mater.LongReinfSteelClass = L"B500A";
+  settings.Mater.LongReinfSteelSymbol = 21;
+  settings.Mater.TranReinfSteelClass = L"FeB44k";
+  settings.Mater.TranReinfSteelSymbol = 31;
+  settings.Mater.DistReinfSteelClass = L"B500C";
+  settings.Mater.DistReinfSteelSymbol = 32;
+  const struct {
+    std::int32_t size;
+    const wchar_t* grade;
+    int symbol;
+    const wchar_t* text;
+  } cases[] = {
+      {4, L"HA 500", 5, L"HA"},  {4, L"B500B", 22, L"Bs"}, {4, L"FeB44k", 10, L""}, {4, L"B500A", 21, L"before"},
+      {4, L"B500C", 32, L"before"}, {4, L"b500b", 0, L"before"}, {1, L"B500B", 0, L"before"}, {1, L"FeB44k", 31, L"before"},
+      {40, L"FeB44k", 10, L""}, {-2, L"HA 500", 0, L"before"},
+  };
+  for (const auto& c : cases) {
+    settings.Mater.ReinfSteelSize = c.size;
+    KOVTString text = L"before";
+    EXPECT_EQ(settings.GetSteelSymb(c.grade, &text), c.symbol) << c.size << " " << KOVTString(c.grade).c_str();
+    EXPECT_EQ(text, c.text) << c.size << " " << KOVTString(c.grade).c_str();
+  }
+  EXPECT_EQ(settings.GetSteelSymb(L"B500B", nullptr), 0);
+}
+
+TEST_F(ReinfSettings, TheSteelListIsListedRightAfterItsSizeFromPositionZero) {
   KOVTReinfJobSettings settings;
   settings.Mater.SteelList = {{L"B500A", 21, L""}, {L"B500B", 22, L"Bs"}};
-  settings.Mater.ReinfSteelSize = 7;  // the list decides what is stored
+  std::vector<KOVTString> names;
+  for (const KovtJobKeys::Entry& key : settings.ListKeys()) names.push_back(key.name);
+  auto size = std::find(names.begin(), names.end(), KOVTString(L"Mater.ReinfSteelSize"));
+  ASSERT_GE(names.end() - size, 8);
+  EXPECT_EQ(std::vector<KOVTString>(size + 1, size + 8),
+            (std::vector<KOVTString>{L"Mater.ReinfSteelVector0.Class", L"Mater.ReinfSteelVector0.Symbol",
+                                     L"Mater.ReinfSteelVector0.UserSymbol", L"Mater.ReinfSteelVector1.Class",
+                                     L"Mater.ReinfSteelVector1.Symbol", L"Mater.ReinfSteelVector1.UserSymbol",
+                                     L"Mater.HookLengthMode"}));
+  EXPECT_EQ(settings.Mater.ReinfSteelSize, 0);  // listing changes nothing
+  settings.Mater.ReinfSteelSize = 7;            // the list decides what is stored
   settings.Save();
-  EditSet([](TRegistry& registry) {
-    int size = 0, symbol = 0;
-    KOVTString grade, user;
-    EXPECT_TRUE(registry.ReadInteger(L"Mater.ReinfSteelSize", size));
-    EXPECT_EQ(size, 2);
-    EXPECT_TRUE(registry.ReadString(L"Mater.ReinfSteelVector0.Class", grade));
-    EXPECT_EQ(grade, L"B500A");
-    EXPECT_TRUE(registry.ReadInteger(L"Mater.ReinfSteelVector1.Symbol", symbol));
-    EXPECT_EQ(symbol, 22);
-    EXPECT_TRUE(registry.ReadString(L"Mater.ReinfSteelVector1.UserSymbol", user));
-    EXPECT_EQ(user, L"Bs");
-    EXPECT_FALSE(registry.GetCurrentKey()->ValueExists(L"Mater.ReinfSteelVector2.Class"));
-  });
+  EXPECT_EQ(settings.Mater.ReinfSteelSize, 2);
 }
 
-TEST_F(ReinfSettings, ALongSteelListReadsBackInOrder) {
-  KOVTReinfJobSettings written;
-  written.Mater.SteelList.resize(2500);
-  for (std::size_t i = 0; i < written.Mater.SteelList.size(); ++i) {
-    RSTEEL& steel = written.Mater.SteelList[i];
-    steel.Class.Format(L"Grade %d", static_cast<int>(i));
-    steel.Symbol = static_cast<std::int32_t>(i % 34);
-    if (i % 3 == 0) steel.UserSymbol.Format(L"U%d", static_cast<int>(i));
-  }
-  written.Save();
-  KOVTReinfJobSettings reader;
-  ASSERT_EQ(reader.Mater.SteelList.size(), written.Mater.SteelList.size());
-  for (std::size_t i = 0; i < written.Mater.SteelList.size(); ++i) {
-    ASSERT_EQ(reader.Mater.SteelList[i].Class, written.Mater.SteelList[i].Class) << i;
-    ASSERT_EQ(reader.Mater.SteelList[i].Symbol, written.Mater.SteelList[i].Symbol) << i;
-    ASSERT_EQ(reader.Mater.SteelList[i].UserSymbol, written.Mater.SteelList[i].UserSymbol) << i;
-  }
-  EXPECT_EQ(reader.Mater.HookLengthMode, written.Mater.HookLengthMode);
-}
-
-TEST_F(ReinfSettings, MissingSetChangesNothing) {
-  KOVTReinfJobSettings settings;
-  settings.Norms.Reinforce = L"EN 1992-1-1";
-  settings.Mater.SteelList = {{L"B500A", 21, L""}};
-  EXPECT_FALSE(settings.ReadJobSettings(L"Nowhere", nullptr, KoVTPrjReg::kReadWrite));
-  EXPECT_EQ(settings.Norms.Reinforce, L"EN 1992-1-1");
-  EXPECT_EQ(settings.Mater.SteelList.size(), 1u);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
-
-TEST_F(ReinfSettings, NamedSetsAreReadAndWrittenOnTheirOwn) {
-  KOVTReinfJobSettings settings;
-  settings.Mater.ConcreteClass = 7;
-  settings.AddSettingName(L"Bridge");
-  settings.WriteJobSettings(L"Bridge", nullptr);
-  settings.Mater.ConcreteClass = 1;
-  settings.Reinit();
-  EXPECT_EQ(settings.GetSettingSize(), 2);
-  EXPECT_EQ(settings.Mater.ConcreteClass, 1);
-  ASSERT_TRUE(settings.ReadJobSettings(L"Bridge", nullptr, KoVTPrjReg::kReadWrite));
-  EXPECT_EQ(settings.Mater.ConcreteClass, 7);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
-
-TEST_F(ReinfSettings, AGivenDictionaryHoldsTheSettings) {
+TEST_F(ReinfSettings, NamedSetsAndAGivenDictionary) {
   PnDbDictionary* dictionary =
       KOVTGetDict(PnDbDictionary::desc(), DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
   ASSERT_NE(dictionary, nullptr);
   {
     KOVTReinfJobSettings settings(dictionary, KoVTPrjReg::kReadWrite);
+    settings.Mater.ConcreteClass = 7;
+    settings.AddSettingName(L"Bridge");
+    settings.WriteVector(dictionary);
+    settings.WriteJobSettings(L"Bridge", dictionary);
+    settings.Mater.ConcreteClass = 1;
     settings.Norms.DrawingNumb = 4;
     settings.WriteJobSettings(settings.GetDefault(), dictionary);
   }
@@ -116,52 +140,38 @@ TEST_F(ReinfSettings, AGivenDictionaryHoldsTheSettings) {
   }
   EXPECT_TRUE(dictionary->isWriteEnabled());  // a caller's dictionary stays open
   dictionary->close();
+  KOVTReinfJobSettings settings;
+  settings.Mater.ConcreteClass = 2;
+  settings.Reinit();
+  EXPECT_EQ(settings.GetSettingSize(), 2);
+  EXPECT_EQ(settings.Mater.ConcreteClass, 1);
+  ASSERT_TRUE(settings.ReadJobSettings(L"Bridge", nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(settings.Mater.ConcreteClass, 7);
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
 TEST_F(ReinfSettings, InitializeKeepsTheSteelListAndTheDatabasePaths) {
   KOVTReinfJobSettings settings;
+  ScrambleListed(settings.ListKeys());
   settings.Mater.SteelList = {{L"B500A", 21, L""}};
-  settings.Mater.ReinfSteelSize = 1;
   settings.Mater.BarDataBasePath = 3;
   settings.Mater.MeshDataBasePath = 4;
-  settings.Mater.ConcreteClass = 9;
   settings.Mater.BarDataBases[2] = L"edited";
-  settings.Units.lengthUnit = L"ft";
-  settings.Norms.Reinforce = L"EN 1992-1-1";
-  settings.Variables().Values[VAR_USER_NAME] = L"Someone";
-  settings.BarDsp.PointColor = 1;
-  settings.ProfDatabase = L"Mine";
+  settings.HeaderFooter().HeaderData.clear();
+  settings.HeaderFooter().FooterData.clear();
   settings.Initialize();
-  EXPECT_EQ(settings.Mater.SteelList.size(), 1u);
-  EXPECT_EQ(settings.Mater.ReinfSteelSize, 0);
   EXPECT_EQ(settings.Mater.BarDataBasePath, 3);
   EXPECT_EQ(settings.Mater.MeshDataBasePath, 4);
-  EXPECT_EQ(settings.Mater.ConcreteClass, 1);
   EXPECT_EQ(settings.Mater.BarDataBases[2], L"bar_BS 8666_2005");
   EXPECT_EQ(settings.Mater.MeshDataBases[19], L"fabric_NL_Netten");
   EXPECT_EQ(settings.Mater.BarDataBases[13], L"");
-  EXPECT_EQ(settings.Units.lengthUnit, L"m");
-  EXPECT_EQ(settings.Norms.Reinforce, L"BAEL 99");
-  EXPECT_EQ(settings.Variables().Values[VAR_USER_NAME], L"");
-  EXPECT_EQ(settings.BarDsp.PointColor, 256);
-  EXPECT_EQ(settings.ProfDatabase, L"RCAT");
   // A reset size hides the list from the lookups.
   EXPECT_EQ(settings.GetSteelSymb(L"B500A", nullptr), RMATER_SYMBOL_FIRST);
-}
-
-TEST_F(ReinfSettings, CopiesOwnTheirBuffersAndLists) {
-  KOVTReinfJobSettings original;
-  original.HeaderFooter().HeaderData = {1, 2};
-  original.Mater.SteelList = {{L"B500A", 21, L""}};
-  KOVTReinfJobSettings copy = original;
-  copy.HeaderFooter().HeaderData.push_back(3);
-  copy.Mater.SteelList.clear();
-  EXPECT_EQ(original.HeaderFooter().HeaderData, (std::vector<std::uint8_t>{1, 2}));
-  EXPECT_EQ(original.Mater.SteelList.size(), 1u);
-  copy = original;
-  EXPECT_EQ(copy.HeaderFooter().HeaderData, original.HeaderFooter().HeaderData);
-  EXPECT_EQ(copy.Mater.SteelList.size(), 1u);
+  ASSERT_EQ(settings.Mater.SteelList.size(), 1u);
+  // Everything else listed is back at its default.
+  settings.Mater.SteelList.clear();
+  settings.Mater.BarDataBasePath = settings.Mater.MeshDataBasePath = 0;
+  ExpectListing(settings.ListKeys(), GoldenSet("reinf_new_set.txt"));
 }
 
 TEST_F(ReinfSettings, VariablesAnswerByTypeWithThreeRedirections) {
@@ -176,11 +186,7 @@ TEST_F(ReinfSettings, VariablesAnswerByTypeWithThreeRedirections) {
   }
   EXPECT_EQ(settings.GetVariable(VAR_COUNT), nullptr);
   EXPECT_EQ(settings.GetVariable(static_cast<PRN_VARIABLE_TYPES>(-1)), nullptr);
-}
 
-TEST_F(ReinfSettings, ProjectDescriptionMirrorsNineVariables) {
-  KOVTReinfJobSettings settings;
-  auto& values = settings.Variables().Values;
   for (std::size_t i = 0; i < values.size(); ++i) values[i].Format(L"v%d", static_cast<int>(i));
   settings.Project.Note = L"note";
   settings.TVARIABLES_2_RPROJECT();
@@ -201,7 +207,7 @@ TEST_F(ReinfSettings, ProjectDescriptionMirrorsNineVariables) {
   EXPECT_EQ(values[VAR_REV_NAME], L"v29");
 }
 
-using ReinfTolerances = WithMetricUnits<ReinfSettingsTest>;
+using ReinfTolerances = WithMetricUnits<ReinfModule>;
 
 TEST_F(ReinfTolerances, ReadsAndWritesRefreshBothRecords) {
   KOVTReinfJobSettings settings;  // writes the defaults: millimetres

@@ -1,179 +1,75 @@
-// Reading, writing and the lookups of the steel job settings.
+// What only the steel settings do: their lists, bolt colour lookups,
+// variables, weld norm and tolerance record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 
-#include "tests/jobsettings/metric_units_fixture.h"
-#include "tests/jobsettings/steel_test_fixture.h"
+#include "tests/jobsettings/module_fixture.h"
 
 namespace {
 
-using KoVTPrjReg::TRegistry;
+using SteelSettings = ModuleFixture<SteelModule>;
 
-using SteelSettings = SteelSettingsTest;
-
-TEST_F(SteelSettings, EveryMemberSurvivesASavedDrawing) {
-  KOVTSteelJobSettings written;
-  Scramble(written);
-  written.Material.SurfaceFinishingVector = {L"Galvanised", L"Painted"};
-  written.Material.BoltsSurfaceFinishingVector = {L"Zinc"};
-  written.Welding.BoltColorGrade = {{L"8.8", 1}, {L"10.9", 2}};
-  written.Welding.BoltColorDiam = {{12.0, 3}, {16.0, 4}, {20.5, 5}};
-  written.Save();
-  EXPECT_EQ(written.Welding.BoltColorDiamSize, 3);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-
-  ReopenInContext();
-  KOVTSteelJobSettings reopened;
-  ExpectSameListedValues(written.ListKeys(), reopened.ListKeys());
-  EXPECT_EQ(reopened.Material.SurfaceFinishingVector, written.Material.SurfaceFinishingVector);
-  EXPECT_EQ(reopened.Material.BoltsSurfaceFinishingVector, written.Material.BoltsSurfaceFinishingVector);
-  ASSERT_EQ(reopened.Welding.BoltColorGrade.size(), 2u);
-  EXPECT_EQ(reopened.Welding.BoltColorGrade[1].Grade, L"10.9");
-  EXPECT_EQ(reopened.Welding.BoltColorGrade[1].Color, 2);
-  ASSERT_EQ(reopened.Welding.BoltColorDiam.size(), 3u);
-  EXPECT_EQ(reopened.Welding.BoltColorDiam[2].Diameter, 20.5);
-  EXPECT_EQ(reopened.Welding.BoltColorDiam[2].Color, 5);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
-
-TEST_F(SteelSettings, StoredListsUseZeroBasedPositions) {
+TEST_F(SteelSettings, FilledListsAreListedRightAfterTheirCountsFromPositionZero) {
   KOVTSteelJobSettings settings;
   settings.Material.SurfaceFinishingVector = {L"Galvanised", L"Painted"};
-  settings.Welding.BoltColorGrade = {{L"8.8", 1}};
-  settings.Save();
-  EditSet([](TRegistry& registry) {
-    int size = 0;
-    KOVTString first, second, grade;
-    EXPECT_TRUE(registry.ReadInteger(L"Material.SurfaceFinishingSize", size));
-    EXPECT_EQ(size, 2);
-    EXPECT_TRUE(registry.ReadString(L"Material.SurfaceFinishingVector0", first));
-    EXPECT_TRUE(registry.ReadString(L"Material.SurfaceFinishingVector1", second));
-    EXPECT_EQ(first, L"Galvanised");
-    EXPECT_EQ(second, L"Painted");
-    EXPECT_TRUE(registry.ReadString(L"Welding.BoltColorGrade0.Grade", grade));
-    EXPECT_EQ(grade, L"8.8");
-  });
-}
-
-TEST_F(SteelSettings, MissingBoltAndWeldColoursTakeTheGeneralOnes) {
-  { KOVTSteelJobSettings created; }
-  EditSet([](TRegistry& registry) {
-    registry.WriteInteger(L"Welding.WorkColor", 3);
-    registry.WriteInteger(L"Welding.SiteColor", 4);
-    registry.WriteInteger(L"Welding.OutOfDateColor", 5);
-    for (const wchar_t* name : {L"Welding.BoltWorkColor", L"Welding.BoltSiteColor", L"Welding.BoltOutOfDateColor",
-                                L"Welding.WeldWorkColor", L"Welding.WeldSiteColor"})
-      registry.DeleteValue(name);
-    registry.WriteString(L"Welding.WeldOutOfDateColor", KOVTString(L"red"));  // another kind counts as missing
-  });
-  KOVTSteelJobSettings settings;
-  EXPECT_EQ(settings.Welding.BoltWorkColor, 3);
-  EXPECT_EQ(settings.Welding.BoltSiteColor, 4);
-  EXPECT_EQ(settings.Welding.BoltOutOfDateColor, 5);
-  EXPECT_EQ(settings.Welding.WeldWorkColor, 3);
-  EXPECT_EQ(settings.Welding.WeldSiteColor, 4);
-  EXPECT_EQ(settings.Welding.WeldOutOfDateColor, 5);
-}
-
-TEST_F(SteelSettings, ListReadRepeatsTheEntryBeforeAMissingOne) {
-  KOVTSteelJobSettings settings;
-  settings.Welding.BoltColorGrade = {{L"8.8", 7}};
-  settings.Material.SurfaceFinishingVector = {L"Kept"};
-  settings.Save();
-  EditSet([](TRegistry& registry) {
-    registry.WriteInteger(L"Welding.BoltColorGradeSize", 2);
-    registry.DeleteValue(L"Material.SurfaceFinishingSize");
-  });
-  KOVTSteelJobSettings reader;
-  reader.Material.SurfaceFinishingVector = {L"Mine"};
-  ASSERT_TRUE(reader.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
-  ASSERT_EQ(reader.Welding.BoltColorGrade.size(), 2u);
-  EXPECT_EQ(reader.Welding.BoltColorGrade[1].Grade, L"8.8");
-  EXPECT_EQ(reader.Welding.BoltColorGrade[1].Color, 7);
-  // Without its count a list stays as it was.
-  EXPECT_EQ(reader.Material.SurfaceFinishingVector, std::vector<KOVTString>{KOVTString(L"Mine")});
-}
-
-TEST_F(SteelSettings, NegativeCountsEmptyTheListAndHugeOnesAreRefused) {
-  KOVTSteelJobSettings settings;
   settings.Welding.BoltColorDiam = {{16.0, 1}};
+  std::vector<KOVTString> names;
+  for (const KovtJobKeys::Entry& key : settings.ListKeys()) names.push_back(key.name);
+  auto after = [&](const wchar_t* name) {
+    auto it = std::find(names.begin(), names.end(), KOVTString(name));
+    return it == names.end() ? std::vector<KOVTString>{} : std::vector<KOVTString>(it + 1, std::min(it + 4, names.end()));
+  };
+  EXPECT_EQ(after(L"Material.SurfaceFinishingSize"),
+            (std::vector<KOVTString>{L"Material.SurfaceFinishingVector0", L"Material.SurfaceFinishingVector1",
+                                     L"Material.SurfaceFinishingDefault"}));
+  EXPECT_EQ(after(L"Welding.BoltColorDiamSize"),
+            (std::vector<KOVTString>{L"Welding.BoltColorDiam0.Diam", L"Welding.BoltColorDiam0.Color",
+                                     L"Welding.WeldWorkColor"}));
+  EXPECT_EQ(settings.Material.SurfaceFinishingSize, 0);  // listing changes nothing
   settings.Save();
-  KOVTSteelJobSettings reader;
-  for (int damaged : {KovtJobKeys::kMaxListEntries + 1, 2147483647}) {
-    EditSet([&](TRegistry& registry) { registry.WriteInteger(L"Welding.BoltColorDiamSize", damaged); });
-    reader.Read();
-    EXPECT_EQ(reader.Welding.BoltColorDiam.size(), 1u) << damaged;
-    EXPECT_EQ(reader.Welding.BoltColorDiamSize, 1) << damaged;
-    EXPECT_EQ(reader.GetBoltColorByDiameter(16.0), 1) << damaged;
-  }
-  EditSet([&](TRegistry& registry) { registry.WriteInteger(L"Welding.BoltColorDiamSize", -3); });
-  reader.Read();
-  EXPECT_TRUE(reader.Welding.BoltColorDiam.empty());
-  EXPECT_EQ(reader.Welding.BoltColorDiamSize, -3);
-  EXPECT_EQ(reader.GetBoltColorByDiameter(16.0), 256);
-  reader.Save();
-  reader.Welding.BoltColorDiam = {{16.0, 1}};
-  reader.Read();
-  EXPECT_EQ(reader.Welding.BoltColorDiamSize, 0);
+  EXPECT_EQ(settings.Welding.BoltColorDiamSize, 1);
 }
-
-TEST_F(SteelSettings, MissingSetChangesNothing) {
-  KOVTSteelJobSettings settings;
-  settings.Norm.StructuralStd = L"AISC";
-  settings.Welding.BoltColorGrade = {{L"8.8", 1}};
-  EXPECT_FALSE(settings.ReadJobSettings(L"Nowhere", nullptr, KoVTPrjReg::kReadWrite));
-  EXPECT_EQ(settings.Norm.StructuralStd, L"AISC");
-  EXPECT_EQ(settings.Welding.BoltColorGrade.size(), 1u);
-}
-
-TEST_F(SteelSettings, ReadingTakesOverTheStoredFormatVersion) { ExpectReadingTakesOverTheStoredFormatVersion(); }
 
 TEST_F(SteelSettings, InitializeKeepsTheBoltColourRulesButResetsTheirSizes) {
   KOVTSteelJobSettings settings;
+  ScrambleListed(settings.ListKeys());
   settings.Welding.BoltColorGrade = {{L"8.8", 1}};
   settings.Welding.BoltColorDiam = {{16.0, 2}};
-  settings.Welding.BoltColorGradeSize = 1;
-  settings.Welding.BoltColorDiamSize = 1;
   settings.Material.SurfaceFinishingVector = {L"Painted"};
-  settings.Material.SurfaceFinishingSize = 1;
-  settings.Welding.WorkColor = 9;
-  settings.Display.Angle.Precision = 4;
-  settings.Variables().Values[VAR_USER_NAME] = L"Someone";
+  settings.HeaderFooter().HeaderData.clear();
+  settings.HeaderFooter().FooterData.clear();
   settings.Initialize();
   EXPECT_EQ(settings.Welding.BoltColorGrade.size(), 1u);
   EXPECT_EQ(settings.Welding.BoltColorDiam.size(), 1u);
-  EXPECT_EQ(settings.Welding.BoltColorGradeSize, 0);
-  EXPECT_EQ(settings.Welding.BoltColorDiamSize, 0);
   EXPECT_TRUE(settings.Material.SurfaceFinishingVector.empty());
-  EXPECT_EQ(settings.Material.SurfaceFinishingSize, 0);
-  EXPECT_EQ(settings.Welding.WorkColor, 256);
-  EXPECT_EQ(settings.Variables().Values[VAR_USER_NAME], L"");
   // A reset size hides the rules from the lookups.
   EXPECT_EQ(settings.GetBoltColorByGrade(L"8.8"), 256);
-  EXPECT_EQ(settings.Display.Angle.Precision, 1);
-  EXPECT_EQ(settings.Display.Angle.Unit, L"deg");
+  settings.Welding.BoltColorGrade.clear();
+  settings.Welding.BoltColorDiam.clear();
+  ExpectListing(settings.ListKeys(), GoldenSet("steel_new_set.txt"));
 }
 
 TEST_F(SteelSettings, BoltColourLookupsTakeTheFirstExactMatchWithinTheSize) {
   KOVTSteelJobSettings settings;
   settings.Welding.BoltColorGrade = {{L"8.8", 1}, {L"8.8", 2}, {L"10.9", 3}};
-  settings.Welding.BoltColorGradeSize = 3;
-  EXPECT_EQ(settings.GetBoltColorByGrade(L"8.8"), 1);
-  EXPECT_EQ(settings.GetBoltColorByGrade(L"10.9"), 3);
-  EXPECT_EQ(settings.GetBoltColorByGrade(L"8.8 "), 256);
-  settings.Welding.BoltColorGradeSize = 2;
-  EXPECT_EQ(settings.GetBoltColorByGrade(L"10.9"), 256);
-  settings.Welding.BoltColorGradeSize = 50;  // never beyond the list
-  EXPECT_EQ(settings.GetBoltColorByGrade(L"10.9"), 3);
-
   settings.Welding.BoltColorDiam = {{16.0000001, 5}, {16.0, 6}};
-  settings.Welding.BoltColorDiamSize = 2;
-  EXPECT_EQ(settings.GetBoltColorByDiameter(16.0), 6);
-  settings.Welding.BoltColorDiam = {{16.0000001, 5}};
-  EXPECT_EQ(settings.GetBoltColorByDiameter(16.0), 256);
-  settings.Welding.BoltColorDiamSize = -3;
-  EXPECT_EQ(settings.GetBoltColorByDiameter(16.0000001), 256);
+  const struct {
+    std::int32_t size;
+    const wchar_t* grade;
+    double diameter;
+    int byGrade, byDiameter;
+  } cases[] = {
+      {3, L"8.8", 16.0, 1, 6},        {3, L"10.9", 16.0000001, 3, 5}, {3, L"8.8 ", 16.00001, 256, 256},
+      {2, L"10.9", 16.0, 256, 6},     {1, L"8.8", 16.0, 1, 256},      {50, L"10.9", 16.0, 3, 6},
+      {-3, L"8.8", 16.0000001, 256, 256},
+  };
+  for (const auto& c : cases) {
+    settings.Welding.BoltColorGradeSize = settings.Welding.BoltColorDiamSize = c.size;
+    EXPECT_EQ(settings.GetBoltColorByGrade(c.grade), c.byGrade) << c.size;
+    EXPECT_EQ(settings.GetBoltColorByDiameter(c.diameter), c.byDiameter) << c.size;
+  }
 }
 
 TEST_F(SteelSettings, ProjectVariablesAndDescriptionMirrorNinePairs) {
@@ -215,7 +111,7 @@ TEST_F(SteelSettings, WeldNormFollowsTheWorkingDrawingsMeasurement) {
   pndbHostApplicationServices()->setWorkingDatabase(Drawing());
 }
 
-using SteelTolerances = WithMetricUnits<SteelSettingsTest>;
+using SteelTolerances = WithMetricUnits<SteelModule>;
 
 TEST_F(SteelTolerances, ReadsAndWritesRefreshTheCommonRecord) {
   KOVTSteelJobSettings settings;  // writes the defaults: metric
@@ -240,12 +136,10 @@ TEST_F(SteelTolerances, ReadsAndWritesRefreshTheCommonRecord) {
   KOVT_EPSILON() = KovtEpsilon{};
   EXPECT_FALSE(settings.ReadJobSettings(L"Nowhere", nullptr, KoVTPrjReg::kReadWrite));
   EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonDefault);
-}
 
-TEST_F(SteelTolerances, ARecordTheReinforcementSettingsRefreshedIsLeftAlone) {
+  // A record the reinforcement settings refreshed is left alone.
   KOVT_EPSILON().SetBy = eEpsilonReinforcement;
   KOVT_EPSILON().DisplayTolerance = 0.5;
-  KOVTSteelJobSettings settings;
   settings.Save();
   EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonReinforcement);
   EXPECT_EQ(KOVT_EPSILON().DisplayTolerance, 0.5);

@@ -1,0 +1,138 @@
+// Listings of a settings set (ListKeys) against golden values from data
+// files: every key in stored order with its kind and value.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "jobsettings/key_table.h"
+#include "tests/support/golden_rows.h"
+
+using Bytes = std::vector<std::uint8_t>;
+struct Text {
+  std::wstring text;
+};
+// A key the registry files itself (an object id, a presentation structure),
+// which a listing of values leaves out.
+struct ByRegistry {
+  std::wstring kind;
+};
+using Value = std::variant<bool, std::int32_t, double, Text, Bytes, ByRegistry>;
+
+struct Stored {
+  std::wstring name;
+  Value value;
+};
+using StoredKeys = std::vector<Stored>;
+
+// A value given as kind Integer, Float, Bool, String or Binary (hex digits);
+// any other kind is filed by the registry and its text is not read.
+inline Value ValueOf(const std::wstring& kind, const std::wstring& text) {
+  if (kind == L"Integer") return static_cast<std::int32_t>(std::stol(text));
+  if (kind == L"Float") return std::stod(text);
+  if (kind == L"Bool") {
+    if (text != L"true" && text != L"false") ADD_FAILURE() << "not a bool";
+    return text == L"true";
+  }
+  if (kind == L"String") return Text{text};
+  if (kind == L"Binary") {
+    Bytes bytes;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2)
+      bytes.push_back(static_cast<std::uint8_t>(std::stoul(text.substr(i, 2), nullptr, 16)));
+    return bytes;
+  }
+  return ByRegistry{kind};
+}
+
+// The rows "<key> <kind> <value>" of a data file below tests/jobsettings/data.
+inline StoredKeys GoldenSet(const std::string& file) {
+  StoredKeys keys;
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/" + file, 3))
+    keys.push_back({row[0], ValueOf(row[1], row[2])});
+  return keys;
+}
+
+// The keys a listing of values names.
+inline StoredKeys ListedIn(const StoredKeys& keys) {
+  StoredKeys listed;
+  for (const Stored& key : keys)
+    if (!std::holds_alternative<ByRegistry>(key.value)) listed.push_back(key);
+  return listed;
+}
+
+// Whether `field` holds a value of the kind and value of `expected`.
+inline bool Holds(const KovtJobKeys::Field& field, const Value& expected) {
+  return std::visit(
+      [&](auto* member) {
+        using Member = std::remove_pointer_t<decltype(member)>;
+        if constexpr (std::is_same_v<Member, KOVTString>)
+          return std::holds_alternative<Text>(expected) && *member == std::get<Text>(expected).text.c_str();
+        else
+          return std::holds_alternative<Member>(expected) && *member == std::get<Member>(expected);
+      },
+      field);
+}
+
+// Gives `field` the value `value`, of the same kind.
+inline void Assign(const KovtJobKeys::Field& field, const Value& value) {
+  std::visit(
+      [&](auto* member) {
+        using Member = std::remove_pointer_t<decltype(member)>;
+        if constexpr (std::is_same_v<Member, KOVTString>)
+          *member = std::get<Text>(value).text.c_str();
+        else
+          *member = std::get<Member>(value);
+      },
+      field);
+}
+
+// The listing names the golden keys that hold values in their order, each
+// holding its value.
+inline void ExpectListing(const std::vector<KovtJobKeys::Entry>& listing, const StoredKeys& golden) {
+  const StoredKeys listed = ListedIn(golden);
+  ASSERT_EQ(listing.size(), listed.size());
+  for (std::size_t i = 0; i < listing.size(); ++i) {
+    EXPECT_EQ(listing[i].name, listed[i].name.c_str()) << "position " << i;
+    EXPECT_TRUE(Holds(listing[i].field, listed[i].value)) << listing[i].name.c_str();
+  }
+}
+
+// Changes a value to one unlike it, by `n`.
+struct ChangeBy {
+  std::int32_t n;
+  void operator()(bool* value) const { *value = !*value; }
+  void operator()(std::int32_t* value) const { *value += n; }
+  void operator()(double* value) const { *value += n + 0.25; }
+  void operator()(KOVTString* value) const {
+    KOVTString suffix;
+    suffix.Format(L"~%d", n);
+    *value += suffix;
+  }
+  void operator()(Bytes* value) const { value->push_back(static_cast<std::uint8_t>(n)); }
+};
+
+// Gives every listed member but "Version" a value unlike its own; the n-th
+// listed value changes by n, so no two members of a kind end up equal.
+inline void ScrambleListed(const std::vector<KovtJobKeys::Entry>& listing) {
+  std::int32_t n = 0;
+  for (const KovtJobKeys::Entry& key : listing) {
+    ++n;
+    if (key.name != L"Version") std::visit(ChangeBy{n}, key.field);
+  }
+}
+
+// Both listings name the same keys in the same order, with equal members.
+inline void ExpectSameListedValues(const std::vector<KovtJobKeys::Entry>& left,
+                                   const std::vector<KovtJobKeys::Entry>& right) {
+  ASSERT_EQ(left.size(), right.size());
+  for (std::size_t i = 0; i < left.size(); ++i) {
+    ASSERT_EQ(left[i].name, right[i].name);
+    bool same =
+        std::visit([&](auto* value) { return *value == *std::get<decltype(value)>(right[i].field); }, left[i].field);
+    EXPECT_TRUE(same) << left[i].name.c_str();
+  }
+}

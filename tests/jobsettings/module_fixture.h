@@ -1,0 +1,147 @@
+// A working drawing in the context of one module's settings, with direct
+// access to the module's stored sets for tests that plant or inspect raw
+// values; and a units service for the tests of the tolerance records.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <type_traits>
+
+#include "dictionaries/typed_dicts.h"
+#include "environment/app_context.h"
+#include "environment/tolerance_refresh.h"
+#include "jobsettings/formwork_job_settings.h"
+#include "jobsettings/reinf_job_settings.h"
+#include "jobsettings/steel_job_settings.h"
+#include "registry/registry_access.h"
+#include "tests/jobsettings/listing.h"
+#include "tests/support/kovt_drawing.h"
+#include "units/sv_units_service.h"
+
+// What the tests need to know of each module.
+struct ReinfModule {
+  using Settings = KOVTReinfJobSettings;
+  static constexpr KOVTCONTEXT_TYPE kContext = KOVT_CONTEXT_REINFORCEMENT, kOther = KOVT_CONTEXT_STEEL;
+  static constexpr const char* kName = "reinf";
+  // Fills what the scramble of a listing cannot: the lists.
+  static void FillLists(Settings& s) {
+    s.Mater.SteelList.resize(2500);
+    for (std::size_t i = 0; i < s.Mater.SteelList.size(); ++i) {
+      s.Mater.SteelList[i].Class.Format(L"Grade %d", static_cast<int>(i));
+      s.Mater.SteelList[i].Symbol = static_cast<std::int32_t>(i % 34);
+      if (i % 3 == 0) s.Mater.SteelList[i].UserSymbol.Format(L"U%d", static_cast<int>(i));
+    }
+  }
+};
+struct SteelModule {
+  using Settings = KOVTSteelJobSettings;
+  static constexpr KOVTCONTEXT_TYPE kContext = KOVT_CONTEXT_STEEL, kOther = KOVT_CONTEXT_REINFORCEMENT;
+  static constexpr const char* kName = "steel";
+  static void FillLists(Settings& s) {
+    s.Material.SurfaceFinishingVector = {L"Galvanised", L"Painted"};
+    s.Material.BoltsSurfaceFinishingVector = {L"Zinc"};
+    s.Welding.BoltColorGrade = {{L"8.8", 1}, {L"10.9", 2}};
+    s.Welding.BoltColorDiam = {{12.0, 3}, {16.0, 4}, {20.5, 5}};
+  }
+};
+struct FormworkModule {
+  using Settings = KOVTFormworkJobSettings;
+  static constexpr KOVTCONTEXT_TYPE kContext = KOVT_CONTEXT_FORMWORK, kOther = KOVT_CONTEXT_STEEL;
+  static constexpr const char* kName = "formwork";
+  static void FillLists(Settings&) {}
+};
+
+template <class Module>
+class ModuleFixture : public KovtDrawingTest {
+ protected:
+  using Settings = typename Module::Settings;
+
+  void SetUp() override {
+    KovtDrawingTest::SetUp();
+    ResetFormatVersion();
+    EnterContext();
+  }
+  void TearDown() override {
+    m_context.reset();
+    ResetFormatVersion();
+    KovtDrawingTest::TearDown();
+  }
+
+  // Contexts belong to one drawing: a reopened or new drawing enters its own.
+  void EnterContext() {
+    m_context.reset();
+    m_context.emplace(Module::kContext, Drawing());
+  }
+  void ReopenInContext() {
+    m_context.reset();
+    SaveAndReopen();
+    EnterContext();
+  }
+  void NewDrawingInContext() {
+    m_context.reset();
+    NewDrawing();
+    ResetFormatVersion();
+    EnterContext();
+  }
+
+  // Runs edit(registry) with the stored set `name` of the working drawing as
+  // the current key.
+  template <class Edit>
+  void EditSet(Edit edit, const wchar_t* name = L"Standard") const {
+    PnDbDictionary* settings =
+        KOVTGetDict(PnDbDictionary::desc(), DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
+    ASSERT_NE(settings, nullptr);
+    {
+      KoVTPrjReg::TRegistry registry(settings);
+      if (registry.OpenKey(KOVTJobSettings::SetPath(name), false))
+        edit(registry);
+      else
+        ADD_FAILURE() << "no stored set";
+    }
+    settings->close();
+  }
+
+ private:
+  // A module whose format version follows what it reads starts every test at 1.
+  static void ResetFormatVersion() {
+    if constexpr (!std::is_const_v<decltype(Settings::FormatVersion)>) Settings::FormatVersion = 1;
+  }
+
+  std::optional<KOVTContext> m_context;
+};
+
+// Converts between millimetres, centimetres and metres.
+class MetricUnits : public KovtSvUnitsService {
+ public:
+  bool ConvertLengthByNames(KOVTString from, KOVTString to, double value, double& result) override {
+    if (PerMillimetre(from) == 0.0 || PerMillimetre(to) == 0.0) return false;
+    result = value / PerMillimetre(from) * PerMillimetre(to);
+    return true;
+  }
+
+ private:
+  static double PerMillimetre(const KOVTString& unit) {
+    return unit == L"mm" ? 1.0 : unit == L"cm" ? 0.1 : unit == L"m" ? 0.001 : 0.0;
+  }
+};
+
+// A module fixture whose drawing starts without refreshed tolerances, with
+// the metric units service registered.
+template <class Module>
+class WithMetricUnits : public ModuleFixture<Module> {
+ protected:
+  void SetUp() override {
+    ModuleFixture<Module>::SetUp();
+    KovtForgetEpsilons(this->Drawing());
+    m_units = new MetricUnits;
+    ASSERT_NE(pnrxDynamicLinker()->registerService(L"KOVT_UNITS", m_units), nullptr);
+  }
+  void TearDown() override {
+    KovtWithdrawService(L"KOVT_UNITS", m_units);
+    KovtForgetEpsilons(this->Drawing());
+    ModuleFixture<Module>::TearDown();
+  }
+
+ private:
+  MetricUnits* m_units = nullptr;
+};

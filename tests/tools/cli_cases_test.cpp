@@ -1,0 +1,97 @@
+// kovtset runs listed in data/cli_cases.txt: each case a sequence of command
+// lines with the exit code and output each must give.
+#include <algorithm>
+#include <map>
+
+#include "tests/support/golden_rows.h"
+#include "tests/tools/kovtset_run.h"
+
+namespace {
+
+// A field of the data file as bytes: \n, \t, \\ and \xNN escapes resolved.
+std::string Unescape(const std::wstring& field) {
+  std::string text(field.begin(), field.end()), bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      bytes += text[i];
+    } else if (text[++i] == 'x') {
+      bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      bytes += text[i] == 'n' ? '\n' : text[i] == 't' ? '\t' : text[i];
+    }
+  }
+  return bytes;
+}
+
+class CliCases : public KovtsetTest {
+ protected:
+  // "@name" stands for the case's own file of that name, "@example" for the
+  // bundled example drawing.
+  std::string Expand(std::string text, const std::string& prefix) const {
+    for (std::size_t at; (at = text.find('@')) != std::string::npos;) {
+      std::size_t end = at + 1;
+      while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '.')) ++end;
+      const std::string name = text.substr(at + 1, end - at - 1);
+      text.replace(at, end - at, name == "example" ? std::string(KOVTSET_EXAMPLE) : File(prefix + name));
+    }
+    return text;
+  }
+  // "*" takes anything, "+" anything but nothing, "=text" the text alone,
+  // "^text" a start, "~text" a part and "!text" anything without it.
+  static void ExpectOutput(const std::string& output, const std::string& expected, const char* stream) {
+    const std::string text = expected.empty() ? "" : expected.substr(1);
+    switch (expected.empty() ? '*' : expected[0]) {
+      case '*': return;
+      case '+': EXPECT_FALSE(output.empty()) << stream; return;
+      case '=': EXPECT_EQ(output, text) << stream; return;
+      case '^': EXPECT_EQ(output.rfind(text, 0), 0u) << stream << ": " << output; return;
+      case '~': EXPECT_NE(output.find(text), std::string::npos) << stream << ": " << output; return;
+      case '!': EXPECT_EQ(output.find(text), std::string::npos) << stream << ": " << output; return;
+      default: ADD_FAILURE() << "bad expectation " << expected;
+    }
+  }
+};
+
+// Rows: case, arguments separated by '|', exit code, standard output, standard
+// error. Pseudo commands: "!write|file|text", "!half|from|to" (the first half
+// of a file), "!keep|file" and "!same|file" (unchanged since kept),
+// "!stdin|text" (input of the next run) and "!files" (the case's files, one a
+// line, as output).
+TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
+  std::map<std::string, std::string> kept;
+  std::string input;
+  for (const GoldenRow& row : ReadGoldenRows("tools/data/cli_cases.txt", 5)) {
+    const std::string name = Unescape(row[0]), prefix = name + "-";
+    std::vector<std::string> args;
+    for (std::string all = Unescape(row[1]) + "|"; !all.empty(); all.erase(0, all.find('|') + 1))
+      args.push_back(Expand(all.substr(0, all.find('|')), prefix));
+    if (args == std::vector<std::string>{""}) args.clear();
+    const std::string line = name + ": " + Unescape(row[1]);
+    SCOPED_TRACE(line);
+    if (args.size() > 1 && args[0] == "!write") {
+      WriteText(args[1], args.size() > 2 ? args[2] : "");
+    } else if (args.size() > 2 && args[0] == "!half") {
+      const std::string bytes = ReadText(args[1]);
+      WriteText(args[2], bytes.substr(0, bytes.size() / 2));
+    } else if (args.size() > 1 && args[0] == "!keep") {
+      kept[args[1]] = ReadText(args[1]);
+    } else if (args.size() > 1 && args[0] == "!same") {
+      EXPECT_EQ(ReadText(args[1]), kept[args[1]]);
+    } else if (args.size() > 1 && args[0] == "!stdin") {
+      input = args[1];
+    } else if (args == std::vector<std::string>{"!files"}) {
+      std::string files;
+      for (const std::string& entry : FolderEntries())
+        if (entry.rfind(prefix, 0) == 0) files += entry.substr(prefix.size()) + "\n";
+      ExpectOutput(files, Unescape(row[3]), "files");
+    } else {
+      const RunResult result = Run(args, std::exchange(input, ""));
+      EXPECT_EQ(std::to_string(result.exitCode), Unescape(row[2])) << result.err;
+      ExpectOutput(result.out, Expand(Unescape(row[3]), prefix), "output");
+      ExpectOutput(result.err, Expand(Unescape(row[4]), prefix), "error");
+    }
+  }
+}
+
+}  // namespace
