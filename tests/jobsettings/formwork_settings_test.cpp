@@ -5,8 +5,8 @@
 
 #include "core/db_helpers.h"
 #include "host/host.h"
-#include "tests/copy/copy_fixture.h"
 #include "tests/jobsettings/module_fixture.h"
+#include "tests/support/drawing_entries.h"
 
 namespace {
 
@@ -14,12 +14,9 @@ using KoVTPrjReg::TRegistry;
 
 class FormworkSettings : public ModuleFixture<FormworkModule> {
  protected:
-  static PnDbObjectId AddLinetype(PnDbDatabase* database, const wchar_t* name, std::vector<double> dashes = {}) {
-    return CopyTest::AddLinetype(database, name, std::move(dashes));
-  }
   static void AddTextStyle(PnDbDatabase* database, const wchar_t* name, bool shapeFile) {
     PnDbTextStyleTableRecord* record = nullptr;
-    ASSERT_EQ(pndbOpenObject(record, CopyTest::AddTextStyle(database, name), PnDb::kForWrite), Plnx::eOk);
+    ASSERT_EQ(pndbOpenObject(record, ::AddTextStyle(database, name), PnDb::kForWrite), Plnx::eOk);
     record->setIsShapeFile(shapeFile);
     record->close();
   }
@@ -27,7 +24,7 @@ class FormworkSettings : public ModuleFixture<FormworkModule> {
   static std::wstring NameIn(PnDbDatabase* database, PnDbObjectId id) {
     if (id.isNull()) return L"<null>";
     if (id.database() != database) return L"<foreign>";
-    return CopyTest::RecordName(id);
+    return RecordName(id);
   }
 };
 
