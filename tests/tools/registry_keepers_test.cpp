@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "host/database.h"
@@ -22,10 +23,23 @@ struct Case {
   std::vector<std::string> expected;
 };
 
+const std::u16string kKeeperName(kRegistryKeeperEntry, kRegistryKeeperEntry + std::wcslen(kRegistryKeeperEntry));
+
+std::vector<std::string> KeeperLocations(std::vector<CraftedObject> objects) {
+  ScratchDir dir;
+  const auto path = dir.Path() / "loops.pndwg";
+  writeFile(path, craftDrawing(crafted::header().bytes(), objects));
+  PnDbDatabase db(false);
+  EXPECT_EQ(db.readDwgFile(path.wstring().c_str()), Plnx::eOk);
+  std::vector<std::string> locations;
+  for (const KeeperPlace& place : FindKeepers(&db)) locations.push_back(place.location);
+  return locations;
+}
+
 class KeeperSearch : public ::testing::TestWithParam<Case> {};
 
 TEST_P(KeeperSearch, VisitsEachDictionaryOnce) {
-  const std::u16string keeper(kRegistryKeeperEntry, kRegistryKeeperEntry + std::wcslen(kRegistryKeeperEntry));
+  const std::u16string& keeper = kKeeperName;
   auto withKeeper = [&](Entries entries) {
     for (auto& entry : entries)
       if (entry.first == u"@") entry.first = keeper;
@@ -35,15 +49,23 @@ TEST_P(KeeperSearch, VisitsEachDictionaryOnce) {
   objects.push_back(crafted::dictionary(kTop, crafted::kNamedObjects, withKeeper(GetParam().top)));
   objects.push_back(crafted::dictionary(kShared, kTop, withKeeper(GetParam().shared)));
   objects.push_back(crafted::dictionary(kKeeper, kTop, {}));
-  ScratchDir dir;
-  const auto path = dir.Path() / "loops.pndwg";
-  writeFile(path, craftDrawing(crafted::header().bytes(), objects));
-  PnDbDatabase db(false);
-  ASSERT_EQ(db.readDwgFile(path.wstring().c_str()), Plnx::eOk);
+  EXPECT_EQ(KeeperLocations(std::move(objects)), GetParam().expected);
+}
 
-  std::vector<std::string> locations;
-  for (const KeeperPlace& place : FindKeepers(&db)) locations.push_back(place.location);
-  EXPECT_EQ(locations, GetParam().expected);
+// A chain of dictionaries 40 deep, each holding a keeper: the search stops 32 levels down.
+TEST(KeeperSearchDepth, StopsThirtyTwoLevelsDown) {
+  constexpr std::uint64_t kChain = 100;
+  std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"Top", kChain}});
+  for (std::uint64_t level = 0; level < 40; ++level)
+    objects.push_back(crafted::dictionary(kChain + level, level == 0 ? crafted::kNamedObjects : kChain + level - 1,
+                                          {{kKeeperName, kKeeper}, {u"D", kChain + level + 1}}));
+  objects.push_back(crafted::dictionary(kKeeper, kChain, {}));
+  std::vector<std::string> locations = KeeperLocations(std::move(objects));
+  ASSERT_EQ(locations.size(), 32u);
+  std::sort(locations.begin(), locations.end());
+  std::string deepest = "Top";
+  for (int level = 1; level < 32; ++level) deepest += "/D";
+  EXPECT_EQ(locations.back(), deepest);
 }
 
 // "@" stands for the keeper entry, which names kKeeper.
