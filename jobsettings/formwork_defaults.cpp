@@ -83,8 +83,7 @@ void SetLines(XSECTION& section) {
 
 void KOVTFormworkJobSettings::Initialize() {
   ResetCommonBlocks(false);
-  KovtJobKeys::Filer resetting;
-  WalkModule(*this, resetting);
+  ResetModuleKeys();
   Dims.DimensionalStyleId = {};
   Stor.StylId = {};
   for (XPARAM* parameters : {&Found.Par, &Stor.Par}) *parameters = Parameters({.SymbolHole = 0});

@@ -9,9 +9,6 @@
 
 namespace {
 
-// The formwork module stores project variables 0 to 17 and three template keys.
-constexpr int kStoredVariables = VAR_COMPANY_LOGO + 1;
-constexpr int kStoredTemplates = 3;
 constexpr const wchar_t* kNewSetName = L"Standard";
 
 // Makes the drawing of a dictionary the working one for the scope's life.
@@ -33,7 +30,7 @@ class WorkingDrawingOf {
 }  // namespace
 
 KOVTJobSettings::CommonBlocks KOVTFormworkJobSettings::StoredBlocks() {
-  return {.variables = kStoredVariables, .templates = kStoredTemplates, .dataAfterSize = true};
+  return {.variables = VAR_COMPANY_LOGO + 1, .templates = 3, .dataAfterSize = true};
 }
 
 KOVTFormworkJobSettings::KOVTFormworkJobSettings() {
@@ -49,22 +46,11 @@ KOVTFormworkJobSettings::KOVTFormworkJobSettings(PnDbDictionary* dict) {
 
 bool KOVTFormworkJobSettings::ReadJobSettings(KOVTString name, PnDbDictionary* dict,
                                               KoVTPrjReg::TAccessRight access) {
+  // A set that stores no version is of the current one.
   const std::int32_t before = std::exchange(m_storedVersion, FormatVersion);
-  if (!ReadSet(name, dict, access, m_storedVersion, StoredBlocks(), &WalkModule)) {
-    m_storedVersion = before;
-    return false;
-  }
-  RefreshTolerances();
-  return true;
-}
-
-void KOVTFormworkJobSettings::WriteJobSettings(KOVTString name, PnDbDictionary* dict) {
-  WriteSet(name, dict, m_writtenVersion, StoredBlocks(), &WalkModule);
-  RefreshTolerances();
-}
-
-std::vector<KovtJobKeys::Entry> KOVTFormworkJobSettings::ListKeys() {
-  return ListSet(m_writtenVersion, StoredBlocks(), &WalkModule);
+  if (KOVTModuleJobSettings::ReadJobSettings(name, dict, access)) return true;
+  m_storedVersion = before;
+  return false;
 }
 
 std::vector<KOVTString> KOVTFormworkJobSettings::ListKeyNames() {
@@ -80,10 +66,6 @@ void KOVTFormworkJobSettings::WalkModule(KOVTJobSettings& settings, KovtJobKeys:
 }
 
 void KOVTFormworkJobSettings::RefreshTolerances() const { KovtRefreshFromFormwork(KOVT_EPSILON(), Units.WorkUnits); }
-
-KOVTString* KOVTFormworkJobSettings::GetVariable(PRN_VARIABLE_TYPES type) {
-  return VariableAmong(type, kStoredVariables);
-}
 
 void KOVTFormworkJobSettings::TVARIABLES_2_XPROJECT() {
   VariablesToProject(Project);

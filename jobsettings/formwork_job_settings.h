@@ -17,7 +17,7 @@
 #include "jobsettings/formwork_blocks.h"
 #include "jobsettings/job_settings.h"
 
-class KOVTFormworkJobSettings : public KOVTJobSettings {
+class KOVTFormworkJobSettings : public KOVTModuleJobSettings<KOVTFormworkJobSettings> {
  public:
   // The format version every write stores first in a set.
   static constexpr std::int32_t FormatVersion = 2;
@@ -30,9 +30,6 @@ class KOVTFormworkJobSettings : public KOVTJobSettings {
   // working one (so the detail text style is looked up there); the working
   // drawing is restored afterwards. Null: the working drawing's settings.
   explicit KOVTFormworkJobSettings(PnDbDictionary* dict);
-  ~KOVTFormworkJobSettings() override = default;
-  KOVTFormworkJobSettings(const KOVTFormworkJobSettings&) = default;
-  KOVTFormworkJobSettings& operator=(const KOVTFormworkJobSettings&) = default;
 
   // Every member to its default, with the detail text style "KOVX_1" when the
   // working drawing has a text style of that name that is no shape file. The
@@ -41,9 +38,6 @@ class KOVTFormworkJobSettings : public KOVTJobSettings {
   // keep what they hold.
   void Initialize() override;
   bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) override;
-  void WriteJobSettings(KOVTString name, PnDbDictionary* dict) override;
-  // Project variables 0 to 17; null for any other type.
-  KOVTString* GetVariable(PRN_VARIABLE_TYPES type) override;
 
   // Copies between the project variables and the project description; the
   // note has no variable.
@@ -54,11 +48,9 @@ class KOVTFormworkJobSettings : public KOVTJobSettings {
   // held none, or before any read); it decides how sections are read.
   std::int32_t StoredVersion() const { return m_storedVersion; }
 
-  // Every value of the stored kinds a written set holds, in stored order,
-  // with its member. Object ids and presentation structures are not listed.
-  std::vector<KovtJobKeys::Entry> ListKeys();
-  // The name of every key a written set holds, in stored order; a structure
-  // by its prefix ("Found.Out"), whose values are named after it.
+  // ListKeys() leaves out object ids and presentation structures; this names
+  // every key a written set holds, in stored order, a structure by its prefix
+  // ("Found.Out"), whose values are named after it.
   std::vector<KOVTString> ListKeyNames();
 
   XUNITS Units;
@@ -74,9 +66,13 @@ class KOVTFormworkJobSettings : public KOVTJobSettings {
   XPROJECT Project;
 
  private:
+  friend KOVTModuleJobSettings;
+  // Project variables 0 to 17 and the first three template keys.
   static CommonBlocks StoredBlocks();
   static void WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer);
   void RefreshTolerances() const;
+  std::int32_t& ReadVersion() { return m_storedVersion; }
+  std::int32_t& WrittenVersion() { return m_writtenVersion; }
 
   std::int32_t m_storedVersion = FormatVersion;
   // The member a listing shows as "Version"; writes store it.

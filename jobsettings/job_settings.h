@@ -216,3 +216,45 @@ class KOVTJobSettings {
   THEADERFOOTER m_headerFooter;
   TTEMPLATES m_templates;
 };
+
+// What the modules' settings share. A set of Module holds "Version", the
+// common blocks Module::StoredBlocks() names, then what Module::WalkModule
+// files; every read of a stored set and every write refreshes the drawing's
+// tolerance records (Module::RefreshTolerances). Reads store the version in
+// ReadVersion(), writes and listings file WrittenVersion(): both
+// Module::FormatVersion unless Module declares its own.
+template <class Module>
+class KOVTModuleJobSettings : public KOVTJobSettings {
+ public:
+  bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) override {
+    if (!ReadSet(name, dict, access, Self().ReadVersion(), Module::StoredBlocks(), &Module::WalkModule))
+      return false;
+    Self().RefreshTolerances();
+    return true;
+  }
+  void WriteJobSettings(KOVTString name, PnDbDictionary* dict) override {
+    WriteSet(name, dict, Self().WrittenVersion(), Module::StoredBlocks(), &Module::WalkModule);
+    Self().RefreshTolerances();
+  }
+  // The project variables the module stores; null for any other type.
+  KOVTString* GetVariable(PRN_VARIABLE_TYPES type) override {
+    return VariableAmong(type, Module::StoredBlocks().variables);
+  }
+
+  // Every value a written set holds, in stored order, with its member.
+  std::vector<KovtJobKeys::Entry> ListKeys() {
+    return ListSet(Self().WrittenVersion(), Module::StoredBlocks(), &Module::WalkModule);
+  }
+
+ protected:
+  static std::int32_t& ReadVersion() { return Module::FormatVersion; }
+  static std::int32_t& WrittenVersion() { return Module::FormatVersion; }
+  // Gives every member the module's keys file its default.
+  void ResetModuleKeys() {
+    KovtJobKeys::Filer resetting;
+    Module::WalkModule(*this, resetting);
+  }
+
+ private:
+  Module& Self() { return static_cast<Module&>(*this); }
+};

@@ -69,8 +69,7 @@ KOVTReinfJobSettings::KOVTReinfJobSettings(PnDbDictionary* dict, KoVTPrjReg::TAc
 
 void KOVTReinfJobSettings::Initialize() {
   InitializeCommonBlocks();
-  KovtJobKeys::Filer resetting;
-  WalkModule(*this, resetting);
+  ResetModuleKeys();
   std::copy(KovrNames::kBarDataBases.begin(), KovrNames::kBarDataBases.end(), Mater.BarDataBases.begin());
   std::copy(KovrNames::kMeshDataBases.begin(), KovrNames::kMeshDataBases.end(), Mater.MeshDataBases.begin());
 }
@@ -81,21 +80,6 @@ void KOVTReinfJobSettings::InitializeCommonBlocks() {
   for (const VariableFallback& copy : StoredBlocks().variableFallbacks)
     variables.Values[copy.variable] = variables.Values[copy.source];
   Templates().RowCount = 10;
-}
-
-bool KOVTReinfJobSettings::ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) {
-  if (!ReadSet(name, dict, access, FormatVersion, StoredBlocks(), &WalkModule)) return false;
-  RefreshTolerances();
-  return true;
-}
-
-void KOVTReinfJobSettings::WriteJobSettings(KOVTString name, PnDbDictionary* dict) {
-  WriteSet(name, dict, FormatVersion, StoredBlocks(), &WalkModule);
-  RefreshTolerances();
-}
-
-std::vector<KovtJobKeys::Entry> KOVTReinfJobSettings::ListKeys() {
-  return ListSet(FormatVersion, StoredBlocks(), &WalkModule);
 }
 
 void KOVTReinfJobSettings::WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer) {
@@ -119,7 +103,7 @@ KOVTString* KOVTReinfJobSettings::GetVariable(PRN_VARIABLE_TYPES type) {
   PRN_VARIABLE_TYPES answered = type;
   for (const auto& [asked, answer] : kAnsweredVariables)
     if (type == asked) answered = answer;
-  return VariableAmong(answered, VAR_COUNT);
+  return KOVTModuleJobSettings::GetVariable(answered);
 }
 
 void KOVTReinfJobSettings::TVARIABLES_2_RPROJECT() {

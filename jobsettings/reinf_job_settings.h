@@ -18,7 +18,7 @@
 #include "jobsettings/reinf_blocks.h"
 #include "units/runits.h"
 
-class KOVTReinfJobSettings : public KOVTJobSettings {
+class KOVTReinfJobSettings : public KOVTModuleJobSettings<KOVTReinfJobSettings> {
  public:
   // The format version stored first in every set; reading a set stores its
   // version here, so later writes keep that of the drawing read last.
@@ -29,16 +29,11 @@ class KOVTReinfJobSettings : public KOVTJobSettings {
   KOVTReinfJobSettings();
   // The same on `dict` (null: the working drawing's settings dictionary).
   KOVTReinfJobSettings(PnDbDictionary* dict, KoVTPrjReg::TAccessRight access);
-  ~KOVTReinfJobSettings() override = default;
-  KOVTReinfJobSettings(const KOVTReinfJobSettings&) = default;
-  KOVTReinfJobSettings& operator=(const KOVTReinfJobSettings&) = default;
 
   // Every member to its default, the per-code database names filled in. The
   // steel list and the two database path numbers stay; the steel list's size
   // becomes 0, which hides the list from GetSteelSymb until a set is read.
   void Initialize() override;
-  bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) override;
-  void WriteJobSettings(KOVTString name, PnDbDictionary* dict) override;
   // Project variables 0 to 32; the user and company names and the company
   // address are answered by the investor's and the office's. Null for any
   // other type.
@@ -67,9 +62,6 @@ class KOVTReinfJobSettings : public KOVTJobSettings {
   // The standard text of `symbol`; text is left alone outside 0 to 33.
   static void SetSteelSymbol(rmater_steelsymbol symbol, KOVTString& text);
 
-  // Every value a written set holds, in stored order, with its member.
-  std::vector<KovtJobKeys::Entry> ListKeys();
-
   RUNITS Units;
   RNORMS Norms;
   RMATER Mater;
@@ -87,6 +79,7 @@ class KOVTReinfJobSettings : public KOVTJobSettings {
   RPROJECT Project;
 
  private:
+  friend KOVTModuleJobSettings;
   // What of the common blocks a reinforcement set stores: everything.
   static CommonBlocks StoredBlocks();
   static void WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer);

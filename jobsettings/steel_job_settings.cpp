@@ -9,10 +9,6 @@
 
 namespace {
 
-// The steel module stores project variables 0 to 17 and three template keys.
-constexpr int kStoredVariables = VAR_COMPANY_LOGO + 1;
-constexpr int kStoredTemplates = 3;
-
 // The first `count` rules of `rules` (never more than it holds) that `matches`
 // accepts give the colour.
 template <class Rule, class Matches>
@@ -28,36 +24,22 @@ int FirstColor(const std::vector<Rule>& rules, std::int32_t count, Matches match
 
 std::int32_t KOVTSteelJobSettings::FormatVersion = 1;
 
+KOVTJobSettings::CommonBlocks KOVTSteelJobSettings::StoredBlocks() {
+  return {.variables = VAR_COMPANY_LOGO + 1, .templates = 3};
+}
+
 KOVTSteelJobSettings::KOVTSteelJobSettings() : KOVTSteelJobSettings(nullptr) {}
 
 KOVTSteelJobSettings::KOVTSteelJobSettings(PnDbDictionary* dict) { Load(dict, KoVTPrjReg::kReadWrite); }
 
 void KOVTSteelJobSettings::Initialize() {
   ResetCommonBlocks(true);
-  KovtJobKeys::Filer resetting;
-  WalkModule(*this, resetting);
+  ResetModuleKeys();
   // The colour rules are kept until a stored set replaces them; the
   // finishings are not.
   Material.SurfaceFinishingVector.clear();
   Material.BoltsSurfaceFinishingVector.clear();
   ResetBlock(Display);
-}
-
-bool KOVTSteelJobSettings::ReadJobSettings(KOVTString name, PnDbDictionary* dict,
-                                           KoVTPrjReg::TAccessRight access) {
-  if (!ReadSet(name, dict, access, FormatVersion, {kStoredVariables, kStoredTemplates}, &WalkModule))
-    return false;
-  RefreshTolerances();
-  return true;
-}
-
-void KOVTSteelJobSettings::WriteJobSettings(KOVTString name, PnDbDictionary* dict) {
-  WriteSet(name, dict, FormatVersion, {kStoredVariables, kStoredTemplates}, &WalkModule);
-  RefreshTolerances();
-}
-
-std::vector<KovtJobKeys::Entry> KOVTSteelJobSettings::ListKeys() {
-  return ListSet(FormatVersion, {kStoredVariables, kStoredTemplates}, &WalkModule);
 }
 
 void KOVTSteelJobSettings::WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer) {
@@ -68,10 +50,6 @@ void KOVTSteelJobSettings::WalkModule(KOVTJobSettings& settings, KovtJobKeys::Fi
 }
 
 void KOVTSteelJobSettings::RefreshTolerances() const { KovtRefreshFromSteel(KOVT_EPSILON(), Units.WorkUnitMode); }
-
-KOVTString* KOVTSteelJobSettings::GetVariable(PRN_VARIABLE_TYPES type) {
-  return VariableAmong(type, kStoredVariables);
-}
 
 void KOVTSteelJobSettings::TVARIABLES_2_SPROJECT() {
   VariablesToProject(Project);

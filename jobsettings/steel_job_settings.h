@@ -17,7 +17,7 @@
 #include "jobsettings/steel_app_settings.h"
 #include "jobsettings/steel_blocks.h"
 
-class KOVTSteelJobSettings : public KOVTJobSettings {
+class KOVTSteelJobSettings : public KOVTModuleJobSettings<KOVTSteelJobSettings> {
  public:
   // The format version stored first in every set; reading a set stores its
   // version here, so later writes keep that of the drawing read last.
@@ -28,17 +28,10 @@ class KOVTSteelJobSettings : public KOVTJobSettings {
   KOVTSteelJobSettings();
   // The same on `dict` (null: the working drawing's settings dictionary).
   explicit KOVTSteelJobSettings(PnDbDictionary* dict);
-  ~KOVTSteelJobSettings() override = default;
-  KOVTSteelJobSettings(const KOVTSteelJobSettings&) = default;
-  KOVTSteelJobSettings& operator=(const KOVTSteelJobSettings&) = default;
 
   // Every member to its default, the lists of surface finishings emptied. The
   // bolt colour rules stay; only their sizes become 0.
   void Initialize() override;
-  bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) override;
-  void WriteJobSettings(KOVTString name, PnDbDictionary* dict) override;
-  // Project variables 0 to 17; null for any other type.
-  KOVTString* GetVariable(PRN_VARIABLE_TYPES type) override;
 
   // Copies between the project variables and the project description; the
   // note has no variable.
@@ -55,9 +48,6 @@ class KOVTSteelJobSettings : public KOVTJobSettings {
   // imperial units. False without a working drawing.
   bool IsWeldNormUS() const;
 
-  // Every value a written set holds, in stored order, with its member.
-  std::vector<KovtJobKeys::Entry> ListKeys();
-
   SGENERAL General;
   SMATERIAL Material;
   SPROFILES Profiles;
@@ -72,6 +62,9 @@ class KOVTSteelJobSettings : public KOVTJobSettings {
   SNORM Norm;
 
  private:
+  friend KOVTModuleJobSettings;
+  // Project variables 0 to 17 and the first three template keys.
+  static CommonBlocks StoredBlocks();
   static void WalkModule(KOVTJobSettings& settings, KovtJobKeys::Filer& filer);
   void RefreshTolerances() const;
 };
