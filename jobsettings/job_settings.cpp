@@ -31,27 +31,21 @@ const wchar_t* const kVariableKeys[VAR_COUNT] = {
 };
 #undef VARIABLE_KEY
 
+// The page setup and template keys are named after their fields.
+#define PAGE_SETUP_KEY(field) KEY_AS(L"PageSet." #field, PageSetup().field)
 const Key kPageSetupKeys[] = {
-    KEY_AS(L"PageSet.AddHeader", PageSetup().AddHeader),
-    KEY_AS(L"PageSet.AddFooter", PageSetup().AddFooter),
-    KEY_AS(L"PageSet.Frame", PageSetup().Frame),
-    KEY_AS(L"PageSet.IsHeaderFrame", PageSetup().IsHeaderFrame),
-    KEY_AS(L"PageSet.IsTableFrame", PageSetup().IsTableFrame),
-    KEY_AS(L"PageSet.IsFooterFrame", PageSetup().IsFooterFrame),
-    KEY_AS(L"PageSet.Orientation", PageSetup().Orientation),
-    KEY_AS(L"PageSet.ProjNameTile", PageSetup().ProjNameTile),
+    PAGE_SETUP_KEY(AddHeader),     PAGE_SETUP_KEY(AddFooter),    PAGE_SETUP_KEY(Frame),
+    PAGE_SETUP_KEY(IsHeaderFrame), PAGE_SETUP_KEY(IsTableFrame), PAGE_SETUP_KEY(IsFooterFrame),
+    PAGE_SETUP_KEY(Orientation),   PAGE_SETUP_KEY(ProjNameTile),
 };
+#undef PAGE_SETUP_KEY
 
+#define TEMPLATE_KEY(field) KEY_AS(L"Templates." #field, Templates().field)
 const Key kTemplateKeys[] = {
-    KEY_AS(L"Templates.ExcelName", Templates().ExcelName),
-    KEY_AS(L"Templates.WordName", Templates().WordName),
-    KEY_AS(L"Templates.AddTable", Templates().AddTable),
-    KEY_AS(L"Templates.NoEmpty", Templates().NoEmpty),
-    KEY_AS(L"Templates.TabPlace", Templates().TabPlace),
-    KEY_AS(L"Templates.RowCount", Templates().RowCount),
-    KEY_AS(L"Templates.ColWidth", Templates().ColWidth),
-    KEY_AS(L"Templates.RowHeight", Templates().RowHeight),
+    TEMPLATE_KEY(ExcelName), TEMPLATE_KEY(WordName), TEMPLATE_KEY(AddTable),  TEMPLATE_KEY(NoEmpty),
+    TEMPLATE_KEY(TabPlace),  TEMPLATE_KEY(RowCount), TEMPLATE_KEY(ColWidth), TEMPLATE_KEY(RowHeight),
 };
+#undef TEMPLATE_KEY
 
 // A printout header or footer: its size, then its bytes. The size written is
 // the buffer's length, and bytes read set it to theirs.
