@@ -92,27 +92,26 @@ int RunCopy(const CopyOptions& options) {
 }  // namespace
 
 void AddCopyCommand(CLI::App& app, CommandList& commands) {
-  auto options = std::make_shared<CopyOptions>();
-  CLI::App* command = app.add_subcommand(
-      "copy",
+  auto [command, options] = AddSubcommand<CopyOptions>(
+      app, commands, "copy",
       "Copy the settings of a template drawing into drawings: for each module copied, the template's sets, "
       "their values and its default set replace the target's (a target without the module gets it). Each "
       "target is saved atomically; one that fails (missing, damaged, not writable) is reported and the "
-      "others are still done, and the exit code is then 1");
-  AddDrawingArgument(command, options->source, "template", "Drawing whose settings are copied");
-  command->add_option("targets", options->targets, "Drawings to copy into")->required();
-  AddModulesOption(command, options->modules,
+      "others are still done, and the exit code is then 1",
+      RunCopy);
+  AddDrawingArgument(command, options.source, "template", "Drawing whose settings are copied");
+  command->add_option("targets", options.targets, "Drawings to copy into")->required();
+  AddModulesOption(command, options.modules,
                    "Module to copy (repeatable; default: every module the template has). The template must "
                    "have each module named");
-  command->add_flag("-k,--keep-existing", options->keepExisting,
+  command->add_flag("-k,--keep-existing", options.keepExisting,
                     "Leave the settings of a module a target has already as they are; copy only the modules "
                     "it lacks");
-  command->add_flag("--no-progress", options->noProgress,
+  command->add_flag("--no-progress", options.noProgress,
                     "No progress bar (it shows only for several targets, with output on a terminal)");
   command
-      ->add_option("-j,--jobs", options->jobs,
+      ->add_option("-j,--jobs", options.jobs,
                    "Worker processes the targets are spread over (default: one per processor); the output is "
                    "the same whatever their number")
       ->check(CLI::Range(1u, kMaxJobs));
-  commands.Add(command, [options] { return RunCopy(*options); });
 }

@@ -210,17 +210,16 @@ int RunDiff(const DiffOptions& options) {
 }  // namespace
 
 void AddDiffCommand(CLI::App& app, CommandList& commands) {
-  auto options = std::make_shared<DiffOptions>();
-  CLI::App* command = app.add_subcommand(
-      "diff",
+  auto [command, options] = AddSubcommand<DiffOptions>(
+      app, commands, "diff",
       "Compare the settings of drawings with those of a standard drawing. One line per difference: "
       "'module[/set]: item: standard -> drawing', '(none)' where a drawing has nothing; no output when they "
       "agree. With several drawings, each drawing's differences follow its name, and a last line says how "
-      "many differ");
-  AddDrawingArgument(command, options->standard, "standard", "The drawing the others are compared with");
-  command->add_option("drawings", options->drawings, "Drawing files to compare")->required();
-  AddModulesOption(command, options->modules, "Module to compare (repeatable; default: all)");
-  command->add_flag("--json", options->json, "Print the differences as JSON");
-  command->add_flag("--exit-code", options->exitCode, "Exit with 1 when the drawings differ");
-  commands.Add(command, [options] { return RunDiff(*options); });
+      "many differ",
+      RunDiff);
+  AddDrawingArgument(command, options.standard, "standard", "The drawing the others are compared with");
+  command->add_option("drawings", options.drawings, "Drawing files to compare")->required();
+  AddModulesOption(command, options.modules, "Module to compare (repeatable; default: all)");
+  command->add_flag("--json", options.json, "Print the differences as JSON");
+  command->add_flag("--exit-code", options.exitCode, "Exit with 1 when the drawings differ");
 }

@@ -11,10 +11,7 @@
 
 namespace {
 
-struct ExportOptions {
-  std::string file;
-  std::string module;
-  std::string set;
+struct ExportOptions : SetChoice {
   std::string output;
 };
 
@@ -34,11 +31,8 @@ int RunExport(const ExportOptions& options) {
 }  // namespace
 
 void AddExportCommand(CLI::App& app, CommandList& commands) {
-  auto options = std::make_shared<ExportOptions>();
-  CLI::App* command = app.add_subcommand("export", "Write a set as a JSON document (the form import reads)");
-  AddDrawingArgument(command, options->file, "file", "Drawing file");
-  AddModuleOption(command, options->module, "Module (default: as for show)");
-  AddSetOption(command, options->set);
-  command->add_option("-o,--output", options->output, "File to write (default or '-': standard output)");
-  commands.Add(command, [options] { return RunExport(*options); });
+  auto [command, options] = AddSubcommand<ExportOptions>(
+      app, commands, "export", "Write a set as a JSON document (the form import reads)", RunExport);
+  AddSetChoice(command, options);
+  command->add_option("-o,--output", options.output, "File to write (default or '-': standard output)");
 }

@@ -8,11 +8,8 @@
 
 namespace {
 
-struct GetOptions {
-  std::string file;
+struct GetOptions : SetChoice {
   std::string key;
-  std::string module;
-  std::string set;
   bool json = false;
 };
 
@@ -37,12 +34,9 @@ int RunGet(const GetOptions& options) {
 }  // namespace
 
 void AddGetCommand(CLI::App& app, CommandList& commands) {
-  auto options = std::make_shared<GetOptions>();
-  CLI::App* command = app.add_subcommand("get", "Print the value of one key (strings unquoted, binary as hex)");
-  AddDrawingArgument(command, options->file, "file", "Drawing file");
-  command->add_option("key", options->key, "Key, as show lists it")->required();
-  AddModuleOption(command, options->module, "Module (default: as for show)");
-  AddSetOption(command, options->set);
-  command->add_flag("--json", options->json, "Print {\"key\", \"kind\", \"value\"} as JSON");
-  commands.Add(command, [options] { return RunGet(*options); });
+  auto [command, options] = AddSubcommand<GetOptions>(
+      app, commands, "get", "Print the value of one key (strings unquoted, binary as hex)", RunGet);
+  AddSetChoice(command, options);
+  command->add_option("key", options.key, "Key, as show lists it")->required();
+  command->add_flag("--json", options.json, "Print {\"key\", \"kind\", \"value\"} as JSON");
 }

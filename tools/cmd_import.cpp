@@ -60,15 +60,14 @@ int RunImport(const ImportOptions& options) {
 }  // namespace
 
 void AddImportCommand(CLI::App& app, CommandList& commands) {
-  auto options = std::make_shared<ImportOptions>();
-  CLI::App* command = app.add_subcommand(
-      "import",
+  auto [command, options] = AddSubcommand<ImportOptions>(
+      app, commands, "import",
       "Give a set the values of a JSON document (as export writes; it may list only some keys). Every key, kind "
       "and value is checked, and the drawing saved only when all are good. A set the drawing lacks is created "
-      "from the defaults");
-  AddDrawingArgument(command, options->file, "file", "Drawing file");
-  command->add_option("document", options->document, "JSON document ('-': standard input)")->required();
-  AddModuleOption(command, options->module, "Module (default: the document's, else as for show)");
-  command->add_option("-s,--set", options->set, "Set to import into (default: the document's, else the default set)");
-  commands.Add(command, [options] { return RunImport(*options); });
+      "from the defaults",
+      RunImport);
+  AddDrawingArgument(command, options.file, "file", "Drawing file");
+  command->add_option("document", options.document, "JSON document ('-': standard input)")->required();
+  AddModuleOption(command, options.module, "Module (default: the document's, else as for show)");
+  command->add_option("-s,--set", options.set, "Set to import into (default: the document's, else the default set)");
 }

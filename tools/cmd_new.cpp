@@ -33,10 +33,9 @@ int RunNew(const NewOptions& options) {
 }  // namespace
 
 void AddNewCommand(CLI::App& app, CommandList& commands) {
-  auto options = std::make_shared<NewOptions>();
-  CLI::App* command = app.add_subcommand("new", "Create a drawing file with the default settings of modules");
-  command->add_option("file", options->file, "Drawing file to create")->required();
-  AddModulesOption(command, options->modules, "Module to give default settings (repeatable; default: all)");
-  command->add_flag("-f,--force", options->force, "Replace an existing file");
-  commands.Add(command, [options] { return RunNew(*options); });
+  auto [command, options] = AddSubcommand<NewOptions>(
+      app, commands, "new", "Create a drawing file with the default settings of modules", RunNew);
+  command->add_option("file", options.file, "Drawing file to create")->required();
+  AddModulesOption(command, options.modules, "Module to give default settings (repeatable; default: all)");
+  command->add_flag("-f,--force", options.force, "Replace an existing file");
 }

@@ -74,11 +74,10 @@ int RunRegistry(const RegistryOptions& options) {
 }  // namespace
 
 void AddRegistryCommand(CLI::App& app, CommandList& commands) {
-  auto options = std::make_shared<RegistryOptions>();
-  CLI::App* command = app.add_subcommand(
-      "registry",
-      "Dump every project registry of a drawing: its dictionary path, then [keys] and 'name (kind) = value' lines");
-  AddDrawingArgument(command, options->file, "file", "Drawing file");
-  command->add_flag("--json", options->json, "Print the registries as JSON");
-  commands.Add(command, [options] { return RunRegistry(*options); });
+  auto [command, options] = AddSubcommand<RegistryOptions>(
+      app, commands, "registry",
+      "Dump every project registry of a drawing: its dictionary path, then [keys] and 'name (kind) = value' lines",
+      RunRegistry);
+  AddDrawingArgument(command, options.file, "file", "Drawing file");
+  command->add_flag("--json", options.json, "Print the registries as JSON");
 }

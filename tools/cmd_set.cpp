@@ -7,12 +7,9 @@
 
 namespace {
 
-struct SetOptions {
-  std::string file;
+struct SetOptions : SetChoice {
   std::string key;
   std::string value;
-  std::string module;
-  std::string set;
 };
 
 int RunSet(const SetOptions& options) {
@@ -29,15 +26,12 @@ int RunSet(const SetOptions& options) {
 }  // namespace
 
 void AddSetCommand(CLI::App& app, CommandList& commands) {
-  auto options = std::make_shared<SetOptions>();
-  CLI::App* command = app.add_subcommand(
-      "set",
+  auto [command, options] = AddSubcommand<SetOptions>(
+      app, commands, "set",
       "Give one key a new value and save the drawing. The value must suit the key's kind (bool: true/false, "
-      "int, double, string, binary as hex); on any error the file is left unchanged");
-  AddDrawingArgument(command, options->file, "file", "Drawing file");
-  command->add_option("key", options->key, "Key, as show lists it")->required();
-  command->add_option("value", options->value, "New value")->required();
-  AddModuleOption(command, options->module, "Module (default: as for show)");
-  AddSetOption(command, options->set);
-  commands.Add(command, [options] { return RunSet(*options); });
+      "int, double, string, binary as hex); on any error the file is left unchanged",
+      RunSet);
+  AddSetChoice(command, options);
+  command->add_option("key", options.key, "Key, as show lists it")->required();
+  command->add_option("value", options.value, "New value")->required();
 }

@@ -112,15 +112,15 @@ void AddSetsCommand(CLI::App& app, CommandList& commands) {
   CLI::App* sets = app.add_subcommand("sets", "Named settings sets: list, add, remove, rename, set-default");
   sets->require_subcommand(1);
   for (const SetsCommand& row : kSetsCommands) {
-    auto options = std::make_shared<SetsOptions>();
-    CLI::App* command = sets->add_subcommand(row.name, row.help);
-    AddDrawingArgument(command, options->file, "file", "Drawing file");
-    if (row.nameHelp != nullptr) command->add_option("name", options->name, row.nameHelp)->required();
+    auto [command, options] = AddSubcommand<SetsOptions>(
+        *sets, commands, row.name, row.help,
+        [row](const SetsOptions& chosen) { return Run(chosen, row.action, row.changes); });
+    AddDrawingArgument(command, options.file, "file", "Drawing file");
+    if (row.nameHelp != nullptr) command->add_option("name", options.name, row.nameHelp)->required();
     if (row.action == &Add)
-      command->add_option("--from", options->other, "Set whose values the new one takes (default: the default set)");
-    if (row.action == &Rename) command->add_option("new-name", options->other, "New name")->required();
-    if (row.action == &List) command->add_flag("--json", options->json, "Print the list as JSON");
-    AddModuleOption(command, options->module, "Module (default: as for show)");
-    commands.Add(command, [options, row] { return Run(*options, row.action, row.changes); });
+      command->add_option("--from", options.other, "Set whose values the new one takes (default: the default set)");
+    if (row.action == &Rename) command->add_option("new-name", options.other, "New name")->required();
+    if (row.action == &List) command->add_flag("--json", options.json, "Print the list as JSON");
+    AddModuleOption(command, options.module, "Module (default: as for show)");
   }
 }

@@ -9,10 +9,7 @@
 
 namespace {
 
-struct ShowOptions {
-  std::string file;
-  std::string module;
-  std::string set;
+struct ShowOptions : SetChoice {
   bool json = false;
 };
 
@@ -38,13 +35,8 @@ int RunShow(const ShowOptions& options) {
 }  // namespace
 
 void AddShowCommand(CLI::App& app, CommandList& commands) {
-  auto options = std::make_shared<ShowOptions>();
-  CLI::App* command = app.add_subcommand(
-      "show", "Show the settings of a set: key, kind and value in stored order, strings quoted");
-  AddDrawingArgument(command, options->file, "file", "Drawing file");
-  AddModuleOption(command, options->module,
-                  "Module (default: reinf when the drawing has it, else the first module it has)");
-  AddSetOption(command, options->set);
-  command->add_flag("--json", options->json, "Print the set as a JSON document (the form export writes)");
-  commands.Add(command, [options] { return RunShow(*options); });
+  auto [command, options] = AddSubcommand<ShowOptions>(
+      app, commands, "show", "Show the settings of a set: key, kind and value in stored order, strings quoted", RunShow);
+  AddSetChoice(command, options, "Module (default: reinf when the drawing has it, else the first module it has)");
+  command->add_flag("--json", options.json, "Print the set as a JSON document (the form export writes)");
 }

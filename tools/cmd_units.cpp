@@ -95,24 +95,23 @@ void AddUnitsCommand(CLI::App& app, CommandList& commands) {
   CLI::App* units = app.add_subcommand("units", "Unit conversion and number formatting");
   units->require_subcommand(1);
 
-  auto convert = std::make_shared<ConvertOptions>();
-  CLI::App* convertCommand = units->add_subcommand(
-      "convert", "Convert a value between two units of one quantity (mm cm m in ft, mm2 ..., t kg lb ustons N, deg rad)");
-  convertCommand->add_option("value", convert->value, "Value")->required();
-  convertCommand->add_option("from", convert->from, "Unit of the value")->required();
-  convertCommand->add_option("to", convert->to, "Unit wanted")->required();
-  convertCommand->add_option("-p,--precision", convert->precision, "Decimals (default: as many as needed)")
+  auto [convertCommand, convert] = AddSubcommand<ConvertOptions>(
+      *units, commands, "convert",
+      "Convert a value between two units of one quantity (mm cm m in ft, mm2 ..., t kg lb ustons N, deg rad)",
+      RunConvert);
+  convertCommand->add_option("value", convert.value, "Value")->required();
+  convertCommand->add_option("from", convert.from, "Unit of the value")->required();
+  convertCommand->add_option("to", convert.to, "Unit wanted")->required();
+  convertCommand->add_option("-p,--precision", convert.precision, "Decimals (default: as many as needed)")
       ->check(CLI::Range(0, 17));
-  commands.Add(convertCommand, [convert] { return RunConvert(*convert); });
 
-  auto format = std::make_shared<FormatOptions>();
-  CLI::App* formatCommand = units->add_subcommand(
-      "format", "Format a number as the applications display it (engineering and architectural take inches)");
-  formatCommand->add_option("value", format->value, "Value (degrees in degrees mode)")->required();
-  formatCommand->add_option("--mode", format->mode, "Display mode")->capture_default_str()->check(CLI::IsMember(ModeNames()));
-  formatCommand->add_option("-p,--precision", format->precision,
+  auto [formatCommand, format] = AddSubcommand<FormatOptions>(
+      *units, commands, "format",
+      "Format a number as the applications display it (engineering and architectural take inches)", RunFormat);
+  formatCommand->add_option("value", format.value, "Value (degrees in degrees mode)")->required();
+  formatCommand->add_option("--mode", format.mode, "Display mode")->capture_default_str()->check(CLI::IsMember(ModeNames()));
+  formatCommand->add_option("-p,--precision", format.precision,
                             "Decimals, or for fractions the finest 1/2^p (-1: as many as needed)")
       ->capture_default_str()
       ->check(CLI::Range(-1, kZemMaxPrecision));
-  commands.Add(formatCommand, [format] { return RunFormat(*format); });
 }

@@ -64,3 +64,9 @@ CLI::Option* AddDrawingArgument(CLI::App* command, std::string& file, const std:
                                 const std::string& help) {
   return command->add_option(name, file, help)->required();
 }
+
+void AddSetChoice(CLI::App* command, SetChoice& choice, const std::string& moduleHelp) {
+  AddDrawingArgument(command, choice.file, "file", "Drawing file");
+  AddModuleOption(command, choice.module, moduleHelp);
+  AddSetOption(command, choice.set);
+}

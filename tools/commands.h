@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +36,24 @@ void AddExportCommand(CLI::App& app, CommandList& commands);
 void AddImportCommand(CLI::App& app, CommandList& commands);
 void AddUnitsCommand(CLI::App& app, CommandList& commands);
 
+// A subcommand and the options its parser fills in.
+template <class Options>
+struct Subcommand {
+  CLI::App* command;
+  Options& options;
+};
+
+// Adds the subcommand `name` below `parent`, with a fresh Options that its
+// parser fills in and `run(options)` then reads.
+template <class Options, class Run>
+Subcommand<Options> AddSubcommand(CLI::App& parent, CommandList& commands, const std::string& name,
+                                  const std::string& help, Run run) {
+  auto options = std::make_shared<Options>();
+  CLI::App* command = parent.add_subcommand(name, help);
+  commands.Add(command, [options, run] { return run(*options); });
+  return {command, *options};
+}
+
 // The arguments as CLI::App::parse(std::vector<std::string>&) takes them, so
 // that a negative number such as "-inf" or "-.5" is a value and
 // not an option. Call once, after every command has been added.
@@ -47,6 +66,14 @@ CLI::Option* AddModuleOption(CLI::App* command, std::string& module, const std::
 CLI::Option* AddModulesOption(CLI::App* command, std::vector<std::string>& modules, const std::string& help);
 // "-s,--set": a set name; empty means the module's default set.
 CLI::Option* AddSetOption(CLI::App* command, std::string& set);
+// What the commands that work on one set take: the drawing file, "-m,--module"
+// and "-s,--set" (empty: as ChooseModule and ChooseSet decide).
+struct SetChoice {
+  std::string file;
+  std::string module;
+  std::string set;
+};
+void AddSetChoice(CLI::App* command, SetChoice& choice, const std::string& moduleHelp = "Module (default: as for show)");
 // A required drawing file argument (a missing file is a failure, not a usage error).
 CLI::Option* AddDrawingArgument(CLI::App* command, std::string& file, const std::string& name,
                                 const std::string& help);
