@@ -1,5 +1,7 @@
 #include "units/unit_attributes.h"
 
+#include <span>
+
 #include "units/runits.h"
 
 namespace {
@@ -27,8 +29,8 @@ constexpr TextField kDescTexts[] = {
 };
 
 // The block's field of a value identifier, or null.
-template <class Field, std::size_t N>
-Field* FieldOf(RUNITS* block, const FieldOfValue<Field> (&fields)[N], int valueId) {
+template <class Field>
+Field* FieldOf(RUNITS* block, std::span<const FieldOfValue<Field>> fields, int valueId) {
   if (block == nullptr) return nullptr;
   for (const auto& entry : fields)
     if (entry.valueId == valueId) return &(block->*entry.field);
@@ -57,6 +59,21 @@ bool WriteText(KOVTString* field, const wchar_t* value) {
 
 }  // namespace
 
+struct KovtAUnitFields::Layout {
+  std::int32_t RUNITS::*mode;
+  std::span<const IntField> ints;
+  std::span<const TextField> texts;
+};
+
+namespace {
+const KovtAUnitFields::Layout kWorkLayout{&RUNITS::workUnitMode, kWorkInts, kWorkTexts};
+const KovtAUnitFields::Layout kDescLayout{&RUNITS::descFormatMode, kDescInts, kDescTexts};
+}  // namespace
+
+KovtAUnitWork::KovtAUnitWork() : KovtAUnitFields(kWorkLayout) {}
+
+KovtAUnitDesc::KovtAUnitDesc() : KovtAUnitFields(kDescLayout) {}
+
 bool KovtAUnitMode::GetInt(int valueId, std::int32_t& value) const {
   return valueId == kUnitModeValue && Read(m_mode, value);
 }
@@ -65,50 +82,27 @@ bool KovtAUnitMode::SetInt(int valueId, std::int32_t value) {
   return valueId == kUnitModeValue && Write(m_mode, value);
 }
 
-void KovtAUnitWork::Bind(RUNITS* block) {
+void KovtAUnitFields::Bind(RUNITS* block) {
   m_block = block;
-  BindMode(block != nullptr ? &block->workUnitMode : nullptr);
+  BindMode(block != nullptr ? &(block->*m_layout->mode) : nullptr);
 }
 
-bool KovtAUnitWork::GetInt(int valueId, std::int32_t& value) const {
-  if (std::int32_t* field = FieldOf(m_block, kWorkInts, valueId)) return Read(field, value);
+bool KovtAUnitFields::GetInt(int valueId, std::int32_t& value) const {
+  if (std::int32_t* field = FieldOf(m_block, m_layout->ints, valueId)) return Read(field, value);
   return KovtAUnitMode::GetInt(valueId, value);
 }
 
-bool KovtAUnitWork::SetInt(int valueId, std::int32_t value) {
-  if (std::int32_t* field = FieldOf(m_block, kWorkInts, valueId)) return Write(field, value);
+bool KovtAUnitFields::SetInt(int valueId, std::int32_t value) {
+  if (std::int32_t* field = FieldOf(m_block, m_layout->ints, valueId)) return Write(field, value);
   return KovtAUnitMode::SetInt(valueId, value);
 }
 
-const wchar_t* KovtAUnitWork::GetText(int valueId) const {
-  return TextOf(FieldOf(m_block, kWorkTexts, valueId));
+const wchar_t* KovtAUnitFields::GetText(int valueId) const {
+  return TextOf(FieldOf(m_block, m_layout->texts, valueId));
 }
 
-bool KovtAUnitWork::SetText(int valueId, const wchar_t* value) {
-  return WriteText(FieldOf(m_block, kWorkTexts, valueId), value);
-}
-
-void KovtAUnitDesc::Bind(RUNITS* block) {
-  m_block = block;
-  BindMode(block != nullptr ? &block->descFormatMode : nullptr);
-}
-
-bool KovtAUnitDesc::GetInt(int valueId, std::int32_t& value) const {
-  if (std::int32_t* field = FieldOf(m_block, kDescInts, valueId)) return Read(field, value);
-  return KovtAUnitMode::GetInt(valueId, value);
-}
-
-bool KovtAUnitDesc::SetInt(int valueId, std::int32_t value) {
-  if (std::int32_t* field = FieldOf(m_block, kDescInts, valueId)) return Write(field, value);
-  return KovtAUnitMode::SetInt(valueId, value);
-}
-
-const wchar_t* KovtAUnitDesc::GetText(int valueId) const {
-  return TextOf(FieldOf(m_block, kDescTexts, valueId));
-}
-
-bool KovtAUnitDesc::SetText(int valueId, const wchar_t* value) {
-  return WriteText(FieldOf(m_block, kDescTexts, valueId), value);
+bool KovtAUnitFields::SetText(int valueId, const wchar_t* value) {
+  return WriteText(FieldOf(m_block, m_layout->texts, valueId), value);
 }
 
 void KovtAUnitDef::Bind(KOVTString* unit, std::int32_t* precision, double* coefficient) {

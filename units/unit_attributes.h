@@ -36,33 +36,39 @@ class KovtAUnitMode : public TxIAttribute {
   std::int32_t* m_mode = nullptr;
 };
 
-// The work units of a block: 4300 mode ("Units.WorkUnitMode"), 2304 type,
-// 1239 unit name.
-class KovtAUnitWork : public KovtAUnitMode {
+// The mode (4300) of a block and the fields a layout lists, by identifier.
+class KovtAUnitFields : public KovtAUnitMode {
  public:
+  // Which mode, integers and texts of a block the attribute hands out.
+  struct Layout;
+
   void Bind(RUNITS* block);
   bool GetInt(int valueId, std::int32_t& value) const override;
   bool SetInt(int valueId, std::int32_t value) override;
   const wchar_t* GetText(int valueId) const override;
   bool SetText(int valueId, const wchar_t* value) override;
 
+ protected:
+  explicit KovtAUnitFields(const Layout& layout) : m_layout(&layout) {}
+
  private:
+  const Layout* m_layout;
   RUNITS* m_block = nullptr;
+};
+
+// The work units of a block: 4300 mode ("Units.WorkUnitMode"), 2304 type,
+// 1239 unit name.
+class KovtAUnitWork : public KovtAUnitFields {
+ public:
+  KovtAUnitWork();
 };
 
 // The description format of a block: 4300 mode ("Units.DescFormatMode"),
 // 4301/4302 precisions below/from one metre, 4303/4304 imperial type and
 // precision, 4305/4306 units below/from one metre.
-class KovtAUnitDesc : public KovtAUnitMode {
+class KovtAUnitDesc : public KovtAUnitFields {
  public:
-  void Bind(RUNITS* block);
-  bool GetInt(int valueId, std::int32_t& value) const override;
-  bool SetInt(int valueId, std::int32_t value) override;
-  const wchar_t* GetText(int valueId) const override;
-  bool SetText(int valueId, const wchar_t* value) override;
-
- private:
-  RUNITS* m_block = nullptr;
+  KovtAUnitDesc();
 };
 
 // One unit definition: 1239 unit name, 4307 precision, 4308 coefficient.
