@@ -1,6 +1,7 @@
 #include "dictionaries/app_dictionary_classes.h"
 
 #include <new>
+#include <string>
 
 namespace {
 
@@ -47,8 +48,10 @@ void KovtAppDictionaryClass<Self>::rxInit(AppNameChangeFuncPtr appNameChange) {
     if (registered == s_desc) return;
     if (registered != nullptr) pnrx_abort(L"Class mismatch");
   }
+  // Files name the class by its name behind three underscores.
+  const std::wstring dxfName = L"___" + std::wstring(Self::kClassName);
   s_desc = newPnRxClass(Self::kClassName, kParentClassName, kDwgVersion, kMaintenanceVersion, kProxyFlags,
-                        &pseudoConstructor, Self::kDxfName, kAppName, appNameChange);
+                        &pseudoConstructor, dxfName.c_str(), kAppName, appNameChange);
 }
 
 template <class Self>

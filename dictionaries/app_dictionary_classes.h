@@ -50,28 +50,24 @@ class KovtAppDictionaryClass : public PnDbDictionary {
 class KOVTMainRootDictionary : public KovtAppDictionaryClass<KOVTMainRootDictionary> {
  public:
   static constexpr const wchar_t* kClassName = L"KOVTMainRootDictionary";
-  static constexpr const wchar_t* kDxfName = L"___KOVTMainRootDictionary";
 };
 
 // The module roots "KOVR", "KOVS", "KOVX" and the database stamps.
 class KOVTAppDictionary : public KovtAppDictionaryClass<KOVTAppDictionary> {
  public:
   static constexpr const wchar_t* kClassName = L"KOVTAppDictionary";
-  static constexpr const wchar_t* kDxfName = L"___KOVTAppDictionary";
 };
 
 // The "Style" dictionary below a root.
 class KOVTStyleDictionary : public KovtAppDictionaryClass<KOVTStyleDictionary> {
  public:
   static constexpr const wchar_t* kClassName = L"KOVTStyleDictionary";
-  static constexpr const wchar_t* kDxfName = L"___KOVTStyleDictionary";
 };
 
 // Registered for the other modules of the family; this module makes none.
 class KOVTSTDictionary : public KovtAppDictionaryClass<KOVTSTDictionary> {
  public:
   static constexpr const wchar_t* kClassName = L"KOVTSTDictionary";
-  static constexpr const wchar_t* kDxfName = L"___KOVTSTDictionary";
 };
 
 extern template class KovtAppDictionaryClass<KOVTMainRootDictionary>;
