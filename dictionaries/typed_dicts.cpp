@@ -38,6 +38,18 @@ PnDbDictionary* parentOf(const DDictPlace& place, PnDbDictionary* root, PnDb::Op
   return GetSubDict(createStyle ? KOVTStyleDictionary::desc() : nullptr, root, kStyleDictName, mode, true);
 }
 
+// The root of `instance`, with the place of `type` in `place`; null, the root
+// closed again, when there is no such root or kind.
+PnDbDictionary* openRootOf(DDictType type, DDictInst instance, PnDbDatabase* database, PnDb::OpenMode mode,
+                           bool create, const DDictPlace*& place) {
+  PnDbDictionary* root = openRoot(instance, database, mode, create);
+  if (root == nullptr) return nullptr;
+  place = KovtDictPlace(type);
+  if (place != nullptr) return root;
+  root->close();
+  return nullptr;
+}
+
 }  // namespace
 
 const DDictPlace* KovtDictPlace(DDictType type) {
@@ -48,36 +60,23 @@ const DDictPlace* KovtDictPlace(DDictType type) {
 
 PnDbDictionary* KOVTGetDict(const PnRxClass* cls, DDictType type, PnDb::OpenMode mode, DDictInst instance,
                             PnDbDatabase* database) {
-  PnDbDictionary* root = openRoot(instance, database, cls != nullptr ? PnDb::kForWrite : PnDb::kForRead, true);
+  const DDictPlace* place = nullptr;
+  PnDbDictionary* root =
+      openRootOf(type, instance, database, cls != nullptr ? PnDb::kForWrite : PnDb::kForRead, true, place);
   if (root == nullptr) return nullptr;
-  const DDictPlace* place = KovtDictPlace(type);
-  if (place == nullptr) {
-    root->close();
-    return nullptr;
-  }
   if (type == DDT_Style) return GetSubDict(KOVTStyleDictionary::desc(), root, kStyleDictName, mode, true);
   PnDbDictionary* parent = parentOf(*place, root, PnDb::kForRead, true);
   return GetSubDict(cls, parent, place->name, mode, true);
 }
 
 bool KOVTIsDict(DDictType type, DDictInst instance, PnDbDatabase* database) {
-  PnDbDictionary* root = openRoot(instance, database, PnDb::kForRead, false);
-  if (root == nullptr) return false;
-  const DDictPlace* place = KovtDictPlace(type);
-  if (place == nullptr) {
-    root->close();
-    return false;
-  }
-  return IsSubDict(parentOf(*place, root, PnDb::kForRead, false), place->name);
+  const DDictPlace* place = nullptr;
+  PnDbDictionary* root = openRootOf(type, instance, database, PnDb::kForRead, false, place);
+  return root != nullptr && IsSubDict(parentOf(*place, root, PnDb::kForRead, false), place->name);
 }
 
 bool KOVTAddDict(DDictType type, PnDbDictionary* child, DDictInst instance, PnDbDatabase* database) {
-  PnDbDictionary* root = openRoot(instance, database, PnDb::kForWrite, true);
-  if (root == nullptr) return false;
-  const DDictPlace* place = KovtDictPlace(type);
-  if (place == nullptr) {
-    root->close();
-    return false;
-  }
-  return AddSubDict(parentOf(*place, root, PnDb::kForWrite, true), place->name, child);
+  const DDictPlace* place = nullptr;
+  PnDbDictionary* root = openRootOf(type, instance, database, PnDb::kForWrite, true, place);
+  return root != nullptr && AddSubDict(parentOf(*place, root, PnDb::kForWrite, true), place->name, child);
 }
