@@ -106,16 +106,25 @@ bool NormaliseData(DWORD type, const BYTE* data, DWORD size, std::vector<BYTE>& 
   return true;
 }
 
+// What opening and creating a key start with: the handle's target, the path
+// of the key asked for, and a null result until the key is had.
+LONG ResolveSubKey(HKEY hKey, LPCWSTR subKey, PHKEY result, Target& target, std::vector<std::wstring>& path) {
+  if (!result) return ERROR_INVALID_PARAMETER;
+  *result = nullptr;
+  if (!Resolve(hKey, target)) return ERROR_INVALID_HANDLE;
+  path = target.path;
+  AppendParts(path, subKey);
+  return ERROR_SUCCESS;
+}
+
 }  // namespace
 
 LONG RegOpenKeyExW(HKEY hKey, LPCWSTR subKey, DWORD, REGSAM desired, PHKEY result) {
   const std::lock_guard lock(registryMutex);
-  if (!result) return ERROR_INVALID_PARAMETER;
-  *result = nullptr;
   Target target;
-  if (!Resolve(hKey, target)) return ERROR_INVALID_HANDLE;
-  auto path = target.path;
-  AppendParts(path, subKey);
+  std::vector<std::wstring> path;
+  if (const LONG resolved = ResolveSubKey(hKey, subKey, result, target, path); resolved != ERROR_SUCCESS)
+    return resolved;
   const LONG status = Hives().Read(target.root, [&](const RegKey& root) {
     if (Walk(root, path)) return ERROR_SUCCESS;
     return Walk(root, target.path) ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
@@ -127,12 +136,10 @@ LONG RegOpenKeyExW(HKEY hKey, LPCWSTR subKey, DWORD, REGSAM desired, PHKEY resul
 LONG RegCreateKeyExW(HKEY hKey, LPCWSTR subKey, DWORD, LPWSTR, DWORD, REGSAM desired, LPSECURITY_ATTRIBUTES,
                      PHKEY result, LPDWORD disposition) {
   const std::lock_guard lock(registryMutex);
-  if (!result) return ERROR_INVALID_PARAMETER;
-  *result = nullptr;
   Target target;
-  if (!Resolve(hKey, target)) return ERROR_INVALID_HANDLE;
-  auto path = target.path;
-  AppendParts(path, subKey);
+  std::vector<std::wstring> path;
+  if (const LONG resolved = ResolveSubKey(hKey, subKey, result, target, path); resolved != ERROR_SUCCESS)
+    return resolved;
   if (path.size() > kovt_platform::kMaxKeyDepth) return ERROR_INVALID_PARAMETER;
   for (const auto& part : path)
     if (!kovt_platform::IsStorableName(part)) return ERROR_INVALID_PARAMETER;
