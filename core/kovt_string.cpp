@@ -2,9 +2,11 @@
 
 #include <cstdarg>
 #include <cwchar>
+#include <optional>
 #include <utility>
 
 #include "platform/string_resources.h"
+#include "platform/wide_format.h"
 
 namespace {
 
@@ -96,24 +98,12 @@ void KOVTString::Format(const wchar_t* format, ...) {
     m_text.clear();
     return;
   }
-  std::wstring buffer(256, L'\0');
-  for (;;) {
-    va_list args;
-    va_start(args, format);
-    int written = std::vswprintf(buffer.data(), buffer.size(), format, args);
-    va_end(args);
-    if (written >= 0) {
-      buffer.resize(static_cast<std::size_t>(written));
-      m_text = std::move(buffer);
-      return;
-    }
-    // vswprintf reports a short buffer and a bad format alike; stop growing at some point.
-    if (buffer.size() >= (std::size_t{1} << 24)) {
-      m_text.clear();
-      return;
-    }
-    buffer.resize(buffer.size() * 4);
-  }
+  va_list args;
+  va_start(args, format);
+  // The arguments may point into m_text: it changes only once the text is made.
+  std::optional<std::wstring> text = FormatWide(format, args, std::size_t{1} << 24);
+  va_end(args);
+  m_text = text ? std::move(*text) : std::wstring();
 }
 
 KOVTString KOVTString::Left(int count) const {
