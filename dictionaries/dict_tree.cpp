@@ -15,17 +15,9 @@ Plnx::ErrorStatus openEntry(const PnDbDictionary* parent, const wchar_t* name, P
                             PnDbDictionary*& dictionary) {
   dictionary = nullptr;
   PnDbObjectId id;
-  Plnx::ErrorStatus es = parent->getAt(name, id);
+  const Plnx::ErrorStatus es = parent->getAt(name, id);
   if (es != Plnx::eOk) return es;
-  PnDbObject* object = nullptr;
-  es = pndbOpenObject(object, id, mode, false);
-  if (es != Plnx::eOk) return es;
-  dictionary = PnDbDictionary::cast(object);
-  if (dictionary == nullptr) {
-    object->close();
-    return Plnx::eNotThatKindOfClass;
-  }
-  return Plnx::eOk;
+  return pndbOpenObject(dictionary, id, mode, false);
 }
 
 void closeIf(bool close, PnDbObject* object) {
