@@ -6,10 +6,23 @@
 
 PNRX_DEFINE_MEMBERS(PnDbDictionary)
 
+namespace {
+
+// Entry names are mostly ASCII, where upper case is plain arithmetic; the
+// library call costs more than the rest of a lookup.
+wint_t upperCase(wchar_t c) {
+  if (c >= L'a' && c <= L'z') return static_cast<wint_t>(c - L'a' + L'A');
+  if (c < 0x80) return static_cast<wint_t>(c);
+  return std::towupper(static_cast<wint_t>(c));
+}
+
+}  // namespace
+
 bool PnDbDictionary::NoCaseLess::operator()(const std::wstring& a, const std::wstring& b) const {
   std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
-    wint_t x = std::towupper(static_cast<wint_t>(a[i])), y = std::towupper(static_cast<wint_t>(b[i]));
+    if (a[i] == b[i]) continue;
+    wint_t x = upperCase(a[i]), y = upperCase(b[i]);
     if (x != y) return x < y;
   }
   return a.size() < b.size();

@@ -1,5 +1,6 @@
 #include "jobsettings/job_settings.h"
 
+#include <array>
 #include <string>
 
 #include "dictionaries/dict_tree.h"
@@ -154,9 +155,21 @@ void KOVTJobSettings::FileCommonBlocks(KovtJobKeys::Filer& filer, CommonBlocks b
 }
 
 void KOVTJobSettings::FileVariables(KovtJobKeys::Filer& filer, CommonBlocks blocks) {
+  // Reading finds the values in name order, the cheap order, then takes them
+  // in stored order, so that a fallback takes a variable already read.
+  std::array<const KoVTPrjReg::TValue*, VAR_COUNT> found{};
+  if (filer.Reading()) {
+    const auto nameOf = [](const void* table, std::size_t row) { return static_cast<const wchar_t* const*>(table)[row]; };
+    for (const KovtJobKeys::NamedRow& named : KovtJobKeys::AscendingOrder(kVariableKeys, VAR_COUNT, nameOf))
+      if (named.row < blocks.variables) found[named.row] = filer.Find(named.name);
+  }
   for (int i = 0; i < blocks.variables; ++i) {
     KOVTString& value = m_variables.Values[static_cast<std::size_t>(i)];
-    if (filer.File(kVariableKeys[i], &value) || !filer.Reading()) continue;
+    if (!filer.Reading()) {
+      filer.File(kVariableKeys[i], &value);
+      continue;
+    }
+    if (KovtJobKeys::Filer::Take(found[static_cast<std::size_t>(i)], &value)) continue;
     for (const VariableFallback& fallback : blocks.variableFallbacks)
       if (fallback.variable == i) value = m_variables.Values[fallback.source];
   }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <map>
 #include <mutex>
-#include <numeric>
 #include <string_view>
 #include <utility>
 
@@ -64,13 +63,11 @@ bool Filer::File(const wchar_t* name, Field field) {
     std::visit(RegistryWriter{*m_registry, name}, field);
     return false;
   }
-  const TKey* key = m_registry->GetCurrentKey();
-  if (name == nullptr || key == nullptr) return false;
-  return Take(key->FindValue(name), field);
+  return name != nullptr && Take(Find(name), field);
 }
 
-const TValue* Filer::Find(const wchar_t* name) {
-  if (!m_reading || name == nullptr) return nullptr;
+const TValue* Filer::Find(std::wstring_view name) {
+  if (!m_reading) return nullptr;
   const TKey* key = m_registry->GetCurrentKey();
   if (key != m_orderedKey) {
     m_orderedKey = key;
@@ -83,19 +80,16 @@ bool Filer::Take(const TValue* stored, Field field) {
   return stored != nullptr && std::visit([&](auto* member) { return KovtJobKeys::Take(*stored, *member); }, field);
 }
 
-std::span<const std::uint16_t> AscendingOrder(const void* table, std::size_t rows,
-                                              const wchar_t* (*nameOf)(const void* table, std::size_t row)) {
+std::span<const NamedRow> AscendingOrder(const void* table, std::size_t rows,
+                                         const wchar_t* (*nameOf)(const void* table, std::size_t row)) {
   static std::mutex mutex;
-  static std::map<std::pair<const void*, std::size_t>, std::vector<std::uint16_t>> orders;
+  static std::map<std::pair<const void*, std::size_t>, std::vector<NamedRow>> orders;
   const std::lock_guard<std::mutex> lock(mutex);
   auto [entry, added] = orders.try_emplace({table, rows});
-  std::vector<std::uint16_t>& order = entry->second;
+  std::vector<NamedRow>& order = entry->second;
   if (added) {
-    order.resize(rows);
-    std::iota(order.begin(), order.end(), std::uint16_t{0});
-    std::sort(order.begin(), order.end(), [&](std::uint16_t a, std::uint16_t b) {
-      return std::wstring_view(nameOf(table, a)) < std::wstring_view(nameOf(table, b));
-    });
+    for (std::size_t row = 0; row < rows; ++row) order.push_back({static_cast<std::uint16_t>(row), nameOf(table, row)});
+    std::sort(order.begin(), order.end(), [](const NamedRow& a, const NamedRow& b) { return a.name < b.name; });
   }
   return order;
 }

@@ -17,6 +17,7 @@
 #include <charconv>
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -61,8 +62,8 @@ inline constexpr Default kKept = Default::Kept();
 // Files values by name: reads them from or writes them to the current key of
 // a registry, lists them (a listing walk takes the writer's path), or resets
 // them to their rows' defaults. A reading filer looks each value up in the
-// registry's current key as it stands at that read: File by a lookup of the
-// name, Find by name order (see Walk).
+// registry's current key by name order, cheapest when names come ascending
+// (see Walk).
 class Filer {
  public:
   Filer(KoVTPrjReg::TRegistry& registry, bool reading);
@@ -82,7 +83,7 @@ class Filer {
   // Answers whether a value of the member's kind was read; false when not reading.
   bool File(const wchar_t* name, Field field);
   // Reading: the value named `name`, cheapest when names come in ascending order.
-  const KoVTPrjReg::TValue* Find(const wchar_t* name);
+  const KoVTPrjReg::TValue* Find(std::wstring_view name);
   // Reading: takes a found value into the member; false when there is none.
   static bool Take(const KoVTPrjReg::TValue* stored, Field field);
   // Runs file(registry, reading) on a reading or writing filer. A listing of
@@ -103,10 +104,16 @@ class Filer {
   OrderedValues m_ordered{nullptr};
 };
 
-// The positions of a table's rows in the order of their names. Computed at
-// the first call for a table (by its address and length) and kept.
-std::span<const std::uint16_t> AscendingOrder(const void* table, std::size_t rows,
-                                              const wchar_t* (*nameOf)(const void* table, std::size_t row));
+// A table's row and its name, measured once.
+struct NamedRow {
+  std::uint16_t row;
+  std::wstring_view name;
+};
+
+// A table's rows in the order of their names. Computed at the first call for
+// a table (by its address and length) and kept.
+std::span<const NamedRow> AscendingOrder(const void* table, std::size_t rows,
+                                         const wchar_t* (*nameOf)(const void* table, std::size_t row));
 
 template <class Settings>
 struct Key {
@@ -132,8 +139,9 @@ void Walk(std::span<const Key<Settings>> keys, Settings& settings, Filer& filer)
     const auto nameOf = [](const void* table, std::size_t row) {
       return static_cast<const Key<Settings>*>(table)[row].name;
     };
-    for (std::uint16_t row : AscendingOrder(keys.data(), keys.size(), nameOf))
-      if (keys[row].field != nullptr && keys[row].custom == nullptr) found[row] = filer.Find(keys[row].name);
+    for (const NamedRow& named : AscendingOrder(keys.data(), keys.size(), nameOf))
+      if (keys[named.row].field != nullptr && keys[named.row].custom == nullptr)
+        found[named.row] = filer.Find(named.name);
   }
   for (std::size_t row = 0; row < keys.size(); ++row) {
     const Key<Settings>& key = keys[row];

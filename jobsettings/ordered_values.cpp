@@ -1,6 +1,7 @@
 #include "jobsettings/ordered_values.h"
 
 #include <iterator>
+#include <limits>
 #include <string>
 #include <typeinfo>
 
@@ -35,23 +36,37 @@ const TValue* OrderedValues::Find(std::wstring_view name) {
   if (m_values == nullptr) return nullptr;
   const auto end = m_values->end();
   // Mostly the name is the one at the cursor or a step or two beyond it.
-  for (int steps = 0; m_at != end && steps <= kMaxSteps; ++steps, ++m_at) {
-    const int order = NameOf(m_at).compare(name);
-    if (order == 0) return (m_at++)->second.get();
-    if (order > 0) break;
+  int order = -1;  // the cursor's name against `name`
+  for (int steps = 0; m_at != end; ++steps, ++m_at) {
+    order = NameOf(m_at).compare(name);
+    if (order >= 0 || steps == kMaxSteps) break;
   }
-  // The cursor is past the name: the name lies in the gap before it, is the
-  // one found last (asked again), or lies further back.
-  if (m_at != end && m_at != m_values->begin() && NameOf(m_at).compare(name) > 0) {
-    const int order = NameOf(std::prev(m_at)).compare(name);
-    if (order == 0) return std::prev(m_at)->second.get();
-    if (order < 0) return nullptr;
-  } else if (m_at == end && m_at != m_values->begin() && NameOf(std::prev(m_at)).compare(name) < 0) {
-    return nullptr;
+  if (order == 0) return (m_at++)->second.get();
+  // Past the name, or at the end: the name lies in the gap before the
+  // cursor, is the one found last (asked again), or lies further back.
+  if (order > 0 || m_at == end) {
+    if (m_at == m_values->begin()) return nullptr;
+    const int before = NameOf(std::prev(m_at)).compare(name);
+    if (before == 0) return std::prev(m_at)->second.get();
+    if (before < 0) return nullptr;
   }
-  m_at = m_values->lower_bound(KOVTString(std::wstring(name)));
+  m_at = m_values->lower_bound(name);
   if (m_at == end || NameOf(m_at) != name) return nullptr;
   return (m_at++)->second.get();
+}
+
+OrderedValues::Range OrderedValues::WithPrefix(std::wstring_view prefix) {
+  static const TValueMap kNone;
+  if (m_values == nullptr) return {kNone.end(), kNone.end()};
+  // Two searches bound the range, so no name in it is compared with the
+  // prefix: the names beginning with it lie below the least name above them
+  // all, the prefix with its last character not at its maximum raised by one.
+  std::wstring above(prefix);
+  while (!above.empty() && above.back() == std::numeric_limits<wchar_t>::max()) above.pop_back();
+  if (!above.empty()) ++above.back();
+  const auto first = m_values->lower_bound(prefix);
+  m_at = above.empty() ? m_values->end() : m_values->lower_bound(std::wstring_view(above));
+  return {first, m_at};
 }
 
 bool Take(const TValue& stored, bool& member) {

@@ -25,6 +25,13 @@ class OrderedValues {
   // far beyond it, costs a search; any order gives the right answer.
   const KoVTPrjReg::TValue* Find(std::wstring_view name);
 
+  // The values whose names begin with `prefix`, in name order; the next
+  // search starts after them.
+  struct Range {
+    KoVTPrjReg::TValueMap::const_iterator first, last;
+  };
+  Range WithPrefix(std::wstring_view prefix);
+
  private:
   const KoVTPrjReg::TValueMap* m_values = nullptr;
   // The value after the one found last.

@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <numeric>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -21,7 +23,7 @@ using KoVTPrjReg::TRegistry;
 
 template <class Structure>
 struct StoredField {
-  const wchar_t* suffix;
+  std::wstring_view suffix;
   std::variant<PnDbObjectId Structure::*, std::int32_t Structure::*, bool Structure::*, double Structure::*,
                KOVTString Structure::*, XOutlineMode_ByElementType Structure::*, XHatchMode_ByElementType Structure::*>
       member;
@@ -118,21 +120,36 @@ std::span<const std::uint8_t> AscendingOrder() {
   return kOrder;
 }
 
-// The element type of an entry as its name gives it.
-struct TypeName {
-  explicit TypeName(std::int32_t type) {
+// The longest element type in decimal: "-2147483648".
+constexpr std::size_t kTypeDigits = 11;
+
+// The element type of an entry as its name gives it, in decimal.
+struct TypeDigits {
+  explicit TypeDigits(std::int32_t type) {
     char digits[12];
     const char* end = std::to_chars(digits, digits + sizeof digits, type).ptr;
-    for (const char* digit = digits; digit != end; ++digit) text += static_cast<wchar_t>(*digit);
+    for (const char* digit = digits; digit != end; ++digit) text[length++] = static_cast<wchar_t>(*digit);
   }
-  // Entry names continue with a dot after the type, which sorts before a digit.
-  friend bool operator<(const TypeName& a, const TypeName& b) {
-    const std::size_t shared = std::min(a.text.size(), b.text.size());
-    const int order = a.text.compare(0, shared, b.text, 0, shared);
-    return order != 0 ? order < 0 : a.text.size() < b.text.size();
-  }
-  std::wstring text;
+  std::wstring_view View() const { return {text.data(), length}; }
+  std::array<wchar_t, kTypeDigits> text{};
+  std::size_t length = 0;
 };
+
+// The order of entry names as a number, 0 for text that names no type: each
+// character a nibble from the top, the end below '-' below the digits. Entry
+// names continue with a dot after the type, which sorts before a digit, so a
+// type sorts before those it begins.
+std::uint64_t TypeRank(std::wstring_view type) {
+  if (type.empty() || type.size() > kTypeDigits) return 0;
+  std::uint64_t rank = 0;
+  for (std::size_t at = 0; at < type.size(); ++at) {
+    std::uint64_t code = 1;
+    if (type[at] >= L'0' && type[at] <= L'9') code = static_cast<std::uint64_t>(type[at] - L'0') + 2;
+    else if (type[at] != L'-') return 0;
+    rank |= code << (60 - 4 * at);
+  }
+  return rank;
+}
 
 // Files the fields of one structure, whose values are all named after its
 // prefix. Reading takes them in name order, each a step on from the one
@@ -140,7 +157,10 @@ struct TypeName {
 class StructureFiler {
  public:
   StructureFiler(TRegistry& registry, bool read, const KOVTString& prefix)
-      : m_registry(registry), m_read(read), m_values(read ? registry.GetCurrentKey() : nullptr), m_name(prefix.str()) {}
+      : m_registry(registry), m_read(read), m_values(read ? registry.GetCurrentKey() : nullptr), m_name(prefix.str()) {
+    // Room for the longest entry name, so that building names never reallocates.
+    m_name.reserve(m_name.size() + 96);
+  }
 
   // Files every field, also after one has failed; true when all were filed.
   template <auto& Fields, class Structure>
@@ -187,21 +207,60 @@ class StructureFiler {
   // Entries are keyed by element type ("<prefix>.<entryName><type>"), so two
   // entries of one type share their values and positions never matter.
   template <auto& Fields, class Entry>
-  bool FileEntries(const wchar_t* entryName, std::vector<Entry>& entries) {
-    std::vector<std::pair<TypeName, Entry*>> named;
-    named.reserve(entries.size());
-    for (Entry& entry : entries) named.emplace_back(TypeName(entry.ElementType), &entry);
-    if (m_read)
-      std::stable_sort(named.begin(), named.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  bool FileEntries(std::wstring_view entryName, std::vector<Entry>& entries) {
+    if (m_read) return ReadEntries<Fields>(entryName, entries);
     const std::size_t length = m_name.size();
     bool filedAll = true;
-    for (auto& [type, entry] : named) {
+    for (Entry& entry : entries) {
       m_name += entryName;
-      m_name += type.text;
-      if (!FileFields<Fields>(*entry)) filedAll = false;
+      m_name += TypeDigits(entry.ElementType).View();
+      if (!FileFields<Fields>(entry)) filedAll = false;
       m_name.resize(length);
     }
     return filedAll;
+  }
+
+  // Walks the values named "<prefix><entryName>..." once, in name order,
+  // beside the entries sorted the same way (those of one type in list order),
+  // and gives each value to the entries of its type. Other names there are
+  // passed over; building and looking up every entry's names cost far more.
+  template <auto& Fields, class Entry>
+  bool ReadEntries(std::wstring_view entryName, std::vector<Entry>& entries) {
+    static_assert(std::size(Fields) <= 32, "a field's bit must fit");
+    std::vector<std::pair<std::uint64_t, std::size_t>> order(entries.size());
+    for (std::size_t at = 0; at < entries.size(); ++at)
+      order[at] = {TypeRank(TypeDigits(entries[at].ElementType).View()), at};
+    std::sort(order.begin(), order.end());
+    std::vector<std::uint32_t> found(order.size(), 0);
+    const std::size_t length = m_name.size();
+    m_name += entryName;
+    const auto [first, last] = m_values.WithPrefix(m_name);
+    const std::size_t typeAt = m_name.size();
+    m_name.resize(length);
+    std::size_t group = 0;
+    for (auto stored = first; stored != last && group < order.size(); ++stored) {
+      const std::wstring_view rest = std::wstring_view(stored->first.str()).substr(typeAt);
+      const std::size_t dot = rest.find(L'.');
+      const std::uint64_t rank = dot == std::wstring_view::npos ? 0 : TypeRank(rest.substr(0, dot));
+      if (rank == 0) continue;
+      while (group < order.size() && order[group].first < rank) ++group;
+      const auto field = std::find_if(std::begin(Fields), std::end(Fields),
+                                      [&](const auto& candidate) { return candidate.suffix == rest.substr(dot); });
+      if (field == std::end(Fields)) continue;
+      for (std::size_t g = group; g < order.size() && order[g].first == rank; ++g) {
+        const bool taken = std::visit(
+            [&](auto member) {
+              auto& target = entries[order[g].second].*member;
+              if constexpr (requires { KovtJobKeys::Take(*stored->second, target); })
+                return KovtJobKeys::Take(*stored->second, target);
+              return false;
+            },
+            field->member);
+        if (taken) found[g] |= 1u << (field - std::begin(Fields));
+      }
+    }
+    const std::uint32_t all = (std::uint64_t{1} << std::size(Fields)) - 1;
+    return std::all_of(found.begin(), found.end(), [&](std::uint32_t fields) { return fields == all; });
   }
 
   TRegistry& m_registry;

@@ -234,7 +234,8 @@ TEST_F(JobSettingsBase, HeaderSizeFollowsItsBytes) {
   EXPECT_EQ(reader.HeaderFooter().HeaderData, (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
-// Names asked in any order find what a lookup by name finds.
+// Names asked in any order find what a lookup by name finds; the values
+// with a prefix are those whose names begin with it.
 TEST(OrderedValues, FindWhatALookupFindsInAnyOrder) {
   KoVTPrjReg::TKey key;
   std::vector<GoldenRow> asks;
@@ -245,6 +246,13 @@ TEST(OrderedValues, FindWhatALookupFindsInAnyOrder) {
   KovtJobKeys::OrderedValues values(&key);
   for (const GoldenRow& ask : asks) {
     SCOPED_TRACE(std::string(ask[1].begin(), ask[1].end()));
+    if (ask[0] == L"range") {
+      const auto [first, last] = values.WithPrefix(ask[1]);
+      std::wstring names;
+      for (auto at = first; at != last; ++at) names += (names.empty() ? L"" : L" ") + at->first.str();
+      EXPECT_EQ(names, ask[2] == L"-" ? L"" : ask[2]);
+      continue;
+    }
     const KoVTPrjReg::TValue* found = values.Find(ask[1]);
     std::int32_t number = 0;
     EXPECT_EQ(found != nullptr && KovtJobKeys::Take(*found, number) ? std::to_wstring(number) : L"-", ask[2]);

@@ -155,6 +155,12 @@ TEST_F(PresentationFiling, ListsAreReadByElementTypeNotByPosition) {
   written.vOutlineStyle = {{2, 11, PnDbObjectId(), 21}, {4, 12, PnDbObjectId(), 22}, {5, 13, PnDbObjectId(), 23}};
   ASSERT_TRUE(Registry().RWXOutlineMode_ByElementTypeSturcture(false, L"L", written));
 
+  // Names beside the entries' that name no entry of type 99 or 5.
+  for (const wchar_t* other : {L"L.vOutlineStyle99x.LineColor", L"L.vOutlineStyle099.LineColor",
+                               L"L.vOutlineStyle-99.LineColor", L"L.vOutlineStyle99.Unknown", L"L.vOutlineStyle5",
+                               L"L.vOutlineStyle.LineColor", L"L.vOutlineStyle5.LineColor.x"})
+    ASSERT_TRUE(Registry().WriteInteger(other, 1));
+
   // Other order, one code stored under none of its keys: the rest is filled,
   // the unknown entry is untouched, stored code 4 is ignored, size stays.
   XOutlineMode_ByElementType read;
