@@ -190,6 +190,7 @@ TEST_F(RegistryTest, RefusesBadArgumentsAndMissingRights) {
             ERROR_INVALID_PARAMETER);
   EXPECT_EQ(RegCloseKey(readOnly), ERROR_SUCCESS);
   EXPECT_EQ(RegCloseKey(readOnly), ERROR_INVALID_HANDLE);
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) EXPECT_EQ(RegCloseKey(root), ERROR_SUCCESS);
   EXPECT_EQ(SetString(readOnly, L"kept", L"no"), ERROR_INVALID_HANDLE);
   RegCloseKey(key);
 }
