@@ -161,6 +161,7 @@ TEST_F(DictTree, KindsOfTheApplicationLiveBelowItsRootAndAddingNeedsWrite) {
   EXPECT_FALSE(KOVTIsDict(DDT_Symbols, DDI_Common));
 
   auto* child = new PnDbDictionary;
+  EXPECT_FALSE(AddSubDict(nullptr, L"Child", child));
   EXPECT_FALSE(AddSubDict(GetRootDict(nullptr, PnDb::kForRead, false), L"Child", child)) << "needs write";
   EXPECT_FALSE(child->isDatabaseResident());
   ASSERT_TRUE(AddSubDict(GetRootDict(nullptr, PnDb::kForWrite, false), L"Child", child));
