@@ -47,9 +47,6 @@ TEST_F(TextStyleCopy, TakenNamesAreNumberedAndReported) {
   EXPECT_EQ(FileName(Drawing(), L"NOTES"), L"own");
   EXPECT_EQ(FileName(Drawing(), L"TITLES"), L"romans");
   ExpectAllClosed();
-
-  SaveAndReopen();
-  EXPECT_EQ(FileName(Drawing(), L"notes 1"), L"isocp");
 }
 
 TEST_F(TextStyleCopy, OneUnknownNameCopiesNothing) {
@@ -57,7 +54,7 @@ TEST_F(TextStyleCopy, OneUnknownNameCopiesNothing) {
   names.Add(L"Titles");
   names.Add(L"Unknown");
   NamePairList renamed;
-  std::size_t before = Drawing()->numObjects();
+  const std::size_t before = Drawing()->numObjects();
   EXPECT_FALSE(CopyPlnxTextStyle(Source(), Drawing(), names, renamed));
   EXPECT_EQ(Drawing()->numObjects(), before);
   EXPECT_TRUE(renamed.empty());
@@ -75,42 +72,30 @@ class DimStyleLookup : public CopyTest {
   PnDbObjectId sourceStyle, ownStyle, onlyInSource;
 };
 
-TEST_F(DimStyleLookup, FindsTheDestinationStyleOfTheSameName) {
+TEST_F(DimStyleLookup, FindsTheDestinationStyleOfTheSameNameForSourceIdsOnly) {
   PnDbObjectId found;
   EXPECT_TRUE(FindDimStyleIdInDestDatabase(false, Source(), sourceStyle, Drawing(), found));
   EXPECT_EQ(found, ownStyle);
   EXPECT_EQ(FindPlnxDimStyleIdDestDatabase(false, Source(), sourceStyle, Drawing()), ownStyle);
-
   EXPECT_FALSE(FindDimStyleIdInDestDatabase(false, Source(), onlyInSource, Drawing(), found));
   EXPECT_TRUE(found.isNull());
-  EXPECT_TRUE(FindPlnxDimStyleIdDestDatabase(false, Source(), onlyInSource, Drawing()).isNull());
+  ASSERT_TRUE(FindDimStyleIdInDestDatabase(false, Source(), sourceStyle, Source(), found));
+  EXPECT_EQ(found, sourceStyle);
 
-  PnDbObjectId onlySource;
-  ASSERT_TRUE(FindDimStyleIdInDestDatabase(false, Source(), sourceStyle, Source(), onlySource));
-  EXPECT_EQ(onlySource, sourceStyle);
-  ExpectAllClosed();
-}
-
-TEST_F(DimStyleLookup, MissingDatabasesOrForeignIdsFindNothing) {
-  PnDbObjectId found = ownStyle;
+  // Missing drawings, and ids that are no dimension style of the source, find nothing.
+  for (PnDbDatabase* database : {static_cast<PnDbDatabase*>(nullptr), Drawing()}) {
+    found = ownStyle;
+    EXPECT_FALSE(FindDimStyleIdInDestDatabase(false, database, sourceStyle, Drawing(), found));
+    EXPECT_TRUE(found.isNull());
+  }
   EXPECT_FALSE(FindDimStyleIdInDestDatabase(false, Source(), sourceStyle, nullptr, found));
-  EXPECT_TRUE(found.isNull());
-  found = ownStyle;
-  EXPECT_FALSE(FindDimStyleIdInDestDatabase(false, nullptr, sourceStyle, Drawing(), found));
-  EXPECT_TRUE(found.isNull());
-  // The id must be a dimension style of the source.
-  EXPECT_FALSE(FindDimStyleIdInDestDatabase(false, Drawing(), sourceStyle, Drawing(), found));
   EXPECT_FALSE(FindDimStyleIdInDestDatabase(false, Source(), Source()->continuousLinetype(), Drawing(), found));
   EXPECT_TRUE(FindPlnxDimStyleIdDestDatabase(false, Drawing(), sourceStyle, Drawing()).isNull());
-  ExpectAllClosed();
-}
 
-TEST_F(DimStyleLookup, MembershipAndComparison) {
   EXPECT_TRUE(CheckIfPlnxDimStyleIdExist(sourceStyle, Source()));
   EXPECT_FALSE(CheckIfPlnxDimStyleIdExist(sourceStyle));  // the working drawing
   EXPECT_TRUE(CheckIfPlnxDimStyleIdExist(ownStyle));
   EXPECT_FALSE(CheckIfPlnxDimStyleIdExist(PnDbObjectId(), Source()));
-
   PnDbDimStyleTableRecord *a = nullptr, *b = nullptr;
   ASSERT_EQ(pndbOpenObject(a, sourceStyle, PnDb::kForRead), Plnx::eOk);
   ASSERT_EQ(pndbOpenObject(b, ownStyle, PnDb::kForRead), Plnx::eOk);

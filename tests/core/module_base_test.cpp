@@ -7,7 +7,6 @@
 
 #include "core/module_load.h"
 #include "core/object_maps.h"
-#include "core/string_list.h"
 #include "host/print.h"
 
 namespace {
@@ -88,17 +87,6 @@ TEST(ObjectMaps, OnePerContextWithUniqueNames) {
   EXPECT_EQ(GetObjectMaps(0)->Find(L"Thing"), nullptr);
   EXPECT_TRUE(GetObjectMaps(2)->Remove(L"Thing"));
   EXPECT_EQ(GetObjectMaps(2)->Find(L"Thing"), nullptr);
-}
-
-TEST(StringList, KeepsOrderAndFindsEntries) {
-  KoVT::Core::TStringList list;
-  list.Add(L"b");
-  list.Add(L"a");
-  list.Add(L"b");
-  EXPECT_EQ(list.GetCount(), 3);
-  EXPECT_EQ(list[1], L"a");
-  EXPECT_EQ(list.IndexOf(L"b"), 0);
-  EXPECT_EQ(list.IndexOf(L"z"), -1);
 }
 
 }  // namespace

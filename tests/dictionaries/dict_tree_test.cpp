@@ -147,7 +147,7 @@ TEST_F(DictTree, KindsAreMadeOnlyWithAClassButTheWayAlways) {
   ExpectNothingOpen();
 }
 
-TEST_F(DictTree, KindsOfTheApplicationLiveBelowItsRoot) {
+TEST_F(DictTree, KindsOfTheApplicationLiveBelowItsRootAndAddingNeedsWrite) {
   KOVTContext formwork(KOVT_CONTEXT_FORMWORK);
   EXPECT_FALSE(KOVTIsDict(DDT_Symbols, DDI_Application));
   EXPECT_TRUE(EntryAt(*Drawing(), {L"KOVT", L"KOVX"}).isValid());  // made on the way
@@ -159,13 +159,10 @@ TEST_F(DictTree, KindsOfTheApplicationLiveBelowItsRoot) {
   EXPECT_FALSE(again->isDatabaseResident());  // still the caller's
   delete again;
   EXPECT_FALSE(KOVTIsDict(DDT_Symbols, DDI_Common));
-  ExpectNothingOpen();
-}
 
-TEST_F(DictTree, AddingNeedsAParentOpenForWrite) {
-  GetRootDict(nullptr, PnDb::kForRead, true)->close();
   auto* child = new PnDbDictionary;
-  EXPECT_FALSE(AddSubDict(GetRootDict(nullptr, PnDb::kForRead, false), L"Child", child));
+  EXPECT_FALSE(AddSubDict(nullptr, L"Child", child));
+  EXPECT_FALSE(AddSubDict(GetRootDict(nullptr, PnDb::kForRead, false), L"Child", child)) << "needs write";
   EXPECT_FALSE(child->isDatabaseResident());
   ASSERT_TRUE(AddSubDict(GetRootDict(nullptr, PnDb::kForWrite, false), L"Child", child));
   EXPECT_EQ(EntryAt(*Drawing(), {L"KOVT", L"Child"}), child->objectId());

@@ -52,9 +52,6 @@ TEST_F(Dictionaries, EntriesAreFoundWithoutRegardToCaseAndWalkedInThatOrder) {
   EXPECT_EQ(found, gamma) << "a failed lookup leaves the output alone";
   EXPECT_EQ(root->getAt(nullptr, found), Plnx::eInvalidKey);
   PnDbObject* object = nullptr;
-  ASSERT_EQ(root->getAt(L"ALPHA", object, PnDb::kForRead), Plnx::eOk);
-  EXPECT_EQ(object->ownerId(), db.namedObjectsDictionaryId());
-  object->close();
   EXPECT_EQ(root->getAt(L"none", object, PnDb::kForRead), Plnx::eKeyNotFound);
   EXPECT_EQ(object, nullptr);
 
@@ -111,8 +108,7 @@ TEST_F(Dictionaries, ANameHoldsOneObjectAndAnObjectOneName) {
 TEST_F(Dictionaries, RemoveDetachesWithoutErasing) {
   PnDbObjectId id = add(L"Keep");
   ASSERT_EQ(root->remove(id), Plnx::eOk);
-  EXPECT_FALSE(root->has(L"Keep"));
-  EXPECT_FALSE(id.isErased());
+  EXPECT_FALSE(root->has(L"Keep") || id.isErased());
   PnDbObject* object = nullptr;
   ASSERT_EQ(pndbOpenObject(object, id, PnDb::kForRead), Plnx::eOk);
   EXPECT_TRUE(object->ownerId().isNull());
@@ -156,9 +152,8 @@ TEST_F(Dictionaries, ChangesNeedWriteAccessValidArgumentsAndObjectsOfTheirOwn) {
   sub->close();
 }
 
-TEST_F(Dictionaries, ChangingNeedsWriteAndReadingAnOpenDictionary) {
+TEST_F(Dictionaries, MergeStyleChangesNeedWriteAndReadingNeedsAnOpenDictionary) {
   ThrowingAbort aborts;
-  EXPECT_EQ(root->mergeStyle(), PnDb::kDrcIgnore);
   root->downgradeOpen();
   EXPECT_THROW(root->setMergeStyle(PnDb::kDrcReplace), HostAbort);
   EXPECT_EQ(root->mergeStyle(), PnDb::kDrcIgnore);

@@ -36,23 +36,59 @@ class DrawingFiles : public ::testing::Test {
   PnDbObjectId notes, first, second, subId, nestedId;
 };
 
-TEST_F(DrawingFiles, ASavedDrawingOpensWithEveryObject) {
-  db.setLuprec(2);
+TEST_F(DrawingFiles, ASavedDrawingOpensWithEveryObjectFieldAndSetting) {
+  PnDbTextStyleTableRecord* style = nullptr;
+  ASSERT_EQ(pndbOpenObject(style, notes, PnDb::kForWrite), Plnx::eOk);
+  style->setIsShapeFile(true);
+  style->setFileName(L"kovt.shx");
+  style->setTextSize(3.5);
+  style->setXScale(0.8);
+  style->close();
+  PnDbLinetypeTableRecord* linetype = nullptr;
+  ASSERT_EQ(pndbOpenObject(linetype, addRecord<PnDbLinetypeTable>(db, L"Dashed"), PnDb::kForWrite), Plnx::eOk);
+  linetype->setComments(L"__ __ __");
+  linetype->setDashes({5.0, -2.5, 0.0, -2.5});
+  EXPECT_DOUBLE_EQ(linetype->patternLength(), 10.0);
+  linetype->close();
+  PnDbDimStyleTableRecord* dim = nullptr;
+  ASSERT_EQ(pndbOpenObject(dim, addDimStyle(db, L"KOVT-50", notes), PnDb::kForWrite), Plnx::eOk);
+  dim->setDimscale(50.0);
+  dim->setDimtxt(3.0);
+  dim->close();
+  db.setTextstyle(notes);
+  db.setMeasurement(PnDb::kEnglish);
+  db.setLunits(4);
+  db.setLuprec(1);
   ASSERT_EQ(db.saveAs(file(L"round.pndwg").c_str()), Plnx::eOk) << why(db);
   EXPECT_EQ(db.fileName(), file(L"round.pndwg"));
   PnDbDatabase copy(false);
   ASSERT_EQ(copy.readDwgFile(file(L"round.pndwg").c_str()), Plnx::eOk) << why(copy);
   EXPECT_EQ(copy.numObjects(), db.numObjects());
-  EXPECT_EQ(copy.luprec(), 2);
   EXPECT_EQ(copy.fileName(), file(L"round.pndwg"));
+  EXPECT_EQ(std::vector<int>({copy.measurement(), copy.lunits(), copy.luprec()}),
+            std::vector<int>({PnDb::kEnglish, 4, 1}));
+  EXPECT_EQ(recordName(copy.textstyle()) + recordName(copy.continuousLinetype()) + recordName(copy.dimstyle()),
+            L"NotesContinuousStandard");
+  ASSERT_NE(style = openRecordNamed<PnDbTextStyleTable>(copy, L"Notes"), nullptr);
+  EXPECT_TRUE(style->isShapeFile());
+  EXPECT_EQ(style->fileName(), L"kovt.shx");
+  EXPECT_EQ(std::vector<double>({style->textSize(), style->xScale()}), std::vector<double>({3.5, 0.8}));
+  style->close();
+  ASSERT_NE(linetype = openRecordNamed<PnDbLinetypeTable>(copy, L"Dashed"), nullptr);
+  EXPECT_EQ(linetype->comments(), L"__ __ __");
+  EXPECT_EQ(linetype->dashes(), (std::vector<double>{5.0, -2.5, 0.0, -2.5}));
+  linetype->close();
+  ASSERT_NE(dim = openRecordNamed<PnDbDimStyleTable>(copy, L"kovt-50"), nullptr);
+  EXPECT_EQ(std::vector<double>({dim->dimscale(), dim->dimtxt()}), std::vector<double>({50.0, 3.0}));
+  EXPECT_EQ(dim->dimtxsty(), copy.textstyle());
+  dim->close();
 
   PnDbObjectId copyFirst = namedEntry(copy, L"First");
   ThingFields one = thingFields(copyFirst), two = thingFields(namedEntry(copy, L"Second"));
   EXPECT_EQ(one.label, L"erste \U0001F600");
   EXPECT_EQ(one.count, 7);
   EXPECT_EQ(one.weight, 2.5);
-  EXPECT_EQ(recordName(one.target), L"Notes");
-  EXPECT_EQ(one.target.database(), &copy);
+  EXPECT_EQ(one.target, copy.textstyle());
   EXPECT_EQ(two.target, copyFirst);
   EXPECT_EQ(two.weight, -0.125);
   EXPECT_EQ(copyFirst.handle(), first.handle()) << "handles survive a save";
@@ -71,15 +107,13 @@ TEST_F(DrawingFiles, ASavedDrawingOpensWithEveryObject) {
   EXPECT_FALSE(object->isModified());
   object->close();
   EXPECT_GT(addThing(copy, L"Added", L"", 0, 0).handle().value(), nestedId.handle().value());
-}
 
-TEST_F(DrawingFiles, ErasedObjectsAreNotSaved) {
+  // Erased objects are not saved.
   ASSERT_EQ(eraseObject(subId), Plnx::eOk);
-  auto copy = reopened(db, file(L"erased.pndwg"));
-  ASSERT_TRUE(copy);
-  EXPECT_EQ(copy->numObjects(), db.numObjects() - 2);
-  EXPECT_TRUE(namedEntry(*copy, L"KOVT").isNull());
-  EXPECT_FALSE(namedEntry(*copy, L"First").isNull());
+  auto erased = reopened(db, file(L"erased.pndwg"));
+  ASSERT_TRUE(erased);
+  EXPECT_EQ(erased->numObjects(), db.numObjects() - 2);
+  EXPECT_TRUE(namedEntry(*erased, L"KOVT").isNull());
 }
 
 TEST_F(DrawingFiles, AnUnregisteredClassIsKeptAsAProxyAndWrittenBackUnchanged) {

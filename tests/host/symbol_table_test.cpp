@@ -17,23 +17,28 @@ std::wstring recordNames(PnDbDatabase& db, bool skipErased = true) {
   table->newIterator(raw, skipErased);
   table->close();
   std::unique_ptr<PnDbSymbolTableIterator> it(raw);
+  PnDbObjectId id;
+  PnDbSymbolTableRecord* record = nullptr;
   for (it->start(); !it->done(); it->step()) {
-    PnDbObjectId id;
-    PnDbSymbolTableRecord* record = nullptr;
     if (it->getRecordId(id) != Plnx::eOk || pndbOpenObject(record, id, PnDb::kForRead, true) != Plnx::eOk) continue;
     names += record->name() + std::wstring(L"|");
     record->close();
   }
+  // Past the end there is nothing to hand out.
+  EXPECT_EQ(it->getRecordId(id), Plnx::eInvalidInput);
+  EXPECT_EQ(it->getRecord(record, PnDb::kForRead), Plnx::eInvalidInput);
   return names;
 }
 
-TEST(SymbolTables, ADefaultDrawingHasTheStandardRecordsAndAnEmptyOneNothing) {
+TEST(SymbolTables, ADefaultDrawingHasTheStandardRecordsInOrderOfAddition) {
   PnDbDatabase db;
   EXPECT_EQ(recordNames<PnDbLinetypeTable>(db), L"ByBlock|ByLayer|Continuous|");
-  EXPECT_EQ(recordNames<PnDbTextStyleTable>(db), L"Standard|");
   EXPECT_EQ(recordNames<PnDbDimStyleTable>(db), L"Standard|");
   EXPECT_EQ(recordName(db.continuousLinetype()) + recordName(db.textstyle()) + recordName(db.dimstyle()),
             L"ContinuousStandardStandard");
+  addRecord<PnDbTextStyleTable>(db, L"Zeta");
+  addRecord<PnDbTextStyleTable>(db, L"Alpha");
+  EXPECT_EQ(recordNames<PnDbTextStyleTable>(db), L"Standard|Zeta|Alpha|");
   PnDbDatabase empty(false);
   PnDbDictionary* root = nullptr;
   EXPECT_EQ(empty.getNamedObjectsDictionary(root, PnDb::kForRead), Plnx::eNullObjectId);
@@ -51,7 +56,6 @@ TEST(SymbolTables, LooksUpLiveRecordsWithoutRegardToCase) {
   EXPECT_EQ(id, db.continuousLinetype());
   EXPECT_TRUE(table->has(L"bylayer") && table->has(id));
   EXPECT_FALSE(table->has(L"byLaye") || table->has(db.textstyle()) || table->has(alpha) || table->has(L"Alpha"));
-  EXPECT_EQ(table->getAt(L"Dashed", id), Plnx::eKeyNotFound);
   EXPECT_EQ(table->getAt(nullptr, id), Plnx::eInvalidInput);
   EXPECT_EQ(table->getAt(L"Alpha", id), Plnx::eKeyNotFound);
   ASSERT_EQ(table->getAt(L"Alpha", id, true), Plnx::eOk);
@@ -61,7 +65,6 @@ TEST(SymbolTables, LooksUpLiveRecordsWithoutRegardToCase) {
   EXPECT_STREQ(record->name(), L"ByBlock");
   record->close();
   table->close();
-  EXPECT_EQ(recordNames<PnDbLinetypeTable>(db), L"ByBlock|ByLayer|Continuous|");
   EXPECT_EQ(recordNames<PnDbLinetypeTable>(db, false), L"ByBlock|ByLayer|Continuous|Alpha|");
   EXPECT_FALSE(addRecord<PnDbLinetypeTable>(db, L"alpha").isNull()) << "an erased record's name is free again";
 }
@@ -92,80 +95,8 @@ TEST(SymbolTables, AddAndRenameKeepNamesUniqueAndNeedWriteAccess) {
   EXPECT_EQ(record->setName(L"Hidden"), Plnx::eOk);
   record->downgradeOpen();
   EXPECT_EQ(record->setName(L"Other"), Plnx::eNotOpenForWrite);
-  std::wstring name;
-  record->getName(name);
-  EXPECT_EQ(name, L"Hidden");
+  EXPECT_STREQ(record->name(), L"Hidden");
   record->close();
-}
-
-TEST(SymbolTables, TheIteratorFollowsTheOrderOfAdditionAndStopsAtTheEnd) {
-  PnDbDatabase db;
-  addRecord<PnDbTextStyleTable>(db, L"Zeta");
-  addRecord<PnDbTextStyleTable>(db, L"Alpha");
-  EXPECT_EQ(recordNames<PnDbTextStyleTable>(db), L"Standard|Zeta|Alpha|");
-  PnDbTextStyleTable* table = nullptr;
-  PnDbSymbolTableIterator* raw = nullptr;
-  ASSERT_EQ(db.getSymbolTable(table, PnDb::kForRead), Plnx::eOk);
-  table->newIterator(raw);
-  table->close();
-  std::unique_ptr<PnDbSymbolTableIterator> it(raw);
-  while (!it->done()) it->step();
-  PnDbObjectId found;
-  PnDbSymbolTableRecord* record = nullptr;
-  EXPECT_EQ(it->getRecordId(found), Plnx::eInvalidInput);
-  EXPECT_EQ(it->getRecord(record, PnDb::kForRead), Plnx::eInvalidInput);
-  it->start();
-  ASSERT_EQ(it->getRecord(record, PnDb::kForRead), Plnx::eOk);
-  EXPECT_STREQ(record->name(), L"Standard");
-  record->close();
-}
-
-TEST(SymbolTables, RecordFieldsAndSettingsSurviveASave) {
-  PnDbDatabase db;
-  PnDbObjectId shapes = addRecord<PnDbTextStyleTable>(db, L"Symbols");
-  PnDbTextStyleTableRecord* style = nullptr;
-  ASSERT_EQ(pndbOpenObject(style, shapes, PnDb::kForWrite), Plnx::eOk);
-  style->setIsShapeFile(true);
-  style->setFileName(L"kovt.shx");
-  style->setTextSize(3.5);
-  style->setXScale(0.8);
-  style->close();
-  PnDbLinetypeTableRecord* linetype = nullptr;
-  ASSERT_EQ(pndbOpenObject(linetype, addRecord<PnDbLinetypeTable>(db, L"Dashed"), PnDb::kForWrite), Plnx::eOk);
-  linetype->setComments(L"__ __ __");
-  linetype->setDashes({5.0, -2.5, 0.0, -2.5});
-  EXPECT_DOUBLE_EQ(linetype->patternLength(), 10.0);
-  linetype->close();
-  PnDbDimStyleTableRecord* dim = nullptr;
-  ASSERT_EQ(pndbOpenObject(dim, addDimStyle(db, L"KOVT-50", shapes), PnDb::kForWrite), Plnx::eOk);
-  dim->setDimscale(50.0);
-  dim->setDimtxt(3.0);
-  dim->close();
-  db.setTextstyle(shapes);
-  db.setMeasurement(PnDb::kEnglish);
-  db.setLunits(4);
-  db.setLuprec(1);
-  ScratchDir dir;
-  auto copy = reopened(db, dir.Path() / L"tables.pndwg");
-  ASSERT_TRUE(copy);
-
-  EXPECT_EQ(std::vector<int>({copy->measurement(), copy->lunits(), copy->luprec()}),
-            std::vector<int>({PnDb::kEnglish, 4, 1}));
-  EXPECT_EQ(recordName(copy->textstyle()) + recordName(copy->continuousLinetype()) + recordName(copy->dimstyle()),
-            L"SymbolsContinuousStandard");
-  ASSERT_NE(style = openRecordNamed<PnDbTextStyleTable>(*copy, L"Symbols"), nullptr);
-  EXPECT_TRUE(style->isShapeFile());
-  EXPECT_EQ(style->fileName(), L"kovt.shx");
-  EXPECT_EQ(std::vector<double>({style->textSize(), style->xScale()}), std::vector<double>({3.5, 0.8}));
-  style->close();
-  ASSERT_NE(linetype = openRecordNamed<PnDbLinetypeTable>(*copy, L"Dashed"), nullptr);
-  EXPECT_EQ(linetype->comments(), L"__ __ __");
-  EXPECT_EQ(linetype->dashes(), (std::vector<double>{5.0, -2.5, 0.0, -2.5}));
-  linetype->close();
-  ASSERT_NE(dim = openRecordNamed<PnDbDimStyleTable>(*copy, L"kovt-50"), nullptr);
-  EXPECT_EQ(std::vector<double>({dim->dimscale(), dim->dimtxt()}), std::vector<double>({50.0, 3.0}));
-  EXPECT_EQ(dim->dimtxsty(), copy->textstyle());
-  dim->close();
 }
 
 TEST(DatabaseSettings, DefaultToMetricDecimalWithFourPlacesAndStayInRange) {

@@ -1,5 +1,5 @@
 // The module as the host sees it: loaded by file name, initialised and unloaded
-// through its entry point.
+// through its entry point, publishing its units service while it is loaded.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -8,31 +8,65 @@
 #include "host/rx.h"
 #include "platform/com.h"
 #include "platform/wide_string.h"
+#include "units/kovt_service.h"
+#include "units/sv_units.h"
 
 namespace {
 
-std::string takeOutput() { return WideToUtf8(pnutTakeCapturedOutput()); }
+constexpr const wchar_t* kModuleFile = L"KoVTAppSet.kmo";
 
-TEST(ModuleFrame, LoadsInitialisesAndUnloadsWithTimingLines) {
+std::string takeOutput() { return WideToUtf8(pnutTakeCapturedOutput()); }
+PnRxDictionary* Services() { return dynamic_cast<PnRxDictionary*>(pnrxSysRegistry()->at(L"ServiceDictionary")); }
+
+TEST(ModuleFrame, LoadsInitialisesPublishesAndUnloadsWithTimingLines) {
   PnRxDynamicLinker* linker = pnrxDynamicLinker();
-  int comBefore = CoInitializeCount();
+  const int comBefore = CoInitializeCount();
+  ASSERT_FALSE(pnrxServiceIsRegistered(kUnitsServiceName));
   pnutCaptureOutput(true);
-  ASSERT_TRUE(linker->loadModule(L"KoVTAppSet.kmo")) << WideToUtf8(linker->lastLoadError());
+  ASSERT_TRUE(linker->loadModule(kModuleFile)) << WideToUtf8(linker->lastLoadError());
   std::string init = takeOutput();
   EXPECT_TRUE(std::regex_match(init, std::regex("\n\\[KoVTAppSet\\.kmo\\] Initialization\\.\\.\\.\n"
                                                 "\n\\[KoVTAppSet\\.kmo\\] Initialization done in \\d+ ms\\.\n")))
       << init;
-  EXPECT_TRUE(linker->isModuleLoaded(L"KoVTAppSet.kmo"));
   EXPECT_EQ(CoInitializeCount(), comBefore + 1);
+  TxISvUnits* units = KovtFindService<TxISvUnits>(kUnitsServiceName);
+  ASSERT_NE(units, nullptr);
+  EXPECT_DOUBLE_EQ(units->ConvertLengthByCodes(3, 0, 1.0), 25.4);
+  EXPECT_EQ(units->IsWorkMetric(), 1);  // no drawing
 
-  ASSERT_TRUE(linker->unloadModule(L"KoVTAppSet.kmo"));
+  ASSERT_TRUE(linker->unloadModule(kModuleFile));
   std::string fin = takeOutput();
   pnutCaptureOutput(false);
   EXPECT_TRUE(std::regex_match(fin, std::regex("\n\\[KoVTAppSet\\.kmo\\] Finalization\\.\\.\\.\n"
                                                "\n\\[KoVTAppSet\\.kmo\\] Finalization done in \\d+ ms\\.\n")))
       << fin;
-  EXPECT_FALSE(linker->isModuleLoaded(L"KoVTAppSet.kmo"));
+  EXPECT_FALSE(linker->isModuleLoaded(kModuleFile));
   EXPECT_EQ(CoInitializeCount(), comBefore);
+  EXPECT_FALSE(Services()->has(kUnitsServiceName));
+}
+
+// Counts its deletions, so the test sees who deleted it and how often.
+struct CountedService : PnRxService {
+  explicit CountedService(int& deletions) : m_deletions(deletions) {}
+  ~CountedService() override { ++m_deletions; }
+  int& m_deletions;
+};
+
+TEST(UnitsServicePublication, UnloadDeletesWhateverHoldsTheNameOnce) {
+  int deletions = 0;
+  ASSERT_TRUE(pnrxDynamicLinker()->registerService(kUnitsServiceName, new CountedService(deletions)));
+  ASSERT_TRUE(pnrxDynamicLinker()->loadModule(kModuleFile));
+  EXPECT_EQ(KovtFindService<TxISvUnits>(kUnitsServiceName), nullptr);  // the name was taken
+  ASSERT_TRUE(pnrxDynamicLinker()->unloadModule(kModuleFile));
+  EXPECT_EQ(deletions, 1);
+  EXPECT_FALSE(Services()->has(kUnitsServiceName));
+}
+
+TEST(UnitsServicePublication, UnloadDeletesNothingWhenTheEntryIsGone) {
+  ASSERT_TRUE(pnrxDynamicLinker()->loadModule(kModuleFile));
+  delete Services()->remove(kUnitsServiceName);  // while its code is still loaded
+  ASSERT_TRUE(pnrxDynamicLinker()->unloadModule(kModuleFile));
+  EXPECT_FALSE(Services()->has(kUnitsServiceName));
 }
 
 }  // namespace

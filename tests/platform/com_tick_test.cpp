@@ -18,9 +18,7 @@ TEST(CoInitialize, CountsPerThread) {
     EXPECT_EQ(CoInitialize(nullptr), S_OK);
     CoUninitialize();
   }).join();
-  CoUninitialize();
-  CoUninitialize();
-  CoUninitialize();  // one too many: ignored
+  for (int i = 0; i < 3; ++i) CoUninitialize();  // one too many: ignored
   EXPECT_EQ(CoInitializeCount(), 0);
   EXPECT_EQ(CoInitialize(nullptr), S_OK);
   CoUninitialize();

@@ -34,7 +34,7 @@ class ModulesTest : public ::testing::Test {
   HMODULE module_ = nullptr;
 };
 
-TEST_F(ModulesTest, FindsOnlyTheModulesOwnExports) {
+TEST_F(ModulesTest, FindsOnlyTheModulesOwnExportsNotThoseOfDependencies) {
   using Answer = int (*)();
   auto answer = reinterpret_cast<Answer>(GetProcAddress(module_, "KovtTestModuleAnswer"));
   ASSERT_NE(answer, nullptr);
@@ -42,13 +42,9 @@ TEST_F(ModulesTest, FindsOnlyTheModulesOwnExports) {
   SetLastError(0);
   EXPECT_EQ(GetProcAddress(module_, "NoSuchSymbol"), nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
-}
-
-TEST_F(ModulesTest, LeavesTheExportsOfDependenciesOut) {
   HMODULE dependent = LoadLibraryW(Utf8ToWide(KOVT_TEST_DEPENDENT_PATH).c_str());
   ASSERT_NE(dependent, nullptr);
-  using Answer = int (*)();
-  auto answer = reinterpret_cast<Answer>(GetProcAddress(dependent, "KovtTestDependentAnswer"));
+  answer = reinterpret_cast<Answer>(GetProcAddress(dependent, "KovtTestDependentAnswer"));
   ASSERT_NE(answer, nullptr);
   EXPECT_EQ(answer(), 43);
   EXPECT_EQ(GetProcAddress(dependent, "KovtTestModuleAnswer"), nullptr);
@@ -75,7 +71,7 @@ TEST_F(ModulesTest, LooksUpLoadedModulesByNameOrAddress) {
   EXPECT_EQ(GetModuleHandleFromAddress(nullptr), nullptr);
 }
 
-TEST_F(ModulesTest, CountsReferencesLikeWindows) {
+TEST_F(ModulesTest, CountsReferencesLikeWindowsAndMissingFilesFail) {
   HMODULE extra = nullptr;
   ASSERT_TRUE(GetModuleHandleExW(0, kModuleWide.c_str(), &extra));
   HMODULE uncounted = nullptr;
@@ -88,14 +84,13 @@ TEST_F(ModulesTest, CountsReferencesLikeWindows) {
   EXPECT_TRUE(FreeLibrary(extra));
   module_ = nullptr;
   EXPECT_EQ(GetModuleHandleW(L"KovtPlatformTestModule.kmo"), nullptr);
-}
-
-TEST(ModuleLoading, MissingFilesFailWithAnError) {
   SetLastError(0);
   EXPECT_EQ(LoadLibraryW(L"/nonexistent/Missing.kmo"), nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
   EXPECT_EQ(LoadLibraryW(nullptr), nullptr);
   EXPECT_FALSE(FreeLibrary(nullptr));
 }
+
+
 
 }  // namespace

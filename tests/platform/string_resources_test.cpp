@@ -29,7 +29,7 @@ class StringResourcesTest : public ::testing::Test {
   HMODULE module_ = nullptr;
 };
 
-TEST_F(StringResourcesTest, EachModuleAnswersFromItsOwnTable) {
+TEST_F(StringResourcesTest, EachModuleAnswersFromItsOwnTableCutToTheBufferOrByPointer) {
   EXPECT_EQ(Load(module_, 7), L"Seven");
   EXPECT_EQ(Load(module_, 1), L"Module one");
   EXPECT_EQ(Load(nullptr, 1), L"Program one");
@@ -40,9 +40,6 @@ TEST_F(StringResourcesTest, EachModuleAnswersFromItsOwnTable) {
   ASSERT_NE(dependent, nullptr);
   EXPECT_EQ(Load(dependent, 7), L"") << "the table of a dependency is not the module's";
   FreeLibrary(dependent);
-}
-
-TEST_F(StringResourcesTest, CutsToTheBufferOrHandsOutThePointer) {
   EXPECT_EQ(Load(module_, 7, 4), L"Sev");
   EXPECT_EQ(Load(module_, 7, 1), L"");
   const wchar_t* text = nullptr;

@@ -173,6 +173,10 @@ TEST_F(RegistryAccess, ValuesRoundTripByKindAndNeverCrossKinds) {
   roundTrip(&TRegistry::RWFloat, 0.125, 2.0);
   roundTrip(&TRegistry::RWString, KOVTString(L"Standard"), KOVTString(L"x"));
   roundTrip(&TRegistry::RWObjectId, Drawing()->namedObjectsDictionaryId(), PnDbObjectId());
+  registry.WriteHandle(L"Handle", PnDbHandle(0x2A));
+  PnDbHandle handle;
+  EXPECT_TRUE(registry.ReadHandle(L"Handle", handle));
+  EXPECT_EQ(handle, PnDbHandle(0x2A));
 
   registry.WriteInteger(L"flag", 2);
   bool flag = false;
@@ -208,26 +212,6 @@ TEST_F(RegistryAccess, ValuesRoundTripByKindAndNeverCrossKinds) {
   int size = 5;
   EXPECT_FALSE(registry.ReadBinaryData(L"flag", buffer, size));
   EXPECT_EQ(size, 5);
-}
-
-TEST_F(RegistryAccess, ValuesReachTheSavedDrawing) {
-  {
-    TRegistry registry;
-    ASSERT_TRUE(registry.OpenKey(L"\\\\Standard", true));
-    registry.WriteString(L"Units.Length", KOVTString(L"\u043C"));
-    registry.WriteHandle(L"Handle", PnDbHandle(0x2A));
-    registry.WriteObjectId(L"Dictionary", Drawing()->namedObjectsDictionaryId());
-  }
-  PnDbDatabase* reopened = SaveAndReopen();
-  TRegistry registry(nullptr, kReadOnly);
-  ASSERT_TRUE(registry.OpenKey(L"\\\\Standard", false));
-  KOVTString unit;
-  PnDbHandle handle;
-  PnDbObjectId dictionary;
-  EXPECT_TRUE(registry.ReadString(L"Units.Length", unit) && unit == L"\u043C");
-  EXPECT_TRUE(registry.ReadHandle(L"Handle", handle) && handle == PnDbHandle(0x2A));
-  EXPECT_TRUE(registry.ReadObjectId(L"Dictionary", dictionary));
-  EXPECT_EQ(dictionary, reopened->namedObjectsDictionaryId());
 }
 
 TEST_F(RegistryAccess, AnUnregisteredKeeperClassThrows) {

@@ -117,47 +117,40 @@ TEST(KeeperRecord, ANewerVersionIsKeptAsAProxyWithoutReadingOn) {
   }
 }
 
-TEST(KeeperInDrawing, AClonedKeeperHoldsTheWholeTree) {
-  KeeperClass registered;
-  PnDbDatabase db;
-  auto* keeper = new KoVTPrjRegistryKeeper;
-  FillSampleTree(*keeper->CreateRootKey(L"HKEY_CONFIG"), db.textstyle());
-  keeper->CreateRootKey(L"HKEY_DYN_DATA");
-  const PnDbObjectId id = AddKeeper(db, keeper);
-  ASSERT_EQ(pndbOpenObject(keeper, id, PnDb::kForRead), Plnx::eOk);
-  std::unique_ptr<PnDbObject> clone(keeper->clone());
-  const auto* copy = KoVTPrjRegistryKeeper::cast(clone.get());
-  ASSERT_NE(copy, nullptr);
-  ASSERT_EQ(copy->RootKeys().size(), keeper->RootKeys().size());
-  for (const auto& [name, key] : keeper->RootKeys())
-    EXPECT_EQ(RecordOf(*copy->FindRootKey(name)), RecordOf(*key)) << name.str();
-  keeper->close();
+// Built twice, so the object id value must come back as the same object of the copy.
+void FillKeeper(KoVTPrjRegistryKeeper& keeper, PnDbObjectId style) {
+  FillSampleTree(*keeper.CreateRootKey(L"HKEY_CONFIG"), style);
+  keeper.CreateRootKey(L"HKEY_DYN_DATA")->SetValue(L"Session", std::make_unique<TIntValue>(1));
+  keeper.CreateRootKey(L"");
 }
 
-TEST(KeeperInDrawing, SavingAndReopeningReproducesEveryRootKeyAndValue) {
+void ExpectSameTree(const KoVTPrjRegistryKeeper& expected, const KoVTPrjRegistryKeeper& actual) {
+  ASSERT_EQ(actual.RootKeys().size(), expected.RootKeys().size());
+  for (const auto& [name, key] : expected.RootKeys()) {
+    ASSERT_NE(actual.FindRootKey(name), nullptr) << name.str();
+    EXPECT_EQ(RecordOf(*actual.FindRootKey(name)), RecordOf(*key)) << name.str();
+  }
+}
+
+TEST(KeeperInDrawing, ClonesAndSavedDrawingsHoldTheWholeTree) {
   KeeperClass registered;
   ScratchDir scratch;
   PnDbDatabase db;
-  // Built twice: the object id value must come back as the same object of the reopened drawing.
-  auto fill = [](KoVTPrjRegistryKeeper& keeper, PnDbObjectId style) {
-    FillSampleTree(*keeper.CreateRootKey(L"HKEY_CONFIG"), style);
-    keeper.CreateRootKey(L"HKEY_DYN_DATA")->SetValue(L"Session", std::make_unique<TIntValue>(1));
-    keeper.CreateRootKey(L"");
-  };
   auto* keeper = new KoVTPrjRegistryKeeper;
-  fill(*keeper, db.textstyle());
-  AddKeeper(db, keeper);
+  FillKeeper(*keeper, db.textstyle());
+  const PnDbObjectId id = AddKeeper(db, keeper);
+  ASSERT_EQ(pndbOpenObject(keeper, id, PnDb::kForRead), Plnx::eOk);
+  std::unique_ptr<PnDbObject> clone(keeper->clone());
+  ASSERT_NE(KoVTPrjRegistryKeeper::cast(clone.get()), nullptr);
+  ExpectSameTree(*keeper, *KoVTPrjRegistryKeeper::cast(clone.get()));
+  keeper->close();
+
   auto copy = reopened(db, scratch.Path() / "registry.pndwg");
   ASSERT_TRUE(copy) << std::filesystem::path(db.lastFileError());
-
   KoVTPrjRegistryKeeper expected;
-  fill(expected, copy->textstyle());
+  FillKeeper(expected, copy->textstyle());
   ASSERT_EQ(pndbOpenObject(keeper, namedEntry(*copy, kRegistryKeeperEntry), PnDb::kForRead), Plnx::eOk);
-  EXPECT_EQ(keeper->RootKeys().size(), 3u);
-  for (const auto& [name, key] : expected.RootKeys()) {
-    ASSERT_NE(keeper->FindRootKey(name), nullptr) << name.str();
-    EXPECT_EQ(RecordOf(*keeper->FindRootKey(name)), RecordOf(*key)) << name.str();
-  }
+  ExpectSameTree(expected, *keeper);
   keeper->close();
 }
 
