@@ -145,28 +145,6 @@ TEST_F(AccessPoints, FormworkSettingsNeedTheFormworkRoot) {
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
-TEST_F(AccessPoints, RemoveDropsTheFormworkObjectOfOneDrawing) {
-  MakeFormworkDrawing(L"cm");
-  KOVTFormworkJobSettings* first = FORMWORK_JOBSET();
-  ASSERT_NE(first, nullptr);
-  first->Units.WorkUnits = L"mm";  // not saved
-
-  OtherDrawing();
-  MakeFormworkDrawing(L"m");
-  KOVTFormworkJobSettings* second = FORMWORK_JOBSET();
-  ASSERT_NE(second, nullptr);
-  EXPECT_NE(second, first);
-
-  REMOVE_JOBSET(Drawing());
-  EXPECT_EQ(FORMWORK_JOBSET(), second);
-  BackToDrawing();
-  KOVTFormworkJobSettings* renewed = FORMWORK_JOBSET();
-  ASSERT_NE(renewed, nullptr);
-  EXPECT_NE(renewed, first);
-  EXPECT_EQ(renewed->Units.WorkUnits, L"cm");
-  EXPECT_EQ(first->Units.WorkUnits, L"mm");
-}
-
 TEST_F(AccessPoints, SteelForceCreatesTheSteelRoot) {
   EXPECT_EQ(STEEL_JOBSET(), nullptr);
   EXPECT_EQ(IS_STEEL_JOBSET(), nullptr);
@@ -183,31 +161,44 @@ TEST_F(AccessPoints, SteelForceCreatesTheSteelRoot) {
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
+// Removing a drawing drops its objects of all three modules, and only its.
 TEST_F(AccessPoints, EachDrawingHasItsOwnObjectsUntilRemoved) {
   ASSERT_TRUE(REINF_JOBSET_INIT());
   KOVTSteelJobSettings* firstSteel = STEEL_JOBSET_FORCE();
   KOVTReinfJobSettings* first = REINF_JOBSET();
   first->Options.DisplayCrossDescr = false;
+  MakeFormworkDrawing(L"cm");
+  KOVTFormworkJobSettings* firstFormwork = FORMWORK_JOBSET();
+  ASSERT_NE(firstFormwork, nullptr);
+  firstFormwork->Units.WorkUnits = L"mm";  // not saved
 
   PnDbDatabase* other = OtherDrawing();
   ASSERT_TRUE(REINF_JOBSET_INIT());
   KOVTReinfJobSettings* second = REINF_JOBSET();
-  ASSERT_NE(second, nullptr);
+  MakeFormworkDrawing(L"m");
+  KOVTFormworkJobSettings* secondFormwork = FORMWORK_JOBSET();
   EXPECT_NE(second, first);
+  EXPECT_NE(secondFormwork, firstFormwork);
   EXPECT_EQ(STEEL_JOBSET(), nullptr);
   EXPECT_EQ(STEEL_JOBSET(Drawing()), firstSteel);
 
   REMOVE_JOBSET(Drawing());
   EXPECT_EQ(REINF_JOBSET(), second);
+  EXPECT_EQ(FORMWORK_JOBSET(), secondFormwork);
   BackToDrawing();
   KOVTReinfJobSettings* renewed = REINF_JOBSET();
+  KOVTFormworkJobSettings* renewedFormwork = FORMWORK_JOBSET();
   ASSERT_NE(renewed, nullptr);
+  ASSERT_NE(renewedFormwork, nullptr);
   EXPECT_NE(renewed, first);
+  EXPECT_NE(renewedFormwork, firstFormwork);
   EXPECT_NE(STEEL_JOBSET(), firstSteel);
-  // Nothing was saved: the fresh object reads the stored defaults. The old
-  // object stays usable by whoever still holds it.
+  // Nothing was saved: the fresh objects read the stored values. The old
+  // ones stay usable by whoever still holds them.
   EXPECT_TRUE(renewed->Options.DisplayCrossDescr);
   EXPECT_FALSE(first->Options.DisplayCrossDescr);
+  EXPECT_EQ(renewedFormwork->Units.WorkUnits, L"cm");
+  EXPECT_EQ(firstFormwork->Units.WorkUnits, L"mm");
   EXPECT_EQ(other->numOpenObjects(), 0u);
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
