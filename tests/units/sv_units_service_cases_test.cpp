@@ -207,7 +207,8 @@ TEST_F(ServiceCases, EveryCaseGivesItsAnswers) {
     } else if (row[1] == L"drawing") {
       ChangeDrawing(row[2], row[3]);
     } else if (row[1] == L"formatter") {
-      ASSERT_TRUE(m_formatter = pnrxDynamicLinker()->loadModule(L"KovtZemEnabler.zem"));
+      m_formatter = pnrxDynamicLinker()->loadModule(L"KovtZemEnabler.zem");
+      ASSERT_TRUE(m_formatter);
     } else {
       ASSERT_EQ(row[1], L"call");
       ASSERT_EQ(Calls().count(row[2]), 1u);
