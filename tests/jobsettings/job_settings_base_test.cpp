@@ -153,17 +153,20 @@ TEST_F(JobSettingsBase, ShorterListLeavesStaleEntriesUnread) {
   });
 }
 
-TEST_F(JobSettingsBase, AddSettingNameMakesOneForwardPass) {
+// Clashing names get the first free number found in one pass over the list.
+TEST(JobSettingsVector, AddMakesOneForwardPassAndRemoveKeepsTheDefault) {
+  const struct {
+    std::vector<KOVTString> names;
+    const wchar_t *added, *expected;
+  } cases[] = {{{L"X", L"X0"}, L"X", L"X1"},
+               {{L"X1", L"X", L"X0"}, L"X", L"X1"},
+               {{L"Standard"}, L"Standard", L"Standard0"}};
   KOVTJobSettVect names;
-  names.Names() = {L"X", L"X0"};
-  names.Add(L"X");
-  EXPECT_EQ(names.Names().back(), L"X1");
-  names.Names() = {L"X1", L"X", L"X0"};
-  names.Add(L"X");
-  EXPECT_EQ(names.Names().back(), L"X1");
-  names.Names() = {L"Standard"};
-  names.Add(L"Standard");
-  EXPECT_EQ(names.Names().back(), L"Standard0");
+  for (const auto& c : cases) {
+    names.Names() = c.names;
+    names.Add(c.added);
+    EXPECT_EQ(names.Names().back(), c.expected);
+  }
   names.Default() = L"Standard";
   names.Remove(L"Standard");
   EXPECT_EQ(names.Names(), std::vector<KOVTString>{KOVTString(L"Standard0")});

@@ -2,9 +2,11 @@
 // through a saved drawing.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 
 #include "jobsettings/presentation.h"
+#include "platform/wide_string.h"
 #include "registry/registry_access.h"
 #include "tests/jobsettings/listing.h"
 #include "tests/support/drawing_entries.h"
@@ -88,18 +90,15 @@ TEST_F(PresentationFiling, KeysNestByPrefixFieldAndElementType) {
   XENDING ending;
   ASSERT_TRUE(Registry().RWXOutlineSturcture(false, L"Found.Out", outline));
   ASSERT_TRUE(Registry().RWXEndingStructure(false, L"Sect.Ending", ending));
-  EXPECT_TRUE(Stored(L"Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle20.LineColor", KoVTPrjReg::kIntegerValue));
-  EXPECT_TRUE(Stored(L"Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle20.LineStylId", KoVTPrjReg::kObjectIdValue));
-  EXPECT_TRUE(Stored(L"Found.Out.BlankHatchMode_ByElementType.vHatchStyle20.HatchAngle", KoVTPrjReg::kFloatValue));
-  EXPECT_TRUE(Stored(L"Found.Out.BlankHatchMode_ByElementType.vHatchStyle9.HatchName", KoVTPrjReg::kStringValue));
-  EXPECT_TRUE(Stored(L"Found.Out.BlankOn", KoVTPrjReg::kIntegerValue));
-  EXPECT_TRUE(Stored(L"Found.Out.VisibLineStylId", KoVTPrjReg::kObjectIdValue));
-  EXPECT_TRUE(Stored(L"Found.Out.VisibHatchScale", KoVTPrjReg::kFloatValue));
-  EXPECT_FALSE(Stored(L"Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle0.LineColor"));
-  EXPECT_FALSE(Stored(L"Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle20.ElementType"));
-  EXPECT_TRUE(Stored(L"Sect.Ending.EndingLineStyleId", KoVTPrjReg::kObjectIdValue));
-  EXPECT_FALSE(Stored(L"Sect.Ending.EndingLineStylId"));
-  EXPECT_TRUE(Stored(L"Sect.Ending.EndingLineOutsideLength", KoVTPrjReg::kFloatValue));
+  const std::map<std::wstring, KoVTPrjReg::TDataType> kinds = {{L"Integer", KoVTPrjReg::kIntegerValue},
+                                                                {L"Float", KoVTPrjReg::kFloatValue},
+                                                                {L"String", KoVTPrjReg::kStringValue},
+                                                                {L"ObjectId", KoVTPrjReg::kObjectIdValue}};
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/presentation_keys.txt", 2)) {
+    const bool absent = row[1] == L"-";
+    EXPECT_EQ(Stored(row[0].c_str(), absent ? KoVTPrjReg::kNoValue : kinds.at(row[1])), !absent)
+        << WideToUtf8(row[0]);
+  }
 
   // The prefix is used as given: no separator is added or removed.
   ASSERT_TRUE(Registry().RWXEndingStructure(false, L"Detail.", ending));
