@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "dictionaries/dict_names.h"
@@ -50,22 +51,85 @@ class AccessPoints : public KovtDrawingTest {
   std::unique_ptr<PnDbDatabase> m_other;
 };
 
-// Init makes the settings once; callers share one object, which a reopened
-// drawing reads back without creating anything.
-TEST_F(AccessPoints, ReinforcementSettingsFromInitToAReopenedDrawing) {
-  EXPECT_EQ(REINF_JOBSET(), nullptr);
-  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
-  EXPECT_FALSE(HasModuleRoot(kKovrRootDictName));
+// Each access point, the root of its module and what it does on a miss:
+// only finds (Find), creates where the root exists (Create) or creates the
+// root too (Force). `make` is the creating lookup of the point's module.
+enum class Miss { Find, Create, Force };
+struct Point {
+  const char* name;
+  const wchar_t* root;
+  Miss miss;
+  std::function<KOVTJobSettings*()> get, make;
+  void (*makeRoot)();
+};
 
+template <class Settings, KOVTCONTEXT_TYPE context>
+void MakeRoot() {
+  KOVTContext scope(context);
+  Settings().Save();
+}
+KOVTJobSettings* Steel() { return STEEL_JOBSET(); }
+KOVTJobSettings* SteelOfNull() { return STEEL_JOBSET(nullptr); }
+KOVTJobSettings* SteelOfWorking() { return STEEL_JOBSET(pndbHostApplicationServices()->workingDatabase()); }
+
+constexpr auto kReinfRoot = &MakeRoot<KOVTReinfJobSettings, KOVT_CONTEXT_REINFORCEMENT>;
+constexpr auto kSteelRoot = &MakeRoot<KOVTSteelJobSettings, KOVT_CONTEXT_STEEL>;
+constexpr auto kFormworkRoot = &MakeRoot<KOVTFormworkJobSettings, KOVT_CONTEXT_FORMWORK>;
+const Point kPoints[] = {
+    {"IS_REINF_JOBSET", kKovrRootDictName, Miss::Find, IS_REINF_JOBSET, REINF_JOBSET, kReinfRoot},
+    {"REINF_JOBSET", kKovrRootDictName, Miss::Create, REINF_JOBSET, REINF_JOBSET, kReinfRoot},
+    {"IS_STEEL_JOBSET", kKovsRootDictName, Miss::Find, IS_STEEL_JOBSET, Steel, kSteelRoot},
+    {"STEEL_JOBSET", kKovsRootDictName, Miss::Create, Steel, Steel, kSteelRoot},
+    {"STEEL_JOBSET(null)", kKovsRootDictName, Miss::Create, SteelOfNull, Steel, kSteelRoot},
+    {"STEEL_JOBSET(working)", kKovsRootDictName, Miss::Create, SteelOfWorking, Steel, kSteelRoot},
+    {"STEEL_JOBSET_FORCE", kKovsRootDictName, Miss::Force, STEEL_JOBSET_FORCE, Steel, kSteelRoot},
+    {"FORMWORK_JOBSET", kKovxRootDictName, Miss::Create, FORMWORK_JOBSET, FORMWORK_JOBSET, kFormworkRoot},
+};
+
+// Every point answers null without a working drawing, and without its root
+// unless it forces one; then it hands out one cached object, in the caller's
+// context, leaving nothing open and the other modules' roots alone.
+TEST_F(AccessPoints, EveryPointFromNoDrawingToItsCachedObject) {
+  for (const Point& point : kPoints) {
+    SCOPED_TRACE(point.name);
+    Fresh();
+    KOVTContext caller(KOVT_CONTEXT_BARSHAPES);
+    pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+    EXPECT_EQ(point.get(), nullptr);
+    BackToDrawing();
+    KOVTJobSettings* first = point.get();
+    EXPECT_EQ(first != nullptr, point.miss == Miss::Force);
+    EXPECT_EQ(HasModuleRoot(point.root), point.miss == Miss::Force);
+    if (point.miss != Miss::Force) point.makeRoot();
+    EXPECT_EQ(point.get() == nullptr, point.miss == Miss::Find);
+    KOVTJobSettings* made = point.make();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(point.get(), made);
+    EXPECT_EQ(KOVTContext().GetContext(), KOVT_CONTEXT_BARSHAPES);
+    for (const wchar_t* root : {kKovrRootDictName, kKovsRootDictName, kKovxRootDictName})
+      EXPECT_EQ(HasModuleRoot(root), root == point.root) << KOVTString(root).c_str();
+    EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
+  }
+}
+
+// Init makes the settings once and uninit forgets only them; a reopened
+// drawing's init creates nothing and caches nothing.
+TEST_F(AccessPoints, ReinforcementInitUninitAndAReopenedDrawing) {
+  pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+  EXPECT_FALSE(REINF_JOBSET_INIT());
+  BackToDrawing();
   ASSERT_TRUE(REINF_JOBSET_INIT());
   KOVTReinfJobSettings* settings = IS_REINF_JOBSET();
   ASSERT_NE(settings, nullptr);
-  EXPECT_EQ(REINF_JOBSET(), settings);
-  EXPECT_TRUE(HasModuleRoot(kKovrRootDictName));
   std::size_t objects = Drawing()->numObjects();
   EXPECT_TRUE(REINF_JOBSET_INIT());
   EXPECT_EQ(REINF_JOBSET(), settings);
   EXPECT_EQ(Drawing()->numObjects(), objects);
+  KOVTSteelJobSettings* steel = STEEL_JOBSET_FORCE();
+  EXPECT_TRUE(REINF_JOBSET_UNINIT());
+  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
+  EXPECT_NE(REINF_JOBSET(), settings);
+  EXPECT_EQ(STEEL_JOBSET(), steel);
   {
     KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
     EXPECT_TRUE(KOVTIsDict(DDT_ProjectSettings, DDI_Application));
@@ -73,7 +137,6 @@ TEST_F(AccessPoints, ReinforcementSettingsFromInitToAReopenedDrawing) {
     REINF_JOBSET()->Save();
   }
   Reopen();
-  EXPECT_TRUE(HasModuleRoot(kKovrRootDictName));
   objects = Drawing()->numObjects();
   EXPECT_TRUE(REINF_JOBSET_INIT());
   EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
@@ -109,119 +172,46 @@ TEST_F(AccessPoints, SteelOfADrawingThatIsNotTheWorkingOne) {
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
-TEST_F(AccessPoints, WithoutAWorkingDrawingEverythingAnswersNull) {
-  pndbHostApplicationServices()->setWorkingDatabase(nullptr);
-  EXPECT_FALSE(REINF_JOBSET_INIT());
-  EXPECT_EQ(REINF_JOBSET(), nullptr);
-  EXPECT_EQ(STEEL_JOBSET(), nullptr);
-  EXPECT_EQ(STEEL_JOBSET(nullptr), nullptr);
-  EXPECT_EQ(STEEL_JOBSET_FORCE(), nullptr);
-  EXPECT_EQ(FORMWORK_JOBSET(), nullptr);
-  EXPECT_TRUE(REINF_JOBSET_UNINIT());
-}
-
-// The formwork application makes the root; the access point only finds it.
-void MakeFormworkDrawing(const wchar_t* workUnits) {
-  KOVTContext formwork(KOVT_CONTEXT_FORMWORK);
-  KOVTFormworkJobSettings settings;
-  settings.Units.WorkUnits = workUnits;
-  settings.Save();
-}
-
-TEST_F(AccessPoints, FormworkSettingsNeedTheFormworkRoot) {
-  EXPECT_EQ(FORMWORK_JOBSET(), nullptr);
-  EXPECT_FALSE(HasModuleRoot(kKovxRootDictName));
-  STEEL_JOBSET_FORCE();
-  EXPECT_EQ(FORMWORK_JOBSET(), nullptr);
-
-  MakeFormworkDrawing(L"cm");
-  KOVTContext steel(KOVT_CONTEXT_STEEL);
-  KOVTFormworkJobSettings* formwork = FORMWORK_JOBSET();
-  ASSERT_NE(formwork, nullptr);
-  EXPECT_EQ(formwork->Units.WorkUnits, L"cm");
-  EXPECT_EQ(FORMWORK_JOBSET(), formwork);
-  EXPECT_EQ(KOVTContext().GetContext(), KOVT_CONTEXT_STEEL);
-  EXPECT_EQ(REINF_JOBSET(), nullptr);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
-
-TEST_F(AccessPoints, RemoveDropsTheFormworkObjectOfOneDrawing) {
-  MakeFormworkDrawing(L"cm");
-  KOVTFormworkJobSettings* first = FORMWORK_JOBSET();
-  ASSERT_NE(first, nullptr);
-  first->Units.WorkUnits = L"mm";  // not saved
-
-  OtherDrawing();
-  MakeFormworkDrawing(L"m");
-  KOVTFormworkJobSettings* second = FORMWORK_JOBSET();
-  ASSERT_NE(second, nullptr);
-  EXPECT_NE(second, first);
-
-  REMOVE_JOBSET(Drawing());
-  EXPECT_EQ(FORMWORK_JOBSET(), second);
-  BackToDrawing();
-  KOVTFormworkJobSettings* renewed = FORMWORK_JOBSET();
-  ASSERT_NE(renewed, nullptr);
-  EXPECT_NE(renewed, first);
-  EXPECT_EQ(renewed->Units.WorkUnits, L"cm");
-  EXPECT_EQ(first->Units.WorkUnits, L"mm");
-}
-
-TEST_F(AccessPoints, SteelForceCreatesTheSteelRoot) {
-  EXPECT_EQ(STEEL_JOBSET(), nullptr);
-  EXPECT_EQ(IS_STEEL_JOBSET(), nullptr);
-  KOVTSteelJobSettings* steel = STEEL_JOBSET_FORCE();
-  ASSERT_NE(steel, nullptr);
-  EXPECT_TRUE(HasModuleRoot(kKovsRootDictName));
-  EXPECT_FALSE(HasModuleRoot(kKovrRootDictName));
-  EXPECT_EQ(STEEL_JOBSET(), steel);
-  EXPECT_EQ(IS_STEEL_JOBSET(), steel);
-  EXPECT_EQ(STEEL_JOBSET(Drawing()), steel);
-  EXPECT_EQ(STEEL_JOBSET(nullptr), steel);
-  EXPECT_EQ(STEEL_JOBSET_FORCE(), steel);
-  EXPECT_EQ(REINF_JOBSET(), nullptr);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
-
+// Removing a drawing drops its objects of all three modules, and only its.
 TEST_F(AccessPoints, EachDrawingHasItsOwnObjectsUntilRemoved) {
   ASSERT_TRUE(REINF_JOBSET_INIT());
   KOVTSteelJobSettings* firstSteel = STEEL_JOBSET_FORCE();
   KOVTReinfJobSettings* first = REINF_JOBSET();
   first->Options.DisplayCrossDescr = false;
+  kFormworkRoot();
+  KOVTFormworkJobSettings* firstFormwork = FORMWORK_JOBSET();
+  ASSERT_NE(firstFormwork, nullptr);
+  firstFormwork->Units.WorkUnits = L"mm";  // not saved
 
   PnDbDatabase* other = OtherDrawing();
   ASSERT_TRUE(REINF_JOBSET_INIT());
   KOVTReinfJobSettings* second = REINF_JOBSET();
-  ASSERT_NE(second, nullptr);
+  kFormworkRoot();
+  KOVTFormworkJobSettings* secondFormwork = FORMWORK_JOBSET();
   EXPECT_NE(second, first);
+  EXPECT_NE(secondFormwork, firstFormwork);
   EXPECT_EQ(STEEL_JOBSET(), nullptr);
   EXPECT_EQ(STEEL_JOBSET(Drawing()), firstSteel);
 
   REMOVE_JOBSET(Drawing());
   EXPECT_EQ(REINF_JOBSET(), second);
+  EXPECT_EQ(FORMWORK_JOBSET(), secondFormwork);
   BackToDrawing();
   KOVTReinfJobSettings* renewed = REINF_JOBSET();
+  KOVTFormworkJobSettings* renewedFormwork = FORMWORK_JOBSET();
   ASSERT_NE(renewed, nullptr);
+  ASSERT_NE(renewedFormwork, nullptr);
   EXPECT_NE(renewed, first);
+  EXPECT_NE(renewedFormwork, firstFormwork);
   EXPECT_NE(STEEL_JOBSET(), firstSteel);
-  // Nothing was saved: the fresh object reads the stored defaults. The old
-  // object stays usable by whoever still holds it.
+  // Nothing was saved: the fresh objects read the stored values. The old
+  // ones stay usable by whoever still holds them.
   EXPECT_TRUE(renewed->Options.DisplayCrossDescr);
   EXPECT_FALSE(first->Options.DisplayCrossDescr);
+  EXPECT_EQ(renewedFormwork->Units.WorkUnits, L"m");
+  EXPECT_EQ(firstFormwork->Units.WorkUnits, L"mm");
   EXPECT_EQ(other->numOpenObjects(), 0u);
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
-
-TEST_F(AccessPoints, UninitEmptiesOnlyTheReinforcementCacheAndLookupsKeepTheContext) {
-  KOVTContext steelContext(KOVT_CONTEXT_STEEL);
-  ASSERT_TRUE(REINF_JOBSET_INIT());
-  KOVTReinfJobSettings* reinforcement = REINF_JOBSET();
-  EXPECT_EQ(KOVTContext().GetContext(), KOVT_CONTEXT_STEEL);
-  KOVTSteelJobSettings* steel = STEEL_JOBSET_FORCE();
-  EXPECT_TRUE(REINF_JOBSET_UNINIT());
-  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
-  EXPECT_NE(REINF_JOBSET(), reinforcement);
-  EXPECT_EQ(STEEL_JOBSET(), steel);
 }
 
 TEST_F(AccessPoints, ConstructorExceptionsReachTheCallerAndCacheNothing) {

@@ -1,6 +1,6 @@
 // What only the formwork settings do: their presentation structures and
-// linetypes, the version 1 hatch flags, the detail text style, variables and
-// tolerance record, and the linetypes they move inside a copy.
+// linetypes, the version 1 hatch flags, the detail text style, tolerance
+// record, and the linetypes they move inside a copy.
 #include <gtest/gtest.h>
 
 #include "core/db_helpers.h"
@@ -217,62 +217,6 @@ TEST_F(FormworkSettings, InitializeLeavesWhatHasNoDefault) {
   EXPECT_EQ(settings.Dims.Cuts.TraxRingBeam, 1);
   EXPECT_EQ(settings.Found.Out.VisibLineColor, 256);
   EXPECT_EQ(settings.Dims.DimLineDistance, 100.0);
-}
-
-TEST_F(FormworkSettings, VariablesZeroToSeventeenAndTheProjectMirror) {
-  KOVTFormworkJobSettings settings;
-  EXPECT_EQ(settings.GetVariable(VAR_REPORT_PAGE_NUMBER), &settings.Variables().Values[0]);
-  EXPECT_EQ(settings.GetVariable(VAR_COMPANY_LOGO), &settings.Variables().Values[VAR_COMPANY_LOGO]);
-  EXPECT_EQ(settings.GetVariable(VAR_INV_NAME), nullptr);
-  EXPECT_EQ(settings.GetVariable(static_cast<PRN_VARIABLE_TYPES>(-1)), nullptr);
-
-  TVARIABLES& variables = settings.Variables();
-  for (std::size_t i = 0; i < variables.Values.size(); ++i) variables.Values[i].Format(L"v%d", static_cast<int>(i));
-  const TVARIABLES before = variables;
-  settings.Project.Note = L"note";
-  settings.TVARIABLES_2_XPROJECT();
-  EXPECT_EQ(settings.Project.Office, before.Values[VAR_COMPANY_NAME]);
-  EXPECT_EQ(settings.Project.Investor, before.Values[VAR_USER_NAME]);
-  EXPECT_EQ(settings.Project.Designer, before.Values[VAR_USER_ADDRESS]);
-  EXPECT_EQ(settings.Project.Verified, before.Values[VAR_PROJECT_CREATED]);
-  EXPECT_EQ(settings.Project.Date, before.Values[VAR_REPORT_DATE]);
-  EXPECT_EQ(settings.Project.Note, L"note");
-  settings.XPROJECT_2_TVARIABLES();
-  EXPECT_EQ(variables.Values, before.Values);
-  settings.Project.Revision = L"B";
-  settings.XPROJECT_2_TVARIABLES();
-  EXPECT_EQ(variables.Values[VAR_PROJECT_MODIFIED], L"B");
-}
-
-using FormworkTolerances = WithMetricUnits<FormworkModule>;
-
-TEST_F(FormworkTolerances, ReadsAndWritesRefreshTheCommonRecordFromTheWorkUnit) {
-  KOVTFormworkJobSettings settings;  // writes the defaults: metres
-  EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonFormwork);
-  EXPECT_DOUBLE_EQ(KOVT_EPSILON().UnitFactor, 0.001);
-  EXPECT_DOUBLE_EQ(KOVT_EPSILON().DisplayTolerance, 0.01);
-
-  settings.Units.WorkUnits = L"cm";
-  settings.Save();
-  EXPECT_DOUBLE_EQ(KOVT_EPSILON().UnitFactor, 0.1);
-
-  KOVT_EPSILON() = KovtEpsilon{};
-  settings.Units.WorkUnits = L"m";
-  settings.Read();
-  EXPECT_EQ(settings.Units.WorkUnits, L"cm");
-  EXPECT_DOUBLE_EQ(KOVT_EPSILON().UnitFactor, 0.1);
-
-  KOVT_EPSILON() = KovtEpsilon{};
-  EXPECT_FALSE(settings.ReadJobSettings(L"Nowhere", nullptr, KoVTPrjReg::kReadWrite));
-  EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonDefault);
-
-  settings.Units.WorkUnits = L"ft";  // unknown: the base factor 1 stays
-  settings.Save();
-  EXPECT_EQ(KOVT_EPSILON().UnitFactor, 1.0);
-
-  KOVT_EPSILON().SetBy = eEpsilonReinforcement;
-  settings.Save();
-  EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonReinforcement);
 }
 
 // Every linetype a read inside a copy moves to the target, and those it leaves.

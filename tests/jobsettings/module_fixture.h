@@ -1,6 +1,6 @@
 // A working drawing in the context of one module's settings, with direct
 // access to the module's stored sets for tests that plant or inspect raw
-// values; and a units service for the tests of the tolerance records.
+// values.
 #pragma once
 
 #include <optional>
@@ -23,6 +23,8 @@ struct ReinfModule {
   using Settings = KOVTReinfJobSettings;
   static constexpr KOVTCONTEXT_TYPE kContext = KOVT_CONTEXT_REINFORCEMENT, kOther = KOVT_CONTEXT_STEEL;
   static constexpr const char* kName = "reinf";
+  static void ToProject(Settings& s) { s.TVARIABLES_2_RPROJECT(); }
+  static void ToVariables(Settings& s) { s.RPROJECT_2_TVARIABLES(); }
   // Fills what the scramble of a listing cannot: the lists.
   static void FillLists(Settings& s) {
     s.Mater.SteelList.resize(2500);
@@ -37,6 +39,8 @@ struct SteelModule {
   using Settings = KOVTSteelJobSettings;
   static constexpr KOVTCONTEXT_TYPE kContext = KOVT_CONTEXT_STEEL, kOther = KOVT_CONTEXT_REINFORCEMENT;
   static constexpr const char* kName = "steel";
+  static void ToProject(Settings& s) { s.TVARIABLES_2_SPROJECT(); }
+  static void ToVariables(Settings& s) { s.SPROJECT_2_TVARIABLES(); }
   static void FillLists(Settings& s) {
     s.Material.SurfaceFinishingVector = {L"Galvanised", L"Painted"};
     s.Material.BoltsSurfaceFinishingVector = {L"Zinc"};
@@ -48,6 +52,8 @@ struct FormworkModule {
   using Settings = KOVTFormworkJobSettings;
   static constexpr KOVTCONTEXT_TYPE kContext = KOVT_CONTEXT_FORMWORK, kOther = KOVT_CONTEXT_STEEL;
   static constexpr const char* kName = "formwork";
+  static void ToProject(Settings& s) { s.TVARIABLES_2_XPROJECT(); }
+  static void ToVariables(Settings& s) { s.XPROJECT_2_TVARIABLES(); }
   static void FillLists(Settings&) {}
 };
 
@@ -108,40 +114,4 @@ class ModuleFixture : public KovtDrawingTest {
   }
 
   std::optional<KOVTContext> m_context;
-};
-
-// Converts between millimetres, centimetres and metres.
-class MetricUnits : public KovtSvUnitsService {
- public:
-  bool ConvertLengthByNames(KOVTString from, KOVTString to, double value, double& result) override {
-    if (PerMillimetre(from) == 0.0 || PerMillimetre(to) == 0.0) return false;
-    result = value / PerMillimetre(from) * PerMillimetre(to);
-    return true;
-  }
-
- private:
-  static double PerMillimetre(const KOVTString& unit) {
-    return unit == L"mm" ? 1.0 : unit == L"cm" ? 0.1 : unit == L"m" ? 0.001 : 0.0;
-  }
-};
-
-// A module fixture whose drawing starts without refreshed tolerances, with
-// the metric units service registered.
-template <class Module>
-class WithMetricUnits : public ModuleFixture<Module> {
- protected:
-  void SetUp() override {
-    ModuleFixture<Module>::SetUp();
-    KovtForgetEpsilons(this->Drawing());
-    m_units = new MetricUnits;
-    ASSERT_NE(pnrxDynamicLinker()->registerService(L"KOVT_UNITS", m_units), nullptr);
-  }
-  void TearDown() override {
-    KovtWithdrawService(L"KOVT_UNITS", m_units);
-    KovtForgetEpsilons(this->Drawing());
-    ModuleFixture<Module>::TearDown();
-  }
-
- private:
-  MetricUnits* m_units = nullptr;
 };

@@ -14,7 +14,10 @@ using KoVTPrjReg::TRegistry;
 
 template <class Module>
 class ModuleSets : public ModuleFixture<Module> {
- protected:
+ public:
+  using ModuleFixture<Module>::Drawing;
+  using ModuleFixture<Module>::NewDrawingInContext;
+  using ModuleFixture<Module>::EditSet;
   using Settings = typename Module::Settings;
   static StoredKeys Golden() { return GoldenSet(std::string(Module::kName) + "_new_set.txt"); }
   static KovtJobKeys::Field FieldOf(Settings& settings, const std::wstring& name) {
@@ -26,7 +29,8 @@ class ModuleSets : public ModuleFixture<Module> {
   }
   static bool Listed(Settings& settings, const std::wstring& name) {
     const auto listing = settings.ListKeys();
-    return std::any_of(listing.begin(), listing.end(), [&](const auto& entry) { return entry.name == name.c_str(); });
+    return std::any_of(listing.begin(), listing.end(),
+                       [&](const auto& entry) { return entry.name == name.c_str(); });
   }
 };
 
@@ -74,7 +78,8 @@ TYPED_TEST(ModuleSets, ANewDrawingStoresTheGoldenSetBelowTheModuleRoot) {
     }
   });
   for (const std::wstring& key : order)
-    EXPECT_NE(std::find(seen.begin(), seen.end(), key), seen.end()) << "missing " << std::string(key.begin(), key.end());
+    EXPECT_NE(std::find(seen.begin(), seen.end(), key), seen.end())
+        << "missing " << std::string(key.begin(), key.end());
 
   KOVTContext other(TypeParam::kOther, this->Drawing());
   EXPECT_FALSE(KOVTJobSettings::IsInitialized(this->Drawing()));
@@ -109,47 +114,104 @@ TYPED_TEST(ModuleSets, AMissingSetChangesNothing) {
   EXPECT_EQ(this->Drawing()->numOpenObjects(), 0u);
 }
 
-// Each case of the data file, on a new drawing: its rows in order on a set
-// and a settings object made there. `write` and `delete` change the stored
-// set, `preset` a member, `read` reads the set, `save` writes it, `expect`
-// checks a listed member and `unlisted` that a key is not listed.
-TYPED_TEST(ModuleSets, ReadingRepairsStoredSets) {
-  using Set = typename TypeParam::Settings;
+// Checks a field of the drawing's tolerance records, "KOVT.<field>" or
+// "KOVR.<field>", a number (IsMetric: 1 or 0).
+void ExpectTolerance(const std::wstring& name, const Value& expected) {
+  KovtEpsilon& record = name.starts_with(L"KOVR.") ? KOVR_EPSILON() : KOVT_EPSILON();
+  const std::wstring field = name.substr(5);
+  const std::map<std::wstring, double> values = {{L"SetBy", record.SetBy},
+                                                 {L"IsMetric", record.IsMetric ? 1.0 : 0.0},
+                                                 {L"UnitFactor", record.UnitFactor},
+                                                 {L"DisplayTolerance", record.DisplayTolerance},
+                                                 {L"LinearTolerance", record.LinearTolerance},
+                                                 {L"DistanceTolerance", KOVR_EPSILON().DistanceTolerance},
+                                                 {L"SegmentTolerance", KOVR_EPSILON().SegmentTolerance}};
+  ASSERT_EQ(values.count(field), 1u);
+  EXPECT_DOUBLE_EQ(values.at(field), std::get<double>(expected));
+}
+
+// Each case of a data file, on a new drawing: its rows in order on a set and
+// a settings object made there. `write` and `delete` change the stored set,
+// `preset` a member, `read` and `read-missing` read the set or one never
+// stored, `save` writes it, `expect` checks a listed member and `unlisted`
+// that a key is not listed. `number-variables` sets every variable to
+// "v<index>", `variable` checks the index of the variable a type answers
+// (-1: none), `to-project` and `to-variables` mirror. `tolerance` checks a
+// tolerance record, `forget-tolerances` resets both.
+template <class Module>
+void RunCases(ModuleSets<Module>& test, const std::string& file) {
+  using Set = typename Module::Settings;
   std::map<std::wstring, std::vector<GoldenRow>> cases;
-  const std::wstring module(TypeParam::kName, TypeParam::kName + std::char_traits<char>::length(TypeParam::kName));
-  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/stored_edits.txt", 6))
+  const std::wstring module(Module::kName, Module::kName + std::char_traits<char>::length(Module::kName));
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/" + file, 6))
     if (row[0] == module) cases[row[1]].push_back(row);
   ASSERT_FALSE(cases.empty());
   for (const auto& [name, rows] : cases) {
     SCOPED_TRACE(std::string(name.begin(), name.end()));
-    this->NewDrawingInContext();
+    test.NewDrawingInContext();
+    KovtForgetEpsilons(test.Drawing());
     Set settings;
     for (const GoldenRow& row : rows) {
       const std::wstring &action = row[2], &key = row[3];
       const Value value = ValueOf(row[4], row[5]);
+      auto& variables = settings.Variables().Values;
       if (action == L"write" || action == L"delete") {
-        this->EditSet([&](TRegistry& registry) {
+        test.EditSet([&](TRegistry& registry) {
           const wchar_t* k = key.c_str();
-          if (action == L"delete") EXPECT_TRUE(registry.DeleteValue(k)) << "not stored";
-          else if (auto* number = std::get_if<std::int32_t>(&value)) registry.WriteInteger(k, *number);
-          else if (auto* real = std::get_if<double>(&value)) registry.WriteFloat(k, *real);
-          else if (auto* text = std::get_if<Text>(&value)) registry.WriteString(k, KOVTString(text->text.c_str()));
-          else if (auto* bytes = std::get_if<Bytes>(&value)) registry.WriteBinaryData(k, bytes->data(), static_cast<int>(bytes->size()));
+          if (action == L"delete")
+            EXPECT_TRUE(registry.DeleteValue(k)) << "not stored";
+          else if (auto* number = std::get_if<std::int32_t>(&value))
+            registry.WriteInteger(k, *number);
+          else if (auto* real = std::get_if<double>(&value))
+            registry.WriteFloat(k, *real);
+          else if (auto* text = std::get_if<Text>(&value))
+            registry.WriteString(k, KOVTString(text->text.c_str()));
+          else if (auto* bytes = std::get_if<Bytes>(&value))
+            registry.WriteBinaryData(k, bytes->data(), static_cast<int>(bytes->size()));
         });
       } else if (action == L"preset") {
-        Assign(this->FieldOf(settings, key), value);
+        Assign(test.FieldOf(settings, key), value);
       } else if (action == L"read") {
         EXPECT_TRUE(settings.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
+      } else if (action == L"read-missing") {
+        EXPECT_FALSE(settings.ReadJobSettings(L"Nowhere", nullptr, KoVTPrjReg::kReadWrite));
       } else if (action == L"save") {
         settings.Save();
       } else if (action == L"expect") {
-        EXPECT_TRUE(Holds(this->FieldOf(settings, key), value)) << std::string(key.begin(), key.end());
+        EXPECT_TRUE(Holds(test.FieldOf(settings, key), value)) << std::string(key.begin(), key.end());
+      } else if (action == L"number-variables") {
+        for (std::size_t i = 0; i < variables.size(); ++i) variables[i].Format(L"v%d", static_cast<int>(i));
+      } else if (action == L"variable") {
+        const int index = std::get<std::int32_t>(value);
+        EXPECT_EQ(settings.GetVariable(static_cast<PRN_VARIABLE_TYPES>(std::stoi(key))),
+                  index < 0 ? nullptr : &variables[static_cast<std::size_t>(index)])
+            << std::string(key.begin(), key.end());
+      } else if (action == L"tolerance") {
+        ExpectTolerance(key, value);
+      } else if (action == L"forget-tolerances") {
+        KOVT_EPSILON() = KovtEpsilon{};
+        KOVR_EPSILON() = KovrEpsilon{};
+      } else if (action == L"to-project") {
+        Module::ToProject(settings);
+      } else if (action == L"to-variables") {
+        Module::ToVariables(settings);
       } else {
         ASSERT_EQ(action, L"unlisted");
-        EXPECT_FALSE(this->Listed(settings, key)) << std::string(key.begin(), key.end());
+        EXPECT_FALSE(test.Listed(settings, key)) << std::string(key.begin(), key.end());
       }
     }
   }
 }
+
+TYPED_TEST(ModuleSets, ReadingRepairsStoredSets) { RunCases(*this, "stored_edits.txt"); }
+
+TYPED_TEST(ModuleSets, ReadsAndWritesRefreshTheTolerances) {
+  ASSERT_TRUE(KovtPublishUnitsService());
+  RunCases(*this, "tolerances.txt");
+  KovtWithdrawUnitsService();
+  KovtForgetEpsilons(this->Drawing());
+}
+
+TYPED_TEST(ModuleSets, VariablesByTypeAndTheirProjectMirror) { RunCases(*this, "variables.txt"); }
 
 }  // namespace

@@ -38,35 +38,22 @@ void ExpectEveryElementTypeInOrder(const std::vector<Entry>& entries, Expect exp
   }
 }
 
-struct OutlineListCase {
-  const char* list;
-  const XOutlineMode_ByElementType& modes;
-  XOutlineLook pattern, solid;
-};
-
-void ExpectOutlineList(const OutlineListCase& expected, PnDbObjectId linetype) {
-  SCOPED_TRACE(expected.list);
-  ExpectEveryElementTypeInOrder(expected.modes.vOutlineStyle, [&](const XOutlineStyle& style, bool solid) {
-    const XOutlineLook& look = solid ? expected.solid : expected.pattern;
+void ExpectOutlineList(const XOutlineMode_ByElementType& modes, XOutlineLook pattern, XOutlineLook solid,
+                       PnDbObjectId linetype) {
+  ExpectEveryElementTypeInOrder(modes.vOutlineStyle, [&](const XOutlineStyle& style, bool isSolid) {
+    const XOutlineLook& look = isSolid ? solid : pattern;
     EXPECT_EQ(style.LineColor, look.LineColor) << style.ElementType;
     EXPECT_EQ(style.LineWidth, look.LineWidth) << style.ElementType;
     EXPECT_EQ(style.LineStylId, linetype) << style.ElementType;
   });
 }
 
-struct HatchListCase {
-  const char* list;
-  const XHatchMode_ByElementType& modes;
-  XHatchLook look;
-};
-
-void ExpectHatchList(const HatchListCase& expected) {
-  SCOPED_TRACE(expected.list);
-  ExpectEveryElementTypeInOrder(expected.modes.vHatchStyle, [&](const XHatchStyle& style, bool solid) {
+void ExpectHatchList(const XHatchMode_ByElementType& modes, XHatchLook look) {
+  ExpectEveryElementTypeInOrder(modes.vHatchStyle, [&](const XHatchStyle& style, bool solid) {
     EXPECT_EQ(style.HatchName, solid ? L"SOLID" : L"ANSI33") << style.ElementType;
-    EXPECT_EQ(style.HatchColor, expected.look.HatchColor);
-    EXPECT_EQ(style.HatchScale, expected.look.HatchScale);
-    EXPECT_EQ(style.HatchAngle, expected.look.HatchAngle);
+    EXPECT_EQ(style.HatchColor, look.HatchColor);
+    EXPECT_EQ(style.HatchScale, look.HatchScale);
+    EXPECT_EQ(style.HatchAngle, look.HatchAngle);
   });
 }
 
@@ -99,10 +86,10 @@ TEST(DrawingParameters, ConstructionDefaults) {
 TEST_F(PresentationDefaults, OutlineAndSectionListsPerElementGroup) {
   XOUTLINE outline;
   PnDbObjectId continuous = Drawing()->continuousLinetype();
-  ExpectOutlineList({"visible", outline.VisibOutlineMode_ByElementType, {150, 18}, {160, 18}}, continuous);
-  ExpectOutlineList({"blank", outline.BlankOutlineMode_ByElementType, {40, 18}, {50, 18}}, continuous);
-  ExpectHatchList({"visible hatch", outline.VisibHatchMode_ByElementType, {151, 30.0, 90.0}});
-  ExpectHatchList({"blank hatch", outline.BlankHatchMode_ByElementType, {41, 30.0, 0.0}});
+  ExpectOutlineList(outline.VisibOutlineMode_ByElementType, {150, 18}, {160, 18}, continuous);
+  ExpectOutlineList(outline.BlankOutlineMode_ByElementType, {40, 18}, {50, 18}, continuous);
+  ExpectHatchList(outline.VisibHatchMode_ByElementType, {151, 30.0, 90.0});
+  ExpectHatchList(outline.BlankHatchMode_ByElementType, {41, 30.0, 0.0});
   EXPECT_TRUE(outline.VisibLineStylId.isNull());
   EXPECT_TRUE(outline.BlankLineStylId.isNull());
   EXPECT_EQ(outline.VisibHatchName, L"ANSI33");
@@ -110,8 +97,8 @@ TEST_F(PresentationDefaults, OutlineAndSectionListsPerElementGroup) {
   EXPECT_EQ(outline.VisibHatchAngle, 90.0);
 
   XSECTION section;
-  ExpectOutlineList({"edges", section.EdgeLineMode_ByElementType, {7, 50}, {252, 30}}, continuous);
-  ExpectHatchList({"hatch", section.HatchMode_ByElementType, {253, 30.0, 0.0}});
+  ExpectOutlineList(section.EdgeLineMode_ByElementType, {7, 50}, {252, 30}, continuous);
+  ExpectHatchList(section.HatchMode_ByElementType, {253, 30.0, 0.0});
   EXPECT_TRUE(section.EdgeLineStylId.isNull());
   EXPECT_TRUE(section.HatchName.IsEmpty());
   EXPECT_EQ(section.HatchMode, 0);

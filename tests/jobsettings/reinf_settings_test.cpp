@@ -1,5 +1,5 @@
 // What only the reinforcement settings do: their name tables, steel symbol
-// lookups, steel list, variables and tolerance records.
+// lookups, steel list and tolerance records.
 #include <gtest/gtest.h>
 
 #include <cwchar>
@@ -172,67 +172,6 @@ TEST_F(ReinfSettings, InitializeKeepsTheSteelListAndTheDatabasePaths) {
   settings.Mater.SteelList.clear();
   settings.Mater.BarDataBasePath = settings.Mater.MeshDataBasePath = 0;
   ExpectListing(settings.ListKeys(), GoldenSet("reinf_new_set.txt"));
-}
-
-TEST_F(ReinfSettings, VariablesAnswerByTypeWithThreeRedirections) {
-  KOVTReinfJobSettings settings;
-  auto& values = settings.Variables().Values;
-  for (int type = 0; type < VAR_COUNT; ++type) {
-    std::size_t expected = static_cast<std::size_t>(type);
-    if (type == VAR_USER_NAME) expected = VAR_INV_NAME;
-    if (type == VAR_COMPANY_NAME) expected = VAR_OFF_NAME;
-    if (type == VAR_COMPANY_ADDRESS) expected = VAR_OFF_ADDRESS;
-    EXPECT_EQ(settings.GetVariable(static_cast<PRN_VARIABLE_TYPES>(type)), &values[expected]) << type;
-  }
-  EXPECT_EQ(settings.GetVariable(VAR_COUNT), nullptr);
-  EXPECT_EQ(settings.GetVariable(static_cast<PRN_VARIABLE_TYPES>(-1)), nullptr);
-
-  for (std::size_t i = 0; i < values.size(); ++i) values[i].Format(L"v%d", static_cast<int>(i));
-  settings.Project.Note = L"note";
-  settings.TVARIABLES_2_RPROJECT();
-  // Each mirrored field and the variable it takes, "v<index>".
-  const std::pair<KOVTString RPROJECT::*, const wchar_t*> mirrored[] = {
-      {&RPROJECT::Office, L"v23"}, {&RPROJECT::Investor, L"v18"}, {&RPROJECT::ProjectName, L"v6"},
-      {&RPROJECT::ProjectNo, L"v11"}, {&RPROJECT::Address, L"v24"}, {&RPROJECT::Designer, L"v5"},
-      {&RPROJECT::Revision, L"v28"}, {&RPROJECT::Verified, L"v31"}, {&RPROJECT::Date, L"v2"}};
-  for (const auto& [field, variable] : mirrored) EXPECT_EQ(settings.Project.*field, variable);
-  EXPECT_EQ(settings.Project.Note, L"note");
-
-  settings.Project.Verified = L"checked";
-  settings.Project.Office = L"office";
-  settings.RPROJECT_2_TVARIABLES();
-  EXPECT_EQ(values[VAR_VERIF], L"checked");
-  EXPECT_EQ(values[VAR_OFF_NAME], L"office");
-  EXPECT_EQ(values[VAR_COMPANY_NAME], L"v12");
-  EXPECT_EQ(values[VAR_REV_NAME], L"v29");
-}
-
-using ReinfTolerances = WithMetricUnits<ReinfModule>;
-
-TEST_F(ReinfTolerances, ReadsAndWritesRefreshBothRecords) {
-  KOVTReinfJobSettings settings;  // writes the defaults: millimetres
-  EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonReinforcement);
-  EXPECT_EQ(KOVR_EPSILON().SetBy, eEpsilonReinforcement);
-  EXPECT_EQ(KOVT_EPSILON().DisplayTolerance, 10.0);
-  EXPECT_EQ(KOVR_EPSILON().DistanceTolerance, 0.1);
-
-  settings.Units.workUnits = L"m";
-  settings.Options.BarSegmentsDisplayPrecisionDbl = 5.0;
-  settings.Save();
-  EXPECT_DOUBLE_EQ(KOVT_EPSILON().UnitFactor, 0.001);
-  EXPECT_DOUBLE_EQ(KOVR_EPSILON().SegmentTolerance, 0.005);
-
-  KOVT_EPSILON() = KovtEpsilon{};
-  KOVR_EPSILON() = KovrEpsilon{};
-  settings.Units.workUnits = L"mm";
-  settings.Read();  // reads the stored metres back
-  EXPECT_EQ(settings.Units.workUnits, L"m");
-  EXPECT_DOUBLE_EQ(KOVT_EPSILON().UnitFactor, 0.001);
-  EXPECT_DOUBLE_EQ(KOVR_EPSILON().UnitFactor, 0.001);
-
-  KOVT_EPSILON() = KovtEpsilon{};
-  EXPECT_FALSE(settings.ReadJobSettings(L"Nowhere", nullptr, KoVTPrjReg::kReadWrite));
-  EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonDefault);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// What only the steel settings do: their lists, bolt colour lookups,
-// variables, weld norm and tolerance record.
+// What only the steel settings do: their lists, bolt colour lookups, weld
+// norm and tolerance record.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -72,35 +72,6 @@ TEST_F(SteelSettings, BoltColourLookupsTakeTheFirstExactMatchWithinTheSize) {
   }
 }
 
-TEST_F(SteelSettings, ProjectVariablesAndDescriptionMirrorNinePairs) {
-  KOVTSteelJobSettings settings;
-  for (int i = 0; i < 18; ++i) {
-    KOVTString* variable = settings.GetVariable(static_cast<PRN_VARIABLE_TYPES>(i));
-    ASSERT_EQ(variable, &settings.Variables().Values[static_cast<std::size_t>(i)]);
-    variable->Format(L"v%d", i);
-  }
-  EXPECT_EQ(settings.GetVariable(VAR_INV_NAME), nullptr);
-  EXPECT_EQ(settings.GetVariable(VAR_SCALE), nullptr);
-  EXPECT_EQ(settings.GetVariable(static_cast<PRN_VARIABLE_TYPES>(-1)), nullptr);
-
-  settings.Project.Note = L"note";
-  settings.TVARIABLES_2_SPROJECT();
-  // Each mirrored field and the variable it takes, "v<index>".
-  const std::pair<KOVTString SPROJECT::*, const wchar_t*> mirrored[] = {
-      {&SPROJECT::Office, L"v12"}, {&SPROJECT::Investor, L"v4"}, {&SPROJECT::ProjectName, L"v6"},
-      {&SPROJECT::ProjectNo, L"v11"}, {&SPROJECT::Address, L"v13"}, {&SPROJECT::Designer, L"v5"},
-      {&SPROJECT::Revision, L"v10"}, {&SPROJECT::Verified, L"v9"}, {&SPROJECT::Date, L"v2"}};
-  for (const auto& [field, variable] : mirrored) EXPECT_EQ(settings.Project.*field, variable);
-  EXPECT_EQ(settings.Project.Note, L"note");
-
-  settings.Project.Verified = L"checked";
-  settings.Project.Note = L"ignored";
-  settings.SPROJECT_2_TVARIABLES();
-  EXPECT_EQ(settings.Variables().Values[VAR_PROJECT_CREATED], L"checked");
-  EXPECT_EQ(settings.Variables().Values[VAR_PROJECT_NAME], L"v6");
-  EXPECT_EQ(settings.Variables().Values[VAR_PROJECT_FILE], L"v7");
-}
-
 TEST_F(SteelSettings, WeldNormFollowsTheWorkingDrawingsMeasurement) {
   KOVTSteelJobSettings settings;
   EXPECT_FALSE(settings.IsWeldNormUS());
@@ -109,40 +80,6 @@ TEST_F(SteelSettings, WeldNormFollowsTheWorkingDrawingsMeasurement) {
   pndbHostApplicationServices()->setWorkingDatabase(nullptr);
   EXPECT_FALSE(settings.IsWeldNormUS());
   pndbHostApplicationServices()->setWorkingDatabase(Drawing());
-}
-
-using SteelTolerances = WithMetricUnits<SteelModule>;
-
-TEST_F(SteelTolerances, ReadsAndWritesRefreshTheCommonRecord) {
-  KOVTSteelJobSettings settings;  // writes the defaults: metric
-  EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonSteel);
-  EXPECT_TRUE(KOVT_EPSILON().IsMetric);
-  EXPECT_EQ(KOVT_EPSILON().DisplayTolerance, 10.0);
-  EXPECT_EQ(KOVT_EPSILON().LinearTolerance, 1e-7);
-
-  settings.Units.WorkUnitMode = 0;
-  settings.Save();
-  EXPECT_FALSE(KOVT_EPSILON().IsMetric);
-  EXPECT_EQ(KOVT_EPSILON().DisplayTolerance, 1.0);
-  EXPECT_EQ(KOVT_EPSILON().LinearTolerance, 3.90625e-08);
-
-  KOVT_EPSILON() = KovtEpsilon{};
-  settings.Units.WorkUnitMode = 1;
-  settings.Read();  // reads the stored imperial mode back
-  EXPECT_EQ(settings.Units.WorkUnitMode, 0);
-  EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonSteel);
-  EXPECT_FALSE(KOVT_EPSILON().IsMetric);
-
-  KOVT_EPSILON() = KovtEpsilon{};
-  EXPECT_FALSE(settings.ReadJobSettings(L"Nowhere", nullptr, KoVTPrjReg::kReadWrite));
-  EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonDefault);
-
-  // A record the reinforcement settings refreshed is left alone.
-  KOVT_EPSILON().SetBy = eEpsilonReinforcement;
-  KOVT_EPSILON().DisplayTolerance = 0.5;
-  settings.Save();
-  EXPECT_EQ(KOVT_EPSILON().SetBy, eEpsilonReinforcement);
-  EXPECT_EQ(KOVT_EPSILON().DisplayTolerance, 0.5);
 }
 
 }  // namespace

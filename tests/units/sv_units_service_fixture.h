@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 #include "dictionaries/dict_tree.h"
 #include "jobsettings/access_points.h"
 #include "tests/support/kovt_drawing.h"
@@ -46,17 +44,6 @@ class UnitsServiceTest : public KovtDrawingTest {
  private:
   TxISvUnits* m_units = nullptr;
 };
-
-// The unit code the service gives a kind, e.g. {&TxISvUnits::LengthCodeOfKind, 3, kIn}.
-struct KindCode {
-  int (TxISvUnits::*codeOfKind)(int);
-  int kind;
-  int code;
-};
-inline void ExpectKindCodes(TxISvUnits& units, std::initializer_list<KindCode> expected) {
-  int entry = 0;
-  for (const KindCode& c : expected) EXPECT_EQ((units.*c.codeOfKind)(c.kind), c.code) << "entry " << entry++;
-}
 
 // The same with the companion formatting module loaded through the host's linker.
 class UnitsFormattingTest : public UnitsServiceTest {

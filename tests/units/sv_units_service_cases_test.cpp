@@ -1,0 +1,221 @@
+// The units service and the free functions on top of it, driven by the cases
+// of data/service_cases.txt: settings of each module, the drawing and the
+// context change, then calls give their answers.
+#include <cwchar>
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "environment/app_context.h"
+#include "platform/wide_string.h"
+#include "tests/jobsettings/listing.h"
+#include "tests/support/golden_rows.h"
+#include "tests/units/sv_units_service_fixture.h"
+#include "units/unit_conversion.h"
+#include "units/unit_info.h"
+#include "units/unit_system.h"
+
+namespace {
+
+using Args = std::vector<std::wstring>;
+using Call = std::function<std::wstring(TxISvUnits&, const Args&)>;
+
+int I(const std::wstring& text) { return std::stoi(text); }
+double D(const std::wstring& text) { return std::wcstod(text.c_str(), nullptr); }
+std::wstring N(double value) {
+  wchar_t text[40];
+  std::swprintf(text, 40, L"%.12g", value);
+  return text;
+}
+std::wstring T(const wchar_t* text) { return text != nullptr ? text : L"null"; }
+std::wstring B(bool flag) { return flag ? L"true" : L"false"; }
+Args Split(const std::wstring& text) {
+  Args fields;
+  for (std::size_t start = 0, bar = 0; bar != std::wstring::npos; start = bar + 1) {
+    bar = text.find(L'|', start);
+    fields.push_back(text.substr(start, bar - start));
+  }
+  return fields;
+}
+
+std::wstring FormatCore(TxISvUnits& units, const Args& a) {
+  KOVTString text = L"kept";
+  const bool written = units.FormatCore(D(a[0]), text, I(a[1]), I(a[2]));
+  return B(written) + L"|" + text.c_str();
+}
+std::wstring ParseCore(TxISvUnits& units, const Args& a) {
+  double value = 7.0;
+  const bool read = units.ParseCore(a[0].c_str(), value, I(a[1]));
+  return B(read) + L"|" + N(value);
+}
+// The text and whether the value was above one unit (the flag starts true).
+std::wstring FormatDesc(TxISvUnits& units, const Args& a) {
+  KOVTString text = L"kept";
+  bool above = true;
+  units.FormatDescValue(text, D(a[0]), I(a[1]), a.size() > 3 ? nullptr : &above, I(a[2]));
+  return std::wstring(text.c_str()) + (a.size() > 3 ? L"" : L"|" + B(above));
+}
+
+// Every call a case may make, by name; arguments are separated by '|' in the file.
+const std::map<std::wstring, Call>& Calls() {
+  using U = TxISvUnits;
+  static const std::map<std::wstring, Call> calls = {
+      {L"IsWorkMetric", [](U& u, const Args&) { return N(u.IsWorkMetric()); }},
+      {L"IsDescMetric", [](U& u, const Args&) { return N(u.IsDescMetric()); }},
+      {L"WorkLengthCode", [](U& u, const Args&) { return N(u.WorkLengthCode()); }},
+      {L"WorkSurfaceCode", [](U& u, const Args&) { return N(u.WorkSurfaceCode()); }},
+      {L"WorkVolumeCode", [](U& u, const Args&) { return N(u.WorkVolumeCode()); }},
+      {L"WorkVolumeName", [](U& u, const Args&) { return T(u.WorkVolumeName()); }},
+      {L"LengthCodeOfKind", [](U& u, const Args& a) { return N(u.LengthCodeOfKind(I(a[0]))); }},
+      {L"SurfaceCodeOfKind", [](U& u, const Args& a) { return N(u.SurfaceCodeOfKind(I(a[0]))); }},
+      {L"VolumeCodeOfKind", [](U& u, const Args& a) { return N(u.VolumeCodeOfKind(I(a[0]))); }},
+      {L"MassCodeOfKind", [](U& u, const Args& a) { return N(u.MassCodeOfKind(I(a[0]))); }},
+      {L"AngleCodeOfKind", [](U& u, const Args& a) { return N(u.AngleCodeOfKind(I(a[0]))); }},
+      {L"LengthNameOfKind", [](U& u, const Args& a) { return T(u.LengthNameOfKind(I(a[0]))); }},
+      {L"LengthNameOfCode", [](U& u, const Args& a) { return T(u.LengthNameOfCode(I(a[0]))); }},
+      {L"SurfaceNameOfCode", [](U& u, const Args& a) { return T(u.SurfaceNameOfCode(I(a[0]))); }},
+      {L"VolumeNameOfCode", [](U& u, const Args& a) { return T(u.VolumeNameOfCode(I(a[0]))); }},
+      {L"MassNameOfCode", [](U& u, const Args& a) { return T(u.MassNameOfCode(I(a[0]))); }},
+      {L"AngleNameOfCode", [](U& u, const Args& a) { return T(u.AngleNameOfCode(I(a[0]))); }},
+      {L"LengthWorkToKind", [](U& u, const Args& a) { return N(u.LengthWorkToKind(I(a[0]), D(a[1]))); }},
+      {L"LengthKindToWork", [](U& u, const Args& a) { return N(u.LengthKindToWork(I(a[0]), D(a[1]))); }},
+      {L"LengthWorkToCode", [](U& u, const Args& a) { return N(u.LengthWorkToCode(I(a[0]), D(a[1]))); }},
+      {L"LengthCodeToWork", [](U& u, const Args& a) { return N(u.LengthCodeToWork(I(a[0]), D(a[1]))); }},
+      {L"SurfaceWorkToKind", [](U& u, const Args& a) { return N(u.SurfaceWorkToKind(I(a[0]), D(a[1]))); }},
+      {L"SurfaceKindToWork", [](U& u, const Args& a) { return N(u.SurfaceKindToWork(I(a[0]), D(a[1]))); }},
+      {L"SurfaceWorkToCode", [](U& u, const Args& a) { return N(u.SurfaceWorkToCode(I(a[0]), D(a[1]))); }},
+      {L"SurfaceCodeToWork", [](U& u, const Args& a) { return N(u.SurfaceCodeToWork(I(a[0]), D(a[1]))); }},
+      {L"VolumeWorkToKind", [](U& u, const Args& a) { return N(u.VolumeWorkToKind(I(a[0]), D(a[1]))); }},
+      {L"VolumeKindToWork", [](U& u, const Args& a) { return N(u.VolumeKindToWork(I(a[0]), D(a[1]))); }},
+      {L"VolumeWorkToCode", [](U& u, const Args& a) { return N(u.VolumeWorkToCode(I(a[0]), D(a[1]))); }},
+      {L"VolumeCodeToWork", [](U& u, const Args& a) { return N(u.VolumeCodeToWork(I(a[0]), D(a[1]))); }},
+      {L"ConvertLengthByCodes",
+       [](U& u, const Args& a) { return N(u.ConvertLengthByCodes(I(a[0]), I(a[1]), D(a[2]))); }},
+      {L"ConvertSurfaceByCodes",
+       [](U& u, const Args& a) { return N(u.ConvertSurfaceByCodes(I(a[0]), I(a[1]), D(a[2]))); }},
+      {L"ConvertVolumeByCodes",
+       [](U& u, const Args& a) { return N(u.ConvertVolumeByCodes(I(a[0]), I(a[1]), D(a[2]))); }},
+      {L"ConvertMassByCodes",
+       [](U& u, const Args& a) { return N(u.ConvertMassByCodes(I(a[0]), I(a[1]), D(a[2]))); }},
+      {L"ConvertAngleByCodes",
+       [](U& u, const Args& a) { return N(u.ConvertAngleByCodes(I(a[0]), I(a[1]), D(a[2]))); }},
+      {L"PrecisionOfKind", [](U& u, const Args& a) { return N(u.PrecisionOfKind(I(a[0]))); }},
+      {L"DisplayModeOfKind", [](U& u, const Args& a) { return N(u.DisplayModeOfKind(I(a[0]))); }},
+      {L"IsAngleKind", [](U& u, const Args& a) { return B(u.IsAngleKind(I(a[0]))); }},
+      {L"RoundToStep", [](U& u, const Args& a) { return N(u.RoundToStep(D(a[0]), D(a[1]))); }},
+      {L"FormatValue",
+       [](U& u, const Args& a) {
+         KOVTString text = L"kept";
+         return std::wstring(u.FormatValue(text, D(a[0]), I(a[1]), I(a[2])).c_str());
+       }},
+      {L"FormatDescValue", &FormatDesc},
+      {L"FormatCore", &FormatCore},
+      {L"ParseValue", [](U& u, const Args& a) { return N(u.ParseValue(a[0].c_str(), I(a[1]))); }},
+      {L"ParseCore", &ParseCore},
+      {L"KOVTGetWorkUnits", [](U&, const Args&) { return std::wstring(KOVTGetWorkUnits().c_str()); }},
+      {L"IsMetric", [](U&, const Args&) { return N(IsMetric()); }},
+      {L"GetCoeffFromSel", [](U&, const Args& a) { return N(GetCoeffFromSel(I(a[0]))); }},
+      {L"GetSurfaceCoeffFromSel", [](U&, const Args& a) { return N(GetSurfaceCoeffFromSel(I(a[0]))); }},
+      {L"GetVolumeCoeffFromSel", [](U&, const Args& a) { return N(GetVolumeCoeffFromSel(I(a[0]))); }},
+      {L"GetMassCoeffFromSel", [](U&, const Args& a) { return N(GetMassCoeffFromSel(I(a[0]))); }},
+      {L"BaseValue2DescText",
+       [](U&, const Args& a) { return std::wstring(KovtUnit::BaseValue2DescText(D(a[0])).c_str()); }},
+      {L"BaseValue2DimText",
+       [](U&, const Args& a) { return std::wstring(KovtUnit::BaseValue2DimText(D(a[0])).c_str()); }},
+      {L"UnitInfoBase2Text",
+       [](U&, const Args& a) {
+         const KovtUnit::KovtUnitInfo info(D(a[0]), a[1].c_str(), I(a[2]), I(a[3]), false);
+         return std::wstring(info.Base2Text(D(a[4])).c_str());
+       }},
+      {L"BaseValue2Text",
+       [](U&, const Args& a) { return std::wstring(KovtUnit::BaseValue2Text(D(a[0]), I(a[1])).c_str()); }},
+  };
+  return calls;
+}
+
+class ServiceCases : public UnitsServiceTest {
+ protected:
+  void TearDown() override {
+    EndCase();
+    UnitsServiceTest::TearDown();
+  }
+  // The next case starts on a new drawing.
+  void EndCase() {
+    pndbHostApplicationServices()->setWorkingDatabase(Drawing());
+    m_context.reset();
+    if (m_formatter) pnrxDynamicLinker()->unloadModule(L"KovtZemEnabler.zem");
+    m_formatter = false;
+    REMOVE_JOBSET(Drawing());
+    NewDrawing();
+  }
+  // The listed member `key` of a module's settings, given as text.
+  void Set(const std::wstring& module, const std::wstring& key, const std::wstring& text) {
+    std::vector<KovtJobKeys::Entry> listing;
+    if (module == L"reinf") {
+      Reinforcement();
+      listing = REINF_JOBSET()->ListKeys();
+    } else if (module == L"steel") {
+      listing = STEEL_JOBSET_FORCE()->ListKeys();
+    } else {
+      Formwork();
+      listing = FORMWORK_JOBSET()->ListKeys();
+    }
+    for (const KovtJobKeys::Entry& entry : listing)
+      if (entry.name == key.c_str()) {
+        const bool isText = std::holds_alternative<KOVTString*>(entry.field);
+        const bool isInteger = std::holds_alternative<std::int32_t*>(entry.field);
+        return Assign(entry.field, ValueOf(isText ? L"String" : isInteger ? L"Integer" : L"Float", text));
+      }
+    ADD_FAILURE() << "not listed: " << WideToUtf8(key);
+  }
+  void ChangeDrawing(const std::wstring& what, const std::wstring& value) {
+    if (what == L"measurement")
+      Drawing()->setMeasurement(value == L"english" ? PnDb::kEnglish : PnDb::kMetric);
+    else if (what == L"lunits")
+      Drawing()->setLunits(I(value));
+    else if (what == L"luprec")
+      Drawing()->setLuprec(I(value));
+    else
+      pndbHostApplicationServices()->setWorkingDatabase(what == L"detach" ? nullptr : Drawing());
+  }
+
+  std::optional<KOVTContext> m_context;
+  bool m_formatter = false;
+};
+
+// Rows: case, action, name, arguments, expected. Actions: `context <name>`,
+// `set <module> <key> <value>`, `drawing measurement|lunits|luprec <value>`,
+// `drawing detach|attach`, `formatter` (loads the formatting module) and
+// `call <function> <arguments> <answer>`.
+TEST_F(ServiceCases, EveryCaseGivesItsAnswers) {
+  const std::map<std::wstring, KOVTCONTEXT_TYPE> contexts = {
+      {L"reinf", KOVT_CONTEXT_REINFORCEMENT}, {L"steel", KOVT_CONTEXT_STEEL},
+      {L"formwork", KOVT_CONTEXT_FORMWORK},   {L"common", KOVT_CONTEXT_COMMON},
+      {L"none", KOVT_CONTEXT_NONE},           {L"barshapes", KOVT_CONTEXT_BARSHAPES}};
+  std::wstring current;
+  for (const GoldenRow& row : ReadGoldenRows("units/data/service_cases.txt", 5)) {
+    if (row[0] != current) {
+      EndCase();
+      current = row[0];
+    }
+    SCOPED_TRACE(WideToUtf8(row[0] + L": " + row[1] + L" " + row[2] + L" " + row[3]));
+    if (row[1] == L"context") {
+      m_context.reset();
+      m_context.emplace(contexts.at(row[2]));
+    } else if (row[1] == L"set") {
+      Set(row[2], row[3], row[4]);
+    } else if (row[1] == L"drawing") {
+      ChangeDrawing(row[2], row[3]);
+    } else if (row[1] == L"formatter") {
+      m_formatter = pnrxDynamicLinker()->loadModule(L"KovtZemEnabler.zem");
+      ASSERT_TRUE(m_formatter);
+    } else {
+      ASSERT_EQ(row[1], L"call");
+      ASSERT_EQ(Calls().count(row[2]), 1u);
+      const std::wstring answer = Calls().at(row[2])(Units(), row[3] == L"-" ? Args{} : Split(row[3]));
+      EXPECT_EQ(WideToUtf8(answer), WideToUtf8(row[4]));
+    }
+  }
+}
+
+}  // namespace
