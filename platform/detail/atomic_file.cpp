@@ -256,8 +256,12 @@ bool ReplaceFileContents(const fs::path& target, std::string_view contents, std:
     ::unlinkat(folder.Get(), temporary.c_str(), 0);
     return false;
   }
-  if (g_batch == nullptr && !FlushFolder(folder.Get(), folderPath, error)) return false;
-  return true;
+  // In a batch the folder is owed a flush, whoever saved here.
+  if (g_batch != nullptr) {
+    g_batch->m_folders.try_emplace(folderPath, 0);
+    return true;
+  }
+  return FlushFolder(folder.Get(), folderPath, error);
 }
 
 SaveBatch::SaveBatch() { g_batch = this; }

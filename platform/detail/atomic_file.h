@@ -41,7 +41,8 @@ class SaveBatch {
   SaveBatch(const SaveBatch&) = delete;
   SaveBatch& operator=(const SaveBatch&) = delete;
 
-  // Notes that target was replaced, by this process or a forked one.
+  // Notes that target was replaced, by this process or a forked one; a
+  // replacement by this process owes its folder a flush without it.
   void Replaced(const std::filesystem::path& target);
   // A folder that could not be flushed and how many of the files noted are in it.
   struct Unflushed {
@@ -57,6 +58,7 @@ class SaveBatch {
   bool Swept(dev_t device, ino_t inode);
 
   std::vector<std::pair<dev_t, ino_t>> m_swept;
+  // Each folder owed a flush and how many of the files noted are in it.
   std::map<std::filesystem::path, std::size_t> m_folders;
 };
 

@@ -167,27 +167,31 @@ TEST_F(AtomicFileTest, OnlyTemporariesOfWritersThatDiedAreRemoved) {
 TEST_F(AtomicFileTest, ABatchSweepsEachFolderOnceAndTellsTheFoldersItCouldNotFlush) {
   struct Case {
     const char* file;
-    bool folderGone;  // before the batch flushes
+    bool noted;  // as a forked writer's save is; a save of this process is owed its flush anyway
   };
-  const Case cases[] = {{"a/1.txt", false}, {"b/1.txt", true}, {"a/2.txt", false}, {"b/2.txt", true}};
-  for (const char* folder : {"a", "b"}) {
+  const Case cases[] = {{"a/1.txt", true}, {"b/1.txt", true}, {"a/2.txt", true}, {"b/2.txt", true}, {"c/1.txt", false}};
+  for (const char* folder : {"a", "b", "c"}) {
     fs::create_directory(Path(folder));
     WriteText(Path(folder) / ".gone.txt.kovtsave-abcdefghij01", "partial");
   }
   kovt_platform::SaveBatch batch;
   for (const Case& c : cases) {
     ASSERT_TRUE(Replace(c.file, c.file)) << error_;
-    batch.Replaced(Path(c.file));
+    if (c.noted) batch.Replaced(Path(c.file));
     EXPECT_EQ(ReadText(Path(c.file)), c.file);
     // Left by a writer that died after the folder's sweep: the next batch's.
     WriteText(Path(c.file).parent_path() / ".late.txt.kovtsave-abcdefghij02", "partial");
   }
   EXPECT_EQ(Entries("a"), (std::vector<std::string>{".late.txt.kovtsave-abcdefghij02", "1.txt", "2.txt"}));
+  // Folders gone before the flush: b with two of the files noted, c with none.
   fs::remove_all(Path("b"));
+  fs::remove_all(Path("c"));
   const std::vector<kovt_platform::SaveBatch::Unflushed> unflushed = batch.Flush();
-  ASSERT_EQ(unflushed.size(), 1u);
+  ASSERT_EQ(unflushed.size(), 2u);
   EXPECT_EQ(unflushed[0].files, 2u);
   EXPECT_NE(unflushed[0].error.find(Path("b").string()), std::string::npos) << unflushed[0].error;
+  EXPECT_EQ(unflushed[1].files, 0u);
+  EXPECT_NE(unflushed[1].error.find(Path("c").string()), std::string::npos) << unflushed[1].error;
   EXPECT_TRUE(batch.Flush().empty()) << "each folder is flushed once";
 }
 
