@@ -52,6 +52,7 @@ class TScalarValue : public TValue {
  public:
   explicit TScalarValue(T value) : m_value(value) {}
   const T& GetValue() const { return m_value; }
+  void SetValue(const T& value) { m_value = value; }
 
   TDataType GetDataType() const override { return Tag; }
   std::int32_t GetDataSize() const override { return Size; }

@@ -1,5 +1,6 @@
 // copy: the settings of a template drawing into many drawings, each saved
 // atomically; a drawing that fails is reported and the others still done.
+// The folders are flushed once, at the end, before the outcome is told.
 #include <unistd.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <memory>
 #include <new>
 
+#include "platform/detail/atomic_file.h"
 #include "tools/cli_error.h"
 #include "tools/commands.h"
 #include "tools/module_settings.h"
@@ -73,6 +75,7 @@ int RunCopy(const CopyOptions& options) {
   std::size_t failed = 0;
   {
     ProgressBar progress(options.targets.size(), ShowProgress(options));
+    kovt_platform::SaveBatch saves;
     RunTasks(
         options.targets, options.jobs,
         [&](std::size_t i) { return CopyInto(modules, options.targets[i], existing); },
@@ -80,9 +83,15 @@ int RunCopy(const CopyOptions& options) {
           if (outcome.failed) {
             ++failed;
             progress.Message("kovtset: " + outcome.message);
+          } else {
+            saves.Replaced(options.targets[i]);
           }
           progress.Update(i + 1);
         });
+    for (const kovt_platform::SaveBatch::Unflushed& folder : saves.Flush()) {
+      failed += folder.files;
+      progress.Message("kovtset: " + folder.error);
+    }
   }
   if (failed == 0) return kExitOk;
   throw CliError("copying failed for " + std::to_string(failed) + " of " + std::to_string(options.targets.size()) +

@@ -1,5 +1,6 @@
 #include "tools/copied_references.h"
 
+#include <map>
 #include <vector>
 
 #include "copy/linetype_copy.h"
@@ -44,34 +45,38 @@ bool IdOf(PnDbDatabase* database, const TObjIdValue* value) {
   return !value->GetValue().isNull() && value->GetValue().database() == database;
 }
 
-}  // namespace
-
-CopiedReferences::CopiedReferences(PnDbDatabase* from, KoVTPrjReg::TRegistry& registry) : m_from(from) {
+// The id values of the registry's tree that hold ids of `database`, walked
+// with a stack of its own: a template may nest keys deeply.
+std::vector<TObjIdValue*> IdsOf(PnDbDatabase* database, KoVTPrjReg::TRegistry& registry) {
+  std::vector<TObjIdValue*> found;
   KoVTPrjReg::TKeyMap* roots = registry.RootKeys();
-  if (roots == nullptr) return;
-  // Explicit stack: a template may nest keys deeply.
-  std::vector<std::pair<const TKey*, std::vector<KOVTString>>> keys;
-  for (const auto& [name, key] : *roots) keys.push_back({key.get(), {name}});
+  if (roots == nullptr) return found;
+  std::vector<const TKey*> keys;
+  for (const auto& entry : *roots) keys.push_back(entry.second.get());
   while (!keys.empty()) {
-    auto [key, path] = std::move(keys.back());
+    const TKey* key = keys.back();
     keys.pop_back();
-    for (const auto& [name, value] : key->Values())
-      if (const auto* id = dynamic_cast<const TObjIdValue*>(value.get()); id != nullptr && IdOf(from, id))
-        m_places.push_back({path, name});
-    for (const auto& [name, subKey] : key->SubKeys()) {
-      keys.push_back({subKey.get(), path});
-      keys.back().second.push_back(name);
-    }
+    for (const auto& entry : key->Values())
+      if (auto* id = dynamic_cast<TObjIdValue*>(entry.second.get()); id != nullptr && IdOf(database, id))
+        found.push_back(id);
+    for (const auto& entry : key->SubKeys()) keys.push_back(entry.second.get());
   }
+  return found;
 }
 
+}  // namespace
+
+CopiedReferences::CopiedReferences(PnDbDatabase* from, KoVTPrjReg::TRegistry& registry)
+    : m_from(from), m_holdsIds(!IdsOf(from, registry).empty()) {}
+
 void CopiedReferences::MoveTo(PnDbDatabase* to, KoVTPrjReg::TRegistry& registry) const {
-  for (const Place& place : m_places) {
-    TKey* key = registry.FindRootKey(place.keys.front());
-    for (std::size_t i = 1; key != nullptr && i < place.keys.size(); ++i) key = key->FindSubKey(place.keys[i]);
-    if (key == nullptr) continue;
-    const auto* id = dynamic_cast<const TObjIdValue*>(key->FindValue(place.value.c_str()));
-    if (id == nullptr || !IdOf(m_from, id)) continue;
-    key->SetValue(place.value, std::make_unique<TObjIdValue>(Counterpart(m_from, to, id->GetValue())));
+  if (!m_holdsIds) return;
+  // Sets share a few records: each is looked up (or copied) once.
+  std::map<PnDbObjectId, PnDbObjectId> counterparts;
+  for (TObjIdValue* id : IdsOf(m_from, registry)) {
+    auto known = counterparts.find(id->GetValue());
+    if (known == counterparts.end())
+      known = counterparts.emplace(id->GetValue(), Counterpart(m_from, to, id->GetValue())).first;
+    id->SetValue(known->second);
   }
 }

@@ -68,7 +68,7 @@ void ModuleSettings::RequireReadable() const {
                    " settings in a newer format than this program reads");
 }
 
-KOVTJobSettings& ModuleSettings::Settings() {
+KOVTJobSettings& ModuleSettings::Loaded() {
   if (m_settings != nullptr) return *m_settings;
   try {
     m_settings = m_module.load();
@@ -76,12 +76,19 @@ KOVTJobSettings& ModuleSettings::Settings() {
     throw CliError("the " + std::string(m_module.title) + " settings of " + m_drawing.Name() + " are unusable: " +
                    damaged.what());
   }
+  m_holdsStoredDefault = true;
   return *m_settings;
 }
 
-std::vector<KOVTString> ModuleSettings::SetNames() { return Settings().SettingsVector().Names(); }
+KOVTJobSettings& ModuleSettings::Settings() {
+  KOVTJobSettings& settings = Loaded();
+  m_holdsStoredDefault = false;
+  return settings;
+}
 
-KOVTString ModuleSettings::DefaultSet() { return Settings().GetDefault(); }
+std::vector<KOVTString> ModuleSettings::SetNames() { return Loaded().SettingsVector().Names(); }
+
+KOVTString ModuleSettings::DefaultSet() { return Loaded().GetDefault(); }
 
 bool ModuleSettings::HasSet(const KOVTString& name) {
   const std::vector<KOVTString> names = SetNames();
@@ -95,7 +102,14 @@ void ModuleSettings::RequireSet(const KOVTString& name) {
 }
 
 void ModuleSettings::LoadSet(const KOVTString& name) {
-  KOVTJobSettings& settings = Settings();
+  KOVTJobSettings& settings = Loaded();
+  // Loading read the default set over the defaults already, when it is stored
+  // in a form this build reads; otherwise reading it again tells what is wrong.
+  if (m_holdsStoredDefault && name == settings.GetDefault()) {
+    RequireReadable();
+    if (SettingsRegistry().Registry().OpenKey(KOVTJobSettings::SetPath(name), false)) return;
+  }
+  m_holdsStoredDefault = false;
   settings.Initialize();
   if (!settings.ReadJobSettings(name, nullptr, KoVTPrjReg::kReadWrite)) {
     RequireReadable();
@@ -104,7 +118,7 @@ void ModuleSettings::LoadSet(const KOVTString& name) {
   }
 }
 
-std::vector<KovtJobKeys::Entry> ModuleSettings::Keys() { return m_module.listKeys(Settings()); }
+std::vector<KovtJobKeys::Entry> ModuleSettings::Keys() { return m_module.listKeys(Loaded()); }
 
 std::vector<std::pair<KOVTString, Value>> ModuleSettings::Snapshot() {
   std::vector<std::pair<KOVTString, Value>> values;
@@ -117,15 +131,18 @@ void ModuleSettings::WriteSet(const KOVTString& name) { Settings().WriteJobSetti
 void ModuleSettings::WriteNames() { Settings().WriteVector(nullptr); }
 
 void ModuleSettings::WriteRawValues(const KOVTString& set, const std::vector<std::pair<KOVTString, Value>>& values) {
+  m_holdsStoredDefault = false;
   SetKey key(set);
   for (const auto& [name, value] : values) StoreValue(key.Registry(), name.c_str(), value);
 }
 
 void ModuleSettings::RenameSetKey(const KOVTString& from, const KOVTString& to) {
+  m_holdsStoredDefault = false;
   SettingsRegistry().Registry().RenameKey(KOVTJobSettings::SetPath(from), to);
 }
 
 void ModuleSettings::DestroySetKey(const KOVTString& name) {
+  m_holdsStoredDefault = false;
   SettingsRegistry().Registry().DestroyKey(KOVTJobSettings::SetPath(name));
 }
 

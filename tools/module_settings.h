@@ -31,9 +31,10 @@ class ModuleSettings {
   // in a form this build cannot read: a registry a newer version filed.
   void RequireReadable() const;
 
-  // The settings object, loaded with the default set on first use. On a
-  // drawing without the module this creates its root, name list and default
-  // set. Throws a CliError naming the drawing when the stored settings are damaged.
+  // The settings object, loaded with the default set on first use, for the
+  // caller to change. On a drawing without the module this creates its root,
+  // name list and default set. Throws a CliError naming the drawing when the
+  // stored settings are damaged.
   KOVTJobSettings& Settings();
 
   std::vector<KOVTString> SetNames();
@@ -59,11 +60,16 @@ class ModuleSettings {
   void DestroySetKey(const KOVTString& name);
 
  private:
+  // The settings object as Settings() makes it, for reading.
+  KOVTJobSettings& Loaded();
+
   const ModuleRow& m_module;
   const Drawing& m_drawing;
   WorkingDrawing m_working;
   KOVTContext m_context;
   std::unique_ptr<KOVTJobSettings> m_settings;
+  // Whether the object holds the default set as stored, as loading leaves it.
+  bool m_holdsStoredDefault = false;
 };
 
 // The module `name` names, or (empty name) the reinforcement module when the

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -27,6 +28,7 @@ constexpr std::size_t kRandomLength = 12;
 constexpr std::size_t kMaxNameInTemporary = 200;
 
 std::size_t g_failAfter = SIZE_MAX;
+SaveBatch* g_batch = nullptr;
 
 std::string Why(const std::string& step) { return step + ": " + std::strerror(errno); }
 
@@ -57,16 +59,20 @@ bool FollowLinks(fs::path& path, std::string& error) {
   return false;
 }
 
+constexpr std::string_view kAlphabet = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::string_view kTemporaryMark = ".kovtsave-";
+
 // Temporaries of `name` are this prefix and kRandomLength random letters.
 std::string TemporaryPrefix(const std::string& name) {
-  return "." + name.substr(0, kMaxNameInTemporary) + ".kovtsave-";
+  return "." + name.substr(0, kMaxNameInTemporary) + std::string(kTemporaryMark);
 }
 
-constexpr std::string_view kAlphabet = "abcdefghijklmnopqrstuvwxyz0123456789";
-
-bool IsTemporary(std::string_view name, const std::string& prefix) {
-  return name.size() == prefix.size() + kRandomLength && name.starts_with(prefix) &&
-         name.find_first_not_of(kAlphabet, prefix.size()) == std::string_view::npos;
+// A temporary of any file: "." name kTemporaryMark and the random letters.
+bool IsTemporary(std::string_view name) {
+  if (name.size() < 2 + kTemporaryMark.size() + kRandomLength || name.front() != '.') return false;
+  const std::size_t random = name.size() - kRandomLength;
+  return name.substr(random - kTemporaryMark.size(), kTemporaryMark.size()) == kTemporaryMark &&
+         name.find_first_not_of(kAlphabet, random) == std::string_view::npos;
 }
 
 bool RandomLetters(std::string& letters) {
@@ -91,7 +97,7 @@ void RemoveIfAbandoned(int folder, const std::string& name) {
   if (StillNamed(folder, name, file.Get())) ::unlinkat(folder, name.c_str(), 0);
 }
 
-void RemoveAbandonedTemporaries(int folder, const std::string& prefix) {
+void RemoveAbandonedTemporaries(int folder) {
   const int listing = ::dup(folder);
   DIR* dir = listing >= 0 ? ::fdopendir(listing) : nullptr;
   if (dir == nullptr) {
@@ -102,7 +108,7 @@ void RemoveAbandonedTemporaries(int folder, const std::string& prefix) {
   std::vector<std::string> found;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string_view name = entry->d_name;
-    if (IsTemporary(name, prefix)) found.emplace_back(name);
+    if (IsTemporary(name)) found.emplace_back(name);
   }
   ::closedir(dir);
   for (const std::string& name : found) RemoveIfAbandoned(folder, name);
@@ -190,6 +196,16 @@ bool WriteAll(int fd, std::string_view contents, std::size_t failAfter, std::str
   return true;
 }
 
+// Makes the renames done in the folder outlast a power cut.
+bool FlushFolder(int folder, const fs::path& folderPath, std::string& error) {
+  // EINVAL: a file system without folder flushes.
+  if (::fsync(folder) != 0 && errno != EINVAL) {
+    error = Why("saved, but the folder " + folderPath.string() + " cannot be flushed");
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void FailNextReplaceAfter(std::size_t bytes) { g_failAfter = bytes; }
@@ -221,8 +237,11 @@ bool ReplaceFileContents(const fs::path& target, std::string_view contents, std:
   }
   if (exists && !MayReplace(folder.Get(), name, existing, error)) return false;
 
+  struct stat folderStat {};
+  if (g_batch == nullptr || ::fstat(folder.Get(), &folderStat) != 0 ||
+      !g_batch->Swept(folderStat.st_dev, folderStat.st_ino))
+    RemoveAbandonedTemporaries(folder.Get());
   const std::string prefix = TemporaryPrefix(name);
-  RemoveAbandonedTemporaries(folder.Get(), prefix);
   std::string temporary;
   // Closed only after the rename: its lock keeps sweepers away until then,
   // and fsync has reported any write error close could.
@@ -237,12 +256,48 @@ bool ReplaceFileContents(const fs::path& target, std::string_view contents, std:
     ::unlinkat(folder.Get(), temporary.c_str(), 0);
     return false;
   }
-  // EINVAL: a file system without folder flushes.
-  if (::fsync(folder.Get()) != 0 && errno != EINVAL) {
-    error = Why("saved, but the folder " + folderPath.string() + " cannot be flushed");
-    return false;
+  // In a batch the folder is owed a flush, whoever saved here.
+  if (g_batch != nullptr) {
+    g_batch->m_folders.try_emplace(folderPath, 0);
+    return true;
   }
-  return true;
+  return FlushFolder(folder.Get(), folderPath, error);
+}
+
+SaveBatch::SaveBatch() { g_batch = this; }
+
+// A batch that ends by an exception still makes what it saved durable; the
+// exception is what its owner reports.
+SaveBatch::~SaveBatch() {
+  g_batch = nullptr;
+  Flush();
+}
+
+bool SaveBatch::Swept(dev_t device, ino_t inode) {
+  const std::pair<dev_t, ino_t> folder{device, inode};
+  if (std::find(m_swept.begin(), m_swept.end(), folder) != m_swept.end()) return true;
+  m_swept.push_back(folder);
+  return false;
+}
+
+void SaveBatch::Replaced(const fs::path& target) {
+  fs::path file = target;
+  std::string error;
+  // A link that cannot be followed now was followed by the save: its own folder is the best guess.
+  if (!FollowLinks(file, error)) file = target;
+  ++m_folders[file.has_parent_path() ? file.parent_path() : fs::path(".")];
+}
+
+std::vector<SaveBatch::Unflushed> SaveBatch::Flush() {
+  std::vector<Unflushed> unflushed;
+  for (const auto& [path, files] : m_folders) {
+    std::string error;
+    const UniqueFd folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() < 0) error = Why("saved, but the folder " + path.string() + " cannot be opened to flush it");
+    if (!error.empty() || !FlushFolder(folder.Get(), path, error)) unflushed.push_back({error, files});
+  }
+  m_folders.clear();
+  return unflushed;
 }
 
 }  // namespace kovt_platform

@@ -180,6 +180,24 @@ TEST(Utf16, ConvertsSupplementaryCharactersAndRepairsBrokenPairs) {
     EXPECT_EQ(next(units, &PnDbDwgFiler::readString), pndbToUtf16(text));
     EXPECT_EQ(next(wide, &PnDbDwgFiler::readWideString), text);
   }
+  // One character of each range at every place of a text longer than the blocks converted at once.
+  for (const wchar_t special : {0x7F, 0x7FFF, 0x8000, 0xD7FF, 0xE000, 0xFFFF, 0x10000, 0x1F600, 0x10FFFF}) {
+    for (std::size_t at = 0; at < 20; ++at) {
+      std::wstring text(20, L'a');
+      text[at] = special;
+      PnDbMemoryFiler out;
+      out.writeWideString(text);
+      PnDbMemoryFiler units(out.bytes(), PnDb::kFileFiler, nullptr), wide(out.bytes(), PnDb::kFileFiler, nullptr);
+      EXPECT_EQ(next(units, &PnDbDwgFiler::readString), pndbToUtf16(text)) << int(special) << " at " << at;
+      EXPECT_EQ(next(wide, &PnDbDwgFiler::readWideString), text) << int(special) << " at " << at;
+      std::u16string lone(20, u'b');
+      lone[at] = char16_t(special == 0x10000 ? 0xD800 : 0xDFFF);
+      PnDbMemoryFiler filed;
+      filed.writeString(lone);
+      PnDbMemoryFiler back(filed.bytes(), PnDb::kFileFiler, nullptr);
+      EXPECT_EQ(next(back, &PnDbDwgFiler::readWideString), pndbFromUtf16(lone)) << "lone surrogate at " << at;
+    }
+  }
   PnDbMemoryFiler broken;
   broken.writeString(std::u16string{u'x', char16_t(0xD800), u'y'});
   PnDbMemoryFiler in(broken.bytes(), PnDb::kFileFiler, nullptr);

@@ -142,7 +142,7 @@ TEST_F(AtomicFileTest, OnlyTemporariesOfWritersThatDiedAreRemoved) {
   };
   const Case cases[] = {
       {".d.txt.kovtsave-abcdefghij01", false, true},  {".d.txt.kovtsave-abcdefghij02", true, false},
-      {".d.txt.kovtsave-short", false, false},        {".e.txt.kovtsave-abcdefghij03", false, false},
+      {".d.txt.kovtsave-short", false, false},        {".e.txt.kovtsave-abcdefghij03", false, true},
       {".d.txt.kovtsave-abcdefghij0!", false, false}, {"d.txt.saving-1234", false, false},
   };
   WriteText(Path("d.txt"), "old");
@@ -162,6 +162,37 @@ TEST_F(AtomicFileTest, OnlyTemporariesOfWritersThatDiedAreRemoved) {
   EXPECT_TRUE(fs::is_symlink(Path(".d.txt.kovtsave-abcdefghij04")));
   EXPECT_EQ(ReadText(Path("victim")), "mine");
   EXPECT_EQ(ReadText(Path("d.txt")), "new");
+}
+
+TEST_F(AtomicFileTest, ABatchSweepsEachFolderOnceAndTellsTheFoldersItCouldNotFlush) {
+  struct Case {
+    const char* file;
+    bool noted;  // as a forked writer's save is; a save of this process is owed its flush anyway
+  };
+  const Case cases[] = {{"a/1.txt", true}, {"b/1.txt", true}, {"a/2.txt", true}, {"b/2.txt", true}, {"c/1.txt", false}};
+  for (const char* folder : {"a", "b", "c"}) {
+    fs::create_directory(Path(folder));
+    WriteText(Path(folder) / ".gone.txt.kovtsave-abcdefghij01", "partial");
+  }
+  kovt_platform::SaveBatch batch;
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Replace(c.file, c.file)) << error_;
+    if (c.noted) batch.Replaced(Path(c.file));
+    EXPECT_EQ(ReadText(Path(c.file)), c.file);
+    // Left by a writer that died after the folder's sweep: the next batch's.
+    WriteText(Path(c.file).parent_path() / ".late.txt.kovtsave-abcdefghij02", "partial");
+  }
+  EXPECT_EQ(Entries("a"), (std::vector<std::string>{".late.txt.kovtsave-abcdefghij02", "1.txt", "2.txt"}));
+  // Folders gone before the flush: b with two of the files noted, c with none.
+  fs::remove_all(Path("b"));
+  fs::remove_all(Path("c"));
+  const std::vector<kovt_platform::SaveBatch::Unflushed> unflushed = batch.Flush();
+  ASSERT_EQ(unflushed.size(), 2u);
+  EXPECT_EQ(unflushed[0].files, 2u);
+  EXPECT_NE(unflushed[0].error.find(Path("b").string()), std::string::npos) << unflushed[0].error;
+  EXPECT_EQ(unflushed[1].files, 0u);
+  EXPECT_NE(unflushed[1].error.find(Path("c").string()), std::string::npos) << unflushed[1].error;
+  EXPECT_TRUE(batch.Flush().empty()) << "each folder is flushed once";
 }
 
 TEST_F(AtomicFileTest, AWriterWaitsForTheLockUpToItsWait) {
