@@ -4,16 +4,13 @@
 //   u32 object count, then per object: u64 handle, u16 class-name length,
 //   UTF-16 class name, u32 data length, data (the object's filer items),
 //   and last a CRC-32 of everything before it. Integers are little-endian.
-#if defined(__x86_64__)
-#include <immintrin.h>
-#endif
-
-#include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <new>
 #include <utility>
+
+#include <libdeflate.h>
 
 #include "host/database.h"
 #include "host/utf16.h"
@@ -31,88 +28,9 @@ constexpr std::size_t kMaxFileSize = std::size_t(1) << 31;
 constexpr std::size_t kMaxClassName = 256;
 constexpr std::size_t kMinRecord = 8 + 2 + 4;
 
-// Slicing by eight: eight tables let the loop take eight bytes a step.
-std::uint32_t crc32Tables(const std::uint8_t* data, std::size_t size, std::uint32_t crc) {
-  using Tables = std::array<std::array<std::uint32_t, 256>, 8>;
-  static const Tables tables = [] {
-    Tables t{};
-    for (std::uint32_t i = 0; i < 256; ++i) {
-      std::uint32_t c = i;
-      for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[0][i] = c;
-    }
-    for (std::size_t slice = 1; slice < 8; ++slice)
-      for (std::size_t i = 0; i < 256; ++i) t[slice][i] = (t[slice - 1][i] >> 8) ^ t[0][t[slice - 1][i] & 0xFF];
-    return t;
-  }();
-  std::size_t i = 0;
-  for (; i + 8 <= size; i += 8) {
-    const std::uint32_t low = crc ^ (std::uint32_t{data[i]} | std::uint32_t{data[i + 1]} << 8 |
-                                     std::uint32_t{data[i + 2]} << 16 | std::uint32_t{data[i + 3]} << 24);
-    crc = tables[7][low & 0xFF] ^ tables[6][(low >> 8) & 0xFF] ^ tables[5][(low >> 16) & 0xFF] ^
-          tables[4][low >> 24] ^ tables[3][data[i + 4]] ^ tables[2][data[i + 5]] ^ tables[1][data[i + 6]] ^
-          tables[0][data[i + 7]];
-  }
-  for (; i < size; ++i) crc = tables[0][(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-  return crc;
-}
-
-#if defined(__x86_64__)
-// Folding by carry-less multiplication, 16 bytes a step in four lanes: every
-// open and save checksums the whole file, a quarter of a megabyte and more.
-// The constants are powers of x modulo the polynomial, bit-reflected.
-__attribute__((target("pclmul,sse4.1"))) inline __m128i fold16(__m128i lane, __m128i powers, __m128i next) {
-  return _mm_xor_si128(
-      _mm_xor_si128(_mm_clmulepi64_si128(lane, powers, 0x00), _mm_clmulepi64_si128(lane, powers, 0x11)), next);
-}
-
-__attribute__((target("pclmul,sse4.1"))) inline __m128i load16(const std::uint8_t* data) {
-  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(data));
-}
-
-// `size` is a multiple of 16, at least 64.
-__attribute__((target("pclmul,sse4.1"))) std::uint32_t crc32Folded(const std::uint8_t* data, std::size_t size,
-                                                                    std::uint32_t crc) {
-  const __m128i by64 = _mm_set_epi64x(0x01c6e41596, 0x0154442bd4);
-  const __m128i by16 = _mm_set_epi64x(0x00ccaa009e, 0x01751997d0);
-  const __m128i by4 = _mm_set_epi64x(0, 0x0163cd6124);
-  const __m128i barrett = _mm_set_epi64x(0x01f7011641, 0x01db710641);
-  const __m128i low32 = _mm_setr_epi32(~0, 0, ~0, 0);
-  __m128i x1 = _mm_xor_si128(load16(data), _mm_cvtsi32_si128(static_cast<int>(crc)));
-  __m128i x2 = load16(data + 16), x3 = load16(data + 32), x4 = load16(data + 48);
-  for (data += 64, size -= 64; size >= 64; data += 64, size -= 64) {
-    x1 = fold16(x1, by64, load16(data));
-    x2 = fold16(x2, by64, load16(data + 16));
-    x3 = fold16(x3, by64, load16(data + 32));
-    x4 = fold16(x4, by64, load16(data + 48));
-  }
-  x1 = fold16(fold16(fold16(x1, by16, x2), by16, x3), by16, x4);
-  for (; size >= 16; data += 16, size -= 16) x1 = fold16(x1, by16, load16(data));
-  x1 = _mm_xor_si128(_mm_srli_si128(x1, 8), _mm_clmulepi64_si128(x1, by16, 0x10));
-  x1 = _mm_xor_si128(_mm_srli_si128(x1, 4), _mm_clmulepi64_si128(_mm_and_si128(x1, low32), by4, 0x00));
-  __m128i reduced = _mm_clmulepi64_si128(_mm_and_si128(x1, low32), barrett, 0x10);
-  reduced = _mm_clmulepi64_si128(_mm_and_si128(reduced, low32), barrett, 0x00);
-  return static_cast<std::uint32_t>(_mm_extract_epi32(_mm_xor_si128(x1, reduced), 1));
-}
-
-bool canFold() {
-  static const bool can = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1");
-  return can;
-}
-#endif
-
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
-  std::uint32_t crc = 0xFFFFFFFFu;
-#if defined(__x86_64__)
-  if (size >= 64 && canFold()) {
-    const std::size_t folded = size & ~std::size_t(15);
-    crc = crc32Folded(data, folded, crc);
-    data += folded;
-    size -= folded;
-  }
-#endif
-  return crc32Tables(data, size, crc) ^ 0xFFFFFFFFu;
-}
+// A standard CRC-32; libdeflate's uses the processor's carry-less multiply
+// where there is one, and every open and save checksums the whole file.
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size) { return libdeflate_crc32(0, data, size); }
 
 void patchLE(std::vector<std::uint8_t>& image, std::size_t at, std::uint64_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) image[at + i] = static_cast<std::uint8_t>(value >> (8 * i));

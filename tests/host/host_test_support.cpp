@@ -4,6 +4,8 @@
 #include <cstring>
 #include <fstream>
 
+#include <libdeflate.h>
+
 bool TestThing::answerProxy = false;
 
 Plnx::ErrorStatus TestThing::dwgOutFields(PnDbDwgFiler* filer) const {
@@ -173,12 +175,8 @@ DrawingLayout parseDrawing(const Bytes& image) {
 }
 
 void reseal(Bytes& image) {
-  std::uint32_t crc = 0xFFFFFFFFu;
-  for (std::size_t i = 0; i + 4 < image.size(); ++i) {
-    crc ^= image[i];
-    for (int k = 0; k < 8; ++k) crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
-  }
-  for (int i = 0; i < 4; ++i) image.at(image.size() - 4 + i) = static_cast<std::uint8_t>((crc ^ 0xFFFFFFFFu) >> (8 * i));
+  const std::uint32_t crc = libdeflate_crc32(0, image.data(), image.size() - 4);
+  for (int i = 0; i < 4; ++i) image.at(image.size() - 4 + i) = static_cast<std::uint8_t>(crc >> (8 * i));
 }
 
 Bytes patched(Bytes image, std::size_t at, std::uint64_t value, int bytes) {

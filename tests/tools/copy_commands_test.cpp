@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include <libdeflate.h>
+
 #include "tests/tools/kovtset_run.h"
 
 namespace {
@@ -42,12 +44,7 @@ class CopyCommands : public KovtsetTest {
     const std::size_t version = bytes.find(name) + name.size() + 4 + 9 + 1;
     EXPECT_EQ(bytes.substr(version, 2), std::string("\x01\x00", 2));
     bytes[version] = 2;
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i + 4 < bytes.size(); ++i) {
-      crc ^= static_cast<unsigned char>(bytes[i]);
-      for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
-    }
-    crc = ~crc;
+    const std::uint32_t crc = libdeflate_crc32(0, bytes.data(), bytes.size() - 4);
     for (int i = 0; i < 4; ++i) bytes[bytes.size() - 4 + i] = static_cast<char>(crc >> (8 * i));
     WriteText(File("newer.pndwg"), bytes);
     return File("newer.pndwg");
