@@ -76,19 +76,17 @@ std::wstring pndbFromUtf16(std::u16string_view text) {
   return out;
 }
 
-void pndbWidenUtf16LE(std::wstring& text) {
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+std::wstring pndbFromUtf16LE(const std::uint8_t* bytes, std::size_t count) {
   const auto unit = [bytes](std::size_t i) -> std::uint32_t { return bytes[2 * i] | bytes[2 * i + 1] << 8; };
-  const std::size_t count = text.size();
-  std::size_t first = 0;
-  while (first < count && !isSurrogate(unit(first))) ++first;
-  if (first == count) {
-    // Backwards: character i takes the bytes of units 2i and 2i + 1, read by then.
-    for (std::size_t i = count; i-- > 0;) text[i] = static_cast<wchar_t>(unit(i));
-    return;
+  std::wstring text(count, L'\0');
+  // Names are plain text: one pass widens them, and only a surrogate sends them to the decoder.
+  wchar_t* out = text.data();
+  std::uint32_t surrogates = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t c = unit(i);
+    surrogates |= (c & 0xF800) == 0xD800 ? 1u : 0u;
+    out[i] = static_cast<wchar_t>(c);
   }
-  // Pairs shorten the text: decoded from a copy of the units.
-  std::u16string units(count, u'\0');
-  for (std::size_t i = 0; i < count; ++i) units[i] = static_cast<char16_t>(unit(i));
-  text.resize(decode(count, [&units](std::size_t i) -> std::uint32_t { return units[i]; }, text.data()));
+  if (surrogates != 0) text.resize(decode(count, unit, out));
+  return text;
 }
