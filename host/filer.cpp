@@ -42,10 +42,21 @@ Plnx::ErrorStatus PnDbDwgFiler::writeItem(Item kind, const void* bytes, std::siz
   return m_status;
 }
 
-Plnx::ErrorStatus PnDbDwgFiler::readItem(Item kind, void* bytes, std::size_t count) {
+inline const std::uint8_t* PnDbDwgFiler::take(std::size_t count, std::uint8_t* scratch) {
+  if (m_next != nullptr) {
+    if (static_cast<std::size_t>(m_end - m_next) < count) return nullptr;
+    const std::uint8_t* bytes = m_next;
+    m_next += count;
+    return bytes;
+  }
+  return remaining() >= count && get(scratch, count) ? scratch : nullptr;
+}
+
+inline Plnx::ErrorStatus PnDbDwgFiler::readItem(Item kind, void* bytes, std::size_t count) {
   if (m_status == Plnx::eOk) {
-    std::uint8_t item[kMaxItem];
-    if (remaining() < count + 1 || !get(item, count + 1))
+    std::uint8_t scratch[kMaxItem];
+    const std::uint8_t* item = take(count + 1, scratch);
+    if (item == nullptr)
       m_status = Plnx::eEndOfFile;
     else if (item[0] != static_cast<std::uint8_t>(kind))
       m_status = Plnx::eDwgObjectImproperlyRead;
@@ -105,7 +116,11 @@ Plnx::ErrorStatus PnDbDwgFiler::readBytes(void* buffer, std::uint32_t count) {
   std::uint8_t length[4];
   if (readItem(Item::kBytes, length, sizeof length) == Plnx::eOk) {
     if (fromLittleEndian<std::uint32_t>(length) != count) m_status = Plnx::eDwgObjectImproperlyRead;
-    else if (remaining() < count || (count > 0 && !get(buffer, count))) m_status = Plnx::eEndOfFile;
+    else if (const std::uint8_t* bytes = count > 0 ? take(count, static_cast<std::uint8_t*>(buffer)) : nullptr;
+             count > 0 && bytes == nullptr)
+      m_status = Plnx::eEndOfFile;
+    else if (bytes != nullptr && bytes != buffer)
+      std::memcpy(buffer, bytes, count);
   }
   if (m_status != Plnx::eOk && buffer != nullptr) std::memset(buffer, 0, count);
   return m_status;
@@ -145,7 +160,7 @@ Plnx::ErrorStatus PnDbDwgFiler::writeWideString(std::wstring_view value) {
   return m_status;
 }
 
-Plnx::ErrorStatus PnDbDwgFiler::readStringLength(std::size_t& units) {
+inline Plnx::ErrorStatus PnDbDwgFiler::readStringLength(std::size_t& units) {
   units = 0;
   std::uint8_t length[4];
   if (readItem(Item::kString, length, sizeof length) != Plnx::eOk) return m_status;
@@ -175,10 +190,12 @@ Plnx::ErrorStatus PnDbDwgFiler::readWideString(std::wstring* value) {
   std::wstring text;
   std::size_t count = 0;
   if (readStringLength(count) == Plnx::eOk && count > 0) {
-    // The units land in the string's own storage and are widened there.
-    text.resize(count);
-    get(text.data(), count * 2);
-    pndbWidenUtf16LE(text);
+    // Decoded straight from the input when there is one.
+    std::vector<std::uint8_t> scratch(m_next != nullptr ? 0 : count * 2);
+    if (const std::uint8_t* units = take(count * 2, scratch.data()))
+      text = pndbFromUtf16LE(units, count);
+    else
+      m_status = Plnx::eEndOfFile;
   }
   if (value) *value = m_status == Plnx::eOk ? std::move(text) : std::wstring();
   return m_status;
@@ -233,23 +250,32 @@ PnDbObjectId PnDbDwgFiler::wordToId(std::uint64_t word, Item) {
   return id;
 }
 
+std::vector<std::uint8_t> PnDbMemoryFiler::takeBytes() {
+  std::vector<std::uint8_t> bytes = std::move(m_bytes);
+  m_bytes.clear();
+  rewind();
+  return bytes;
+}
+
 bool PnDbMemoryFiler::put(const void* bytes, std::size_t count) {
+  const std::size_t read = m_bytes.size() - static_cast<std::size_t>(m_end - m_next);
   auto* p = static_cast<const std::uint8_t*>(bytes);
   m_bytes.insert(m_bytes.end(), p, p + count);
+  setInput(m_bytes.data() + read, m_bytes.data() + m_bytes.size());
   return true;
 }
 
 bool PnDbMemoryFiler::get(void* bytes, std::size_t count) {
   if (remaining() < count) return false;
-  std::memcpy(bytes, m_bytes.data() + m_position, count);
-  m_position += count;
+  if (count > 0) std::memcpy(bytes, m_next, count);
+  m_next += count;
   return true;
 }
 
 bool PnDbViewFiler::get(void* bytes, std::size_t count) {
   if (remaining() < count) return false;
-  std::memcpy(bytes, m_bytes + m_position, count);
-  m_position += count;
+  if (count > 0) std::memcpy(bytes, m_next, count);
+  m_next += count;
   return true;
 }
 

@@ -79,7 +79,20 @@ class PnDbDwgFiler : public PnRxObject {
   virtual std::uint64_t idToWord(PnDbObjectId id, Item kind);
   virtual PnDbObjectId wordToId(std::uint64_t word, Item kind);
 
+  // Readers whose bytes lie in memory show the unread ones here: items are
+  // then taken from them without the virtual calls of get() and remaining(),
+  // which cost as much as the rest of reading a small item.
+  void setInput(const std::uint8_t* next, const std::uint8_t* end) {
+    m_next = next;
+    m_end = end;
+  }
+  const std::uint8_t* m_next = nullptr;
+  const std::uint8_t* m_end = nullptr;
+
  private:
+  // The next `count` bytes: in the input when there is one, else got into
+  // `scratch`; null, and nothing taken, when they are not all there.
+  const std::uint8_t* take(std::size_t count, std::uint8_t* scratch);
   Plnx::ErrorStatus writeItem(Item kind, const void* bytes, std::size_t count);
   Plnx::ErrorStatus readItem(Item kind, void* bytes, std::size_t count);
   // The length item of a string; its units are then next, and are there.
@@ -99,24 +112,28 @@ class PnDbMemoryFiler : public PnDbDwgFiler {
   explicit PnDbMemoryFiler(PnDb::FilerType type = PnDb::kFileFiler, PnDbDatabase* database = nullptr)
       : PnDbDwgFiler(type, database) {}
   PnDbMemoryFiler(std::vector<std::uint8_t> bytes, PnDb::FilerType type, PnDbDatabase* database)
-      : PnDbDwgFiler(type, database), m_bytes(std::move(bytes)) {}
+      : PnDbDwgFiler(type, database), m_bytes(std::move(bytes)) {
+    rewind();
+  }
+  // A move keeps the buffer, and with it the input; a copy would not.
+  PnDbMemoryFiler(PnDbMemoryFiler&&) = default;
+  PnDbMemoryFiler& operator=(PnDbMemoryFiler&&) = default;
 
   const std::vector<std::uint8_t>& bytes() const { return m_bytes; }
-  std::vector<std::uint8_t> takeBytes() { return std::move(m_bytes); }
-  void rewind() { m_position = 0; }
-  bool atEnd() const { return m_position == m_bytes.size(); }
+  std::vector<std::uint8_t> takeBytes();
+  void rewind() { setInput(m_bytes.data(), m_bytes.data() + m_bytes.size()); }
+  bool atEnd() const { return m_next == m_end; }
 
  protected:
   bool put(const void* bytes, std::size_t count) override;
   bool get(void* bytes, std::size_t count) override;
-  std::size_t remaining() const override { return m_bytes.size() - m_position; }
+  std::size_t remaining() const override { return static_cast<std::size_t>(m_end - m_next); }
   std::uint64_t idToWord(PnDbObjectId id, Item kind) override;
   PnDbObjectId wordToId(std::uint64_t word, Item kind) override;
 
  private:
   bool keepsIds() const;
   std::vector<std::uint8_t> m_bytes;
-  std::size_t m_position = 0;
 };
 
 // Reads items in place from bytes it does not own, which must outlive it:
@@ -124,19 +141,16 @@ class PnDbMemoryFiler : public PnDbDwgFiler {
 class PnDbViewFiler : public PnDbDwgFiler {
  public:
   PnDbViewFiler(const std::uint8_t* bytes, std::size_t size, PnDbDatabase* database)
-      : PnDbDwgFiler(PnDb::kFileFiler, database), m_bytes(bytes), m_size(size) {}
+      : PnDbDwgFiler(PnDb::kFileFiler, database) {
+    setInput(bytes, bytes + size);
+  }
 
-  bool atEnd() const { return m_position == m_size; }
+  bool atEnd() const { return m_next == m_end; }
 
  protected:
   bool put(const void*, std::size_t) override { return false; }
   bool get(void* bytes, std::size_t count) override;
-  std::size_t remaining() const override { return m_size - m_position; }
-
- private:
-  const std::uint8_t* m_bytes;
-  std::size_t m_size;
-  std::size_t m_position = 0;
+  std::size_t remaining() const override { return static_cast<std::size_t>(m_end - m_next); }
 };
 
 // Writes nothing; collects every id an object files. Used to count references.

@@ -59,18 +59,16 @@ std::size_t firstSurrogate(const std::uint8_t* bytes, std::size_t count) {
   return i;
 }
 
-// Widens the units in place from the end: eight units are read before the
-// 32 bytes they become are written, and those never reach a unit not yet read.
-void widenInPlace(wchar_t* text, std::size_t count) {
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text);
+// Widens `count` units that hold no surrogate into `out`.
+void widen(const std::uint8_t* bytes, std::size_t count, wchar_t* out) {
   const __m128i zero = _mm_setzero_si128();
-  std::size_t i = count;
-  for (; i >= 8; i -= 8) {
-    const __m128i units = load16(bytes + 2 * (i - 8));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(text + i - 8), _mm_unpacklo_epi16(units, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(text + i - 4), _mm_unpackhi_epi16(units, zero));
+  std::size_t i = 0;
+  for (; i + 8 <= count; i += 8) {
+    const __m128i units = load16(bytes + 2 * i);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi16(units, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 4), _mm_unpackhi_epi16(units, zero));
   }
-  while (i-- > 0) text[i] = static_cast<wchar_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+  for (; i < count; ++i) out[i] = static_cast<wchar_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
 }
 
 // The characters of `text` from the start that are single units below the
@@ -97,10 +95,8 @@ std::size_t firstSurrogate(const std::uint8_t* bytes, std::size_t count) {
   return i;
 }
 
-void widenInPlace(wchar_t* text, std::size_t count) {
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text);
-  // Backwards: character i takes the bytes of units 2i and 2i + 1, read by then.
-  for (std::size_t i = count; i-- > 0;) text[i] = static_cast<wchar_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+void widen(const std::uint8_t* bytes, std::size_t count, wchar_t* out) {
+  for (std::size_t i = 0; i < count; ++i) out[i] = static_cast<wchar_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
 }
 
 std::size_t putPlainUnits(std::wstring_view, std::uint8_t*) { return 0; }
@@ -146,16 +142,13 @@ std::wstring pndbFromUtf16(std::u16string_view text) {
   return out;
 }
 
-void pndbWidenUtf16LE(std::wstring& text) {
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-  const auto unit = [bytes](std::size_t i) -> std::uint32_t { return bytes[2 * i] | bytes[2 * i + 1] << 8; };
-  const std::size_t count = text.size();
+std::wstring pndbFromUtf16LE(const std::uint8_t* bytes, std::size_t count) {
+  std::wstring text(count, L'\0');
   if (firstSurrogate(bytes, count) == count) {
-    widenInPlace(text.data(), count);
-    return;
+    widen(bytes, count, text.data());
+    return text;
   }
-  // Pairs shorten the text: decoded from a copy of the units.
-  std::u16string units(count, u'\0');
-  for (std::size_t i = 0; i < count; ++i) units[i] = static_cast<char16_t>(unit(i));
-  text.resize(decode(count, [&units](std::size_t i) -> std::uint32_t { return units[i]; }, text.data()));
+  const auto unit = [bytes](std::size_t i) -> std::uint32_t { return bytes[2 * i] | bytes[2 * i + 1] << 8; };
+  text.resize(decode(count, unit, text.data()));
+  return text;
 }

@@ -16,6 +16,5 @@ std::size_t pndbUtf16Length(std::wstring_view text);
 // Writes the units of `text` little-endian to `out`, which has room for
 // pndbUtf16Length(text) of them; answers the bytes written.
 std::size_t pndbPutUtf16LE(std::wstring_view text, std::uint8_t* out);
-// `text` holds size() little-endian units in its first 2 * size() bytes;
-// widens them in place as pndbFromUtf16 does, so reading a name allocates once.
-void pndbWidenUtf16LE(std::wstring& text);
+// The `count` little-endian units at `bytes`, decoded as pndbFromUtf16 does.
+std::wstring pndbFromUtf16LE(const std::uint8_t* bytes, std::size_t count);
