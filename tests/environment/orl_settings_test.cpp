@@ -46,7 +46,10 @@ TEST_F(OrlSettings, TemplatesDefaultToTheConfigurationFolder) {
 }
 
 TEST_F(OrlSettings, TemplatesAreStoredPerModuleAndLocale) {
-  EXPECT_FALSE(SetORLDwtTepmplate(eORL_None, L"x.dwt"));
+  for (const auto& [module, path] : {std::pair{eORL_None, L"x.dwt"}, {eORL_Common, L"x.dwt"},
+                                      {eORL_Reinforcement, static_cast<const wchar_t*>(nullptr)}})
+    EXPECT_FALSE(SetORLDwtTepmplate(module, path)) << module;
+  EXPECT_EQ(Stored(eORL_Common, L"ORLDwtTemplate"), L"");
   ASSERT_TRUE(SetORLDwtTepmplate(eORL_Reinforcement, L"C:\\Templates\\Site.dwt"));
   EXPECT_EQ(Stored(eORL_Reinforcement, L"ORLDwtTemplate"), L"C:\\Templates\\Site.dwt");
   EXPECT_EQ(Stored(eORL_Reinforcement, L"ORLDwtTemplate_407"), L"C:\\Templates\\Site.dwt");

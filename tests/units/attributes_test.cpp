@@ -3,6 +3,7 @@
 
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "platform/wide_string.h"
 #include "tests/support/golden_rows.h"
@@ -66,6 +67,22 @@ TEST(UnitsBlock, AnswersAndTakesTheGoldenValues) {
                                                        : row[3] + L"x";
     EXPECT_EQ(Read(block, attribute, value, row[2]), changed) << where;
   }
+}
+
+// Kinds an attribute does not hold are refused, not taken.
+TEST(UnitsBlock, AttributesRefuseKindsTheyDoNotHold) {
+  RUNITS block = DistinctBlock();
+  TxIAttribute* length = block.GetAttribute(kLengthUnitAttribute);
+  ASSERT_NE(length, nullptr);
+  const std::vector<bool> taken = {
+      length->SetBool(kUnitTextValue, true),    length->SetWChar(kUnitTextValue, L'x'),
+      length->SetByte(kUnitTextValue, 1),       length->SetShort(kUnitTextValue, 1),
+      length->SetUShort(kUnitTextValue, 1),     length->SetUInt(kUnitTextValue, 1),
+      length->SetInt64(kUnitTextValue, 1),      length->SetUInt64(kUnitTextValue, 1),
+      length->SetFloat(kUnitTextValue, 1.0f),   length->SetObjectId(kUnitTextValue, PnDbObjectId()),
+  };
+  EXPECT_EQ(taken, std::vector<bool>(taken.size(), false));
+  EXPECT_STREQ(length->GetText(kUnitTextValue), L"L");
 }
 
 TEST(UnitsBlock, DefinitionAttributeIsReboundByEachRequest) {
