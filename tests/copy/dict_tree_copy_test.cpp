@@ -96,6 +96,7 @@ TEST_F(DictionaryObjectCopy, CopiesTakeTheFirstFreeNumberedName) {
 
   PnDbObject* clone = nullptr;
   KOVTString name;
+  EXPECT_FALSE(CloneDictionaryObject(a, nullptr, clone, name));
   ASSERT_TRUE(CloneDictionaryObject(a, Drawing(), clone, name));
   EXPECT_EQ(name, KOVTString(L"A 1"));
   EXPECT_FALSE(clone->isDatabaseResident());

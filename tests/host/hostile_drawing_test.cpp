@@ -154,6 +154,14 @@ TEST_F(HostileDrawings, DamagedStructureIsRefused) {
   cases.back().first.insert(cases.back().first.end() - 4, {1, 2, 3});
   reseal(cases.back().first);
   for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(open(cases[i].first), cases[i].second) << "case " << i;
+  // A database a failed open leaves behind is as new: its next object takes the first handle.
+  PnDbDatabase failed(false);
+  ASSERT_NE(open(cases.back().first, failed), Plnx::eOk);
+  PnDbObjectId added;
+  auto* dictionary = new PnDbDictionary;
+  ASSERT_EQ(failed.addPnDbObject(added, dictionary), Plnx::eOk);
+  dictionary->close();
+  EXPECT_EQ(added.handle().value(), 1u);
 
   // What does open: an unknown class with the object's fields, and no current records.
   objects.back().data = Items().softPointer(crafted::kNamedObjects).int32(5).bytes();
