@@ -25,9 +25,9 @@ bool save(PnDbDatabase& db, const fs::path& file) {
 // Things with references, nested dictionaries and records of every table.
 bool writeFull(const fs::path& file) {
   PnDbDatabase db;
-  PnDbObjectId notes = addRecord<PnDbTextStyleTable>(db, L"Notes");
-  PnDbObjectId dims = addRecord<PnDbDimStyleTable>(db, L"KOVT-50");
-  addRecord<PnDbLinetypeTable>(db, L"Dashed");
+  PnDbObjectId notes = pndbAddNamedRecord<PnDbTextStyleTable>(db, L"Notes");
+  PnDbObjectId dims = pndbAddNamedRecord<PnDbDimStyleTable>(db, L"KOVT-50");
+  pndbAddNamedRecord<PnDbLinetypeTable>(db, L"Dashed");
   PnDbDimStyleTableRecord* dim = nullptr;
   if (pndbOpenObject(dim, dims, PnDb::kForWrite) != Plnx::eOk) return false;
   dim->setDimtxsty(notes);

@@ -102,19 +102,6 @@ bool isRecordOf(PnDbObjectId record, PnDbObjectId table) {
   return record.stub()->object->ownerId() == table;
 }
 
-template <class Table>
-PnDbObjectId addRecord(PnDbDatabase* db, PnDbObjectId tableId, const wchar_t* name) {
-  Table* table = nullptr;
-  PnDbObjectId id;
-  if (pndbOpenObject(table, tableId, PnDb::kForWrite) != Plnx::eOk) return id;
-  auto* record = new typename Table::RecordType;
-  record->setName(name);
-  if (table->add(id, record) == Plnx::eOk) record->close();
-  else delete record;
-  table->close();
-  return id;
-}
-
 template <class Object>
 PnDbObjectId addRoot(PnDbDatabase* db) {
   PnDbObjectId id;
@@ -131,11 +118,11 @@ void PnDbDatabase::buildDefaultDrawing() {
   m_linetypes = addRoot<PnDbLinetypeTable>(this);
   m_textStyles = addRoot<PnDbTextStyleTable>(this);
   m_dimStyles = addRoot<PnDbDimStyleTable>(this);
-  addRecord<PnDbLinetypeTable>(this, m_linetypes, L"ByBlock");
-  addRecord<PnDbLinetypeTable>(this, m_linetypes, L"ByLayer");
-  m_continuous = addRecord<PnDbLinetypeTable>(this, m_linetypes, L"Continuous");
-  m_textstyle = addRecord<PnDbTextStyleTable>(this, m_textStyles, L"Standard");
-  m_dimstyle = addRecord<PnDbDimStyleTable>(this, m_dimStyles, L"Standard");
+  pndbAddNamedRecord<PnDbLinetypeTable>(*this, L"ByBlock");
+  pndbAddNamedRecord<PnDbLinetypeTable>(*this, L"ByLayer");
+  m_continuous = pndbAddNamedRecord<PnDbLinetypeTable>(*this, L"Continuous");
+  m_textstyle = pndbAddNamedRecord<PnDbTextStyleTable>(*this, L"Standard");
+  m_dimstyle = pndbAddNamedRecord<PnDbDimStyleTable>(*this, L"Standard");
 }
 
 Plnx::ErrorStatus PnDbDatabase::setTextstyle(PnDbObjectId id) {

@@ -120,5 +120,20 @@ class PnDbHostApplicationServices {
 };
 PnDbHostApplicationServices* pndbHostApplicationServices();
 
+// Adds a record named `name` to the database's table of Table and closes it;
+// null when the table cannot be opened for write or refuses the record.
+template <class Table>
+PnDbObjectId pndbAddNamedRecord(PnDbDatabase& db, const wchar_t* name) {
+  Table* table = nullptr;
+  PnDbObjectId id;
+  if (db.getSymbolTable(table, PnDb::kForWrite) != Plnx::eOk) return id;
+  auto* record = new typename Table::RecordType;
+  record->setName(name);
+  if (table->add(id, record) == Plnx::eOk) record->close();
+  else delete record;
+  table->close();
+  return id;
+}
+
 // Fault injection for tests: the next save fails after writing this many bytes.
 void pndbFailNextSaveAfter(std::size_t bytes);

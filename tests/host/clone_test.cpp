@@ -25,7 +25,7 @@ class Cloning : public ::testing::Test {
 };
 
 TEST_F(Cloning, NewRecordsAreCopiedClosedWithTheirFields) {
-  PnDbObjectId symbols = addRecord<PnDbTextStyleTable>(source, L"Symbols");
+  PnDbObjectId symbols = pndbAddNamedRecord<PnDbTextStyleTable>(source, L"Symbols");
   PnDbTextStyleTableRecord* style = nullptr;
   ASSERT_EQ(pndbOpenObject(style, symbols, PnDb::kForWrite), Plnx::eOk);
   style->setTextSize(2.0);
@@ -71,7 +71,7 @@ TEST_F(Cloning, ATakenNameFollowsTheDuplicateRule) {
 }
 
 TEST_F(Cloning, ReferencesAreTranslatedThroughTheMappingOrDropped) {
-  PnDbObjectId notes = addRecord<PnDbTextStyleTable>(source, L"Notes");
+  PnDbObjectId notes = pndbAddNamedRecord<PnDbTextStyleTable>(source, L"Notes");
   PnDbObjectId dims = addDimStyle(source, L"Dims", notes);
   PnDbObjectId thing = addThing(source, L"KOVT_THING", L"carried", 5, 0.5, dims);
   PnDbObjectId loose = addThing(source, L"Loose", L"", 0, 0, notes);
@@ -134,10 +134,10 @@ TEST_F(Cloning, ACloneOfADictionaryStartsEmptyWithItsMergeStyle) {
 TEST(HardReferences, CountOwnershipAndHardPointersOfLiveObjectsLeavingOpenStatesAlone) {
   PnDbDatabase db;
   registerTestThing();
-  PnDbObjectId notes = addRecord<PnDbTextStyleTable>(db, L"Notes");
+  PnDbObjectId notes = pndbAddNamedRecord<PnDbTextStyleTable>(db, L"Notes");
   ASSERT_FALSE(addDimStyle(db, L"Dims", notes).isNull());
   PnDbObjectId pointer = addThing(db, L"Pointer", L"", 0, 0, notes);
-  PnDbObjectId unused = addRecord<PnDbLinetypeTable>(db, L"Unused");
+  PnDbObjectId unused = pndbAddNamedRecord<PnDbLinetypeTable>(db, L"Unused");
   PnDbObject* table = nullptr;
   ASSERT_EQ(pndbOpenObject(table, db.textStyleTableId(), PnDb::kForWrite), Plnx::eOk);
   // Notes: owned by its table, pointed at by the dimension style and the thing.

@@ -15,7 +15,7 @@ class DrawingFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     registerTestThing();
-    notes = addRecord<PnDbTextStyleTable>(db, L"Notes");
+    notes = pndbAddNamedRecord<PnDbTextStyleTable>(db, L"Notes");
     first = addThing(db, L"First", L"erste \U0001F600", 7, 2.5, notes);
     second = addThing(db, L"Second", L"zweite", -3, -0.125, first);
     PnDbDictionary* sub = addDictionary(db, L"KOVT", subId);
@@ -45,7 +45,7 @@ TEST_F(DrawingFiles, ASavedDrawingOpensWithEveryObjectFieldAndSetting) {
   style->setXScale(0.8);
   style->close();
   PnDbLinetypeTableRecord* linetype = nullptr;
-  ASSERT_EQ(pndbOpenObject(linetype, addRecord<PnDbLinetypeTable>(db, L"Dashed"), PnDb::kForWrite), Plnx::eOk);
+  ASSERT_EQ(pndbOpenObject(linetype, pndbAddNamedRecord<PnDbLinetypeTable>(db, L"Dashed"), PnDb::kForWrite), Plnx::eOk);
   linetype->setComments(L"__ __ __");
   linetype->setDashes({5.0, -2.5, 0.0, -2.5});
   EXPECT_DOUBLE_EQ(linetype->patternLength(), 10.0);

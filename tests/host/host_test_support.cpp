@@ -56,7 +56,7 @@ PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label
 }
 
 PnDbObjectId addDimStyle(PnDbDatabase& db, const wchar_t* name, PnDbObjectId textStyle) {
-  PnDbObjectId id = addRecord<PnDbDimStyleTable>(db, name);
+  PnDbObjectId id = pndbAddNamedRecord<PnDbDimStyleTable>(db, name);
   PnDbDimStyleTableRecord* dim = nullptr;
   if (pndbOpenObject(dim, id, PnDb::kForWrite) != Plnx::eOk) return PnDbObjectId();
   dim->setDimtxsty(textStyle);

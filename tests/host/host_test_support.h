@@ -47,19 +47,6 @@ void unregisterTestThing();
 PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label, std::int32_t count,
                       double weight, PnDbObjectId target = PnDbObjectId());
 
-// Adds a closed record named `name` to the table of Table.
-template <class Table>
-PnDbObjectId addRecord(PnDbDatabase& db, const wchar_t* name) {
-  Table* table = nullptr;
-  PnDbObjectId id;
-  if (db.getSymbolTable(table, PnDb::kForWrite) != Plnx::eOk) return id;
-  auto* record = new typename Table::RecordType;
-  record->setName(name);
-  if (table->add(id, record) == Plnx::eOk) record->close();
-  else delete record;
-  table->close();
-  return id;
-}
 
 // Opens the record `name` of Table for read; null when that fails.
 template <class Table, class Record = typename Table::RecordType>

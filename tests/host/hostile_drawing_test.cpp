@@ -45,7 +45,7 @@ class HostileDrawings : public ::testing::Test {
   Bytes saved() {
     registerTestThing();
     PnDbDatabase db;
-    addRecord<PnDbDimStyleTable>(db, L"Dims");
+    pndbAddNamedRecord<PnDbDimStyleTable>(db, L"Dims");
     addThing(db, L"Thing", L"label", 1, 2.0, db.textstyle());
     EXPECT_EQ(db.saveAs((dir.Path() / L"valid.pndwg").wstring().c_str()), Plnx::eOk);
     return readFile(dir.Path() / L"valid.pndwg");

@@ -36,8 +36,8 @@ TEST(SymbolTables, ADefaultDrawingHasTheStandardRecordsInOrderOfAddition) {
   EXPECT_EQ(recordNames<PnDbDimStyleTable>(db), L"Standard|");
   EXPECT_EQ(recordName(db.continuousLinetype()) + recordName(db.textstyle()) + recordName(db.dimstyle()),
             L"ContinuousStandardStandard");
-  addRecord<PnDbTextStyleTable>(db, L"Zeta");
-  addRecord<PnDbTextStyleTable>(db, L"Alpha");
+  pndbAddNamedRecord<PnDbTextStyleTable>(db, L"Zeta");
+  pndbAddNamedRecord<PnDbTextStyleTable>(db, L"Alpha");
   EXPECT_EQ(recordNames<PnDbTextStyleTable>(db), L"Standard|Zeta|Alpha|");
   PnDbDatabase empty(false);
   PnDbDictionary* root = nullptr;
@@ -47,7 +47,7 @@ TEST(SymbolTables, ADefaultDrawingHasTheStandardRecordsInOrderOfAddition) {
 
 TEST(SymbolTables, LooksUpLiveRecordsWithoutRegardToCase) {
   PnDbDatabase db;
-  PnDbObjectId alpha = addRecord<PnDbLinetypeTable>(db, L"Alpha");
+  PnDbObjectId alpha = pndbAddNamedRecord<PnDbLinetypeTable>(db, L"Alpha");
   ASSERT_EQ(eraseObject(alpha), Plnx::eOk);
   PnDbLinetypeTable* table = nullptr;
   ASSERT_EQ(db.getSymbolTable(table, PnDb::kForRead), Plnx::eOk);
@@ -66,7 +66,7 @@ TEST(SymbolTables, LooksUpLiveRecordsWithoutRegardToCase) {
   record->close();
   table->close();
   EXPECT_EQ(recordNames<PnDbLinetypeTable>(db, false), L"ByBlock|ByLayer|Continuous|Alpha|");
-  EXPECT_FALSE(addRecord<PnDbLinetypeTable>(db, L"alpha").isNull()) << "an erased record's name is free again";
+  EXPECT_FALSE(pndbAddNamedRecord<PnDbLinetypeTable>(db, L"alpha").isNull()) << "an erased record's name is free again";
 }
 
 TEST(SymbolTables, AddAndRenameKeepNamesUniqueAndNeedWriteAccess) {
@@ -88,7 +88,7 @@ TEST(SymbolTables, AddAndRenameKeepNamesUniqueAndNeedWriteAccess) {
   EXPECT_FALSE(taken->isDatabaseResident());
 
   PnDbSymbolTableRecord* record = nullptr;
-  ASSERT_EQ(pndbOpenObject(record, addRecord<PnDbLinetypeTable>(db, L"Dashed"), PnDb::kForWrite), Plnx::eOk);
+  ASSERT_EQ(pndbOpenObject(record, pndbAddNamedRecord<PnDbLinetypeTable>(db, L"Dashed"), PnDb::kForWrite), Plnx::eOk);
   EXPECT_EQ(record->setName(L"BYLAYER"), Plnx::eDuplicateRecordName);
   EXPECT_EQ(record->setName(L""), Plnx::eInvalidSymbolTableName);
   EXPECT_EQ(record->setName(L"DASHED"), Plnx::eOk) << "a record may change the case of its own name";
@@ -121,8 +121,8 @@ TEST(DatabaseSettings, DefaultToMetricDecimalWithFourPlacesAndStayInRange) {
 
 TEST(DatabaseSettings, CurrentStylesMustBeLiveRecordsOfTheirTable) {
   PnDbDatabase db, other;
-  PnDbObjectId style = addRecord<PnDbTextStyleTable>(db, L"Notes");
-  PnDbObjectId dim = addRecord<PnDbDimStyleTable>(db, L"Notes");
+  PnDbObjectId style = pndbAddNamedRecord<PnDbTextStyleTable>(db, L"Notes");
+  PnDbObjectId dim = pndbAddNamedRecord<PnDbDimStyleTable>(db, L"Notes");
   EXPECT_EQ(db.setTextstyle(style), Plnx::eOk);
   EXPECT_EQ(db.setTextstyle(dim), Plnx::eInvalidInput);
   EXPECT_EQ(db.setTextstyle(other.textstyle()), Plnx::eInvalidInput);
