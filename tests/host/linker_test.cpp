@@ -36,6 +36,8 @@ TEST_F(Linker, LoadsAModuleByFileNameAndSendsItsMessages) {
   ASSERT_NE(cls, nullptr);
   EXPECT_NE(PnDbDictionary::cast(std::unique_ptr<PnRxObject>(cls->create()).get()), nullptr);
 
+  EXPECT_FALSE(linker->unloadModule(L"PnHostOtherModule.kmo"));
+  EXPECT_TRUE(linker->isModuleLoaded(kGood));
   ASSERT_TRUE(linker->unloadModule(kGood));
   EXPECT_EQ(pnutTakeCapturedOutput(), L"[test module] unloaded\n");
   EXPECT_FALSE(linker->isModuleLoaded(kGood));

@@ -81,7 +81,14 @@ TEST(UnitsBlock, AttributesRefuseKindsTheyDoNotHold) {
       length->SetInt64(kUnitTextValue, 1),      length->SetUInt64(kUnitTextValue, 1),
       length->SetFloat(kUnitTextValue, 1.0f),   length->SetObjectId(kUnitTextValue, PnDbObjectId()),
   };
+  bool flag = false;
+  std::uint32_t word = 0;
+  std::uint64_t wide = 0;
+  float real = 0;
+  const std::vector<bool> given = {length->GetBool(kUnitTextValue, flag), length->GetUInt(kUnitTextValue, word),
+                                   length->GetUInt64(kUnitTextValue, wide), length->GetFloat(kUnitTextValue, real)};
   EXPECT_EQ(taken, std::vector<bool>(taken.size(), false));
+  EXPECT_EQ(given, std::vector<bool>(given.size(), false));
   EXPECT_STREQ(length->GetText(kUnitTextValue), L"L");
 }
 
