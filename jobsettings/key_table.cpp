@@ -77,7 +77,8 @@ const TValue* Filer::Find(std::wstring_view name) {
 }
 
 bool Filer::Take(const TValue* stored, Field field) {
-  return stored != nullptr && std::visit([&](auto* member) { return KovtJobKeys::Take(*stored, *member); }, field);
+  return stored != nullptr &&
+         std::visit([&](auto* member) { return KovtJobKeys::Take(*stored, *member); }, field);
 }
 
 std::span<const NamedRow> AscendingOrder(const void* table, std::size_t rows,
@@ -88,8 +89,10 @@ std::span<const NamedRow> AscendingOrder(const void* table, std::size_t rows,
   auto [entry, added] = orders.try_emplace({table, rows});
   std::vector<NamedRow>& order = entry->second;
   if (added) {
-    for (std::size_t row = 0; row < rows; ++row) order.push_back({static_cast<std::uint16_t>(row), nameOf(table, row)});
-    std::sort(order.begin(), order.end(), [](const NamedRow& a, const NamedRow& b) { return a.name < b.name; });
+    for (std::size_t row = 0; row < rows; ++row)
+      order.push_back({static_cast<std::uint16_t>(row), nameOf(table, row)});
+    std::sort(order.begin(), order.end(),
+              [](const NamedRow& a, const NamedRow& b) { return a.name < b.name; });
   }
   return order;
 }

@@ -202,7 +202,15 @@ TEST_F(FormworkSettings, InitializeLeavesWhatHasNoDefault) {
   settings.Elev.Out.VisibOutlineMode_ByElementType.vOutlineStyle.clear();
   settings.Found.Out.VisibLineColor = 13;
   settings.Dims.DimLineDistance = 1.0;
+  settings.Found.Sect.EdgeLineMode = 2;
+  settings.Stor.Sect.HatchOn = false;
+  settings.Sect.Sect.HatchScale = 3.0;
+  settings.Elev.Out.BlankOutlineMode = 4;
   settings.Initialize();
+  EXPECT_EQ(settings.Found.Sect.EdgeLineMode, 0);
+  EXPECT_TRUE(settings.Stor.Sect.HatchOn);
+  EXPECT_EQ(settings.Sect.Sect.HatchScale, 1.0);
+  EXPECT_EQ(settings.Elev.Out.BlankOutlineMode, 0);
   // Only the view's outlines start without blank lines.
   for (const auto& [outline, blankOn] : {std::pair{&settings.Found.Out, true}, {&settings.Stor.Out, true},
                                          {&settings.Sect.Out, true}, {&settings.Elev.Out, true}, {&settings.View.Out, false}})

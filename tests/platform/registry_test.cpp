@@ -68,10 +68,12 @@ TEST_F(RegistryTest, EveryValueTypeSurvivesARestartInTheFileOfItsRoot) {
   HKEY key = Create(L"Software\\Kovt", HKEY_CURRENT_USER, &disposition);
   EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
   const std::wstring tricky = L"quote \" back\\slash \u00e9\u4e2d\U0001F600", multiline = L"two\nlines";
+  const std::wstring lone = std::wstring(L"lone ") + static_cast<wchar_t>(0xDFFF);
   const DWORD number = 10;
   const BYTE bytes[] = {1, 2, 0, 255};
   ASSERT_EQ(SetString(key, L"Tricky", tricky), ERROR_SUCCESS);
   ASSERT_EQ(SetString(key, L"Multi", multiline), ERROR_SUCCESS);
+  ASSERT_EQ(SetString(key, L"Lone", lone), ERROR_SUCCESS);
   ASSERT_EQ(SetString(key, nullptr, L"default"), ERROR_SUCCESS);
   ASSERT_EQ(Set(key, L"n", REG_DWORD, &number, 4), ERROR_SUCCESS);
   ASSERT_EQ(Set(key, L"b", REG_BINARY, bytes, 4), ERROR_SUCCESS);
@@ -97,6 +99,7 @@ TEST_F(RegistryTest, EveryValueTypeSurvivesARestartInTheFileOfItsRoot) {
   EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
   EXPECT_EQ(Get(key, L"tricky"), Sz(tricky));
   EXPECT_EQ(Get(key, L"Multi"), Sz(multiline));
+  EXPECT_EQ(Get(key, L"Lone"), Sz(lone));
   EXPECT_EQ(Get(key, L""), Sz(L"default"));
   EXPECT_EQ(Get(key, L"t"), Sz(L"abc"));
   DWORD type = 0, read = 0, size = sizeof read;

@@ -110,6 +110,7 @@ TEST_F(RegistryAccess, WithoutAKeeperEveryPathAndValueFails) {
       EXPECT_FALSE(registry.OpenKey(L"\\\\Standard", true));
       EXPECT_FALSE(registry.KeyExists(L"\\\\Standard"));
       EXPECT_FALSE(registry.WriteInteger(L"Version", 1));
+      EXPECT_FALSE(registry.DeleteValue(L"Version"));
     }
     if (settings != nullptr) settings->close();
     if (held != nullptr) held->close();

@@ -69,27 +69,36 @@ TEST(UnitsBlock, AnswersAndTakesTheGoldenValues) {
   }
 }
 
-// Kinds an attribute does not hold are refused, not taken.
-TEST(UnitsBlock, AttributesRefuseKindsTheyDoNotHold) {
-  RUNITS block = DistinctBlock();
-  TxIAttribute* length = block.GetAttribute(kLengthUnitAttribute);
-  ASSERT_NE(length, nullptr);
-  const std::vector<bool> taken = {
-      length->SetBool(kUnitTextValue, true),    length->SetWChar(kUnitTextValue, L'x'),
-      length->SetByte(kUnitTextValue, 1),       length->SetShort(kUnitTextValue, 1),
-      length->SetUShort(kUnitTextValue, 1),     length->SetUInt(kUnitTextValue, 1),
-      length->SetInt64(kUnitTextValue, 1),      length->SetUInt64(kUnitTextValue, 1),
-      length->SetFloat(kUnitTextValue, 1.0f),   length->SetObjectId(kUnitTextValue, PnDbObjectId()),
-  };
+// The base answers no to everything, so a block's attribute holds only the kinds it overrides.
+TEST(UnitsBlock, TheBaseAttributeRefusesEveryKind) {
+  TxIAttribute bare;
   bool flag = false;
+  wchar_t letter = 0;
+  std::uint8_t byte = 0;
+  std::int16_t shortInt = 0;
+  std::uint16_t shortWord = 0;
   std::uint32_t word = 0;
-  std::uint64_t wide = 0;
-  float real = 0;
-  const std::vector<bool> given = {length->GetBool(kUnitTextValue, flag), length->GetUInt(kUnitTextValue, word),
-                                   length->GetUInt64(kUnitTextValue, wide), length->GetFloat(kUnitTextValue, real)};
-  EXPECT_EQ(taken, std::vector<bool>(taken.size(), false));
-  EXPECT_EQ(given, std::vector<bool>(given.size(), false));
-  EXPECT_STREQ(length->GetText(kUnitTextValue), L"L");
+  std::int64_t longInt = 0;
+  std::uint64_t longWord = 0;
+  float single = 0;
+  double real = 0;
+  std::int32_t number = 0;
+  PnDbObjectId id;
+  PnDbHandle handle;
+  KOVTString text;
+  const std::vector<bool> answers = {
+      bare.GetBool(0, flag), bare.GetWChar(0, letter), bare.GetByte(0, byte), bare.GetShort(0, shortInt),
+      bare.GetUShort(0, shortWord), bare.GetUInt(0, word), bare.GetInt64(0, longInt), bare.GetUInt64(0, longWord),
+      bare.GetFloat(0, single), bare.GetObjectId(0, id), bare.GetHandle(0, handle), bare.GetString(0, text),
+      bare.GetDouble(0, real), bare.GetInt(0, number), bare.SetBool(0, true), bare.SetWChar(0, L'x'),
+      bare.SetByte(0, 1), bare.SetShort(0, 1), bare.SetUShort(0, 1), bare.SetUInt(0, 1),
+      bare.SetInt64(0, 1), bare.SetUInt64(0, 1), bare.SetFloat(0, 1), bare.SetText(0, L"x"),
+      bare.SetDouble(0, 1), bare.SetInt(0, 1), bare.SetObjectId(0, id),
+  };
+  EXPECT_EQ(answers, std::vector<bool>(answers.size(), false));
+  EXPECT_EQ(bare.GetText(0), nullptr);
+  RUNITS block = DistinctBlock();
+  EXPECT_FALSE(block.SetAttrInt64(kLengthUnitAttribute, kUnitTextValue, 1));
 }
 
 TEST(UnitsBlock, DefinitionAttributeIsReboundByEachRequest) {
