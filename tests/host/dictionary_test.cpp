@@ -41,15 +41,18 @@ TEST_F(Dictionaries, EntriesAreFoundWithoutRegardToCaseAndWalkedInThatOrder) {
   add(L"beta", L"b");
   PnDbObjectId alpha = add(L"Alpha", L"a");
   PnDbObjectId gamma = add(L"GAMMA", L"g");
-  EXPECT_EQ(db.numObjects(), before + 3);
-  EXPECT_EQ(walk(), L"Alpha=a|beta=b|GAMMA=g|");
+  PnDbObjectId zeta = add(L"zeta", L"z");
+  EXPECT_EQ(db.numObjects(), before + 4);
+  EXPECT_EQ(walk(), L"Alpha=a|beta=b|GAMMA=g|zeta=z|");
   PnDbObjectId found;
   ASSERT_EQ(root->getAt(L"gamma", found), Plnx::eOk);
   EXPECT_EQ(found, gamma);
   EXPECT_TRUE(root->has(L"Gamma") && root->has(gamma));
+  ASSERT_EQ(root->getAt(L"ZETA", found), Plnx::eOk);
+  EXPECT_EQ(found, zeta);
   EXPECT_EQ(root->getAt(L"GAMMB", found), Plnx::eKeyNotFound);
   EXPECT_EQ(root->getAt(L"GAMM", found), Plnx::eKeyNotFound);
-  EXPECT_EQ(found, gamma) << "a failed lookup leaves the output alone";
+  EXPECT_EQ(found, zeta) << "a failed lookup leaves the output alone";
   EXPECT_EQ(root->getAt(nullptr, found), Plnx::eInvalidKey);
   PnDbObject* object = nullptr;
   EXPECT_EQ(root->getAt(L"none", object, PnDb::kForRead), Plnx::eKeyNotFound);
@@ -57,10 +60,10 @@ TEST_F(Dictionaries, EntriesAreFoundWithoutRegardToCaseAndWalkedInThatOrder) {
 
   // Erased entries are gone to lookups and walks alike.
   ASSERT_EQ(eraseObject(alpha), Plnx::eOk);
-  EXPECT_EQ(walk(), L"beta=b|GAMMA=g|");
+  EXPECT_EQ(walk(), L"beta=b|GAMMA=g|zeta=z|");
   EXPECT_EQ(root->getAt(L"Alpha", found), Plnx::eKeyNotFound);
   EXPECT_FALSE(root->has(L"Alpha"));
-  EXPECT_EQ(root->numEntries(), 3u);
+  EXPECT_EQ(root->numEntries(), 4u);
 }
 
 TEST_F(Dictionaries, TheIteratorWalksASnapshotAndOpensEntries) {

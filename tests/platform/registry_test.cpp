@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/detail/registry_text.h"
 #include "platform/detail/registry_tree.h"
 #include "platform/registry.h"
 #include "scratch.h"
@@ -297,5 +298,19 @@ INSTANTIATE_TEST_SUITE_P(
                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"d\"=dword:123456789\n",
                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n\"b\"=hex:01,\\\n",
                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\\xff]\n", TooDeepHive().c_str()));
+
+// A refused text names the line at fault, counted from one, blank lines included.
+TEST(RegistryText, ErrorsNameTheirLine) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"not a registry file\n", "line 1: "},
+      {"\n\nnot a registry file\n", "line 3: "},
+      {"Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER]\n\"b\"=hex:01,zz\n", "line 4: "},
+  };
+  for (const auto& [text, line] : cases) {
+    std::string error;
+    EXPECT_EQ(kovt_platform::ParseRegText(text, L"HKEY_CURRENT_USER", error), nullptr) << text;
+    EXPECT_EQ(error.rfind(line, 0), 0u) << error;
+  }
+}
 
 }  // namespace
