@@ -45,6 +45,7 @@ TEST_F(FindFilesTest, MatchesWindowsPatternsOrSaysWhyNothingWasFound) {
   EXPECT_EQ(Find(L"noext.*"), (Names{L"noext"}));
   EXPECT_EQ(Find(L"*a*a*"), (Names{L"Alpha.txt", L"gamma.dat"}));
   EXPECT_EQ(Find(L"gamma.dat"), (Names{L"gamma.dat"}));
+  EXPECT_EQ(Find(L"gamma.dat**"), (Names{L"gamma.dat"})) << "trailing stars match nothing too";
   EXPECT_EQ(Find(L"a?pha.txt?"), Names{});
   DWORD error = 0;
   EXPECT_TRUE(Find(L"*.none", &error).empty());
