@@ -17,17 +17,17 @@ namespace KovtCopyUtil {
 // What a remap does when the destination has a counterpart of the linetype.
 enum ECopyMethodExist : int {
   eExistUseCounterpart = 0,
-  eExistUseNull = 1,
-  eExistUseContinuous = 2,
-  eExistKeepReference = 3,
-  eExistCopyRenamed = 4,
+  eExistUseNull,
+  eExistUseContinuous,
+  eExistKeepReference,
+  eExistCopyRenamed,
 };
 
 // What a remap does when it has none.
 enum ECopyMethodNotExist : int {
   eMissingCopy = 0,
-  eMissingUseNull = 1,
-  eMissingUseContinuous = 2,
+  eMissingUseNull,
+  eMissingUseContinuous,
 };
 
 // Copies the records in order. A record that cannot be opened (or copied) is

@@ -12,10 +12,10 @@ namespace ORL_Tools {
 
 enum eORL : int {
   eORL_None = 0,
-  eORL_Steel = 1,
-  eORL_Reinforcement = 2,
-  eORL_Formwork = 3,
-  eORL_Common = 4,  // workspaces only
+  eORL_Steel,
+  eORL_Reinforcement,
+  eORL_Formwork,
+  eORL_Common,  // workspaces only
 };
 
 // How the suite was started; the detailing applications give the values

@@ -130,10 +130,10 @@ class PnRxService : public PnRxObject {
 namespace PnRx {
 enum AppMsgCode : int {
   kNullMsg = 0,
-  kInitAppMsg = 1,
-  kUnloadAppMsg = 2,
-  kLoadDwgMsg = 3,
-  kUnloadDwgMsg = 4,
+  kInitAppMsg,
+  kUnloadAppMsg,
+  kLoadDwgMsg,
+  kUnloadDwgMsg,
   kSaveMsg = 9,
 };
 enum AppRetCode : int { kRetOK = 0, kRetError = 3 };

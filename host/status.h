@@ -56,25 +56,25 @@ enum OpenMode : int { kNotOpen = -1, kForRead = 0, kForWrite = 1 };
 // Why an object is being filed; objects may file less for in-memory copies.
 enum FilerType : int {
   kFileFiler = 0,
-  kCopyFiler = 1,
-  kUndoFiler = 2,
-  kBagFiler = 3,
-  kIdXlateFiler = 4,
-  kPageFiler = 5,
-  kDeepCloneFiler = 6,
-  kIdFiler = 7,
-  kPurgeFiler = 8,
-  kWblockCloneFiler = 9,
+  kCopyFiler,
+  kUndoFiler,
+  kBagFiler,
+  kIdXlateFiler,
+  kPageFiler,
+  kDeepCloneFiler,
+  kIdFiler,
+  kPurgeFiler,
+  kWblockCloneFiler,
 };
 
 // What a cross-database clone does when the destination already has a record of that name.
 enum DuplicateRecordCloning : int {
   kDrcNotApplicable = 0,
-  kDrcIgnore = 1,
-  kDrcReplace = 2,
-  kDrcXrefMangleName = 3,
-  kDrcMangleName = 4,
-  kDrcUnmangleName = 5,
+  kDrcIgnore,
+  kDrcReplace,
+  kDrcXrefMangleName,
+  kDrcMangleName,
+  kDrcUnmangleName,
 };
 
 enum MeasurementValue : int { kEnglish = 0, kMetric = 1 };

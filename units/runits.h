@@ -17,14 +17,16 @@
 #include "core/kovt_string.h"
 #include "units/unit_attributes.h"
 
-inline constexpr int kWorkUnitsAttribute = 2200;
-inline constexpr int kDescUnitsAttribute = 2201;
-inline constexpr int kLengthUnitAttribute = 2202;
-inline constexpr int kCoverUnitAttribute = 2203;
-inline constexpr int kSpacingUnitAttribute = 2204;
-inline constexpr int kMassUnitAttribute = 2205;
-inline constexpr int kSurfaceUnitAttribute = 2206;
-inline constexpr int kStyleUnitAttribute = 2207;
+enum RUnitsAttributeId : int {
+  kWorkUnitsAttribute = 2200,
+  kDescUnitsAttribute,
+  kLengthUnitAttribute,
+  kCoverUnitAttribute,
+  kSpacingUnitAttribute,
+  kMassUnitAttribute,
+  kSurfaceUnitAttribute,
+  kStyleUnitAttribute,
+};
 
 // The values start zero or empty; the reinforcement job settings' Initialize
 // gives them their defaults.

@@ -13,17 +13,19 @@
 struct RUNITS;
 
 // Value identifiers.
-inline constexpr int kUnitTextValue = 1239;
-inline constexpr int kWorkUnitTypeValue = 2304;
-inline constexpr int kUnitModeValue = 4300;
-inline constexpr int kLessThenOnePrecisionValue = 4301;
-inline constexpr int kGreaterThenOnePrecisionValue = 4302;
-inline constexpr int kImpDescFormatTypeValue = 4303;
-inline constexpr int kImpDescFormatPrecisionValue = 4304;
-inline constexpr int kLessThenOneUnitValue = 4305;
-inline constexpr int kGreaterThenOneUnitValue = 4306;
-inline constexpr int kUnitPrecisionValue = 4307;
-inline constexpr int kUnitCoefficientValue = 4308;
+enum UnitValueId : int {
+  kUnitTextValue = 1239,
+  kWorkUnitTypeValue = 2304,
+  kUnitModeValue = 4300,
+  kLessThenOnePrecisionValue,
+  kGreaterThenOnePrecisionValue,
+  kImpDescFormatTypeValue,
+  kImpDescFormatPrecisionValue,
+  kLessThenOneUnitValue,
+  kGreaterThenOneUnitValue,
+  kUnitPrecisionValue,
+  kUnitCoefficientValue,
+};
 
 // One mode integer: 4300.
 class KovtAUnitMode : public TxIAttribute {

@@ -37,11 +37,8 @@ inline constexpr int kZemBadArgument = -5002;
 inline constexpr int kZemTextBufferSize = 100;
 inline constexpr int kZemMaxPrecision = 8;
 
-inline constexpr int kZemScientific = 1;
-inline constexpr int kZemDecimal = 2;
-inline constexpr int kZemEngineering = 3;
-inline constexpr int kZemArchitectural = 4;
-inline constexpr int kZemFractional = 5;
+// How a length is written; an angle in decimal degrees has code 0.
+enum ZemLinearFormat : int { kZemScientific = 1, kZemDecimal, kZemEngineering, kZemArchitectural, kZemFractional };
 inline constexpr int kZemDecimalDegrees = 0;
 
 class TxISvZemEnabler {
