@@ -13,6 +13,7 @@ TEST(KovtString, SubstringsClampAndSearchesAnswerMinusOne) {
   EXPECT_EQ(s.Mid(8), L"Length");
   EXPECT_EQ(s.Mid(8, 3), L"Len");
   EXPECT_EQ(s.Left(100), s);
+  EXPECT_EQ(s.Left(s.GetLength()) + s.Right(s.GetLength()) + s.Mid(s.GetLength()), s + s);
   EXPECT_EQ(s.Right(-1), L"");
   EXPECT_EQ(s.Mid(50, 2), L"");
   EXPECT_EQ(s.Mid(-3, 2), L"\\\\");
@@ -32,6 +33,11 @@ TEST(KovtString, EditsCompareOrdinallyAndFoldCase) {
   EXPECT_EQ(L"x" + s + L'z', L"xa/b/c!z");
   EXPECT_EQ(KOVTString(L"ÄbCŁ").MakeLower(), L"äbcł");
   EXPECT_EQ(KOVTString(L"žluťň").MakeUpper(), L"ŽLUŤŇ");
+  // The first and last letters of each block that maps by a fixed offset.
+  const wchar_t* capitals = L"AZ\u00C0\u00DE\u0391\u03AB\u0410\u042F\u0400\u040F";
+  const wchar_t* smalls = L"az\u00E0\u00FE\u03B1\u03CB\u0430\u044F\u0450\u045F";
+  EXPECT_EQ(KOVTString(smalls).MakeUpper(), capitals);
+  EXPECT_EQ(KOVTString(capitals).MakeLower(), smalls);
   EXPECT_EQ(KOVTString(L"ŠTÍT").CompareNoCase(L"štít"), 0);
   EXPECT_NE(KOVTString(L"abc").CompareNoCase(L"abcd"), 0);
   EXPECT_LT(KOVTString(L"abc").Compare(L"abd"), 0);

@@ -86,6 +86,7 @@ TEST(ObjectMaps, OnePerContextWithUniqueNames) {
   EXPECT_EQ(GetObjectMaps(2)->Find(L"Thing"), factory);
   EXPECT_EQ(GetObjectMaps(0)->Find(L"Thing"), nullptr);
   EXPECT_TRUE(GetObjectMaps(2)->Remove(L"Thing"));
+  EXPECT_FALSE(GetObjectMaps(2)->Remove(L"Thing"));
   EXPECT_EQ(GetObjectMaps(2)->Find(L"Thing"), nullptr);
 }
 

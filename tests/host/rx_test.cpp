@@ -109,6 +109,12 @@ TEST(CommandLine, PrintfFormatsWideTextIntoTheCaptureOrAsUtf8AndAbortsFormatToo)
   } catch (const HostAbort& abort) {
     EXPECT_STREQ(abort.what(), "open failed with 46");
   }
+  try {
+    pnrx_abort(L"%ls", std::wstring(2000, L'x').c_str());
+    ADD_FAILURE() << "no abort";
+  } catch (const HostAbort& abort) {
+    EXPECT_STREQ(abort.what(), "") << "a message too long for the buffer is dropped, not shown cut";
+  }
 }
 
 TEST(AbortDeathTest, WithoutAHandlerTheProcessStops) {

@@ -81,6 +81,9 @@ TEST(SymbolTables, AddAndRenameKeepNamesUniqueAndNeedWriteAccess) {
   auto style = std::make_unique<PnDbTextStyleTableRecord>();
   style->setName(L"Style");
   EXPECT_EQ(table->add(style.get()), Plnx::eWrongObjectType);
+  // A table of no particular kind takes any record, and no table takes a null one.
+  EXPECT_TRUE(PnDbSymbolTable().accepts(style.get()));
+  EXPECT_FALSE(PnDbSymbolTable().accepts(nullptr) || table->accepts(nullptr));
   table->downgradeOpen();
   taken->setName(L"Dashed");
   EXPECT_EQ(table->add(taken.get()), Plnx::eNotOpenForWrite);

@@ -9,6 +9,7 @@
 #include "host/database.h"
 #include "registry/registry_keeper.h"
 #include "tests/host/host_test_support.h"
+#include "tools/drawing.h"
 
 namespace {
 
@@ -66,6 +67,33 @@ TEST(KeeperSearchDepth, StopsThirtyTwoLevelsDown) {
   std::string deepest = "Top";
   for (int level = 1; level < 32; ++level) deepest += "/D";
   EXPECT_EQ(locations.back(), deepest);
+}
+
+// A chain of keys one longer than the limit is cut, and the last key shown says so.
+TEST(RegistryTreeJson, MarksOnlyAKeyCutAtTheDepthLimit) {
+  for (int length : {kMaxKeyDepth, kMaxKeyDepth + 1}) {
+    KoVTPrjReg::TKeyMap roots;
+    KoVTPrjReg::TKey* key = (roots[L"R"] = std::make_unique<KoVTPrjReg::TKey>()).get();
+    for (int depth = 1; depth < length; ++depth) key = key->CreateSubKey(L"k");
+    const JsonValue tree = RegistryTreeJson(roots);
+    const JsonValue* deepest = &tree.at("R");
+    for (int depth = 1; depth < kMaxKeyDepth; ++depth) deepest = &deepest->at("keys").at("k");
+    EXPECT_EQ(deepest->value("truncated", false), length > kMaxKeyDepth) << length;
+    EXPECT_TRUE(deepest->at("keys").empty());
+  }
+}
+
+// A drawing that ends leaves the working database alone unless it was that one.
+TEST(DrawingEnd, ClearsTheWorkingDatabaseOnlyWhenItWasTheDrawings) {
+  PnDbHostApplicationServices* services = pndbHostApplicationServices();
+  PnDbDatabase other;
+  for (bool working : {false, true}) {
+    services->setWorkingDatabase(&other);
+    std::unique_ptr<Drawing> drawing = Drawing::Create("unsaved.pndwg");
+    if (working) services->setWorkingDatabase(drawing->Database());
+    drawing.reset();
+    EXPECT_EQ(services->workingDatabase(), working ? nullptr : &other) << working;
+  }
 }
 
 // "@" stands for the keeper entry, which names kKeeper.
