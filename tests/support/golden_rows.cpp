@@ -40,3 +40,18 @@ std::vector<GoldenRow> ReadGoldenRows(const std::string& path, std::size_t field
   }
   return rows;
 }
+
+std::string Unescaped(const std::wstring& field) {
+  std::string text(field.begin(), field.end()), bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      bytes += text[i];
+    } else if (text[++i] == 'x') {
+      bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      bytes += text[i] == 'n' ? '\n' : text[i] == 't' ? '\t' : text[i];
+    }
+  }
+  return bytes;
+}

@@ -12,3 +12,5 @@ using GoldenRow = std::vector<std::wstring>;
 // The rows of `path`, relative to the tests folder of the source tree. An
 // unreadable file or a row of another width than `fields` fails the test.
 std::vector<GoldenRow> ReadGoldenRows(const std::string& path, std::size_t fields);
+// A field as bytes, its escapes \n, \t, \\ and \xNN resolved.
+std::string Unescaped(const std::wstring& field);

@@ -2,27 +2,12 @@
 // lines with the exit code and output each must give.
 #include <algorithm>
 #include <map>
+#include <sstream>
 
 #include "tests/support/golden_rows.h"
 #include "tests/tools/kovtset_run.h"
 
 namespace {
-
-// A field of the data file as bytes: \n, \t, \\ and \xNN escapes resolved.
-std::string Unescape(const std::wstring& field) {
-  std::string text(field.begin(), field.end()), bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      bytes += text[i];
-    } else if (text[++i] == 'x') {
-      bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-      i += 2;
-    } else {
-      bytes += text[i] == 'n' ? '\n' : text[i] == 't' ? '\t' : text[i];
-    }
-  }
-  return bytes;
-}
 
 class CliCases : public KovtsetTest {
  protected:
@@ -38,7 +23,8 @@ class CliCases : public KovtsetTest {
     return text;
   }
   // "*" takes anything, "+" anything but nothing, "=text" the text alone,
-  // "^text" a start, "~text" a part and "!text" anything without it.
+  // "^text" a start, "~text" a part, "!text" anything without it and "<file"
+  // the contents of the file.
   static void ExpectOutput(const std::string& output, const std::string& expected, const char* stream) {
     const std::string text = expected.empty() ? "" : expected.substr(1);
     switch (expected.empty() ? '*' : expected[0]) {
@@ -48,6 +34,7 @@ class CliCases : public KovtsetTest {
       case '^': EXPECT_EQ(output.rfind(text, 0), 0u) << stream << ": " << output; return;
       case '~': EXPECT_NE(output.find(text), std::string::npos) << stream << ": " << output; return;
       case '!': EXPECT_EQ(output.find(text), std::string::npos) << stream << ": " << output; return;
+      case '<': EXPECT_EQ(output, ReadText(text)) << stream; return;
       default: ADD_FAILURE() << "bad expectation " << expected;
     }
   }
@@ -56,18 +43,19 @@ class CliCases : public KovtsetTest {
 // Rows: case, arguments separated by '|', exit code, standard output, standard
 // error. Pseudo commands: "!write|file|text", "!half|from|to" (the first half
 // of a file), "!keep|file" and "!same|file" (unchanged since kept),
-// "!stdin|text" (input of the next run) and "!files" (the case's files, one a
-// line, as output).
+// "!stdin|text" (input of the next run), "!files" (the case's files, one a
+// line, as output), "!link|name|target", "!chmod|file|octal mode" and
+// "!stat|file" ("link" or the octal mode, as output).
 TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
   std::map<std::string, std::string> kept;
   std::string input;
   for (const GoldenRow& row : ReadGoldenRows("tools/data/cli_cases.txt", 5)) {
-    const std::string name = Unescape(row[0]), prefix = name + "-";
+    const std::string name = Unescaped(row[0]), prefix = name + "-";
     std::vector<std::string> args;
-    for (std::string all = Unescape(row[1]) + "|"; !all.empty(); all.erase(0, all.find('|') + 1))
+    for (std::string all = Unescaped(row[1]) + "|"; !all.empty(); all.erase(0, all.find('|') + 1))
       args.push_back(Expand(all.substr(0, all.find('|')), prefix));
     if (args == std::vector<std::string>{""}) args.clear();
-    const std::string line = name + ": " + Unescape(row[1]);
+    const std::string line = name + ": " + Unescaped(row[1]);
     SCOPED_TRACE(line);
     if (args.size() > 1 && args[0] == "!write") {
       WriteText(args[1], args.size() > 2 ? args[2] : "");
@@ -80,16 +68,25 @@ TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
       EXPECT_EQ(ReadText(args[1]), kept[args[1]]);
     } else if (args.size() > 1 && args[0] == "!stdin") {
       input = args[1];
-    } else if (args == std::vector<std::string>{"!files"}) {
+    } else if (args.size() > 2 && args[0] == "!link") {
+      std::filesystem::create_symlink(args[2], args[1]);
+    } else if (args.size() > 2 && args[0] == "!chmod") {
+      std::filesystem::permissions(args[1], std::filesystem::perms(std::stoi(args[2], nullptr, 8)));
+    } else if (args.size() > 1 && args[0] == "!stat") {
+      const auto status = std::filesystem::symlink_status(args[1]);
+      std::ostringstream mode;
+      mode << std::oct << static_cast<int>(status.permissions()) << "\n";
+      ExpectOutput(std::filesystem::is_symlink(status) ? "link\n" : mode.str(), Unescaped(row[3]), "stat");
+    } else if (args.size() == 1 && args[0] == "!files") {
       std::string files;
       for (const std::string& entry : FolderEntries())
         if (entry.rfind(prefix, 0) == 0) files += entry.substr(prefix.size()) + "\n";
-      ExpectOutput(files, Unescape(row[3]), "files");
+      ExpectOutput(files, Unescaped(row[3]), "files");
     } else {
       const RunResult result = Run(args, std::exchange(input, ""));
-      EXPECT_EQ(std::to_string(result.exitCode), Unescape(row[2])) << result.err;
-      ExpectOutput(result.out, Expand(Unescape(row[3]), prefix), "output");
-      ExpectOutput(result.err, Expand(Unescape(row[4]), prefix), "error");
+      EXPECT_EQ(std::to_string(result.exitCode), Unescaped(row[2])) << result.err;
+      ExpectOutput(result.out, Expand(Unescaped(row[3]), prefix), "output");
+      ExpectOutput(result.err, Expand(Unescaped(row[4]), prefix), "error");
     }
   }
 }
