@@ -9,12 +9,15 @@
 
 #include <algorithm>
 #include <future>
+#include <sstream>
 #include <thread>
 
 #include "platform/detail/atomic_file.h"
 #include "platform/detail/file_lock.h"
 #include "platform/detail/unique_fd.h"
+#include "platform/wide_string.h"
 #include "scratch.h"
+#include "tests/support/golden_rows.h"
 
 namespace {
 
@@ -41,33 +44,23 @@ class AtomicFileTest : public ::testing::Test {
   std::string error_;
 };
 
-struct LinkCase {
-  const char* what;
-  std::vector<std::pair<const char*, const char*>> links;  // name, where it leads ("@" stands for the folder)
-  const char* real;                                        // the file that must take the contents
-};
-
 TEST_F(AtomicFileTest, ALinkStaysAndTheFileItLeadsToIsReplaced) {
-  const LinkCase cases[] = {
-      {"relative", {{"d.txt", "other/real.txt"}}, "other/real.txt"},
-      {"absolute", {{"d.txt", "@/other/real.txt"}}, "other/real.txt"},
-      {"chain", {{"d.txt", "other/hop.txt"}, {"other/hop.txt", "real.txt"}}, "other/real.txt"},
-      {"dangling", {{"d.txt", "other/new.txt"}}, "other/new.txt"},
-  };
-  for (const LinkCase& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const GoldenRow& row : ReadGoldenRows("platform/data/replaced_links.txt", 3)) {
+    SCOPED_TRACE(WideToUtf8(row[0]));
     fs::remove_all(Path("other"));
     fs::remove(Path("d.txt"));
     WriteText(Path("other/real.txt"), "old");
-    for (const auto& [name, to] : c.links) {
-      std::string target = to;
+    std::vector<std::string> links;
+    std::istringstream list(WideToUtf8(row[1]));
+    for (std::string link; list >> link;) {
+      std::string target = link.substr(link.find('>') + 1);
       if (target[0] == '@') target = dir_.Path().string() + target.substr(1);
-      fs::create_symlink(target, Path(name));
+      links.push_back(link.substr(0, link.find('>')));
+      fs::create_symlink(target, Path(links.back()));
     }
     ASSERT_TRUE(Replace("d.txt", "new")) << error_;
-    EXPECT_TRUE(fs::is_symlink(Path("d.txt")));
-    EXPECT_EQ(ReadText(Path(c.real)), "new");
-    for (const auto& [name, to] : c.links) EXPECT_TRUE(fs::is_symlink(Path(name))) << name;
+    EXPECT_EQ(ReadText(Path(WideToUtf8(row[2]))), "new");
+    for (const std::string& name : links) EXPECT_TRUE(fs::is_symlink(Path(name))) << name;
     EXPECT_EQ(Entries(), (std::vector<std::string>{"d.txt", "other"}));
   }
 }
@@ -135,22 +128,13 @@ TEST_F(AtomicFileTest, FilesThatMayNotBeReplacedAreRefusedAndKept) {
 }
 
 TEST_F(AtomicFileTest, OnlyTemporariesOfWritersThatDiedAreRemoved) {
-  struct Case {
-    const char* name;
-    bool live;  // its writer still holds its lock
-    bool removed;
-  };
-  const Case cases[] = {
-      {".d.txt.kovtsave-abcdefghij01", false, true},  {".d.txt.kovtsave-abcdefghij02", true, false},
-      {".d.txt.kovtsave-short", false, false},        {".e.txt.kovtsave-abcdefghij03", false, true},
-      {".d.txt.kovtsave-abcdefghij0!", false, false}, {"d.txt.saving-1234", false, false},
-  };
+  const std::vector<GoldenRow> files = ReadGoldenRows("platform/data/leftover_temporaries.txt", 3);
   WriteText(Path("d.txt"), "old");
   std::vector<UniqueFd> writers;
-  for (const Case& c : cases) {
-    WriteText(Path(c.name), "partial");
-    if (!c.live) continue;
-    writers.emplace_back(::open(Path(c.name).c_str(), O_RDONLY));
+  for (const GoldenRow& file : files) {
+    WriteText(Path(WideToUtf8(file[0])), "partial");
+    if (file[1] != L"live") continue;
+    writers.emplace_back(::open(Path(WideToUtf8(file[0])).c_str(), O_RDONLY));
     ASSERT_EQ(::flock(writers.back().Get(), LOCK_EX), 0);
   }
   // A link under a temporary's name is never followed or removed.
@@ -158,7 +142,8 @@ TEST_F(AtomicFileTest, OnlyTemporariesOfWritersThatDiedAreRemoved) {
   fs::create_symlink("victim", Path(".d.txt.kovtsave-abcdefghij04"));
 
   ASSERT_TRUE(Replace("d.txt", "new")) << error_;
-  for (const Case& c : cases) EXPECT_EQ(fs::exists(Path(c.name)), !c.removed) << c.name;
+  for (const GoldenRow& file : files)
+    EXPECT_EQ(fs::exists(Path(WideToUtf8(file[0]))), file[2] == L"kept") << WideToUtf8(file[0]);
   EXPECT_TRUE(fs::is_symlink(Path(".d.txt.kovtsave-abcdefghij04")));
   EXPECT_EQ(ReadText(Path("victim")), "mine");
   EXPECT_EQ(ReadText(Path("d.txt")), "new");

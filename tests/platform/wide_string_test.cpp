@@ -4,10 +4,9 @@
 
 #include "platform/detail/case_fold.h"
 #include "platform/wide_string.h"
+#include "tests/support/golden_rows.h"
 
 namespace {
-
-const std::wstring kBad(1, L'\uFFFD');
 
 TEST(WideString, RoundTripsEveryEncodingLength) {
   const std::wstring text = {L'\0', L'A', 0x7F, 0x80, 0x7FF, 0x800, 0xD7FF, 0xE000, 0xFFFF, 0x10000, 0x10FFFF};
@@ -23,22 +22,8 @@ TEST(WideString, RoundTripsEveryEncodingLength) {
 }
 
 TEST(WideString, ReplacesIllFormedUtf8PerMaximalSubpart) {
-  struct Case {
-    std::string in;
-    std::wstring out;
-  };
-  const Case cases[] = {
-      {"\x80", kBad},                            // stray continuation
-      {"\xE2\x82", kBad},                        // truncated at the end
-      {"\xE2\x82" "A", kBad + L"A"},             // truncated before ASCII
-      {"\xC0\xAF", kBad + kBad},                 // overlong two-byte lead
-      {"\xE0\x80\xAF", kBad + kBad + kBad},      // overlong three-byte
-      {"\xED\xA0\x80", kBad + kBad + kBad},      // encoded surrogate
-      {"\xF4\x90\x80\x80", kBad + kBad + kBad + kBad},  // above U+10FFFF
-      {"\xF5" "a", kBad + L"a"},
-      {"\xF0\x9F\x98", kBad},
-  };
-  for (const auto& c : cases) EXPECT_EQ(Utf8ToWide(c.in), c.out) << c.in.size() << " bytes";
+  for (const GoldenRow& row : ReadGoldenRows("platform/data/utf8_repairs.txt", 2))
+    EXPECT_EQ(Utf8ToWide(Unescaped(row[0])), Utf8ToWide(Unescaped(row[1]))) << WideToUtf8(row[0]);
 }
 
 TEST(WideString, FileNamesKeepEveryByte) {
