@@ -5,6 +5,7 @@
 
 #include "platform/wide_string.h"
 #include "tests/host/host_test_support.h"
+#include "tests/support/golden_rows.h"
 
 namespace {
 
@@ -59,21 +60,10 @@ TEST_F(Linker, LoadsByFullPathOnceAndUnloadAllReachesIt) {
 }
 
 TEST_F(Linker, ExplainsEveryModuleItRefuses) {
-  struct Case {
-    const wchar_t* file;
-    const char* reason;
-  };
-  const Case cases[] = {
-      {L"PnHostMissing.kmo", "module not found: PnHostMissing.kmo"},
-      {L"PnHostOldModule.kmo", "was built for another host version"},
-      {L"PnHostRefusingModule.kmo", "refused to initialise"},
-      {L"PnHostPlainLibrary.kmo", "is not a host module"},
-      {L"", "no module name given"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_FALSE(linker->loadModule(c.file)) << WideToUtf8(c.file);
-    EXPECT_NE(error().find(c.reason), std::string::npos) << error();
-    EXPECT_FALSE(linker->isModuleLoaded(c.file));
+  for (const GoldenRow& row : ReadGoldenRows("host/data/refused_modules.txt", 2)) {
+    EXPECT_FALSE(linker->loadModule(row[0].c_str())) << WideToUtf8(row[0]);
+    EXPECT_NE(error().find(WideToUtf8(row[1])), std::string::npos) << error();
+    EXPECT_FALSE(linker->isModuleLoaded(row[0].c_str()));
   }
   EXPECT_FALSE(linker->loadModule(nullptr));
   EXPECT_EQ(pnutTakeCapturedOutput(), L"") << "quiet unless asked";
