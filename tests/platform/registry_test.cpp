@@ -272,13 +272,14 @@ TEST_F(RegistryTest, CorruptFilesFailEveryCallAndStayUntouched) {
     WriteText(UserFile(), corrupt);
     HKEY key = nullptr;
     EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Kovt", 0, KEY_READ, &key), ERROR_BADDB);
-    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
+    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
               ERROR_BADDB);
     EXPECT_EQ(SetString(HKEY_CURRENT_USER, L"", L"v", L"x"), ERROR_BADDB);
     EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, L"Software"), ERROR_BADDB);
     EXPECT_EQ(ReadText(UserFile()), corrupt);
-    EXPECT_NE(KovtRegistryErrorText().find(UserFile().string()), std::string::npos) << KovtRegistryErrorText();
+    const std::string error = KovtRegistryErrorText();
+    EXPECT_NE(error.find(UserFile().string()), std::string::npos) << error;
 
     WriteText(UserFile(), kGoodFile);  // repaired by hand: usable again
     EXPECT_EQ(Get(HKEY_CURRENT_USER, L"Software\\Kovt", L"Name"), Sz(L"good"));
