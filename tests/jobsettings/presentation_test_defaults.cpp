@@ -10,7 +10,6 @@
 #include "registry/registry_access.h"
 #include "tests/jobsettings/listing.h"
 #include "tests/support/kovt_drawing.h"
-#include "tests/units/call_rows.h"
 
 namespace {
 
@@ -47,17 +46,6 @@ TEST(DrawingParameters, ConstructionDefaults) {
   }
 }
 
-// The value a key holds as text: a number, a text in quotes, or the linetype
-// an id names ("continuous", "null" or "other").
-std::wstring Filed(const KoVTPrjReg::TValue& value, PnDbObjectId continuous) {
-  using namespace KoVTPrjReg;
-  if (auto* number = dynamic_cast<const TIntValue*>(&value)) return L"Integer\t" + N(number->GetValue());
-  if (auto* real = dynamic_cast<const TFloatValue*>(&value)) return L"Float\t" + N(real->GetValue());
-  if (auto* text = dynamic_cast<const TStringValue*>(&value)) return L"String\t\"" + text->GetValue().str() + L"\"";
-  const PnDbObjectId id = dynamic_cast<const TObjIdValue&>(value).GetValue();
-  return std::wstring(L"ObjectId\t") + (id.isNull() ? L"null" : id == continuous ? L"continuous" : L"other");
-}
-
 // New structures file the golden keys and values of data/presentation_defaults.txt
 // under their prefix, as given: no separator is added or removed.
 TEST_F(PresentationDefaults, NewStructuresFileTheGoldenValues) {
@@ -69,13 +57,7 @@ TEST_F(PresentationDefaults, NewStructuresFileTheGoldenValues) {
   ASSERT_TRUE(registry.RWXOutlineSturcture(false, L"Found.Out", outline));
   ASSERT_TRUE(registry.RWXSectionSturcture(false, kSectionHatchModeVersion, L"Found.Sect", section));
   ASSERT_TRUE(registry.RWXEndingStructure(false, L"Detail.", ending));
-  std::vector<std::wstring> filed, golden;
-  for (const auto& [name, value] : registry.GetCurrentKey()->Values())
-    filed.push_back(name.str() + L"\t" + Filed(*value, Drawing()->continuousLinetype()));
-  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/presentation_defaults.txt", 3))
-    golden.push_back(row[0] + L"\t" + row[1] + L"\t" + (row[1] == L"String" ? L"\"" + row[2] + L"\"" : row[2]));
-  ASSERT_EQ(filed.size(), golden.size());
-  for (std::size_t i = 0; i < filed.size(); ++i) EXPECT_EQ(WideToUtf8(filed[i]), WideToUtf8(golden[i]));
+  ExpectFiled(*registry.GetCurrentKey(), Drawing()->continuousLinetype(), "presentation_defaults.txt");
 }
 
 TEST_F(PresentationDefaults, LinetypesComeFromTheDrawingWorkingAtConstruction) {
