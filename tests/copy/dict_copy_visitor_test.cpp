@@ -52,24 +52,36 @@ TEST_F(DictCopyVisitorTest, RecursiveReplacesEntriesOfTheSameNameAndFillsEverySu
   ExpectAllClosed();
 }
 
-// Copies nothing but records the calls, and keeps out of `skipped`.
+// Copies nothing but records the calls, and keeps out of `skipped`. It keeps
+// `held` open for write from its own visit to the next call, as another
+// user might while the copy looks at it.
 class RecordingVisitor : public DictCopyVisitor {
  public:
   using DictCopyVisitor::DictCopyVisitor;
+  ~RecordingVisitor() override { Release(); }
   std::vector<std::wstring> visited;
-  PnDbObjectId skipped;
+  PnDbObjectId skipped, held;
   PnDbObjectIdArray destinations;
 
  protected:
-  PnDbObjectId CopyObject(PnDbObjectId& newId, PnDbObjectId destinationDictionaryId, PnDbObjectId sourceEntryId,
-                          bool& descend) override {
+  PnDbObjectId CopyObject(PnDbObjectId& newId, PnDbObjectId destinationDictionaryId,
+                          PnDbObjectId sourceEntryId, bool& descend) override {
+    Release();
     std::wstring marker = ::Marker(sourceEntryId);
     visited.push_back(marker.empty() ? L"dict" : marker);
     destinations.push_back(destinationDictionaryId);
     if (sourceEntryId == skipped) descend = false;
+    if (sourceEntryId == held) pndbOpenObject(m_held, held, PnDb::kForWrite);
     newId = PnDbObjectId();
     return newId;
   }
+
+ private:
+  void Release() {
+    if (m_held != nullptr) m_held->close();
+    m_held = nullptr;
+  }
+  PnDbObject* m_held = nullptr;
 };
 
 TEST_F(DictCopyVisitorTest, OverridesDecideTheCopyAndWhereToDescend) {
@@ -88,6 +100,15 @@ TEST_F(DictCopyVisitorTest, OverridesDecideTheCopyAndWhereToDescend) {
   DictCopyVisitor(PnDbObjectId(), Drawing(), true).Run();
   DictCopyVisitor(source, nullptr, true).Run();
   EXPECT_EQ(Drawing()->numObjects(), before) << "a source that is no dictionary copies nothing";
+  ExpectAllClosed();
+}
+
+// A sub-dictionary that cannot be opened when it is looked at is not descended into.
+TEST_F(DictCopyVisitorTest, AnEntryThatCannotBeOpenedIsNotEntered) {
+  RecordingVisitor visitor(source, Drawing(), true);
+  visitor.held = Child(source, L"Sub");
+  visitor.Run();
+  EXPECT_EQ(visitor.visited, (std::vector<std::wstring>{L"dict", L"dict", L"source top", L"source o"}));
   ExpectAllClosed();
 }
 

@@ -139,6 +139,12 @@ TEST_F(DictTree, KindsAreMadeOnlyWithAClassButTheWayAlways) {
     EXPECT_TRUE(KOVTIsDict(type, DDI_Common)) << value;
   }
   EXPECT_EQ(ClassNameOf(EntryAt(*Drawing(), {L"KOVT", L"Style"})), L"KOVTStyleDictionary");
+  // Finding needs the root for read only: others may be reading it.
+  PnDbDictionary* reader = GetRootDict(nullptr, PnDb::kForRead, false);
+  PnDbDictionary* found = KOVTGetDict(nullptr, DDT_Tables, PnDb::kForRead, DDI_Common);
+  ASSERT_NE(found, nullptr);
+  found->close();
+  reader->close();
   for (int value : {0, 19}) {
     EXPECT_EQ(KOVTGetDict(PnDbDictionary::desc(), static_cast<DDictType>(value), PnDb::kForRead, DDI_Common),
               nullptr);

@@ -1,11 +1,14 @@
-// The four dictionary classes: registration, casting, filing and proxies.
+// The persistent classes: registration, casting, filing and proxies.
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <memory>
 #include <vector>
 
 #include "dictionaries/app_dictionary_classes.h"
 #include "platform/wide_string.h"
+#include "registry/registry_keeper.h"
+#include "tests/host/host_test_support.h"
+#include "tests/support/golden_rows.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
@@ -16,44 +19,49 @@ void RegisterDictionaryClasses() {
   KovtRegisterAppDictionaryClasses(registered);
 }
 
-template <class Dictionary>
-class DictionaryClass : public ::testing::Test {
- protected:
-  void SetUp() override { RegisterDictionaryClasses(); }
-};
-using AllClasses = ::testing::Types<KOVTAppDictionary, KOVTMainRootDictionary, KOVTStyleDictionary, KOVTSTDictionary>;
-TYPED_TEST_SUITE(DictionaryClass, AllClasses);
-
-TYPED_TEST(DictionaryClass, IsRegisteredOnceWithItsNamesAndVersions) {
-  PnRxClass* cls = TypeParam::desc();
-  ASSERT_NE(cls, nullptr);
-  TypeParam::rxInit();
-  EXPECT_EQ(pnrxFindPnRxClass(TypeParam::kClassName), cls);
-  EXPECT_EQ(std::wstring(cls->dxfName()), L"___" + std::wstring(TypeParam::kClassName));
-  EXPECT_EQ(std::wstring(cls->appName()), L"KovtAppSet");
-  EXPECT_EQ(cls->myParent(), PnDbDictionary::desc());
-  EXPECT_EQ(cls->dwgVersion() * 100 + cls->maintenanceVersion(), 3355);
-  EXPECT_EQ(cls->proxyFlags(), 0);
-  PnRxObject* created = cls->create();
-  ASSERT_NE(TypeParam::cast(created), nullptr);
-  EXPECT_EQ(TypeParam::cast(created)->GetName(), nullptr);
-  delete created;
+// Every class is registered while the module is loaded, as drawings name it,
+// and makes objects of its own; unloading removes them all.
+TEST(PersistentClasses, TheModuleRegistersThemWhileLoaded) {
+  const std::vector<GoldenRow> classes = ReadGoldenRows("dictionaries/data/classes.txt", 6);
+  PnRxDynamicLinker* linker = pnrxDynamicLinker();
+  pnutCaptureOutput(true);
+  ASSERT_TRUE(linker->loadModule(L"KoVTAppSet.kmo")) << WideToUtf8(linker->lastLoadError());
+  for (const GoldenRow& row : classes) {
+    SCOPED_TRACE(WideToUtf8(row[0]));
+    PnRxClass* cls = pnrxFindPnRxClass(row[0].c_str());
+    ASSERT_NE(cls, nullptr);
+    EXPECT_EQ(cls->dxfName(), row[1]);
+    EXPECT_EQ(cls->appName(), row[2]);
+    EXPECT_EQ(cls->dwgVersion(), std::stoi(row[3]));
+    EXPECT_EQ(cls->maintenanceVersion(), std::stoi(row[4]));
+    EXPECT_EQ(cls->proxyFlags(), 0);
+    EXPECT_EQ(cls->myParent(), pnrxFindPnRxClass(row[5].c_str()));
+    std::unique_ptr<PnRxObject> made(cls->create());
+    EXPECT_EQ(made->isA(), cls);
+  }
+  ASSERT_TRUE(linker->unloadModule(L"KoVTAppSet.kmo"));
+  pnutTakeCapturedOutput();
+  pnutCaptureOutput(false);
+  for (const GoldenRow& row : classes)
+    EXPECT_EQ(pnrxFindPnRxClass(row[0].c_str()), nullptr) << WideToUtf8(row[0]);
+  // No deleted descriptor is handed out.
+  EXPECT_EQ(KOVTAppDictionary::desc(), nullptr);
+  EXPECT_EQ(KoVTPrjRegistryKeeper::desc(), nullptr);
 }
 
-TEST(DictionaryClasses, CastAcceptsOnlyItsOwnClass) {
+TEST(DictionaryClasses, RegisterOnceAndCastOnlyTheirOwn) {
   RegisterDictionaryClasses();
-  KOVTStyleDictionary style;
+  PnRxClass* style = KOVTStyleDictionary::desc();
+  KOVTStyleDictionary::rxInit();
+  EXPECT_EQ(pnrxFindPnRxClass(L"KOVTStyleDictionary"), style);
+  KOVTStyleDictionary dictionary;
   PnDbDictionary plain;
   EXPECT_EQ(KOVTAppDictionary::cast(nullptr), nullptr);
   EXPECT_EQ(KOVTAppDictionary::cast(&plain), nullptr);
-  EXPECT_EQ(KOVTAppDictionary::cast(&style), nullptr);  // siblings
-  EXPECT_EQ(KOVTStyleDictionary::cast(&style), &style);
+  EXPECT_EQ(KOVTAppDictionary::cast(&dictionary), nullptr);  // siblings
+  EXPECT_EQ(KOVTStyleDictionary::cast(&dictionary), &dictionary);
+  EXPECT_EQ(dictionary.GetName(), nullptr);
 }
-
-struct Aborted : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-void throwOnAbort(const wchar_t* message) { throw Aborted(WideToUtf8(message)); }
 
 TEST(DictionaryClasses, AForeignClassOfTheSameNameStopsTheHost) {
   RegisterDictionaryClasses();
@@ -61,29 +69,12 @@ TEST(DictionaryClasses, AForeignClassOfTheSameNameStopsTheHost) {
   // Set ours aside alive, so the foreign class cannot take its address.
   PnRxObject* ours = classes->remove(KOVTSTDictionary::kClassName);
   PnRxClass* foreign = newPnRxClass(KOVTSTDictionary::kClassName, L"PnDbDictionary", 0, 0, 0, nullptr);
-  PnRxAbortHandler previous = pnrxSetAbortHandler(&throwOnAbort);
-  try {
-    KOVTSTDictionary::rxInit();
-    ADD_FAILURE() << "no abort";
-  } catch (const Aborted& aborted) {
-    EXPECT_STREQ(aborted.what(), "Class mismatch");
+  {
+    ThrowingAbort abort;
+    EXPECT_THROW(KOVTSTDictionary::rxInit(), HostAbort);
   }
-  pnrxSetAbortHandler(previous);
   deletePnRxClass(foreign);
   classes->atPut(KOVTSTDictionary::kClassName, ours);
-}
-
-TEST(DictionaryClasses, TheModuleRegistersThemOnLoadAndRemovesThemOnUnload) {
-  const wchar_t* names[] = {L"KOVTAppDictionary", L"KOVTMainRootDictionary", L"KOVTStyleDictionary",
-                            L"KOVTSTDictionary"};
-  PnRxDynamicLinker* linker = pnrxDynamicLinker();
-  pnutCaptureOutput(true);
-  ASSERT_TRUE(linker->loadModule(L"KoVTAppSet.kmo")) << WideToUtf8(linker->lastLoadError());
-  for (const wchar_t* name : names) EXPECT_NE(pnrxFindPnRxClass(name), nullptr) << WideToUtf8(name);
-  ASSERT_TRUE(linker->unloadModule(L"KoVTAppSet.kmo"));
-  pnutCaptureOutput(false);
-  for (const wchar_t* name : names) EXPECT_EQ(pnrxFindPnRxClass(name), nullptr) << WideToUtf8(name);
-  EXPECT_EQ(KOVTAppDictionary::desc(), nullptr);  // no deleted descriptor is handed out
 }
 
 class DictionaryFiling : public KovtDrawingTest {

@@ -1,5 +1,8 @@
-// Registry access, product and host queries, and the diagnostics helpers.
+// What the listed cases cannot say: values of other types and lengths, the
+// wrap of shifted texts, module files, ids, long templates and the drawing marker.
 #include "environment/host_utils.h"
+#include "environment/orl_marker.h"
+#include "environment/orl_settings.h"
 #include "environment/product_info.h"
 #include "environment/windows_registry.h"
 #include "host/host.h"
@@ -11,25 +14,8 @@ namespace {
 using namespace ORL_Tools;
 
 constexpr const wchar_t* kKey = L"Software\\Hexlon\\Lattice\\Test";
-const KOVTString kHostKey = KOVTString(kPlnxRegistryKey) + L"\\PLNX-E030:" + kTestLocaleId;
 
 using RegistryAccess = EnvironmentTest;
-
-TEST_F(RegistryAccess, UserValuesOverrideMachineValues) {
-  KOVTString out = L"stale";
-  EXPECT_FALSE(RegGetLocM2CurU_SZ(kKey, L"Name", out));
-  EXPECT_TRUE(out.IsEmpty());
-  SetMachineValue(kKey, L"Name", L"machine");
-  ASSERT_TRUE(RegGetLocM2CurU_SZ(kKey, L"Name", out));
-  EXPECT_EQ(out, L"machine");
-  ASSERT_TRUE(RegSet2Cur_SZ(kKey, L"Name", L"user value", 4));
-  ASSERT_TRUE(RegGetLocM2CurU_SZ(kKey, L"Name", out));
-  EXPECT_EQ(out, L"user");
-  // A length past the end of the text stops at its end.
-  ASSERT_TRUE(RegSet2Cur_SZ(kKey, L"Name", L"short", 400));
-  ASSERT_TRUE(RegGetLocM2CurU_SZ(kKey, L"Name", out));
-  EXPECT_EQ(out, L"short");
-}
 
 TEST_F(RegistryAccess, UnusableValuesCountAsMissing) {
   HKEY key = nullptr;
@@ -48,60 +34,18 @@ TEST_F(RegistryAccess, UnusableValuesCountAsMissing) {
   }
 }
 
-TEST_F(RegistryAccess, LanguageAndLocaleAreKeptForTheProcess) {
-  RegSet2Cur_SZ(kPlnxRegistryKey, L"LastLaunchedLanguage", L"de-DE", 5);
-  RegSet2Cur_SZ(kPlnxRegistryKey, L"CurVer", L"PLNX-E030:409", 13);
-  EXPECT_EQ(GetProductLang(), kTestLanguage);
-  KOVTString localeId;
-  ASSERT_TRUE(GetPlnxLocaleId(localeId));
-  EXPECT_EQ(localeId, kTestLocaleId);
+TEST_F(RegistryAccess, LongTemplatesAreCutAndReadOnlyWithinTheRegistryLimit) {
+  KOVTString out;
+  const std::wstring fits(kMaxRegistryCharacters - 1, L'a'), tooLong(kMaxTemplateLength + 10, L'a');
+  ASSERT_TRUE(SetORLDwtTepmplate(eORL_Steel, fits.c_str()));
+  ASSERT_TRUE(GetORLDwtTepmplate(eORL_Steel, out));
+  EXPECT_EQ(out, fits);
+  ASSERT_TRUE(SetORLDwtTepmplate(eORL_Steel, tooLong.c_str()));
+  ASSERT_TRUE(GetORLDwtTepmplate(eORL_Steel, out));
+  EXPECT_EQ(out.Right(12), L"KOVS-001.DWT");
 }
 
-TEST(ProductInfo, NamesAndShiftedTexts) {
-  EXPECT_EQ(GetProductVersionNo(), L"2019_enu");
-  EXPECT_EQ(GetSupName(L"npr", -3), L"kmo");
-  EXPECT_EQ(GetSupName(L"\xFFFF", 2), KOVTString(L'\x0001'));  // 16-bit codes wrap
-  KOVTString name;
-  DecomposeTempl(L"C:\\Templates\\KOVR-001.DWT", name);
-  EXPECT_EQ(name, L"KOVR-001.DWT");
-  DecomposeTempl(L"KOVX-044.DWT", name);
-  EXPECT_EQ(name, L"KOVX-044.DWT");
-}
-
-using HostFolders = EnvironmentTest;
-
-TEST_F(HostFolders, SupportFolderFollowsTheInstallationAndLanguage) {
-  KOVTString name, key;
-  const int version = KoVTAppSetUtils::GetPlnxVersion(name, key);
-  EXPECT_EQ(version, 5);
-  EXPECT_EQ(key, kHostKey);
-  EXPECT_EQ(KoVTAppSetUtils::GetPlnxPath(key, version), L"");
-  EXPECT_EQ(KoVTAppSetUtils::GetPatFilePath(), L"");
-  SetMachineValue(kHostKey, L"Location", L"D:\\Old");
-  EXPECT_EQ(KoVTAppSetUtils::GetPlnxPath(key, version), L"D:\\Old\\");
-  SetMachineValue(kHostKey, L"PlnxLocation", L"C:\\Planix");
-  EXPECT_EQ(KoVTAppSetUtils::GetSupportPath(), L"C:\\Planix\\UserDataCache\\qps-ploc\\Support");
-  SetMachineValue(kHostKey, L"PlnxLocation", L"/opt/planix");
-  EXPECT_EQ(KoVTAppSetUtils::GetPatFilePath(), L"/opt/planix/UserDataCache/qps-ploc/Support/plnxiso.pat");
-}
-
-TEST(HostUtils, CompletePathAddsOneSeparator) {
-  KOVTString empty, windows = L"C:\\Data", posix = L"/srv/data/";
-  EXPECT_EQ(KoVTAppSetUtils::CompletePath(empty), L"");
-  KoVTAppSetUtils::CompletePath(windows);
-  EXPECT_EQ(windows, L"C:\\Data\\");
-  EXPECT_EQ(KoVTAppSetUtils::CompletePath(posix), L"/srv/data/");
-}
-
-TEST(HostUtils, NamesApplicationsAndFilers) {
-  EXPECT_STREQ(KoVTAppSetUtils::GetApplicationName(KOVT::eAppSteel), L"KOVS");
-  EXPECT_EQ(KoVTAppSetUtils::GetApplicationName(static_cast<KOVT::KovtAppId>(1)), nullptr);
-  EXPECT_STREQ(GetFilerType(nullptr), L"");
-  PnDbMemoryFiler first(PnDb::kFileFiler), last(PnDb::kWblockCloneFiler), unknown(static_cast<PnDb::FilerType>(10));
-  EXPECT_STREQ(GetFilerType(&first), L"File");
-  EXPECT_STREQ(GetFilerType(&last), L"WblockClone");
-  EXPECT_STREQ(GetFilerType(&unknown), L"");
-}
+TEST(ProductInfo, ShiftedTextsWrapAt16Bits) { EXPECT_EQ(GetSupName(L"\xFFFF", 2), KOVTString(L'\x0001')); }
 
 TEST(HostUtils, FindsTheFilesOfLoadedModules) {
   wchar_t buffer[MAX_PATH];
@@ -127,6 +71,50 @@ TEST(HostUtils, ValidIdsOpenForRead) {
   EXPECT_TRUE(IsValidId(db.namedObjectsDictionaryId(), true));
   EXPECT_FALSE(IsValidId(entry, true));
   EXPECT_TRUE(IsValidId(entry, false));
+}
+
+// Marks a drawing with an empty dictionary and counts its calls.
+class DictionaryMarker : public KovtIMarkerCreator {
+ public:
+  bool CreateMarker(PnDbDatabase* database, const wchar_t* name) override {
+    ++calls;
+    PnDbDictionary* named = nullptr;
+    if (database->getNamedObjectsDictionary(named, PnDb::kForWrite) != Plnx::eOk) return false;
+    auto* marker = new PnDbDictionary;
+    PnDbObjectId id;
+    const bool added = named->setAt(name, marker, id) == Plnx::eOk;
+    if (added) marker->close();
+    else delete marker;
+    named->close();
+    return added;
+  }
+  int calls = 0;
+};
+
+TEST(OrlMarker, IsCreatedOnceAndDeletedWithItsObject) {
+  PnDbDatabase db, other;
+  DictionaryMarker creator;
+  pndbHostApplicationServices()->setWorkingDatabase(&db);
+  EXPECT_FALSE(InitOrlMarker(nullptr));
+  RegisterMarkerCreator(&creator);
+  EXPECT_TRUE(InitOrlMarker(nullptr));
+  EXPECT_TRUE(InitOrlMarker(&db));
+  EXPECT_EQ(creator.calls, 1);
+  EXPECT_TRUE(IsOrlMarker(&db));
+  EXPECT_FALSE(IsOrlMarker(&other));
+  PnDbDictionary* named = nullptr;
+  ASSERT_EQ(db.getNamedObjectsDictionary(named, PnDb::kForRead), Plnx::eOk);
+  PnDbObjectId marker;
+  named->getAt(kOrlMarkerName, marker);
+  named->close();
+  DeleteOrlMarker(nullptr);
+  EXPECT_FALSE(IsOrlMarker(&db));
+  EXPECT_TRUE(marker.isErased());
+  DeleteOrlMarker(&db);
+  pndbHostApplicationServices()->setWorkingDatabase(nullptr);
+  EXPECT_FALSE(InitOrlMarker(nullptr));
+  EXPECT_EQ(creator.calls, 1);
+  RegisterMarkerCreator(nullptr);
 }
 
 }  // namespace

@@ -242,7 +242,9 @@ class ReinfJobsetCopy : public AccessPoints {
   }
 };
 
-TEST_F(ReinfJobsetCopy, EverySetAndTheNameListReachTheOtherDrawingFile) {
+// Every set and the name list reach a drawing without settings; one with
+// settings keeps its own.
+TEST_F(ReinfJobsetCopy, SetsReachADrawingWithoutSettingsOnly) {
   std::wstring templateFile = SaveTemplate();
   Fresh();
   PnDbDatabase source(false);
@@ -255,32 +257,26 @@ TEST_F(ReinfJobsetCopy, EverySetAndTheNameListReachTheOtherDrawingFile) {
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 
   Reopen();
+  KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
   KOVTReinfJobSettings* settings = REINF_JOBSET();
   ASSERT_NE(settings, nullptr);
   ASSERT_EQ(settings->GetSettingSize(), 2);
   EXPECT_EQ(settings->GetSettingName(0), KOVTString(L"Standard"));
   EXPECT_EQ(settings->GetSettingName(1), KOVTString(L"Beams"));
   EXPECT_EQ(settings->Mater.ReinforcementCover, 42.0);
-  KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
   ASSERT_TRUE(settings->ReadJobSettings(L"Beams", nullptr, KoVTPrjReg::kReadOnly));
   EXPECT_EQ(settings->Mater.ReinforcementCover, 25.0);
   EXPECT_EQ(settings->Norms.Reinforce, KOVTString(L"Template code"));
-}
 
-TEST_F(ReinfJobsetCopy, ADestinationRegistryIsKept) {
-  std::wstring templateFile = SaveTemplate();
-  Fresh();
-  ASSERT_TRUE(REINF_JOBSET_INIT());
-  PnDbDatabase source(false);
-  ASSERT_EQ(source.readDwgFile(templateFile.c_str()), Plnx::eOk);
-  {
-    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
-    EXPECT_TRUE(CopyReinfJobsetFromTo(&source, Drawing()));
-  }
+  settings->DelSettingName(L"Beams");
+  settings->WriteVector(nullptr);
+  settings->Mater.ReinforcementCover = 7.0;
+  settings->Save();
+  EXPECT_TRUE(CopyReinfJobsetFromTo(&source, Drawing()));
   REMOVE_JOBSET(Drawing());
   ASSERT_NE(REINF_JOBSET(), nullptr);
   EXPECT_EQ(REINF_JOBSET()->GetSettingSize(), 1);
-  EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 50.0);
+  EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 7.0);
 }
 
 TEST_F(ReinfJobsetCopy, NothingToCopyOrNoSource) {

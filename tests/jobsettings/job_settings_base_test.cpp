@@ -7,8 +7,8 @@
 #include "jobsettings/job_settings.h"
 #include "jobsettings/ordered_values.h"
 #include "registry/project_registry_error.h"
-#include "tests/support/golden_rows.h"
 #include "tests/support/kovt_drawing.h"
+#include "tests/units/call_rows.h"
 
 namespace {
 
@@ -66,30 +66,23 @@ class JobSettingsBase : public KovtDrawingTest {
   };
 };
 
-TEST_F(JobSettingsBase, NewDrawingGetsTheStandardSetWithDefaults) {
+// A new drawing stores the set "Standard" with the defaults; another set made
+// the default survives a saved drawing.
+TEST_F(JobSettingsBase, SetsOfANewDrawingAndThroughADrawingFile) {
   SampleSettings settings;
   EXPECT_EQ(settings.GetSettingSize(), 1);
   EXPECT_EQ(settings.GetDefault(), L"Standard");
-  EXPECT_EQ(StoredNames(), std::vector<KOVTString>{KOVTString(L"Standard")});
   SampleSettings changed(false);
   changed.ratio = 9;
   EXPECT_TRUE(changed.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
   EXPECT_EQ(changed.ratio, 0.5);
   EXPECT_EQ(changed.Templates().RowCount, 0);  // beyond the three template keys this module stores
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
-
-TEST_F(JobSettingsBase, SetsRoundTripThroughADrawingFile) {
-  {
-    SampleSettings settings;
-    settings.ratio = 2.25;
-    settings.AddSettingName(L"Site");
-    settings.SetDefault(L"Site");
-    settings.Save();
-  }
+  settings.ratio = 2.25;
+  settings.AddSettingName(L"Site");
+  settings.SetDefault(L"Site");
+  settings.Save();
   SaveAndReopen();
   SampleSettings reopened(false);
-  reopened.Initialize();
   ASSERT_TRUE(reopened.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
   EXPECT_EQ(reopened.GetDefault(), L"Site");
   ASSERT_EQ(reopened.GetSettingSize(), 2);
@@ -99,42 +92,32 @@ TEST_F(JobSettingsBase, SetsRoundTripThroughADrawingFile) {
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
-TEST_F(JobSettingsBase, StoredListRepeatsThePreviousNameForAMissingEntry) {
-  SampleSettings settings;
-  EditVectorKey([](TRegistry& registry) {
-    registry.WriteInteger(L"SettingsVector_Size", 3);
-    registry.WriteString(L"Setting_1", KOVTString(L"A"));
-    registry.DeleteValue(L"Setting_2");
-    registry.WriteString(L"Setting_3", KOVTString(L"C"));
-  });
-  EXPECT_EQ(StoredNames(), (std::vector<KOVTString>{L"A", L"A", L"C"}));
-
-  EditVectorKey([](TRegistry& registry) {
-    registry.DeleteValue(L"SettingsVector_Size");
-    registry.WriteString(L"Setting_Default", KOVTString(L"Kept"));
-  });
-  SampleSettings reader(false);
-  ASSERT_TRUE(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
-  EXPECT_EQ(reader.GetSettingSize(), 0);
-  EXPECT_EQ(reader.GetDefault(), L"Kept");
-}
-
-// A count beyond the values of its key cannot have been written: it is
-// refused before a single name is read.
-TEST_F(JobSettingsBase, AListCountingMoreNamesThanItsKeyHoldsIsRefused) {
-  SampleSettings settings;  // stores "SettingsVector_Size", "Setting_1" and "Setting_Default"
-  SampleSettings reader(false);
-  reader.AddSettingName(L"Mine");
-  for (int count : {4, 2147483647}) {
-    EditVectorKey([&](TRegistry& registry) { registry.WriteInteger(L"SettingsVector_Size", count); });
-    EXPECT_THROW(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite), KoVT::EProjectRegistry) << count;
-    EXPECT_EQ(reader.SettingsVector().Names(), (std::vector<KOVTString>{L"Standard", L"Mine"}));
+// Rows of data/name_lists.txt: edits of the name list a new drawing stores,
+// then the names and default read back; a refused list keeps the reader's names.
+TEST_F(JobSettingsBase, StoredNameListsReadAsListed) {
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/name_lists.txt", 3)) {
+    SCOPED_TRACE(WideToUtf8(row[0]));
+    NewDrawing();
+    SampleSettings settings;
+    EditVectorKey([&](TRegistry& registry) {
+      for (std::wstring edit : Split(row[0])) {
+        const std::size_t equals = edit.find(L'=');
+        const std::wstring name = edit.substr(0, equals), value = edit.substr(equals + 1);
+        if (equals == std::wstring::npos) EXPECT_TRUE(registry.DeleteValue(name.c_str()));
+        else if (name == L"SettingsVector_Size") registry.WriteInteger(name.c_str(), std::stoi(value));
+        else registry.WriteString(name.c_str(), KOVTString(value.c_str()));
+      }
+    });
+    SampleSettings reader(false);
+    reader.AddSettingName(L"Mine");
+    if (row[1] == L"refused") EXPECT_THROW(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite), KoVT::EProjectRegistry);
+    else EXPECT_TRUE(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
+    std::vector<std::wstring> names;
+    for (const KOVTString& name : reader.SettingsVector().Names()) names.push_back(name.str());
+    EXPECT_EQ(Joined(names), row[1] == L"refused" ? L"Standard|Mine" : row[1]);
+    EXPECT_EQ(reader.GetDefault(), row[2].c_str());
     EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
   }
-  EditVectorKey([](TRegistry& registry) { registry.WriteInteger(L"SettingsVector_Size", 3); });
-  EXPECT_EQ(StoredNames(), (std::vector<KOVTString>{L"Standard", L"Standard", L"Standard"}));
-  EditVectorKey([](TRegistry& registry) { registry.WriteInteger(L"SettingsVector_Size", -2); });
-  EXPECT_TRUE(StoredNames().empty());
 }
 
 TEST_F(JobSettingsBase, ShorterListLeavesStaleEntriesUnread) {

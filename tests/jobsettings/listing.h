@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "jobsettings/key_table.h"
+#include "registry/registry_key.h"
 #include "tests/support/golden_rows.h"
+#include "tests/units/call_rows.h"
 
 using Bytes = std::vector<std::uint8_t>;
 struct Text {
@@ -135,4 +137,44 @@ inline void ExpectSameListedValues(const std::vector<KovtJobKeys::Entry>& left,
         std::visit([&](auto* value) { return *value == *std::get<decltype(value)>(right[i].field); }, left[i].field);
     EXPECT_TRUE(same) << left[i].name.c_str();
   }
+}
+
+// What a key stores, a row "name kind value" a value in stored order: a text
+// in double quotes, bytes in hex digits, an object id as the linetype it
+// names ("continuous", "null" or "other").
+inline std::vector<std::wstring> FiledRows(const KoVTPrjReg::TKey& key, PnDbObjectId continuous) {
+  using namespace KoVTPrjReg;
+  std::vector<std::wstring> rows;
+  for (const auto& [name, value] : key.Values()) {
+    std::wstring row = name.str() + L"\t";
+    if (auto* number = dynamic_cast<const TIntValue*>(value.get())) {
+      row += L"Integer\t" + N(number->GetValue());
+    } else if (auto* real = dynamic_cast<const TFloatValue*>(value.get())) {
+      row += L"Float\t" + N(real->GetValue());
+    } else if (auto* text = dynamic_cast<const TStringValue*>(value.get())) {
+      row += L"String\t\"" + text->GetValue().str() + L"\"";
+    } else if (auto* bytes = dynamic_cast<const TBinaryValue*>(value.get())) {
+      row += L"Binary\t";
+      for (std::int32_t i = 0; i < bytes->GetDataSize(); ++i) {
+        wchar_t hex[3];
+        std::swprintf(hex, 3, L"%02X", bytes->GetData()[i]);
+        row += hex;
+      }
+    } else {
+      const PnDbObjectId id = dynamic_cast<const TObjIdValue&>(*value).GetValue();
+      row += std::wstring(L"ObjectId\t") + (id.isNull() ? L"null" : id == continuous ? L"continuous" : L"other");
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+// The key stores the rows of a data file below tests/jobsettings/data, and no others.
+inline void ExpectFiled(const KoVTPrjReg::TKey& key, PnDbObjectId continuous, const std::string& file) {
+  std::vector<std::wstring> golden;
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/" + file, 3))
+    golden.push_back(row[0] + L"\t" + row[1] + L"\t" + (row[1] == L"String" ? L"\"" + row[2] + L"\"" : row[2]));
+  const std::vector<std::wstring> filed = FiledRows(key, continuous);
+  ASSERT_EQ(filed.size(), golden.size()) << file;
+  for (std::size_t i = 0; i < filed.size(); ++i) EXPECT_EQ(WideToUtf8(filed[i]), WideToUtf8(golden[i])) << file;
 }

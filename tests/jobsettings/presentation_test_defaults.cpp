@@ -1,4 +1,4 @@
-// Construction defaults of the presentation structures.
+// Construction defaults of the presentation structures, and as they are filed.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "jobsettings/presentation.h"
+#include "registry/registry_access.h"
 #include "tests/jobsettings/listing.h"
 #include "tests/support/kovt_drawing.h"
 
@@ -14,52 +15,14 @@ namespace {
 
 using PresentationDefaults = KovtDrawingTest;
 
-// The element type codes of every per-element-type list, in list order, and
-// whether their group is hatched solid.
-struct ElementType {
-  std::int32_t code;
-  bool solid;
-};
-std::vector<ElementType> GoldenElementTypes() {
-  std::vector<ElementType> types;
-  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/element_types.txt", 2))
-    types.push_back({static_cast<std::int32_t>(std::stol(row[0])), row[1] == L"B"});
-  return types;
-}
-
-// Calls expect(entry, solid) for each entry, after checking the codes.
-template <class Entry, class Expect>
-void ExpectEveryElementTypeInOrder(const std::vector<Entry>& entries, Expect expect) {
-  const std::vector<ElementType> golden = GoldenElementTypes();
-  ASSERT_EQ(entries.size(), golden.size());
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    EXPECT_EQ(entries[i].ElementType, golden[i].code) << "position " << i;
-    expect(entries[i], golden[i].solid);
-  }
-}
-
-void ExpectOutlineList(const XOutlineMode_ByElementType& modes, XOutlineLook pattern, XOutlineLook solid,
-                       PnDbObjectId linetype) {
-  ExpectEveryElementTypeInOrder(modes.vOutlineStyle, [&](const XOutlineStyle& style, bool isSolid) {
-    const XOutlineLook& look = isSolid ? solid : pattern;
-    EXPECT_EQ(style.LineColor, look.LineColor) << style.ElementType;
-    EXPECT_EQ(style.LineWidth, look.LineWidth) << style.ElementType;
-    EXPECT_EQ(style.LineStylId, linetype) << style.ElementType;
-  });
-}
-
-void ExpectHatchList(const XHatchMode_ByElementType& modes, XHatchLook look) {
-  ExpectEveryElementTypeInOrder(modes.vHatchStyle, [&](const XHatchStyle& style, bool solid) {
-    EXPECT_EQ(style.HatchName, solid ? L"SOLID" : L"ANSI33") << style.ElementType;
-    EXPECT_EQ(style.HatchColor, look.HatchColor);
-    EXPECT_EQ(style.HatchScale, look.HatchScale);
-    EXPECT_EQ(style.HatchAngle, look.HatchAngle);
-  });
-}
-
-TEST(ElementTypes, GroupsFollowTheGoldenCodes) {
-  for (const ElementType& type : GoldenElementTypes())
-    EXPECT_EQ(IsSolidHatchedElementType(type.code), type.solid) << type.code;
+TEST_F(PresentationDefaults, ElementTypesAndTheirGroupsFollowTheGoldenCodes) {
+  const std::vector<GoldenRow> types = ReadGoldenRows("jobsettings/data/element_types.txt", 2);
+  for (const GoldenRow& row : types)
+    EXPECT_EQ(IsSolidHatchedElementType(std::stoi(row[0])), row[1] == L"B") << WideToUtf8(row[0]);
+  // Every per-element-type list holds them in this order.
+  const std::vector<XOutlineStyle> styles = XSECTION().EdgeLineMode_ByElementType.vOutlineStyle;
+  ASSERT_EQ(styles.size(), types.size());
+  for (std::size_t i = 0; i < styles.size(); ++i) EXPECT_EQ(std::to_wstring(styles[i].ElementType), types[i][0]);
   for (std::int32_t unknown : {0, 1, 8, 24}) EXPECT_FALSE(IsSolidHatchedElementType(unknown)) << unknown;
 }
 
@@ -83,25 +46,18 @@ TEST(DrawingParameters, ConstructionDefaults) {
   }
 }
 
-TEST_F(PresentationDefaults, OutlineAndSectionListsPerElementGroup) {
+// New structures file the golden keys and values of data/presentation_defaults.txt
+// under their prefix, as given: no separator is added or removed.
+TEST_F(PresentationDefaults, NewStructuresFileTheGoldenValues) {
+  KoVTPrjReg::TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(L"\\\\Standard", true));
   XOUTLINE outline;
-  PnDbObjectId continuous = Drawing()->continuousLinetype();
-  ExpectOutlineList(outline.VisibOutlineMode_ByElementType, {150, 18}, {160, 18}, continuous);
-  ExpectOutlineList(outline.BlankOutlineMode_ByElementType, {40, 18}, {50, 18}, continuous);
-  ExpectHatchList(outline.VisibHatchMode_ByElementType, {151, 30.0, 90.0});
-  ExpectHatchList(outline.BlankHatchMode_ByElementType, {41, 30.0, 0.0});
-  EXPECT_TRUE(outline.VisibLineStylId.isNull());
-  EXPECT_TRUE(outline.BlankLineStylId.isNull());
-  EXPECT_EQ(outline.VisibHatchName, L"ANSI33");
-  EXPECT_EQ(outline.BlankHatchColor, 41);
-  EXPECT_EQ(outline.VisibHatchAngle, 90.0);
-
   XSECTION section;
-  ExpectOutlineList(section.EdgeLineMode_ByElementType, {7, 50}, {252, 30}, continuous);
-  ExpectHatchList(section.HatchMode_ByElementType, {253, 30.0, 0.0});
-  EXPECT_TRUE(section.EdgeLineStylId.isNull());
-  EXPECT_TRUE(section.HatchName.IsEmpty());
-  EXPECT_EQ(section.HatchMode, 0);
+  XENDING ending;
+  ASSERT_TRUE(registry.RWXOutlineSturcture(false, L"Found.Out", outline));
+  ASSERT_TRUE(registry.RWXSectionSturcture(false, kSectionHatchModeVersion, L"Found.Sect", section));
+  ASSERT_TRUE(registry.RWXEndingStructure(false, L"Detail.", ending));
+  ExpectFiled(*registry.GetCurrentKey(), Drawing()->continuousLinetype(), "presentation_defaults.txt");
 }
 
 TEST_F(PresentationDefaults, LinetypesComeFromTheDrawingWorkingAtConstruction) {

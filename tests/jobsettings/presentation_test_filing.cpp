@@ -2,11 +2,9 @@
 // through a saved drawing.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <optional>
 
 #include "jobsettings/presentation.h"
-#include "platform/wide_string.h"
 #include "registry/registry_access.h"
 #include "tests/jobsettings/listing.h"
 #include "tests/support/drawing_entries.h"
@@ -83,26 +81,6 @@ XSECTION ChangedSection(PnDbObjectId linetype) {
   for (XOutlineStyle& style : section.EdgeLineMode_ByElementType.vOutlineStyle) style.LineWidth = ++n;
   for (XHatchStyle& style : section.HatchMode_ByElementType.vHatchStyle) style.HatchColor = ++n;
   return section;
-}
-
-TEST_F(PresentationFiling, KeysNestByPrefixFieldAndElementType) {
-  XOUTLINE outline;
-  XENDING ending;
-  ASSERT_TRUE(Registry().RWXOutlineSturcture(false, L"Found.Out", outline));
-  ASSERT_TRUE(Registry().RWXEndingStructure(false, L"Sect.Ending", ending));
-  const std::map<std::wstring, KoVTPrjReg::TDataType> kinds = {{L"Integer", KoVTPrjReg::kIntegerValue},
-                                                                {L"Float", KoVTPrjReg::kFloatValue},
-                                                                {L"String", KoVTPrjReg::kStringValue},
-                                                                {L"ObjectId", KoVTPrjReg::kObjectIdValue}};
-  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/presentation_keys.txt", 2)) {
-    const bool absent = row[1] == L"-";
-    EXPECT_EQ(Stored(row[0].c_str(), absent ? KoVTPrjReg::kNoValue : kinds.at(row[1])), !absent)
-        << WideToUtf8(row[0]);
-  }
-
-  // The prefix is used as given: no separator is added or removed.
-  ASSERT_TRUE(Registry().RWXEndingStructure(false, L"Detail.", ending));
-  EXPECT_TRUE(Stored(L"Detail..EndingMode"));
 }
 
 TEST_F(PresentationFiling, MissingOrForeignValuesKeepTheFieldAndFail) {

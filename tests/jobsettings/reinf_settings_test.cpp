@@ -2,38 +2,18 @@
 // lookups, steel list and tolerance records.
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <map>
 #include <utility>
 
-#include "environment/product_info.h"
-#include "environment/windows_registry.h"
+#include "tests/environment/env_test_support.h"
 #include "tests/jobsettings/module_fixture.h"
-#include "tests/platform/scratch.h"
 
 namespace {
 
 using KoVTPrjReg::TRegistry;
 
-// The resource module stands in the folder of the language this registry
-// names; nothing of the user's own registry is read.
-class PreferencesLanguage : public ::testing::Environment {
- public:
-  void SetUp() override {
-    for (const char* variable :
-         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "KOVT_REGISTRY_DIR", "KOVT_DATA_DIR"})
-      ::setenv(variable, (m_root.Path() / variable).c_str(), 1);
-    ASSERT_TRUE(ORL_Tools::RegSet2Cur_SZ(kPlnxRegistryKey, L"LastLaunchedLanguage", KOVR_TEST_LANGUAGE,
-                                         static_cast<int>(std::wcslen(KOVR_TEST_LANGUAGE))));
-    ASSERT_EQ(GetProductLang(), KOVR_TEST_LANGUAGE);
-  }
-
- private:
-  ScratchDir m_root;
-};
-
-const auto* const g_language = ::testing::AddGlobalTestEnvironment(new PreferencesLanguage);
-
+// The resource module stands in the folder of the test language, which the
+// environment tests' sandbox sets; nothing of the user's own registry is read.
 using ReinfSettings = ModuleFixture<ReinfModule>;
 
 // The code lists end with a null entry, the enumeration names do not.

@@ -41,6 +41,25 @@ std::wstring Where(const TRegistry& registry) {
   return L"-";
 }
 
+// Reads value `name` as `kind` (int, bool, float or string): whether it was
+// read, and the value then held, which starts as 7, false, 3 or "kept".
+std::wstring Read(const TRegistry& registry, const wchar_t* name, const std::wstring& kind) {
+  int number = 7;
+  bool flag = false;
+  double real = 3.0;
+  KOVTString text = L"kept";
+  bool read = false;
+  if (kind == L"int") read = registry.ReadInteger(name, number);
+  else if (kind == L"bool") read = registry.ReadBool(name, flag);
+  else if (kind == L"float") read = registry.ReadFloat(name, real);
+  else read = registry.ReadString(name, text);
+  const std::wstring value = kind == L"int"     ? std::to_wstring(number)
+                             : kind == L"bool"  ? (flag ? L"true" : L"false")
+                             : kind == L"float" ? std::to_wstring(real)
+                                                : text.str();
+  return (read ? L"1|" : L"0|") + value;
+}
+
 // The registry works on whatever keeper it has: a key and a value round trip.
 void ExpectUsable(TRegistry& registry) {
   ASSERT_TRUE(registry.OpenKey(L"\\\\Standard", true));
@@ -147,7 +166,12 @@ TEST_F(RegistryAccess, PathsWalkTheTreeAsListed) {
     if (op == L"open" || op == L"create") result = flag(registry.OpenKey(path, op == L"create"));
     else if (op == L"exists") result = flag(registry.KeyExists(path));
     else if (op == L"destroy") result = flag(registry.DestroyKey(path));
-    else if (op == L"write") result = flag(registry.WriteInteger(path, 1));
+    else if (op == L"int") result = flag(registry.WriteInteger(path, std::stoi(row[2])));
+    else if (op == L"float") result = flag(registry.WriteFloat(path, std::stod(row[2])));
+    else if (op == L"string") result = flag(registry.WriteString(path, KOVTString(row[2].c_str())));
+    else if (op == L"rename-value") result = flag(registry.RenameValue(path, row[2].c_str()));
+    else if (op == L"delete-value") result = flag(registry.DeleteValue(path));
+    else if (op == L"read") result = Read(registry, path, row[2]);
     else if (op == L"rename") registry.RenameKey(path, row[2]);
     else if (op == L"root") registry.SetRootKey(static_cast<std::uint32_t>(std::stoul(row[2])));
     else ADD_FAILURE() << "unknown operation";
@@ -180,23 +204,6 @@ TEST_F(RegistryAccess, ValuesRoundTripByKindAndNeverCrossKinds) {
   EXPECT_EQ(handle, PnDbHandle(0x2A));
 
   registry.WriteInteger(L"flag", 2);
-  bool flag = false;
-  EXPECT_TRUE(registry.ReadBool(L"flag", flag) && flag) << "any integer but 0 is true";
-  registry.WriteFloat(L"ratio", 0.25);
-  int untouched = 7;
-  EXPECT_FALSE(registry.ReadInteger(L"ratio", untouched));
-  EXPECT_EQ(untouched, 7);
-  registry.WriteString(L"ratio", KOVTString(L"now text"));
-  double number = 3.0;
-  EXPECT_FALSE(registry.ReadFloat(L"ratio", number));
-  EXPECT_TRUE(registry.RenameValue(L"ratio", L"total"));
-  KOVTString text;
-  EXPECT_TRUE(registry.ReadString(L"total", text));
-  EXPECT_EQ(text, L"now text");
-  EXPECT_TRUE(registry.DeleteValue(L"total"));
-  EXPECT_FALSE(registry.ReadString(L"total", text));
-  EXPECT_TRUE(registry.DeleteValue(L"missing"));
-
   // Binary reads replace the caller's buffer with a new one, whatever the size.
   const std::uint8_t bytes[] = {7, 0, 9};
   std::uint8_t* buffer = new std::uint8_t[1]{5};

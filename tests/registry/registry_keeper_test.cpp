@@ -1,4 +1,5 @@
 // The keeper object: its class registration, its record and its life in a drawing file.
+// What the module registers lies with the other persistent classes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,22 +44,6 @@ TEST(KeeperClassRegistration, CountsInitializeAndFinalize) {
   }
 }
 
-TEST(KeeperClassRegistration, RegistersTheClassTheDrawingsNeed) {
-  KeeperClass registered;
-  const PnRxClass* cls = pnrxFindPnRxClass(kClassName);
-  ASSERT_NE(cls, nullptr);
-  EXPECT_EQ(cls->myParent(), PnDbObject::desc());
-  EXPECT_EQ(std::vector<int>({cls->dwgVersion(), cls->maintenanceVersion(), cls->proxyFlags()}),
-            std::vector<int>({33, 55, 0}));
-  EXPECT_STREQ(cls->dxfName(), L"KOVTPRJREGISTRYKEEPER");
-  EXPECT_STREQ(cls->appName(), L"KoVTAppSet|Tessmar");
-  std::unique_ptr<PnRxObject> made(cls->create());
-  auto* keeper = KoVTPrjRegistryKeeper::cast(made.get());
-  ASSERT_NE(keeper, nullptr);
-  EXPECT_EQ(keeper->isA(), cls);
-  EXPECT_EQ(KoVTPrjRegistryKeeper::cast(PnDbObject::desc()), nullptr);
-}
-
 TEST(KeeperClassRegistration, AForeignClassOfTheSameNameStopsTheHost) {
   PnRxClass* foreign = newPnRxClass(kClassName, L"PnDbObject", 0, 0, 0, nullptr);
   {
@@ -75,21 +60,6 @@ TEST(KeeperClassRegistration, AForeignClassOfTheSameNameStopsTheHost) {
   KeeperClass registered;
   ASSERT_NE(KoVTPrjRegistryKeeper::desc(), nullptr);
   EXPECT_EQ(KoVTPrjRegistryKeeper::desc()->dwgVersion(), 33);
-}
-
-TEST(KeeperClassRegistration, TheModuleHooksRegisterAndRemoveTheClass) {
-  PnRxDynamicLinker* linker = pnrxDynamicLinker();
-  pnutCaptureOutput(true);
-  ASSERT_TRUE(linker->loadModule(L"KoVTAppSet.kmo")) << std::filesystem::path(linker->lastLoadError());
-  EXPECT_NE(pnrxFindPnRxClass(kClassName), nullptr);
-  {
-    KeeperClass other;  // another user of the registry keeps the class past the module's unload
-    ASSERT_TRUE(linker->unloadModule(L"KoVTAppSet.kmo"));
-    EXPECT_NE(pnrxFindPnRxClass(kClassName), nullptr);
-  }
-  pnutTakeCapturedOutput();
-  pnutCaptureOutput(false);
-  EXPECT_EQ(pnrxFindPnRxClass(kClassName), nullptr);
 }
 
 TEST(KeeperRecord, RootsFileInNameOrderAfterTheVersion) {

@@ -1,11 +1,12 @@
-// Unit codes, names and display names, in English and Russian.
-#include <gtest/gtest.h>
-
+// Unit codes, names and display names, and the Russian lists.
 #include "environment/product_info.h"
-#include "platform/wide_string.h"
+#include "environment/windows_registry.h"
 #include "tests/platform/scratch.h"
-#include "tests/support/golden_rows.h"
+#include "tests/units/call_rows.h"
+#include "units/kovt_service.h"
 #include "units/unit_codes.h"
+#include "units/unit_lists.h"
+#include "units/unit_system.h"
 
 namespace {
 
@@ -31,6 +32,31 @@ TEST(UnitCodes, DisplayNamesComeFromTheResourceModuleOfKOVTAppSet) {
     EXPECT_STREQ(DisplayNameOfCode(std::stoi(row[0])), row[1].c_str()) << WideToUtf8(row[0]);
   EXPECT_EQ(DisplayNameOfCode(22), nullptr);
   EXPECT_EQ(DisplayNameOfCode(-1), nullptr);
+}
+
+// A stand-in for the service whose presence turns the language test on.
+class LanguageService : public PnRxService {};
+
+TEST(UnitLanguage, RussianOnlyWithTheLanguageServiceAndARussianProduct) {
+  ScratchDir registry;
+  ScopedEnv folder("KOVT_REGISTRY_DIR", registry.Path().string());
+  ASSERT_TRUE(ORL_Tools::RegSet2Cur_SZ(kPlnxRegistryKey, L"LastLaunchedLanguage", L"ru-RU", 5));
+  if (!GetProductLang().IsEmpty() && GetProductLang() != L"ru-RU")
+    GTEST_SKIP() << "the product language was read before this test";
+
+  EXPECT_EQ(IsRussian(), 0);
+  EXPECT_EQ(Joined(GetLengthUnits(1)), L"m|cm|mm");
+
+  auto* service = new LanguageService;
+  ASSERT_NE(pnrxDynamicLinker()->registerService(L"KOVT_ZEM", service), nullptr);
+  EXPECT_EQ(IsRussian(), 1);
+  EXPECT_EQ(Joined(GetLengthUnits(1)), L"м|см|мм");
+  EXPECT_EQ(Joined(GetMassUnits(0)), L"амер.т|фунт");
+  EXPECT_EQ(GetLengthSel(L"мм"), 2);
+  EXPECT_EQ(GetLengthSel(L"mm"), 0);
+  EXPECT_STREQ(GetSurfUName(1), L"см2");
+  KovtWithdrawService(L"KOVT_ZEM", service);
+  EXPECT_EQ(IsRussian(), 0);
 }
 
 }  // namespace

@@ -1,15 +1,11 @@
 // The units service and the free functions on top of it, driven by the cases
 // of data/service_cases.txt: settings of each module, the drawing and the
 // context change, then calls give their answers.
-#include <cwchar>
-#include <functional>
-#include <map>
 #include <optional>
 
 #include "environment/app_context.h"
-#include "platform/wide_string.h"
 #include "tests/jobsettings/listing.h"
-#include "tests/support/golden_rows.h"
+#include "tests/units/call_rows.h"
 #include "tests/units/sv_units_service_fixture.h"
 #include "units/unit_conversion.h"
 #include "units/unit_info.h"
@@ -17,26 +13,7 @@
 
 namespace {
 
-using Args = std::vector<std::wstring>;
 using Call = std::function<std::wstring(TxISvUnits&, const Args&)>;
-
-int I(const std::wstring& text) { return std::stoi(text); }
-double D(const std::wstring& text) { return std::wcstod(text.c_str(), nullptr); }
-std::wstring N(double value) {
-  wchar_t text[40];
-  std::swprintf(text, 40, L"%.12g", value);
-  return text;
-}
-std::wstring T(const wchar_t* text) { return text != nullptr ? text : L"null"; }
-std::wstring B(bool flag) { return flag ? L"true" : L"false"; }
-Args Split(const std::wstring& text) {
-  Args fields;
-  for (std::size_t start = 0, bar = 0; bar != std::wstring::npos; start = bar + 1) {
-    bar = text.find(L'|', start);
-    fields.push_back(text.substr(start, bar - start));
-  }
-  return fields;
-}
 
 std::wstring FormatCore(TxISvUnits& units, const Args& a) {
   KOVTString text = L"kept";
@@ -212,7 +189,7 @@ TEST_F(ServiceCases, EveryCaseGivesItsAnswers) {
     } else {
       ASSERT_EQ(row[1], L"call");
       ASSERT_EQ(Calls().count(row[2]), 1u);
-      const std::wstring answer = Calls().at(row[2])(Units(), row[3] == L"-" ? Args{} : Split(row[3]));
+      const std::wstring answer = Calls().at(row[2])(Units(), Split(row[3]));
       EXPECT_EQ(WideToUtf8(answer), WideToUtf8(row[4]));
     }
   }
