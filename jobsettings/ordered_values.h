@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +27,10 @@ class OrderedValues {
   // far beyond it, costs a search; any order gives the right answer.
   const KoVTPrjReg::TValue* Find(std::wstring_view name);
 
+  // Finds each of `names`, distinct and ascending, in one pass: `found`
+  // receives the value of each name, or null, at its position.
+  void FindAscending(std::span<const std::wstring_view> names, std::span<const KoVTPrjReg::TValue*> found);
+
   // The values whose names begin with `prefix`, in name order; the next
   // search starts after them.
   struct Range {
@@ -33,9 +39,14 @@ class OrderedValues {
   Range WithPrefix(std::wstring_view prefix);
 
  private:
+  // Moves the cursor to the first value not below `name`.
+  void Seek(std::wstring_view name);
+
   const KoVTPrjReg::TValueMap* m_values = nullptr;
   // The value after the one found last.
   KoVTPrjReg::TValueMap::const_iterator m_at;
+  // The bound above a prefix, kept to spare an allocation at each range.
+  std::wstring m_above;
 };
 
 // Takes a stored value into a member as the registry's typed reads do: false,
