@@ -268,14 +268,19 @@ class StructureFiler {
     std::wstring_view type;  // that of the value before, with its dot; empty when it named none
     std::uint64_t rank = 0;  // of that type
     std::size_t group = 0, nextField = 0;
-    for (auto stored = first; stored != last && group < order.size(); ++stored) {
+    // Held apart from the vectors, which a take through an entry might alias.
+    const std::pair<std::uint64_t, std::size_t>* byType = order.data();
+    const std::size_t groups = order.size();
+    Entry* entryAt = entries.data();
+    std::uint32_t* foundAt = found.data();
+    for (auto stored = first; stored != last && group < groups; ++stored) {
       const std::wstring_view rest = std::wstring_view(stored->first.str()).substr(typeAt);
       if (type.empty() || !BeginsWith(rest, type)) {
         const std::size_t dot = rest.find(L'.');
         rank = dot == std::wstring_view::npos ? 0 : TypeRank(rest.substr(0, dot));
         type = rank == 0 ? std::wstring_view() : rest.substr(0, dot + 1);
         if (rank == 0) continue;
-        while (group < order.size() && order[group].first < rank) ++group;
+        while (group < groups && byType[group].first < rank) ++group;
         nextField = 0;
       }
       const std::wstring_view suffix = rest.substr(type.size() - 1);
@@ -284,8 +289,8 @@ class StructureFiler {
       if (at == ascending.size()) continue;
       nextField = at + 1;
       const std::size_t field = ascending[at];
-      for (std::size_t g = group; g < order.size() && order[g].first == rank; ++g)
-        if (kTakers[field](*stored->second, entries[order[g].second])) found[g] |= 1u << field;
+      for (std::size_t g = group; g < groups && byType[g].first == rank; ++g)
+        if (kTakers[field](*stored->second, entryAt[byType[g].second])) foundAt[g] |= 1u << field;
     }
     const std::uint32_t all = (std::uint64_t{1} << std::size(Fields)) - 1;
     return std::all_of(found.begin(), found.end(), [&](std::uint32_t fields) { return fields == all; });
