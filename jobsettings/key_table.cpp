@@ -61,13 +61,15 @@ void Filer::Follow(const ReadPlan& plan) {
 void Filer::Plan(const wchar_t* name) { m_planning->names.push_back(name); }
 
 void ReadPlan::OrderByName() {
-  ascending = names;
-  std::sort(ascending.begin(), ascending.end());
-  ascending.erase(std::unique(ascending.begin(), ascending.end()), ascending.end());
-  rank.clear();
-  for (std::wstring_view name : names)
-    rank.push_back(static_cast<std::uint16_t>(std::lower_bound(ascending.begin(), ascending.end(), name) -
-                                              ascending.begin()));
+  std::vector<std::uint16_t> order(names.size());
+  for (std::size_t at = 0; at < order.size(); ++at) order[at] = static_cast<std::uint16_t>(at);
+  std::sort(order.begin(), order.end(), [&](std::uint16_t a, std::uint16_t b) { return names[a] < names[b]; });
+  ascending.clear();
+  rank.assign(names.size(), 0);
+  for (std::uint16_t at : order) {
+    if (ascending.empty() || ascending.back() != names[at]) ascending.push_back(names[at]);
+    rank[at] = static_cast<std::uint16_t>(ascending.size() - 1);
+  }
 }
 
 bool Filer::File(const wchar_t* name, Field field) {
