@@ -4,7 +4,6 @@
 #include <iterator>
 #include <limits>
 #include <string>
-#include <typeinfo>
 
 namespace KovtJobKeys {
 
@@ -16,14 +15,6 @@ using namespace KoVTPrjReg;
 constexpr int kMaxSteps = 8;
 
 std::wstring_view NameOf(TValueMap::const_iterator at) { return at->first.str(); }
-
-// The stored classes are final: the exact type decides, more cheaply than a cast.
-template <class Stored, class Member>
-bool TakeAs(const TValue& stored, Member& member) {
-  if (typeid(stored) != typeid(Stored)) return false;
-  member = static_cast<const Stored&>(stored).GetValue();
-  return true;
-}
 
 }  // namespace
 
@@ -102,16 +93,7 @@ void OrderedValues::Seek(std::wstring_view name) {
   m_at = m_values->lower_bound(name);
 }
 
-bool Take(const TValue& stored, bool& member) {
-  std::int32_t number = 0;
-  if (!TakeAs<TIntValue>(stored, number)) return false;
-  member = number != 0;
-  return true;
-}
-bool Take(const TValue& stored, std::int32_t& member) { return TakeAs<TIntValue>(stored, member); }
-bool Take(const TValue& stored, double& member) { return TakeAs<TFloatValue>(stored, member); }
 bool Take(const TValue& stored, KOVTString& member) { return TakeAs<TStringValue>(stored, member); }
-bool Take(const TValue& stored, PnDbObjectId& member) { return TakeAs<TObjIdValue>(stored, member); }
 
 bool Take(const TValue& stored, std::vector<std::uint8_t>& member) {
   if (typeid(stored) != typeid(TBinaryValue)) return false;
