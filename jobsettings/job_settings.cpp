@@ -85,8 +85,10 @@ const wchar_t* KOVTJobSettings::VariableKey(int index) {
 }
 
 KOVTString KOVTJobSettings::SetPath(const KOVTString& name) {
-  KOVTString path;
-  path.Format(L"\\\\%ls", name.c_str());
+  // Joined rather than formatted, since every read asks for it; as with the
+  // format, the name ends at its first null.
+  KOVTString path(L"\\\\");
+  path += name.c_str();
   return path;
 }
 
