@@ -1,4 +1,7 @@
+#include <algorithm>
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "jobsettings/formwork_job_settings.h"
 #include "jobsettings/formwork_keys.h"
@@ -42,12 +45,27 @@ enum OptionalParameters : unsigned {
   kAllOptional = kPresentationType | kSymbolHole | kShowAllHoles | kShowAllDoors,
 };
 
+// The parameter fields in the order of their names, the order a read finds
+// them in most cheaply.
+constexpr auto kParameterFieldsByName = [] {
+  std::array<std::size_t, std::size(kParameterFields)> order{};
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+    return std::wstring_view(kParameterFields[a].name) < std::wstring_view(kParameterFields[b].name);
+  });
+  return order;
+}();
+
 template <const wchar_t* Prefix, auto Block, unsigned Optional>
 void FileParameters(S& s, KovtJobKeys::Filer& filer) {
   XPARAM& parameters = (s.*Block).Par;
-  for (std::size_t i = 0; i < std::size(kParameterFields); ++i) {
+  std::wstring name(Prefix);
+  const std::size_t prefixLength = name.size();
+  for (std::size_t at = 0; at < std::size(kParameterFields); ++at) {
+    const std::size_t i = filer.Reading() ? kParameterFieldsByName[at] : at;
     if (i >= kCommonParameterFields && (Optional & (1u << (i - kCommonParameterFields))) == 0) continue;
-    const std::wstring name = std::wstring(Prefix) + kParameterFields[i].name;
+    name.resize(prefixLength);
+    name += kParameterFields[i].name;
     filer.File(name.c_str(), kParameterFields[i].field(parameters));
   }
 }

@@ -1,7 +1,9 @@
 #include "jobsettings/job_settings.h"
 
-#include <array>
+#include <map>
+#include <mutex>
 #include <string>
+#include <tuple>
 
 #include "dictionaries/dict_tree.h"
 #include "jobsettings/settings_dictionary.h"
@@ -83,8 +85,10 @@ const wchar_t* KOVTJobSettings::VariableKey(int index) {
 }
 
 KOVTString KOVTJobSettings::SetPath(const KOVTString& name) {
-  KOVTString path;
-  path.Format(L"\\\\%ls", name.c_str());
+  // Joined rather than formatted, since every read asks for it; as with the
+  // format, the name ends at its first null.
+  KOVTString path(L"\\\\");
+  path += name.c_str();
   return path;
 }
 
@@ -155,23 +159,17 @@ void KOVTJobSettings::FileCommonBlocks(KovtJobKeys::Filer& filer, CommonBlocks b
 }
 
 void KOVTJobSettings::FileVariables(KovtJobKeys::Filer& filer, CommonBlocks blocks) {
-  // Reading finds the values in name order, the cheap order, then takes them
-  // in stored order, so that a fallback takes a variable already read.
-  std::array<const KoVTPrjReg::TValue*, VAR_COUNT> found{};
-  if (filer.Reading()) {
-    const auto nameOf = [](const void* table, std::size_t row) { return static_cast<const wchar_t* const*>(table)[row]; };
-    for (const KovtJobKeys::NamedRow& named : KovtJobKeys::AscendingOrder(kVariableKeys, VAR_COUNT, nameOf))
-      if (named.row < blocks.variables) found[named.row] = filer.Find(named.name);
-  }
   for (int i = 0; i < blocks.variables; ++i) {
     KOVTString& value = m_variables.Values[static_cast<std::size_t>(i)];
-    if (!filer.Reading()) {
+    if (filer.Planning()) {
+      filer.Plan(kVariableKeys[i]);
+    } else if (!filer.Reading()) {
       filer.File(kVariableKeys[i], &value);
-      continue;
+    } else if (!KovtJobKeys::Filer::Take(filer.Planned(kVariableKeys[i]), &value)) {
+      // Taken in stored order, so that a fallback takes a variable already read.
+      for (const VariableFallback& fallback : blocks.variableFallbacks)
+        if (fallback.variable == i) value = m_variables.Values[fallback.source];
     }
-    if (KovtJobKeys::Filer::Take(found[static_cast<std::size_t>(i)], &value)) continue;
-    for (const VariableFallback& fallback : blocks.variableFallbacks)
-      if (fallback.variable == i) value = m_variables.Values[fallback.source];
   }
 }
 
@@ -191,12 +189,28 @@ bool KOVTJobSettings::ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVT
   registry.OpenKey(path, false);
   try {
     KovtJobKeys::Filer filer(registry, true);
+    filer.Follow(PlanOf(blocks, walkModule));
     FileSet(filer, version, blocks, walkModule);
   } catch (const KoVT::EProjectRegistry& error) {
     error.ShowMessage();
   }
   registry.CloseKey();
   return true;
+}
+
+const KovtJobKeys::ReadPlan& KOVTJobSettings::PlanOf(CommonBlocks blocks, Walker walkModule) {
+  static std::mutex mutex;
+  static std::map<std::tuple<Walker, int, int>, KovtJobKeys::ReadPlan> plans;
+  const std::lock_guard<std::mutex> lock(mutex);
+  auto [entry, added] = plans.try_emplace({walkModule, blocks.variables, blocks.templates});
+  KovtJobKeys::ReadPlan& plan = entry->second;
+  if (added) {
+    KovtJobKeys::Filer planning(plan);
+    std::int32_t version = 0;
+    FileSet(planning, version, blocks, walkModule);
+    plan.OrderByName();
+  }
+  return plan;
 }
 
 void KOVTJobSettings::WriteSet(const KOVTString& name, PnDbDictionary* dict, std::int32_t version,

@@ -206,6 +206,9 @@ class KOVTJobSettings {
 
  private:
   void FileSet(KovtJobKeys::Filer& filer, std::int32_t& version, CommonBlocks blocks, Walker walkModule);
+  // The plan of a read of the blocks and module keys, made at the first read
+  // of a module by walking this object, and kept.
+  const KovtJobKeys::ReadPlan& PlanOf(CommonBlocks blocks, Walker walkModule);
   void FileCommonBlocks(KovtJobKeys::Filer& filer, CommonBlocks blocks);
   void FileVariables(KovtJobKeys::Filer& filer, CommonBlocks blocks);
   void FileHeaderFooter(KovtJobKeys::Filer& filer, bool dataAfterSize);

@@ -1,8 +1,6 @@
 #include "jobsettings/key_table.h"
 
 #include <algorithm>
-#include <map>
-#include <mutex>
 #include <string_view>
 #include <utility>
 
@@ -49,6 +47,31 @@ Filer::Filer(std::vector<Entry>& listing) : m_listing(&listing) {}
 
 Filer::Filer(std::vector<KOVTString>& names) : m_names(&names) {}
 
+Filer::Filer(ReadPlan& plan) : m_planning(&plan) {}
+
+void Filer::Follow(const ReadPlan& plan) {
+  if (!m_reading) return;
+  m_plan = &plan;
+  m_plannedKey = m_registry->GetCurrentKey();
+  m_planned.resize(plan.ascending.size());
+  OrderedValues(m_plannedKey).FindAscending(plan.ascending, m_planned);
+  m_next = 0;
+}
+
+void Filer::Plan(const wchar_t* name) { m_planning->names.push_back(name); }
+
+void ReadPlan::OrderByName() {
+  std::vector<std::uint16_t> order(names.size());
+  for (std::size_t at = 0; at < order.size(); ++at) order[at] = static_cast<std::uint16_t>(at);
+  std::sort(order.begin(), order.end(), [&](std::uint16_t a, std::uint16_t b) { return names[a] < names[b]; });
+  ascending.clear();
+  rank.assign(names.size(), 0);
+  for (std::uint16_t at : order) {
+    if (ascending.empty() || ascending.back() != names[at]) ascending.push_back(names[at]);
+    rank[at] = static_cast<std::uint16_t>(ascending.size() - 1);
+  }
+}
+
 bool Filer::File(const wchar_t* name, Field field) {
   if (m_listing != nullptr) {
     m_listing->push_back({KOVTString(name), field});
@@ -79,22 +102,6 @@ const TValue* Filer::Find(std::wstring_view name) {
 bool Filer::Take(const TValue* stored, Field field) {
   return stored != nullptr &&
          std::visit([&](auto* member) { return KovtJobKeys::Take(*stored, *member); }, field);
-}
-
-std::span<const NamedRow> AscendingOrder(const void* table, std::size_t rows,
-                                         const wchar_t* (*nameOf)(const void* table, std::size_t row)) {
-  static std::mutex mutex;
-  static std::map<std::pair<const void*, std::size_t>, std::vector<NamedRow>> orders;
-  const std::lock_guard<std::mutex> lock(mutex);
-  auto [entry, added] = orders.try_emplace({table, rows});
-  std::vector<NamedRow>& order = entry->second;
-  if (added) {
-    for (std::size_t row = 0; row < rows; ++row)
-      order.push_back({static_cast<std::uint16_t>(row), nameOf(table, row)});
-    std::sort(order.begin(), order.end(),
-              [](const NamedRow& a, const NamedRow& b) { return a.name < b.name; });
-  }
-  return order;
 }
 
 }  // namespace KovtJobKeys

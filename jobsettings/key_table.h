@@ -17,6 +17,7 @@
 #include <charconv>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -59,11 +60,28 @@ class Default {
 };
 inline constexpr Default kKept = Default::Kept();
 
+// The plain values a read takes through key tables (rows with a member and
+// no filer of their own) and the project variables, in the order it takes
+// them, and that order sorted by name. A module's tables interleave in name
+// order, so a read finds all of them in one ascending pass over the stored
+// values, each a step on from the one before, and then takes them in table
+// order.
+struct ReadPlan {
+  // Sorts the names once all are in.
+  void OrderByName();
+
+  // Each views the row's own name, which the plan outlives.
+  std::vector<std::wstring_view> names;
+  // The distinct names in ascending order, and where each of `names` is among them.
+  std::vector<std::wstring_view> ascending;
+  std::vector<std::uint16_t> rank;
+};
+
 // Files values by name: reads them from or writes them to the current key of
-// a registry, lists them (a listing walk takes the writer's path), or resets
-// them to their rows' defaults. A reading filer looks each value up in the
-// registry's current key by name order, cheapest when names come ascending
-// (see Walk).
+// a registry, lists them (a listing walk takes the writer's path), resets
+// them to their rows' defaults, or plans a read. A reading filer looks each
+// value up in the registry's current key by name order, cheapest when names
+// come ascending; one that follows a plan finds the planned values first.
 class Filer {
  public:
   Filer(KoVTPrjReg::TRegistry& registry, bool reading);
@@ -71,6 +89,9 @@ class Filer {
   // Lists names alone: every entry a walk files, those the registry files
   // itself included.
   explicit Filer(std::vector<KOVTString>& names);
+  // Plans a read: a walk adds the names of its plain rows and the variables
+  // in the order a read takes them, and files nothing.
+  explicit Filer(ReadPlan& plan);
   // Resets: a walk gives each row's member its default and files nothing.
   Filer() = default;
   Filer(const Filer&) = delete;
@@ -79,7 +100,25 @@ class Filer {
   bool Reading() const { return m_reading; }
   // Whether values go to a registry; a listing neither reads nor writes.
   bool Writing() const { return m_registry != nullptr && !m_reading; }
-  bool Resetting() const { return m_registry == nullptr && m_listing == nullptr && m_names == nullptr; }
+  bool Resetting() const {
+    return m_registry == nullptr && m_listing == nullptr && m_names == nullptr && m_planning == nullptr;
+  }
+  bool Planning() const { return m_planning != nullptr; }
+  // Reading: finds the values `plan` names in the current key, to take them
+  // in plan order instead of finding each on its own; the plan outlives the
+  // filer.
+  void Follow(const ReadPlan& plan);
+  // Planning: a read takes the value `name` next. The name outlives the plan.
+  void Plan(const wchar_t* name);
+  // Reading: the value of the plain row or variable `name`, the next one the
+  // plan names when the read follows it, else found by name.
+  const KoVTPrjReg::TValue* Planned(const wchar_t* name) {
+    // A walk that strays from the plan, or a read in another key, finds by name.
+    if (m_plan == nullptr || m_next >= m_plan->names.size() || m_plan->names[m_next].data() != name ||
+        m_registry->GetCurrentKey() != m_plannedKey)
+      return Find(name);
+    return m_planned[m_plan->rank[m_next++]];
+  }
   // Answers whether a value of the member's kind was read; false when not reading.
   bool File(const wchar_t* name, Field field);
   // Reading: the value named `name`, cheapest when names come in ascending order.
@@ -100,20 +139,16 @@ class Filer {
   std::vector<Entry>* m_listing = nullptr;
   std::vector<KOVTString>* m_names = nullptr;
   bool m_reading = false;
+  ReadPlan* m_planning = nullptr;
   const KoVTPrjReg::TKey* m_orderedKey = nullptr;
   OrderedValues m_ordered{nullptr};
+  // Following a plan: the values found for it, the key they were found in,
+  // and the position in the plan of the next.
+  const ReadPlan* m_plan = nullptr;
+  const KoVTPrjReg::TKey* m_plannedKey = nullptr;
+  std::vector<const KoVTPrjReg::TValue*> m_planned;
+  std::size_t m_next = 0;
 };
-
-// A table's row and its name, measured once.
-struct NamedRow {
-  std::uint16_t row;
-  std::wstring_view name;
-};
-
-// A table's rows in the order of their names. Computed at the first call for
-// a table (by its address and length) and kept.
-std::span<const NamedRow> AscendingOrder(const void* table, std::size_t rows,
-                                         const wchar_t* (*nameOf)(const void* table, std::size_t row));
 
 template <class Settings>
 struct Key {
@@ -128,23 +163,11 @@ struct Key {
 
 // Files every row of `keys`; a resetting filer gives each row with a member
 // its default instead, and leaves what custom filers and the registry file
-// to the module. A reading filer first finds the values of the plain rows in
-// name order, each a step on from the one before in the key, then takes them
-// and runs the other rows in table order, as writing does.
+// to the module. A reading filer takes the values of the plain rows as its
+// plan found them; a planning one adds their names.
 template <class Settings>
 void Walk(std::span<const Key<Settings>> keys, Settings& settings, Filer& filer) {
-  std::vector<const KoVTPrjReg::TValue*> found;
-  if (filer.Reading()) {
-    found.resize(keys.size());
-    const auto nameOf = [](const void* table, std::size_t row) {
-      return static_cast<const Key<Settings>*>(table)[row].name;
-    };
-    for (const NamedRow& named : AscendingOrder(keys.data(), keys.size(), nameOf))
-      if (keys[named.row].field != nullptr && keys[named.row].custom == nullptr)
-        found[named.row] = filer.Find(named.name);
-  }
-  for (std::size_t row = 0; row < keys.size(); ++row) {
-    const Key<Settings>& key = keys[row];
+  for (const Key<Settings>& key : keys) {
     if (filer.Resetting()) {
       if (key.field != nullptr) key.byDefault.Apply(key.field(settings));
     } else if (key.custom != nullptr) {
@@ -154,8 +177,10 @@ void Walk(std::span<const Key<Settings>> keys, Settings& settings, Filer& filer)
         key.byRegistry(settings, registry, reading, key.name);
       });
     } else if (filer.Reading()) {
-      const bool taken = Filer::Take(found[row], key.field(settings));
+      const bool taken = Filer::Take(filer.Planned(key.name), key.field(settings));
       if (key.repair != nullptr) key.repair(settings, taken);
+    } else if (filer.Planning()) {
+      filer.Plan(key.name);
     } else {
       filer.File(key.name, key.field(settings));
     }
@@ -185,17 +210,20 @@ inline constexpr std::int32_t kMaxListEntries = 65536;
 template <class Entry>
 void FileList(Filer& filer, const wchar_t* countKey, std::int32_t& count, std::vector<Entry>& list,
               const wchar_t* prefix, std::span<const ListValue<Entry>> values) {
-  // Built by hand rather than formatted: formatting dominated reading a list.
+  // Built by hand in one buffer rather than formatted: formatting, and then
+  // growing a new name a character at a time, dominated reading a list.
+  std::wstring name(prefix);
+  const std::size_t prefixLength = name.size();
   auto valueName = [&](std::int32_t position, const ListValue<Entry>& value) {
-    KOVTString name(prefix);
+    name.resize(prefixLength);
     char digits[12];
     const char* end = std::to_chars(digits, digits + sizeof digits, position).ptr;
-    for (const char* digit = digits; digit != end; ++digit) name += static_cast<wchar_t>(*digit);
+    name.append(static_cast<const char*>(digits), end);
     if (value.suffix != nullptr) {
       name += L'.';
       name += value.suffix;
     }
-    return name;
+    return name.c_str();
   };
   if (!filer.Reading()) {
     if (filer.Writing()) count = static_cast<std::int32_t>(list.size());

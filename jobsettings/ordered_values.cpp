@@ -1,9 +1,9 @@
 #include "jobsettings/ordered_values.h"
 
+#include <algorithm>
 #include <iterator>
 #include <limits>
 #include <string>
-#include <typeinfo>
 
 namespace KovtJobKeys {
 
@@ -15,14 +15,6 @@ using namespace KoVTPrjReg;
 constexpr int kMaxSteps = 8;
 
 std::wstring_view NameOf(TValueMap::const_iterator at) { return at->first.str(); }
-
-// The stored classes are final: the exact type decides, more cheaply than a cast.
-template <class Stored, class Member>
-bool TakeAs(const TValue& stored, Member& member) {
-  if (typeid(stored) != typeid(Stored)) return false;
-  member = static_cast<const Stored&>(stored).GetValue();
-  return true;
-}
 
 }  // namespace
 
@@ -55,30 +47,53 @@ const TValue* OrderedValues::Find(std::wstring_view name) {
   return (m_at++)->second.get();
 }
 
+void OrderedValues::FindAscending(std::span<const std::wstring_view> names, std::span<const TValue*> found) {
+  std::fill(found.begin(), found.end(), nullptr);
+  if (m_values == nullptr) return;
+  const auto end = m_values->end();
+  for (std::size_t at = 0; at < names.size() && m_at != end; ++at) {
+    // One comparison a step; a long run of other names is searched instead.
+    int order = NameOf(m_at).compare(names[at]);
+    for (int steps = 0; order < 0 && steps < kMaxSteps; ++steps) {
+      if (++m_at == end) return;
+      order = NameOf(m_at).compare(names[at]);
+    }
+    if (order < 0) {
+      m_at = m_values->lower_bound(names[at]);
+      if (m_at == end) return;
+      order = NameOf(m_at).compare(names[at]);
+    }
+    if (order == 0) found[at] = (m_at++)->second.get();
+  }
+}
+
 OrderedValues::Range OrderedValues::WithPrefix(std::wstring_view prefix) {
   static const TValueMap kNone;
   if (m_values == nullptr) return {kNone.end(), kNone.end()};
-  // Two searches bound the range, so no name in it is compared with the
+  // Two bounds enclose the range, so no name in it is compared with the
   // prefix: the names beginning with it lie below the least name above them
   // all, the prefix with its last character not at its maximum raised by one.
-  std::wstring above(prefix);
-  while (!above.empty() && above.back() == std::numeric_limits<wchar_t>::max()) above.pop_back();
-  if (!above.empty()) ++above.back();
-  const auto first = m_values->lower_bound(prefix);
-  m_at = above.empty() ? m_values->end() : m_values->lower_bound(std::wstring_view(above));
+  m_above.assign(prefix);
+  while (!m_above.empty() && m_above.back() == std::numeric_limits<wchar_t>::max()) m_above.pop_back();
+  if (!m_above.empty()) ++m_above.back();
+  Seek(prefix);
+  const auto first = m_at;
+  m_at = m_above.empty() ? m_values->end() : m_values->lower_bound(std::wstring_view(m_above));
   return {first, m_at};
 }
 
-bool Take(const TValue& stored, bool& member) {
-  std::int32_t number = 0;
-  if (!TakeAs<TIntValue>(stored, number)) return false;
-  member = number != 0;
-  return true;
+void OrderedValues::Seek(std::wstring_view name) {
+  const auto end = m_values->end();
+  // Names asked in ascending order mostly lie a few steps ahead.
+  if (m_at == m_values->begin() || NameOf(std::prev(m_at)) < name) {
+    for (int steps = 0; m_at != end && steps <= kMaxSteps; ++steps, ++m_at)
+      if (NameOf(m_at) >= name) return;
+    if (m_at == end) return;
+  }
+  m_at = m_values->lower_bound(name);
 }
-bool Take(const TValue& stored, std::int32_t& member) { return TakeAs<TIntValue>(stored, member); }
-bool Take(const TValue& stored, double& member) { return TakeAs<TFloatValue>(stored, member); }
+
 bool Take(const TValue& stored, KOVTString& member) { return TakeAs<TStringValue>(stored, member); }
-bool Take(const TValue& stored, PnDbObjectId& member) { return TakeAs<TObjIdValue>(stored, member); }
 
 bool Take(const TValue& stored, std::vector<std::uint8_t>& member) {
   if (typeid(stored) != typeid(TBinaryValue)) return false;

@@ -120,6 +120,29 @@ std::span<const std::uint8_t> AscendingOrder() {
   return kOrder;
 }
 
+// Takes a stored value into field I of an entry, chosen when compiled rather
+// than visited for each value; false for a value of another kind.
+template <auto& Fields, class Entry, std::size_t I>
+bool TakeField(const KoVTPrjReg::TValue& stored, Entry& entry) {
+  constexpr auto member = std::get<Fields[I].member.index()>(Fields[I].member);
+  if constexpr (requires { KovtJobKeys::Take(stored, entry.*member); }) return KovtJobKeys::Take(stored, entry.*member);
+  return false;
+}
+
+template <auto& Fields, class Entry, std::size_t... I>
+constexpr auto FieldTakers(std::index_sequence<I...>) {
+  return std::array{&TakeField<Fields, Entry, I>...};
+}
+
+// Whether `text` begins with `start`, for the few characters of a type, where
+// a library call costs more than the comparison.
+bool BeginsWith(std::wstring_view text, std::wstring_view start) {
+  if (text.size() < start.size()) return false;
+  for (std::size_t at = 0; at < start.size(); ++at)
+    if (text[at] != start[at]) return false;
+  return true;
+}
+
 // The longest element type in decimal: "-2147483648".
 constexpr std::size_t kTypeDigits = 11;
 
@@ -224,9 +247,13 @@ class StructureFiler {
   // beside the entries sorted the same way (those of one type in list order),
   // and gives each value to the entries of its type. Other names there are
   // passed over; building and looking up every entry's names cost far more.
+  // The values of one type come together, their fields in name order, so the
+  // type is read once for them and each field is mostly the one after the
+  // field before.
   template <auto& Fields, class Entry>
   bool ReadEntries(std::wstring_view entryName, std::vector<Entry>& entries) {
     static_assert(std::size(Fields) <= 32, "a field's bit must fit");
+    static constexpr auto kTakers = FieldTakers<Fields, Entry>(std::make_index_sequence<std::size(Fields)>{});
     std::vector<std::pair<std::uint64_t, std::size_t>> order(entries.size());
     for (std::size_t at = 0; at < entries.size(); ++at)
       order[at] = {TypeRank(TypeDigits(entries[at].ElementType).View()), at};
@@ -237,27 +264,33 @@ class StructureFiler {
     const auto [first, last] = m_values.WithPrefix(m_name);
     const std::size_t typeAt = m_name.size();
     m_name.resize(length);
-    std::size_t group = 0;
-    for (auto stored = first; stored != last && group < order.size(); ++stored) {
+    const std::span<const std::uint8_t> ascending = AscendingOrder<Fields>();
+    std::wstring_view type;  // that of the value before, with its dot; empty when it named none
+    std::uint64_t rank = 0;  // of that type
+    std::size_t group = 0, nextField = 0;
+    // Held apart from the vectors, which a take through an entry might alias.
+    const std::pair<std::uint64_t, std::size_t>* byType = order.data();
+    const std::size_t groups = order.size();
+    Entry* entryAt = entries.data();
+    std::uint32_t* foundAt = found.data();
+    for (auto stored = first; stored != last && group < groups; ++stored) {
       const std::wstring_view rest = std::wstring_view(stored->first.str()).substr(typeAt);
-      const std::size_t dot = rest.find(L'.');
-      const std::uint64_t rank = dot == std::wstring_view::npos ? 0 : TypeRank(rest.substr(0, dot));
-      if (rank == 0) continue;
-      while (group < order.size() && order[group].first < rank) ++group;
-      const auto field = std::find_if(std::begin(Fields), std::end(Fields),
-                                      [&](const auto& candidate) { return candidate.suffix == rest.substr(dot); });
-      if (field == std::end(Fields)) continue;
-      for (std::size_t g = group; g < order.size() && order[g].first == rank; ++g) {
-        const bool taken = std::visit(
-            [&](auto member) {
-              auto& target = entries[order[g].second].*member;
-              if constexpr (requires { KovtJobKeys::Take(*stored->second, target); })
-                return KovtJobKeys::Take(*stored->second, target);
-              return false;
-            },
-            field->member);
-        if (taken) found[g] |= 1u << (field - std::begin(Fields));
+      if (type.empty() || !BeginsWith(rest, type)) {
+        const std::size_t dot = rest.find(L'.');
+        rank = dot == std::wstring_view::npos ? 0 : TypeRank(rest.substr(0, dot));
+        type = rank == 0 ? std::wstring_view() : rest.substr(0, dot + 1);
+        if (rank == 0) continue;
+        while (group < groups && byType[group].first < rank) ++group;
+        nextField = 0;
       }
+      const std::wstring_view suffix = rest.substr(type.size() - 1);
+      std::size_t at = nextField;
+      while (at < ascending.size() && Fields[ascending[at]].suffix != suffix) ++at;
+      if (at == ascending.size()) continue;
+      nextField = at + 1;
+      const std::size_t field = ascending[at];
+      for (std::size_t g = group; g < groups && byType[g].first == rank; ++g)
+        if (kTakers[field](*stored->second, entryAt[byType[g].second])) foundAt[g] |= 1u << field;
     }
     const std::uint32_t all = (std::uint64_t{1} << std::size(Fields)) - 1;
     return std::all_of(found.begin(), found.end(), [&](std::uint32_t fields) { return fields == all; });

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "dictionaries/typed_dicts.h"
 #include "jobsettings/job_settings.h"
@@ -180,6 +183,75 @@ TEST(OrderedValues, FindWhatALookupFindsInAnyOrder) {
     EXPECT_EQ(found != nullptr && KovtJobKeys::Take(*found, number) ? std::to_wstring(number) : L"-", ask[2]);
     EXPECT_EQ(found, key.FindValue(ask[1].c_str()));
   }
+}
+
+// Finding names in one ascending pass finds what a lookup by name finds.
+TEST(OrderedValues, OnePassFindsWhatALookupFinds) {
+  KoVTPrjReg::TKey key;
+  std::vector<GoldenRow> passes;
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/ordered_passes.txt", 3)) {
+    if (row[0] == L"store") key.SetValue(row[1], std::make_unique<KoVTPrjReg::TIntValue>(std::stoi(row[2])));
+    else passes.push_back(row);
+  }
+  for (const GoldenRow& pass : passes) {
+    SCOPED_TRACE(std::string(pass[1].begin(), pass[1].end()));
+    std::vector<std::wstring> names;
+    std::wstringstream words(pass[1]);
+    for (std::wstring word; words >> word;) names.push_back(word);
+    const std::vector<std::wstring_view> asked(names.begin(), names.end());
+    // Filled with a value, so that a name not found must be cleared.
+    std::vector<const KoVTPrjReg::TValue*> found(asked.size(), key.Values().begin()->second.get());
+    KovtJobKeys::OrderedValues(&key).FindAscending(asked, found);
+    std::wstring numbers;
+    for (std::size_t at = 0; at < asked.size(); ++at) {
+      std::int32_t number = 0;
+      numbers += at == 0 ? L"" : L" ";
+      numbers += found[at] != nullptr && KovtJobKeys::Take(*found[at], number) ? std::to_wstring(number) : L"-";
+      EXPECT_EQ(found[at], key.FindValue(names[at].c_str()));
+    }
+    EXPECT_EQ(numbers, pass[2]);
+  }
+}
+
+// A module whose walk takes its two tables in either order: a read whose walk
+// strays from the order its plan was made in finds the values by name.
+class SwappingSettings : public KOVTJobSettings {
+ public:
+  static inline bool swapped = false;
+
+  void Initialize() override { first = second = 0; }
+  bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) override {
+    std::int32_t version = 1;
+    return ReadSet(name, dict, access, version, {0, 0}, &Walk);
+  }
+  void WriteJobSettings(KOVTString name, PnDbDictionary* dict) override { WriteSet(name, dict, 1, {0, 0}, &Walk); }
+  KOVTString* GetVariable(PRN_VARIABLE_TYPES) override { return nullptr; }
+
+  double first = 0, second = 0;
+
+ private:
+  static void Walk(KOVTJobSettings& settings, KovtJobKeys::Filer& filer) {
+    using Key = KovtJobKeys::Key<SwappingSettings>;
+    static const Key kFirst[] = {KEY(first)}, kSecond[] = {KEY(second)};
+    auto& self = static_cast<SwappingSettings&>(settings);
+    KovtJobKeys::Walk<SwappingSettings>(swapped ? kSecond : kFirst, self, filer);
+    KovtJobKeys::Walk<SwappingSettings>(swapped ? kFirst : kSecond, self, filer);
+  }
+};
+
+TEST_F(JobSettingsBase, AReadStrayingFromItsPlanStillTakesEveryValue) {
+  SwappingSettings written;
+  written.first = 1.5;
+  written.second = 2.5;
+  written.WriteJobSettings(L"Standard", nullptr);
+  for (bool swapped : {false, true, false}) {
+    SwappingSettings::swapped = swapped;
+    SwappingSettings read;
+    ASSERT_TRUE(read.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite)) << swapped;
+    EXPECT_EQ(read.first, 1.5) << swapped;
+    EXPECT_EQ(read.second, 2.5) << swapped;
+  }
+  SwappingSettings::swapped = false;
 }
 
 }  // namespace
