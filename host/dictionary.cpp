@@ -72,7 +72,7 @@ Plnx::ErrorStatus PnDbDictionary::setAt(const wchar_t* name, PnDbObject* object,
   auto it = m_entries.find(name);
   if (it != m_entries.end() && it->second.id != object->objectId()) {
     PnDbObjectId old = it->second.id;
-    if (old.isValid()) pndbMarkErased(old.stub()->object.get(), true);
+    if (PnDbObject* replaced = old.isValid() ? old.stub()->live() : nullptr) pndbMarkErased(replaced, true);
   }
   // An object sits under one name only.
   for (auto other = m_entries.begin(); other != m_entries.end(); ++other)
@@ -92,7 +92,7 @@ Plnx::ErrorStatus PnDbDictionary::remove(PnDbObjectId id) {
   for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
     if (it->second.id != id) continue;
     m_entries.erase(it);
-    if (id.isValid()) id.stub()->object->setOwnerId(PnDbObjectId());
+    if (id.isValid()) id.stub()->setOwnerId(PnDbObjectId());
     assertWriteEnabled();
     return Plnx::eOk;
   }

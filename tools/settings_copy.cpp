@@ -1,7 +1,7 @@
 #include "tools/settings_copy.h"
 
 #include "dictionaries/dict_iteration.h"
-#include "dictionaries/dict_util.h"
+#include "host/object.h"
 #include "dictionaries/typed_dicts.h"
 #include "environment/app_context.h"
 #include "jobsettings/access_points.h"
@@ -11,13 +11,17 @@
 namespace {
 
 // Empties the module's settings dictionary of the working drawing, so that
-// the merge that follows has nothing of the target's to keep.
+// the merge that follows has nothing of the target's to keep. The entries are
+// erased unopened: a registry is dropped without being read.
 void DropSettings() {
   PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
   if (settings == nullptr) return;
   PnDbObjectIdArray entries;
   for (TxDictIterator entry(settings, false); !entry.IsEnd(); ++entry) entries.push_back(*entry);
-  KovtDictUtil::RemoveObjectFromDict(settings, entries);
+  for (PnDbObjectId entry : entries) {
+    settings->remove(entry);
+    pndbEraseObject(entry);
+  }
   settings->close();
 }
 
