@@ -59,12 +59,40 @@ PnDbStub* PnDbDatabase::newStub(PnDbHandle handle) {
   return &stub;
 }
 
+bool PnDbDatabase::canStayFiled(const std::uint8_t* data, std::size_t size) const {
+  if (!pndbOpensWithOwner(data, size)) return false;
+  bool known = true;
+  const bool whole = pndbWalkFiledItems(data, size, [&](const PnDbFiledId& id) {
+    known = known && (id.handle == 0 || m_byHandle.count(id.handle) > 0);
+  });
+  return whole && known;
+}
+
+PnDbStub* PnDbDatabase::newStubAtSeed() {
+  // A drawing read from a file may have put the seed on a taken handle or at the end of the range.
+  while (m_handseed == 0 || m_byHandle.count(m_handseed) > 0) ++m_handseed;
+  return newStub(PnDbHandle(m_handseed));
+}
+
+Plnx::ErrorStatus PnDbDatabase::addFiledObject(PnDbObjectId& id, std::u16string className,
+                                               std::vector<std::uint8_t> items, PnDbObjectId owner) {
+  if (className.empty() || !canStayFiled(items.data(), items.size())) return Plnx::eInvalidInput;
+  auto filed = std::make_unique<PnDbFiledObject>();
+  filed->className = std::move(className);
+  filed->items = std::move(items);
+  filed->data = filed->items.data();
+  filed->size = filed->items.size();
+  filed->owner = owner;
+  PnDbStub* stub = newStubAtSeed();
+  stub->filed = std::move(filed);
+  id = PnDbObjectId(stub);
+  return Plnx::eOk;
+}
+
 Plnx::ErrorStatus PnDbDatabase::addPnDbObject(PnDbObjectId& id, PnDbObject* object) {
   if (object == nullptr) return Plnx::eNullObjectPointer;
   if (object->isDatabaseResident()) return Plnx::eAlreadyInDb;
-  // A drawing read from a file may have put the seed on a taken handle or at the end of the range.
-  while (m_handseed == 0 || m_byHandle.count(m_handseed) > 0) ++m_handseed;
-  PnDbStub* stub = newStub(PnDbHandle(m_handseed));
+  PnDbStub* stub = newStubAtSeed();
   stub->object.reset(object);
   object->m_stub = stub;
   object->m_writing = true;

@@ -94,10 +94,20 @@ class PnDbDatabase : public PnRxObject {
 
  private:
   friend class PnDbObjectId;
+  friend class PnDbDictionary;
   friend struct PnDbStub;
   friend class PnDbDrawingReader;
   friend class PnDbDrawingWriter;
   PnDbStub* newStub(PnDbHandle handle);
+  // Whether filed items can wait to be read: whole items that open with the
+  // owner and refer only to objects of this database. Reading them later then
+  // finds what reading them now would, and a save writes back what they would
+  // file.
+  bool canStayFiled(const std::uint8_t* data, std::size_t size) const;
+  // A stub at the next free handle.
+  PnDbStub* newStubAtSeed();
+  Plnx::ErrorStatus addFiledObject(PnDbObjectId& id, std::u16string className, std::vector<std::uint8_t> items,
+                                   PnDbObjectId owner);
   // Makes the object of a filed record; on failure the stub has none and
   // m_fileError says why.
   Plnx::ErrorStatus loadObject(PnDbStub& stub, const std::u16string& filedName, const std::uint8_t* data,
@@ -118,13 +128,16 @@ class PnDbDatabase : public PnRxObject {
   bool m_damaged = false;
 };
 
-// An object of a drawing read on demand that nothing has needed yet: its
-// record as the file holds it, and what may change without reading it.
+// An object of a drawing read on demand that nothing has needed yet, or one
+// added as its filed items: its record as a file holds it, and what may
+// change without reading it.
 struct PnDbFiledObject {
   std::u16string className;
-  // The object's items, the owner first (the host files it so).
+  // The object's items, the owner first (the host files it so): in the
+  // database's image, or in `items` for one added so.
   const std::uint8_t* data = nullptr;
   std::size_t size = 0;
+  std::vector<std::uint8_t> items;
   PnDbObjectId owner;
   bool erased = false;
 };

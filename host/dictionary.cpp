@@ -87,6 +87,21 @@ Plnx::ErrorStatus PnDbDictionary::setAt(const wchar_t* name, PnDbObject* object,
   return Plnx::eOk;
 }
 
+Plnx::ErrorStatus PnDbDictionary::setAtFiled(const wchar_t* name, std::u16string className,
+                                             std::vector<std::uint8_t> items, PnDbObjectId& id) {
+  if (!isWriteEnabled()) return Plnx::eNotOpenForWrite;
+  if (name == nullptr || *name == 0) return Plnx::eInvalidKey;
+  if (database() == nullptr) return Plnx::eNotInDatabase;
+  if (has(name)) return Plnx::eDuplicateKey;
+  PnDbObjectId added;
+  Plnx::ErrorStatus es = database()->addFiledObject(added, std::move(className), std::move(items), objectId());
+  if (es != Plnx::eOk) return es;
+  m_entries[name] = Entry{name, added};
+  id = added;
+  assertWriteEnabled();
+  return Plnx::eOk;
+}
+
 Plnx::ErrorStatus PnDbDictionary::remove(PnDbObjectId id) {
   if (!isWriteEnabled()) return Plnx::eNotOpenForWrite;
   for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {

@@ -29,8 +29,6 @@ constexpr std::size_t kPrefixSize = sizeof kMagic + 4;
 constexpr std::size_t kMaxFileSize = std::size_t(1) << 31;
 constexpr std::size_t kMaxClassName = 256;
 constexpr std::size_t kMinRecord = 8 + 2 + 4;
-// Every object files its owner first, as a soft pointer.
-constexpr std::size_t kOwnerItem = 1 + 8;
 
 // A standard CRC-32; libdeflate's uses the processor's carry-less multiply
 // where there is one, and every open and save checksums the whole file.
@@ -173,7 +171,7 @@ class PnDbDrawingWriter {
     const std::size_t lengthAt = out.size();
     out.putLE(0, 4);
     out.writeSoftPointerId(filed.owner);
-    out.putRaw(filed.data + kOwnerItem, filed.size - kOwnerItem);
+    out.putRaw(filed.data + kPnDbOwnerItem, filed.size - kPnDbOwnerItem);
     lengths.emplace_back(lengthAt, filed.size);
   }
 
@@ -338,22 +336,15 @@ class PnDbDrawingReader {
     return handles;
   }
 
-  // Keeps the record filed when it is whole items that open with the owner
-  // and refer only to objects of the file: reading it later then finds what
-  // reading it now would, and a save writes back what it would file. Anything
-  // else is read at once, to be refused or refiled as ever.
+  // Keeps the record filed when it can wait; anything else is read at once,
+  // to be refused or refiled as ever.
   bool keepFiled(PnDbStub& stub, const std::u16string& filedName, const std::uint8_t* data, std::size_t size) {
-    if (size < kOwnerItem || data[0] != static_cast<std::uint8_t>(PnDbDwgFiler::Item::kSoftPointer)) return false;
-    bool known = true;
-    const bool whole = pndbWalkFiledItems(data, size, [&](const PnDbFiledId& id) {
-      known = known && (id.handle == 0 || m_db.m_byHandle.count(id.handle) > 0);
-    });
-    if (!whole || !known) return false;
+    if (!m_db.canStayFiled(data, size)) return false;
     auto filed = std::make_unique<PnDbFiledObject>();
     filed->className = filedName;
     filed->data = data;
     filed->size = size;
-    PnDbViewFiler owner(data, kOwnerItem, &m_db);
+    PnDbViewFiler owner(data, kPnDbOwnerItem, &m_db);
     owner.readSoftPointerId(&filed->owner);
     stub.filed = std::move(filed);
     return true;

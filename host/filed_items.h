@@ -20,6 +20,12 @@ struct PnDbFiledId {
 // the file's filer could take: such an object must be read to know more.
 bool pndbWalkFiledItems(const std::uint8_t* data, std::size_t size, const std::function<void(const PnDbFiledId&)>& id);
 
+// Whether the items open with the owner's soft pointer, as every object files them.
+inline constexpr std::size_t kPnDbOwnerItem = 1 + 8;
+inline bool pndbOpensWithOwner(const std::uint8_t* data, std::size_t size) {
+  return size >= kPnDbOwnerItem && data[0] == static_cast<std::uint8_t>(PnDbDwgFiler::Item::kSoftPointer);
+}
+
 // Whether `kind` is an ownership reference: what owns it erases it along.
 inline bool pndbIsOwnership(PnDbDwgFiler::Item kind) {
   return kind == PnDbDwgFiler::Item::kHardOwnership || kind == PnDbDwgFiler::Item::kSoftOwnership;

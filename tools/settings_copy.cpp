@@ -25,8 +25,9 @@ void DropSettings() {
   settings->close();
 }
 
-// The places of the template's own ids in its settings of the module.
-CopiedReferences ReferencesOf(const ModuleRow& module, const Drawing& from) {
+// The places of the template's own ids in its settings of the module, and
+// the settings as they file, made once the registry has its roots.
+std::pair<CopiedReferences, std::optional<FiledRegistry>> ReferencesOf(const ModuleRow& module, const Drawing& from) {
   KOVTContext context(module.context, from.Database());
   WorkingDrawing working(from);
   PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForRead, DDI_Application);
@@ -36,14 +37,28 @@ CopiedReferences ReferencesOf(const ModuleRow& module, const Drawing& from) {
     KoVTPrjReg::TRegistry registry(settings, KoVTPrjReg::kReadOnly);
     return CopiedReferences(from.Database(), registry);
   }();
+  std::optional<FiledRegistry> filed = FiledRegistry::Of(*settings);
   settings->close();
-  return references;
+  return {std::move(references), std::move(filed)};
 }
 
 }  // namespace
 
 SettingsCopy::SettingsCopy(const ModuleRow& module, const Drawing& from)
-    : m_module(&module), m_from(&from), m_references(ReferencesOf(module, from)) {}
+    : SettingsCopy(module, from, ReferencesOf(module, from)) {}
+
+SettingsCopy::SettingsCopy(const ModuleRow& module, const Drawing& from,
+                           std::pair<CopiedReferences, std::optional<FiledRegistry>> found)
+    : m_module(&module), m_from(&from), m_references(std::move(found.first)), m_filed(std::move(found.second)) {}
+
+bool SettingsCopy::AddFiledRegistry(const Drawing& to) const {
+  if (!m_filed || !m_references.FoundIn(to.Database())) return false;
+  PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
+  if (settings == nullptr) return false;
+  const bool added = m_filed->AddTo(*settings, m_references.In(to.Database()));
+  settings->close();
+  return added;
+}
 
 void SettingsCopy::Into(const Drawing& to, ExistingSettings existing) const {
   // Both drawings in the module's context, so that each finds its own
@@ -55,8 +70,11 @@ void SettingsCopy::Into(const Drawing& to, ExistingSettings existing) const {
     if (existing == ExistingSettings::Keep) return;
     DropSettings();
   }
+  // The merge that follows finds the registry there and leaves it.
+  const bool filed = AddFiledRegistry(to);
   if (!CopyReinfJobsetFromTo(m_from->Database(), to.Database()))
     throw CliError("cannot copy the " + std::string(m_module->title) + " settings into " + to.Name());
+  if (filed) return;
   PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
   if (settings == nullptr) return;
   {
