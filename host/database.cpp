@@ -76,7 +76,10 @@ PnDbStub* PnDbDatabase::newStubAtSeed() {
 
 Plnx::ErrorStatus PnDbDatabase::addFiledObject(PnDbObjectId& id, std::u16string className,
                                                std::vector<std::uint8_t> items, PnDbObjectId owner) {
-  if (className.empty() || !canStayFiled(items.data(), items.size())) return Plnx::eInvalidInput;
+  if (className.empty() || !pndbOpensWithOwner(items.data(), items.size())) return Plnx::eInvalidInput;
+  // The owner item is this database's from now on.
+  for (int i = 0; i < 8; ++i) items[1 + i] = static_cast<std::uint8_t>(owner.handle().value() >> (8 * i));
+  if (!canStayFiled(items.data(), items.size())) return Plnx::eInvalidInput;
   auto filed = std::make_unique<PnDbFiledObject>();
   filed->className = std::move(className);
   filed->items = std::move(items);

@@ -177,4 +177,52 @@ TEST_F(OnDemand, AnUnchangedDrawingSavesAsItsFile) {
   EXPECT_TRUE(outcome.file == image);
 }
 
+// Objects added as their items: only whole ones referring within the drawing,
+// saved as given under the dictionary that owns them, read when needed.
+TEST_F(OnDemand, ObjectsAddedAsItemsAreCheckedAndReadWhenNeeded) {
+  PnDbDatabase db;
+  PnDbObjectId boxId;
+  PnDbDictionary* box = addDictionary(db, L"Box", boxId);
+  ASSERT_NE(box, nullptr);
+  const struct Case {
+    const wchar_t* name;
+    Items items;
+    Plnx::ErrorStatus expected;
+  } cases[] = {
+      {L"Thing", Items().softPointer(0x777).string(u"given").int32(3).real(1.5).hardPointer(boxId.handle().value()),
+       Plnx::eOk},
+      {L"THING", Items().softPointer(0).string(u"again").int32(3).real(1.5).hardPointer(0), Plnx::eDuplicateKey},
+      {L"Ownerless", Items().int32(3).softPointer(0), Plnx::eInvalidInput},
+      {L"Cut", Items().softPointer(0).stringClaiming(10), Plnx::eInvalidInput},
+      {L"Stray", Items().softPointer(0).string(u"x").int32(3).real(1.5).hardPointer(0x999), Plnx::eInvalidInput},
+  };
+  TestThing::reads = 0;
+  for (const Case& c : cases) {
+    PnDbObjectId id;
+    EXPECT_EQ(box->setAtFiled(c.name, u"PnTestThing", c.items.bytes(), id), c.expected) << fs::path(c.name).string();
+  }
+  box->close();
+  EXPECT_EQ(TestThing::reads, 0);
+  ASSERT_EQ(pndbOpenObject(box, boxId, PnDb::kForRead), Plnx::eOk);
+  PnDbObjectId added;
+  EXPECT_EQ(box->getAt(L"Thing", added), Plnx::eOk);
+  box->close();
+  const ThingFields fields = thingFields(added);
+  EXPECT_EQ(TestThing::reads, 1);
+  EXPECT_TRUE(fields.found && fields.label == L"given" && fields.count == 3 && fields.target == boxId);
+
+  auto reread = reopened(db, dir.Path() / L"added.pndwg");
+  ASSERT_TRUE(reread) << fs::path(db.lastFileError()).string();
+  PnDbDictionary* saved = nullptr;
+  ASSERT_EQ(pndbOpenObject(saved, namedEntry(*reread, L"Box"), PnDb::kForRead), Plnx::eOk);
+  PnDbObjectId thingId;
+  EXPECT_EQ(saved->getAt(L"Thing", thingId), Plnx::eOk);
+  EXPECT_EQ(saved->numEntries(), 1u);
+  saved->close();
+  PnDbObject* thing = nullptr;
+  ASSERT_EQ(pndbOpenObject(thing, thingId, PnDb::kForRead), Plnx::eOk);
+  EXPECT_EQ(thing->ownerId(), namedEntry(*reread, L"Box"));
+  thing->close();
+}
+
 }  // namespace
