@@ -316,8 +316,8 @@ class PnDbDrawingReader {
     const std::set<std::uint64_t> roots = m_onDemand ? idsIn(header, headerSize) : std::set<std::uint64_t>();
     for (Record& record : records) {
       PnDbStub& stub = *m_db.m_byHandle[record.handle.value()];
-      if (m_onDemand && roots.count(record.handle.value()) == 0 && keepFiled(stub, record.filedName, record.data, record.size))
-        continue;
+      const bool root = roots.count(record.handle.value()) > 0;
+      if (m_onDemand && !root && keepFiled(stub, record.filedName, record.data, record.size)) continue;
       Plnx::ErrorStatus es = m_db.loadObject(stub, record.filedName, record.data, record.size);
       if (es != Plnx::eOk) return es;
     }

@@ -22,7 +22,6 @@ bool isDatabaseRoot(const PnDbObject* object) {
 }
 }  // namespace
 
-
 const PnDbObjectId PnDbObjectId::kNull;
 
 bool PnDbObjectId::isValid() const { return m_stub != nullptr && m_stub->exists(); }
