@@ -59,11 +59,12 @@ using IdPair = std::pair<PnDbObjectId, PnDbObjectId>;  // destination, source
 // One level of the merge. Appends the pairs of entries to merge next.
 void mergeLevel(const IdPair& level, const std::set<PnDbObjectId>& created, std::vector<IdPair>& next,
                 std::set<PnDbObjectId>& newlyCreated) {
+  // The destination is opened only for a source that is a dictionary: an
+  // entry that is none ends the merge, and need not be read to end it.
   PnDbDictionary* source = openDictionary(level.second, PnDb::kForRead);
-  PnDbDictionary* destination = openDictionary(level.first, PnDb::kForWrite);
+  PnDbDictionary* destination = source == nullptr ? nullptr : openDictionary(level.first, PnDb::kForWrite);
   if (source == nullptr || destination == nullptr) {
     closeIfOpen(source);
-    closeIfOpen(destination);
     return;
   }
   TxDictScope closeDestination(destination);

@@ -69,7 +69,7 @@ Plnx::ErrorStatus PnDbDatabase::wblockCloneObjects(const PnDbObjectIdArray& sour
           while (table->has(mangled(name, counter).c_str())) ++counter;
           record->setName(mangled(name, counter).c_str());
         } else if (cloning == PnDb::kDrcReplace) {
-          pndbMarkErased(existing.stub()->object.get(), true);
+          if (PnDbObject* replaced = existing.stub()->live()) pndbMarkErased(replaced, true);
         } else {
           mapping.assign(sourceId, existing);
           delete copy;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/filed_items.h"
+
 PNRX_DEFINE_MEMBERS(PnDbDatabase)
 
 PnDbHostApplicationServices* pndbHostApplicationServices() {
@@ -29,6 +31,8 @@ PnDbDatabase::~PnDbDatabase() {
 void PnDbDatabase::clearObjects() {
   for (PnDbStub& stub : m_stubs) stub.object.reset();
   m_stubs.clear();
+  m_image = {};
+  m_damaged = false;
   m_byHandle.clear();
   m_handseed = 1;
   m_namedObjects = m_linetypes = m_textStyles = m_dimStyles = PnDbObjectId();
@@ -37,7 +41,7 @@ void PnDbDatabase::clearObjects() {
 
 std::size_t PnDbDatabase::numObjects() const {
   return static_cast<std::size_t>(std::count_if(m_stubs.begin(), m_stubs.end(),
-                                                [](const PnDbStub& s) { return s.object != nullptr; }));
+                                                [](const PnDbStub& s) { return s.exists(); }));
 }
 
 std::size_t PnDbDatabase::numOpenObjects() const {
@@ -55,12 +59,43 @@ PnDbStub* PnDbDatabase::newStub(PnDbHandle handle) {
   return &stub;
 }
 
+bool PnDbDatabase::canStayFiled(const std::uint8_t* data, std::size_t size) const {
+  if (!pndbOpensWithOwner(data, size)) return false;
+  bool known = true;
+  const bool whole = pndbWalkFiledItems(data, size, [&](const PnDbFiledId& id) {
+    known = known && (id.handle == 0 || m_byHandle.count(id.handle) > 0);
+  });
+  return whole && known;
+}
+
+PnDbStub* PnDbDatabase::newStubAtSeed() {
+  // A drawing read from a file may have put the seed on a taken handle or at the end of the range.
+  while (m_handseed == 0 || m_byHandle.count(m_handseed) > 0) ++m_handseed;
+  return newStub(PnDbHandle(m_handseed));
+}
+
+Plnx::ErrorStatus PnDbDatabase::addFiledObject(PnDbObjectId& id, std::u16string className,
+                                               std::vector<std::uint8_t> items, PnDbObjectId owner) {
+  if (className.empty() || !pndbOpensWithOwner(items.data(), items.size())) return Plnx::eInvalidInput;
+  // The owner item is this database's from now on.
+  for (int i = 0; i < 8; ++i) items[1 + i] = static_cast<std::uint8_t>(owner.handle().value() >> (8 * i));
+  if (!canStayFiled(items.data(), items.size())) return Plnx::eInvalidInput;
+  auto filed = std::make_unique<PnDbFiledObject>();
+  filed->className = std::move(className);
+  filed->items = std::move(items);
+  filed->data = filed->items.data();
+  filed->size = filed->items.size();
+  filed->owner = owner;
+  PnDbStub* stub = newStubAtSeed();
+  stub->filed = std::move(filed);
+  id = PnDbObjectId(stub);
+  return Plnx::eOk;
+}
+
 Plnx::ErrorStatus PnDbDatabase::addPnDbObject(PnDbObjectId& id, PnDbObject* object) {
   if (object == nullptr) return Plnx::eNullObjectPointer;
   if (object->isDatabaseResident()) return Plnx::eAlreadyInDb;
-  // A drawing read from a file may have put the seed on a taken handle or at the end of the range.
-  while (m_handseed == 0 || m_byHandle.count(m_handseed) > 0) ++m_handseed;
-  PnDbStub* stub = newStub(PnDbHandle(m_handseed));
+  PnDbStub* stub = newStubAtSeed();
   stub->object.reset(object);
   object->m_stub = stub;
   object->m_writing = true;
@@ -99,7 +134,7 @@ namespace {
 // The record must be a live member of `table` in this database.
 bool isRecordOf(PnDbObjectId record, PnDbObjectId table) {
   if (!record.isValid() || record.isErased() || record.database() != table.database()) return false;
-  return record.stub()->object->ownerId() == table;
+  return record.stub()->ownerId() == table;
 }
 
 template <class Object>
@@ -158,21 +193,60 @@ Plnx::ErrorStatus PnDbDatabase::setLuprec(int value) {
 Plnx::ErrorStatus PnDbDatabase::countHardReferences(const PnDbObjectIdArray& ids, std::uint32_t* counts) const {
   if (counts == nullptr) return Plnx::eInvalidInput;
   std::fill(counts, counts + ids.size(), 0u);
+  const auto count = [&](PnDbObjectId id, PnDbDwgFiler::Item kind) {
+    if (kind != PnDbDwgFiler::Item::kHardPointer && kind != PnDbDwgFiler::Item::kHardOwnership) return;
+    for (std::size_t i = 0; i < ids.size(); ++i)
+      if (ids[i] == id) ++counts[i];
+  };
   for (const PnDbStub& stub : m_stubs) {
+    if (!stub.exists() || stub.erased()) continue;
     PnDbObject* object = stub.object.get();
-    if (object == nullptr || object->isErased()) continue;
+    if (object == nullptr) {
+      // A filed object's references are its id items; one not whole has none to give.
+      pndbWalkFiledItems(stub.filed->data, stub.filed->size, [&](const PnDbFiledId& id) {
+        PnDbObjectId referenced;
+        if (id.handle != 0) const_cast<PnDbDatabase*>(this)->getPnDbObjectId(referenced, false, PnDbHandle(id.handle));
+        count(referenced, id.kind);
+      });
+      continue;
+    }
     PnDbIdCollectingFiler filer(const_cast<PnDbDatabase*>(this));
     // Filing needs read access; the state is put back as it was.
     bool wasOpen = object->isReadEnabled();
     if (!wasOpen) object->m_readers = 1;
     object->dwgOutFields(&filer);
     if (!wasOpen) object->m_readers = 0;
-    for (const auto& ref : filer.references()) {
-      if (ref.kind != PnDbDwgFiler::Item::kHardPointer && ref.kind != PnDbDwgFiler::Item::kHardOwnership)
-        continue;
-      for (std::size_t i = 0; i < ids.size(); ++i)
-        if (ids[i] == ref.id) ++counts[i];
-    }
+    for (const auto& ref : filer.references()) count(ref.id, ref.kind);
   }
   return Plnx::eOk;
+}
+
+void PnDbStub::setOwnerId(PnDbObjectId owner) {
+  if (object != nullptr) object->setOwnerId(owner);
+  else if (filed != nullptr) filed->owner = owner;
+}
+
+PnDbObject* PnDbStub::live() {
+  if (object == nullptr && filed != nullptr) database->makeLive(*this);
+  return object.get();
+}
+
+void PnDbDatabase::makeLive(PnDbStub& stub) {
+  std::unique_ptr<PnDbFiledObject> filed = std::move(stub.filed);
+  Plnx::ErrorStatus es;
+  try {
+    es = loadObject(stub, filed->className, filed->data, filed->size);
+  } catch (...) {
+    stub.filed = std::move(filed);  // out of memory: it may still be read later
+    throw;
+  }
+  if (es != Plnx::eOk) {
+    stub.object.reset();
+    m_fileError = m_fileName + L" " + m_fileError;
+    m_damaged = true;
+    return;
+  }
+  // What changed while it was filed.
+  stub.object->m_owner = filed->owner;
+  if (filed->erased) stub.object->m_erased = true;
 }

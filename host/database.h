@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "host/dictionary.h"
 #include "host/ids.h"
@@ -76,11 +77,16 @@ class PnDbDatabase : public PnRxObject {
 
   // Drawing files. Saving is atomic: the previous file stays intact on failure.
   Plnx::ErrorStatus saveAs(const wchar_t* fileName);
-  // Only on an empty database; on failure it stays empty.
-  Plnx::ErrorStatus readDwgFile(const wchar_t* fileName);
+  // Only on an empty database; on failure it stays empty. Read on demand, the
+  // checksum and the records are checked at once, but an object is read only
+  // when first needed, and a save writes the ones never needed as the file
+  // held them; an object then found damaged makes every later save fail.
+  Plnx::ErrorStatus readDwgFile(const wchar_t* fileName, bool onDemand = false);
   const std::wstring& fileName() const { return m_fileName; }
   // Why the last save or read failed.
   const std::wstring& lastFileError() const { return m_fileError; }
+  // Whether an object read on demand was found damaged; lastFileError says which.
+  bool hasDamagedObject() const { return m_damaged; }
 
   std::size_t numObjects() const;
   // Objects open for read or write right now.
@@ -88,9 +94,25 @@ class PnDbDatabase : public PnRxObject {
 
  private:
   friend class PnDbObjectId;
+  friend class PnDbDictionary;
+  friend struct PnDbStub;
   friend class PnDbDrawingReader;
   friend class PnDbDrawingWriter;
   PnDbStub* newStub(PnDbHandle handle);
+  // Whether filed items can wait to be read: whole items that open with the
+  // owner and refer only to objects of this database. Reading them later then
+  // finds what reading them now would, and a save writes back what they would
+  // file.
+  bool canStayFiled(const std::uint8_t* data, std::size_t size) const;
+  // A stub at the next free handle.
+  PnDbStub* newStubAtSeed();
+  Plnx::ErrorStatus addFiledObject(PnDbObjectId& id, std::u16string className, std::vector<std::uint8_t> items,
+                                   PnDbObjectId owner);
+  // Makes the object of a filed record; on failure the stub has none and
+  // m_fileError says why.
+  Plnx::ErrorStatus loadObject(PnDbStub& stub, const std::u16string& filedName, const std::uint8_t* data,
+                               std::size_t size);
+  void makeLive(PnDbStub& stub);
   void buildDefaultDrawing();
   void clearObjects();
 
@@ -101,13 +123,39 @@ class PnDbDatabase : public PnRxObject {
   PnDbObjectId m_continuous, m_textstyle, m_dimstyle;
   int m_measurement = PnDb::kMetric, m_lunits = 2, m_luprec = 4;
   std::wstring m_fileName, m_fileError;
+  // The file a drawing read on demand was read from; its filed objects point into it.
+  std::vector<std::uint8_t> m_image;
+  bool m_damaged = false;
 };
 
-// What an object id points at.
+// An object of a drawing read on demand that nothing has needed yet, or one
+// added as its filed items: its record as a file holds it, and what may
+// change without reading it.
+struct PnDbFiledObject {
+  std::u16string className;
+  // The object's items, the owner first (the host files it so): in the
+  // database's image, or in `items` for one added so.
+  const std::uint8_t* data = nullptr;
+  std::size_t size = 0;
+  std::vector<std::uint8_t> items;
+  PnDbObjectId owner;
+  bool erased = false;
+};
+
+// What an object id points at: an object, or one still filed.
 struct PnDbStub {
   PnDbDatabase* database = nullptr;
   PnDbHandle handle;
   std::unique_ptr<PnDbObject> object;
+  std::unique_ptr<PnDbFiledObject> filed;
+
+  // The object, read first when it is still filed; null when there is none
+  // or it turns out damaged.
+  PnDbObject* live();
+  bool exists() const { return object != nullptr || filed != nullptr; }
+  bool erased() const { return object ? object->isErased() : filed != nullptr && filed->erased; }
+  PnDbObjectId ownerId() const { return object ? object->ownerId() : filed ? filed->owner : PnDbObjectId(); }
+  void setOwnerId(PnDbObjectId owner);
 };
 
 class PnDbHostApplicationServices {

@@ -72,7 +72,7 @@ Plnx::ErrorStatus PnDbDictionary::setAt(const wchar_t* name, PnDbObject* object,
   auto it = m_entries.find(name);
   if (it != m_entries.end() && it->second.id != object->objectId()) {
     PnDbObjectId old = it->second.id;
-    if (old.isValid()) pndbMarkErased(old.stub()->object.get(), true);
+    if (PnDbObject* replaced = old.isValid() ? old.stub()->live() : nullptr) pndbMarkErased(replaced, true);
   }
   // An object sits under one name only.
   for (auto other = m_entries.begin(); other != m_entries.end(); ++other)
@@ -87,12 +87,27 @@ Plnx::ErrorStatus PnDbDictionary::setAt(const wchar_t* name, PnDbObject* object,
   return Plnx::eOk;
 }
 
+Plnx::ErrorStatus PnDbDictionary::setAtFiled(const wchar_t* name, std::u16string className,
+                                             std::vector<std::uint8_t> items, PnDbObjectId& id) {
+  if (!isWriteEnabled()) return Plnx::eNotOpenForWrite;
+  if (name == nullptr || *name == 0) return Plnx::eInvalidKey;
+  if (database() == nullptr) return Plnx::eNotInDatabase;
+  if (has(name)) return Plnx::eDuplicateKey;
+  PnDbObjectId added;
+  Plnx::ErrorStatus es = database()->addFiledObject(added, std::move(className), std::move(items), objectId());
+  if (es != Plnx::eOk) return es;
+  m_entries[name] = Entry{name, added};
+  id = added;
+  assertWriteEnabled();
+  return Plnx::eOk;
+}
+
 Plnx::ErrorStatus PnDbDictionary::remove(PnDbObjectId id) {
   if (!isWriteEnabled()) return Plnx::eNotOpenForWrite;
   for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
     if (it->second.id != id) continue;
     m_entries.erase(it);
-    if (id.isValid()) id.stub()->object->setOwnerId(PnDbObjectId());
+    if (id.isValid()) id.stub()->setOwnerId(PnDbObjectId());
     assertWriteEnabled();
     return Plnx::eOk;
   }

@@ -8,11 +8,13 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <set>
 #include <utility>
 
 #include <libdeflate.h>
 
 #include "host/database.h"
+#include "host/filed_items.h"
 #include "host/utf16.h"
 #include "platform/detail/atomic_file.h"
 #include "platform/wide_string.h"
@@ -121,6 +123,10 @@ class PnDbDrawingWriter {
     // Where each record's data length goes, and the length once the object has filed itself.
     std::vector<std::pair<std::size_t, std::size_t>> lengths;
     for (PnDbStub& stub : m_db.m_stubs) {
+      if (stub.object == nullptr && stub.filed != nullptr) {
+        if (!stub.filed->erased) putFiled(out, stub, lengths);
+        continue;
+      }
       PnDbObject* object = stub.object.get();
       if (object == nullptr || object->isErased()) continue;
       auto* proxy = PnDbProxyObject::cast(object);
@@ -156,6 +162,19 @@ class PnDbDrawingWriter {
   }
 
  private:
+  // A filed object as the file held it, but for its owner, which may have changed.
+  void putFiled(ImageFiler& out, const PnDbStub& stub, std::vector<std::pair<std::size_t, std::size_t>>& lengths) {
+    const PnDbFiledObject& filed = *stub.filed;
+    out.putLE(stub.handle.value(), 8);
+    out.putLE(filed.className.size(), 2);
+    for (char16_t unit : filed.className) out.putLE(unit, 2);
+    const std::size_t lengthAt = out.size();
+    out.putLE(0, 4);
+    out.writeSoftPointerId(filed.owner);
+    out.putRaw(filed.data + kPnDbOwnerItem, filed.size - kPnDbOwnerItem);
+    lengths.emplace_back(lengthAt, filed.size);
+  }
+
   Plnx::ErrorStatus unwritable(const PnDbStub& stub, const std::wstring& className, Plnx::ErrorStatus es) {
     m_db.m_fileError = describe(stub.handle, className) + L" could not be written (status " + std::to_wstring(es) + L")";
     return es;
@@ -165,6 +184,8 @@ class PnDbDrawingWriter {
 };
 
 Plnx::ErrorStatus PnDbDatabase::saveAs(const wchar_t* fileName) {
+  // lastFileError says which object.
+  if (m_damaged) return Plnx::eDwgObjectImproperlyRead;
   m_fileError.clear();
   if (fileName == nullptr || *fileName == 0) {
     m_fileError = L"no file name given";
@@ -186,9 +207,55 @@ Plnx::ErrorStatus PnDbDatabase::saveAs(const wchar_t* fileName) {
   return Plnx::eOk;
 }
 
+// Objects are read in place from the file image: a registry of a million
+// keys is tens of megabytes. Only a proxy keeps a copy.
+Plnx::ErrorStatus PnDbDatabase::loadObject(PnDbStub& stub, const std::u16string& filedName, const std::uint8_t* data,
+                                           std::size_t size) {
+  const auto attach = [](PnDbStub& to, PnDbObject* object) {
+    to.object.reset(object);
+    object->m_stub = &to;
+  };
+  const std::wstring className = pndbFromUtf16(filedName);
+  PnDbObject* object = nullptr;
+  if (const PnRxClass* cls = pnrxFindPnRxClass(className.c_str())) {
+    PnRxObject* created = cls->create();
+    object = dynamic_cast<PnDbObject*>(created);
+    if (object == nullptr) delete created;
+  }
+  Plnx::ErrorStatus es = Plnx::eMakeMeProxy;
+  if (object != nullptr) {
+    attach(stub, object);
+    PnDbViewFiler filer(data, size, this);
+    try {
+      es = object->dwgInFields(&filer);
+    } catch (const std::bad_alloc&) {
+      throw;  // no damage in the file: the caller reports out of memory
+    } catch (const std::exception&) {
+      es = Plnx::eDwgObjectImproperlyRead;
+    }
+    // What the class left unread it does not understand; only a proxy keeps it for the next save.
+    if (es == Plnx::eOk && !filer.atEnd()) es = Plnx::eMakeMeProxy;
+    if (es == Plnx::eMakeMeProxy) stub.object.reset();
+  }
+  if (es == Plnx::eMakeMeProxy) {
+    auto* proxy = new PnDbProxyObject(filedName, std::vector<std::uint8_t>(data, data + size));
+    attach(stub, proxy);
+    PnDbViewFiler filer(data, size, this);
+    es = proxy->PnDbObject::dwgInFields(&filer);
+    object = proxy;
+  }
+  if (es != Plnx::eOk) {
+    m_fileError = L"has a damaged " + describe(stub.handle, className) + L" (status " + std::to_wstring(es) + L")";
+    return Plnx::eDwgObjectImproperlyRead;
+  }
+  object->m_writing = false;
+  object->m_modified = false;
+  return Plnx::eOk;
+}
+
 class PnDbDrawingReader {
  public:
-  explicit PnDbDrawingReader(PnDbDatabase& db) : m_db(db) {}
+  PnDbDrawingReader(PnDbDatabase& db, bool onDemand) : m_db(db), m_onDemand(onDemand) {}
 
   // The magic and the format version, from the first kPrefixSize bytes of a file.
   Plnx::ErrorStatus checkPrefix(const std::vector<std::uint8_t>& image) {
@@ -220,7 +287,6 @@ class PnDbDrawingReader {
 
     struct Record {
       PnDbHandle handle;
-      std::wstring className;
       std::u16string filedName;
       const std::uint8_t* data;
       std::size_t size;
@@ -240,7 +306,6 @@ class PnDbDrawingReader {
       std::u16string name16(nameLength, u'\0');
       for (std::size_t k = 0; k < nameLength; ++k) name16[k] = static_cast<char16_t>(name[2 * k] | (name[2 * k + 1] << 8));
       record.handle = PnDbHandle(handle);
-      record.className = pndbFromUtf16(name16);
       record.filedName = std::move(name16);
       record.size = dataSize;
       m_db.newStub(record.handle);
@@ -248,8 +313,12 @@ class PnDbDrawingReader {
     }
     if (cursor.remaining() != 0) return fail(Plnx::eDwgObjectImproperlyRead, L"has data after the last object");
 
-    for (const Record& record : records) {
-      Plnx::ErrorStatus es = load(record.handle, record.className, record.filedName, record.data, record.size);
+    const std::set<std::uint64_t> roots = m_onDemand ? idsIn(header, headerSize) : std::set<std::uint64_t>();
+    for (Record& record : records) {
+      PnDbStub& stub = *m_db.m_byHandle[record.handle.value()];
+      const bool root = roots.count(record.handle.value()) > 0;
+      if (m_onDemand && !root && keepFiled(stub, record.filedName, record.data, record.size)) continue;
+      Plnx::ErrorStatus es = m_db.loadObject(stub, record.filedName, record.data, record.size);
       if (es != Plnx::eOk) return es;
     }
     return readHeader(std::vector<std::uint8_t>(header, header + headerSize));
@@ -261,57 +330,31 @@ class PnDbDrawingReader {
   }
 
  private:
-  Plnx::ErrorStatus load(PnDbHandle handle, const std::wstring& className, const std::u16string& filedName,
-                         const std::uint8_t* data, std::size_t size) {
-    // Objects are read in place from the file image: a registry of a million
-    // keys is tens of megabytes. Only a proxy keeps a copy.
-    PnDbObject* object = nullptr;
-    if (const PnRxClass* cls = pnrxFindPnRxClass(className.c_str())) {
-      PnRxObject* created = cls->create();
-      object = dynamic_cast<PnDbObject*>(created);
-      if (object == nullptr) delete created;
-    }
-    Plnx::ErrorStatus es = Plnx::eMakeMeProxy;
-    if (object != nullptr) {
-      attach(handle, object);
-      PnDbViewFiler filer(data, size, &m_db);
-      try {
-        es = object->dwgInFields(&filer);
-      } catch (const std::bad_alloc&) {
-        throw;  // no damage in the file: the caller reports out of memory
-      } catch (const std::exception&) {
-        es = Plnx::eDwgObjectImproperlyRead;
-      }
-      // What the class left unread it does not understand; only a proxy keeps it for the next save.
-      if (es == Plnx::eOk && !filer.atEnd()) es = Plnx::eMakeMeProxy;
-      if (es == Plnx::eMakeMeProxy) m_db.m_byHandle[handle.value()]->object.reset();
-    }
-    if (es == Plnx::eMakeMeProxy) {
-      auto* proxy = new PnDbProxyObject(filedName, std::vector<std::uint8_t>(data, data + size));
-      attach(handle, proxy);
-      PnDbViewFiler filer(data, size, &m_db);
-      es = proxy->PnDbObject::dwgInFields(&filer);
-      object = proxy;
-    }
-    if (es != Plnx::eOk)
-      return fail(Plnx::eDwgObjectImproperlyRead,
-                  L"has a damaged " + describe(handle, className) + L" (status " + std::to_wstring(es) + L")");
-    object->m_writing = false;
-    object->m_modified = false;
-    return Plnx::eOk;
+  static std::set<std::uint64_t> idsIn(const std::uint8_t* data, std::size_t size) {
+    std::set<std::uint64_t> handles;
+    pndbWalkFiledItems(data, size, [&](const PnDbFiledId& id) { handles.insert(id.handle); });
+    return handles;
   }
 
-  void attach(PnDbHandle handle, PnDbObject* object) {
-    PnDbStub* stub = m_db.m_byHandle[handle.value()];
-    stub->object.reset(object);
-    object->m_stub = stub;
+  // Keeps the record filed when it can wait; anything else is read at once,
+  // to be refused or refiled as ever.
+  bool keepFiled(PnDbStub& stub, const std::u16string& filedName, const std::uint8_t* data, std::size_t size) {
+    if (!m_db.canStayFiled(data, size)) return false;
+    auto filed = std::make_unique<PnDbFiledObject>();
+    filed->className = filedName;
+    filed->data = data;
+    filed->size = size;
+    PnDbViewFiler owner(data, kPnDbOwnerItem, &m_db);
+    owner.readSoftPointerId(&filed->owner);
+    stub.filed = std::move(filed);
+    return true;
   }
 
   template <class T>
   bool resolve(PnDbMemoryFiler& filer, PnDbObjectId& id) {
     filer.readSoftPointerId(&id);
     if (id.isNull()) return false;
-    return id.isValid() && T::cast(id.stub()->object.get()) != nullptr;
+    return id.isValid() && T::cast(id.stub()->live()) != nullptr;
   }
 
   Plnx::ErrorStatus readHeader(std::vector<std::uint8_t> bytes) {
@@ -338,9 +381,10 @@ class PnDbDrawingReader {
   }
 
   PnDbDatabase& m_db;
+  bool m_onDemand;
 };
 
-Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName) {
+Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName, bool onDemand) {
   m_fileError.clear();
   if (!m_stubs.empty()) {
     m_fileError = L"a drawing can only be read into an empty database";
@@ -359,7 +403,7 @@ Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName) {
     return Plnx::eNotADrawingFile;
   }
   // The prefix first: any other file is refused before its bulk is read.
-  PnDbDrawingReader reader(*this);
+  PnDbDrawingReader reader(*this, onDemand);
   std::vector<std::uint8_t> image(std::min<std::uintmax_t>(size, kPrefixSize));
   std::ifstream in(path, std::ios::binary);
   Plnx::ErrorStatus es = Plnx::eFileAccessErr;
@@ -385,6 +429,8 @@ Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName) {
     m_fileError = why;
     return es;
   }
+  // Filed objects point into the image.
+  if (onDemand) m_image = std::move(image);
   m_fileName = fileName;
   return Plnx::eOk;
 }

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "host/database.h"
+#include "host/filed_items.h"
 #include "host/utf16.h"
 
 namespace {
@@ -23,8 +24,8 @@ bool isDatabaseRoot(const PnDbObject* object) {
 
 const PnDbObjectId PnDbObjectId::kNull;
 
-bool PnDbObjectId::isValid() const { return m_stub != nullptr && m_stub->object != nullptr; }
-bool PnDbObjectId::isErased() const { return isValid() && m_stub->object->isErased(); }
+bool PnDbObjectId::isValid() const { return m_stub != nullptr && m_stub->exists(); }
+bool PnDbObjectId::isErased() const { return isValid() && m_stub->erased(); }
 PnDbHandle PnDbObjectId::handle() const { return m_stub ? m_stub->handle : PnDbHandle(); }
 PnDbDatabase* PnDbObjectId::database() const { return m_stub ? m_stub->database : nullptr; }
 
@@ -119,8 +120,28 @@ void PnDbObject::assertWriteEnabled(bool, bool recordModified) {
   if (recordModified) m_modified = true;
 }
 
+namespace {
+
+// The owner files only its live entries, so it cannot stay as it was filed.
+void makeOwnerLive(PnDbObjectId owner) {
+  if (owner.isValid()) owner.stub()->live();
+}
+
+// Whether filed items hold no ownership reference: erasing their object then
+// erases nothing else, and it need not be read.
+bool ownsNothing(const PnDbFiledObject& filed) {
+  bool owns = false;
+  const bool whole = pndbWalkFiledItems(filed.data, filed.size, [&](const PnDbFiledId& id) {
+    owns = owns || (pndbIsOwnership(id.kind) && id.handle != 0);
+  });
+  return whole && !owns;
+}
+
+}  // namespace
+
 // Iterative, so a deep (or, in a hostile file, cyclic) ownership tree cannot exhaust the stack.
 void pndbMarkErased(PnDbObject* object, bool erasing) {
+  makeOwnerLive(object->ownerId());
   std::vector<PnDbObject*> pending{object};
   while (!pending.empty()) {
     PnDbObject* next = pending.back();
@@ -128,8 +149,10 @@ void pndbMarkErased(PnDbObject* object, bool erasing) {
     if (next->m_erased == erasing && next != object) continue;
     if (erasing && isDatabaseRoot(next)) continue;  // reachable only through a damaged ownership graph
     next->m_erased = erasing;
-    for (PnDbObjectId owned : next->ownedObjects())
-      if (owned.isValid() && owned.stub()->object->m_erased != erasing) pending.push_back(owned.stub()->object.get());
+    for (PnDbObjectId owned : next->ownedObjects()) {
+      PnDbObject* live = owned.isValid() ? owned.stub()->live() : nullptr;
+      if (live != nullptr && live->m_erased != erasing) pending.push_back(live);
+    }
   }
 }
 
@@ -187,9 +210,29 @@ Plnx::ErrorStatus pndbOpenObject(PnDbObject*& object, PnDbObjectId id, PnDb::Ope
   object = nullptr;
   if (id.isNull()) return Plnx::eNullObjectId;
   if (!id.isValid()) return Plnx::eUnknownHandle;
-  PnDbObject* target = id.stub()->object.get();
+  PnDbObject* target = id.stub()->live();
+  if (target == nullptr) return Plnx::eDwgObjectImproperlyRead;
   if (target->isErased() && !openErased) return Plnx::eWasErased;
   Plnx::ErrorStatus es = target->openAs(mode);
   if (es == Plnx::eOk) object = target;
+  return es;
+}
+
+Plnx::ErrorStatus pndbEraseObject(PnDbObjectId id) {
+  if (id.isNull()) return Plnx::eNullObjectId;
+  if (!id.isValid()) return Plnx::eUnknownHandle;
+  PnDbFiledObject* filed = id.stub()->filed.get();
+  if (filed != nullptr && ownsNothing(*filed)) {
+    // The roots of a drawing are live from the start; a filed object is none of them.
+    if (filed->erased) return Plnx::eWasErased;
+    makeOwnerLive(filed->owner);
+    filed->erased = true;
+    return Plnx::eOk;
+  }
+  PnDbObject* object = nullptr;
+  Plnx::ErrorStatus es = pndbOpenObject(object, id, PnDb::kForWrite);
+  if (es != Plnx::eOk) return es;
+  es = object->erase();
+  object->close();
   return es;
 }

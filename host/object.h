@@ -87,6 +87,10 @@ class PnDbObject : public PnRxObject {
 // Marks an object and everything it owns erased (or not), whatever its open state.
 void pndbMarkErased(PnDbObject* object, bool erasing);
 
+// Erases the object of `id` as opening it for write and erasing it would, but
+// an object of a drawing read on demand that owns nothing stays unread.
+Plnx::ErrorStatus pndbEraseObject(PnDbObjectId id);
+
 // Opens the object of `id`. Erased objects open only with openErased.
 Plnx::ErrorStatus pndbOpenObject(PnDbObject*& object, PnDbObjectId id, PnDb::OpenMode mode,
                                  bool openErased = false);

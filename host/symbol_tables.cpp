@@ -24,7 +24,7 @@ bool sameName(const std::wstring& a, const std::wstring& b) {
 }
 
 PnDbSymbolTableRecord* recordOf(PnDbObjectId id) {
-  return id.isValid() ? PnDbSymbolTableRecord::cast(id.stub()->object.get()) : nullptr;
+  return id.isValid() ? PnDbSymbolTableRecord::cast(id.stub()->live()) : nullptr;
 }
 
 Plnx::ErrorStatus writeText(PnDbDwgFiler* filer, const std::wstring& text) { return filer->writeWideString(text); }
@@ -47,7 +47,7 @@ Plnx::ErrorStatus PnDbSymbolTableRecord::setName(const wchar_t* name) {
   if (!isWriteEnabled()) return Plnx::eNotOpenForWrite;
   if (name == nullptr || *name == 0) return Plnx::eInvalidSymbolTableName;
   if (!ownerId().isNull() && ownerId().isValid()) {
-    auto* table = PnDbSymbolTable::cast(ownerId().stub()->object.get());
+    auto* table = PnDbSymbolTable::cast(ownerId().stub()->live());
     PnDbObjectId other = table ? table->find(name, false) : PnDbObjectId();
     if (!other.isNull() && other != objectId()) return Plnx::eDuplicateRecordName;
   }

@@ -52,8 +52,16 @@ std::vector<SettingsCopy> ModulesToCopy(const Drawing& source, const std::vector
 // One bad drawing must not cost the rest of the batch: its failure is an outcome.
 TaskOutcome CopyInto(const std::vector<SettingsCopy>& modules, const std::string& target, ExistingSettings existing) {
   try {
-    std::unique_ptr<Drawing> drawing = Drawing::OpenToChange(target);
-    for (const SettingsCopy& module : modules) module.Into(*drawing, existing);
+    // The copy needs only the few objects that lead to the settings.
+    std::unique_ptr<Drawing> drawing = Drawing::OpenToChange(target, Drawing::Reading::OnDemand);
+    try {
+      for (const SettingsCopy& module : modules) module.Into(*drawing, existing);
+    } catch (const std::bad_alloc&) {
+      throw;
+    } catch (const std::exception&) {
+      drawing->RequireUndamaged();  // the cause, when there is one
+      throw;
+    }
     drawing->Save();
     return {};
   } catch (const std::bad_alloc&) {

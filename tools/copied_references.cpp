@@ -1,6 +1,7 @@
 #include "tools/copied_references.h"
 
-#include <map>
+#include <algorithm>
+#include <set>
 #include <vector>
 
 #include "copy/linetype_copy.h"
@@ -18,6 +19,16 @@ namespace Records = KovtCopyUtil::Records;
 PnDbObjectId TextStyleNamed(PnDbDatabase* database, const KOVTString& name) {
   return Records::FindRecord<PnDbTextStyleTable>(
       database, [&](const PnDbTextStyleTableRecord* record) { return Records::SameName(record->name(), name); });
+}
+
+// Whether finding the counterpart of `id` would copy a record into `to`.
+bool CopiesRecord(PnDbDatabase* from, PnDbDatabase* to, PnDbObjectId id) {
+  using namespace KovtCopyUtil;
+  if (CheckIfPlnxLineTypeIdExist(id, from)) return FindPlnxLineTypeIdDestDatabase(false, from, id, to).isNull();
+  if (CheckIfPlnxDimStyleIdExist(id, from)) return false;
+  if (Records::HasRecord<PnDbTextStyleTable>(from, id))
+    return TextStyleNamed(to, Records::NameOf<PnDbTextStyleTableRecord>(id)).isNull();
+  return false;
 }
 
 PnDbObjectId Counterpart(PnDbDatabase* from, PnDbDatabase* to, PnDbObjectId id) {
@@ -66,17 +77,29 @@ std::vector<TObjIdValue*> IdsOf(PnDbDatabase* database, KoVTPrjReg::TRegistry& r
 
 }  // namespace
 
-CopiedReferences::CopiedReferences(PnDbDatabase* from, KoVTPrjReg::TRegistry& registry)
-    : m_from(from), m_holdsIds(!IdsOf(from, registry).empty()) {}
-
-void CopiedReferences::MoveTo(PnDbDatabase* to, KoVTPrjReg::TRegistry& registry) const {
-  if (!m_holdsIds) return;
+CopiedReferences::CopiedReferences(PnDbDatabase* from, KoVTPrjReg::TRegistry& registry) : m_from(from) {
   // Sets share a few records: each is looked up (or copied) once.
-  std::map<PnDbObjectId, PnDbObjectId> counterparts;
+  std::set<PnDbObjectId> seen;
+  for (const TObjIdValue* id : IdsOf(from, registry))
+    if (seen.insert(id->GetValue()).second) m_ids.push_back(id->GetValue());
+}
+
+bool CopiedReferences::FoundIn(PnDbDatabase* to) const {
+  return std::none_of(m_ids.begin(), m_ids.end(), [&](PnDbObjectId id) { return CopiesRecord(m_from, to, id); });
+}
+
+CopiedReferences::Counterparts CopiedReferences::In(PnDbDatabase* to) const {
+  Counterparts counterparts;
+  for (PnDbObjectId id : m_ids) counterparts.emplace(id, Counterpart(m_from, to, id));
+  return counterparts;
+}
+
+// A copy of the template's tree holds the ids the template's does.
+void CopiedReferences::MoveTo(PnDbDatabase* to, KoVTPrjReg::TRegistry& registry) const {
+  if (m_ids.empty()) return;
+  const Counterparts counterparts = In(to);
   for (TObjIdValue* id : IdsOf(m_from, registry)) {
-    auto known = counterparts.find(id->GetValue());
-    if (known == counterparts.end())
-      known = counterparts.emplace(id->GetValue(), Counterpart(m_from, to, id->GetValue())).first;
-    id->SetValue(known->second);
+    const auto found = counterparts.find(id->GetValue());
+    id->SetValue(found == counterparts.end() ? PnDbObjectId() : found->second);
   }
 }

@@ -3,6 +3,9 @@
 // saved as they are they would come back null.
 #pragma once
 
+#include <map>
+#include <vector>
+
 #include "host/database.h"
 #include "registry/registry_access.h"
 
@@ -10,8 +13,16 @@
 // holds to the target's records.
 class CopiedReferences {
  public:
-  // Notes whether the registry's tree holds ids of `from` at all.
+  using Counterparts = std::map<PnDbObjectId, PnDbObjectId>;
+
+  // Notes the ids of `from` the registry's tree holds.
   CopiedReferences(PnDbDatabase* from, KoVTPrjReg::TRegistry& registry);
+
+  // Whether `to` has the record of every id's name already: finding the
+  // counterparts then adds nothing to it.
+  bool FoundIn(PnDbDatabase* to) const;
+  // The target's record for each id, as MoveTo finds (or copies) it.
+  Counterparts In(PnDbDatabase* to) const;
 
   // Points every id of `from` in the registry's tree at the target's record
   // of the same name. A linetype or text style the target lacks is copied
@@ -21,5 +32,7 @@ class CopiedReferences {
 
  private:
   PnDbDatabase* m_from;
-  bool m_holdsIds = false;
+  // Each id once, in the order the tree is walked: linetypes and text styles
+  // are copied over in that order.
+  std::vector<PnDbObjectId> m_ids;
 };

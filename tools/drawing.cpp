@@ -41,14 +41,15 @@ std::string Seconds(std::chrono::milliseconds time) {
 Drawing::Drawing(std::unique_ptr<PnDbDatabase> database, std::filesystem::path file)
     : m_database(std::move(database)), m_file(std::move(file)) {}
 
-std::unique_ptr<Drawing> Drawing::Open(const std::filesystem::path& file) {
+std::unique_ptr<Drawing> Drawing::Open(const std::filesystem::path& file, Reading reading) {
   auto database = std::make_unique<PnDbDatabase>(false);
-  const Plnx::ErrorStatus status = database->readDwgFile(NativeNameToWide(file.native()).c_str());
+  const Plnx::ErrorStatus status =
+      database->readDwgFile(NativeNameToWide(file.native()).c_str(), reading == Reading::OnDemand);
   if (status != Plnx::eOk) throw CliError(Failure(*database, status, "cannot read " + file.string()));
   return std::unique_ptr<Drawing>(new Drawing(std::move(database), file));
 }
 
-std::unique_ptr<Drawing> Drawing::OpenToChange(const std::filesystem::path& file) {
+std::unique_ptr<Drawing> Drawing::OpenToChange(const std::filesystem::path& file, Reading reading) {
   kovt_platform::FileLock lock;
   std::string error;
   const std::chrono::milliseconds wait = LockWait();
@@ -61,7 +62,7 @@ std::unique_ptr<Drawing> Drawing::OpenToChange(const std::filesystem::path& file
     case kovt_platform::FileLock::Result::Failed:
       throw CliError("cannot open " + file.string() + ": " + error);
   }
-  std::unique_ptr<Drawing> drawing = Open(file);
+  std::unique_ptr<Drawing> drawing = Open(file, reading);
   drawing->m_lock = std::move(lock);
   return drawing;
 }
@@ -74,6 +75,10 @@ Drawing::~Drawing() {
   PnDbHostApplicationServices* services = pndbHostApplicationServices();
   if (services->workingDatabase() == m_database.get()) services->setWorkingDatabase(nullptr);
   KovtForgetEpsilons(m_database.get());
+}
+
+void Drawing::RequireUndamaged() const {
+  if (m_database->hasDamagedObject()) throw CliError(WideToUtf8(m_database->lastFileError()));
 }
 
 void Drawing::Save() const {

@@ -12,12 +12,21 @@ class PnDbDatabase;
 
 class Drawing {
  public:
+  enum class Reading {
+    // Every object at once: a damaged one is refused on opening.
+    Whole,
+    // Each object when first needed; the others are saved as the file holds
+    // them. For a command that needs few of them: the checksum and the
+    // records are still checked on opening.
+    OnDemand,
+  };
+
   // Reads `file`; throws CliError naming the file and the reason.
-  static std::unique_ptr<Drawing> Open(const std::filesystem::path& file);
+  static std::unique_ptr<Drawing> Open(const std::filesystem::path& file, Reading reading = Reading::Whole);
   // Same, for a command that changes it: the file stays locked against other
   // writers until the Drawing ends. Waits for another writer up to
   // KOVTSET_LOCK_WAIT seconds (default 10), then throws CliError.
-  static std::unique_ptr<Drawing> OpenToChange(const std::filesystem::path& file);
+  static std::unique_ptr<Drawing> OpenToChange(const std::filesystem::path& file, Reading reading = Reading::Whole);
   // A new default drawing that Save writes to `file`.
   static std::unique_ptr<Drawing> Create(const std::filesystem::path& file);
   // Drops what the module keeps about the drawing, since the next drawing
@@ -31,6 +40,9 @@ class Drawing {
   // The file as messages name it.
   std::string Name() const { return m_file.string(); }
 
+  // Throws a CliError naming the object when one read on demand was found
+  // damaged: what opening the whole drawing would have said.
+  void RequireUndamaged() const;
   // Saves atomically to File(): on failure (a CliError) the file is as it was.
   void Save() const;
 

@@ -1,7 +1,7 @@
 #include "tools/settings_copy.h"
 
 #include "dictionaries/dict_iteration.h"
-#include "dictionaries/dict_util.h"
+#include "host/object.h"
 #include "dictionaries/typed_dicts.h"
 #include "environment/app_context.h"
 #include "jobsettings/access_points.h"
@@ -11,18 +11,23 @@
 namespace {
 
 // Empties the module's settings dictionary of the working drawing, so that
-// the merge that follows has nothing of the target's to keep.
+// the merge that follows has nothing of the target's to keep. The entries are
+// erased unopened: a registry is dropped without being read.
 void DropSettings() {
   PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
   if (settings == nullptr) return;
   PnDbObjectIdArray entries;
   for (TxDictIterator entry(settings, false); !entry.IsEnd(); ++entry) entries.push_back(*entry);
-  KovtDictUtil::RemoveObjectFromDict(settings, entries);
+  for (PnDbObjectId entry : entries) {
+    settings->remove(entry);
+    pndbEraseObject(entry);
+  }
   settings->close();
 }
 
-// The places of the template's own ids in its settings of the module.
-CopiedReferences ReferencesOf(const ModuleRow& module, const Drawing& from) {
+// The places of the template's own ids in its settings of the module, and
+// the settings as they file, made once the registry has its roots.
+std::pair<CopiedReferences, std::optional<FiledRegistry>> ReferencesOf(const ModuleRow& module, const Drawing& from) {
   KOVTContext context(module.context, from.Database());
   WorkingDrawing working(from);
   PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForRead, DDI_Application);
@@ -32,14 +37,28 @@ CopiedReferences ReferencesOf(const ModuleRow& module, const Drawing& from) {
     KoVTPrjReg::TRegistry registry(settings, KoVTPrjReg::kReadOnly);
     return CopiedReferences(from.Database(), registry);
   }();
+  std::optional<FiledRegistry> filed = FiledRegistry::Of(*settings);
   settings->close();
-  return references;
+  return {std::move(references), std::move(filed)};
 }
 
 }  // namespace
 
 SettingsCopy::SettingsCopy(const ModuleRow& module, const Drawing& from)
-    : m_module(&module), m_from(&from), m_references(ReferencesOf(module, from)) {}
+    : SettingsCopy(module, from, ReferencesOf(module, from)) {}
+
+SettingsCopy::SettingsCopy(const ModuleRow& module, const Drawing& from,
+                           std::pair<CopiedReferences, std::optional<FiledRegistry>> found)
+    : m_module(&module), m_from(&from), m_references(std::move(found.first)), m_filed(std::move(found.second)) {}
+
+bool SettingsCopy::AddFiledRegistry(const Drawing& to) const {
+  if (!m_filed || !m_references.FoundIn(to.Database())) return false;
+  PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
+  if (settings == nullptr) return false;
+  const bool added = m_filed->AddTo(*settings, m_references.In(to.Database()));
+  settings->close();
+  return added;
+}
 
 void SettingsCopy::Into(const Drawing& to, ExistingSettings existing) const {
   // Both drawings in the module's context, so that each finds its own
@@ -51,8 +70,11 @@ void SettingsCopy::Into(const Drawing& to, ExistingSettings existing) const {
     if (existing == ExistingSettings::Keep) return;
     DropSettings();
   }
+  // The merge that follows finds the registry there and leaves it.
+  const bool filed = AddFiledRegistry(to);
   if (!CopyReinfJobsetFromTo(m_from->Database(), to.Database()))
     throw CliError("cannot copy the " + std::string(m_module->title) + " settings into " + to.Name());
+  if (filed) return;
   PnDbDictionary* settings = KOVTGetDict(nullptr, DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
   if (settings == nullptr) return;
   {

@@ -2,8 +2,12 @@
 // drawing into other drawings held in memory; saving is the caller's.
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include "tools/copied_references.h"
 #include "tools/drawing.h"
+#include "tools/filed_registry.h"
 #include "tools/module_table.h"
 
 enum class ExistingSettings {
@@ -23,7 +27,15 @@ class SettingsCopy {
   void Into(const Drawing& to, ExistingSettings existing) const;
 
  private:
+  SettingsCopy(const ModuleRow& module, const Drawing& from,
+               std::pair<CopiedReferences, std::optional<FiledRegistry>> found);
+  // Adds the template's registry as it files to the target's settings
+  // dictionary, when the target has that and every record the registry
+  // refers to; false, with nothing changed, otherwise.
+  bool AddFiledRegistry(const Drawing& to) const;
+
   const ModuleRow* m_module;
   const Drawing* m_from;
   CopiedReferences m_references;
+  std::optional<FiledRegistry> m_filed;
 };

@@ -7,6 +7,7 @@
 #include <libdeflate.h>
 
 bool TestThing::answerProxy = false;
+int TestThing::reads = 0;
 
 Plnx::ErrorStatus TestThing::dwgOutFields(PnDbDwgFiler* filer) const {
   Plnx::ErrorStatus es = PnDbObject::dwgOutFields(filer);
@@ -21,6 +22,7 @@ Plnx::ErrorStatus TestThing::dwgOutFields(PnDbDwgFiler* filer) const {
 Plnx::ErrorStatus TestThing::dwgInFields(PnDbDwgFiler* filer) {
   Plnx::ErrorStatus es = PnDbObject::dwgInFields(filer);
   if (es != Plnx::eOk) return es;
+  ++reads;
   if (answerProxy) return Plnx::eMakeMeProxy;
   std::u16string text;
   filer->readString(&text);

@@ -37,6 +37,8 @@ class TestThing : public PnDbObject {
 
   // While set, reading answers eMakeMeProxy, as a module whose data is too new would.
   static bool answerProxy;
+  // How many things have been read from a filer.
+  static int reads;
 };
 
 // Registers the class unless it is registered already.

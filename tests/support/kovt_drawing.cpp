@@ -5,7 +5,7 @@
 #include "registry/registry_keeper.h"
 
 namespace {
-PnDbObject* objectOf(PnDbObjectId id) { return id.isValid() ? id.stub()->object.get() : nullptr; }
+PnDbObject* objectOf(PnDbObjectId id) { return id.isValid() ? id.stub()->live() : nullptr; }
 }  // namespace
 
 // Handles are handed out from 1 upwards, so walking them finds every object.

@@ -1,0 +1,228 @@
+// Drawings read on demand: what they answer, save and refuse is what reading
+// them whole gives, but for damage in objects nothing needed; the objects
+// nothing needs are never read.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "tests/host/host_test_support.h"
+#include "tests/support/golden_rows.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using crafted::kNamedObjects;
+
+CraftedObject thing(std::uint64_t handle, std::uint64_t owner, const Items& rest) {
+  Items items;
+  items.softPointer(owner);
+  Bytes data = items.bytes();
+  data.insert(data.end(), rest.bytes().begin(), rest.bytes().end());
+  return {handle, TestThing::kClassName, data};
+}
+
+Items thingFields(std::uint64_t target) { return Items().string(u"label").int32(1).real(2.0).hardPointer(target); }
+
+// The drawings of the cases: hand-made, so each may hold what no save writes.
+Bytes drawingNamed(const std::string& name) {
+  std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"First", 10}, {u"Second", 11}, {u"Box", 12}});
+  objects.push_back(thing(10, kNamedObjects, thingFields(11)));
+  Items second = thingFields(0);
+  if (name == "dangling") second = thingFields(0x999);
+  if (name == "refused") second = Items().int32(5).real(2.0).hardPointer(10);
+  if (name == "broken") second = Items().string(u"label").int32(1).real(2.0).stringClaiming(100);
+  objects.push_back(thing(11, kNamedObjects, second));
+  if (name == "stranger") objects.back().className = L"PnNeverRegistered";
+  objects.push_back(crafted::dictionary(12, kNamedObjects, {{u"Inner", 13}}));
+  objects.push_back(thing(13, 12, thingFields(10)));
+  return craftDrawing(crafted::header().bytes(), objects);
+}
+
+PnDbObjectId objectAt(PnDbDatabase& db, std::uint64_t handle) {
+  PnDbObjectId id;
+  db.getPnDbObjectId(id, false, PnDbHandle(handle));
+  return id;
+}
+
+// What the cases do to an open drawing; the answer goes into the outcome.
+const std::map<std::string, std::function<std::string(PnDbDatabase&)>>& operations() {
+  static const std::map<std::string, std::function<std::string(PnDbDatabase&)>> table{
+      {"none", [](PnDbDatabase&) { return std::string(); }},
+      {"open",
+       [](PnDbDatabase& db) {
+         PnDbObject* object = nullptr;
+         const Plnx::ErrorStatus es = pndbOpenObject(object, objectAt(db, 11), PnDb::kForRead);
+         if (object != nullptr) object->close();
+         return std::to_string(es);
+       }},
+      {"erase", [](PnDbDatabase& db) { return std::to_string(pndbEraseObject(objectAt(db, 11))); }},
+      {"erase-box", [](PnDbDatabase& db) { return std::to_string(pndbEraseObject(objectAt(db, 12))); }},
+      {"remove",
+       [](PnDbDatabase& db) {
+         PnDbDictionary* named = nullptr;
+         if (db.getNamedObjectsDictionary(named, PnDb::kForWrite) != Plnx::eOk) return std::string("no dictionary");
+         const Plnx::ErrorStatus es = named->remove(objectAt(db, 11));
+         named->close();
+         return std::to_string(es);
+       }},
+      {"references",
+       [](PnDbDatabase& db) {
+         const PnDbObjectIdArray ids{objectAt(db, 10), objectAt(db, 11), objectAt(db, 13)};
+         std::uint32_t counts[3] = {};
+         db.countHardReferences(ids, counts);
+         return std::to_string(counts[0]) + " " + std::to_string(counts[1]) + " " + std::to_string(counts[2]);
+       }},
+      {"replace",
+       [](PnDbDatabase& db) {
+         PnDbDictionary* named = nullptr;
+         if (db.getNamedObjectsDictionary(named, PnDb::kForWrite) != Plnx::eOk) return std::string("no dictionary");
+         auto* replacement = new TestThing;
+         PnDbObjectId id;
+         const Plnx::ErrorStatus es = named->setAt(L"Second", replacement, id);
+         if (es == Plnx::eOk) replacement->close();
+         else delete replacement;
+         named->close();
+         return std::to_string(es);
+       }},
+  };
+  return table;
+}
+
+struct Outcome {
+  Plnx::ErrorStatus opened = Plnx::eOk, saved = Plnx::eOk;
+  std::string answer;
+  std::wstring error;  // of the open or the save that failed
+  Bytes file;          // as saved
+  int thingsRead = 0;
+};
+
+class OnDemand : public ::testing::Test {
+ protected:
+  void SetUp() override { registerTestThing(); }
+
+  Outcome run(const Bytes& image, const std::string& operation, bool onDemand) {
+    const fs::path input = dir.Path() / L"input.pndwg", output = dir.Path() / L"output.pndwg";
+    writeFile(input, image);
+    Outcome outcome;
+    PnDbDatabase db(false);
+    TestThing::reads = 0;
+    outcome.opened = db.readDwgFile(input.wstring().c_str(), onDemand);
+    outcome.thingsRead = TestThing::reads;
+    if (outcome.opened != Plnx::eOk) {
+      outcome.error = db.lastFileError();
+      return outcome;
+    }
+    outcome.answer = operations().at(operation)(db);
+    outcome.thingsRead = TestThing::reads;
+    outcome.saved = db.saveAs(output.wstring().c_str());
+    if (outcome.saved == Plnx::eOk) outcome.file = readFile(output);
+    else outcome.error = db.lastFileError();
+    return outcome;
+  }
+
+  ScratchDir dir;
+};
+
+TEST_F(OnDemand, AnswersSavesAndRefusesAsReadingWhole) {
+  for (const GoldenRow& row : ReadGoldenRows("host/data/on_demand_cases.txt", 4)) {
+    const std::string drawing = fs::path(row[0]).string(), operation = fs::path(row[1]).string();
+    const std::string kind = fs::path(row[3]).string();
+    SCOPED_TRACE(drawing + " / " + operation);
+    const Bytes image = drawingNamed(drawing);
+    const Outcome whole = run(image, operation, false), onDemand = run(image, operation, true);
+    EXPECT_EQ(onDemand.thingsRead, std::stoi(row[2]));
+    if (kind == "same") {
+      EXPECT_EQ(onDemand.opened, whole.opened);
+      EXPECT_EQ(onDemand.error, whole.error);
+      EXPECT_EQ(onDemand.answer, whole.answer);
+      EXPECT_EQ(onDemand.saved, whole.saved);
+      EXPECT_TRUE(onDemand.file == whole.file) << "the saved files differ";
+    } else {
+      ASSERT_EQ(onDemand.opened, Plnx::eOk) << fs::path(onDemand.error).string();
+      ASSERT_NE(whole.opened, Plnx::eOk);
+      EXPECT_NE(whole.error.find(L"object B (PnTestThing)"), std::wstring::npos) << fs::path(whole.error).string();
+      if (kind == "carried") {
+        ASSERT_EQ(onDemand.saved, Plnx::eOk) << fs::path(onDemand.error).string();
+        // The damaged object's items after its owner, which a removal changes.
+        const DrawingLayout layout = parseDrawing(image);
+        const Bytes damaged(image.begin() + static_cast<std::ptrdiff_t>(layout.records[5].dataAt + 9),
+                            image.begin() + static_cast<std::ptrdiff_t>(layout.records[6].at));
+        EXPECT_NE(std::search(onDemand.file.begin(), onDemand.file.end(), damaged.begin(), damaged.end()) ==
+                      onDemand.file.end(),
+                  operation != "erase")
+            << "the damaged object is written back unless erased";
+      } else {
+        ASSERT_EQ(kind, "late");
+        EXPECT_NE(onDemand.saved, Plnx::eOk);
+        EXPECT_EQ(onDemand.error, whole.error);
+      }
+    }
+  }
+}
+
+// A save of an unchanged drawing read on demand is the file itself.
+TEST_F(OnDemand, AnUnchangedDrawingSavesAsItsFile) {
+  PnDbDatabase db;
+  const PnDbObjectId style = pndbAddNamedRecord<PnDbTextStyleTable>(db, L"Notes");
+  addThing(db, L"First", L"erste \U0001F600", 7, 2.5, style);
+  const fs::path file = dir.Path() / L"saved.pndwg";
+  const bool saved = db.saveAs(file.wstring().c_str()) == Plnx::eOk;
+  const Bytes image = readFile(file);
+  const Outcome outcome = run(image, "none", true);
+  ASSERT_TRUE(saved) << fs::path(db.lastFileError()).string();
+  EXPECT_EQ(outcome.thingsRead, 0);
+  EXPECT_TRUE(outcome.file == image);
+}
+
+// Objects added as their items: only whole ones referring within the drawing,
+// saved as given under the dictionary that owns them, read when needed.
+TEST_F(OnDemand, ObjectsAddedAsItemsAreCheckedAndReadWhenNeeded) {
+  PnDbDatabase db;
+  PnDbObjectId boxId;
+  PnDbDictionary* box = addDictionary(db, L"Box", boxId);
+  ASSERT_NE(box, nullptr);
+  const struct Case {
+    const wchar_t* name;
+    Items items;
+    Plnx::ErrorStatus expected;
+  } cases[] = {
+      {L"Thing", Items().softPointer(0x777).string(u"given").int32(3).real(1.5).hardPointer(boxId.handle().value()),
+       Plnx::eOk},
+      {L"THING", Items().softPointer(0).string(u"again").int32(3).real(1.5).hardPointer(0), Plnx::eDuplicateKey},
+      {L"Ownerless", Items().int32(3).softPointer(0), Plnx::eInvalidInput},
+      {L"Cut", Items().softPointer(0).stringClaiming(10), Plnx::eInvalidInput},
+      {L"Stray", Items().softPointer(0).string(u"x").int32(3).real(1.5).hardPointer(0x999), Plnx::eInvalidInput},
+  };
+  TestThing::reads = 0;
+  for (const Case& c : cases) {
+    PnDbObjectId id;
+    EXPECT_EQ(box->setAtFiled(c.name, u"PnTestThing", c.items.bytes(), id), c.expected) << fs::path(c.name).string();
+  }
+  box->close();
+  EXPECT_EQ(TestThing::reads, 0);
+  ASSERT_EQ(pndbOpenObject(box, boxId, PnDb::kForRead), Plnx::eOk);
+  PnDbObjectId added;
+  EXPECT_EQ(box->getAt(L"Thing", added), Plnx::eOk);
+  box->close();
+  const ThingFields fields = thingFields(added);
+  EXPECT_EQ(TestThing::reads, 1);
+  EXPECT_TRUE(fields.found && fields.label == L"given" && fields.count == 3 && fields.target == boxId);
+
+  auto reread = reopened(db, dir.Path() / L"added.pndwg");
+  ASSERT_TRUE(reread) << fs::path(db.lastFileError()).string();
+  PnDbDictionary* saved = nullptr;
+  ASSERT_EQ(pndbOpenObject(saved, namedEntry(*reread, L"Box"), PnDb::kForRead), Plnx::eOk);
+  PnDbObjectId thingId;
+  EXPECT_EQ(saved->getAt(L"Thing", thingId), Plnx::eOk);
+  EXPECT_EQ(saved->numEntries(), 1u);
+  saved->close();
+  PnDbObject* thing = nullptr;
+  ASSERT_EQ(pndbOpenObject(thing, thingId, PnDb::kForRead), Plnx::eOk);
+  EXPECT_EQ(thing->ownerId(), namedEntry(*reread, L"Box"));
+  thing->close();
+}
+
+}  // namespace

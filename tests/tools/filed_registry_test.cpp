@@ -1,0 +1,129 @@
+// The template's registry added to a target as the items it files, against
+// the key-by-key copy it stands for: the saved targets agree byte for byte.
+#include "tools/filed_registry.h"
+
+#include <filesystem>
+#include <optional>
+#include <sstream>
+
+#include "registry/registry_access.h"
+#include "registry/registry_keeper.h"
+#include "tests/copy/copy_fixture.h"
+#include "tests/host/host_test_support.h"
+#include "tests/support/golden_rows.h"
+
+namespace {
+
+using KoVTPrjReg::TRegistry;
+
+class FiledRegistries : public CopyTest {
+ protected:
+  // The template's "Settings" holds a keeper with a few values and `ids`
+  // (as the cases write them), and `other` beside it unless that is empty.
+  void FillTemplate(const std::wstring& ids, const std::wstring& other) {
+    AddLinetype(Source(), L"Dashed");
+    AddLinetype(Source(), L"Phantom", {1.0, -0.5});
+    AddTextStyle(Source(), L"Notes");
+    AddTextStyle(Source(), L"Titles");
+    AddDimStyle(Source(), L"Iso");
+    AddDimStyle(Source(), L"Metric");
+    m_settings = Dict(Source()->namedObjectsDictionaryId(), L"Settings");
+    if (!other.empty()) Dict(m_settings, other.c_str());
+    PnDbDictionary* dictionary = nullptr;
+    ASSERT_EQ(pndbOpenObject(dictionary, m_settings, PnDb::kForWrite), Plnx::eOk);
+    {
+      TRegistry registry(dictionary);
+      ASSERT_TRUE(registry.OpenKey(L"//Standard/Deep", true));
+      registry.WriteString(L"Name", L"Tower B");
+      registry.WriteFloat(L"Scale", 0.125);
+      std::wistringstream list(ids);
+      int i = 0;
+      for (std::wstring id; std::getline(list, id, L',');)
+        registry.WriteObjectId((L"Id" + std::to_wstring(i++)).c_str(), TemplateId(id));
+    }
+    dictionary->close();
+  }
+
+  // A new target, its records at other handles than the template's, given the
+  // template's registry filed or key by key; saved, when that was done.
+  Bytes Copied(bool filed) {
+    PnDbDatabase* target = NewDrawing();
+    AddLinetype(target, L"Filler");
+    AddLinetype(target, L"Dashed");
+    AddTextStyle(target, L"Notes");
+    AddDimStyle(target, L"Iso");
+    const PnDbObjectId settings = Dict(target->namedObjectsDictionaryId(), L"Settings");
+    PnDbDictionary* source = nullptr;
+    EXPECT_EQ(pndbOpenObject(source, m_settings, PnDb::kForRead), Plnx::eOk);
+    std::optional<CopiedReferences> references;
+    {
+      TRegistry registry(source, KoVTPrjReg::kReadOnly);
+      references.emplace(Source(), registry);
+    }
+    const std::optional<FiledRegistry> registry = FiledRegistry::Of(*source);
+    PnDbDictionary* destination = nullptr;
+    EXPECT_EQ(pndbOpenObject(destination, settings, PnDb::kForWrite), Plnx::eOk);
+    bool done = false;
+    if (filed) {
+      done = registry && references->FoundIn(target) && registry->AddTo(*destination, references->In(target));
+    } else {
+      PnDbObject* keeper = nullptr;
+      EXPECT_EQ(source->getAt(kRegistryKeeperEntry, keeper, PnDb::kForRead), Plnx::eOk);
+      PnDbObject* clone = keeper->clone();
+      keeper->close();
+      PnDbObjectId id;
+      EXPECT_EQ(destination->setAt(kRegistryKeeperEntry, clone, id), Plnx::eOk);
+      clone->close();
+      TRegistry copied(destination);
+      references->MoveTo(target, copied);
+      done = true;
+    }
+    destination->close();
+    source->close();
+    if (!done) return {};
+    const std::wstring file = ScratchFile(filed ? "filed.pndwg" : "keys.pndwg");
+    EXPECT_EQ(target->saveAs(file.c_str()), Plnx::eOk);
+    return readFile(file);
+  }
+
+ private:
+  PnDbObjectId TemplateId(const std::wstring& text) {
+    const std::size_t colon = text.find(L':');
+    const std::wstring table = text.substr(0, colon), name = colon == std::wstring::npos ? L"" : text.substr(colon + 1);
+    if (table == L"named-objects") return Source()->namedObjectsDictionaryId();
+    if (table == L"linetype") return Find<PnDbLinetypeTable>(name);
+    if (table == L"textstyle") return Find<PnDbTextStyleTable>(name);
+    if (table == L"dimstyle") return Find<PnDbDimStyleTable>(name);
+    return {};
+  }
+  template <class Table>
+  PnDbObjectId Find(const std::wstring& name) {
+    Table* table = nullptr;
+    PnDbObjectId id;
+    if (Source()->getSymbolTable(table, PnDb::kForRead) != Plnx::eOk) return id;
+    table->getAt(name.c_str(), id);
+    table->close();
+    return id;
+  }
+
+  PnDbObjectId m_settings;
+};
+
+TEST_F(FiledRegistries, SaveAsTheKeyByKeyCopy) {
+  for (const GoldenRow& row : ReadGoldenRows("tools/data/filed_registry_cases.txt", 3)) {
+    SCOPED_TRACE(std::filesystem::path(row[0]).string() + " / " + std::filesystem::path(row[1]).string());
+    TearDown();
+    SetUp();
+    FillTemplate(row[0], row[1]);
+    const Bytes filed = Copied(true);
+    ExpectAllClosed();
+    if (row[2] == L"keys") {
+      EXPECT_TRUE(filed.empty()) << "added filed";
+      continue;
+    }
+    ASSERT_FALSE(filed.empty()) << "not added filed";
+    EXPECT_TRUE(filed == Copied(false)) << "the saved targets differ";
+  }
+}
+
+}  // namespace
