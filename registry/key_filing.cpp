@@ -32,7 +32,7 @@ Plnx::ErrorStatus TKey::DwgInValues(PnDbDwgFiler* filer) {
     if (Plnx::ErrorStatus es = name.dwgInFields(filer); es != Plnx::eOk) return es;
     std::int32_t tag = kNoValue;
     if (Plnx::ErrorStatus es = filer->readInt32(&tag); es != Plnx::eOk) return es;
-    std::unique_ptr<TValue> value = CreateEmptyValue(tag);
+    std::unique_ptr<TValue> value = values.Arena().CreateEmptyValue(tag);
     if (value == nullptr) return FailFiling(filer, Plnx::eWrongObjectType);
     if (Plnx::ErrorStatus es = value->DwgInFields(filer); es != Plnx::eOk) return es;
     values.Add(std::move(name), std::move(value));

@@ -51,14 +51,19 @@ void TValueList::Set(const KOVTString& name, std::unique_ptr<TValue> value) {
 std::unique_ptr<TValue> TValueList::Remove(std::wstring_view name) {
   const std::size_t at = PositionOf(name);
   if (at == TValueIndex::kAbsent) return nullptr;
-  std::unique_ptr<TValue> value = std::move(m_entries[at].second);
-  EraseAt(at);
-  return value;
+  // The arena goes with the list; the caller's value must not.
+  if (m_entries[at].second->InArena()) {
+    std::unique_ptr<TValue> copy = m_entries[at].second->Clone();
+    TakeAt(at);
+    return copy;
+  }
+  return TakeAt(at);
 }
 
 void TValueList::Rename(std::wstring_view oldName, const KOVTString& newName) {
-  std::unique_ptr<TValue> value = Remove(oldName);
-  if (value == nullptr) return;
+  const std::size_t from = PositionOf(oldName);
+  if (from == TValueIndex::kAbsent) return;
+  std::unique_ptr<TValue> value = TakeAt(from);
   const std::size_t at = PlaceOf(newName.str());
   if (at < m_entries.size() && NameOf(m_entries[at]) == newName.str()) return;  // taken: the moved one dies
   InsertAt(at, newName, std::move(value));
@@ -90,9 +95,11 @@ void TValueList::InsertAt(std::size_t at, KOVTString name, std::unique_ptr<TValu
   }
 }
 
-void TValueList::EraseAt(std::size_t at) {
+std::unique_ptr<TValue> TValueList::TakeAt(std::size_t at) {
+  std::unique_ptr<TValue> value = std::move(m_entries[at].second);
   DropIndex();
   m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(at));
+  return value;
 }
 
 void TValueList::DropIndex() {

@@ -42,7 +42,7 @@ class TValueList {
   TValue* Find(std::wstring_view name);
   // Replaces the value of that name, whatever its type, or adds one.
   void Set(const KOVTString& name, std::unique_ptr<TValue> value);
-  // Null when absent.
+  // Null when absent. A value of the arena is handed over as a copy.
   std::unique_ptr<TValue> Remove(std::wstring_view name);
   // Nothing happens when `oldName` is absent. When `newName` is taken, the
   // value there stays and the moved one is deleted.
@@ -52,6 +52,8 @@ class TValueList {
   void Add(KOVTString name, std::unique_ptr<TValue> value);
   // Room for `count` more values.
   void Reserve(std::size_t count);
+  // Where values read into the list are made; they must stay in the list.
+  TValueArena& Arena() { return m_arena; }
 
  private:
   // The position of the entry of that name, or TValueIndex::kAbsent.
@@ -59,10 +61,13 @@ class TValueList {
   // Where an entry of that name belongs.
   std::size_t PlaceOf(std::wstring_view name) const { return static_cast<std::size_t>(lower_bound(name) - begin()); }
   void InsertAt(std::size_t at, KOVTString name, std::unique_ptr<TValue> value);
-  void EraseAt(std::size_t at);
+  // Takes the value out and the entry away.
+  std::unique_ptr<TValue> TakeAt(std::size_t at);
   // Entries are about to move: the index would point at the wrong ones.
   void DropIndex();
 
+  // Outlives the entries, which may hold values made in it.
+  TValueArena m_arena;
   std::vector<value_type> m_entries;
   // Made once lookups pay for it: most keys read from a file are never
   // searched, and a few lookups in a huge key are cheaper by bisection.
