@@ -63,10 +63,11 @@ std::unique_ptr<TValue> TValueList::Remove(std::wstring_view name) {
 void TValueList::Rename(std::wstring_view oldName, const KOVTString& newName) {
   const std::size_t from = PositionOf(oldName);
   if (from == TValueIndex::kAbsent) return;
+  KOVTString name = newName;  // copied first: a failed copy must not lose the value taken out
   std::unique_ptr<TValue> value = TakeAt(from);
-  const std::size_t at = PlaceOf(newName.str());
-  if (at < m_entries.size() && NameOf(m_entries[at]) == newName.str()) return;  // taken: the moved one dies
-  InsertAt(at, newName, std::move(value));
+  const std::size_t at = PlaceOf(name.str());
+  if (at < m_entries.size() && NameOf(m_entries[at]) == name.str()) return;  // taken: the moved one dies
+  InsertAt(at, std::move(name), std::move(value));
 }
 
 void TValueList::Add(KOVTString name, std::unique_ptr<TValue> value) {
