@@ -197,6 +197,8 @@ Plnx::ErrorStatus KOVTString::dwgOutFields(PnDbDwgFiler* filer) const {
 
 Plnx::ErrorStatus KOVTString::dwgInFields(PnDbDwgFiler* filer) {
   if (filer->filerStatus() != Plnx::eOk) return filer->filerStatus();
+  // A failed read leaves the text as it was: only an empty one can take the units straight.
+  if (m_text.empty()) return filer->readWideString(&m_text);
   std::wstring text;
   if (filer->readWideString(&text) == Plnx::eOk) m_text = std::move(text);
   return filer->filerStatus();

@@ -1,5 +1,6 @@
 #include "host/filer.h"
 
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -10,20 +11,30 @@ namespace {
 
 using Item = PnDbDwgFiler::Item;
 
-// Items are stored little-endian whatever the machine, so files move between machines.
+// Items are stored little-endian whatever the machine, so files move between
+// machines. On a little-endian one that is a plain copy: the compiler does not
+// fold the byte loop into one load, and a registry reads millions of items.
 template <class T>
 void toLittleEndian(const T& value, std::uint8_t* out) {
-  std::uint64_t bits = 0;
-  std::memcpy(&bits, &value, sizeof(T));
-  for (std::size_t i = 0; i < sizeof(T); ++i) out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(out, &value, sizeof(T));
+  } else {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof(T));
+    for (std::size_t i = 0; i < sizeof(T); ++i) out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+  }
 }
 
 template <class T>
 T fromLittleEndian(const std::uint8_t* in) {
-  std::uint64_t bits = 0;
-  for (std::size_t i = 0; i < sizeof(T); ++i) bits |= static_cast<std::uint64_t>(in[i]) << (8 * i);
   T value;
-  std::memcpy(&value, &bits, sizeof(T));
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&value, in, sizeof(T));
+  } else {
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i) bits |= static_cast<std::uint64_t>(in[i]) << (8 * i);
+    std::memcpy(&value, &bits, sizeof(T));
+  }
   return value;
 }
 
@@ -187,17 +198,17 @@ Plnx::ErrorStatus PnDbDwgFiler::readString(std::u16string* value) {
 }
 
 Plnx::ErrorStatus PnDbDwgFiler::readWideString(std::wstring* value) {
-  std::wstring text;
   std::size_t count = 0;
   if (readStringLength(count) == Plnx::eOk && count > 0) {
-    // Decoded straight from the input when there is one.
+    // Decoded straight from the input, when there is one, into the caller's string.
     std::vector<std::uint8_t> scratch(m_next != nullptr ? 0 : count * 2);
-    if (const std::uint8_t* units = take(count * 2, scratch.data()))
-      text = pndbFromUtf16LE(units, count);
-    else
-      m_status = Plnx::eEndOfFile;
+    if (const std::uint8_t* units = take(count * 2, scratch.data())) {
+      if (value) pndbAssignUtf16LE(units, count, *value);
+      return m_status;
+    }
+    m_status = Plnx::eEndOfFile;
   }
-  if (value) *value = m_status == Plnx::eOk ? std::move(text) : std::wstring();
+  if (value) value->clear();
   return m_status;
 }
 

@@ -142,13 +142,12 @@ std::wstring pndbFromUtf16(std::u16string_view text) {
   return out;
 }
 
-std::wstring pndbFromUtf16LE(const std::uint8_t* bytes, std::size_t count) {
-  std::wstring text(count, L'\0');
+void pndbAssignUtf16LE(const std::uint8_t* bytes, std::size_t count, std::wstring& text) {
+  text.resize(count);
   if (firstSurrogate(bytes, count) == count) {
     widen(bytes, count, text.data());
-    return text;
+    return;
   }
   const auto unit = [bytes](std::size_t i) -> std::uint32_t { return bytes[2 * i] | bytes[2 * i + 1] << 8; };
   text.resize(decode(count, unit, text.data()));
-  return text;
 }

@@ -16,5 +16,6 @@ std::size_t pndbUtf16Length(std::wstring_view text);
 // Writes the units of `text` little-endian to `out`, which has room for
 // pndbUtf16Length(text) of them; answers the bytes written.
 std::size_t pndbPutUtf16LE(std::wstring_view text, std::uint8_t* out);
-// The `count` little-endian units at `bytes`, decoded as pndbFromUtf16 does.
-std::wstring pndbFromUtf16LE(const std::uint8_t* bytes, std::size_t count);
+// Replaces `text` with the `count` little-endian units at `bytes`, decoded as
+// pndbFromUtf16 does; the string's own storage takes them when it has room.
+void pndbAssignUtf16LE(const std::uint8_t* bytes, std::size_t count, std::wstring& text);

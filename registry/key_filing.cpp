@@ -1,5 +1,6 @@
 #include "registry/key_filing.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "registry/filing_items.h"
@@ -21,16 +22,20 @@ Plnx::ErrorStatus TKey::DwgInValues(PnDbDwgFiler* filer) {
   if (filer->filerStatus() != Plnx::eOk) return filer->filerStatus();
   std::int32_t count = 0;
   if (Plnx::ErrorStatus es = ReadCount(filer, count); es != Plnx::eOk) return es;
-  // A claimed count costs nothing up front: each value is made only once its bytes have been read.
+  // Each value is made only once its bytes have been read, and room is made
+  // for no more values than the bytes left could hold in memory.
+  if (count == 0) return filer->filerStatus();  // an empty key makes no list
+  TValueList& values = ValueList();
+  values.Reserve(std::min(static_cast<std::size_t>(count), filer->remainingBytes() / sizeof(TValueList::value_type)));
   for (std::int32_t i = 0; i < count; ++i) {
     KOVTString name;
     if (Plnx::ErrorStatus es = name.dwgInFields(filer); es != Plnx::eOk) return es;
     std::int32_t tag = kNoValue;
     if (Plnx::ErrorStatus es = filer->readInt32(&tag); es != Plnx::eOk) return es;
-    std::unique_ptr<TValue> value = CreateEmptyValue(tag);
+    std::unique_ptr<TValue> value = values.Arena().CreateEmptyValue(tag);
     if (value == nullptr) return FailFiling(filer, Plnx::eWrongObjectType);
     if (Plnx::ErrorStatus es = value->DwgInFields(filer); es != Plnx::eOk) return es;
-    AddReadValue(std::move(name), std::move(value));
+    values.Add(std::move(name), std::move(value));
   }
   return filer->filerStatus();
 }

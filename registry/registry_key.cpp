@@ -28,9 +28,6 @@ void AppendNames(const Map& map, KoVT::Core::TStringList* list) {
   for (const auto& entry : map) list->Add(entry.first);
 }
 
-// The index pays for itself once a key has been searched this often for each of its values.
-constexpr std::size_t kValuesPerIndexedLookup = 8;
-
 }  // namespace
 
 TKey::~TKey() {
@@ -45,7 +42,7 @@ const TKeyMap& TKey::SubKeys() const {
 
 const TValueMap& TKey::Values() const {
   static const TValueMap kNone;
-  return m_values ? m_values->map : kNone;
+  return m_values ? *m_values : kNone;
 }
 
 TKeyMap& TKey::SubKeyMap() {
@@ -53,8 +50,8 @@ TKeyMap& TKey::SubKeyMap() {
   return *m_subKeys;
 }
 
-TKey::TValueStore& TKey::ValueStore() {
-  if (m_values == nullptr) m_values = std::make_unique<TValueStore>();
+TValueList& TKey::ValueList() {
+  if (m_values == nullptr) m_values = std::make_unique<TValueList>();
   return *m_values;
 }
 
@@ -96,8 +93,9 @@ std::unique_ptr<TKey> TKey::Clone() const {
     const auto [from, to] = pending.back();
     pending.pop_back();
     if (from->m_values) {
-      TValueMap& values = to->ValueStore().map;
-      for (const auto& [name, value] : from->m_values->map) values.emplace_hint(values.end(), name, value->Clone());
+      TValueList& values = to->ValueList();
+      values.Reserve(from->m_values->size());
+      for (const auto& [name, value] : *from->m_values) values.Add(name, value->Clone());
     }
     if (from->m_subKeys) {
       TKeyMap& keys = to->SubKeyMap();
@@ -136,61 +134,23 @@ void TKey::RenameSubKey(const KOVTString& oldName, const KOVTString& newName) {
 void TKey::GetKeyNames(KoVT::Core::TStringList* list) const { AppendNames(SubKeys(), list); }
 
 TValue* TKey::FindValue(const wchar_t* name) {
-  TValueIndex::Slot* slot = name != nullptr ? Lookup(name) : nullptr;
-  return slot != nullptr ? slot->get() : nullptr;
+  return name != nullptr && m_values != nullptr ? m_values->Find(name) : nullptr;
 }
 const TValue* TKey::FindValue(const wchar_t* name) const { return const_cast<TKey*>(this)->FindValue(name); }
 
-TValueIndex::Slot* TKey::Lookup(std::wstring_view name) {
-  if (m_values == nullptr) return nullptr;
-  TValueStore& store = *m_values;
-  if (store.index == nullptr && ++store.lookups > store.map.size() / kValuesPerIndexedLookup) {
-    store.index = std::make_unique<TValueIndex>();
-    store.index->Reserve(store.map.size());
-    for (auto& entry : store.map) Index(entry);
-  }
-  if (store.index) return store.index->Find(name);
-  auto it = store.map.find(name);
-  return it == store.map.end() ? nullptr : &it->second;
-}
-
-void TKey::Index(TValueMap::value_type& entry) {
-  if (m_values->index) m_values->index->Insert(entry.first.str(), &entry.second);
-}
-
 bool TKey::SetValue(const KOVTString& name, std::unique_ptr<TValue> value) {
   if (value == nullptr) return false;
-  if (TValueIndex::Slot* slot = Lookup(name.str())) {
-    *slot = std::move(value);
-    return true;
-  }
-  Index(*ValueStore().map.emplace(name, std::move(value)).first);
+  ValueList().Set(name, std::move(value));
   return true;
 }
 
 std::unique_ptr<TValue> TKey::RemoveValue(const KOVTString& name) {
-  if (m_values == nullptr) return nullptr;
-  if (m_values->index) m_values->index->Erase(name.str());
-  return Detach(&m_values->map, name);
+  return m_values != nullptr ? m_values->Remove(name.str()) : nullptr;
 }
 void TKey::DeleteValue(const KOVTString& name) { RemoveValue(name); }
 
 void TKey::RenameValue(const KOVTString& oldName, const KOVTString& newName) {
-  if (m_values == nullptr) return;
-  auto node = m_values->map.extract(oldName);
-  if (node.empty()) return;
-  if (m_values->index) m_values->index->Erase(oldName.str());
-  node.key() = newName;
-  auto moved = m_values->map.insert(std::move(node));
-  if (moved.inserted) Index(*moved.position);
-}
-
-void TKey::AddReadValue(KOVTString name, std::unique_ptr<TValue> value) {
-  // Files hold values in map order, so the end is the place almost always.
-  TValueMap& values = ValueStore().map;
-  const std::size_t before = values.size();
-  auto entry = values.try_emplace(values.end(), std::move(name), std::move(value));
-  if (values.size() != before) Index(*entry);
+  if (m_values != nullptr) m_values->Rename(oldName.str(), newName);
 }
 
 void TKey::DestroyValues() { m_values.reset(); }

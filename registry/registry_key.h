@@ -1,40 +1,32 @@
 // A key of the project registry: named sub-keys and named, typed values.
 //
-// Both maps are ordered by KOVTString's less-than, which is also the order of
-// the names lists and of the filed form. A key may hold a sub-key and a value
-// of the same name. A key owns everything below it; operations named Remove
-// hand ownership to the caller, Destroy and Delete delete.
+// Sub-keys and values are both ordered by KOVTString's less-than, which is
+// also the order of the names lists and of the filed form. A key may hold a
+// sub-key and a value of the same name. A key owns everything below it;
+// operations named Remove hand ownership to the caller, Destroy and Delete delete.
 //
 // Trees are walked without recursion (destroying, filing, copying), so a key
 // nested a million deep, as a hostile drawing may hold, cannot exhaust the stack.
-// Each map is made when first needed: most keys of a big registry lack one of
-// them or both, and an empty key then costs two pointers.
+// The sub-key map and the value list are made when first needed: most keys of
+// a big registry lack one of them or both, and an empty key then costs two pointers.
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <string_view>
 
 #include "core/kovt_string.h"
 #include "core/string_list.h"
 #include "host/filer.h"
 #include "registry/registry_value.h"
-#include "registry/value_index.h"
+#include "registry/value_list.h"
 
 namespace KoVTPrjReg {
 
 class TKey;
 using TKeyMap = std::map<KOVTString, std::unique_ptr<TKey>>;
-
-// KOVTString's order, taking names not held in one too: a lookup makes no string.
-struct TNameOrder {
-  using is_transparent = void;
-  bool operator()(const KOVTString& a, const KOVTString& b) const { return a < b; }
-  bool operator()(const KOVTString& a, std::wstring_view b) const { return std::wstring_view(a.str()) < b; }
-  bool operator()(std::wstring_view a, const KOVTString& b) const { return a < std::wstring_view(b.str()); }
-};
-using TValueMap = std::map<KOVTString, std::unique_ptr<TValue>, TNameOrder>;
+// Iterated as a map of names to values; see value_list.h for what moves when.
+using TValueMap = TValueList;
 
 struct TKeyInfo {
   std::int32_t NumSubKeys = 0;
@@ -117,25 +109,12 @@ class TKey {
   // Reads straight into the sub-key maps of the keys it builds.
   friend Plnx::ErrorStatus DwgInKeyList(PnDbDwgFiler* filer, TKeyMap& keys);
 
-  struct TValueStore {
-    TValueMap map;
-    std::unique_ptr<TValueIndex> index;
-    std::size_t lookups = 0;
-  };
-
-  // The maps, made when missing.
+  // The containers, made when missing.
   TKeyMap& SubKeyMap();
-  TValueStore& ValueStore();
-  // A value read from a file; a name the key holds already keeps its value.
-  void AddReadValue(KOVTString name, std::unique_ptr<TValue> value);
-  // The index is made once lookups pay for it: most keys read from a file are
-  // never searched, and a few lookups in a huge key are cheaper in the map.
-  TValueIndex::Slot* Lookup(std::wstring_view name);
-  // Adds the entry to the index, if there is one yet.
-  void Index(TValueMap::value_type& entry);
+  TValueList& ValueList();
 
   std::unique_ptr<TKeyMap> m_subKeys;
-  std::unique_ptr<TValueStore> m_values;
+  std::unique_ptr<TValueList> m_values;
 };
 
 }  // namespace KoVTPrjReg

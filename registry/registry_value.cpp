@@ -1,5 +1,6 @@
 #include "registry/registry_value.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "registry/filing_items.h"
@@ -9,6 +10,13 @@ namespace KoVTPrjReg {
 Plnx::ErrorStatus TValue::DwgInFields(PnDbDwgFiler* filer) { return filer->filerStatus(); }
 Plnx::ErrorStatus TValue::DwgOutFields(PnDbDwgFiler* filer) const { return filer->filerStatus(); }
 
+void TValue::operator delete(TValue* value, std::destroying_delete_t) {
+  const bool inArena = value->m_inArena;
+  void* whole = dynamic_cast<void*>(value);  // the address the object was allocated at
+  value->~TValue();
+  if (!inArena) ::operator delete(whole);
+}
+
 namespace {
 
 template <class T>
@@ -16,23 +24,67 @@ std::unique_ptr<TValue> MakeEmpty() {
   return std::make_unique<T>();
 }
 
+template <class T>
+TValue* PlaceEmpty(void* memory) {
+  return new (memory) T();
+}
+
 // Indexed by type tag.
-constexpr std::unique_ptr<TValue> (*kEmptyValueMakers[])() = {
-    nullptr,
-    &MakeEmpty<TIntValue>,
-    &MakeEmpty<TFloatValue>,
-    &MakeEmpty<TStringValue>,
-    &MakeEmpty<TBinaryValue>,
-    &MakeEmpty<TObjIdValue>,
-    &MakeEmpty<THandleValue>,
+struct EmptyValueMaker {
+  std::unique_ptr<TValue> (*make)();
+  TValue* (*place)(void* memory);
+  std::size_t size;
 };
+
+template <class T>
+constexpr EmptyValueMaker kMakerOf{&MakeEmpty<T>, &PlaceEmpty<T>, sizeof(T)};
+
+constexpr EmptyValueMaker kEmptyValueMakers[] = {
+    {},
+    kMakerOf<TIntValue>,
+    kMakerOf<TFloatValue>,
+    kMakerOf<TStringValue>,
+    kMakerOf<TBinaryValue>,
+    kMakerOf<TObjIdValue>,
+    kMakerOf<THandleValue>,
+};
+
+const EmptyValueMaker* MakerOf(std::int32_t tag) {
+  constexpr auto kTags = static_cast<std::int32_t>(std::size(kEmptyValueMakers));
+  return tag <= kNoValue || tag >= kTags ? nullptr : &kEmptyValueMakers[tag];
+}
+
+// Blocks double up to the largest, which stays small beside the bytes a key's values take in a file.
+constexpr std::size_t kFirstBlock = 512, kLargestBlock = 16 * 1024;
 
 }  // namespace
 
 std::unique_ptr<TValue> CreateEmptyValue(std::int32_t tag) {
-  constexpr auto kTags = static_cast<std::int32_t>(std::size(kEmptyValueMakers));
-  if (tag <= kNoValue || tag >= kTags) return nullptr;
-  return kEmptyValueMakers[tag]();
+  const EmptyValueMaker* maker = MakerOf(tag);
+  return maker != nullptr ? maker->make() : nullptr;
+}
+
+std::unique_ptr<TValue> TValueArena::CreateEmptyValue(std::int32_t tag) {
+  const EmptyValueMaker* maker = MakerOf(tag);
+  if (maker == nullptr) return nullptr;
+  std::unique_ptr<TValue> value(maker->place(Allocate(maker->size)));
+  value->m_inArena = true;
+  return value;
+}
+
+void* TValueArena::Allocate(std::size_t size) {
+  constexpr std::size_t kAlign = alignof(std::max_align_t);
+  size = (size + kAlign - 1) / kAlign * kAlign;
+  if (m_left < size) {
+    const std::size_t block = std::min(kLargestBlock, kFirstBlock << std::min<std::size_t>(m_blocks.size(), 8));
+    m_blocks.push_back(std::make_unique_for_overwrite<std::byte[]>(block));
+    m_next = m_blocks.back().get();
+    m_left = block;
+  }
+  void* at = m_next;
+  m_next += size;
+  m_left -= size;
+  return at;
 }
 
 Plnx::ErrorStatus TStringValue::DwgInFields(PnDbDwgFiler* filer) { return m_value.dwgInFields(filer); }

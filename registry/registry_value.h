@@ -5,8 +5,10 @@
 // immutable once made: writers replace a value by a new one.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "core/kovt_string.h"
@@ -26,12 +28,16 @@ enum TDataType : std::int32_t {
   kHandleValue = 6,
 };
 
+class TValueArena;
+
 class TValue {
  public:
   TValue() = default;
   TValue(const TValue&) = delete;
   TValue& operator=(const TValue&) = delete;
   virtual ~TValue() = default;
+  // A value made in an arena only ends its life here; the arena frees the memory.
+  void operator delete(TValue* value, std::destroying_delete_t);
 
   virtual TDataType GetDataType() const = 0;
   virtual std::int32_t GetDataSize() const = 0;
@@ -40,10 +46,32 @@ class TValue {
   // The payload only. The base files nothing and answers the filer status.
   virtual Plnx::ErrorStatus DwgInFields(PnDbDwgFiler* filer);
   virtual Plnx::ErrorStatus DwgOutFields(PnDbDwgFiler* filer) const;
+
+  bool InArena() const { return m_inArena; }
+
+ private:
+  friend class TValueArena;
+  bool m_inArena = false;
 };
 
 // An empty value of the tag's class, as reading starts it; null for an unknown tag.
 std::unique_ptr<TValue> CreateEmptyValue(std::int32_t tag);
+
+// Memory for the values a key reads from a file, taken a block at a time and
+// freed all at once: a heap block per value cost as much as reading it. The
+// arena must outlive its values.
+class TValueArena {
+ public:
+  // As CreateEmptyValue, in the arena.
+  std::unique_ptr<TValue> CreateEmptyValue(std::int32_t tag);
+
+ private:
+  void* Allocate(std::size_t size);
+
+  std::vector<std::unique_ptr<std::byte[]>> m_blocks;
+  std::byte* m_next = nullptr;
+  std::size_t m_left = 0;
+};
 
 // A value of fixed size filed as one item by the filer operations Read and Write.
 template <class T, TDataType Tag, std::int32_t Size, Plnx::ErrorStatus (PnDbDwgFiler::*Read)(T*),

@@ -6,9 +6,9 @@
 
 namespace KoVTPrjReg {
 
-TValueIndex::Slot* TValueIndex::Find(std::wstring_view name) const {
-  auto it = m_slots.find(name);
-  return it == m_slots.end() ? nullptr : it->second;
+std::size_t TValueIndex::Find(std::wstring_view name) const {
+  auto it = m_positions.find(name);
+  return it == m_positions.end() ? kAbsent : it->second;
 }
 
 // Two characters into each of two lanes a step, folded at the end.

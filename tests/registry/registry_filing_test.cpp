@@ -1,9 +1,15 @@
 // The filed form of keys and values, item for item.
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "registry/key_filing.h"
 #include "registry/registry_key.h"
 #include "tests/registry/registry_test_support.h"
+#include "tests/support/golden_rows.h"
 
 using namespace KoVTPrjReg;
 
@@ -76,6 +82,72 @@ TEST(RegistryFiling, ReadingKeepsEntriesAlreadyPresent) {
   EXPECT_NE(target.FindValue(L"w"), nullptr);
   EXPECT_EQ(static_cast<const TStringValue*>(target.FindSubKey(L"K")->FindValue(L"from"))->GetValue(), L"memory");
   EXPECT_NE(target.FindSubKey(L"L"), nullptr);
+}
+
+// Blank-separated name=number pairs; "-" stands for none.
+std::vector<std::pair<std::wstring, std::int32_t>> Pairs(const std::wstring& text) {
+  std::vector<std::pair<std::wstring, std::int32_t>> pairs;
+  std::wistringstream in(text);
+  for (std::wstring pair; in >> pair;) {
+    const std::size_t equals = pair.find(L'=');
+    if (equals != std::wstring::npos) pairs.emplace_back(pair.substr(0, equals), std::stoi(pair.substr(equals + 1)));
+  }
+  return pairs;
+}
+
+// Values take their place by name whatever order a file lists them in, and a
+// name keeps the first value it was given, whether held before or read.
+TEST(RegistryFiling, ReadValuesTakeTheirPlaceByNameAndANameKeepsItsFirstValue) {
+  for (const GoldenRow& row : ReadGoldenRows("registry/data/read_orders.txt", 3)) {
+    TKey key;
+    for (const auto& [name, number] : Pairs(row[0])) key.SetValue(name.c_str(), std::make_unique<TIntValue>(number));
+    const auto filed = Pairs(row[1]);
+    ItemStream stream;
+    stream.Int32(static_cast<std::int32_t>(filed.size()));
+    for (const auto& [name, number] : filed) stream.Name(name).Int32(kIntegerValue).Int32(number);
+    PnDbMemoryFiler filer = ReaderOf(stream.Int32(0).bytes());
+    ASSERT_EQ(key.DwgInFields(&filer), Plnx::eOk) << row[1];
+    std::wstring listed;
+    for (const auto& [name, value] : key.Values())
+      listed += (listed.empty() ? L"" : L" ") + name.str() + L"=" +
+                std::to_wstring(static_cast<const TIntValue&>(*value).GetValue());
+    EXPECT_EQ(listed, row[2]) << row[1];
+    for (const auto& [name, number] : Pairs(row[2])) {
+      const auto* found = dynamic_cast<const TIntValue*>(key.FindValue(name.c_str()));
+      ASSERT_NE(found, nullptr) << name;
+      EXPECT_EQ(found->GetValue(), number) << name;
+    }
+  }
+}
+
+// The record of a key holding the one value.
+Bytes ValueRecord(const KOVTString& name, std::unique_ptr<TValue> value) {
+  TKey key;
+  key.SetValue(name, std::move(value));
+  return RecordOf(key);
+}
+
+// Values read from a file belong to their key; one removed from it is the
+// caller's and outlives the key, one renamed stays whole.
+TEST(RegistryFiling, ReadValuesRemovedOrRenamedKeepKindAndPayload) {
+  TKey sample;
+  FillSampleTree(sample, PnDbObjectId());
+  const Bytes record = RecordOf(sample);
+  for (const wchar_t* keyName : {L"Units", L"Options"}) {
+    for (const auto& [name, value] : sample.FindSubKey(keyName)->Values()) {
+      const Bytes expected = ValueRecord(L"v", value->Clone());
+      auto read = std::make_unique<TKey>();
+      PnDbMemoryFiler filer = ReaderOf(record);
+      ASSERT_EQ(read->DwgInFields(&filer), Plnx::eOk);
+      TKey* key = read->FindSubKey(keyName);
+      key->RenameValue(name, L"v");
+      EXPECT_EQ(ValueRecord(L"v", key->FindValue(L"v")->Clone()), expected) << name.str();
+      std::unique_ptr<TValue> removed = key->RemoveValue(L"v");
+      read.reset();
+      ASSERT_NE(removed, nullptr) << name.str();
+      EXPECT_EQ(ValueRecord(L"v", std::move(removed)), expected) << name.str();
+    }
+  }
 }
 
 // An unknown tag stops the read with status 34; what was complete before it stays, unfinished keys go.

@@ -63,6 +63,20 @@ TEST(RegistryHostile, ClaimsBeyondTheBytesEndWithTheBytesBeforeAllocating) {
   }
 }
 
+// Room is made for a claimed count, but never for more values than the bytes left could fill.
+TEST(RegistryHostile, AClaimedCountReservesNoMoreThanTheBytesLeft) {
+  const Bytes payload(200'000, 0x5A);
+  const Bytes record = ItemStream().Int32(INT32_MAX).Name(L"big").Int32(kBinaryValue)
+                           .Int32(static_cast<std::int32_t>(payload.size())).Raw(payload).bytes();
+  TKey key;
+  PnDbMemoryFiler filer = ReaderOf(record);
+  AllocationProbe probe;
+  EXPECT_EQ(key.DwgInFields(&filer), Plnx::eEndOfFile);
+  EXPECT_LE(probe.Largest(), record.size());
+  ASSERT_NE(key.FindValue(L"big"), nullptr);
+  EXPECT_EQ(key.FindValue(L"big")->GetDataSize(), static_cast<std::int32_t>(payload.size()));
+}
+
 TEST(RegistryHostile, NegativeCountsReadNothing) {
   struct Case {
     Bytes record;
