@@ -1,5 +1,7 @@
 #include "host/filed_items.h"
 
+#include <iterator>
+
 namespace {
 
 using Item = PnDbDwgFiler::Item;
@@ -10,34 +12,15 @@ std::uint64_t littleEndian(const std::uint8_t* bytes, int count) {
   return value;
 }
 
-// The payload of an item of fixed size; 0 for the two with a length of their own.
-std::size_t fixedPayload(Item kind) {
-  switch (kind) {
-    case Item::kBool:
-    case Item::kInt8:
-    case Item::kUInt8:
-      return 1;
-    case Item::kInt16:
-    case Item::kUInt16:
-      return 2;
-    case Item::kInt32:
-    case Item::kUInt32:
-      return 4;
-    case Item::kInt64:
-    case Item::kUInt64:
-    case Item::kDouble:
-    case Item::kHandle:
-    case Item::kSoftPointer:
-    case Item::kHardPointer:
-    case Item::kSoftOwnership:
-    case Item::kHardOwnership:
-      return 8;
-    case Item::kBytes:
-    case Item::kString:
-      return 0;
-  }
-  return 0;
-}
+// Payload bytes of each kind, indexed by its tag; 0 for the two with a length of their own.
+constexpr std::uint8_t kFixedPayload[] = {
+    0,                 // no tag 0
+    1, 1, 2, 4, 8,     // bool, int8, int16, int32, int64
+    1, 2, 4, 8,        // uint8, uint16, uint32, double
+    0, 0,              // bytes, string
+    8, 8, 8, 8, 8, 8,  // handle, the four ids, uint64
+};
+static_assert(std::size(kFixedPayload) == static_cast<std::size_t>(Item::kUInt64) + 1);
 
 bool isId(Item kind) {
   return kind == Item::kSoftPointer || kind == Item::kHardPointer || kind == Item::kSoftOwnership ||
@@ -52,7 +35,7 @@ bool pndbWalkFiledItems(const std::uint8_t* data, std::size_t size, const std::f
     const std::uint8_t tag = data[at++];
     if (tag < static_cast<std::uint8_t>(Item::kBool) || tag > static_cast<std::uint8_t>(Item::kUInt64)) return false;
     const auto kind = static_cast<Item>(tag);
-    std::size_t payload = fixedPayload(kind);
+    std::size_t payload = kFixedPayload[tag];
     if (payload == 0) {
       if (size - at < 4) return false;
       const std::uint64_t length = littleEndian(data + at, 4);

@@ -159,15 +159,21 @@ TEST(JobSettingsVector, AddMakesOneForwardPassAndRemoveKeepsTheDefault) {
   EXPECT_EQ(names.Default(), L"Standard");
 }
 
+// Stores the "store" rows of a file in the key as integers; returns the other rows.
+std::vector<GoldenRow> StoreRows(const char* file, KoVTPrjReg::TKey& key) {
+  std::vector<GoldenRow> rest;
+  for (const GoldenRow& row : ReadGoldenRows(file, 3)) {
+    if (row[0] == L"store") key.SetValue(row[1], std::make_unique<KoVTPrjReg::TIntValue>(std::stoi(row[2])));
+    else rest.push_back(row);
+  }
+  return rest;
+}
+
 // Names asked in any order find what a lookup by name finds; the values
 // with a prefix are those whose names begin with it.
 TEST(OrderedValues, FindWhatALookupFindsInAnyOrder) {
   KoVTPrjReg::TKey key;
-  std::vector<GoldenRow> asks;
-  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/ordered_reads.txt", 3)) {
-    if (row[0] == L"store") key.SetValue(row[1], std::make_unique<KoVTPrjReg::TIntValue>(std::stoi(row[2])));
-    else asks.push_back(row);
-  }
+  const std::vector<GoldenRow> asks = StoreRows("jobsettings/data/ordered_reads.txt", key);
   KovtJobKeys::OrderedValues values(&key);
   for (const GoldenRow& ask : asks) {
     SCOPED_TRACE(std::string(ask[1].begin(), ask[1].end()));
@@ -188,11 +194,7 @@ TEST(OrderedValues, FindWhatALookupFindsInAnyOrder) {
 // Finding names in one ascending pass finds what a lookup by name finds.
 TEST(OrderedValues, OnePassFindsWhatALookupFinds) {
   KoVTPrjReg::TKey key;
-  std::vector<GoldenRow> passes;
-  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/ordered_passes.txt", 3)) {
-    if (row[0] == L"store") key.SetValue(row[1], std::make_unique<KoVTPrjReg::TIntValue>(std::stoi(row[2])));
-    else passes.push_back(row);
-  }
+  const std::vector<GoldenRow> passes = StoreRows("jobsettings/data/ordered_passes.txt", key);
   for (const GoldenRow& pass : passes) {
     SCOPED_TRACE(std::string(pass[1].begin(), pass[1].end()));
     std::vector<std::wstring> names;
