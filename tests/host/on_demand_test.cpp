@@ -36,6 +36,7 @@ Bytes drawingNamed(const std::string& name) {
   if (name == "broken") second = Items().string(u"label").int32(1).real(2.0).stringClaiming(100);
   objects.push_back(thing(11, kNamedObjects, second));
   if (name == "stranger") objects.back().className = L"PnNeverRegistered";
+  if (name == "ownerless") objects.back().data = thingFields(0).bytes();
   objects.push_back(crafted::dictionary(12, kNamedObjects, {{u"Inner", 13}}));
   objects.push_back(thing(13, 12, thingFields(10)));
   return craftDrawing(crafted::header().bytes(), objects);
