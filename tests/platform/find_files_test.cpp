@@ -52,7 +52,8 @@ TEST_F(FindFilesTest, DescribesEntriesAndMarksLinksAsReparsePoints) {
   std::filesystem::create_symlink(dir_.Path() / "gone", dir_.Path() / "dangling");
   const std::pair<const char*, DWORD> entries[] = {
       {"Sub", FILE_ATTRIBUTE_DIRECTORY}, {"gamma.dat", FILE_ATTRIBUTE_NORMAL},
-      {"SubLink", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT}, {"dangling", FILE_ATTRIBUTE_REPARSE_POINT}};
+      {"SubLink", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT}, {"dangling", FILE_ATTRIBUTE_REPARSE_POINT},
+      {".hidden", FILE_ATTRIBUTE_HIDDEN}};
   for (const auto& [name, attributes] : entries) {
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(Utf8ToWide((dir_.Path() / name).string()).c_str(), &data);
