@@ -1,6 +1,7 @@
 // show: the settings of one set of one module, as a table or as JSON.
 #include <iostream>
 #include <memory>
+#include <new>
 
 #include "tools/commands.h"
 #include "tools/module_settings.h"
@@ -13,18 +14,43 @@ struct ShowOptions : SetChoice {
   bool json = false;
 };
 
-int RunShow(const ShowOptions& options) {
-  std::unique_ptr<Drawing> drawing = Drawing::Open(options.file);
-  ModuleSettings settings(ChooseModule(*drawing, options.module), *drawing);
-  const KOVTString set = ChooseSet(settings, options.set);
+// What show prints, read while the drawing is the working one.
+struct ShownSet {
+  const ModuleRow& module;
+  KOVTString name;
+  bool isDefault;
+  std::vector<std::pair<KOVTString, Value>> values;
+};
+
+ShownSet ReadShownSet(const Drawing& drawing, const ShowOptions& options) {
+  ModuleSettings settings(ChooseModule(drawing, options.module), drawing);
+  KOVTString set = ChooseSet(settings, options.set);
   settings.LoadSet(set);
-  const auto values = settings.Snapshot();
+  const bool isDefault = set == settings.DefaultSet();
+  return {settings.Module(), std::move(set), isDefault, settings.Snapshot()};
+}
+
+int RunShow(const ShowOptions& options) {
+  // Only the objects that lead to the set are read. One of them found damaged
+  // fails the command as reading the whole drawing would have.
+  std::unique_ptr<Drawing> drawing = Drawing::Open(options.file, Drawing::Reading::OnDemand);
+  const ShownSet shown = [&] {
+    try {
+      return ReadShownSet(*drawing, options);
+    } catch (const std::bad_alloc&) {
+      throw;
+    } catch (const std::exception&) {
+      drawing->RequireUndamaged();  // the cause, when there is one
+      throw;
+    }
+  }();
+  drawing->RequireUndamaged();
+  const auto& [module, set, isDefault, values] = shown;
   if (options.json) {
-    std::cout << SetDocument(settings.Module(), set, values).dump(2) << '\n';
+    std::cout << SetDocument(module, set, values).dump(2) << '\n';
     return 0;
   }
-  const bool isDefault = set == settings.DefaultSet();
-  std::cout << "module  " << settings.Module().name << " (" << settings.Module().title << ")\n"
+  std::cout << "module  " << module.name << " (" << module.title << ")\n"
             << "set     " << Utf8(set) << (isDefault ? " (default)" : "") << "\n\n";
   std::vector<TextRow> rows{{"KEY", "KIND", "VALUE"}};
   for (const auto& [name, value] : values) rows.push_back({Utf8(name), KindName(KindOf(value)), Quoted(value)});

@@ -1,5 +1,8 @@
-// What the listed runs cannot say: the registry's JSON tree, and file names
-// of any bytes in every locale.
+// What the listed runs cannot say: the registry's JSON tree, file names of
+// any bytes in every locale, and show of a drawing with a damaged object.
+#include <libdeflate.h>
+
+#include "tests/support/golden_rows.h"
 #include "tests/tools/kovtset_run.h"
 
 namespace {
@@ -41,6 +44,46 @@ TEST_F(DrawingCommands, AnyFileNameWorksInEveryLocale) {
       EXPECT_EQ(missing.exitCode, 1) << name;
       EXPECT_NE(missing.err.find("cannot open"), std::string::npos) << missing.err;
     }
+  }
+}
+
+// Show reads only the objects that lead to its set: a damaged one among them
+// fails it as reading the whole drawing fails, any other is left unread.
+TEST_F(DrawingCommands, ShowRefusesOnlyADamagedObjectItReads) {
+  const std::string drawing = NewDrawing("d.pndwg");
+  const std::string original = ReadText(drawing);
+  for (const GoldenRow& row : ReadGoldenRows("tools/data/show_damaged_cases.txt", 3)) {
+    const std::string keeper = Unescaped(row[0]), options = Unescaped(row[1]), outcome = Unescaped(row[2]);
+    SCOPED_TRACE("keeper " + keeper + ": show " + options);
+    // Every set opens with its integer "Version"; the keeper's gets a value type no reader knows.
+    const std::u16string name = u"Version";
+    const std::string marker = std::string(reinterpret_cast<const char*>(name.data()), name.size() * 2) +
+                               std::string("\x04\x01\x00\x00\x00", 5);
+    std::string bytes = original;
+    std::size_t at = bytes.find(marker);
+    for (int n = std::stoi(keeper); n > 0 && at != std::string::npos; --n) at = bytes.find(marker, at + 1);
+    ASSERT_NE(at, std::string::npos);
+    bytes[at + marker.size() - 4] = 99;
+    const std::uint32_t crc = libdeflate_crc32(0, bytes.data(), bytes.size() - 4);
+    for (int i = 0; i < 4; ++i) bytes[bytes.size() - 4 + i] = static_cast<char>(crc >> (8 * i));
+    WriteText(drawing, bytes);
+
+    std::vector<std::string> args{"show", drawing};
+    for (std::string all = options.empty() ? "" : options + "|"; !all.empty(); all.erase(0, all.find('|') + 1))
+      args.push_back(all.substr(0, all.find('|')));
+    const RunResult shown = Run(args);
+    if (outcome == "shown") {
+      EXPECT_EQ(shown.exitCode, 0) << shown.err;
+      EXPECT_EQ(shown.err, "");
+      continue;
+    }
+    ASSERT_EQ(outcome, "refused");
+    const RunResult whole = Run({"registry", drawing});
+    EXPECT_EQ(whole.exitCode, 1);
+    EXPECT_NE(whole.err.find("has a damaged object"), std::string::npos) << whole.err;
+    EXPECT_EQ(shown.exitCode, 1);
+    EXPECT_EQ(shown.out, "");
+    EXPECT_EQ(shown.err, whole.err);
   }
 }
 
