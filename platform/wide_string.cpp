@@ -80,12 +80,16 @@ std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i) {
 bool IsEscapedByte(char32_t c) { return c >= kEscapedByte + 0x80 && c <= kEscapedByte + 0xFF; }
 
 // Calls append(out, c) for each code point of the wide text, surrogate pairs
-// of a 16-bit wchar_t joined.
+// of a 16-bit wchar_t joined. Keys, values and file names are mostly ASCII:
+// the leading run of it is copied without the encoder.
 template <class Append>
 std::string EncodeWide(std::wstring_view text, Append append) {
-  std::string out;
+  std::size_t i = 0;
+  while (i < text.size() && static_cast<char32_t>(text[i]) < 0x80) ++i;
+  std::string out(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(i));
+  if (i == text.size()) return out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  for (; i < text.size(); ++i) {
     char32_t c = static_cast<char32_t>(text[i]);
     if constexpr (sizeof(wchar_t) == 2) {
       if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {

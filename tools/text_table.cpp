@@ -14,19 +14,26 @@ std::size_t DisplayWidth(const std::string& text) {
 
 void PrintTable(std::ostream& out, const std::vector<TextRow>& rows) {
   std::vector<std::size_t> widths;
+  std::size_t bytes = 0;
   for (const TextRow& row : rows) {
     if (widths.size() < row.size()) widths.resize(row.size(), 0);
-    for (std::size_t column = 0; column < row.size(); ++column)
-      widths[column] = std::max(widths[column], DisplayWidth(row[column]));
-  }
-  for (const TextRow& row : rows) {
-    std::string line;
     for (std::size_t column = 0; column < row.size(); ++column) {
-      line += row[column];
-      if (column + 1 < row.size()) line.append(widths[column] - DisplayWidth(row[column]) + 2, ' ');
+      widths[column] = std::max(widths[column], DisplayWidth(row[column]));
+      bytes += row[column].size();
+    }
+  }
+  // The table goes out in one piece: a write per cell costs more than the cells.
+  std::string text;
+  text.reserve(bytes + rows.size() * (2 * widths.size() + 1));
+  for (const TextRow& row : rows) {
+    const std::size_t start = text.size();
+    for (std::size_t column = 0; column < row.size(); ++column) {
+      text += row[column];
+      if (column + 1 < row.size()) text.append(widths[column] - DisplayWidth(row[column]) + 2, ' ');
     }
     // Empty trailing cells would leave blanks at the end of the line.
-    line.erase(line.find_last_not_of(' ') + 1);
-    out << line << '\n';
+    while (text.size() > start && text.back() == ' ') text.pop_back();
+    text += '\n';
   }
+  out << text;
 }
