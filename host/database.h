@@ -124,7 +124,7 @@ class PnDbDatabase : public PnRxObject {
   int m_measurement = PnDb::kMetric, m_lunits = 2, m_luprec = 4;
   std::wstring m_fileName, m_fileError;
   // The file a drawing read on demand was read from; its filed objects point into it.
-  std::vector<std::uint8_t> m_image;
+  std::unique_ptr<std::uint8_t[]> m_image;
   bool m_damaged = false;
 };
 

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <new>
 #include <set>
+#include <span>
 #include <utility>
 
 #include <libdeflate.h>
@@ -71,10 +72,9 @@ auto withReadAccess(PnDbObject* object, F&& file) {
   return result;
 }
 
-// Fills image from `from` on with the next bytes of the stream.
-bool readInto(std::ifstream& in, std::vector<std::uint8_t>& image, std::size_t from) {
-  const auto count = static_cast<std::streamsize>(image.size() - from);
-  return count == 0 || in.read(reinterpret_cast<char*>(image.data() + from), count);
+// Fills `bytes` with the next `count` bytes of the stream.
+bool readInto(std::ifstream& in, std::uint8_t* bytes, std::size_t count) {
+  return count == 0 || in.read(reinterpret_cast<char*>(bytes), static_cast<std::streamsize>(count));
 }
 
 std::wstring describe(PnDbHandle handle, const std::wstring& className) {
@@ -258,7 +258,7 @@ class PnDbDrawingReader {
   PnDbDrawingReader(PnDbDatabase& db, bool onDemand) : m_db(db), m_onDemand(onDemand) {}
 
   // The magic and the format version, from the first kPrefixSize bytes of a file.
-  Plnx::ErrorStatus checkPrefix(const std::vector<std::uint8_t>& image) {
+  Plnx::ErrorStatus checkPrefix(std::span<const std::uint8_t> image) {
     if (image.size() < kPrefixSize || std::memcmp(image.data(), kMagic, sizeof kMagic) != 0)
       return fail(Plnx::eNotADrawingFile, L"is not a drawing file");
     std::uint64_t version = 0;
@@ -269,7 +269,7 @@ class PnDbDrawingReader {
     return Plnx::eOk;
   }
 
-  Plnx::ErrorStatus read(const std::vector<std::uint8_t>& image) {
+  Plnx::ErrorStatus read(std::span<const std::uint8_t> image) {
     if (Plnx::ErrorStatus es = checkPrefix(image); es != Plnx::eOk) return es;
     if (image.size() < kPrefixSize + 4) return fail(Plnx::eEndOfFile, L"is truncated");
     std::size_t body = image.size() - 4;
@@ -404,20 +404,26 @@ Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName, bool onDema
   }
   // The prefix first: any other file is refused before its bulk is read.
   PnDbDrawingReader reader(*this, onDemand);
-  std::vector<std::uint8_t> image(std::min<std::uintmax_t>(size, kPrefixSize));
+  std::uint8_t prefix[kPrefixSize];
+  const std::size_t prefixSize = std::min<std::uintmax_t>(size, kPrefixSize);
+  // The bulk is read over as soon as it is made, so it is not zeroed first.
+  std::unique_ptr<std::uint8_t[]> image;
   std::ifstream in(path, std::ios::binary);
   Plnx::ErrorStatus es = Plnx::eFileAccessErr;
-  if (readInto(in, image, 0)) {
-    es = reader.checkPrefix(image);
-    if (es == Plnx::eOk) image.resize(size);
-    if (es == Plnx::eOk && !readInto(in, image, kPrefixSize)) es = Plnx::eFileAccessErr;
+  if (readInto(in, prefix, prefixSize)) {
+    es = reader.checkPrefix({prefix, prefixSize});
+    if (es == Plnx::eOk) {
+      image = std::make_unique_for_overwrite<std::uint8_t[]>(size);
+      std::memcpy(image.get(), prefix, kPrefixSize);
+      if (!readInto(in, image.get() + kPrefixSize, size - kPrefixSize)) es = Plnx::eFileAccessErr;
+    }
   }
   if (es == Plnx::eFileAccessErr) {
     m_fileError = L"cannot read " + name;
     return es;
   }
   try {
-    if (es == Plnx::eOk) es = reader.read(image);
+    if (es == Plnx::eOk) es = reader.read({image.get(), size});
   } catch (const std::bad_alloc&) {
     clearObjects();  // a failed open leaves the database empty, whatever the cause
     throw;
