@@ -121,8 +121,10 @@ void ModuleSettings::LoadSet(const KOVTString& name) {
 std::vector<KovtJobKeys::Entry> ModuleSettings::Keys() { return m_module.listKeys(Loaded()); }
 
 std::vector<std::pair<KOVTString, Value>> ModuleSettings::Snapshot() {
+  std::vector<KovtJobKeys::Entry> entries = Keys();
   std::vector<std::pair<KOVTString, Value>> values;
-  for (const KovtJobKeys::Entry& entry : Keys()) values.emplace_back(entry.name, ValueOf(entry.field));
+  values.reserve(entries.size());
+  for (KovtJobKeys::Entry& entry : entries) values.emplace_back(std::move(entry.name), ValueOf(entry.field));
   return values;
 }
 
