@@ -53,7 +53,15 @@ int RunShow(const ShowOptions& options) {
   std::cout << "module  " << module.name << " (" << module.title << ")\n"
             << "set     " << Utf8(set) << (isDefault ? " (default)" : "") << "\n\n";
   std::vector<TextRow> rows{{"KEY", "KIND", "VALUE"}};
-  for (const auto& [name, value] : values) rows.push_back({Utf8(name), KindName(KindOf(value)), Quoted(value)});
+  rows.reserve(values.size() + 1);
+  for (const auto& [name, value] : values) {
+    // Filled in place: a braced row would copy every cell once more.
+    TextRow& row = rows.emplace_back();
+    row.reserve(3);
+    row.push_back(Utf8(name));
+    row.push_back(KindName(KindOf(value)));
+    row.push_back(Quoted(value));
+  }
   PrintTable(std::cout, rows);
   return 0;
 }

@@ -13,23 +13,26 @@ std::size_t DisplayWidth(const std::string& text) {
 }  // namespace
 
 void PrintTable(std::ostream& out, const std::vector<TextRow>& rows) {
-  std::vector<std::size_t> widths;
+  // The width of each cell, row after row, and the widest of each column.
+  std::vector<std::size_t> cells, widths;
   std::size_t bytes = 0;
   for (const TextRow& row : rows) {
     if (widths.size() < row.size()) widths.resize(row.size(), 0);
     for (std::size_t column = 0; column < row.size(); ++column) {
-      widths[column] = std::max(widths[column], DisplayWidth(row[column]));
+      cells.push_back(DisplayWidth(row[column]));
+      widths[column] = std::max(widths[column], cells.back());
       bytes += row[column].size();
     }
   }
   // The table goes out in one piece: a write per cell costs more than the cells.
   std::string text;
   text.reserve(bytes + rows.size() * (2 * widths.size() + 1));
+  auto cell = cells.begin();
   for (const TextRow& row : rows) {
     const std::size_t start = text.size();
-    for (std::size_t column = 0; column < row.size(); ++column) {
+    for (std::size_t column = 0; column < row.size(); ++column, ++cell) {
       text += row[column];
-      if (column + 1 < row.size()) text.append(widths[column] - DisplayWidth(row[column]) + 2, ' ');
+      if (column + 1 < row.size()) text.append(widths[column] - *cell + 2, ' ');
     }
     // Empty trailing cells would leave blanks at the end of the line.
     while (text.size() > start && text.back() == ' ') text.pop_back();
