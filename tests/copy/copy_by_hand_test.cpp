@@ -6,6 +6,7 @@
 
 #include "copy/dict_copy_visitor.h"
 #include "copy/dict_tree_copy.h"
+#include "copy/style_copy.h"
 #include "tests/copy/copy_fixture.h"
 
 using namespace KovtCopyUtil;
@@ -104,6 +105,18 @@ TEST_F(DictionaryObjectCopy, OpenFormsNeedOpenArgumentsAndWriteForTheCopy) {
   EXPECT_TRUE(destination->has(L"A"));
   destination->close();
   object->close();
+  ExpectAllClosed();
+}
+
+// Dimension styles compare as the same when both are open, whatever their names.
+TEST_F(DictionaryObjectCopy, OpenDimensionStylesCompare) {
+  PnDbDimStyleTableRecord *a = nullptr, *b = nullptr;
+  ASSERT_EQ(pndbOpenObject(a, AddDimStyle(Source(), L"Metric 1-50"), PnDb::kForRead), Plnx::eOk);
+  ASSERT_EQ(pndbOpenObject(b, AddDimStyle(Drawing(), L"METRIC 1-50"), PnDb::kForRead), Plnx::eOk);
+  EXPECT_TRUE(ComparePlnxDimStyles(false, a, b));
+  EXPECT_FALSE(ComparePlnxDimStyles(false, a, nullptr));
+  a->close();
+  b->close();
   ExpectAllClosed();
 }
 
