@@ -22,6 +22,7 @@ class UnitsServiceTest : public KovtDrawingTest {
 
   void TearDown() override {
     EXPECT_TRUE(KovtWithdrawUnitsService());
+    EXPECT_FALSE(KovtWithdrawUnitsService());  // nothing left to withdraw
     REMOVE_JOBSET(Drawing());
     KovtDrawingTest::TearDown();
   }

@@ -1,12 +1,15 @@
+// Copies by hand: a visitor that decides for itself, and objects the caller holds open.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "copy/dict_copy_visitor.h"
+#include "copy/dict_tree_copy.h"
+#include "copy/style_copy.h"
 #include "tests/copy/copy_fixture.h"
 
-using KovtCopyUtil::DictCopyVisitor;
+using namespace KovtCopyUtil;
 
 namespace {
 
@@ -25,32 +28,6 @@ class DictCopyVisitorTest : public CopyTest {
 
   PnDbObjectId source;
 };
-
-TEST_F(DictCopyVisitorTest, NonRecursiveCopiesTheFirstLevelOnly) {
-  DictCopyVisitor(source, Drawing(), false).Run();
-  EXPECT_EQ(Marker(At(Drawing(), L"KOVT/S/Top")), L"source top");
-  ASSERT_FALSE(At(Drawing(), L"KOVT/S/Sub").isNull());
-  EXPECT_EQ(NumEntries(At(Drawing(), L"KOVT/S/Sub")), 0u);
-  ExpectAllClosed();
-}
-
-TEST_F(DictCopyVisitorTest, RecursiveReplacesEntriesOfTheSameNameAndFillsEverySubDictionary) {
-  PnDbObjectId destination = Dict(Dict(Drawing()->namedObjectsDictionaryId(), L"KOVT"), L"S");
-  Leaf(destination, L"TOP", L"own top");
-  Leaf(destination, L"Kept", L"own kept");
-  Leaf(Dict(destination, L"Sub"), L"OwnInner", L"own inner");
-
-  DictCopyVisitor(source, Drawing(), true).Run();
-
-  EXPECT_EQ(Marker(Child(destination, L"Top")), L"source top");
-  EXPECT_EQ(Marker(Child(destination, L"Kept")), L"own kept");
-  // The sub-dictionary was replaced as a whole before it was filled.
-  EXPECT_TRUE(At(Drawing(), L"KOVT/S/Sub/OwnInner").isNull());
-  EXPECT_EQ(Marker(At(Drawing(), L"KOVT/S/Sub/Inner")), L"source inner");
-  EXPECT_EQ(Marker(At(Drawing(), L"KOVT/S/Sub/Deeper/Deepest")), L"source deepest");
-  EXPECT_EQ(Marker(At(Drawing(), L"KOVT/S/Other/O")), L"source o");
-  ExpectAllClosed();
-}
 
 // Copies nothing but records the calls, and keeps out of `skipped`. It keeps
 // `held` open for write from its own visit to the next call, as another
@@ -94,12 +71,6 @@ TEST_F(DictCopyVisitorTest, OverridesDecideTheCopyAndWhereToDescend) {
   EXPECT_EQ(visitor.destinations[0], At(Drawing(), L"KOVT/S"));
   EXPECT_EQ(visitor.destinations[3], At(Drawing(), L"KOVT/S/Other"));
   EXPECT_EQ(NumEntries(At(Drawing(), L"KOVT/S")), 1u) << "only the counterparts were made";
-
-  const std::size_t before = Drawing()->numObjects();
-  DictCopyVisitor(Child(source, L"Top"), Drawing(), true).Run();
-  DictCopyVisitor(PnDbObjectId(), Drawing(), true).Run();
-  DictCopyVisitor(source, nullptr, true).Run();
-  EXPECT_EQ(Drawing()->numObjects(), before) << "a source that is no dictionary copies nothing";
   ExpectAllClosed();
 }
 
@@ -109,6 +80,43 @@ TEST_F(DictCopyVisitorTest, AnEntryThatCannotBeOpenedIsNotEntered) {
   visitor.held = Child(source, L"Sub");
   visitor.Run();
   EXPECT_EQ(visitor.visited, (std::vector<std::wstring>{L"dict", L"dict", L"source top", L"source o"}));
+  ExpectAllClosed();
+}
+
+using DictionaryObjectCopy = CopyTest;
+
+TEST_F(DictionaryObjectCopy, OpenFormsNeedOpenArgumentsAndWriteForTheCopy) {
+  PnDbObjectId leaf = Leaf(Dict(Source()->namedObjectsDictionaryId(), L"S"), L"A", L"m");
+  PnDbObjectId destinationId = Dict(Drawing()->namedObjectsDictionaryId(), L"S");
+  PnDbObject* object = nullptr;
+  ASSERT_EQ(pndbOpenObject(object, leaf, PnDb::kForRead), Plnx::eOk);
+  PnDbDictionary* destination = nullptr;
+  ASSERT_EQ(pndbOpenObject(destination, destinationId, PnDb::kForRead), Plnx::eOk);
+
+  PnDbObject* clone = nullptr;
+  KOVTString name = L"untouched";
+  EXPECT_FALSE(CloneDictionaryObject(nullptr, destination, clone, name));
+  EXPECT_FALSE(CloneDictionaryObject(object, nullptr, clone, name));
+  EXPECT_EQ(name, KOVTString(L"untouched"));
+  EXPECT_TRUE(CopyDictionaryObject(object, destination).isNull());
+  EXPECT_EQ(destination->numEntries(), 0u);
+  ASSERT_EQ(destination->upgradeOpen(), Plnx::eOk);
+  EXPECT_FALSE(CopyDictionaryObject(object, destination).isNull());
+  EXPECT_TRUE(destination->has(L"A"));
+  destination->close();
+  object->close();
+  ExpectAllClosed();
+}
+
+// Dimension styles compare as the same when both are open, whatever their names.
+TEST_F(DictionaryObjectCopy, OpenDimensionStylesCompare) {
+  PnDbDimStyleTableRecord *a = nullptr, *b = nullptr;
+  ASSERT_EQ(pndbOpenObject(a, AddDimStyle(Source(), L"Metric 1-50"), PnDb::kForRead), Plnx::eOk);
+  ASSERT_EQ(pndbOpenObject(b, AddDimStyle(Drawing(), L"METRIC 1-50"), PnDb::kForRead), Plnx::eOk);
+  EXPECT_TRUE(ComparePlnxDimStyles(false, a, b));
+  EXPECT_FALSE(ComparePlnxDimStyles(false, a, nullptr));
+  a->close();
+  b->close();
   ExpectAllClosed();
 }
 
