@@ -34,6 +34,14 @@ std::wstring ReadText(Read read) {
   const bool found = read(out);
   return B(found) + L"|" + out.str();
 }
+// A call made for its effect, answering "-".
+template <class Effect>
+std::function<std::wstring(const Args&)> Done(Effect effect) {
+  return [effect](const Args& a) {
+    effect(a);
+    return std::wstring(L"-");
+  };
+}
 // A module as the file it was loaded from.
 std::wstring FileOf(HMODULE module) {
   wchar_t path[MAX_PATH] = {};
@@ -126,11 +134,7 @@ class SettingsCalls : public EnvironmentTest {
 
 CallTable SettingsCalls::Calls() {
   return {
-      {L"machine",
-       [](const Args& a) {
-         SetMachineValue(a[0].c_str(), a[1].c_str(), a[2].c_str());
-         return std::wstring(L"-");
-       }},
+      {L"machine", Done([](const Args& a) { SetMachineValue(a[0].c_str(), a[1].c_str(), a[2].c_str()); })},
       {L"dword",
        [](const Args& a) {
          HKEY key = nullptr;
@@ -206,37 +210,18 @@ CallTable SettingsCalls::Calls() {
       {L"KOVTGetModuleHandle", [](const Args& a) { return FileOf(KOVTGetModuleHandle(a[0].c_str(), Kind(a[1]))); }},
       {L"KOVTGetResourceHandle", [](const Args& a) { return FileOf(KOVTGetResourceHandle(a[0].c_str())); }},
       {L"KOVTLoadResLibrary", [](const Args& a) { return FileOf(KOVTLoadResLibrary(a[0].c_str(), Kind(a[1]))); }},
-      {L"KOVTSetSpecial",
-       [](const Args& a) {
-         KOVTSetSpecial(static_cast<KOVT::PlnxType>(I(a[0])));
-         return std::wstring(L"-");
-       }},
+      {L"KOVTSetSpecial", Done([](const Args& a) { KOVTSetSpecial(static_cast<KOVT::PlnxType>(I(a[0]))); })},
       {L"KOVTGetPlnxType", [](const Args&) { return N(KOVTGetPlnxType()); }},
       {L"KOVTIsSpecialMode", [](const Args&) { return B(KOVTIsSpecialMode()); }},
       {L"cwd", [](const Args&) { return CurrentDirectory(); }},
       // Data folders and configurations.
       {L"mkdir",
        [](const Args& a) { return B(std::filesystem::create_directories(WideToUtf8(a[0]))); }},
-      {L"touch",
-       [](const Args& a) {
-         WriteText(WideToUtf8(a[0]), "data");
-         return std::wstring(L"-");
-       }},
+      {L"touch", Done([](const Args& a) { WriteText(WideToUtf8(a[0]), "data"); })},
       {L"link",
-       [](const Args& a) {
-         std::filesystem::create_directory_symlink(WideToUtf8(a[1]), WideToUtf8(a[0]));
-         return std::wstring(L"-");
-       }},
-      {L"release",
-       [](const Args& a) {
-         Release(a[0]);
-         return std::wstring(L"-");
-       }},
-      {L"CFG_RELEASE",
-       [](const Args&) {
-         CFG_RELEASE();
-         return std::wstring(L"-");
-       }},
+       Done([](const Args& a) { std::filesystem::create_directory_symlink(WideToUtf8(a[1]), WideToUtf8(a[0])); })},
+      {L"release", Done([](const Args& a) { Release(a[0]); })},
+      {L"CFG_RELEASE", Done([](const Args&) { CFG_RELEASE(); })},
       {L"ModuleFolder", [](const Args& a) { return Config(a[0])->ModuleFolder().str(); }},
       {L"UserDataFolder", [](const Args& a) { return Config(a[0])->UserDataFolder().str(); }},
       {L"SharedDataFolder", [](const Args& a) { return Config(a[0])->SharedDataFolder().str(); }},
@@ -261,10 +246,7 @@ CallTable SettingsCalls::Calls() {
        }},
       // Contexts: entered by name as a type and a drawing (first, second or none).
       {L"working",
-       [this](const Args& a) {
-         pndbHostApplicationServices()->setWorkingDatabase(Db(a[0]));
-         return std::wstring(L"-");
-       }},
+       Done([this](const Args& a) { pndbHostApplicationServices()->setWorkingDatabase(Db(a[0])); })},
       {L"enter",
        [this](const Args& a) {
          if (a[1] == L"query") m_scopes[a[0]] = std::make_shared<KOVTContext>(Db(a[2]));
@@ -277,19 +259,12 @@ CallTable SettingsCalls::Calls() {
          else m_scopes[a[0]] = std::make_shared<KovtUnitContext>(KOVTCONTEXT_TYPE(I(a[1])));
          return std::wstring(L"-");
        }},
-      {L"leave",
-       [this](const Args& a) {
-         m_scopes.erase(a[0]);
-         return std::wstring(L"-");
-       }},
+      {L"leave", Done([this](const Args& a) { m_scopes.erase(a[0]); })},
       {L"context", [this](const Args& a) { return N(KOVTContext(Db(a[0])).GetContext()); }},
-      {L"GetContext", [this](const Args& a) { return N(static_cast<KOVTContext*>(m_scopes[a[0]].get())->GetContext()); }},
+      {L"GetContext",
+       [this](const Args& a) { return N(static_cast<KOVTContext*>(m_scopes[a[0]].get())->GetContext()); }},
       {L"unit-context", [](const Args&) { return N(KovtUnitContext::GetContext()); }},
-      {L"Clear",
-       [](const Args&) {
-         KOVTContext::Clear();
-         return std::wstring(L"-");
-       }},
+      {L"Clear", Done([](const Args&) { KOVTContext::Clear(); })},
   };
 }
 
