@@ -1,0 +1,264 @@
+// The registry kept in text files, one per root, driven by the scenarios of
+// data/registry_script.txt.
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "platform/detail/registry_tree.h"
+#include "platform/registry.h"
+#include "scratch.h"
+#include "tests/units/call_rows.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Resolves "\u{hex}" escapes and "{dir}", the scenario's folder.
+std::wstring Decoded(const std::wstring& text, const fs::path& dir) {
+  std::wstring decoded;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 3, L"\\u{") == 0) {
+      const std::size_t close = text.find(L'}', i);
+      decoded += static_cast<wchar_t>(std::stoul(text.substr(i + 3, close - i - 3), nullptr, 16));
+      i = close;
+    } else if (text.compare(i, 5, L"{dir}") == 0) {
+      decoded += NativeNameToWide(dir.string());
+      i += 4;
+    } else {
+      decoded += text[i];
+    }
+  }
+  return decoded;
+}
+std::wstring Hex(unsigned number) {
+  wchar_t text[16];
+  std::swprintf(text, 16, L"%x", number);
+  return text;
+}
+// A stored text with its controls and lone surrogates escaped.
+std::wstring Encoded(const wchar_t* text, std::size_t length) {
+  std::wstring encoded;
+  for (const wchar_t c : std::wstring_view(text, length)) {
+    if (c >= 0x20 && (c < 0xD800 || c > 0xDFFF)) encoded += c;
+    else encoded += L"\\u{" + Hex(static_cast<unsigned>(c)) + L"}";
+  }
+  return encoded;
+}
+std::wstring Hex(const BYTE* bytes, DWORD size) {
+  std::wstring hex;
+  for (DWORD i = 0; i < size; ++i) hex += (bytes[i] < 16 ? L"0" : L"") + Hex(bytes[i]);
+  return hex;
+}
+
+// A scenario's registry folder and the keys it opened by name.
+struct Scenario {
+  Scenario() { KovtRegistryDiscardCache(); }
+  ~Scenario() {
+    for (const auto& [name, key] : keys)
+      if (key != nullptr && key != reinterpret_cast<HKEY>(1)) RegCloseKey(key);
+    KovtRegistryDiscardCache();
+  }
+  HKEY Key(const std::wstring& name) {
+    return name == L"HKCU" ? HKEY_CURRENT_USER : name == L"HKLM" ? HKEY_LOCAL_MACHINE : keys[name];
+  }
+  // The names RegEnumKeyExW or RegEnumValueW gives, and its last status unless
+  // that ended the list.
+  template <class Enumerate>
+  static std::wstring Names(Enumerate enumerate, DWORD chars) {
+    std::vector<std::wstring> names;
+    std::vector<wchar_t> name(chars);
+    LONG status = ERROR_SUCCESS;
+    for (DWORD i = 0, size = chars; (status = enumerate(i, name.data(), &size)) == ERROR_SUCCESS; ++i, size = chars)
+      names.emplace_back(name.data());
+    if (status != ERROR_NO_MORE_ITEMS) names.push_back(N(status));
+    return Joined(names);
+  }
+
+  ScratchDir dir;
+  ScopedEnv registry{"KOVT_REGISTRY_DIR", dir.Path().string()};
+  std::vector<std::unique_ptr<ScopedEnv>> environment;
+  std::map<std::wstring, HKEY> keys;
+};
+
+std::wstring Handle(HKEY key) {
+  return key == nullptr ? L"null" : key == reinterpret_cast<HKEY>(1) ? L"untouched" : L"key";
+}
+
+CallTable Calls(std::optional<Scenario>& s) {
+  return {
+      {L"create",
+       [&](const Args& a) {
+         HKEY& key = s->keys[a[0]] = reinterpret_cast<HKEY>(1);
+         DWORD disposition = 0;
+         const LONG status = RegCreateKeyExW(s->Key(a[1]), a[2].c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &key, &disposition);
+         if (status != ERROR_SUCCESS) return N(status) + L"|" + Handle(key);
+         return N(status) + (disposition == REG_CREATED_NEW_KEY ? L"|new" : L"|existing");
+       }},
+      {L"open",
+       [&](const Args& a) {
+         HKEY& key = s->keys[a[0]] = reinterpret_cast<HKEY>(1);
+         const REGSAM access = a[3] == L"read" ? KEY_READ : KEY_ALL_ACCESS;
+         const LONG status = RegOpenKeyExW(s->Key(a[1]), a[2].c_str(), 0, access, &key);
+         return N(status) + L"|" + Handle(key);
+       }},
+      {L"set",
+       [&](const Args& a) {
+         const DWORD type = static_cast<DWORD>(I(a[2]));
+         const std::wstring& text = a[3];
+         std::vector<BYTE> bytes;
+         if (type == REG_SZ) {
+           const auto* chars = reinterpret_cast<const BYTE*>(text.c_str());
+           bytes.assign(chars, chars + (text.size() + 1) * sizeof(wchar_t));
+         } else if (text != L"null") {
+           for (std::size_t i = 0; i + 1 < text.size(); i += 2) bytes.push_back(std::stoi(text.substr(i, 2), nullptr, 16));
+         }
+         const DWORD size = a.size() > 4 ? static_cast<DWORD>(I(a[4])) : static_cast<DWORD>(bytes.size());
+         const wchar_t* name = a[1] == L"(null)" ? nullptr : a[1].c_str();
+         return N(RegSetValueExW(s->Key(a[0]), name, 0, type, text == L"null" ? nullptr : bytes.data(), size));
+       }},
+      // Answers the status, type and size, then the data, or whether the
+      // buffer was left as it was.
+      {L"get",
+       [&](const Args& a) {
+         std::vector<BYTE> buffer(a.size() > 2 && a[2] != L"null" && a[2] != L"nosize" ? I(a[2]) : 1024, 0xAB);
+         BYTE* data = a.size() > 2 && a[2] == L"null" ? nullptr : buffer.data();
+         DWORD type = 0, size = static_cast<DWORD>(buffer.size());
+         const LONG status = RegQueryValueExW(s->Key(a[0]), a[1].c_str(), nullptr, &type, data,
+                                              a.size() > 2 && a[2] == L"nosize" ? nullptr : &size);
+         std::wstring shown = data == nullptr ? L"-" : L"untouched";
+         if (status == ERROR_SUCCESS && data != nullptr)
+           shown = type == REG_SZ ? Encoded(reinterpret_cast<const wchar_t*>(data), size / sizeof(wchar_t))
+                                  : Hex(data, size);
+         else if (data != nullptr && buffer != std::vector<BYTE>(buffer.size(), 0xAB))
+           shown = L"written";
+         return Joined({N(status), N(type), N(size), shown});
+       }},
+      {L"delete-value", [&](const Args& a) { return N(RegDeleteValueW(s->Key(a[0]), a[1].c_str())); }},
+      {L"delete-key", [&](const Args& a) { return N(RegDeleteKeyW(s->Key(a[0]), a[1].c_str())); }},
+      {L"close", [&](const Args& a) { return N(RegCloseKey(s->Key(a[0]))); }},
+      {L"keys",
+       [&](const Args& a) {
+         const auto enumerate = [&](DWORD i, wchar_t* name, DWORD* size) {
+           return RegEnumKeyExW(s->Key(a[0]), i, name, size, nullptr, nullptr, nullptr, nullptr);
+         };
+         return Scenario::Names(enumerate, a.size() > 1 ? static_cast<DWORD>(I(a[1])) : 64);
+       }},
+      {L"values",
+       [&](const Args& a) {
+         const auto enumerate = [&](DWORD i, wchar_t* name, DWORD* size) {
+           return RegEnumValueW(s->Key(a[0]), i, name, size, nullptr, nullptr, nullptr, nullptr);
+         };
+         return Scenario::Names(enumerate, 64);
+       }},
+      {L"restart",
+       [&](const Args&) {
+         KovtRegistryDiscardCache();
+         return std::wstring(L"-");
+       }},
+      {L"file", [&](const Args& a) { return NativeNameToWide(KovtRegistryFile(s->Key(a[0]))); }},
+      // Where the text stands in the file: at its start, found later, or none.
+      {L"find",
+       [&](const Args& a) {
+         const std::string text = ReadText(WideToNativeName(a[0]));
+         const std::size_t at = text.find(WideToUtf8(a[1]));
+         return std::wstring(at == 0 ? L"start" : at == std::string::npos ? L"none" : L"found");
+       }},
+      {L"write",
+       [&](const Args& a) {
+         WriteText(WideToNativeName(a[0]), WideToUtf8(a[1]));
+         return std::wstring(L"-");
+       }},
+      {L"entries",
+       [&](const Args&) { return N(std::distance(fs::directory_iterator(s->dir.Path()), fs::directory_iterator())); }},
+      {L"exists", [&](const Args& a) { return B(fs::exists(WideToNativeName(a[0]))); }},
+      {L"env",
+       [&](const Args& a) {
+         std::optional<std::string> value;
+         if (a.size() > 1) value = WideToNativeName(a[1]);
+         s->environment.push_back(std::make_unique<ScopedEnv>(WideToUtf8(a[0]).c_str(), value));
+         return std::wstring(L"-");
+       }},
+      {L"error", [&](const Args&) { return NativeNameToWide(KovtRegistryErrorText()); }},
+  };
+}
+
+TEST(RegistryScript, EveryScenarioGivesItsAnswers) {
+  std::optional<Scenario> scenario;
+  const CallTable calls = Calls(scenario);
+  std::wstring current;
+  for (GoldenRow row : ReadGoldenRows("platform/data/registry_script.txt", 4)) {
+    if (row[0] != current) {
+      current = row[0];
+      scenario.reset();
+      scenario.emplace();
+    }
+    SCOPED_TRACE(WideToUtf8(current));
+    row[2] = Decoded(row[2], scenario->dir.Path());
+    const std::wstring dir = NativeNameToWide(scenario->dir.Path().string());
+    for (std::size_t at; (at = row[3].find(L"{dir}")) != std::wstring::npos;) row[3].replace(at, 5, dir);
+    ExpectAnswer(calls, row, 1);
+  }
+}
+
+TEST(RegistryScript, KeysAtTheDepthLimitAreWrittenOnceAndAnyDepthIsTornDownWithoutRecursion) {
+  const Scenario s;
+  std::wstring path = L"Software";
+  for (int depth = 1; depth < 512; ++depth) path += L"\\k";  // Windows's limit: 512 levels
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+  EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (path + L"\\k").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
+            ERROR_INVALID_PARAMETER);
+  // The keys above the deepest come back from its section alone; one section each would be quadratic.
+  EXPECT_LT(fs::file_size(KovtRegistryFile(HKEY_CURRENT_USER)), 2 * path.size());
+  KovtRegistryDiscardCache();
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
+  RegCloseKey(key);
+
+  auto root = std::make_unique<kovt_platform::RegKey>(L"HKEY_CURRENT_USER");
+  kovt_platform::RegKey* deep = root.get();
+  bool created = false;
+  for (int depth = 0; depth < 1000000; ++depth) deep = &deep->Child(L"k", created);
+  root.reset();
+}
+
+// Every call refuses a damaged hive file, leaves it as it was and names it
+// and the line at fault, counted from one, blank lines included, where there is one.
+TEST(RegistryScript, CorruptFilesFailEveryCallAndStayUntouched) {
+  const Scenario s;
+  const std::string file = KovtRegistryFile(HKEY_CURRENT_USER);
+  std::string tooDeep = "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER";
+  for (int depth = 0; depth < 200000; ++depth) tooDeep += "\\k";
+  std::vector<std::pair<std::string, std::string>> files{{tooDeep + "]\n", "line 2: "}};
+  for (const GoldenRow& row : ReadGoldenRows("platform/data/corrupt_registry.txt", 2))
+    files.emplace_back(Unescaped(row[0]), row[1] == L"-" ? "" : "line " + WideToUtf8(row[1]) + ": ");
+  for (const auto& [corrupt, line] : files) {
+    SCOPED_TRACE(corrupt.substr(0, 100));
+    KovtRegistryDiscardCache();
+    WriteText(file, corrupt);
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Kovt", 0, KEY_READ, &key), ERROR_BADDB);
+    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_BADDB);
+    EXPECT_EQ(RegSetValueExW(HKEY_CURRENT_USER, L"v", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 8),
+              ERROR_BADDB);
+    EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, L"Software"), ERROR_BADDB);
+    EXPECT_EQ(ReadText(file), corrupt);
+    const std::string error = KovtRegistryErrorText();
+    EXPECT_NE(error.find(file), std::string::npos) << error;
+    EXPECT_NE(error.find(line), std::string::npos) << error;
+
+    WriteText(file, "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n");  // usable again
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+  }
+}
+
+}  // namespace
