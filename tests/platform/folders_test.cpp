@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/known_folders.h"
 #include "platform/path_helpers.h"
 #include "platform/wide_string.h"
 #include "scratch.h"
@@ -14,39 +13,6 @@ namespace {
 namespace fs = std::filesystem;
 
 std::wstring Wide(const fs::path& path) { return Utf8ToWide(path.string()); }
-
-class DataFoldersTest : public ::testing::Test {
- protected:
-  std::wstring Folder(int csidl, const wchar_t* subDir, HRESULT expected = S_OK) {
-    wchar_t path[MAX_PATH] = L"untouched";
-    EXPECT_EQ(SHGetFolderPathAndSubDirW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, subDir, path), expected);
-    return path;
-  }
-  ScratchDir dir_;
-};
-
-TEST_F(DataFoldersTest, OverrideHoldsEveryFolderAndCreatesOnRequest) {
-  const ScopedEnv data("KOVT_DATA_DIR", dir_.Path().string());
-  const auto user = Folder(CSIDL_APPDATA | CSIDL_FLAG_CREATE, L"Hexlon\\Lattice\\Common Data\\");
-  EXPECT_EQ(user, Wide(dir_.Path() / "AppData/Hexlon/Lattice/Common Data"));
-  EXPECT_TRUE(fs::is_directory(dir_.Path() / "AppData/Hexlon/Lattice/Common Data"));
-  EXPECT_EQ(Folder(CSIDL_COMMON_APPDATA | CSIDL_FLAG_CREATE, L"\\X"), Wide(dir_.Path() / "CommonAppData/X"));
-  EXPECT_EQ(Folder(CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr), Wide(dir_.Path() / "LocalAppData"));
-  EXPECT_EQ(Folder(CSIDL_APPDATA, L"Missing", HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND)), L"");
-  EXPECT_FALSE(fs::exists(dir_.Path() / "AppData/Missing"));
-  EXPECT_EQ(Folder(0x0005, nullptr, E_INVALIDARG), L"");
-}
-
-TEST_F(DataFoldersTest, FollowsXdgWithoutOverride) {
-  const ScopedEnv noOverride("KOVT_DATA_DIR", std::nullopt);
-  const ScopedEnv home("HOME", (dir_.Path() / "home").string());
-  const ScopedEnv config("XDG_CONFIG_HOME", (dir_.Path() / "config").string());
-  const ScopedEnv relative("XDG_DATA_HOME", "relative/ignored");
-  const ScopedEnv shared("XDG_DATA_DIRS", "relative:" + (dir_.Path() / "shared").string() + ":/usr/share");
-  EXPECT_EQ(Folder(CSIDL_APPDATA | CSIDL_FLAG_CREATE, L"A"), Wide(dir_.Path() / "config/A"));
-  EXPECT_EQ(Folder(CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, L"B"), Wide(dir_.Path() / "home/.local/share/B"));
-  EXPECT_EQ(Folder(CSIDL_COMMON_APPDATA | CSIDL_FLAG_CREATE, L"C"), Wide(dir_.Path() / "shared/C"));
-}
 
 TEST(PathCombine, JoinsAndResolvesDotsWithinMaxPath) {
   const auto argument = [](const std::wstring& text) { return text == L"(null)" ? nullptr : text.c_str(); };

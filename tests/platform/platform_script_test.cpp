@@ -1,23 +1,38 @@
-// The registry kept in text files, one per root, driven by the scenarios of
-// data/registry_script.txt.
+// The registry kept in text files, modules, their string tables and the data
+// folders, driven by the scenarios of data/registry_script.txt and
+// data/modules_script.txt.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
 
 #include "platform/detail/registry_tree.h"
+#include "platform/known_folders.h"
+#include "platform/modules.h"
 #include "platform/registry.h"
+#include "platform/string_resources.h"
 #include "scratch.h"
 #include "tests/units/call_rows.h"
+
+// The program's own string table; the test module has a different one.
+const KovtStringResource KovtStringTable[] = {{1, L"Program one"}, {3, L"Three"}, {0, nullptr}};
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Resolves "\u{hex}" escapes and "{dir}", the scenario's folder.
-std::wstring Decoded(const std::wstring& text, const fs::path& dir) {
+// Resolves "\u{hex}" escapes, "{dir}", the scenario's folder, "{module}" and
+// "{dependent}", the test modules, and "{exe}", the program.
+std::wstring Decoded(std::wstring text, const fs::path& dir) {
+  const std::pair<std::wstring, std::wstring> names[] = {
+      {L"{module}", NativeNameToWide(fs::weakly_canonical(KOVT_TEST_MODULE_PATH).string())},
+      {L"{dependent}", NativeNameToWide(KOVT_TEST_DEPENDENT_PATH)},
+      {L"{exe}", NativeNameToWide(fs::read_symlink("/proc/self/exe").string())}};
+  for (const auto& [name, value] : names)
+    for (std::size_t at; (at = text.find(name)) != std::wstring::npos;) text.replace(at, name.size(), value);
   std::wstring decoded;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text.compare(i, 3, L"\\u{") == 0) {
@@ -57,6 +72,8 @@ std::wstring Hex(const BYTE* bytes, DWORD size) {
 struct Scenario {
   Scenario() { KovtRegistryDiscardCache(); }
   ~Scenario() {
+    for (const auto& [name, module] : modules)
+      if (module != nullptr) FreeLibrary(module);
     for (const auto& [name, key] : keys)
       if (key != nullptr && key != reinterpret_cast<HKEY>(1)) RegCloseKey(key);
     KovtRegistryDiscardCache();
@@ -77,12 +94,32 @@ struct Scenario {
     return Joined(names);
   }
 
+  // A module by name: one of the scenario's, the program, or the file's name.
+  std::wstring Which(HMODULE module) const {
+    if (module == nullptr) return L"null";
+    for (const auto& [name, loaded] : modules)
+      if (loaded == module) return name;
+    if (module == GetModuleHandleW(nullptr)) return L"exe";
+    wchar_t path[MAX_PATH];
+    return fs::path(std::wstring(path, GetModuleFileNameW(module, path, MAX_PATH))).filename().wstring();
+  }
+
   ScratchDir dir;
   ScopedEnv registry{"KOVT_REGISTRY_DIR", dir.Path().string()};
   std::vector<std::unique_ptr<ScopedEnv>> environment;
   std::map<std::wstring, HKEY> keys;
+  std::map<std::wstring, HMODULE> modules;
 };
 
+// Answers what the call gave and the last error it left.
+template <class Call>
+std::wstring WithError(Call call) {
+  SetLastError(0);
+  const std::wstring answer = call();
+  return answer + L"|" + N(GetLastError());
+}
+
+const wchar_t* Name(const std::wstring& text) { return text == L"(null)" ? nullptr : text.c_str(); }
 std::wstring Handle(HKEY key) {
   return key == nullptr ? L"null" : key == reinterpret_cast<HKEY>(1) ? L"untouched" : L"key";
 }
@@ -183,14 +220,85 @@ CallTable Calls(std::optional<Scenario>& s) {
          return std::wstring(L"-");
        }},
       {L"error", [&](const Args&) { return NativeNameToWide(KovtRegistryErrorText()); }},
+      // Modules, named by the scenario; "(null)" stands for none.
+      {L"load",
+       [&](const Args& a) {
+         std::wstring path = a[1];
+         std::replace(path.begin(), path.end(), L'/', L'\\');
+         return WithError([&] { return s->Which(s->modules[a[0]] = LoadLibraryW(Name(path))); });
+       }},
+      {L"free",
+       [&](const Args& a) {
+         const bool freed = FreeLibrary(s->modules[a[0]]);
+         if (freed) s->modules[a[0]] = nullptr;
+         return B(freed);
+       }},
+      {L"proc",
+       [&](const Args& a) {
+         return WithError([&] {
+           const auto answer = reinterpret_cast<int (*)()>(GetProcAddress(s->modules[a[0]], WideToUtf8(a[1]).c_str()));
+           return answer == nullptr ? std::wstring(L"null") : N(answer());
+         });
+       }},
+      {L"handle", [&](const Args& a) { return s->Which(GetModuleHandleW(Name(a[0]))); }},
+      {L"from-address",
+       [&](const Args& a) {
+         const void* address = a[0] == L"test" ? reinterpret_cast<const void*>(&Handle)
+                               : a[0] == L"platform" ? reinterpret_cast<const void*>(&LoadLibraryW)
+                               : a[0] == L"(null)" ? nullptr
+                                                   : GetProcAddress(s->modules[a[0]], WideToUtf8(a[1]).c_str());
+         return s->Which(GetModuleHandleFromAddress(address));
+       }},
+      // Takes a counted reference, kept as the name, by the module's file name.
+      {L"handle-ex",
+       [&](const Args& a) {
+         const bool found = GetModuleHandleExW(0, a[1].c_str(), &s->modules[a[0]]);
+         return B(found) + L"|" + s->Which(s->modules[a[0]]);
+       }},
+      // Takes no reference, by the address of a module's export.
+      {L"handle-ex-address",
+       [&](const Args& a) {
+         HMODULE module = nullptr;
+         const auto* address = reinterpret_cast<const wchar_t*>(GetProcAddress(s->modules[a[0]], WideToUtf8(a[1]).c_str()));
+         const DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+         const bool found = GetModuleHandleExW(flags, address, &module);
+         return B(found) + L"|" + s->Which(module);
+       }},
+      // A string of a module's table into a buffer of the given size
+      // ("pointer": the text in place), and its length.
+      {L"string",
+       [&](const Args& a) {
+         return WithError([&] {
+           wchar_t buffer[64] = L"untouched";
+           const wchar_t* text = nullptr;
+           if (a[2] == L"pointer") {
+             const int length = LoadStringW(s->modules[a[0]], I(a[1]), reinterpret_cast<wchar_t*>(&text), 0);
+             return N(length) + L"|" + text;
+           }
+           const bool none = a[2] == L"null";
+           const int length = LoadStringW(s->modules[a[0]], I(a[1]), none ? nullptr : buffer, none ? 10 : I(a[2]));
+           return N(length) + L"|" + buffer;
+         });
+       }},
+      // Data folders: a CSIDL with its flags, and the sub-folder.
+      {L"folder",
+       [&](const Args& a) {
+         wchar_t path[MAX_PATH] = L"untouched";
+         const HRESULT result = SHGetFolderPathAndSubDirW(nullptr, std::stoi(a[0], nullptr, 16), nullptr,
+                                                          SHGFP_TYPE_CURRENT, Name(a[1]), path);
+         return N(result) + L"|" + path;
+       }},
+      {L"is-folder", [&](const Args& a) { return B(fs::is_directory(WideToNativeName(a[0]))); }},
   };
 }
 
-TEST(RegistryScript, EveryScenarioGivesItsAnswers) {
+TEST(PlatformScript, EveryScenarioGivesItsAnswers) {
   std::optional<Scenario> scenario;
   const CallTable calls = Calls(scenario);
   std::wstring current;
-  for (GoldenRow row : ReadGoldenRows("platform/data/registry_script.txt", 4)) {
+  std::vector<GoldenRow> rows = ReadGoldenRows("platform/data/registry_script.txt", 4);
+  for (const GoldenRow& row : ReadGoldenRows("platform/data/modules_script.txt", 4)) rows.push_back(row);
+  for (GoldenRow row : rows) {
     if (row[0] != current) {
       current = row[0];
       scenario.reset();
@@ -204,7 +312,24 @@ TEST(RegistryScript, EveryScenarioGivesItsAnswers) {
   }
 }
 
-TEST(RegistryScript, KeysAtTheDepthLimitAreWrittenOnceAndAnyDepthIsTornDownWithoutRecursion) {
+std::wstring FileNameOf(HMODULE module, DWORD size) {
+  std::vector<wchar_t> buffer(size);
+  const DWORD length = GetModuleFileNameW(module, buffer.data(), size);
+  EXPECT_EQ(length, std::wcslen(buffer.data()) + (length == size ? 1 : 0));
+  return buffer.data();
+}
+
+TEST(PlatformScript, ModulesReportTheirFileNamesCutToTheBuffer) {
+  const std::wstring path = Decoded(L"{module}", {});
+  HMODULE module = LoadLibraryW(path.c_str());
+  EXPECT_EQ(FileNameOf(module, MAX_PATH), path);
+  EXPECT_EQ(FileNameOf(nullptr, MAX_PATH), Decoded(L"{exe}", {}));
+  EXPECT_EQ(FileNameOf(module, 5), path.substr(0, 4));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  FreeLibrary(module);
+}
+
+TEST(PlatformScript, KeysAtTheDepthLimitAreWrittenOnceAndAnyDepthIsTornDownWithoutRecursion) {
   const Scenario s;
   std::wstring path = L"Software";
   for (int depth = 1; depth < 512; ++depth) path += L"\\k";  // Windows's limit: 512 levels
@@ -230,7 +355,7 @@ TEST(RegistryScript, KeysAtTheDepthLimitAreWrittenOnceAndAnyDepthIsTornDownWitho
 
 // Every call refuses a damaged hive file, leaves it as it was and names it
 // and the line at fault, counted from one, blank lines included, where there is one.
-TEST(RegistryScript, CorruptFilesFailEveryCallAndStayUntouched) {
+TEST(PlatformScript, CorruptFilesFailEveryCallAndStayUntouched) {
   const Scenario s;
   const std::string file = KovtRegistryFile(HKEY_CURRENT_USER);
   std::string tooDeep = "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER";
