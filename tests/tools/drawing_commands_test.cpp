@@ -1,5 +1,7 @@
-// What the listed runs cannot say: the registry's JSON tree, and file names
-// of any bytes in every locale.
+// What the listed runs cannot say: the registry's JSON tree, the keys of the
+// table and of JSON alike, and file names of any bytes in every locale.
+#include <sstream>
+
 #include "tests/tools/kovtset_run.h"
 
 namespace {
@@ -18,6 +20,25 @@ TEST_F(DrawingCommands, RegistryJsonHoldsEveryKeeperWithItsSets) {
   const Json& set = json["keepers"][1]["roots"]["HKEY_CONFIG"]["keys"][""]["keys"]["Standard"];
   EXPECT_EQ(set["values"]["General.TolerArcDisplay"], Json({{"kind", "int"}, {"value", 77}}));
   EXPECT_EQ(set["values"]["General.TolerPartsIdent"]["kind"], "double");
+}
+
+TEST_F(DrawingCommands, TableAndJsonListTheSameKeysInStoredOrder) {
+  const std::string drawing = NewDrawing("d.pndwg");
+  for (const char* module : {"reinf", "steel"}) {
+    const std::string table = Ok({"show", drawing, "-m", module}).out;
+    const Json document = ParseJson(Ok({"show", drawing, "-m", module, "--json"}));
+    EXPECT_EQ(document["module"], module);
+    EXPECT_EQ(document["set"], "Standard");
+    std::vector<std::string> fromTable, fromJson;
+    std::istringstream lines(table.substr(table.find("KEY ")));
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) fromTable.push_back(line.substr(0, line.find(' ')));
+    for (const Json& entry : document["values"]) fromJson.push_back(entry["key"]);
+    EXPECT_EQ(fromTable, fromJson) << module;
+    ASSERT_FALSE(fromJson.empty());
+    EXPECT_EQ(fromJson.front(), "Version");
+  }
 }
 
 // File names are bytes: any script, or no valid UTF-8 at all, in any locale.
