@@ -114,12 +114,14 @@ class SettingsCalls : public EnvironmentTest {
         {L"{shared}", FolderText(SharedData()).str()},
         {L"{start}", m_start}};
     for (const auto& [name, value] : names)
-      for (std::size_t at; (at = text.find(name)) != std::wstring::npos;) text.replace(at, name.size(), value);
+      for (std::size_t at; (at = text.find(name)) != std::wstring::npos;)
+        text.replace(at, name.size(), value);
     for (std::size_t at, star; (at = text.find(L'{')) != std::wstring::npos &&
                                (star = text.find(L'*', at)) != std::wstring::npos;) {
       const std::size_t end = text.find(L'}', star);
       std::wstring copies;
-      for (int n = I(text.substr(at + 1, star - at - 1)); n > 0; --n) copies += text.substr(star + 1, end - star - 1);
+      for (int n = I(text.substr(at + 1, star - at - 1)); n > 0; --n)
+        copies += text.substr(star + 1, end - star - 1);
       text.replace(at, end + 1 - at, copies);
     }
     return text;
@@ -138,18 +140,24 @@ CallTable SettingsCalls::Calls() {
       {L"dword",
        [](const Args& a) {
          HKEY key = nullptr;
-         RegCreateKeyExW(HKEY_CURRENT_USER, a[0].c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+         RegCreateKeyExW(HKEY_CURRENT_USER, a[0].c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                         nullptr);
          const DWORD number = static_cast<DWORD>(I(a[2]));
-         const LONG status = RegSetValueExW(key, a[1].c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                                            sizeof number);
+         const LONG status = RegSetValueExW(key, a[1].c_str(), 0, REG_DWORD,
+                                            reinterpret_cast<const BYTE*>(&number), sizeof number);
          RegCloseKey(key);
          return N(status);
        }},
-      {L"RegSet2Cur_SZ", [](const Args& a) { return B(RegSet2Cur_SZ(a[0].c_str(), a[1].c_str(), a[2].c_str(), I(a[3]))); }},
+      {L"RegSet2Cur_SZ",
+       [](const Args& a) { return B(RegSet2Cur_SZ(a[0].c_str(), a[1].c_str(), a[2].c_str(), I(a[3]))); }},
       {L"RegGetLocM2CurU_SZ",
-       [](const Args& a) { return ReadText([&](KOVTString& out) { return RegGetLocM2CurU_SZ(a[0].c_str(), a[1].c_str(), out); }); }},
+       [](const Args& a) {
+         return ReadText(
+             [&](KOVTString& out) { return RegGetLocM2CurU_SZ(a[0].c_str(), a[1].c_str(), out); });
+       }},
       {L"GetProductLang", [](const Args&) { return GetProductLang().str(); }},
-      {L"GetPlnxLocaleId", [](const Args&) { return ReadText([](KOVTString& out) { return GetPlnxLocaleId(out); }); }},
+      {L"GetPlnxLocaleId",
+       [](const Args&) { return ReadText([](KOVTString& out) { return GetPlnxLocaleId(out); }); }},
       {L"GetProductVersionNo", [](const Args&) { return GetProductVersionNo().str(); }},
       {L"GetSupName", [](const Args& a) { return GetSupName(a[0].c_str(), I(a[1])).str(); }},
       {L"DecomposeTempl",
@@ -164,7 +172,8 @@ CallTable SettingsCalls::Calls() {
          const int version = KoVTAppSetUtils::GetPlnxVersion(name, key);
          return N(version) + L"|" + key.str();
        }},
-      {L"GetPlnxPath", [](const Args& a) { return KoVTAppSetUtils::GetPlnxPath(a[0].c_str(), I(a[1])).str(); }},
+      {L"GetPlnxPath",
+       [](const Args& a) { return KoVTAppSetUtils::GetPlnxPath(a[0].c_str(), I(a[1])).str(); }},
       {L"GetSupportPath", [](const Args&) { return KoVTAppSetUtils::GetSupportPath().str(); }},
       {L"GetPatFilePath", [](const Args&) { return KoVTAppSetUtils::GetPatFilePath().str(); }},
       {L"CompletePath",
@@ -174,7 +183,9 @@ CallTable SettingsCalls::Calls() {
          return answer.str() + L"|" + path.str();
        }},
       {L"GetApplicationName",
-       [](const Args& a) { return T(KoVTAppSetUtils::GetApplicationName(static_cast<KOVT::KovtAppId>(I(a[0])))); }},
+       [](const Args& a) {
+         return T(KoVTAppSetUtils::GetApplicationName(static_cast<KOVT::KovtAppId>(I(a[0]))));
+       }},
       {L"GetModulePath",
        [](const Args& a) {
          wchar_t path[MAX_PATH] = {};
@@ -193,43 +204,56 @@ CallTable SettingsCalls::Calls() {
       {L"SetORLModule", [](const Args& a) { return B(SetORLModule(Module(a[0]))); }},
       {L"Stored",
        [](const Args& a) {
-         return ReadText([&](KOVTString& out) { return RegGetLocM2CurU_SZ(ORLSettingsKey(Module(a[0])), a[1].c_str(), out); });
+         return ReadText([&](KOVTString& out) {
+           return RegGetLocM2CurU_SZ(ORLSettingsKey(Module(a[0])), a[1].c_str(), out);
+         });
        }},
       {L"GetORLDwtTepmplate",
-       [](const Args& a) { return ReadText([&](KOVTString& out) { return GetORLDwtTepmplate(Module(a[0]), out); }); }},
+       [](const Args& a) {
+         return ReadText([&](KOVTString& out) { return GetORLDwtTepmplate(Module(a[0]), out); });
+       }},
       {L"SetORLDwtTepmplate",
-       [](const Args& a) { return B(SetORLDwtTepmplate(Module(a[0]), a[1] == L"null" ? nullptr : a[1].c_str())); }},
+       [](const Args& a) {
+         return B(SetORLDwtTepmplate(Module(a[0]), a[1] == L"null" ? nullptr : a[1].c_str()));
+       }},
       {L"GetORLWorkspace",
-       [](const Args& a) { return ReadText([&](KOVTString& out) { return GetORLWorkspace(Module(a[0]), out); }); }},
+       [](const Args& a) {
+         return ReadText([&](KOVTString& out) { return GetORLWorkspace(Module(a[0]), out); });
+       }},
       {L"SetORLWorkspace", [](const Args& a) { return B(SetORLWorkspace(Module(a[0]), a[1].c_str())); }},
       {L"probe", [](const Args& a) { return Probe(a[0]); }},
       // Modules and the host kind.
       {L"KOVTBinaryFolder", [](const Args&) { return KOVTBinaryFolder().str(); }},
       {L"KOVTResourceFolder", [](const Args&) { return KOVTResourceFolder().str(); }},
       {L"KOVTLoadLibrary", [](const Args& a) { return FileOf(KOVTLoadLibrary(Name(a[0]), Kind(a[1]))); }},
-      {L"KOVTGetModuleHandle", [](const Args& a) { return FileOf(KOVTGetModuleHandle(a[0].c_str(), Kind(a[1]))); }},
+      {L"KOVTGetModuleHandle",
+       [](const Args& a) { return FileOf(KOVTGetModuleHandle(a[0].c_str(), Kind(a[1]))); }},
       {L"KOVTGetResourceHandle", [](const Args& a) { return FileOf(KOVTGetResourceHandle(a[0].c_str())); }},
-      {L"KOVTLoadResLibrary", [](const Args& a) { return FileOf(KOVTLoadResLibrary(a[0].c_str(), Kind(a[1]))); }},
+      {L"KOVTLoadResLibrary",
+       [](const Args& a) { return FileOf(KOVTLoadResLibrary(a[0].c_str(), Kind(a[1]))); }},
       {L"KOVTSetSpecial", Done([](const Args& a) { KOVTSetSpecial(static_cast<KOVT::PlnxType>(I(a[0]))); })},
       {L"KOVTGetPlnxType", [](const Args&) { return N(KOVTGetPlnxType()); }},
       {L"KOVTIsSpecialMode", [](const Args&) { return B(KOVTIsSpecialMode()); }},
       {L"cwd", [](const Args&) { return CurrentDirectory(); }},
       // Data folders and configurations.
-      {L"mkdir",
-       [](const Args& a) { return B(std::filesystem::create_directories(WideToUtf8(a[0]))); }},
+      {L"mkdir", [](const Args& a) { return B(std::filesystem::create_directories(WideToUtf8(a[0]))); }},
       {L"touch", Done([](const Args& a) { WriteText(WideToUtf8(a[0]), "data"); })},
-      {L"link",
-       Done([](const Args& a) { std::filesystem::create_directory_symlink(WideToUtf8(a[1]), WideToUtf8(a[0])); })},
+      {L"link", Done([](const Args& a) {
+         std::filesystem::create_directory_symlink(WideToUtf8(a[1]), WideToUtf8(a[0]));
+       })},
       {L"release", Done([](const Args& a) { Release(a[0]); })},
       {L"CFG_RELEASE", Done([](const Args&) { CFG_RELEASE(); })},
       {L"ModuleFolder", [](const Args& a) { return Config(a[0])->ModuleFolder().str(); }},
       {L"UserDataFolder", [](const Args& a) { return Config(a[0])->UserDataFolder().str(); }},
       {L"SharedDataFolder", [](const Args& a) { return Config(a[0])->SharedDataFolder().str(); }},
-      {L"GetApplication", [](const Args& a) {
-         return std::wstring(Config(a[0])->GetApplicationName()) + L"|" + Config(a[0])->GetApplicationVersion();
+      {L"GetApplication",
+       [](const Args& a) {
+         return std::wstring(Config(a[0])->GetApplicationName()) + L"|" +
+                Config(a[0])->GetApplicationVersion();
        }},
       {L"GetAppPath", [](const Args& a) { return T(Config(a[0])->GetAppPath(a[1].c_str(), 0)); }},
-      {L"GetPathAndFile", [](const Args& a) { return T(Config(a[0])->GetPathAndFile(a[1].c_str(), a[2].c_str(), 0)); }},
+      {L"GetPathAndFile",
+       [](const Args& a) { return T(Config(a[0])->GetPathAndFile(a[1].c_str(), a[2].c_str(), 0)); }},
       {L"CFG", [](const Args&) { return Which(CFG()); }},
       {L"Cfg", [](const Args&) { return Which(KOVTConfigurationAccess::Cfg()); }},
       // A configuration whose creation fails, then the next try.
@@ -249,14 +273,19 @@ CallTable SettingsCalls::Calls() {
        Done([this](const Args& a) { pndbHostApplicationServices()->setWorkingDatabase(Db(a[0])); })},
       {L"enter",
        [this](const Args& a) {
-         if (a[1] == L"query") m_scopes[a[0]] = std::make_shared<KOVTContext>(Db(a[2]));
-         else m_scopes[a[0]] = std::make_shared<KOVTContext>(KOVTCONTEXT_TYPE(I(a[1])), Db(a.size() > 2 ? a[2] : L""));
+         if (a[1] == L"query")
+           m_scopes[a[0]] = std::make_shared<KOVTContext>(Db(a[2]));
+         else
+           m_scopes[a[0]] =
+               std::make_shared<KOVTContext>(KOVTCONTEXT_TYPE(I(a[1])), Db(a.size() > 2 ? a[2] : L""));
          return std::wstring(L"-");
        }},
       {L"enter-unit",
        [this](const Args& a) {
-         if (a[1] == L"default") m_scopes[a[0]] = std::make_shared<KovtUnitContext>();
-         else m_scopes[a[0]] = std::make_shared<KovtUnitContext>(KOVTCONTEXT_TYPE(I(a[1])));
+         if (a[1] == L"default")
+           m_scopes[a[0]] = std::make_shared<KovtUnitContext>();
+         else
+           m_scopes[a[0]] = std::make_shared<KovtUnitContext>(KOVTCONTEXT_TYPE(I(a[1])));
          return std::wstring(L"-");
        }},
       {L"leave", Done([this](const Args& a) { m_scopes.erase(a[0]); })},

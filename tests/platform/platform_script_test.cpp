@@ -57,8 +57,10 @@ std::wstring Hex(unsigned number) {
 std::wstring Encoded(const wchar_t* text, std::size_t length) {
   std::wstring encoded;
   for (const wchar_t c : std::wstring_view(text, length)) {
-    if (c >= 0x20 && (c < 0xD800 || c > 0xDFFF)) encoded += c;
-    else encoded += L"\\u{" + Hex(static_cast<unsigned>(c)) + L"}";
+    if (c >= 0x20 && (c < 0xD800 || c > 0xDFFF))
+      encoded += c;
+    else
+      encoded += L"\\u{" + Hex(static_cast<unsigned>(c)) + L"}";
   }
   return encoded;
 }
@@ -88,7 +90,8 @@ struct Scenario {
     std::vector<std::wstring> names;
     std::vector<wchar_t> name(chars);
     LONG status = ERROR_SUCCESS;
-    for (DWORD i = 0, size = chars; (status = enumerate(i, name.data(), &size)) == ERROR_SUCCESS; ++i, size = chars)
+    for (DWORD i = 0, size = chars; (status = enumerate(i, name.data(), &size)) == ERROR_SUCCESS;
+         ++i, size = chars)
       names.emplace_back(name.data());
     if (status != ERROR_NO_MORE_ITEMS) names.push_back(N(status));
     return Joined(names);
@@ -130,8 +133,8 @@ CallTable Calls(std::optional<Scenario>& s) {
        [&](const Args& a) {
          HKEY& key = s->keys[a[0]] = reinterpret_cast<HKEY>(1);
          DWORD disposition = 0;
-         const LONG status = RegCreateKeyExW(s->Key(a[1]), a[2].c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                             &key, &disposition);
+         const LONG status = RegCreateKeyExW(s->Key(a[1]), a[2].c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                             nullptr, &key, &disposition);
          if (status != ERROR_SUCCESS) return N(status) + L"|" + Handle(key);
          return N(status) + (disposition == REG_CREATED_NEW_KEY ? L"|new" : L"|existing");
        }},
@@ -151,17 +154,20 @@ CallTable Calls(std::optional<Scenario>& s) {
            const auto* chars = reinterpret_cast<const BYTE*>(text.c_str());
            bytes.assign(chars, chars + (text.size() + 1) * sizeof(wchar_t));
          } else if (text != L"null") {
-           for (std::size_t i = 0; i + 1 < text.size(); i += 2) bytes.push_back(std::stoi(text.substr(i, 2), nullptr, 16));
+           for (std::size_t i = 0; i + 1 < text.size(); i += 2)
+             bytes.push_back(std::stoi(text.substr(i, 2), nullptr, 16));
          }
          const DWORD size = a.size() > 4 ? static_cast<DWORD>(I(a[4])) : static_cast<DWORD>(bytes.size());
          const wchar_t* name = a[1] == L"(null)" ? nullptr : a[1].c_str();
-         return N(RegSetValueExW(s->Key(a[0]), name, 0, type, text == L"null" ? nullptr : bytes.data(), size));
+         return N(
+             RegSetValueExW(s->Key(a[0]), name, 0, type, text == L"null" ? nullptr : bytes.data(), size));
        }},
       // Answers the status, type and size, then the data, or whether the
       // buffer was left as it was.
       {L"get",
        [&](const Args& a) {
-         std::vector<BYTE> buffer(a.size() > 2 && a[2] != L"null" && a[2] != L"nosize" ? I(a[2]) : 1024, 0xAB);
+         std::vector<BYTE> buffer(a.size() > 2 && a[2] != L"null" && a[2] != L"nosize" ? I(a[2]) : 1024,
+                                  0xAB);
          BYTE* data = a.size() > 2 && a[2] == L"null" ? nullptr : buffer.data();
          DWORD type = 0, size = static_cast<DWORD>(buffer.size());
          const LONG status = RegQueryValueExW(s->Key(a[0]), a[1].c_str(), nullptr, &type, data,
@@ -210,7 +216,9 @@ CallTable Calls(std::optional<Scenario>& s) {
          return std::wstring(L"-");
        }},
       {L"entries",
-       [&](const Args&) { return N(std::distance(fs::directory_iterator(s->dir.Path()), fs::directory_iterator())); }},
+       [&](const Args&) {
+         return N(std::distance(fs::directory_iterator(s->dir.Path()), fs::directory_iterator()));
+       }},
       {L"exists", [&](const Args& a) { return B(fs::exists(WideToNativeName(a[0]))); }},
       {L"env",
        [&](const Args& a) {
@@ -236,17 +244,19 @@ CallTable Calls(std::optional<Scenario>& s) {
       {L"proc",
        [&](const Args& a) {
          return WithError([&] {
-           const auto answer = reinterpret_cast<int (*)()>(GetProcAddress(s->modules[a[0]], WideToUtf8(a[1]).c_str()));
+           const auto answer =
+               reinterpret_cast<int (*)()>(GetProcAddress(s->modules[a[0]], WideToUtf8(a[1]).c_str()));
            return answer == nullptr ? std::wstring(L"null") : N(answer());
          });
        }},
       {L"handle", [&](const Args& a) { return s->Which(GetModuleHandleW(Name(a[0]))); }},
       {L"from-address",
        [&](const Args& a) {
-         const void* address = a[0] == L"test" ? reinterpret_cast<const void*>(&Handle)
+         const void* address = a[0] == L"test"       ? reinterpret_cast<const void*>(&Handle)
                                : a[0] == L"platform" ? reinterpret_cast<const void*>(&LoadLibraryW)
-                               : a[0] == L"(null)" ? nullptr
-                                                   : GetProcAddress(s->modules[a[0]], WideToUtf8(a[1]).c_str());
+                               : a[0] == L"(null)"
+                                   ? nullptr
+                                   : GetProcAddress(s->modules[a[0]], WideToUtf8(a[1]).c_str());
          return s->Which(GetModuleHandleFromAddress(address));
        }},
       // Takes a counted reference, kept as the name, by the module's file name.
@@ -259,8 +269,10 @@ CallTable Calls(std::optional<Scenario>& s) {
       {L"handle-ex-address",
        [&](const Args& a) {
          HMODULE module = nullptr;
-         const auto* address = reinterpret_cast<const wchar_t*>(GetProcAddress(s->modules[a[0]], WideToUtf8(a[1]).c_str()));
-         const DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+         const auto* address =
+             reinterpret_cast<const wchar_t*>(GetProcAddress(s->modules[a[0]], WideToUtf8(a[1]).c_str()));
+         const DWORD flags =
+             GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
          const bool found = GetModuleHandleExW(flags, address, &module);
          return B(found) + L"|" + s->Which(module);
        }},
@@ -276,7 +288,8 @@ CallTable Calls(std::optional<Scenario>& s) {
              return N(length) + L"|" + text;
            }
            const bool none = a[2] == L"null";
-           const int length = LoadStringW(s->modules[a[0]], I(a[1]), none ? nullptr : buffer, none ? 10 : I(a[2]));
+           const int length =
+               LoadStringW(s->modules[a[0]], I(a[1]), none ? nullptr : buffer, none ? 10 : I(a[2]));
            return N(length) + L"|" + buffer;
          });
        }},
@@ -334,11 +347,12 @@ TEST(PlatformScript, KeysAtTheDepthLimitAreWrittenOnceAndAnyDepthIsTornDownWitho
   std::wstring path = L"Software";
   for (int depth = 1; depth < 512; ++depth) path += L"\\k";  // Windows's limit: 512 levels
   HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+      ERROR_SUCCESS);
   RegCloseKey(key);
-  EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (path + L"\\k").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr),
+  EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (path + L"\\k").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &key, nullptr),
             ERROR_INVALID_PARAMETER);
   // The keys above the deepest come back from its section alone; one section each would be quadratic.
   EXPECT_LT(fs::file_size(KovtRegistryFile(HKEY_CURRENT_USER)), 2 * path.size());
@@ -369,8 +383,8 @@ TEST(PlatformScript, CorruptFilesFailEveryCallAndStayUntouched) {
     WriteText(file, corrupt);
     HKEY key = nullptr;
     EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Kovt", 0, KEY_READ, &key), ERROR_BADDB);
-    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
+    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
               ERROR_BADDB);
     EXPECT_EQ(RegSetValueExW(HKEY_CURRENT_USER, L"v", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 8),
               ERROR_BADDB);
@@ -380,7 +394,8 @@ TEST(PlatformScript, CorruptFilesFailEveryCallAndStayUntouched) {
     EXPECT_NE(error.find(file), std::string::npos) << error;
     EXPECT_NE(error.find(line), std::string::npos) << error;
 
-    WriteText(file, "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n");  // usable again
+    WriteText(file,
+              "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n");  // usable again
     EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &key), ERROR_SUCCESS);
     RegCloseKey(key);
   }

@@ -40,7 +40,8 @@ class CliCases : public KovtsetTest {
       std::string copies;
       for (int n = 1; n <= std::stoi(text.substr(at + 1, star - at - 1)); ++n) {
         std::string copy = part;
-        if (const std::size_t hash = copy.find('#'); hash != std::string::npos) copy.replace(hash, 1, std::to_string(n));
+        if (const std::size_t hash = copy.find('#'); hash != std::string::npos)
+          copy.replace(hash, 1, std::to_string(n));
         copies += copy;
       }
       text.replace(at, end + 1 - at, copies);
