@@ -201,6 +201,7 @@ CallTable SettingsCalls::Calls() {
       {L"GetORLShowStartup", [](const Args&) { return B(GetORLShowStartup()); }},
       {L"SetORLShowStartup", [](const Args& a) { return B(SetORLShowStartup(a[0] == L"true")); }},
       {L"GetORLModule", [](const Args&) { return N(GetORLModule()); }},
+      {L"IsMDB", [](const Args&) { return B(IsMDB()); }},
       {L"SetORLModule", [](const Args& a) { return B(SetORLModule(Module(a[0]))); }},
       {L"Stored",
        [](const Args& a) {

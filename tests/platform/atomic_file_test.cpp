@@ -165,9 +165,11 @@ TEST_F(AtomicFileTest, ABatchSweepsEachFolderOnceAndTellsTheFoldersItCouldNotFlu
     if (c.noted) batch.Replaced(Path(c.file));
     EXPECT_EQ(ReadText(Path(c.file)), c.file);
     // Left by a writer that died after the folder's sweep: the next batch's.
-    WriteText(Path(c.file).parent_path() / ".late.txt.kovtsave-abcdefghij02", "partial");
+    const std::string late = ".late" + Path(c.file).stem().string() + ".txt.kovtsave-abcdefghij02";
+    WriteText(Path(c.file).parent_path() / late, "partial");
   }
-  EXPECT_EQ(Entries("a"), (std::vector<std::string>{".late.txt.kovtsave-abcdefghij02", "1.txt", "2.txt"}));
+  EXPECT_EQ(Entries("a"), (std::vector<std::string>{".late1.txt.kovtsave-abcdefghij02",
+                                                    ".late2.txt.kovtsave-abcdefghij02", "1.txt", "2.txt"}));
   // Folders gone before the flush: b with two of the files noted, c with none.
   fs::remove_all(Path("b"));
   fs::remove_all(Path("c"));
