@@ -1,7 +1,9 @@
-// The registry kept in text files, modules, their string tables and the data
-// folders, driven by the scenarios of data/registry_script.txt and
-// data/modules_script.txt.
+// The registry kept in text files, modules, their string tables, the data
+// folders and files replaced in folders others write to, driven by the
+// scenarios of data/registry_script.txt, modules_script.txt and files_script.txt.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
 #include <algorithm>
 #include <iterator>
@@ -9,7 +11,9 @@
 #include <memory>
 #include <optional>
 
+#include "platform/detail/atomic_file.h"
 #include "platform/detail/registry_tree.h"
+#include "platform/detail/unique_fd.h"
 #include "platform/known_folders.h"
 #include "platform/modules.h"
 #include "platform/registry.h"
@@ -48,9 +52,9 @@ std::wstring Decoded(std::wstring text, const fs::path& dir) {
   }
   return decoded;
 }
-std::wstring Hex(unsigned number) {
+std::wstring Hex(unsigned number, int base = 16) {
   wchar_t text[16];
-  std::swprintf(text, 16, L"%x", number);
+  std::swprintf(text, 16, base == 8 ? L"%o" : L"%x", number);
   return text;
 }
 // A stored text with its controls and lone surrogates escaped.
@@ -112,6 +116,7 @@ struct Scenario {
   std::vector<std::unique_ptr<ScopedEnv>> environment;
   std::map<std::wstring, HKEY> keys;
   std::map<std::wstring, HMODULE> modules;
+  std::vector<kovt_platform::UniqueFd> held;
 };
 
 // Answers what the call gave and the last error it left.
@@ -215,9 +220,49 @@ CallTable Calls(std::optional<Scenario>& s) {
          WriteText(WideToNativeName(a[0]), WideToUtf8(a[1]));
          return std::wstring(L"-");
        }},
+      // Files: the names in a folder, sorted.
       {L"entries",
-       [&](const Args&) {
-         return N(std::distance(fs::directory_iterator(s->dir.Path()), fs::directory_iterator()));
+       [&](const Args& a) {
+         std::vector<std::wstring> names;
+         for (const auto& entry : fs::directory_iterator(WideToNativeName(a[0])))
+           names.push_back(NativeNameToWide(entry.path().filename().string()));
+         std::sort(names.begin(), names.end());
+         return Joined(names);
+       }},
+      {L"read", [&](const Args& a) { return Utf8ToWide(ReadText(WideToNativeName(a[0]))); }},
+      {L"mkdir", [&](const Args& a) { return B(fs::create_directories(WideToNativeName(a[0]))); }},
+      {L"link",
+       [&](const Args& a) {
+         fs::create_symlink(WideToNativeName(a[1]), WideToNativeName(a[0]));
+         return std::wstring(L"-");
+       }},
+      {L"chmod",
+       [&](const Args& a) {
+         fs::permissions(WideToNativeName(a[0]), fs::perms(std::stoi(a[1], nullptr, 8)));
+         return std::wstring(L"-");
+       }},
+      // What the name is, not followed, and its permissions.
+      {L"kind",
+       [&](const Args& a) {
+         const fs::file_status status = fs::symlink_status(WideToNativeName(a[0]));
+         const wchar_t* kind = fs::is_symlink(status)        ? L"link"
+                               : fs::is_directory(status)    ? L"folder"
+                               : fs::is_regular_file(status) ? L"file"
+                                                             : L"none";
+         return kind + (L"|" + Hex(static_cast<unsigned>(status.permissions()) & 0777, 8));
+       }},
+      // Locks the file as a live writer holds its temporary.
+      {L"hold",
+       [&](const Args& a) {
+         s->held.emplace_back(::open(WideToNativeName(a[0]).c_str(), O_RDONLY));
+         return B(::flock(s->held.back().Get(), LOCK_EX) == 0);
+       }},
+      {L"replace",
+       [&](const Args& a) {
+         std::string error;
+         const bool replaced =
+             kovt_platform::ReplaceFileContents(WideToNativeName(a[0]), WideToUtf8(a[1]), error);
+         return B(replaced) + (error.empty() ? L"" : L"|" + NativeNameToWide(error));
        }},
       {L"exists", [&](const Args& a) { return B(fs::exists(WideToNativeName(a[0]))); }},
       {L"env",
@@ -310,7 +355,8 @@ TEST(PlatformScript, EveryScenarioGivesItsAnswers) {
   const CallTable calls = Calls(scenario);
   std::wstring current;
   std::vector<GoldenRow> rows = ReadGoldenRows("platform/data/registry_script.txt", 4);
-  for (const GoldenRow& row : ReadGoldenRows("platform/data/modules_script.txt", 4)) rows.push_back(row);
+  for (const char* script : {"platform/data/modules_script.txt", "platform/data/files_script.txt"})
+    for (const GoldenRow& row : ReadGoldenRows(script, 4)) rows.push_back(row);
   for (GoldenRow row : rows) {
     if (row[0] != current) {
       current = row[0];
