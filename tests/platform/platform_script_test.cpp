@@ -1,6 +1,6 @@
 // The registry kept in text files, modules, their string tables, the data
-// folders and files replaced in folders others write to, driven by the
-// scenarios of data/registry_script.txt, modules_script.txt and files_script.txt.
+// folders, file searches and files replaced in folders others write to, driven
+// by the scenarios of data/registry_script.txt, modules_script.txt and files_script.txt.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -14,6 +14,7 @@
 #include "platform/detail/atomic_file.h"
 #include "platform/detail/registry_tree.h"
 #include "platform/detail/unique_fd.h"
+#include "platform/find_files.h"
 #include "platform/known_folders.h"
 #include "platform/modules.h"
 #include "platform/registry.h"
@@ -256,6 +257,32 @@ CallTable Calls(std::optional<Scenario>& s) {
        [&](const Args& a) {
          s->held.emplace_back(::open(WideToNativeName(a[0]).c_str(), O_RDONLY));
          return B(::flock(s->held.back().Get(), LOCK_EX) == 0);
+       }},
+      // The names a pattern finds, then the error that ended the search.
+      {L"find-files",
+       [&](const Args& a) {
+         std::vector<std::wstring> names;
+         WIN32_FIND_DATAW data;
+         HANDLE find = FindFirstFileW(Name(a[0]), &data);
+         if (find != INVALID_HANDLE_VALUE) {
+           do names.emplace_back(data.cFileName);
+           while (FindNextFileW(find, &data));
+         }
+         names.push_back(N(GetLastError()));
+         if (find != INVALID_HANDLE_VALUE) names.push_back(B(FindClose(find)));
+         return Joined(names);
+       }},
+      // How a search describes its first entry: attributes in hex, size, and
+      // whether it has a time; then whether a second close and a later step fail.
+      {L"find-entry",
+       [&](const Args& a) {
+         WIN32_FIND_DATAW data{};
+         HANDLE find = FindFirstFileW(a[0].c_str(), &data);
+         if (find == INVALID_HANDLE_VALUE) return std::wstring(L"none");
+         const bool closed = FindClose(find);
+         return Joined({Hex(data.dwFileAttributes), N(data.nFileSizeLow),
+                        B(data.ftLastWriteTime.dwHighDateTime != 0), B(closed), B(FindClose(find)),
+                        B(FindNextFileW(find, &data))});
        }},
       {L"replace",
        [&](const Args& a) {
