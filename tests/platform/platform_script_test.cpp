@@ -1,6 +1,7 @@
 // The registry kept in text files, modules, their string tables, the data
-// folders, file searches and files replaced in folders others write to, driven
-// by the scenarios of data/registry_script.txt, modules_script.txt and files_script.txt.
+// folders, paths, file searches and files replaced in folders others write to,
+// driven by the scenarios of data/registry_script.txt, modules_script.txt and
+// files_script.txt.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -17,6 +18,7 @@
 #include "platform/find_files.h"
 #include "platform/known_folders.h"
 #include "platform/modules.h"
+#include "platform/path_helpers.h"
 #include "platform/registry.h"
 #include "platform/string_resources.h"
 #include "scratch.h"
@@ -30,7 +32,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // Resolves "\u{hex}" escapes, "{dir}", the scenario's folder, "{module}" and
-// "{dependent}", the test modules, and "{exe}", the program.
+// "{dependent}", the test modules, "{exe}", the program, and "{N*text}", N
+// copies of the text.
 std::wstring Decoded(std::wstring text, const fs::path& dir) {
   const std::pair<std::wstring, std::wstring> names[] = {
       {L"{module}", NativeNameToWide(fs::weakly_canonical(KOVT_TEST_MODULE_PATH).string())},
@@ -38,6 +41,15 @@ std::wstring Decoded(std::wstring text, const fs::path& dir) {
       {L"{exe}", NativeNameToWide(fs::read_symlink("/proc/self/exe").string())}};
   for (const auto& [name, value] : names)
     for (std::size_t at; (at = text.find(name)) != std::wstring::npos;) text.replace(at, name.size(), value);
+  for (std::size_t at = 0; (at = text.find(L'{', at)) != std::wstring::npos; ++at) {
+    const std::size_t star = text.find_first_not_of(L"0123456789", at + 1), end = text.find(L'}', at);
+    if (star == at + 1 || star == std::wstring::npos || text[star] != L'*' || end == std::wstring::npos)
+      continue;
+    std::wstring copies;
+    for (int n = std::stoi(text.substr(at + 1, star - at - 1)); n > 0; --n)
+      copies += text.substr(star + 1, end - star - 1);
+    text.replace(at, end + 1 - at, copies);
+  }
   std::wstring decoded;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text.compare(i, 3, L"\\u{") == 0) {
@@ -79,6 +91,7 @@ std::wstring Hex(const BYTE* bytes, DWORD size) {
 struct Scenario {
   Scenario() { KovtRegistryDiscardCache(); }
   ~Scenario() {
+    fs::current_path(directory);
     for (const auto& [name, module] : modules)
       if (module != nullptr) FreeLibrary(module);
     for (const auto& [name, key] : keys)
@@ -112,6 +125,7 @@ struct Scenario {
     return fs::path(std::wstring(path, GetModuleFileNameW(module, path, MAX_PATH))).filename().wstring();
   }
 
+  const fs::path directory = fs::current_path();
   ScratchDir dir;
   ScopedEnv registry{"KOVT_REGISTRY_DIR", dir.Path().string()};
   std::vector<std::unique_ptr<ScopedEnv>> environment;
@@ -257,6 +271,31 @@ CallTable Calls(std::optional<Scenario>& s) {
        [&](const Args& a) {
          s->held.emplace_back(::open(WideToNativeName(a[0]).c_str(), O_RDONLY));
          return B(::flock(s->held.back().Get(), LOCK_EX) == 0);
+       }},
+      // Paths: the answer, or null and what was left in the buffer, which
+      // holds the first argument at the start ("in-place": passed as it too).
+      {L"combine",
+       [&](const Args& a) {
+         wchar_t dest[MAX_PATH] = {};
+         a[0].copy(dest, MAX_PATH - 1);
+         const wchar_t* answer = PathCombineW(dest, a.size() > 2 ? dest : Name(a[0]), Name(a[1]));
+         return answer == dest ? std::wstring(dest) : L"null|" + std::wstring(dest);
+       }},
+      {L"append",
+       [&](const Args& a) {
+         wchar_t path[MAX_PATH] = {};
+         a[0].copy(path, MAX_PATH - 1);
+         const bool appended = PathAppendW(path, a[1].c_str());
+         return B(appended) + L"|" + path;
+       }},
+      {L"cwd-set",
+       [&](const Args& a) { return WithError([&] { return B(SetCurrentDirectoryW(a[0].c_str())); }); }},
+      // The length answered less that of the directory, and the directory when it fits.
+      {L"cwd-get",
+       [&](const Args& a) {
+         std::vector<wchar_t> buffer(I(a[0]), L'\0');
+         const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+         return N(length - NativeNameToWide(fs::current_path().string()).size()) + L"|" + buffer.data();
        }},
       // The names a pattern finds, then the error that ended the search.
       {L"find-files",
