@@ -1,7 +1,7 @@
 // The registry kept in text files, modules, their string tables, the data
-// folders, paths, file searches and files replaced in folders others write to,
-// driven by the scenarios of data/registry_script.txt, modules_script.txt and
-// files_script.txt.
+// folders, paths, name folding, file searches and files replaced in folders
+// others write to, driven by the scenarios of data/registry_script.txt,
+// modules_script.txt and files_script.txt.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "platform/detail/atomic_file.h"
+#include "platform/detail/case_fold.h"
 #include "platform/detail/registry_tree.h"
 #include "platform/detail/unique_fd.h"
 #include "platform/find_files.h"
@@ -323,6 +324,7 @@ CallTable Calls(std::optional<Scenario>& s) {
                         B(data.ftLastWriteTime.dwHighDateTime != 0), B(closed), B(FindClose(find)),
                         B(FindNextFileW(find, &data))});
        }},
+      {L"fold", [&](const Args& a) { return kovt_platform::FoldCase(a[0]); }},
       {L"replace",
        [&](const Args& a) {
          std::string error;
