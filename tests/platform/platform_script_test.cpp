@@ -66,6 +66,7 @@ std::wstring Decoded(std::wstring text, const fs::path& dir) {
   }
   return decoded;
 }
+// A number in hex, or in octal.
 std::wstring Hex(unsigned number, int base = 16) {
   wchar_t text[16];
   std::swprintf(text, 16, base == 8 ? L"%o" : L"%x", number);
@@ -88,7 +89,8 @@ std::wstring Hex(const BYTE* bytes, DWORD size) {
   return hex;
 }
 
-// A scenario's registry folder and the keys it opened by name.
+// A scenario's folder, which also holds the registry, and the keys, modules
+// and locks it holds by name; the current directory comes back at its end.
 struct Scenario {
   Scenario() { KovtRegistryDiscardCache(); }
   ~Scenario() {
