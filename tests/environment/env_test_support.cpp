@@ -35,20 +35,26 @@ const auto* const g_sandbox = ::testing::AddGlobalTestEnvironment(new Sandbox);
 
 }  // namespace
 
-void EnvironmentTest::SetUp() {
-  m_registry = std::make_unique<ScopedEnv>("KOVT_REGISTRY_DIR", (Root() / "registry").string());
-  m_data = std::make_unique<ScopedEnv>("KOVT_DATA_DIR", (Root() / "data").string());
+void EnvironmentTest::SetUp() { Use(Root()); }
+
+void EnvironmentTest::Use(const std::filesystem::path& folder) {
+  // Each undoes its own change only when it goes before the next is made.
+  m_registryEnv.reset();
+  m_dataEnv.reset();
+  m_data = folder / "data";
+  m_registryEnv = std::make_unique<ScopedEnv>("KOVT_REGISTRY_DIR", (folder / "registry").string());
+  m_dataEnv = std::make_unique<ScopedEnv>("KOVT_DATA_DIR", m_data.string());
   ReleaseAllConfigs();
 }
 
 void EnvironmentTest::TearDown() { ReleaseAllConfigs(); }
 
 std::filesystem::path EnvironmentTest::UserData() const {
-  return Root() / "data/AppData/Hexlon/Lattice/Common Data";
+  return m_data / "AppData/Hexlon/Lattice/Common Data";
 }
 
 std::filesystem::path EnvironmentTest::SharedData() const {
-  return Root() / "data/CommonAppData/Hexlon/Lattice/Common Data";
+  return m_data / "CommonAppData/Hexlon/Lattice/Common Data";
 }
 
 void SetMachineValue(const wchar_t* key, const wchar_t* name, const wchar_t* text) {

@@ -21,13 +21,16 @@ class EnvironmentTest : public ::testing::Test {
   void TearDown() override;
 
   const std::filesystem::path& Root() const { return m_scratch.Path(); }
+  // Moves the registry and the data folders to new ones below `folder`.
+  void Use(const std::filesystem::path& folder);
   // KOVT_DATA_DIR's per-user and all-users folders with the product's sub-folder.
   std::filesystem::path UserData() const;
   std::filesystem::path SharedData() const;
 
  private:
   ScratchDir m_scratch;
-  std::unique_ptr<ScopedEnv> m_registry, m_data;
+  std::filesystem::path m_data;
+  std::unique_ptr<ScopedEnv> m_registryEnv, m_dataEnv;
 };
 
 // Writes a string value below the local-machine hive, as an installer does.

@@ -1,59 +1,20 @@
-// What the listed cases cannot say: values of other types and lengths, the
-// wrap of shifted texts, module files, ids, long templates and the drawing marker.
+// What the listed cases cannot say: the wrap of shifted texts, ids, the
+// drawing marker and the directory scopes.
+#include <stdexcept>
+
+#include "environment/dir_scope.h"
 #include "environment/host_utils.h"
 #include "environment/orl_marker.h"
-#include "environment/orl_settings.h"
 #include "environment/product_info.h"
-#include "environment/windows_registry.h"
 #include "host/host.h"
-#include "platform/registry.h"
+#include "platform/path_helpers.h"
 #include "tests/environment/env_test_support.h"
 
 namespace {
 
 using namespace ORL_Tools;
 
-constexpr const wchar_t* kKey = L"Software\\Hexlon\\Lattice\\Test";
-
-using RegistryAccess = EnvironmentTest;
-
-TEST_F(RegistryAccess, UnusableValuesCountAsMissing) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  const DWORD number = 7;
-  RegSetValueExW(key, L"Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-  RegCloseKey(key);
-  KOVTString out;
-  EXPECT_FALSE(RegGetLocM2CurU_SZ(kKey, L"Number", out));
-  // At most 512 characters are read, the terminator the registry stores among them.
-  for (const int characters : {511, 512}) {
-    const std::wstring text(static_cast<std::size_t>(characters), L'x');
-    ASSERT_TRUE(RegSet2Cur_SZ(kKey, L"Long", text.c_str(), characters));
-    EXPECT_EQ(RegGetLocM2CurU_SZ(kKey, L"Long", out), characters < kMaxRegistryCharacters) << characters;
-  }
-}
-
-TEST_F(RegistryAccess, LongTemplatesAreCutAndReadOnlyWithinTheRegistryLimit) {
-  KOVTString out;
-  const std::wstring fits(kMaxRegistryCharacters - 1, L'a'), tooLong(kMaxTemplateLength + 10, L'a');
-  ASSERT_TRUE(SetORLDwtTepmplate(eORL_Steel, fits.c_str()));
-  ASSERT_TRUE(GetORLDwtTepmplate(eORL_Steel, out));
-  EXPECT_EQ(out, fits);
-  ASSERT_TRUE(SetORLDwtTepmplate(eORL_Steel, tooLong.c_str()));
-  ASSERT_TRUE(GetORLDwtTepmplate(eORL_Steel, out));
-  EXPECT_EQ(out.Right(12), L"KOVS-001.DWT");
-}
-
 TEST(ProductInfo, ShiftedTextsWrapAt16Bits) { EXPECT_EQ(GetSupName(L"\xFFFF", 2), KOVTString(L'\x0001')); }
-
-TEST(HostUtils, FindsTheFilesOfLoadedModules) {
-  wchar_t buffer[MAX_PATH];
-  EXPECT_FALSE(KoVTAppSetUtils::GetModulePath(L"NotLoaded.kmo", buffer, MAX_PATH));
-  ASSERT_TRUE(KoVTAppSetUtils::GetModulePath(L"KovtAppSet.kmo", buffer, MAX_PATH));
-  EXPECT_EQ(KOVTString(buffer).Right(15), L"/KoVTAppSet.kmo");
-  EXPECT_FALSE(KoVTAppSetUtils::GetModulePath(L"KovtAppSet.kmo", buffer, 10));
-}
 
 TEST(HostUtils, ValidIdsOpenForRead) {
   PnDbDatabase db;
@@ -115,6 +76,30 @@ TEST(OrlMarker, IsCreatedOnceAndDeletedWithItsObject) {
   EXPECT_FALSE(InitOrlMarker(nullptr));
   EXPECT_EQ(creator.calls, 1);
   RegisterMarkerCreator(nullptr);
+}
+
+KOVTString CurrentDirectory() {
+  wchar_t path[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, path);
+  return path;
+}
+
+TEST(DirScope, RestoresTheDirectoryHoweverItEnds) {
+  const KOVTString before = CurrentDirectory(), bin = FolderText(KOVT_APPSET_MODULE_DIR);
+  const ScratchDir elsewhere;
+  try {
+    const KOVTDirScope scope;
+    EXPECT_EQ(CurrentDirectory() + L"/", bin);
+    {
+      const KOVTAppDirScope inner;
+      SetCurrentDirectoryW(FolderText(elsewhere.Path()));
+    }
+    EXPECT_EQ(CurrentDirectory() + L"/", bin);
+    SetCurrentDirectoryW(FolderText(elsewhere.Path()));
+    throw std::runtime_error("leave the block");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(CurrentDirectory(), before);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/detail/case_fold.h"
 #include "platform/wide_string.h"
 #include "tests/support/golden_rows.h"
 
@@ -44,17 +43,6 @@ TEST(WideString, FileNamesKeepEveryByte) {
   }
   // Text is not a name: escaped bytes show as U+FFFD.
   EXPECT_EQ(WideToUtf8(NativeNameToWide("\xFF")), "\xEF\xBF\xBD");
-}
-
-// Names compare as the platform's file and key names do: each capital of the
-// Latin, Greek and Cyrillic blocks folds to its small letter, and nothing else moves.
-TEST(WideString, CaseFoldingTakesCapitalsToTheirSmallLetters) {
-  EXPECT_EQ(kovt_platform::FoldCase(L"AZaz@[\u00C0\u00DE\u00D7\u00DF\u0100\u0101\u012E\u0130\u0138\u0139\u013A"
-                                    L"\u0147\u0149\u014A\u0178\u0179\u017A\u017D\u017F"),
-            L"azaz@[\u00E0\u00FE\u00D7\u00DF\u0101\u0101\u012F\u0130\u0138\u013A\u013A"
-            L"\u0148\u0149\u014B\u00FF\u017A\u017A\u017E\u017F");
-  EXPECT_EQ(kovt_platform::FoldCase(L"\u0391\u03A2\u03A3\u03AB\u0400\u040F\u0410\u042F\u0430"),
-            L"\u03B1\u03A2\u03C3\u03CB\u0450\u045F\u0430\u044F\u0430");
 }
 
 }  // namespace

@@ -1,13 +1,20 @@
 // kovtset runs listed in data/cli_cases.txt: each case a sequence of command
 // lines with the exit code and output each must give.
+#include <fcntl.h>
+#include <sys/file.h>
+
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <sstream>
 
+#include "platform/detail/unique_fd.h"
 #include "tests/support/golden_rows.h"
 #include "tests/tools/kovtset_run.h"
 
 namespace {
+
+using kovt_platform::UniqueFd;
 
 class CliCases : public KovtsetTest {
  protected:
@@ -19,6 +26,26 @@ class CliCases : public KovtsetTest {
       while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '.')) ++end;
       const std::string name = text.substr(at + 1, end - at - 1);
       text.replace(at, end - at, name == "example" ? std::string(KOVTSET_EXAMPLE) : File(prefix + name));
+    }
+    return text;
+  }
+  // "{N*text}" stands for N copies of the text, a '#' in them for the copy's
+  // number counted from one.
+  static std::string Repeated(std::string text) {
+    for (std::size_t at = 0; (at = text.find('{', at)) != std::string::npos; ++at) {
+      const std::size_t star = text.find_first_not_of("0123456789", at + 1);
+      if (star == at + 1 || star == std::string::npos || text[star] != '*') continue;
+      const std::size_t end = text.find('}', star);
+      const std::string part = text.substr(star + 1, end - star - 1);
+      std::string copies;
+      for (int n = 1; n <= std::stoi(text.substr(at + 1, star - at - 1)); ++n) {
+        std::string copy = part;
+        if (const std::size_t hash = copy.find('#'); hash != std::string::npos)
+          copy.replace(hash, 1, std::to_string(n));
+        copies += copy;
+      }
+      text.replace(at, end + 1 - at, copies);
+      at += copies.size() - 1;
     }
     return text;
   }
@@ -41,16 +68,25 @@ class CliCases : public KovtsetTest {
 };
 
 // Rows: case, arguments separated by '|', exit code, standard output, standard
-// error. Pseudo commands: "!write|file|text", "!half|from|to" (the first half
-// of a file), "!keep|file" and "!same|file" (unchanged since kept),
-// "!stdin|text" (input of the next run), "!files" (the case's files, one a
-// line, as output), "!link|name|target", "!chmod|file|octal mode" and
-// "!stat|file" ("link" or the octal mode, as output).
+// error. Pseudo commands: "!write|file|text" (see Repeated), "!half|from|to"
+// (the first half of a file), "!keep|file" and "!same|file" (unchanged since
+// kept), "!stdin|text" (input of the next run), "!files" (the case's files,
+// one a line, as output), "!link|name|target", "!chmod|file|octal mode",
+// "!stat|file" ("link" or the octal mode, as output), "!env|name|value" (for
+// the rest of the case), and "!lock|file" and "!unlock|file" (as another
+// writer holds it).
 TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
   std::map<std::string, std::string> kept;
-  std::string input;
+  std::map<std::string, std::unique_ptr<ScopedEnv>> environment;
+  std::map<std::string, UniqueFd> locks;
+  std::string input, current;
   for (const GoldenRow& row : ReadGoldenRows("tools/data/cli_cases.txt", 5)) {
     const std::string name = Unescaped(row[0]), prefix = name + "-";
+    if (name != current) {
+      current = name;
+      environment.clear();
+      locks.clear();
+    }
     std::vector<std::string> args;
     for (std::string all = Unescaped(row[1]) + "|"; !all.empty(); all.erase(0, all.find('|') + 1))
       args.push_back(Expand(all.substr(0, all.find('|')), prefix));
@@ -58,7 +94,7 @@ TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
     const std::string line = name + ": " + Unescaped(row[1]);
     SCOPED_TRACE(line);
     if (args.size() > 1 && args[0] == "!write") {
-      WriteText(args[1], args.size() > 2 ? args[2] : "");
+      WriteText(args[1], args.size() > 2 ? Repeated(args[2]) : "");
     } else if (args.size() > 2 && args[0] == "!half") {
       const std::string bytes = ReadText(args[1]);
       WriteText(args[2], bytes.substr(0, bytes.size() / 2));
@@ -66,6 +102,14 @@ TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
       kept[args[1]] = ReadText(args[1]);
     } else if (args.size() > 1 && args[0] == "!same") {
       EXPECT_EQ(ReadText(args[1]), kept[args[1]]);
+    } else if (args.size() > 2 && args[0] == "!env") {
+      environment[args[1]].reset();
+      environment[args[1]] = std::make_unique<ScopedEnv>(args[1].c_str(), args[2]);
+    } else if (args.size() > 1 && args[0] == "!lock") {
+      locks[args[1]] = UniqueFd(::open(args[1].c_str(), O_RDONLY));
+      ASSERT_EQ(::flock(locks[args[1]].Get(), LOCK_EX), 0);
+    } else if (args.size() > 1 && args[0] == "!unlock") {
+      locks.erase(args[1]);
     } else if (args.size() > 1 && args[0] == "!stdin") {
       input = args[1];
     } else if (args.size() > 2 && args[0] == "!link") {

@@ -1,6 +1,9 @@
-// What the listed runs cannot say: the registry's JSON tree, file names of
-// any bytes in every locale, and show of a drawing with a damaged object.
+// What the listed runs cannot say: the registry's JSON tree, the keys of the
+// table and of JSON alike, file names of any bytes in every locale, and show
+// of a drawing with a damaged object.
 #include <libdeflate.h>
+
+#include <sstream>
 
 #include "tests/support/golden_rows.h"
 #include "tests/tools/kovtset_run.h"
@@ -21,6 +24,25 @@ TEST_F(DrawingCommands, RegistryJsonHoldsEveryKeeperWithItsSets) {
   const Json& set = json["keepers"][1]["roots"]["HKEY_CONFIG"]["keys"][""]["keys"]["Standard"];
   EXPECT_EQ(set["values"]["General.TolerArcDisplay"], Json({{"kind", "int"}, {"value", 77}}));
   EXPECT_EQ(set["values"]["General.TolerPartsIdent"]["kind"], "double");
+}
+
+TEST_F(DrawingCommands, TableAndJsonListTheSameKeysInStoredOrder) {
+  const std::string drawing = NewDrawing("d.pndwg");
+  for (const char* module : {"reinf", "steel"}) {
+    const std::string table = Ok({"show", drawing, "-m", module}).out;
+    const Json document = ParseJson(Ok({"show", drawing, "-m", module, "--json"}));
+    EXPECT_EQ(document["module"], module);
+    EXPECT_EQ(document["set"], "Standard");
+    std::vector<std::string> fromTable, fromJson;
+    std::istringstream lines(table.substr(table.find("KEY ")));
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) fromTable.push_back(line.substr(0, line.find(' ')));
+    for (const Json& entry : document["values"]) fromJson.push_back(entry["key"]);
+    EXPECT_EQ(fromTable, fromJson) << module;
+    ASSERT_FALSE(fromJson.empty());
+    EXPECT_EQ(fromJson.front(), "Version");
+  }
 }
 
 // File names are bytes: any script, or no valid UTF-8 at all, in any locale.
