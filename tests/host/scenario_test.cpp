@@ -8,6 +8,7 @@
 // it has none).
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <fstream>
 #include <iomanip>
 #include <map>
@@ -30,6 +31,32 @@ std::wstring wide(const std::string& text) { return Utf8ToWide(text); }
 std::string yes(bool value) { return value ? "yes" : "no"; }
 // The name as the calls take it: "<null>" is none.
 const wchar_t* key(const std::wstring& name) { return name == L"<null>" ? nullptr : name.c_str(); }
+
+// The shortest text that reads back as the same number.
+std::string number(double value) {
+  char text[32];
+  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+std::string inQuotes(const std::wstring& text) {
+  std::ostringstream out;
+  out << std::quoted(WideToUtf8(text));
+  return out.str();
+}
+
+std::string hex(const Bytes& bytes) {
+  const char* digits = "0123456789ABCDEF";
+  std::string text;
+  for (std::uint8_t byte : bytes) text += std::string{digits[byte >> 4], digits[byte & 15]};
+  return text;
+}
+
+Bytes unhex(const std::string& text) {
+  Bytes bytes;
+  for (std::size_t at = 0; at + 1 < text.size(); at += 2)
+    bytes.push_back(static_cast<std::uint8_t>(std::stoi(text.substr(at, 2), nullptr, 16)));
+  return bytes;
+}
 
 PnDb::DuplicateRecordCloning rule(const std::string& name) {
   const std::map<std::string, PnDb::DuplicateRecordCloning> rules{{"ignore", PnDb::kDrcIgnore},
@@ -135,6 +162,7 @@ class Scenario {
   std::string onTable(const Args& a, Table* table);
   std::string records(const Args& a);
   std::string describe(PnDbObject* object) const;
+  std::string item(const Args& a);
 
   const std::map<int, std::string>& m_statuses;
   std::map<std::string, std::unique_ptr<PnDbDatabase>> m_dbs;
@@ -145,6 +173,7 @@ class Scenario {
   ScratchDir m_dir;
   Bytes m_header = crafted::header().bytes();  // of the drawing being made by hand
   std::vector<CraftedObject> m_objects;
+  std::unique_ptr<PnDbMemoryFiler> m_filer;
 };
 
 std::string Scenario::add(const std::string& name, const std::string& entry, const std::string& owner,
@@ -286,18 +315,75 @@ std::string Scenario::records(const Args& a) {
   return names;
 }
 
+// put KIND VALUE writes an item to the filer; take KIND [COUNT] reads one, answering its value,
+// after the status when the read failed. Kinds: bool, i16, i32, u16, u32, u64, real, str, wstr,
+// handle, bytes (in hex) and the ids soft, hard and own.
+std::string Scenario::item(const Args& a) {
+  using Filer = PnDbDwgFiler;
+  PnDbDwgFiler& filer = *m_filer;
+  const bool put = a[0] == "put";
+  const std::string& kind = a[1];
+  const std::string word = put ? a[2] : "";
+  // A read answers what it left in a variable that held something else.
+  auto take = [&](auto read, auto value, auto show) {
+    const Plnx::ErrorStatus es = (filer.*read)(&value);
+    return (es == Plnx::eOk ? "" : status(es) + " ") + show(value);
+  };
+  auto integer = [&]<class T>(Plnx::ErrorStatus (Filer::*write)(T), Plnx::ErrorStatus (Filer::*read)(T*)) {
+    const auto given = word[0] == '-' ? std::stoll(word) : std::stoull(word.empty() ? "0" : word, nullptr, 0);
+    if (put) return status((filer.*write)(static_cast<T>(given)));
+    return take(read, T(7), [](T value) { return std::to_string(value); });
+  };
+  using Id = PnDbObjectId;
+  auto id = [&](Plnx::ErrorStatus (Filer::*write)(Id), Plnx::ErrorStatus (Filer::*read)(Id*)) {
+    if (put) return status((filer.*write)(this->id(word)));
+    return take(read, m_db->namedObjectsDictionaryId(), [&](PnDbObjectId value) { return nameOf(value); });
+  };
+  if (kind == "bool") return integer(&Filer::writeBool, &Filer::readBool);
+  if (kind == "i16") return integer(&Filer::writeInt16, &Filer::readInt16);
+  if (kind == "i32") return integer(&Filer::writeInt32, &Filer::readInt32);
+  if (kind == "u16") return integer(&Filer::writeUInt16, &Filer::readUInt16);
+  if (kind == "u32") return integer(&Filer::writeUInt32, &Filer::readUInt32);
+  if (kind == "u64") return integer(&Filer::writeUInt64, &Filer::readUInt64);
+  if (kind == "soft") return id(&Filer::writeSoftPointerId, &Filer::readSoftPointerId);
+  if (kind == "hard") return id(&Filer::writeHardPointerId, &Filer::readHardPointerId);
+  if (kind == "own") return id(&Filer::writeHardOwnershipId, &Filer::readHardOwnershipId);
+  if (kind == "real") {
+    if (put) return status(filer.writeDouble(std::stod(word)));
+    return take(&Filer::readDouble, 7.0, number);
+  }
+  if (kind == "str") {
+    if (put) return status(filer.writeString(pndbToUtf16(wide(word))));
+    auto show = [](const std::u16string& text) { return inQuotes(pndbFromUtf16(text)); };
+    return take(&Filer::readString, std::u16string(u"x"), show);
+  }
+  if (kind == "wstr") {
+    if (put) return status(filer.writeWideString(wide(word)));
+    return take(&Filer::readWideString, std::wstring(L"x"), inQuotes);
+  }
+  if (kind == "handle") {
+    if (put) return status(filer.writePnDbHandle(PnDbHandle(std::stoull(word, nullptr, 16))));
+    return take(&Filer::readPnDbHandle, PnDbHandle(7), [](PnDbHandle h) { return WideToUtf8(h.toString()); });
+  }
+  const Bytes bytes = unhex(word);  // bytes
+  if (put) return status(filer.writeBytes(bytes.empty() ? nullptr : bytes.data(), bytes.size()));
+  Bytes block(std::stoul(a[2]), 9);
+  const Plnx::ErrorStatus es = filer.readBytes(block.empty() ? nullptr : block.data(), block.size());
+  return (es == Plnx::eOk ? "" : status(es) + " ") + hex(block);
+}
+
 // The owner and the fields the object's class files, in their order.
 std::string Scenario::describe(PnDbObject* object) const {
   std::ostringstream out;
   out << "owner " << nameOf(object->ownerId());
   if (auto* thing = TestThing::cast(object))
-    out << " " << std::quoted(WideToUtf8(thing->label)) << " " << thing->count << " " << thing->weight << " "
+    out << " " << inQuotes(thing->label) << " " << thing->count << " " << thing->weight << " "
         << nameOf(thing->target);
   if (auto* style = PnDbTextStyleTableRecord::cast(object))
     out << " " << yes(style->isShapeFile()) << " " << WideToUtf8(style->fileName()) << " "
         << style->textSize() << " " << style->xScale();
   if (auto* linetype = PnDbLinetypeTableRecord::cast(object)) {
-    out << " " << std::quoted(WideToUtf8(linetype->comments()));
+    out << " " << inQuotes(linetype->comments());
     for (double dash : linetype->dashes()) out << " " << dash;
     out << " length " << linetype->patternLength();
   }
@@ -418,8 +504,8 @@ std::string Scenario::run(const Args& a) {
   }
   if (call == "write") {  // FILE [BYTES]: the drawing made by hand, with bytes in hex after its last object
     Bytes image = craftDrawing(m_header, m_objects);
-    for (std::size_t at = 0; a.size() > 2 && at < a[2].size(); at += 2)
-      image.insert(image.end() - 4, static_cast<std::uint8_t>(std::stoi(a[2].substr(at, 2), nullptr, 16)));
+    const Bytes extra = unhex(a.size() > 2 ? a[2] : "");
+    image.insert(image.end() - 4, extra.begin(), extra.end());
     reseal(image);
     writeFile(m_dir.Path() / a[1], image);
     m_objects.clear();
@@ -433,6 +519,23 @@ std::string Scenario::run(const Args& a) {
     return status(es);
   }
   if (call == "reads") return std::to_string(TestThing::reads);
+  if (call == "filer" || call == "input") {  // file|copy, or the bytes in hex to read as a file's
+    const auto type = call == "filer" && a[1] == "copy" ? PnDb::kCopyFiler : PnDb::kFileFiler;
+    m_filer = std::make_unique<PnDbMemoryFiler>(call == "input" ? unhex(a[1]) : Bytes(), type, m_db);
+    return "ok";
+  }
+  if (call == "put" || call == "take") return item(a);
+  if (call == "written") return hex(m_filer->bytes());
+  if (call == "rewind") {
+    m_filer->rewind();
+    return "ok";
+  }
+  if (call == "at-end") return yes(m_filer->atEnd());
+  if (call == "filer-status") {  // [STATUS NUMBER]: sets the status first, or resets it to eOk
+    if (a.size() > 2) m_filer->setFilerStatus(static_cast<Plnx::ErrorStatus>(std::stoi(a[2])));
+    else if (a.size() > 1) m_filer->resetFilerStatus();
+    return status(m_filer->filerStatus());
+  }
   if (call == "file-name") return std::filesystem::path(m_db->fileName()).lexically_relative(m_dir.Path());
   if (call == "clone")  // NAME OWNER RULE [deferred]: into this drawing, through the scenario's mapping
     return status(m_db->wblockCloneObjects({id(a[1])}, id(a[2]), m_mapping, rule(a[3]), a.size() > 4));
@@ -503,5 +606,6 @@ TEST(Scenarios, SymbolTables) { runScript("host/data/symbol_tables.txt"); }
 TEST(Scenarios, Cloning) { runScript("host/data/cloning.txt"); }
 TEST(Scenarios, DrawingFiles) { runScript("host/data/drawing_files.txt"); }
 TEST(Scenarios, HostileDrawings) { runScript("host/data/hostile_drawings.txt"); }
+TEST(Scenarios, Filers) { runScript("host/data/filers.txt"); }
 
 }  // namespace
