@@ -104,6 +104,11 @@ TEST_F(HostileDrawings, HugeCountsAndLengthsAreRefusedWithoutReserving) {
     EXPECT_EQ(open(patched(image, c.at, c.value, c.bytes)), c.expected) << "at " << c.at;
     EXPECT_LT(largest, 1u << 16);
   }
+  // One record more than the bytes left hold at 14 bytes, the smallest a record takes, is a bad count.
+  PnDbDatabase db(false);
+  const std::size_t records = (image.size() - layout.countAt - 4) / 14 + 1;
+  EXPECT_EQ(open(patched(image, layout.countAt, records, 4), db), Plnx::eDwgObjectImproperlyRead);
+  EXPECT_NE(db.lastFileError().find(L"bad object count"), std::wstring::npos) << why(db);
 }
 
 TEST_F(HostileDrawings, OwnershipCyclesAndDeepNestingOpenEraseAndSave) {

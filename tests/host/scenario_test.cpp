@@ -94,6 +94,7 @@ Bytes items(Args::const_iterator word, Args::const_iterator end) {
 class Scenario {
  public:
   explicit Scenario(const std::map<int, std::string>& statuses) : m_statuses(statuses) {
+    registerTestThing();
     use("db", true);
     TestThing::reads = 0;
   }
@@ -106,8 +107,8 @@ class Scenario {
   }
   // The status, and why the drawing says a save or read failed, its files named within the folder.
   std::string fileStatus(Plnx::ErrorStatus es) const {
-    if (es == Plnx::eOk) return status(es);
     std::string why = WideToUtf8(m_db->lastFileError());
+    if (es == Plnx::eOk) return status(es) + (why.empty() ? "" : " but " + why);
     const std::string folder = m_dir.Path().string() + "/";
     for (std::size_t at; (at = why.find(folder)) != std::string::npos;) why.erase(at, folder.size());
     return status(es) + " " + why;
@@ -536,6 +537,29 @@ std::string Scenario::run(const Args& a) {
     else if (a.size() > 1) m_filer->resetFilerStatus();
     return status(m_filer->filerStatus());
   }
+  if (call == "files") {  // the scratch folder's files, in name order
+    std::string names;
+    for (const auto& name : filesIn(m_dir.Path())) names += (names.empty() ? "" : " ") + name.string();
+    return names;
+  }
+  if (call == "size") return std::to_string(readFile(m_dir.Path() / a[1]).size());
+  if (call == "same") return yes(readFile(m_dir.Path() / a[1]) == readFile(m_dir.Path() / a[2]));
+  if (call == "fail-save-after") {  // BYTES: the next save fails after writing so many
+    pndbFailNextSaveAfter(std::stoul(a[1]));
+    return "ok";
+  }
+  if (call == "unregister") {  // the things' class, as when its module is gone
+    unregisterTestThing();
+    return "ok";
+  }
+  if (call == "register") return registerTestThing() ? "ok" : "no class";
+  if (call == "proxy")  // NAME: the class a proxy stands for, and whether a clone of it holds its data
+    return with<PnDbProxyObject>(a[1], read, [](PnDbProxyObject* proxy) {
+      std::unique_ptr<PnDbObject> clone(proxy->clone());
+      const auto* copy = PnDbProxyObject::cast(clone.get());
+      return WideToUtf8(proxy->originalClassName()) +
+             (copy && copy->originalData() == proxy->originalData() ? "" : " cloned apart");
+    });
   if (call == "file-name") return std::filesystem::path(m_db->fileName()).lexically_relative(m_dir.Path());
   if (call == "clone")  // NAME OWNER RULE [deferred]: into this drawing, through the scenario's mapping
     return status(m_db->wblockCloneObjects({id(a[1])}, id(a[2]), m_mapping, rule(a[3]), a.size() > 4));
