@@ -164,18 +164,4 @@ TEST_F(OnDemand, AnswersSavesAndRefusesAsReadingWhole) {
   }
 }
 
-// A save of an unchanged drawing read on demand is the file itself.
-TEST_F(OnDemand, AnUnchangedDrawingSavesAsItsFile) {
-  PnDbDatabase db;
-  const PnDbObjectId style = pndbAddNamedRecord<PnDbTextStyleTable>(db, L"Notes");
-  addThing(db, L"First", L"erste \U0001F600", 7, 2.5, style);
-  const fs::path file = dir.Path() / L"saved.pndwg";
-  const bool saved = db.saveAs(file.wstring().c_str()) == Plnx::eOk;
-  const Bytes image = readFile(file);
-  const Outcome outcome = run(image, "none", true);
-  ASSERT_TRUE(saved) << fs::path(db.lastFileError()).string();
-  EXPECT_EQ(outcome.thingsRead, 0);
-  EXPECT_TRUE(outcome.file == image);
-}
-
 }  // namespace

@@ -142,7 +142,10 @@ class Scenario {
   template <class T, class Use>
   std::string with(const std::string& name, PnDb::OpenMode mode, const Use& use) {
     auto it = m_held.find(id(name));
-    if (it != m_held.end() && it->second->isReadEnabled()) return use(dynamic_cast<T*>(it->second));
+    if (it != m_held.end() && it->second->isReadEnabled()) {
+      T* held = dynamic_cast<T*>(it->second);
+      return held ? use(held) : std::string("<held open as another class>");
+    }
     T* object = nullptr;
     const Plnx::ErrorStatus es = pndbOpenObject(object, id(name), mode, true);
     if (es != Plnx::eOk) return status(es);
@@ -212,7 +215,8 @@ std::string Scenario::onObject(const Args& a, PnDbObject* object) {
   if (call == "unerase") return status(object->erase(false));
   if (call == "owner") return nameOf(object->ownerId());
   if (call == "describe") return describe(object);
-  if (call == "rename") return status(PnDbSymbolTableRecord::cast(object)->setName(wide(a[2]).c_str()));
+  if (auto* record = PnDbSymbolTableRecord::cast(object); record && call == "rename")
+    return status(record->setName(wide(a[2]).c_str()));
   if (auto* style = PnDbTextStyleTableRecord::cast(object)) {  // style NAME SHAPE FILE SIZE X-SCALE
     style->setIsShapeFile(a[2] == "yes");
     style->setFileName(wide(a[3]).c_str());
@@ -227,8 +231,10 @@ std::string Scenario::onObject(const Args& a, PnDbObject* object) {
     dim->setDimscale(std::stod(a[2]));
     dim->setDimtxt(std::stod(a[3]));
     dim->setDimtxsty(id(a[4]));
-  } else {  // merge DICTIONARY RULE
-    Dictionary::cast(object)->setMergeStyle(rule(a[2]));
+  } else if (auto* dictionary = Dictionary::cast(object)) {  // merge DICTIONARY RULE
+    dictionary->setMergeStyle(rule(a[2]));
+  } else {
+    return "<no such fields>";
   }
   return "ok";
 }
