@@ -38,6 +38,7 @@ TEST(KovtString, EditsCompareOrdinallyAndFoldCase) {
   const wchar_t* smalls = L"az\u00E0\u00FE\u03B1\u03CB\u0430\u044F\u0450\u045F";
   EXPECT_EQ(KOVTString(smalls).MakeUpper(), capitals);
   EXPECT_EQ(KOVTString(capitals).MakeLower(), smalls);
+  EXPECT_EQ(KOVTString(L"x 0.2-").MakeUpper(), L"X 0.2-") << "signs stay as they are";
   EXPECT_EQ(KOVTString(L"ŠTÍT").CompareNoCase(L"štít"), 0);
   EXPECT_NE(KOVTString(L"abc").CompareNoCase(L"abcd"), 0);
   EXPECT_LT(KOVTString(L"abc").Compare(L"abd"), 0);

@@ -1,4 +1,5 @@
-// Saving and opening drawings: round trips, proxies and atomic saves.
+// Saving and opening drawings where the scenario scripts cannot reach: links planted
+// beside a drawing, paths that are none, odd class names and running out of memory.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,163 +11,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A drawing with things, a nested dictionary and a record that references a style.
 class DrawingFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     registerTestThing();
-    notes = pndbAddNamedRecord<PnDbTextStyleTable>(db, L"Notes");
-    first = addThing(db, L"First", L"erste \U0001F600", 7, 2.5, notes);
-    second = addThing(db, L"Second", L"zweite", -3, -0.125, first);
-    PnDbDictionary* sub = addDictionary(db, L"KOVT", subId);
-    ASSERT_NE(sub, nullptr);
-    sub->setMergeStyle(PnDb::kDrcMangleName);
-    auto* nested = new TestThing;
-    nested->label = L"nested";
-    sub->setAt(L"Nested", nested, nestedId);
-    nested->close();
-    sub->close();
+    addThing(db, L"First", L"erste", 7, 2.5);
   }
-  void TearDown() override { registerTestThing(); }
   std::wstring file(const wchar_t* name) const { return (dir.Path() / name).wstring(); }
   std::string why(const PnDbDatabase& database) const { return fs::path(database.lastFileError()).string(); }
 
   ScratchDir dir;
   PnDbDatabase db;
-  PnDbObjectId notes, first, second, subId, nestedId;
 };
-
-TEST_F(DrawingFiles, ASavedDrawingOpensWithEveryObjectFieldAndSetting) {
-  PnDbTextStyleTableRecord* style = nullptr;
-  ASSERT_EQ(pndbOpenObject(style, notes, PnDb::kForWrite), Plnx::eOk);
-  style->setIsShapeFile(true);
-  style->setFileName(L"kovt.shx");
-  style->setTextSize(3.5);
-  style->setXScale(0.8);
-  style->close();
-  PnDbLinetypeTableRecord* linetype = nullptr;
-  ASSERT_EQ(pndbOpenObject(linetype, pndbAddNamedRecord<PnDbLinetypeTable>(db, L"Dashed"), PnDb::kForWrite), Plnx::eOk);
-  linetype->setComments(L"__ __ __");
-  linetype->setDashes({5.0, -2.5, 0.0, -2.5});
-  EXPECT_DOUBLE_EQ(linetype->patternLength(), 10.0);
-  linetype->close();
-  PnDbDimStyleTableRecord* dim = nullptr;
-  ASSERT_EQ(pndbOpenObject(dim, addDimStyle(db, L"KOVT-50", notes), PnDb::kForWrite), Plnx::eOk);
-  dim->setDimscale(50.0);
-  dim->setDimtxt(3.0);
-  dim->close();
-  db.setTextstyle(notes);
-  db.setMeasurement(PnDb::kEnglish);
-  db.setLunits(4);
-  db.setLuprec(1);
-  ASSERT_EQ(db.saveAs(file(L"round.pndwg").c_str()), Plnx::eOk) << why(db);
-  EXPECT_EQ(db.fileName(), file(L"round.pndwg"));
-  PnDbDatabase copy(false);
-  ASSERT_EQ(copy.readDwgFile(file(L"round.pndwg").c_str()), Plnx::eOk) << why(copy);
-  EXPECT_EQ(copy.numObjects(), db.numObjects());
-  EXPECT_EQ(copy.fileName(), file(L"round.pndwg"));
-  EXPECT_EQ(std::vector<int>({copy.measurement(), copy.lunits(), copy.luprec()}),
-            std::vector<int>({PnDb::kEnglish, 4, 1}));
-  EXPECT_EQ(recordName(copy.textstyle()) + recordName(copy.continuousLinetype()) + recordName(copy.dimstyle()),
-            L"NotesContinuousStandard");
-  ASSERT_NE(style = openRecordNamed<PnDbTextStyleTable>(copy, L"Notes"), nullptr);
-  EXPECT_TRUE(style->isShapeFile());
-  EXPECT_EQ(style->fileName(), L"kovt.shx");
-  EXPECT_EQ(std::vector<double>({style->textSize(), style->xScale()}), std::vector<double>({3.5, 0.8}));
-  style->close();
-  ASSERT_NE(linetype = openRecordNamed<PnDbLinetypeTable>(copy, L"Dashed"), nullptr);
-  EXPECT_EQ(linetype->comments(), L"__ __ __");
-  EXPECT_EQ(linetype->dashes(), (std::vector<double>{5.0, -2.5, 0.0, -2.5}));
-  linetype->close();
-  ASSERT_NE(dim = openRecordNamed<PnDbDimStyleTable>(copy, L"kovt-50"), nullptr);
-  EXPECT_EQ(std::vector<double>({dim->dimscale(), dim->dimtxt()}), std::vector<double>({50.0, 3.0}));
-  EXPECT_EQ(dim->dimtxsty(), copy.textstyle());
-  dim->close();
-
-  PnDbObjectId copyFirst = namedEntry(copy, L"First");
-  ThingFields one = thingFields(copyFirst), two = thingFields(namedEntry(copy, L"Second"));
-  EXPECT_EQ(one.label, L"erste \U0001F600");
-  EXPECT_EQ(one.count, 7);
-  EXPECT_EQ(one.weight, 2.5);
-  EXPECT_EQ(one.target, copy.textstyle());
-  EXPECT_EQ(two.target, copyFirst);
-  EXPECT_EQ(two.weight, -0.125);
-  EXPECT_EQ(copyFirst.handle(), first.handle()) << "handles survive a save";
-  PnDbDictionary* sub = nullptr;
-  ASSERT_EQ(pndbOpenObject(sub, namedEntry(copy, L"kovt"), PnDb::kForRead), Plnx::eOk);
-  PnDbObjectId nested;
-  ASSERT_EQ(sub->getAt(L"Nested", nested), Plnx::eOk);
-  EXPECT_EQ(sub->ownerId(), copy.namedObjectsDictionaryId());
-  EXPECT_EQ(sub->mergeStyle(), PnDb::kDrcMangleName);
-  sub->close();
-  EXPECT_EQ(thingFields(nested).label, L"nested");
-
-  // What was read is closed and unmodified; what is added after gets a fresh handle.
-  PnDbObject* object = nullptr;
-  ASSERT_EQ(pndbOpenObject(object, copyFirst, PnDb::kForWrite), Plnx::eOk);
-  EXPECT_FALSE(object->isModified());
-  object->close();
-  EXPECT_GT(addThing(copy, L"Added", L"", 0, 0).handle().value(), nestedId.handle().value());
-
-  // Erased objects are not saved.
-  ASSERT_EQ(eraseObject(subId), Plnx::eOk);
-  auto erased = reopened(db, file(L"erased.pndwg"));
-  ASSERT_TRUE(erased);
-  EXPECT_EQ(erased->numObjects(), db.numObjects() - 2);
-  EXPECT_TRUE(namedEntry(*erased, L"KOVT").isNull());
-}
-
-TEST_F(DrawingFiles, AnUnregisteredClassIsKeptAsAProxyAndWrittenBackUnchanged) {
-  ASSERT_EQ(db.saveAs(file(L"with-things.pndwg").c_str()), Plnx::eOk);
-  unregisterTestThing();
-  PnDbDatabase opened(false);
-  ASSERT_EQ(opened.readDwgFile(file(L"with-things.pndwg").c_str()), Plnx::eOk);
-  PnDbProxyObject* proxy = nullptr;
-  ASSERT_EQ(pndbOpenObject(proxy, namedEntry(opened, L"First"), PnDb::kForWrite), Plnx::eOk);
-  EXPECT_EQ(proxy->originalClassName(), TestThing::kClassName);
-  EXPECT_EQ(proxy->ownerId(), opened.namedObjectsDictionaryId());
-  proxy->close();
-  ASSERT_EQ(opened.saveAs(file(L"resaved.pndwg").c_str()), Plnx::eOk);
-  EXPECT_EQ(readFile(file(L"resaved.pndwg")), readFile(file(L"with-things.pndwg"))) << "byte for byte";
-
-  // A proxy clones and erases like any object.
-  ASSERT_EQ(pndbOpenObject(proxy, namedEntry(opened, L"First"), PnDb::kForWrite), Plnx::eOk);
-  std::unique_ptr<PnDbObject> copy(proxy->clone());
-  ASSERT_NE(PnDbProxyObject::cast(copy.get()), nullptr);
-  EXPECT_EQ(PnDbProxyObject::cast(copy.get())->originalData(), proxy->originalData());
-  EXPECT_EQ(proxy->erase(), Plnx::eOk);
-  proxy->close();
-  auto erased = reopened(opened, file(L"erased.pndwg"));
-  ASSERT_TRUE(erased);
-  EXPECT_EQ(erased->numObjects(), opened.numObjects() - 1);
-
-  // With the class back, the proxies' data reads as the objects they stand for.
-  registerTestThing();
-  PnDbDatabase restored(false);
-  ASSERT_EQ(restored.readDwgFile(file(L"resaved.pndwg").c_str()), Plnx::eOk);
-  ThingFields one = thingFields(namedEntry(restored, L"First"));
-  EXPECT_EQ(one.count, 7);
-  EXPECT_EQ(recordName(one.target), L"Notes");
-}
-
-TEST_F(DrawingFiles, AFailedSaveLeavesThePreviousFileAndNoTemporary) {
-  const std::wstring target = file(L"atomic.pndwg");
-  ASSERT_EQ(db.saveAs(target.c_str()), Plnx::eOk);
-  Bytes before = readFile(target);
-  addThing(db, L"Third", L"more", 3, 3.0);
-  for (std::size_t cut : {std::size_t(0), std::size_t(10), before.size() / 2}) {
-    pndbFailNextSaveAfter(cut);
-    EXPECT_EQ(db.saveAs(target.c_str()), Plnx::eFileAccessErr);
-    EXPECT_NE(db.lastFileError().find(target), std::wstring::npos) << why(db);
-    EXPECT_EQ(readFile(target), before);
-    EXPECT_EQ(filesIn(dir.Path()), std::vector<fs::path>{L"atomic.pndwg"});
-  }
-  // The fault hits one save only.
-  ASSERT_EQ(db.saveAs(target.c_str()), Plnx::eOk);
-  EXPECT_TRUE(db.lastFileError().empty());
-  EXPECT_GT(readFile(target).size(), before.size());
-  EXPECT_EQ(filesIn(dir.Path()), std::vector<fs::path>{L"atomic.pndwg"});
-}
 
 TEST_F(DrawingFiles, ASaveWritesNothingThroughLinksPlantedBesideTheDrawing) {
   const std::wstring target = file(L"shared.pndwg");
@@ -179,32 +35,14 @@ TEST_F(DrawingFiles, ASaveWritesNothingThroughLinksPlantedBesideTheDrawing) {
   EXPECT_EQ(filesIn(dir.Path()).size(), 4u);
 }
 
-TEST_F(DrawingFiles, MissingOrUnusablePathsFailClearly) {
-  PnDbDatabase fresh;
-  EXPECT_EQ(fresh.saveAs((dir.Path() / L"missing-folder" / L"x.pndwg").wstring().c_str()), Plnx::eFileAccessErr);
-  EXPECT_NE(fresh.lastFileError().find(L"missing-folder"), std::wstring::npos);
-  EXPECT_EQ(fresh.saveAs(L""), Plnx::eInvalidInput);
-  EXPECT_EQ(fresh.saveAs(nullptr), Plnx::eInvalidInput);
-  EXPECT_TRUE(fresh.fileName().empty());
-  // Reading needs an empty database and an existing file.
-  EXPECT_EQ(db.readDwgFile(file(L"any.pndwg").c_str()), Plnx::eInvalidInput);
+TEST_F(DrawingFiles, NoPathOrAFolderFailsClearly) {
+  EXPECT_EQ(db.saveAs(L""), Plnx::eInvalidInput);
+  EXPECT_EQ(db.saveAs(nullptr), Plnx::eInvalidInput);
+  EXPECT_TRUE(db.fileName().empty());
   PnDbDatabase empty(false);
-  EXPECT_EQ(empty.readDwgFile(file(L"missing.pndwg").c_str()), Plnx::eFileNotFound);
-  EXPECT_NE(empty.lastFileError().find(L"missing.pndwg"), std::wstring::npos);
   EXPECT_EQ(empty.readDwgFile(nullptr), Plnx::eFileNotFound);
   EXPECT_EQ(empty.readDwgFile(dir.Path().wstring().c_str()), Plnx::eFileNotFound) << "a folder is no drawing";
   EXPECT_EQ(empty.numObjects(), 0u);
-}
-
-TEST_F(DrawingFiles, AnObjectThatCannotBeWrittenStopsTheSaveBeforeTheDisk) {
-  const std::wstring target = file(L"unwritable.pndwg");
-  ASSERT_EQ(db.saveAs(target.c_str()), Plnx::eOk);
-  Bytes before = readFile(target);
-  // A class gone while its objects live leaves them without a name to file under.
-  unregisterTestThing();
-  EXPECT_NE(db.saveAs(target.c_str()), Plnx::eOk);
-  EXPECT_NE(db.lastFileError().find(first.handle().toString()), std::wstring::npos);
-  EXPECT_EQ(readFile(target), before);
 }
 
 // Records this build does not fully understand are saved again byte for byte.

@@ -57,26 +57,6 @@ PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label
   return id;
 }
 
-PnDbObjectId addDimStyle(PnDbDatabase& db, const wchar_t* name, PnDbObjectId textStyle) {
-  PnDbObjectId id = pndbAddNamedRecord<PnDbDimStyleTable>(db, name);
-  PnDbDimStyleTableRecord* dim = nullptr;
-  if (pndbOpenObject(dim, id, PnDb::kForWrite) != Plnx::eOk) return PnDbObjectId();
-  dim->setDimtxsty(textStyle);
-  dim->close();
-  return id;
-}
-
-PnDbDictionary* addDictionary(PnDbDatabase& db, const wchar_t* key, PnDbObjectId& id) {
-  PnDbDictionary* root = nullptr;
-  if (db.getNamedObjectsDictionary(root, PnDb::kForWrite) != Plnx::eOk) return nullptr;
-  auto* dictionary = new PnDbDictionary;
-  Plnx::ErrorStatus es = root->setAt(key, dictionary, id);
-  root->close();
-  if (es == Plnx::eOk) return dictionary;
-  delete dictionary;
-  return nullptr;
-}
-
 Plnx::ErrorStatus eraseObject(PnDbObjectId id, bool erasing) {
   PnDbObject* object = nullptr;
   Plnx::ErrorStatus es = pndbOpenObject(object, id, PnDb::kForWrite, true);

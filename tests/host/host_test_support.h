@@ -49,25 +49,6 @@ void unregisterTestThing();
 PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label, std::int32_t count,
                       double weight, PnDbObjectId target = PnDbObjectId());
 
-
-// Opens the record `name` of Table for read; null when that fails.
-template <class Table, class Record = typename Table::RecordType>
-Record* openRecordNamed(PnDbDatabase& db, const wchar_t* name) {
-  Table* table = nullptr;
-  PnDbSymbolTableRecord* record = nullptr;
-  if (db.getSymbolTable(table, PnDb::kForRead) != Plnx::eOk) return nullptr;
-  Plnx::ErrorStatus es = table->getAt(name, record, PnDb::kForRead);
-  table->close();
-  if (es != Plnx::eOk) return nullptr;
-  if (auto* typed = Record::cast(record)) return typed;
-  record->close();
-  return nullptr;
-}
-
-// Adds a closed dimension style whose text style is `textStyle`.
-PnDbObjectId addDimStyle(PnDbDatabase& db, const wchar_t* name, PnDbObjectId textStyle);
-// Adds a dictionary to the named-objects dictionary under `key`; it is left open for write.
-PnDbDictionary* addDictionary(PnDbDatabase& db, const wchar_t* key, PnDbObjectId& id);
 // Opens for write, erases (or unerases) and closes again.
 Plnx::ErrorStatus eraseObject(PnDbObjectId id, bool erasing = true);
 // Saves `db` to `file` and reads the file into a fresh database; null when either fails.

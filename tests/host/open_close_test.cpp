@@ -1,5 +1,8 @@
-// The open and close protocol: many readers or one writer, mode changes, erasing.
+// What the scenario scripts cannot express: aborts, objects in no database,
+// iterators held across changes, the reader limit and the working database.
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include "tests/host/host_test_support.h"
 
@@ -12,57 +15,13 @@ class OpenClose : public ::testing::Test {
     id = addThing(db, L"Thing", L"a thing", 1, 1.0);
     ASSERT_EQ(pndbOpenObject(object, id, PnDb::kForRead), Plnx::eOk);
   }
-  // The state of `object`: readers, "w" when open for write, "c" when the next close is the last.
-  std::string state() const {
-    return std::to_string(object->numReaders()) + (object->isWriteEnabled() ? "w" : "") +
-           (object->isReallyClosing() ? "c" : "");
-  }
   PnDbDatabase db;
   PnDbObjectId id;
   PnDbObject* object = nullptr;
 };
 
-TEST_F(OpenClose, ReadersShareAnObjectAndExcludeAWriter) {
+TEST_F(OpenClose, ReadersStopAtTheLimit) {
   PnDbObject* other = nullptr;
-  ASSERT_EQ(pndbOpenObject(other, id, PnDb::kForRead), Plnx::eOk);
-  EXPECT_EQ(other, object);
-  EXPECT_EQ(state(), "2");
-  EXPECT_EQ(pndbOpenObject(other, id, PnDb::kForWrite), Plnx::eWasOpenedForRead);
-  EXPECT_EQ(other, nullptr);
-  EXPECT_EQ(object->upgradeOpen(), Plnx::eHadMultipleReaders);
-  EXPECT_EQ(object->close(), Plnx::eOk);
-  EXPECT_EQ(state(), "1c");
-  // The only reader upgrades; the writer excludes everyone and downgrades to one reader.
-  ASSERT_EQ(object->upgradeOpen(), Plnx::eOk);
-  EXPECT_EQ(state(), "0wc");
-  EXPECT_EQ(object->upgradeOpen(), Plnx::eWasOpenedForWrite);
-  for (PnDb::OpenMode mode : {PnDb::kForRead, PnDb::kForWrite})
-    EXPECT_EQ(pndbOpenObject(other, id, mode), Plnx::eWasOpenedForWrite);
-  ASSERT_EQ(object->downgradeOpen(), Plnx::eOk);
-  EXPECT_EQ(state(), "1c");
-  EXPECT_EQ(object->downgradeOpen(), Plnx::eNotOpenForWrite);
-  EXPECT_EQ(object->close(), Plnx::eOk);
-  EXPECT_EQ(state(), "0");
-  // A close too many is refused rather than driving the count negative.
-  EXPECT_EQ(object->close(), Plnx::eInvalidOpenState);
-  EXPECT_EQ(object->upgradeOpen(), Plnx::eInvalidOpenState);
-  EXPECT_EQ(state(), "0");
-}
-
-TEST_F(OpenClose, RefusesUnknownModesIdsClassesAndReadersBeyondTheLimit) {
-  PnDbObject* other = nullptr;
-  EXPECT_EQ(pndbOpenObject(other, id, PnDb::kNotOpen), Plnx::eInvalidOpenState);
-  EXPECT_EQ(pndbOpenObject(other, PnDbObjectId(), PnDb::kForRead), Plnx::eNullObjectId);
-  PnDbObjectId unloaded;
-  ASSERT_EQ(db.getPnDbObjectId(unloaded, true, PnDbHandle(0x7777)), Plnx::eOk);
-  EXPECT_FALSE(unloaded.isValid());
-  EXPECT_EQ(pndbOpenObject(other, unloaded, PnDb::kForRead), Plnx::eUnknownHandle);
-  EXPECT_EQ(other, nullptr);
-  PnDbDictionary* dictionary = nullptr;
-  EXPECT_EQ(pndbOpenObject(dictionary, id, PnDb::kForRead), Plnx::eNotThatKindOfClass);
-  EXPECT_EQ(dictionary, nullptr);
-  EXPECT_EQ(state(), "1c") << "the failed typed open left nothing open";
-
   int opened = 1;
   Plnx::ErrorStatus es = Plnx::eOk;
   while (opened < 10000 && (es = pndbOpenObject(other, id, PnDb::kForRead)) == Plnx::eOk) ++opened;
@@ -105,52 +64,69 @@ TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
   EXPECT_EQ(thing->objectId(), added);
   EXPECT_EQ(added.database(), &db);
   EXPECT_EQ(thing->close(), Plnx::eOk);
-  // Handles are unique, lead back to their object and order ids.
   EXPECT_NE(id.handle(), added.handle());
+  // Containers outside a database, or given no object, take nothing.
+  EXPECT_EQ(PnDbDictionary().setAt(L"X", std::make_unique<TestThing>().get(), added), Plnx::eNotInDatabase);
+  PnDbLinetypeTable* table = nullptr;
+  ASSERT_EQ(db.getSymbolTable(table, PnDb::kForWrite), Plnx::eOk);
+  EXPECT_EQ(table->add(nullptr), Plnx::eNullObjectPointer);
+  // A table of no particular kind takes any record, and no table takes a null one.
+  EXPECT_TRUE(PnDbSymbolTable().accepts(std::make_unique<PnDbTextStyleTableRecord>().get()));
+  EXPECT_FALSE(PnDbSymbolTable().accepts(nullptr) || table->accepts(nullptr));
+  table->close();
+}
+
+TEST_F(OpenClose, ADictionaryIteratorWalksASnapshotAndOpensEntries) {
+  object->close();
+  PnDbObjectId removed;
+  ASSERT_EQ(pndbOpenObject(object, addThing(db, L"Second", L"", 0, 0), PnDb::kForRead), Plnx::eOk);
+  object->close();
+  PnDbDictionary* root = nullptr;
+  ASSERT_EQ(db.getNamedObjectsDictionary(root, PnDb::kForWrite), Plnx::eOk);
+  std::unique_ptr<PnDbDictionaryIterator> it(root->newIterator());
+  ASSERT_EQ(root->remove(L"Thing", removed), Plnx::eOk);
+  root->close();
+  EXPECT_STREQ(it->name(), L"Second");
+  EXPECT_TRUE(it->next());
+  EXPECT_EQ(it->objectId(), id);
+  ASSERT_EQ(it->getObject(object, PnDb::kForRead), Plnx::eOk);
+  EXPECT_EQ(object->objectId(), id);
+  object->close();
+  EXPECT_FALSE(it->next());
+  EXPECT_FALSE(it->next());
+  EXPECT_TRUE(it->done());
+  EXPECT_EQ(it->name(), nullptr);
+  EXPECT_TRUE(it->objectId().isNull());
+  EXPECT_EQ(it->getObject(object, PnDb::kForRead), Plnx::eNullObjectId);
+}
+
+TEST_F(OpenClose, MergeStyleChangesNeedWriteAndReadingNeedsAnOpenDictionary) {
+  object->close();
+  ThrowingAbort aborts;
+  PnDbDictionary* root = nullptr;
+  ASSERT_EQ(db.getNamedObjectsDictionary(root, PnDb::kForRead), Plnx::eOk);
+  EXPECT_THROW(root->setMergeStyle(PnDb::kDrcReplace), HostAbort);
+  EXPECT_EQ(root->mergeStyle(), PnDb::kDrcIgnore);
+  root->close();
   PnDbObjectId found;
-  ASSERT_EQ(db.getPnDbObjectId(found, false, added.handle()), Plnx::eOk);
-  EXPECT_EQ(found, added);
-  EXPECT_EQ(db.getPnDbObjectId(found, false, PnDbHandle(0xABCDEF)), Plnx::eUnknownHandle);
-  EXPECT_EQ(db.getPnDbObjectId(found, false, PnDbHandle()), Plnx::eNullHandle);
-  EXPECT_EQ(PnDbHandle(0x1A2B).toString(), L"1A2B");
-  EXPECT_TRUE(id < added && !(added < id) && !(id < id));
+  EXPECT_THROW(root->getAt(L"X", found), HostAbort);
+  EXPECT_THROW(root->newIterator(), HostAbort);
 }
 
-TEST_F(OpenClose, ErasedObjectsOpenOnlyWhenAskedFor) {
-  EXPECT_EQ(object->erase(), Plnx::eNotOpenForWrite);
-  object->upgradeOpen();
-  ASSERT_EQ(object->erase(), Plnx::eOk);
-  EXPECT_EQ(object->erase(), Plnx::eWasErased);
-  object->close();
-  EXPECT_TRUE(id.isErased() && id.isValid());
-  EXPECT_EQ(pndbOpenObject(object, id, PnDb::kForRead), Plnx::eWasErased);
-  ASSERT_EQ(pndbOpenObject(object, id, PnDb::kForWrite, true), Plnx::eOk);
-  ASSERT_EQ(object->erase(false), Plnx::eOk);
-  EXPECT_EQ(object->erase(false), Plnx::eInvalidInput);
-  object->close();
-  EXPECT_FALSE(id.isErased());
-}
-
-TEST_F(OpenClose, ErasingAnOwnerErasesWhatItOwnsButNeverTheRoots) {
-  object->close();
-  PnDbObjectId outerId, innerId, leafId;
-  PnDbDictionary* outer = addDictionary(db, L"Outer", outerId);
-  auto* inner = new PnDbDictionary;
-  outer->setAt(L"Inner", inner, innerId);
-  auto* leaf = new TestThing;
-  inner->setAt(L"Leaf", leaf, leafId);
-  leaf->close();
-  inner->close();
-  ASSERT_EQ(outer->erase(), Plnx::eOk);
-  EXPECT_TRUE(innerId.isErased() && leafId.isErased());
-  EXPECT_FALSE(id.isErased());
-  ASSERT_EQ(outer->erase(false), Plnx::eOk);
-  EXPECT_FALSE(innerId.isErased() || leafId.isErased());
-  outer->close();
-  for (PnDbObjectId root : {db.namedObjectsDictionaryId(), db.linetypeTableId(), db.textStyleTableId(),
-                            db.dimStyleTableId()})
-    EXPECT_EQ(eraseObject(root), Plnx::eNotApplicable);
-  EXPECT_EQ(eraseObject(db.continuousLinetype()), Plnx::eOk);
+TEST(WorkingDatabase, IsSetByTheCallerAndForgottenWhenItsDatabaseGoes) {
+  PnDbHostApplicationServices* services = pndbHostApplicationServices();
+  PnDbDatabase* before = services->workingDatabase();
+  PnDbDatabase kept;
+  {
+    PnDbDatabase temporary;
+    services->setWorkingDatabase(&temporary);
+    EXPECT_EQ(services->workingDatabase(), &temporary);
+  }
+  EXPECT_EQ(services->workingDatabase(), nullptr);
+  services->setWorkingDatabase(&kept);
+  { PnDbDatabase other; }
+  EXPECT_EQ(services->workingDatabase(), &kept) << "only the working database's own end clears it";
+  services->setWorkingDatabase(before);
 }
 
 }  // namespace

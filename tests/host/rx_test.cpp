@@ -96,6 +96,7 @@ TEST(CommandLine, PrintfFormatsWideTextIntoTheCaptureOrAsUtf8AndAbortsFormatToo)
   const std::wstring expected = L"\n[KoVTAppSet.kmo] done in 12 ms.\n", long_(1000, L'x');
   EXPECT_EQ(pnutPrintf(L"\n[%ls] done in %d ms.\n", L"KoVTAppSet.kmo", 12), static_cast<int>(expected.size()));
   pnutPrintf(L"%ls", long_.c_str());
+  EXPECT_EQ(pnutPrintf(L"%ls", std::wstring(std::size_t{1} << 20, L'x').c_str()), -1) << "too long to show";
   EXPECT_EQ(pnutTakeCapturedOutput(), expected + long_);
   pnutCaptureOutput(false);
   ::testing::internal::CaptureStdout();

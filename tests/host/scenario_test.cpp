@@ -1,0 +1,641 @@
+// Database scenarios read from scripts: one call a line and the answer it must give.
+//   call arg arg -> answer
+// Arguments are words or "quoted texts"; "<null>" passes no name. A blank line
+// ends a scenario; the next starts on a new default drawing `db`. Objects are
+// named by the scripts; root, linetypes, textstyles, dimstyles, continuous,
+// textstyle and dimstyle name the current drawing's own. Calls answer a status
+// name, yes or no, a number, a text, or the name of the object found ("?" when
+// it has none).
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <fstream>
+#include <iomanip>
+#include <map>
+#include <memory>
+#include <set>
+#include <sstream>
+
+#include "platform/wide_string.h"
+#include "tests/host/allocation_probe.h"
+#include "tests/host/host_test_support.h"
+#include "tests/support/golden_rows.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+using Dictionary = PnDbDictionary;
+using Table = PnDbSymbolTable;
+
+std::wstring wide(const std::string& text) { return Utf8ToWide(text); }
+std::string yes(bool value) { return value ? "yes" : "no"; }
+// The name as the calls take it: "<null>" is none.
+const wchar_t* key(const std::wstring& name) { return name == L"<null>" ? nullptr : name.c_str(); }
+
+// The shortest text that reads back as the same number.
+std::string number(double value) {
+  char text[32];
+  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+std::string inQuotes(const std::wstring& text) {
+  std::ostringstream out;
+  out << std::quoted(WideToUtf8(text));
+  return out.str();
+}
+
+std::string hex(const Bytes& bytes) {
+  const char* digits = "0123456789ABCDEF";
+  std::string text;
+  for (std::uint8_t byte : bytes) text += std::string{digits[byte >> 4], digits[byte & 15]};
+  return text;
+}
+
+Bytes unhex(const std::string& text) {
+  Bytes bytes;
+  for (std::size_t at = 0; at + 1 < text.size(); at += 2)
+    bytes.push_back(static_cast<std::uint8_t>(std::stoi(text.substr(at, 2), nullptr, 16)));
+  return bytes;
+}
+
+PnDb::DuplicateRecordCloning rule(const std::string& name) {
+  const std::map<std::string, PnDb::DuplicateRecordCloning> rules{{"ignore", PnDb::kDrcIgnore},
+                                                                 {"replace", PnDb::kDrcReplace},
+                                                                 {"xref-mangle", PnDb::kDrcXrefMangleName},
+                                                                 {"mangle", PnDb::kDrcMangleName}};
+  return rules.at(name);
+}
+
+// Filer items written as words: soft:, hard:, own: and a handle; i16:, i32:, u16:, u32:, u64:,
+// bool: and a number; real: and a number; str: and a text; claim: and the length a string
+// item claims without carrying it.
+Bytes items(Args::const_iterator word, Args::const_iterator end) {
+  Items out;
+  for (; word != end; ++word) {
+    const std::string kind = word->substr(0, word->find(':')), value = word->substr(kind.size() + 1);
+    if (kind == "str") out.string(pndbToUtf16(wide(value)));
+    else if (kind == "real") out.real(std::stod(value));
+    if (kind == "str" || kind == "real") continue;
+    const std::uint64_t n = value[0] == '-' ? std::stoll(value) : std::stoull(value, nullptr, 0);
+    if (kind == "soft") out.softPointer(n);
+    else if (kind == "hard") out.hardPointer(n);
+    else if (kind == "own") out.hardOwnership(n);
+    else if (kind == "i16") out.int16(static_cast<std::int16_t>(n));
+    else if (kind == "i32") out.int32(static_cast<std::int32_t>(n));
+    else if (kind == "u16") out.uint16(static_cast<std::uint16_t>(n));
+    else if (kind == "u32") out.uint32(static_cast<std::uint32_t>(n));
+    else if (kind == "u64") out.uint64(n);
+    else if (kind == "bool") out.boolean(static_cast<std::uint8_t>(n));
+    else if (kind == "claim") out.stringClaiming(static_cast<std::uint32_t>(n));
+  }
+  return out.bytes();
+}
+
+class Scenario {
+ public:
+  explicit Scenario(const std::map<int, std::string>& statuses) : m_statuses(statuses) {
+    registerTestThing();
+    use("db", true);
+    TestThing::reads = 0;
+  }
+  std::string run(const Args& a);
+
+ private:
+  std::string status(Plnx::ErrorStatus es) const {
+    auto it = m_statuses.find(es);
+    return it == m_statuses.end() ? std::to_string(es) : it->second;
+  }
+  // The status, and why the drawing says a save or read failed, its files named within the folder.
+  std::string fileStatus(Plnx::ErrorStatus es) const {
+    std::string why = WideToUtf8(m_db->lastFileError());
+    if (es == Plnx::eOk) return status(es) + (why.empty() ? "" : " but " + why);
+    const std::string folder = m_dir.Path().string() + "/";
+    for (std::size_t at; (at = why.find(folder)) != std::string::npos;) why.erase(at, folder.size());
+    return status(es) + " " + why;
+  }
+  void use(const std::string& name, bool defaults) {
+    auto& db = m_dbs[name];
+    if (!db) db = std::make_unique<PnDbDatabase>(defaults);
+    m_db = db.get();
+  }
+  std::map<std::string, PnDbObjectId> own() const {
+    return {{"root", m_db->namedObjectsDictionaryId()}, {"linetypes", m_db->linetypeTableId()},
+            {"textstyles", m_db->textStyleTableId()},   {"dimstyles", m_db->dimStyleTableId()},
+            {"continuous", m_db->continuousLinetype()}, {"textstyle", m_db->textstyle()},
+            {"dimstyle", m_db->dimstyle()}};
+  }
+  PnDbObjectId id(const std::string& name) const {
+    if (auto it = m_ids.find(name); it != m_ids.end()) return it->second;
+    const auto owned = own();
+    auto it = owned.find(name);
+    return it == owned.end() ? PnDbObjectId() : it->second;
+  }
+  std::string nameOf(PnDbObjectId found) const {
+    if (found.isNull()) return "null";
+    for (const auto& names : {m_ids, own()})
+      for (const auto& [name, id] : names)
+        if (id == found) return name;
+    return "?";
+  }
+  PnDbObject* held(const std::string& name) const { return m_held.at(id(name)); }
+  // Calls `use` on the object: the one the script holds open, else one opened for the call only.
+  template <class T, class Use>
+  std::string with(const std::string& name, PnDb::OpenMode mode, const Use& use) {
+    auto it = m_held.find(id(name));
+    if (it != m_held.end() && it->second->isReadEnabled()) {
+      T* held = dynamic_cast<T*>(it->second);
+      return held ? use(held) : std::string("<held open as another class>");
+    }
+    T* object = nullptr;
+    const Plnx::ErrorStatus es = pndbOpenObject(object, id(name), mode, true);
+    if (es != Plnx::eOk) return status(es);
+    std::string answer = use(object);
+    object->close();
+    return answer;
+  }
+  // A status, or the name of what was found.
+  std::string found(Plnx::ErrorStatus es, PnDbObjectId id) const {
+    return es == Plnx::eOk ? nameOf(id) : status(es);
+  }
+  // Adds `object` under `key` of dictionary `owner` and names it; a refused object is deleted.
+  std::string add(const std::string& name, const std::string& entry, const std::string& owner,
+                  PnDbObject* object);
+  std::string addRecord(const Args& a);
+  std::string onObject(const Args& a, PnDbObject* object);
+  std::string onDictionary(const Args& a, Dictionary* dictionary);
+  std::string onTable(const Args& a, Table* table);
+  std::string records(const Args& a);
+  std::string describe(PnDbObject* object) const;
+  std::string item(const Args& a);
+
+  const std::map<int, std::string>& m_statuses;
+  std::map<std::string, std::unique_ptr<PnDbDatabase>> m_dbs;
+  PnDbDatabase* m_db = nullptr;
+  std::map<std::string, PnDbObjectId> m_ids;
+  std::map<PnDbObjectId, PnDbObject*> m_held;
+  PnDbIdMapping m_mapping;
+  ScratchDir m_dir;
+  Bytes m_header = crafted::header().bytes();  // of the drawing being made by hand
+  std::vector<CraftedObject> m_objects;
+  std::unique_ptr<PnDbMemoryFiler> m_filer;
+};
+
+std::string Scenario::add(const std::string& name, const std::string& entry, const std::string& owner,
+                          PnDbObject* object) {
+  return with<Dictionary>(owner, PnDb::kForWrite, [&](Dictionary* dictionary) {
+    const Plnx::ErrorStatus es = dictionary->setAt(key(wide(entry)), object, m_ids[name]);
+    const bool resident = object->isDatabaseResident();
+    if (es == Plnx::eOk) object->close();
+    else if (!resident) delete object;
+    return status(es) + (es != Plnx::eOk && resident ? " resident" : "");
+  });
+}
+
+// record NAME TABLE RECORD-NAME [KIND]: a record of the table's kind, or of KIND's, added to the table.
+std::string Scenario::addRecord(const Args& a) {
+  const std::string& kind = a.size() > 4 ? a[4] : a[2];
+  PnDbSymbolTableRecord* record = nullptr;
+  if (kind == "linetypes") record = new PnDbLinetypeTableRecord;
+  else if (kind == "textstyles") record = new PnDbTextStyleTableRecord;
+  else record = new PnDbDimStyleTableRecord;
+  record->setName(wide(a[3]).c_str());
+  return with<Table>(a[2], PnDb::kForWrite, [&](Table* table) {
+    const Plnx::ErrorStatus es = table->add(m_ids[a[1]], record);
+    const bool resident = record->isDatabaseResident();
+    if (es == Plnx::eOk) record->close();
+    else if (!resident) delete record;
+    return status(es) + (es != Plnx::eOk && resident ? " resident" : "");
+  });
+}
+
+// Calls on an object open for them.
+std::string Scenario::onObject(const Args& a, PnDbObject* object) {
+  const std::string& call = a[0];
+  if (call == "erase") return status(object->erase());
+  if (call == "unerase") return status(object->erase(false));
+  if (call == "owner") return nameOf(object->ownerId());
+  if (call == "describe") return describe(object);
+  if (auto* record = PnDbSymbolTableRecord::cast(object); record && call == "rename")
+    return status(record->setName(wide(a[2]).c_str()));
+  if (auto* style = PnDbTextStyleTableRecord::cast(object)) {  // style NAME SHAPE FILE SIZE X-SCALE
+    style->setIsShapeFile(a[2] == "yes");
+    style->setFileName(wide(a[3]).c_str());
+    style->setTextSize(std::stod(a[4]));
+    style->setXScale(std::stod(a[5]));
+  } else if (auto* linetype = PnDbLinetypeTableRecord::cast(object)) {  // linetype NAME COMMENTS DASH...
+    linetype->setComments(wide(a[2]).c_str());
+    std::vector<double> dashes;
+    for (auto dash = a.begin() + 3; dash != a.end(); ++dash) dashes.push_back(std::stod(*dash));
+    linetype->setDashes(dashes);
+  } else if (auto* dim = PnDbDimStyleTableRecord::cast(object)) {  // dim NAME SCALE TEXT-HEIGHT TEXT-STYLE
+    dim->setDimscale(std::stod(a[2]));
+    dim->setDimtxt(std::stod(a[3]));
+    dim->setDimtxsty(id(a[4]));
+  } else if (auto* dictionary = Dictionary::cast(object)) {  // merge DICTIONARY RULE
+    dictionary->setMergeStyle(rule(a[2]));
+  } else {
+    return "<no such fields>";
+  }
+  return "ok";
+}
+
+// Calls on a dictionary open for them.
+std::string Scenario::onDictionary(const Args& a, Dictionary* dictionary) {
+  const std::string& call = a[0];
+  PnDbObjectId out = dictionary->objectId();  // what a failed call must leave alone
+  if (call == "get") {
+    const Plnx::ErrorStatus es = dictionary->getAt(key(wide(a[2])), out);
+    return found(es, out) + (es != Plnx::eOk && out != dictionary->objectId() ? " and an id" : "");
+  }
+  // entry NAME DICTIONARY KEY
+  if (call == "entry") return status(dictionary->getAt(wide(a[3]).c_str(), m_ids[a[1]]));
+  if (call == "has") return yes(dictionary->has(wide(a[2]).c_str()));
+  if (call == "has-id") return yes(dictionary->has(id(a[2])));
+  if (call == "entries") return std::to_string(dictionary->numEntries());
+  if (call == "remove") return found(dictionary->remove(key(wide(a[2])), out), out);
+  if (call == "remove-id") return status(dictionary->remove(id(a[2])));
+  if (call == "set") {  // DICTIONARY KEY NAME: sets an object the script holds open, or null
+    PnDbObject* object = a[3] == "null" ? nullptr : held(a[3]);
+    return found(dictionary->setAt(key(wide(a[2])), object, out), out);
+  }
+  if (call == "filed") {  // DICTIONARY KEY CLASS ITEM...: an object given as the items it files
+    const Bytes filed = items(a.begin() + 4, a.end());
+    return status(dictionary->setAtFiled(key(wide(a[2])), pndbToUtf16(wide(a[3])), filed, out));
+  }
+  if (call == "name-at") {
+    std::wstring name = L"unchanged";
+    const Plnx::ErrorStatus es = dictionary->nameAt(id(a[2]), name);
+    return (es == Plnx::eOk ? "" : status(es) + " ") + WideToUtf8(name);
+  }
+  if (call == "open-entry") {
+    PnDbObject* object = nullptr;
+    const Plnx::ErrorStatus es = dictionary->getAt(wide(a[2]).c_str(), object, PnDb::kForRead);
+    const std::string answer = es == Plnx::eOk ? nameOf(object->objectId()) : status(es);
+    if (object) object->close();
+    return answer + (es != Plnx::eOk && object ? " and an object" : "");
+  }
+  // walk: the entries as the iterator gives them, "name=label|...".
+  std::string entries;
+  std::unique_ptr<PnDbDictionaryIterator> it(dictionary->newIterator());
+  for (; !it->done(); it->next())
+    entries += WideToUtf8(std::wstring(it->name()) + L"=" + thingFields(it->objectId()).label) + "|";
+  return entries;
+}
+
+// Calls on a symbol table open for them.
+std::string Scenario::onTable(const Args& a, Table* table) {
+  const std::string& call = a[0];
+  PnDbObjectId out;
+  if (call == "lookup") return found(table->getAt(key(wide(a[2])), out, a.size() > 3), out);  // [erased]
+  // find NAME TABLE RECORD-NAME
+  if (call == "find") return status(table->getAt(wide(a[3]).c_str(), m_ids[a[1]]));
+  if (call == "table-has") return yes(table->has(wide(a[2]).c_str()));
+  if (call == "table-has-id") return yes(table->has(id(a[2])));
+  // open-record: the name of the record opened through the table.
+  PnDbSymbolTableRecord* record = nullptr;
+  const Plnx::ErrorStatus es = table->getAt(wide(a[2]).c_str(), record, PnDb::kForRead);
+  if (es != Plnx::eOk) return status(es);
+  const std::string name = WideToUtf8(record->name());
+  record->close();
+  return name;
+}
+
+// records TABLE [all]: the names of the table's records in iteration order, "|"-separated.
+std::string Scenario::records(const Args& a) {
+  PnDbSymbolTableIterator* raw = nullptr;
+  with<Table>(a[1], PnDb::kForRead,
+              [&](Table* table) { return status(table->newIterator(raw, a.size() < 3)); });
+  std::unique_ptr<PnDbSymbolTableIterator> it(raw);
+  std::string names;
+  PnDbObjectId id;
+  PnDbSymbolTableRecord* record = nullptr;
+  for (it->start(); !it->done(); it->step()) {
+    if (it->getRecordId(id) != Plnx::eOk || pndbOpenObject(record, id, PnDb::kForRead, true) != Plnx::eOk)
+      continue;
+    names += WideToUtf8(record->name()) + "|";
+    record->close();
+  }
+  // Past the end there is nothing to hand out.
+  if (it->getRecordId(id) != Plnx::eInvalidInput ||
+      it->getRecord(record, PnDb::kForRead) != Plnx::eInvalidInput)
+    names += "<past the end>";
+  return names;
+}
+
+// put KIND VALUE writes an item to the filer; take KIND [COUNT] reads one, answering its value,
+// after the status when the read failed. Kinds: bool, i16, i32, u16, u32, u64, real, str, wstr,
+// handle, bytes (in hex) and the ids soft, hard and own.
+std::string Scenario::item(const Args& a) {
+  using Filer = PnDbDwgFiler;
+  PnDbDwgFiler& filer = *m_filer;
+  const bool put = a[0] == "put";
+  const std::string& kind = a[1];
+  const std::string word = put ? a[2] : "";
+  // A read answers what it left in a variable that held something else.
+  auto take = [&](auto read, auto value, auto show) {
+    const Plnx::ErrorStatus es = (filer.*read)(&value);
+    return (es == Plnx::eOk ? "" : status(es) + " ") + show(value);
+  };
+  auto integer = [&]<class T>(Plnx::ErrorStatus (Filer::*write)(T), Plnx::ErrorStatus (Filer::*read)(T*)) {
+    const auto given = word[0] == '-' ? std::stoll(word) : std::stoull(word.empty() ? "0" : word, nullptr, 0);
+    if (put) return status((filer.*write)(static_cast<T>(given)));
+    return take(read, T(7), [](T value) { return std::to_string(value); });
+  };
+  using Id = PnDbObjectId;
+  auto id = [&](Plnx::ErrorStatus (Filer::*write)(Id), Plnx::ErrorStatus (Filer::*read)(Id*)) {
+    if (put) return status((filer.*write)(this->id(word)));
+    return take(read, m_db->namedObjectsDictionaryId(), [&](PnDbObjectId value) { return nameOf(value); });
+  };
+  if (kind == "bool") return integer(&Filer::writeBool, &Filer::readBool);
+  if (kind == "i16") return integer(&Filer::writeInt16, &Filer::readInt16);
+  if (kind == "i32") return integer(&Filer::writeInt32, &Filer::readInt32);
+  if (kind == "u16") return integer(&Filer::writeUInt16, &Filer::readUInt16);
+  if (kind == "u32") return integer(&Filer::writeUInt32, &Filer::readUInt32);
+  if (kind == "u64") return integer(&Filer::writeUInt64, &Filer::readUInt64);
+  if (kind == "soft") return id(&Filer::writeSoftPointerId, &Filer::readSoftPointerId);
+  if (kind == "hard") return id(&Filer::writeHardPointerId, &Filer::readHardPointerId);
+  if (kind == "own") return id(&Filer::writeHardOwnershipId, &Filer::readHardOwnershipId);
+  if (kind == "real") {
+    if (put) return status(filer.writeDouble(std::stod(word)));
+    return take(&Filer::readDouble, 7.0, number);
+  }
+  if (kind == "str") {
+    if (put) return status(filer.writeString(pndbToUtf16(wide(word))));
+    auto show = [](const std::u16string& text) { return inQuotes(pndbFromUtf16(text)); };
+    return take(&Filer::readString, std::u16string(u"x"), show);
+  }
+  if (kind == "wstr") {
+    if (put) return status(filer.writeWideString(wide(word)));
+    return take(&Filer::readWideString, std::wstring(L"x"), inQuotes);
+  }
+  if (kind == "handle") {
+    if (put) return status(filer.writePnDbHandle(PnDbHandle(std::stoull(word, nullptr, 16))));
+    return take(&Filer::readPnDbHandle, PnDbHandle(7), [](PnDbHandle h) { return WideToUtf8(h.toString()); });
+  }
+  const Bytes bytes = unhex(word);  // bytes
+  if (put) return status(filer.writeBytes(bytes.empty() ? nullptr : bytes.data(), bytes.size()));
+  Bytes block(std::stoul(a[2]), 9);
+  const Plnx::ErrorStatus es = filer.readBytes(block.empty() ? nullptr : block.data(), block.size());
+  return (es == Plnx::eOk ? "" : status(es) + " ") + hex(block);
+}
+
+// The owner and the fields the object's class files, in their order.
+std::string Scenario::describe(PnDbObject* object) const {
+  std::ostringstream out;
+  out << "owner " << nameOf(object->ownerId());
+  if (auto* thing = TestThing::cast(object))
+    out << " " << inQuotes(thing->label) << " " << thing->count << " " << thing->weight << " "
+        << nameOf(thing->target);
+  if (auto* style = PnDbTextStyleTableRecord::cast(object))
+    out << " " << yes(style->isShapeFile()) << " " << WideToUtf8(style->fileName()) << " "
+        << style->textSize() << " " << style->xScale();
+  if (auto* linetype = PnDbLinetypeTableRecord::cast(object)) {
+    out << " " << inQuotes(linetype->comments());
+    for (double dash : linetype->dashes()) out << " " << dash;
+    out << " length " << linetype->patternLength();
+  }
+  if (auto* dim = PnDbDimStyleTableRecord::cast(object))
+    out << " " << dim->dimscale() << " " << dim->dimtxt() << " " << nameOf(dim->dimtxsty());
+  if (auto* dictionary = Dictionary::cast(object))
+    out << " entries " << dictionary->numEntries() << " merge " << dictionary->mergeStyle();
+  return out.str();
+}
+
+std::string Scenario::run(const Args& a) {
+  const std::string& call = a[0];
+  const auto read = PnDb::kForRead, write = PnDb::kForWrite;
+  const std::set<std::string> objectCalls{"erase", "unerase", "owner", "describe", "rename",
+                                          "style", "linetype", "dim",   "merge"};
+  const std::set<std::string> dictionaryCalls{"get", "has", "has-id", "entries", "remove", "remove-id",
+                                              "set", "name-at", "open-entry", "walk", "filed"};
+  const std::set<std::string> tableCalls{"lookup", "table-has", "table-has-id", "open-record"};
+  const bool reads = call == "owner" || call == "describe";
+  const bool changes = call == "set" || call == "remove" || call == "remove-id" || call == "filed";
+  if (objectCalls.count(call))
+    return with<PnDbObject>(a[1], reads ? read : write, [&](PnDbObject* o) { return onObject(a, o); });
+  if (dictionaryCalls.count(call))
+    return with<Dictionary>(a[1], changes ? write : read, [&](Dictionary* d) { return onDictionary(a, d); });
+  if (tableCalls.count(call)) return with<Table>(a[1], read, [&](Table* t) { return onTable(a, t); });
+  if (call == "entry") return with<Dictionary>(a[2], read, [&](Dictionary* d) { return onDictionary(a, d); });
+  if (call == "find") return with<Table>(a[2], read, [&](Table* t) { return onTable(a, t); });
+  if (call == "records") return records(a);
+  if (call == "record") return addRecord(a);
+  if (call == "dictionary") return add(a[1], a[2], a.size() > 3 ? a[3] : "root", new Dictionary);
+  if (call == "thing") {  // NAME KEY LABEL [DICTIONARY [COUNT WEIGHT TARGET]]
+    auto* thing = new TestThing;
+    thing->label = wide(a[3]);
+    if (a.size() > 7) {
+      thing->count = std::stoi(a[5]);
+      thing->weight = std::stod(a[6]);
+      thing->target = id(a[7]);
+    }
+    return add(a[1], a[2], a.size() > 4 ? a[4] : "root", thing);
+  }
+  if (call == "use") {  // NAME [blank]
+    use(a[1], a.size() < 3);
+    return "ok";
+  }
+  if (call == "let") {  // NAME OTHER-NAME: keeps an object of this drawing under a name of its own
+    m_ids[a[1]] = id(a[2]);
+    return id(a[1]).isNull() ? "null" : "ok";
+  }
+  if (call == "objects") return std::to_string(m_db->numObjects());
+  if (call == "open") {  // NAME read|write|erased|none
+    PnDbObject* object = nullptr;
+    const auto mode = a[2] == "read" ? read : a[2] == "none" ? PnDb::kNotOpen : write;
+    const Plnx::ErrorStatus es = pndbOpenObject(object, id(a[1]), mode, a[2] == "erased");
+    PnDbObject*& held = m_held[id(a[1])];
+    const bool another = es == Plnx::eOk && held && held->isReadEnabled() && held != object;
+    if (es == Plnx::eOk) held = object;
+    return status(es) + (es != Plnx::eOk && object ? " and an object" : "") + (another ? " another" : "");
+  }
+  if (call == "open-dictionary") {
+    Dictionary* dictionary = nullptr;
+    const Plnx::ErrorStatus es = pndbOpenObject(dictionary, id(a[1]), read);
+    if (dictionary) dictionary->close();
+    return status(es) + (es != Plnx::eOk && dictionary ? " and an object" : "");
+  }
+  if (call == "close") return status(held(a[1])->close());
+  if (call == "upgrade") return status(held(a[1])->upgradeOpen());
+  if (call == "downgrade") return status(held(a[1])->downgradeOpen());
+  if (call == "modified") return yes(held(a[1])->isModified());
+  if (call == "state") {  // readers, "w" when open for write, "c" when the next close is the last
+    const PnDbObject* o = held(a[1]);
+    const std::string flags = std::string(o->isWriteEnabled() ? "w" : "") + (o->isReallyClosing() ? "c" : "");
+    return std::to_string(o->numReaders()) + flags;
+  }
+  if (call == "erased") return yes(id(a[1]).isErased()) + (id(a[1]).isValid() ? "" : " gone");
+  if (call == "name") return WideToUtf8(recordName(id(a[1])));
+  if (call == "handle") return WideToUtf8(id(a[1]).handle().toString());
+  if (call == "before") return yes(id(a[1]) < id(a[2]));
+  if (call == "by-handle" || call == "reserve") {  // HANDLE or the name of an object; reserve NAME HANDLE
+    const std::string& named = a.back();
+    const PnDbHandle handle =
+        m_ids.count(named) ? id(named).handle() : PnDbHandle(std::stoull(named, nullptr, 16));
+    PnDbObjectId out;
+    const Plnx::ErrorStatus es = m_db->getPnDbObjectId(out, call == "reserve", handle);
+    if (call == "by-handle") return found(es, out);
+    m_ids[a[1]] = out;
+    return status(es) + (out.isValid() ? " valid" : "");
+  }
+  if (call == "textstyle") return status(m_db->setTextstyle(id(a[1])));
+  if (call == "dimstyle") return status(m_db->setDimstyle(id(a[1])));
+  if (call == "current") return nameOf(m_db->textstyle()) + " " + nameOf(m_db->dimstyle());
+  if (call == "setting") {  // measurement|lunits|luprec [VALUE]
+    using Set = Plnx::ErrorStatus (PnDbDatabase::*)(int);
+    using Get = int (PnDbDatabase::*)() const;
+    const std::map<std::string, std::pair<Set, Get>> settings{
+        {"measurement", {&PnDbDatabase::setMeasurement, &PnDbDatabase::measurement}},
+        {"lunits", {&PnDbDatabase::setLunits, &PnDbDatabase::lunits}},
+        {"luprec", {&PnDbDatabase::setLuprec, &PnDbDatabase::luprec}}};
+    const auto& [set, get] = settings.at(a[1]);
+    return a.size() > 2 ? status((m_db->*set)(std::stoi(a[2]))) : std::to_string((m_db->*get)());
+  }
+  if (call == "save") return fileStatus(m_db->saveAs((m_dir.Path() / a[1]).wstring().c_str()));
+  if (call == "read") {  // DATABASE FILE [on-demand]: a new drawing read from the file, used from then on
+    use(a[1], false);
+    AllocationProbe probe;
+    const Plnx::ErrorStatus es = m_db->readDwgFile((m_dir.Path() / a[2]).wstring().c_str(), a.size() > 3);
+    // A refused file must not have made the reader reserve what it claims.
+    const std::size_t largest = probe.Largest();
+    const bool reserved = es != Plnx::eOk && largest >= 1u << 16;
+    return fileStatus(es) + (reserved ? " after reserving " + std::to_string(largest) : "");
+  }
+  if (call == "header") {  // ITEM...: the header of the drawing made by hand
+    m_header = items(a.begin() + 1, a.end());
+    return "ok";
+  }
+  if (call == "object") {  // HANDLE CLASS ITEM...: an object of the drawing made by hand
+    m_objects.push_back({std::stoull(a[1], nullptr, 0), wide(a[2]), items(a.begin() + 3, a.end())});
+    return "ok";
+  }
+  if (call == "write") {  // FILE [BYTES]: the drawing made by hand, with bytes in hex after its last object
+    Bytes image = craftDrawing(m_header, m_objects);
+    const Bytes extra = unhex(a.size() > 2 ? a[2] : "");
+    image.insert(image.end() - 4, extra.begin(), extra.end());
+    reseal(image);
+    writeFile(m_dir.Path() / a[1], image);
+    m_objects.clear();
+    return "ok";
+  }
+  if (call == "add-object") {  // NAME: a new dictionary in the drawing, in no owner
+    auto* dictionary = new Dictionary;
+    const Plnx::ErrorStatus es = m_db->addPnDbObject(m_ids[a[1]], dictionary);
+    if (es == Plnx::eOk) dictionary->close();
+    else delete dictionary;
+    return status(es);
+  }
+  if (call == "reads") return std::to_string(TestThing::reads);
+  if (call == "filer" || call == "input") {  // file|copy, or the bytes in hex to read as a file's
+    const auto type = call == "filer" && a[1] == "copy" ? PnDb::kCopyFiler : PnDb::kFileFiler;
+    m_filer = std::make_unique<PnDbMemoryFiler>(call == "input" ? unhex(a[1]) : Bytes(), type, m_db);
+    return "ok";
+  }
+  if (call == "put" || call == "take") return item(a);
+  if (call == "written") return hex(m_filer->bytes());
+  if (call == "rewind") {
+    m_filer->rewind();
+    return "ok";
+  }
+  if (call == "at-end") return yes(m_filer->atEnd());
+  if (call == "filer-status") {  // [STATUS NUMBER]: sets the status first, or resets it to eOk
+    if (a.size() > 2) m_filer->setFilerStatus(static_cast<Plnx::ErrorStatus>(std::stoi(a[2])));
+    else if (a.size() > 1) m_filer->resetFilerStatus();
+    return status(m_filer->filerStatus());
+  }
+  if (call == "files") {  // the scratch folder's files, in name order
+    std::string names;
+    for (const auto& name : filesIn(m_dir.Path())) names += (names.empty() ? "" : " ") + name.string();
+    return names;
+  }
+  if (call == "size") return std::to_string(readFile(m_dir.Path() / a[1]).size());
+  if (call == "same") return yes(readFile(m_dir.Path() / a[1]) == readFile(m_dir.Path() / a[2]));
+  if (call == "fail-save-after") {  // BYTES: the next save fails after writing so many
+    pndbFailNextSaveAfter(std::stoul(a[1]));
+    return "ok";
+  }
+  if (call == "unregister") {  // the things' class, as when its module is gone
+    unregisterTestThing();
+    return "ok";
+  }
+  if (call == "register") return registerTestThing() ? "ok" : "no class";
+  if (call == "proxy")  // NAME: the class a proxy stands for, and whether a clone of it holds its data
+    return with<PnDbProxyObject>(a[1], read, [](PnDbProxyObject* proxy) {
+      std::unique_ptr<PnDbObject> clone(proxy->clone());
+      const auto* copy = PnDbProxyObject::cast(clone.get());
+      return WideToUtf8(proxy->originalClassName()) +
+             (copy && copy->originalData() == proxy->originalData() ? "" : " cloned apart");
+    });
+  if (call == "file-name") return std::filesystem::path(m_db->fileName()).lexically_relative(m_dir.Path());
+  if (call == "clone")  // NAME OWNER RULE [deferred]: into this drawing, through the scenario's mapping
+    return status(m_db->wblockCloneObjects({id(a[1])}, id(a[2]), m_mapping, rule(a[3]), a.size() > 4));
+  if (call == "mapped") {  // NAME CLONE: names the object NAME is mapped to, unless it has a name already
+    PnDbObjectId clone;
+    if (!m_mapping.lookup(id(a[1]), clone)) return "none";
+    if (nameOf(clone) == "?") m_ids[a[2]] = clone;
+    return nameOf(clone);
+  }
+  if (call == "mappings") return std::to_string(m_mapping.size());
+  if (call == "forget") {
+    m_mapping = PnDbIdMapping();
+    return "ok";
+  }
+  if (call == "references") {  // [nowhere] NAME...: hard reference counts; one past them stays untouched
+    const bool nowhere = a[1] == "nowhere";  // no room for the counts
+    PnDbObjectIdArray ids;
+    for (auto name = a.begin() + (nowhere ? 2 : 1); name != a.end(); ++name) ids.push_back(id(*name));
+    std::vector<std::uint32_t> counts(nowhere ? 0 : ids.size() + 1, 99);
+    std::string answer = status(m_db->countHardReferences(ids, nowhere ? nullptr : counts.data()));
+    for (std::uint32_t count : counts) answer += " " + std::to_string(count);
+    return answer;
+  }
+  return "<no call " + call + ">";
+}
+
+// A line's words, quoted texts taken whole.
+Args words(const std::string& line) {
+  Args args;
+  std::istringstream in(line);
+  std::string word;
+  while (in >> std::ws && !in.eof()) {
+    if (in.peek() == '"') in >> std::quoted(word);
+    else in >> word;
+    args.push_back(word);
+  }
+  return args;
+}
+
+void runScript(const std::string& path) {
+  std::map<int, std::string> statuses;
+  for (const GoldenRow& row : ReadGoldenRows("host/data/status_names.txt", 2))
+    statuses[std::stoi(row[1])] = WideToUtf8(row[0]);
+  std::ifstream file(std::string(KOVT_TESTS_DIR) + "/" + path);
+  ASSERT_TRUE(file) << path;
+  registerTestThing();
+  auto scenario = std::make_unique<Scenario>(statuses);
+  std::string line;
+  for (int number = 1; std::getline(file, line); ++number) {
+    if (line.empty()) scenario = std::make_unique<Scenario>(statuses);
+    if (line.empty() || line.front() == '#') continue;
+    const std::size_t arrow = line.find(" ->");
+    ASSERT_NE(arrow, std::string::npos) << path << ":" << number << ": no call -> answer";
+    const std::string expected = line.substr(std::min(arrow + 4, line.size()));
+    std::string answer;
+    try {
+      answer = scenario->run(words(line.substr(0, arrow)));
+    } catch (const std::out_of_range&) {
+      answer = "<an object not held open>";
+    }
+    EXPECT_EQ(answer, expected) << path << ":" << number << ": " << line;
+  }
+}
+
+TEST(Scenarios, Dictionaries) { runScript("host/data/dictionaries.txt"); }
+TEST(Scenarios, OpenAndClose) { runScript("host/data/open_close.txt"); }
+TEST(Scenarios, SymbolTables) { runScript("host/data/symbol_tables.txt"); }
+TEST(Scenarios, Cloning) { runScript("host/data/cloning.txt"); }
+TEST(Scenarios, DrawingFiles) { runScript("host/data/drawing_files.txt"); }
+TEST(Scenarios, HostileDrawings) { runScript("host/data/hostile_drawings.txt"); }
+TEST(Scenarios, Filers) { runScript("host/data/filers.txt"); }
+
+}  // namespace
