@@ -38,6 +38,11 @@ TEST(KovtString, EditsCompareOrdinallyAndFoldCase) {
   const wchar_t* smalls = L"az\u00E0\u00FE\u03B1\u03CB\u0430\u044F\u0450\u045F";
   EXPECT_EQ(KOVTString(smalls).MakeUpper(), capitals);
   EXPECT_EQ(KOVTString(capitals).MakeLower(), smalls);
+  // Those of each block that alternates capital and small.
+  const wchar_t* pairsUpper = L"\u0100\u0136\u0139\u0147\u014A\u0176\u0179\u017D\u0178";
+  const wchar_t* pairsLower = L"\u0101\u0137\u013A\u0148\u014B\u0177\u017A\u017E\u00FF";
+  EXPECT_EQ(KOVTString(pairsLower).MakeUpper(), pairsUpper);
+  EXPECT_EQ(KOVTString(pairsUpper).MakeLower(), pairsLower);
   EXPECT_EQ(KOVTString(L"x 0.2-").MakeUpper(), L"X 0.2-") << "signs stay as they are";
   EXPECT_EQ(KOVTString(L"ŠTÍT").CompareNoCase(L"štít"), 0);
   EXPECT_NE(KOVTString(L"abc").CompareNoCase(L"abcd"), 0);
