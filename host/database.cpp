@@ -31,7 +31,7 @@ PnDbDatabase::~PnDbDatabase() {
 void PnDbDatabase::clearObjects() {
   for (PnDbStub& stub : m_stubs) stub.object.reset();
   m_stubs.clear();
-  m_image = {};
+  m_image.reset();
   m_damaged = false;
   m_byHandle.clear();
   m_handseed = 1;
@@ -59,11 +59,13 @@ PnDbStub* PnDbDatabase::newStub(PnDbHandle handle) {
   return &stub;
 }
 
-bool PnDbDatabase::canStayFiled(const std::uint8_t* data, std::size_t size) const {
+bool PnDbDatabase::canStayFiled(const std::uint8_t* data, std::size_t size, bool& owns) const {
   if (!pndbOpensWithOwner(data, size)) return false;
   bool known = true;
+  owns = false;
   const bool whole = pndbWalkFiledItems(data, size, [&](const PnDbFiledId& id) {
-    known = known && (id.handle == 0 || m_byHandle.count(id.handle) > 0);
+    known = known && knows(id);
+    owns = owns || pndbOwnsThrough(id);
   });
   return whole && known;
 }
@@ -74,15 +76,19 @@ PnDbStub* PnDbDatabase::newStubAtSeed() {
   return newStub(PnDbHandle(m_handseed));
 }
 
-Plnx::ErrorStatus PnDbDatabase::addFiledObject(PnDbObjectId& id, std::u16string className,
-                                               std::vector<std::uint8_t> items, PnDbObjectId owner) {
-  if (className.empty() || !pndbOpensWithOwner(items.data(), items.size())) return Plnx::eInvalidInput;
+Plnx::ErrorStatus PnDbDatabase::addFiledObject(PnDbObjectId& id, std::u16string className, PnDbFiledItems items,
+                                               PnDbObjectId owner) {
+  if (className.empty() || !items.whole() || !pndbOpensWithOwner(items.bytes().data(), items.bytes().size()))
+    return Plnx::eInvalidInput;
   // The owner item is this database's from now on.
-  for (int i = 0; i < 8; ++i) items[1 + i] = static_cast<std::uint8_t>(owner.handle().value() >> (8 * i));
-  if (!canStayFiled(items.data(), items.size())) return Plnx::eInvalidInput;
+  items.setHandle(0, owner.handle().value());
+  const std::vector<PnDbFiledId>& ids = items.ids();
+  if (!std::all_of(ids.begin(), ids.end(), [&](const PnDbFiledId& held) { return knows(held); }))
+    return Plnx::eInvalidInput;
   auto filed = std::make_unique<PnDbFiledObject>();
   filed->className = std::move(className);
-  filed->items = std::move(items);
+  filed->owns = std::any_of(ids.begin(), ids.end(), pndbOwnsThrough);
+  filed->items = items.takeBytes();
   filed->data = filed->items.data();
   filed->size = filed->items.size();
   filed->owner = owner;

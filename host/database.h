@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host/dictionary.h"
+#include "host/filed_items.h"
 #include "host/ids.h"
 #include "host/object.h"
 #include "host/symbol_tables.h"
@@ -102,11 +103,12 @@ class PnDbDatabase : public PnRxObject {
   // Whether filed items can wait to be read: whole items that open with the
   // owner and refer only to objects of this database. Reading them later then
   // finds what reading them now would, and a save writes back what they would
-  // file.
-  bool canStayFiled(const std::uint8_t* data, std::size_t size) const;
+  // file. `owns` tells whether they hold an ownership reference.
+  bool canStayFiled(const std::uint8_t* data, std::size_t size, bool& owns) const;
+  bool knows(const PnDbFiledId& id) const { return id.handle == 0 || m_byHandle.count(id.handle) > 0; }
   // A stub at the next free handle.
   PnDbStub* newStubAtSeed();
-  Plnx::ErrorStatus addFiledObject(PnDbObjectId& id, std::u16string className, std::vector<std::uint8_t> items,
+  Plnx::ErrorStatus addFiledObject(PnDbObjectId& id, std::u16string className, PnDbFiledItems items,
                                    PnDbObjectId owner);
   // Makes the object of a filed record; on failure the stub has none and
   // m_fileError says why.
@@ -139,6 +141,9 @@ struct PnDbFiledObject {
   std::size_t size = 0;
   std::vector<std::uint8_t> items;
   PnDbObjectId owner;
+  // Whether the items hold an ownership reference: erasing the object then
+  // erases more, and it must be read.
+  bool owns = false;
   bool erased = false;
 };
 

@@ -87,8 +87,8 @@ Plnx::ErrorStatus PnDbDictionary::setAt(const wchar_t* name, PnDbObject* object,
   return Plnx::eOk;
 }
 
-Plnx::ErrorStatus PnDbDictionary::setAtFiled(const wchar_t* name, std::u16string className,
-                                             std::vector<std::uint8_t> items, PnDbObjectId& id) {
+Plnx::ErrorStatus PnDbDictionary::setAtFiled(const wchar_t* name, std::u16string className, PnDbFiledItems items,
+                                             PnDbObjectId& id) {
   if (!isWriteEnabled()) return Plnx::eNotOpenForWrite;
   if (name == nullptr || *name == 0) return Plnx::eInvalidKey;
   if (database() == nullptr) return Plnx::eNotInDatabase;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "host/filed_items.h"
 #include "host/object.h"
 
 class PnDbDictionaryIterator;
@@ -23,10 +24,10 @@ class PnDbDictionary : public PnDbObject {
   Plnx::ErrorStatus setAt(const wchar_t* name, PnDbObject* object, PnDbObjectId& id);
   // Adds under a free `name` an object given as the items it files, as a
   // drawing file holds them, of class `className`: it is read only when first
-  // needed and saved as given. The items must open with the owner, which the
-  // dictionary sets, and refer only to objects of this database. Needs write.
-  Plnx::ErrorStatus setAtFiled(const wchar_t* name, std::u16string className, std::vector<std::uint8_t> items,
-                               PnDbObjectId& id);
+  // needed and saved as given. The items must be whole, open with the owner,
+  // which the dictionary sets, and refer only to objects of this database.
+  // Needs write.
+  Plnx::ErrorStatus setAtFiled(const wchar_t* name, std::u16string className, PnDbFiledItems items, PnDbObjectId& id);
   // Detach the entry; the object stays in the database without owner. Needs write.
   Plnx::ErrorStatus remove(PnDbObjectId id);
   Plnx::ErrorStatus remove(const wchar_t* name, PnDbObjectId& id);

@@ -10,6 +10,7 @@
 #include <new>
 #include <set>
 #include <span>
+#include <string_view>
 #include <utility>
 
 #include <libdeflate.h>
@@ -31,9 +32,12 @@ constexpr std::size_t kMaxFileSize = std::size_t(1) << 31;
 constexpr std::size_t kMaxClassName = 256;
 constexpr std::size_t kMinRecord = 8 + 2 + 4;
 
-// A standard CRC-32; libdeflate's uses the processor's carry-less multiply
-// where there is one, and every open and save checksums the whole file.
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size) { return libdeflate_crc32(0, data, size); }
+// A standard CRC-32, continued from `crc` over more bytes; libdeflate's uses
+// the processor's carry-less multiply where there is one, and every open and
+// save checksums the whole file.
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0) {
+  return libdeflate_crc32(crc, data, size);
+}
 
 void patchLE(std::vector<std::uint8_t>& image, std::size_t at, std::uint64_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) image[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
@@ -85,8 +89,10 @@ std::wstring describe(PnDbHandle handle, const std::wstring& className) {
 
 void pndbFailNextSaveAfter(std::size_t bytes) { kovt_platform::FailNextReplaceAfter(bytes); }
 
-// The file image as it is built: raw record fields around the items each
-// object files, all in one buffer, so no object's bytes are copied again.
+// The file as it is built: raw record fields and the items each live object
+// files, all in one buffer, and the items of objects still filed where they
+// lie; the file is the runs of both in order, so no object's bytes are
+// copied again.
 class ImageFiler : public PnDbMemoryFiler {
  public:
   explicit ImageFiler(PnDbDatabase* database) : PnDbMemoryFiler(PnDb::kFileFiler, database) {}
@@ -96,14 +102,54 @@ class ImageFiler : public PnDbMemoryFiler {
     for (int i = 0; i < count; ++i) raw[i] = static_cast<std::uint8_t>(value >> (8 * i));
     put(raw, static_cast<std::size_t>(count));
   }
+  // Bytes the file takes as they are, after what is in the buffer so far.
+  void putOutside(const std::uint8_t* bytes, std::size_t count) {
+    closeRun();
+    m_runs.push_back({bytes, 0, count});
+  }
   std::size_t size() const { return bytes().size(); }
+
+  // Patches the buffer, then gives the file's runs in order, the checksum last.
+  template <class Patch>
+  std::vector<std::string_view> finish(Patch&& patch) {
+    closeRun();
+    m_buffer = takeBytes();
+    patch(m_buffer);
+    std::vector<std::string_view> pieces;
+    pieces.reserve(m_runs.size() + 1);
+    std::uint32_t crc = 0;
+    for (const Run& run : m_runs) {
+      const std::uint8_t* start = run.outside ? run.outside : m_buffer.data() + run.at;
+      crc = crc32(start, run.size, crc);
+      pieces.emplace_back(reinterpret_cast<const char*>(start), run.size);
+    }
+    for (int i = 0; i < 4; ++i) m_crc[i] = static_cast<char>(crc >> (8 * i));
+    pieces.emplace_back(m_crc, sizeof m_crc);
+    return pieces;
+  }
+
+ private:
+  struct Run {
+    const std::uint8_t* outside;  // null for a run of the buffer
+    std::size_t at, size;
+  };
+  void closeRun() {
+    if (size() > m_closed) m_runs.push_back({nullptr, m_closed, size() - m_closed});
+    m_closed = size();
+  }
+
+  std::vector<Run> m_runs;
+  std::size_t m_closed = 0;
+  std::vector<std::uint8_t> m_buffer;
+  char m_crc[4] = {};
 };
 
 class PnDbDrawingWriter {
  public:
-  explicit PnDbDrawingWriter(PnDbDatabase& db) : m_db(db) {}
+  explicit PnDbDrawingWriter(PnDbDatabase& db) : m_db(db), m_out(&db) {}
 
-  Plnx::ErrorStatus build(std::vector<std::uint8_t>& image) {
+  // The file's pieces, which live as long as the writer.
+  Plnx::ErrorStatus build(std::vector<std::string_view>& pieces) {
     PnDbMemoryFiler header(PnDb::kFileFiler, &m_db);
     header.writeUInt64(m_db.m_handseed);
     for (PnDbObjectId id : {m_db.m_namedObjects, m_db.m_linetypes, m_db.m_textStyles, m_db.m_dimStyles,
@@ -112,19 +158,22 @@ class PnDbDrawingWriter {
     header.writeInt16(static_cast<std::int16_t>(m_db.m_measurement));
     header.writeInt16(static_cast<std::int16_t>(m_db.m_lunits));
     header.writeInt16(static_cast<std::int16_t>(m_db.m_luprec));
-    ImageFiler out(&m_db);
-    out.putRaw(kMagic, sizeof kMagic);
-    out.putLE(kFormatVersion, 4);
-    out.putLE(header.bytes().size(), 4);
-    out.putRaw(header.bytes().data(), header.bytes().size());
+    m_out.putRaw(kMagic, sizeof kMagic);
+    m_out.putLE(kFormatVersion, 4);
+    m_out.putLE(header.bytes().size(), 4);
+    m_out.putRaw(header.bytes().data(), header.bytes().size());
 
-    const std::size_t countAt = out.size();
-    out.putLE(0, 4);
-    // Where each record's data length goes, and the length once the object has filed itself.
+    const std::size_t countAt = m_out.size();
+    m_out.putLE(0, 4);
+    std::size_t count = 0;
+    // Where each live object's data length goes, and the length once it has filed itself.
     std::vector<std::pair<std::size_t, std::size_t>> lengths;
     for (PnDbStub& stub : m_db.m_stubs) {
       if (stub.object == nullptr && stub.filed != nullptr) {
-        if (!stub.filed->erased) putFiled(out, stub, lengths);
+        if (!stub.filed->erased) {
+          putFiled(stub);
+          ++count;
+        }
         continue;
       }
       PnDbObject* object = stub.object.get();
@@ -133,46 +182,45 @@ class PnDbDrawingWriter {
       const std::wstring className = proxy ? proxy->originalClassName() : object->isA() ? object->isA()->name() : L"";
       const std::u16string name = proxy ? proxy->filedClassName() : pndbToUtf16(className);
       if (!proxy && className.empty()) return unwritable(stub, className, Plnx::eNotApplicable);
-      out.putLE(stub.handle.value(), 8);
-      out.putLE(name.size(), 2);
-      for (char16_t unit : name) out.putLE(unit, 2);
-      const std::size_t lengthAt = out.size();
-      out.putLE(0, 4);
+      putRecordStart(stub.handle, name);
+      const std::size_t lengthAt = m_out.size();
+      m_out.putLE(0, 4);
       if (proxy) {
-        out.putRaw(proxy->originalData().data(), proxy->originalData().size());
+        m_out.putRaw(proxy->originalData().data(), proxy->originalData().size());
       } else {
-        Plnx::ErrorStatus es = withReadAccess(object, [&] { return object->dwgOutFields(&out); });
-        if (es == Plnx::eOk) es = out.filerStatus();
+        Plnx::ErrorStatus es = withReadAccess(object, [&] { return object->dwgOutFields(&m_out); });
+        if (es == Plnx::eOk) es = m_out.filerStatus();
         if (es != Plnx::eOk) return unwritable(stub, className, es);
       }
-      const std::size_t dataSize = out.size() - lengthAt - 4;
+      const std::size_t dataSize = m_out.size() - lengthAt - 4;
       if (dataSize > UINT32_MAX) {
         m_db.m_fileError = describe(stub.handle, className) + L" is too large to save";
         return Plnx::eOutOfMemory;
       }
       lengths.emplace_back(lengthAt, dataSize);
+      ++count;
     }
-    image = out.takeBytes();
-    patchLE(image, countAt, lengths.size(), 4);
-    for (const auto& [at, size] : lengths) patchLE(image, at, size, 4);
-    const std::uint32_t crc = crc32(image.data(), image.size());
-    image.resize(image.size() + 4);
-    patchLE(image, image.size() - 4, crc, 4);
+    pieces = m_out.finish([&](std::vector<std::uint8_t>& buffer) {
+      patchLE(buffer, countAt, count, 4);
+      for (const auto& [at, size] : lengths) patchLE(buffer, at, size, 4);
+    });
     return Plnx::eOk;
   }
 
  private:
+  void putRecordStart(PnDbHandle handle, const std::u16string& className) {
+    m_out.putLE(handle.value(), 8);
+    m_out.putLE(className.size(), 2);
+    for (char16_t unit : className) m_out.putLE(unit, 2);
+  }
+
   // A filed object as the file held it, but for its owner, which may have changed.
-  void putFiled(ImageFiler& out, const PnDbStub& stub, std::vector<std::pair<std::size_t, std::size_t>>& lengths) {
+  void putFiled(const PnDbStub& stub) {
     const PnDbFiledObject& filed = *stub.filed;
-    out.putLE(stub.handle.value(), 8);
-    out.putLE(filed.className.size(), 2);
-    for (char16_t unit : filed.className) out.putLE(unit, 2);
-    const std::size_t lengthAt = out.size();
-    out.putLE(0, 4);
-    out.writeSoftPointerId(filed.owner);
-    out.putRaw(filed.data + kPnDbOwnerItem, filed.size - kPnDbOwnerItem);
-    lengths.emplace_back(lengthAt, filed.size);
+    putRecordStart(stub.handle, filed.className);
+    m_out.putLE(filed.size, 4);
+    m_out.writeSoftPointerId(filed.owner);
+    m_out.putOutside(filed.data + kPnDbOwnerItem, filed.size - kPnDbOwnerItem);
   }
 
   Plnx::ErrorStatus unwritable(const PnDbStub& stub, const std::wstring& className, Plnx::ErrorStatus es) {
@@ -181,6 +229,7 @@ class PnDbDrawingWriter {
   }
 
   PnDbDatabase& m_db;
+  ImageFiler m_out;
 };
 
 Plnx::ErrorStatus PnDbDatabase::saveAs(const wchar_t* fileName) {
@@ -191,15 +240,15 @@ Plnx::ErrorStatus PnDbDatabase::saveAs(const wchar_t* fileName) {
     m_fileError = L"no file name given";
     return Plnx::eInvalidInput;
   }
-  // The whole image is built first, so an object that fails to file never touches the disk.
-  std::vector<std::uint8_t> image;
-  Plnx::ErrorStatus es = PnDbDrawingWriter(*this).build(image);
+  // The whole file is built first, so an object that fails to file never touches the disk.
+  PnDbDrawingWriter writer(*this);
+  std::vector<std::string_view> pieces;
+  Plnx::ErrorStatus es = writer.build(pieces);
   if (es != Plnx::eOk) return es;
 
   const fs::path target(WideToNativeName(fileName));
   std::string error;
-  if (!kovt_platform::ReplaceFileContents(
-          target, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()), error)) {
+  if (!kovt_platform::ReplaceFileContents(target, pieces, error)) {
     m_fileError = L"cannot save " + std::wstring(fileName) + L": " + Utf8ToWide(error);
     return Plnx::eFileAccessErr;
   }
@@ -339,8 +388,10 @@ class PnDbDrawingReader {
   // Keeps the record filed when it can wait; anything else is read at once,
   // to be refused or refiled as ever.
   bool keepFiled(PnDbStub& stub, const std::u16string& filedName, const std::uint8_t* data, std::size_t size) {
-    if (!m_db.canStayFiled(data, size)) return false;
+    bool owns = false;
+    if (!m_db.canStayFiled(data, size, owns)) return false;
     auto filed = std::make_unique<PnDbFiledObject>();
+    filed->owns = owns;
     filed->className = filedName;
     filed->data = data;
     filed->size = size;

@@ -49,3 +49,15 @@ bool pndbWalkFiledItems(const std::uint8_t* data, std::size_t size, const std::f
   }
   return true;
 }
+
+PnDbFiledItems::PnDbFiledItems(std::vector<std::uint8_t> bytes)
+    : m_bytes(std::move(bytes)),
+      m_whole(pndbWalkFiledItems(m_bytes.data(), m_bytes.size(), [&](const PnDbFiledId& id) { m_ids.push_back(id); })) {
+  if (!m_whole) m_ids.clear();
+}
+
+void PnDbFiledItems::setHandle(std::size_t index, std::uint64_t handle) {
+  PnDbFiledId& id = m_ids.at(index);
+  id.handle = handle;
+  for (int i = 0; i < 8; ++i) m_bytes[id.at + i] = static_cast<std::uint8_t>(handle >> (8 * i));
+}

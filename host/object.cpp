@@ -5,7 +5,6 @@
 #include <new>
 
 #include "host/database.h"
-#include "host/filed_items.h"
 #include "host/utf16.h"
 
 namespace {
@@ -127,16 +126,6 @@ void makeOwnerLive(PnDbObjectId owner) {
   if (owner.isValid()) owner.stub()->live();
 }
 
-// Whether filed items hold no ownership reference: erasing their object then
-// erases nothing else, and it need not be read.
-bool ownsNothing(const PnDbFiledObject& filed) {
-  bool owns = false;
-  const bool whole = pndbWalkFiledItems(filed.data, filed.size, [&](const PnDbFiledId& id) {
-    owns = owns || (pndbIsOwnership(id.kind) && id.handle != 0);
-  });
-  return whole && !owns;
-}
-
 }  // namespace
 
 // Iterative, so a deep (or, in a hostile file, cyclic) ownership tree cannot exhaust the stack.
@@ -222,7 +211,7 @@ Plnx::ErrorStatus pndbEraseObject(PnDbObjectId id) {
   if (id.isNull()) return Plnx::eNullObjectId;
   if (!id.isValid()) return Plnx::eUnknownHandle;
   PnDbFiledObject* filed = id.stub()->filed.get();
-  if (filed != nullptr && ownsNothing(*filed)) {
+  if (filed != nullptr && !filed->owns) {
     // The roots of a drawing are live from the start; a filed object is none of them.
     if (filed->erased) return Plnx::eWasErased;
     makeOwnerLive(filed->owner);

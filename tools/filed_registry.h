@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/database.h"
+#include "host/filed_items.h"
 #include "tools/copied_references.h"
 
 class FiledRegistry {
@@ -26,9 +27,11 @@ class FiledRegistry {
   bool AddTo(PnDbDictionary& settings, const CopiedReferences::Counterparts& counterparts) const;
 
  private:
+  FiledRegistry(std::wstring entry, std::u16string className, PnDbFiledItems items);
+
   std::wstring m_entry;
   std::u16string m_className;
-  std::vector<std::uint8_t> m_items;
-  // Where the items hold an id of the template, and which.
+  PnDbFiledItems m_items;
+  // Which of the items' ids hold an object of the template, and which object.
   std::vector<std::pair<std::size_t, PnDbObjectId>> m_ids;
 };

@@ -5,10 +5,12 @@
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -172,17 +174,33 @@ bool KeepAttributes(int fd, const struct stat& file, std::string& error) {
   return true;
 }
 
-bool WriteAll(int fd, std::string_view contents, std::size_t failAfter, std::string& error) {
-  const bool cut = contents.size() > failAfter;
-  if (cut) contents = contents.substr(0, failAfter);
-  while (!contents.empty()) {
-    const ssize_t n = ::write(fd, contents.data(), contents.size());
+bool WriteAll(int fd, std::span<const std::string_view> pieces, std::size_t failAfter, std::string& error) {
+  std::size_t total = 0;
+  for (std::string_view piece : pieces) total += piece.size();
+  const bool cut = total > failAfter;
+  std::vector<iovec> left;
+  std::size_t room = failAfter;
+  for (std::string_view piece : pieces) {
+    piece = piece.substr(0, room);
+    room -= piece.size();
+    if (!piece.empty()) left.push_back({const_cast<char*>(piece.data()), piece.size()});
+  }
+  std::size_t next = 0;
+  while (next < left.size()) {
+    const int count = static_cast<int>(std::min<std::size_t>(left.size() - next, IOV_MAX));
+    const ssize_t n = ::writev(fd, left.data() + next, count);
     if (n < 0) {
       if (errno == EINTR) continue;
       error = Why("cannot write");
       return false;
     }
-    contents.remove_prefix(static_cast<std::size_t>(n));
+    // Past what was written; a piece written in part starts later.
+    auto done = static_cast<std::size_t>(n);
+    for (; next < left.size() && done >= left[next].iov_len; ++next) done -= left[next].iov_len;
+    if (done > 0) {
+      left[next].iov_base = static_cast<char*>(left[next].iov_base) + done;
+      left[next].iov_len -= done;
+    }
   }
   if (cut) {
     errno = ENOSPC;
@@ -211,6 +229,10 @@ bool FlushFolder(int folder, const fs::path& folderPath, std::string& error) {
 void FailNextReplaceAfter(std::size_t bytes) { g_failAfter = bytes; }
 
 bool ReplaceFileContents(const fs::path& target, std::string_view contents, std::string& error) {
+  return ReplaceFileContents(target, std::span<const std::string_view>(&contents, 1), error);
+}
+
+bool ReplaceFileContents(const fs::path& target, std::span<const std::string_view> pieces, std::string& error) {
   const std::size_t failAfter = std::exchange(g_failAfter, SIZE_MAX);
   fs::path file = target;
   if (!FollowLinks(file, error)) return false;
@@ -247,7 +269,7 @@ bool ReplaceFileContents(const fs::path& target, std::string_view contents, std:
   // and fsync has reported any write error close could.
   const UniqueFd out(CreateTemporary(folder.Get(), folderPath, prefix, temporary, error));
   if (out.Get() < 0) return false;
-  bool ok = (!exists || KeepAttributes(out.Get(), existing, error)) && WriteAll(out.Get(), contents, failAfter, error);
+  bool ok = (!exists || KeepAttributes(out.Get(), existing, error)) && WriteAll(out.Get(), pieces, failAfter, error);
   if (ok && ::renameat(folder.Get(), temporary.c_str(), folder.Get(), name.c_str()) != 0) {
     error = Why("cannot replace it");
     ok = false;

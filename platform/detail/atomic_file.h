@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,6 +29,10 @@ namespace kovt_platform {
 // On failure target is untouched, no temporary is left and error says why
 // (a phrase for after the file's name).
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, std::string& error);
+// The same with the contents given as pieces, written in order and with as
+// few calls as the system allows, never gathered into one buffer.
+bool ReplaceFileContents(const std::filesystem::path& target, std::span<const std::string_view> pieces,
+                         std::string& error);
 
 // While one lives, replacements (in this process and in processes it forks)
 // leave their folder unflushed and sweep each folder once: a batch of saves
@@ -53,7 +58,7 @@ class SaveBatch {
   std::vector<Unflushed> Flush();
 
  private:
-  friend bool ReplaceFileContents(const std::filesystem::path&, std::string_view, std::string&);
+  friend bool ReplaceFileContents(const std::filesystem::path&, std::span<const std::string_view>, std::string&);
   // Whether the folder (device and inode) is swept already; marks it so.
   bool Swept(dev_t device, ino_t inode);
 

@@ -164,4 +164,22 @@ TEST_F(OnDemand, AnswersSavesAndRefusesAsReadingWhole) {
   }
 }
 
+// A save cut short, within the bytes of objects still filed or not, leaves
+// the file as it was; whole, it writes what reading the file whole would.
+TEST_F(OnDemand, ACutSaveLeavesTheFileAsItWas) {
+  const fs::path file = dir.Path() / L"kept.pndwg";
+  const Bytes image = drawingNamed("plain");
+  writeFile(file, image);
+  PnDbDatabase db(false);
+  ASSERT_EQ(db.readDwgFile(file.wstring().c_str(), true), Plnx::eOk);
+  for (std::size_t cut : {std::size_t(0), image.size() / 3, image.size() / 2, image.size() - 1}) {
+    pndbFailNextSaveAfter(cut);
+    EXPECT_EQ(db.saveAs(file.wstring().c_str()), Plnx::eFileAccessErr) << cut;
+    EXPECT_TRUE(readFile(file) == image) << cut;
+    EXPECT_EQ(filesIn(dir.Path()), std::vector<fs::path>{L"kept.pndwg"});
+  }
+  ASSERT_EQ(db.saveAs(file.wstring().c_str()), Plnx::eOk) << fs::path(db.lastFileError()).string();
+  EXPECT_TRUE(readFile(file) == run(image, "none", false).file);
+}
+
 }  // namespace

@@ -260,7 +260,7 @@ std::string Scenario::onDictionary(const Args& a, Dictionary* dictionary) {
   }
   if (call == "filed") {  // DICTIONARY KEY CLASS ITEM...: an object given as the items it files
     const Bytes filed = items(a.begin() + 4, a.end());
-    return status(dictionary->setAtFiled(key(wide(a[2])), pndbToUtf16(wide(a[3])), filed, out));
+    return status(dictionary->setAtFiled(key(wide(a[2])), pndbToUtf16(wide(a[3])), PnDbFiledItems(filed), out));
   }
   if (call == "name-at") {
     std::wstring name = L"unchanged";

@@ -8,11 +8,14 @@
 
 #include <algorithm>
 #include <future>
+#include <sstream>
 #include <thread>
 
 #include "platform/detail/atomic_file.h"
 #include "platform/detail/file_lock.h"
+#include "platform/wide_string.h"
 #include "scratch.h"
+#include "tests/support/golden_rows.h"
 
 namespace {
 
@@ -37,6 +40,30 @@ class AtomicFileTest : public ::testing::Test {
   ScratchDir dir_;
   std::string error_;
 };
+
+TEST_F(AtomicFileTest, PiecesAreWrittenInOrderOrNotAtAll) {
+  for (const GoldenRow& row : ReadGoldenRows("platform/data/gathered_pieces.txt", 3)) {
+    SCOPED_TRACE(WideToUtf8(row[0]) + " cut at " + WideToUtf8(row[1]));
+    std::vector<std::string> texts;
+    std::istringstream sizes(WideToUtf8(row[0]));
+    for (std::string size; sizes >> size;) {
+      const std::size_t star = size.find('*');
+      const int count = star == std::string::npos ? 1 : std::stoi(size.substr(star + 1));
+      for (int i = 0; i < count; ++i)
+        texts.emplace_back(std::stoul(size.substr(0, star)), static_cast<char>('a' + texts.size() % 26));
+    }
+    const std::vector<std::string_view> pieces(texts.begin(), texts.end());
+    WriteText(Path("d.txt"), "old");
+    if (row[1] != L"-") kovt_platform::FailNextReplaceAfter(std::stoul(row[1]));
+    error_.clear();
+    const bool replaced = kovt_platform::ReplaceFileContents(Path("d.txt"), pieces, error_);
+    EXPECT_EQ(replaced, row[2] == L"replaced") << error_;
+    std::string whole;
+    for (const std::string& text : texts) whole += text;
+    EXPECT_EQ(ReadText(Path("d.txt")), replaced ? whole : "old");
+    EXPECT_EQ(Entries(""), std::vector<std::string>{"d.txt"});
+  }
+}
 
 TEST_F(AtomicFileTest, ModeOwnerAndGroupAreKept) {
   struct Case {
