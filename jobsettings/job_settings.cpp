@@ -1,9 +1,6 @@
 #include "jobsettings/job_settings.h"
 
-#include <map>
-#include <mutex>
 #include <string>
-#include <tuple>
 
 #include "dictionaries/dict_tree.h"
 #include "jobsettings/settings_dictionary.h"
@@ -54,10 +51,19 @@ const Key kTemplateKeys[] = {
 // the buffer's length, and bytes read set it to theirs.
 void FileBuffer(KovtJobKeys::Filer& filer, const wchar_t* sizeKey, const wchar_t* dataKey, std::int32_t& size,
                 std::vector<std::uint8_t>& data, bool dataAfterSize) {
-  if (filer.Writing()) size = static_cast<std::int32_t>(data.size());
-  const bool sizeFound = filer.File(sizeKey, &size);
-  if (dataAfterSize && filer.Reading() && !(sizeFound && size > 0)) return;
-  if (filer.File(dataKey, &data)) size = static_cast<std::int32_t>(data.size());
+  using KovtJobKeys::Filer;
+  if (!filer.Reading()) {
+    if (filer.Writing()) size = static_cast<std::int32_t>(data.size());
+    filer.FilePlanned(sizeKey, &size);
+    filer.FilePlanned(dataKey, &data);
+    return;
+  }
+  // Both names are planned, so both are taken in turn, also when the bytes are passed over.
+  const KoVTPrjReg::TValue* storedSize = filer.Planned(sizeKey);
+  const KoVTPrjReg::TValue* storedData = filer.Planned(dataKey);
+  const bool sizeFound = Filer::Take(storedSize, &size);
+  if (dataAfterSize && !(sizeFound && size > 0)) return;
+  if (Filer::Take(storedData, &data)) size = static_cast<std::int32_t>(data.size());
 }
 
 }  // namespace
@@ -161,15 +167,10 @@ void KOVTJobSettings::FileCommonBlocks(KovtJobKeys::Filer& filer, CommonBlocks b
 void KOVTJobSettings::FileVariables(KovtJobKeys::Filer& filer, CommonBlocks blocks) {
   for (int i = 0; i < blocks.variables; ++i) {
     KOVTString& value = m_variables.Values[static_cast<std::size_t>(i)];
-    if (filer.Planning()) {
-      filer.Plan(kVariableKeys[i]);
-    } else if (!filer.Reading()) {
-      filer.File(kVariableKeys[i], &value);
-    } else if (!KovtJobKeys::Filer::Take(filer.Planned(kVariableKeys[i]), &value)) {
-      // Taken in stored order, so that a fallback takes a variable already read.
-      for (const VariableFallback& fallback : blocks.variableFallbacks)
-        if (fallback.variable == i) value = m_variables.Values[fallback.source];
-    }
+    if (filer.FilePlanned(kVariableKeys[i], &value) || !filer.Reading()) continue;
+    // Taken in stored order, so that a fallback takes a variable already read.
+    for (const VariableFallback& fallback : blocks.variableFallbacks)
+      if (fallback.variable == i) value = m_variables.Values[fallback.source];
   }
 }
 
@@ -181,15 +182,15 @@ void KOVTJobSettings::FileHeaderFooter(KovtJobKeys::Filer& filer, bool dataAfter
 }
 
 bool KOVTJobSettings::ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access,
-                              std::int32_t& version, CommonBlocks blocks, Walker walkModule) {
+                              std::int32_t& version, CommonBlocks blocks, Walker walkModule,
+                              const KovtJobKeys::ReadPlan* plan) {
   KOVTString path = SetPath(name);
   KovtSettingsDictionary settings(dict);
   TRegistry registry(settings.get(), access);
-  if (!registry.KeyExists(path)) return false;
-  registry.OpenKey(path, false);
+  if (!registry.OpenKey(path, false)) return false;
   try {
     KovtJobKeys::Filer filer(registry, true);
-    filer.Follow(PlanOf(blocks, walkModule));
+    if (plan != nullptr) filer.Follow(*plan);
     FileSet(filer, version, blocks, walkModule);
   } catch (const KoVT::EProjectRegistry& error) {
     error.ShowMessage();
@@ -198,18 +199,12 @@ bool KOVTJobSettings::ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVT
   return true;
 }
 
-const KovtJobKeys::ReadPlan& KOVTJobSettings::PlanOf(CommonBlocks blocks, Walker walkModule) {
-  static std::mutex mutex;
-  static std::map<std::tuple<Walker, int, int>, KovtJobKeys::ReadPlan> plans;
-  const std::lock_guard<std::mutex> lock(mutex);
-  auto [entry, added] = plans.try_emplace({walkModule, blocks.variables, blocks.templates});
-  KovtJobKeys::ReadPlan& plan = entry->second;
-  if (added) {
-    KovtJobKeys::Filer planning(plan);
-    std::int32_t version = 0;
-    FileSet(planning, version, blocks, walkModule);
-    plan.OrderByName();
-  }
+KovtJobKeys::ReadPlan KOVTJobSettings::PlanRead(CommonBlocks blocks, Walker walkModule) {
+  KovtJobKeys::ReadPlan plan;
+  KovtJobKeys::Filer planning(plan);
+  std::int32_t version = 0;
+  FileSet(planning, version, blocks, walkModule);
+  plan.OrderByName();
   return plan;
 }
 
@@ -243,7 +238,7 @@ std::vector<KOVTString> KOVTJobSettings::ListSetNames(std::int32_t& version, Com
 
 void KOVTJobSettings::FileSet(KovtJobKeys::Filer& filer, std::int32_t& version, CommonBlocks blocks,
                               Walker walkModule) {
-  filer.File(L"Version", &version);
+  filer.FilePlanned(L"Version", &version);
   FileCommonBlocks(filer, blocks);
   walkModule(*this, filer);
 }

@@ -193,9 +193,14 @@ class KOVTJobSettings {
 
   // The read and write frame shared by the modules: opens the set's key and
   // files "Version" (read into `version` when stored), the common blocks, then
-  // whatever `walkModule` files.
+  // whatever `walkModule` files. A read that has the module's plan follows it,
+  // else it finds each value by name.
   bool ReadSet(const KOVTString& name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access,
-               std::int32_t& version, CommonBlocks blocks, Walker walkModule);
+               std::int32_t& version, CommonBlocks blocks, Walker walkModule,
+               const KovtJobKeys::ReadPlan* plan = nullptr);
+  // The plan of a read of the blocks and module keys, made by walking this
+  // object; it holds only names, so one serves every object of a module.
+  KovtJobKeys::ReadPlan PlanRead(CommonBlocks blocks, Walker walkModule);
   void WriteSet(const KOVTString& name, PnDbDictionary* dict, std::int32_t version, CommonBlocks blocks,
                 Walker walkModule);
   // Every value a written set holds, in stored order, with the member holding it.
@@ -206,9 +211,6 @@ class KOVTJobSettings {
 
  private:
   void FileSet(KovtJobKeys::Filer& filer, std::int32_t& version, CommonBlocks blocks, Walker walkModule);
-  // The plan of a read of the blocks and module keys, made at the first read
-  // of a module by walking this object, and kept.
-  const KovtJobKeys::ReadPlan& PlanOf(CommonBlocks blocks, Walker walkModule);
   void FileCommonBlocks(KovtJobKeys::Filer& filer, CommonBlocks blocks);
   void FileVariables(KovtJobKeys::Filer& filer, CommonBlocks blocks);
   void FileHeaderFooter(KovtJobKeys::Filer& filer, bool dataAfterSize);
@@ -230,7 +232,9 @@ template <class Module>
 class KOVTModuleJobSettings : public KOVTJobSettings {
  public:
   bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) override {
-    if (!ReadSet(name, dict, access, Self().ReadVersion(), Module::StoredBlocks(), &Module::WalkModule))
+    // Made at the module's first read and kept.
+    static const KovtJobKeys::ReadPlan kPlan = PlanRead(Module::StoredBlocks(), &Module::WalkModule);
+    if (!ReadSet(name, dict, access, Self().ReadVersion(), Module::StoredBlocks(), &Module::WalkModule, &kPlan))
       return false;
     Self().RefreshTolerances();
     return true;

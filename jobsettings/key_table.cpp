@@ -99,9 +99,4 @@ const TValue* Filer::Find(std::wstring_view name) {
   return m_ordered.Find(name);
 }
 
-bool Filer::Take(const TValue* stored, Field field) {
-  return stored != nullptr &&
-         std::visit([&](auto* member) { return KovtJobKeys::Take(*stored, *member); }, field);
-}
-
 }  // namespace KovtJobKeys

@@ -14,6 +14,7 @@
 // gives its default (a list's count).
 #pragma once
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <span>
@@ -60,17 +61,17 @@ class Default {
 };
 inline constexpr Default kKept = Default::Kept();
 
-// The plain values a read takes through key tables (rows with a member and
-// no filer of their own) and the project variables, in the order it takes
-// them, and that order sorted by name. A module's tables interleave in name
-// order, so a read finds all of them in one ascending pass over the stored
-// values, each a step on from the one before, and then takes them in table
-// order.
+// The values of fixed names a read takes (the plain rows of key tables, the
+// project variables, the version, buffers and list counts), in the order it
+// takes them, and that order sorted by name. A module's tables interleave in
+// name order, so a read finds all of them in one ascending pass over the
+// stored values, each a step on from the one before, and then takes them in
+// table order.
 struct ReadPlan {
   // Sorts the names once all are in.
   void OrderByName();
 
-  // Each views the row's own name, which the plan outlives.
+  // Each views a fixed name, which outlives the plan.
   std::vector<std::wstring_view> names;
   // The distinct names in ascending order, and where each of `names` is among them.
   std::vector<std::wstring_view> ascending;
@@ -121,10 +122,24 @@ class Filer {
   }
   // Answers whether a value of the member's kind was read; false when not reading.
   bool File(const wchar_t* name, Field field);
+  // Files a value whose name outlives the plan (a literal or a row's name) as
+  // File does, but a planning walk adds the name and a reading one takes the
+  // value the plan found.
+  bool FilePlanned(const wchar_t* name, Field field) {
+    if (m_reading) return Take(Planned(name), field);
+    if (m_planning != nullptr) {
+      Plan(name);
+      return false;
+    }
+    return File(name, field);
+  }
   // Reading: the value named `name`, cheapest when names come in ascending order.
   const KoVTPrjReg::TValue* Find(std::wstring_view name);
   // Reading: takes a found value into the member; false when there is none.
-  static bool Take(const KoVTPrjReg::TValue* stored, Field field);
+  static bool Take(const KoVTPrjReg::TValue* stored, Field field) {
+    return stored != nullptr &&
+           std::visit([&](auto* member) { return KovtJobKeys::Take(*stored, *member); }, field);
+  }
   // Runs file(registry, reading) on a reading or writing filer. A listing of
   // values has no kind for such an entry and leaves it out; a listing of
   // names lists `name`.
@@ -167,8 +182,10 @@ struct Key {
 // plan found them; a planning one adds their names.
 template <class Settings>
 void Walk(std::span<const Key<Settings>> keys, Settings& settings, Filer& filer) {
+  // Asked once: the custom filers a row calls cannot change what the filer does.
+  const bool resetting = filer.Resetting(), reads = filer.Reading();
   for (const Key<Settings>& key : keys) {
-    if (filer.Resetting()) {
+    if (resetting) {
       if (key.field != nullptr) key.byDefault.Apply(key.field(settings));
     } else if (key.custom != nullptr) {
       key.custom(settings, filer);
@@ -176,13 +193,9 @@ void Walk(std::span<const Key<Settings>> keys, Settings& settings, Filer& filer)
       filer.FileByRegistry(key.name, [&](KoVTPrjReg::TRegistry& registry, bool reading) {
         key.byRegistry(settings, registry, reading, key.name);
       });
-    } else if (filer.Reading()) {
-      const bool taken = Filer::Take(filer.Planned(key.name), key.field(settings));
-      if (key.repair != nullptr) key.repair(settings, taken);
-    } else if (filer.Planning()) {
-      filer.Plan(key.name);
     } else {
-      filer.File(key.name, key.field(settings));
+      const bool taken = filer.FilePlanned(key.name, key.field(settings));
+      if (reads && key.repair != nullptr) key.repair(settings, taken);
     }
   }
 }
@@ -207,18 +220,25 @@ inline constexpr std::int32_t kMaxListEntries = 65536;
 // read into one working entry kept from the position before, so a missing
 // value repeats the previous entry's (the first entry starts as Entry{}). A
 // count above kMaxListEntries leaves the count and the list as they were.
+// The count key is planned, so it must outlive the plan.
 template <class Entry>
 void FileList(Filer& filer, const wchar_t* countKey, std::int32_t& count, std::vector<Entry>& list,
               const wchar_t* prefix, std::span<const ListValue<Entry>> values) {
   // Built by hand in one buffer rather than formatted: formatting, and then
-  // growing a new name a character at a time, dominated reading a list.
-  std::wstring name(prefix);
-  const std::size_t prefixLength = name.size();
+  // growing a new name a character at a time, dominated reading a list. The
+  // buffer is made at the first entry, since most lists are empty, with room
+  // for a position and a suffix.
+  std::wstring name;
+  const std::size_t prefixLength = std::wstring_view(prefix).size();
   auto valueName = [&](std::int32_t position, const ListValue<Entry>& value) {
+    if (name.empty()) {
+      name.reserve(prefixLength + 32);
+      name = prefix;
+    }
     name.resize(prefixLength);
     char digits[12];
     const char* end = std::to_chars(digits, digits + sizeof digits, position).ptr;
-    name.append(static_cast<const char*>(digits), end);
+    for (const char* digit = digits; digit != end; ++digit) name += static_cast<wchar_t>(*digit);
     if (value.suffix != nullptr) {
       name += L'.';
       name += value.suffix;
@@ -227,7 +247,7 @@ void FileList(Filer& filer, const wchar_t* countKey, std::int32_t& count, std::v
   };
   if (!filer.Reading()) {
     if (filer.Writing()) count = static_cast<std::int32_t>(list.size());
-    filer.File(countKey, &count);
+    filer.FilePlanned(countKey, &count);
     for (std::size_t position = 0; position < list.size(); ++position) {
       for (const ListValue<Entry>& value : values)
         filer.File(valueName(static_cast<std::int32_t>(position), value), value.field(list[position]));
@@ -235,17 +255,18 @@ void FileList(Filer& filer, const wchar_t* countKey, std::int32_t& count, std::v
     return;
   }
   const std::int32_t before = count;
-  if (!filer.File(countKey, &count)) return;
+  if (!filer.FilePlanned(countKey, &count)) return;
   // Honouring a hostile count would allocate without bound.
   if (count > kMaxListEntries) {
     count = before;
     return;
   }
-  list.clear();
+  // Entries are assigned in place: a list read again keeps its buffers.
+  list.resize(static_cast<std::size_t>(std::max(count, 0)));
   Entry working{};
   for (std::int32_t position = 0; position < count; ++position) {
     for (const ListValue<Entry>& value : values) filer.File(valueName(position, value), value.field(working));
-    list.push_back(working);
+    list[static_cast<std::size_t>(position)] = working;
   }
 }
 
