@@ -112,28 +112,22 @@ TEST_F(DictUtil, UnopenableRecordsAreCountedButListedInNeither) {
   busy->close();
 }
 
+// Each answers for the drawing given, else for the working one.
 TEST_F(DictUtil, WellKnownStyleIds) {
-  PnDbTextStyleTable* texts = nullptr;
-  ASSERT_EQ(Drawing()->getSymbolTable(texts, PnDb::kForRead), Plnx::eOk);
-  PnDbObjectId standard;
-  ASSERT_EQ(texts->getAt(L"Standard", standard), Plnx::eOk);
-  texts->close();
-  EXPECT_EQ(GetStandardTextStyleId(), standard);
-  EXPECT_EQ(GetCurrentTextStyleId(), standard);
-
-  PnDbObjectId notes = AddTextStyle(Drawing(), L"Notes");
+  const PnDbObjectId standard = Drawing()->textstyle();
+  const PnDbObjectId notes = AddTextStyle(Drawing(), L"Notes");
   ASSERT_EQ(Drawing()->setTextstyle(notes), Plnx::eOk);
-  EXPECT_EQ(GetCurrentTextStyleId(Drawing()), notes);
-  EXPECT_EQ(GetStandardTextStyleId(Drawing()), standard);
-
-  PnDbObjectId dims = AddDimStyle(Drawing(), L"KOVX_Dims");
+  const PnDbObjectId dims = AddDimStyle(Drawing(), L"KOVX_Dims");
   ASSERT_EQ(Drawing()->setDimstyle(dims), Plnx::eOk);
+  EXPECT_EQ(GetStandardTextStyleId(), standard);
+  EXPECT_EQ(GetCurrentTextStyleId(), notes);
   EXPECT_EQ(GetCurrentDimStyleId(), dims);
 
-  // Another drawing answers for itself, not for the working one.
   PnDbDatabase other;
+  EXPECT_EQ(GetStandardTextStyleId(&other), other.textstyle());
+  EXPECT_EQ(GetCurrentTextStyleId(&other), other.textstyle());
+  EXPECT_NE(GetStandardTextStyleId(&other), standard);
   EXPECT_EQ(GetCurrentDimStyleId(&other), other.dimstyle());
-  EXPECT_NE(GetCurrentDimStyleId(&other), dims);
   EXPECT_EQ(GetContinuousLineTypeId(&other), other.continuousLinetype());
   ExpectNothingOpen();
 }

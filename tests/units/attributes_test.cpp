@@ -1,12 +1,5 @@
 // The reinforcement units block and its attributes.
-#include <gtest/gtest.h>
-
-#include <cwchar>
-#include <string>
-#include <vector>
-
-#include "platform/wide_string.h"
-#include "tests/support/golden_rows.h"
+#include "tests/units/call_rows.h"
 #include "units/runits.h"
 
 namespace {
@@ -27,12 +20,6 @@ RUNITS DistinctBlock() {
   return block;
 }
 
-std::wstring Real(double value) {
-  wchar_t text[32];
-  std::swprintf(text, 32, L"%g", value);
-  return text;
-}
-
 // The answer of one accessor as text, "none" when it refuses.
 std::wstring Read(RUNITS& block, int attribute, int value, const std::wstring& accessor) {
   std::int32_t number = 0;
@@ -40,7 +27,7 @@ std::wstring Read(RUNITS& block, int attribute, int value, const std::wstring& a
   bool flag = false;
   KOVTString text;
   if (accessor == L"int") return block.GetAttrInt(attribute, value, number) ? std::to_wstring(number) : L"none";
-  if (accessor == L"double") return block.GetAttrDouble(attribute, value, real) ? Real(real) : L"none";
+  if (accessor == L"double") return block.GetAttrDouble(attribute, value, real) ? N(real) : L"none";
   if (accessor == L"bool") return block.GetAttrBool(attribute, value, flag) ? L"bool" : L"none";
   if (accessor == L"string") return block.GetAttrString(attribute, value, text) ? text.str() : L"none";
   const wchar_t* answer = block.GetAttrText(attribute, value);
@@ -63,42 +50,10 @@ TEST(UnitsBlock, AnswersAndTakesTheGoldenValues) {
     if (row[3] == L"none" || row[2] == L"bool" || row[2] == L"string") continue;
     ASSERT_TRUE(Write(block, attribute, value, row[2], row[3])) << where;
     const std::wstring changed = row[2] == L"int"      ? std::to_wstring(std::stoi(row[3]) + 100)
-                                 : row[2] == L"double" ? Real(std::stod(row[3]) * 4)
+                                 : row[2] == L"double" ? N(std::stod(row[3]) * 4)
                                                        : row[3] + L"x";
     EXPECT_EQ(Read(block, attribute, value, row[2]), changed) << where;
   }
-}
-
-// The base answers no to everything, so a block's attribute holds only the kinds it overrides.
-TEST(UnitsBlock, TheBaseAttributeRefusesEveryKind) {
-  TxIAttribute bare;
-  bool flag = false;
-  wchar_t letter = 0;
-  std::uint8_t byte = 0;
-  std::int16_t shortInt = 0;
-  std::uint16_t shortWord = 0;
-  std::uint32_t word = 0;
-  std::int64_t longInt = 0;
-  std::uint64_t longWord = 0;
-  float single = 0;
-  double real = 0;
-  std::int32_t number = 0;
-  PnDbObjectId id;
-  PnDbHandle handle;
-  KOVTString text;
-  const std::vector<bool> answers = {
-      bare.GetBool(0, flag), bare.GetWChar(0, letter), bare.GetByte(0, byte), bare.GetShort(0, shortInt),
-      bare.GetUShort(0, shortWord), bare.GetUInt(0, word), bare.GetInt64(0, longInt), bare.GetUInt64(0, longWord),
-      bare.GetFloat(0, single), bare.GetObjectId(0, id), bare.GetHandle(0, handle), bare.GetString(0, text),
-      bare.GetDouble(0, real), bare.GetInt(0, number), bare.SetBool(0, true), bare.SetWChar(0, L'x'),
-      bare.SetByte(0, 1), bare.SetShort(0, 1), bare.SetUShort(0, 1), bare.SetUInt(0, 1),
-      bare.SetInt64(0, 1), bare.SetUInt64(0, 1), bare.SetFloat(0, 1), bare.SetText(0, L"x"),
-      bare.SetDouble(0, 1), bare.SetInt(0, 1), bare.SetObjectId(0, id),
-  };
-  EXPECT_EQ(answers, std::vector<bool>(answers.size(), false));
-  EXPECT_EQ(bare.GetText(0), nullptr);
-  RUNITS block = DistinctBlock();
-  EXPECT_FALSE(block.SetAttrInt64(kLengthUnitAttribute, kUnitTextValue, 1));
 }
 
 TEST(UnitsBlock, DefinitionAttributeIsReboundByEachRequest) {
@@ -114,17 +69,12 @@ TEST(UnitsBlock, DefinitionAttributeIsReboundByEachRequest) {
   EXPECT_FALSE(length->SetText(kUnitTextValue, nullptr));
 }
 
-TEST(UnitsBlock, IdentifiersAreConsecutiveAndDiameterHasNone) {
+// Diameter has no identifier: the rows show every unit text the identifiers hand out.
+TEST(UnitsBlock, IdentifiersAreConsecutive) {
   RUNITS block = DistinctBlock();
   ASSERT_EQ(block.GetAttributeCount(), 8);
-  for (int position = 0; position < block.GetAttributeCount(); ++position) {
-    const int id = block.GetAttributeId(position);
-    EXPECT_EQ(id, kWorkUnitsAttribute + position);
-    const wchar_t* text = block.GetAttrText(id, kUnitTextValue);
-    if (text != nullptr) {
-      EXPECT_STRNE(text, L"diameter");
-    }
-  }
+  for (int position = 0; position < block.GetAttributeCount(); ++position)
+    EXPECT_EQ(block.GetAttributeId(position), kWorkUnitsAttribute + position);
   EXPECT_EQ(block.GetAttributeId(8), -1);
   EXPECT_EQ(block.GetDataId(), -1);
   // Refusals leave the output alone.
@@ -154,29 +104,6 @@ TEST(UnitsBlock, UnboundAttributesAnswerFalse) {
       EXPECT_FALSE(attribute->SetText(id, L"mm"));
     }
   }
-}
-
-TEST(UnitsBlock, CopiesCarryTheirBindingsUntilTheirOwnLookup) {
-  RUNITS original = DistinctBlock();
-  original.GetAttribute(kSpacingUnitAttribute);
-  RUNITS copy = original;
-  EXPECT_EQ(copy.spacingUnit, L"S");
-  EXPECT_EQ(copy.impDescFormatPrecision, 25);
-  std::int32_t value = 0;
-  ASSERT_TRUE(copy.defAttribute.GetInt(kUnitPrecisionValue, value));
-  EXPECT_EQ(value, 12);
-  ASSERT_TRUE(copy.defAttribute.SetInt(kUnitPrecisionValue, 5));
-  EXPECT_EQ(original.spacingPrecision, 5);  // still the original's triple
-
-  ASSERT_TRUE(copy.SetAttrText(kSpacingUnitAttribute, kUnitTextValue, L"mm"));
-  ASSERT_TRUE(copy.SetAttrInt(kDescUnitsAttribute, kUnitModeValue, 0));
-  EXPECT_EQ(copy.spacingUnit, L"mm");
-  EXPECT_EQ(original.spacingUnit, L"S");
-  EXPECT_EQ(original.descFormatMode, 21);
-
-  original = copy;
-  EXPECT_EQ(original.spacingUnit, L"mm");
-  EXPECT_STREQ(original.GetAttrText(kSpacingUnitAttribute, kUnitTextValue), L"mm");
 }
 
 }  // namespace

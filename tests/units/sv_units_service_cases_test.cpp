@@ -1,12 +1,16 @@
-// The units service and the free functions on top of it, driven by the cases
-// of data/service_cases.txt: settings of each module, the drawing and the
-// context change, then calls give their answers.
+// The units service on a working drawing and the free functions on top of
+// it, driven by the cases of data/service_cases.txt: settings of each module,
+// the drawing and the context change, then calls give their answers.
 #include <optional>
 
+#include "dictionaries/dict_tree.h"
 #include "environment/app_context.h"
+#include "environment/tolerance_refresh.h"
+#include "jobsettings/access_points.h"
 #include "tests/jobsettings/listing.h"
+#include "tests/support/kovt_drawing.h"
 #include "tests/units/call_rows.h"
-#include "tests/units/sv_units_service_fixture.h"
+#include "units/sv_units_service.h"
 #include "units/unit_conversion.h"
 #include "units/unit_info.h"
 #include "units/unit_system.h"
@@ -99,23 +103,29 @@ const std::map<std::wstring, Call>& Calls() {
        [](U&, const Args& a) { return std::wstring(KovtUnit::BaseValue2DescText(D(a[0])).c_str()); }},
       {L"BaseValue2DimText",
        [](U&, const Args& a) { return std::wstring(KovtUnit::BaseValue2DimText(D(a[0])).c_str()); }},
-      {L"UnitInfoBase2Text",
-       [](U&, const Args& a) {
-         const KovtUnit::KovtUnitInfo info(D(a[0]), a[1].c_str(), I(a[2]), I(a[3]), false);
-         return std::wstring(info.Base2Text(D(a[4])).c_str());
-       }},
-      {L"BaseValue2Text",
-       [](U&, const Args& a) { return std::wstring(KovtUnit::BaseValue2Text(D(a[0]), I(a[1])).c_str()); }},
   };
   return calls;
 }
 
-class ServiceCases : public UnitsServiceTest {
+// The service is published as "KOVT_UNITS" and reached through its
+// interface, as the family's modules do.
+class ServiceCases : public KovtDrawingTest {
  protected:
+  void SetUp() override {
+    KovtDrawingTest::SetUp();
+    ASSERT_TRUE(KovtPublishUnitsService());
+    m_units = KovtFindService<TxISvUnits>(kUnitsServiceName);
+    ASSERT_NE(m_units, nullptr);
+  }
   void TearDown() override {
     EndCase();
-    UnitsServiceTest::TearDown();
+    EXPECT_TRUE(KovtWithdrawUnitsService());
+    EXPECT_FALSE(KovtWithdrawUnitsService());  // nothing left to withdraw
+    REMOVE_JOBSET(Drawing());
+    KovtDrawingTest::TearDown();
   }
+
+  TxISvUnits& Units() { return *m_units; }
   // The next case starts on a new drawing.
   void EndCase() {
     pndbHostApplicationServices()->setWorkingDatabase(Drawing());
@@ -129,12 +139,14 @@ class ServiceCases : public UnitsServiceTest {
   void Set(const std::wstring& module, const std::wstring& key, const std::wstring& text) {
     std::vector<KovtJobKeys::Entry> listing;
     if (module == L"reinf") {
-      Reinforcement();
+      EXPECT_TRUE(REINF_JOBSET_INIT());
       listing = REINF_JOBSET()->ListKeys();
     } else if (module == L"steel") {
       listing = STEEL_JOBSET_FORCE()->ListKeys();
     } else {
-      Formwork();
+      // The formwork settings need the module's root first.
+      if (PnDbDictionary* root = GetKovxRootDict(nullptr, PnDb::kForWrite, true)) root->close();
+      ASSERT_NE(FORMWORK_JOBSET(), nullptr);
       listing = FORMWORK_JOBSET()->ListKeys();
     }
     for (const KovtJobKeys::Entry& entry : listing)
@@ -158,6 +170,9 @@ class ServiceCases : public UnitsServiceTest {
 
   std::optional<KOVTContext> m_context;
   bool m_formatter = false;
+
+ private:
+  TxISvUnits* m_units = nullptr;
 };
 
 // Rows: case, action, name, arguments, expected. Actions: `context <name>`,
@@ -193,6 +208,34 @@ TEST_F(ServiceCases, EveryCaseGivesItsAnswers) {
       EXPECT_EQ(WideToUtf8(answer), WideToUtf8(row[4]));
     }
   }
+}
+
+TEST_F(ServiceCases, IsWhatTheToleranceRefreshFinds) { EXPECT_EQ(KovtRegisteredUnits(), &Units()); }
+
+TEST_F(ServiceCases, ConvertsGeometryInPlace) {
+  KovtPoint3dArray points{{1.0, 2.0, 3.0}, {-0.5, 0.0, 10.0}};
+  ASSERT_TRUE(Units().ConvertPoints(L"m", L"mm", points));
+  EXPECT_DOUBLE_EQ(points[0].z, 3000.0);
+  EXPECT_DOUBLE_EQ(points[1].x, -500.0);
+  KovtPoint3d point{25.4, 50.8, 0.0};
+  ASSERT_TRUE(Units().ConvertPoint(L"mm", L"in", point));
+  EXPECT_DOUBLE_EQ(point.y, 2.0);
+  KovtVector3d vector{1.0, 1.0, 12.0};
+  ASSERT_TRUE(Units().ConvertVector(L"ft", L"in", vector));
+  EXPECT_DOUBLE_EQ(vector.z, 144.0);
+  double x = 1.0, y = 2.0, z = 3.0;
+  ASSERT_TRUE(Units().ConvertLengths(L"cm", L"мм", x, y, z));
+  EXPECT_DOUBLE_EQ(z, 30.0);
+
+  // Equal names need no units; unknown or non-length names change nothing.
+  EXPECT_TRUE(Units().ConvertLengths(L"bogus", L"bogus", x, y, z));
+  EXPECT_FALSE(Units().ConvertLengths(L"m", L"bogus", x, y, z));
+  EXPECT_FALSE(Units().ConvertLengths(L"m2", L"mm2", x, y, z));
+  EXPECT_FALSE(Units().ConvertVector(L"m", L"kg", vector));
+  EXPECT_FALSE(Units().ConvertPoints(L"yd", L"m", points));
+  EXPECT_EQ(z, 30.0);
+  EXPECT_EQ(vector.z, 144.0);
+  EXPECT_EQ(points[0].z, 3000.0);
 }
 
 }  // namespace

@@ -1,16 +1,68 @@
-// Unit lists, selections, conversions and factors, driven by the rows of
-// data/unit_calls.txt: with no units service, or one answering metric or
+// Unit codes, names, lists, selections, conversions and factors, unit info
+// and the per-context registry of unit services. Most are driven by the rows
+// of data/unit_calls.txt: with no units service, or one answering metric or
 // imperial, a call gives its answer.
 #include <memory>
 
+#include "environment/product_info.h"
+#include "environment/windows_registry.h"
+#include "tests/platform/scratch.h"
 #include "tests/units/call_rows.h"
 #include "tests/units/fake_units_service.h"
+#include "units/kovt_service.h"
+#include "units/unit_codes.h"
 #include "units/unit_conversion.h"
 #include "units/unit_factors.h"
+#include "units/unit_info.h"
 #include "units/unit_lists.h"
 #include "units/unit_system.h"
 
 namespace {
+
+// Russian names share the English codes; matching is exact.
+TEST(UnitCodes, NamesFindTheirCodesExactly) {
+  for (const GoldenRow& row : ReadGoldenRows("units/data/unit_names.txt", 2)) {
+    const int code = std::stoi(row[1]);
+    EXPECT_EQ(KovtUnit::CodeOfName(row[0].c_str()).value_or(-1), code) << WideToUtf8(row[0]);
+    EXPECT_EQ(KovtUnit::CodeOfNameOrMm(row[0].c_str()), code < 0 ? 0 : code) << WideToUtf8(row[0]);
+  }
+  EXPECT_EQ(KovtUnit::NameOfCode(-1), nullptr);
+  EXPECT_EQ(KovtUnit::NameOfCode(KovtUnit::kCodeCount), nullptr);
+}
+
+TEST(UnitCodes, DisplayNamesComeFromTheResourceModuleOfKOVTAppSet) {
+  // No product language: the resource folder is the binary folder, where the build puts it.
+  ScratchDir registry;
+  ScopedEnv folder("KOVT_REGISTRY_DIR", registry.Path().string());
+  if (!GetProductLang().IsEmpty()) GTEST_SKIP() << "the product language was read before this test";
+  for (const GoldenRow& row : ReadGoldenRows("units/data/display_names.txt", 2))
+    EXPECT_STREQ(KovtUnit::DisplayNameOfCode(std::stoi(row[0])), row[1].c_str()) << WideToUtf8(row[0]);
+  EXPECT_EQ(KovtUnit::DisplayNameOfCode(22), nullptr);
+  EXPECT_EQ(KovtUnit::DisplayNameOfCode(-1), nullptr);
+}
+
+// A stand-in for the service whose presence turns the language test on.
+class LanguageService : public PnRxService {};
+
+TEST(UnitLanguage, RussianOnlyWithTheLanguageServiceAndARussianProduct) {
+  ScratchDir registry;
+  ScopedEnv folder("KOVT_REGISTRY_DIR", registry.Path().string());
+  ASSERT_TRUE(ORL_Tools::RegSet2Cur_SZ(kPlnxRegistryKey, L"LastLaunchedLanguage", L"ru-RU", 5));
+  if (!GetProductLang().IsEmpty() && GetProductLang() != L"ru-RU")
+    GTEST_SKIP() << "the product language was read before this test";
+
+  EXPECT_EQ(IsRussian(), 0);
+  EXPECT_EQ(Joined(GetLengthUnits(1)), L"m|cm|mm");
+
+  auto* service = new LanguageService;
+  ASSERT_NE(pnrxDynamicLinker()->registerService(L"KOVT_ZEM", service), nullptr);
+  EXPECT_EQ(IsRussian(), 1);
+  // Every list, selection and name goes through the one current list.
+  EXPECT_EQ(Joined(GetLengthUnits(1)), L"м|см|мм");
+  EXPECT_EQ(GetLengthSel(L"мм"), 2);
+  KovtWithdrawService(L"KOVT_ZEM", service);
+  EXPECT_EQ(IsRussian(), 0);
+}
 
 using KovtUnit::Quantity;
 using ByNames = bool (*)(KOVTString, KOVTString, double, double&);
@@ -51,6 +103,7 @@ const CallTable& Calls() {
       {L"GetVolumeSel_li", [](const Args& a) { return N(KovtUnitUtl::GetVolumeSel_li(a[0].c_str())); }},
       {L"GetMassSel_li", [](const Args& a) { return N(KovtUnitUtl::GetMassSel_li(a[0].c_str())); }},
       {L"GetLengthUName", [](const Args& a) { return T(GetLengthUName(I(a[0]))); }},
+      {L"GetSurfUName", [](const Args& a) { return T(GetSurfUName(I(a[0]))); }},
       {L"GetVolumeUName", [](const Args& a) { return T(GetVolumeUName(I(a[0]))); }},
       {L"GetMassUName", [](const Args& a) { return T(GetMassUName(I(a[0]))); }},
       {L"ConvertLengthValue", [](const Args& a) { return Converted(&ConvertLengthValue, a); }},
@@ -87,6 +140,89 @@ TEST(UnitCalls, GiveTheGoldenAnswers) {
     if (row[0] != L"none") units = std::make_unique<ScopedUnitsService>(row[0] == L"metric" ? 1 : 0);
     ExpectAnswer(Calls(), row, 1);
   }
+}
+
+// Every row of the factor table against the data file, through each quantity
+// whose columns reach: the row is the source code, whatever quantity asks.
+TEST(FactorTable, MatchesTheGoldenTableThroughEveryQuantity) {
+  const auto rows = ReadGoldenRows("units/data/unit_factors.txt", 2 + KovtUnit::kCodesPerQuantity);
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(KovtUnit::kCodeCount));
+  for (int code = 0; code < KovtUnit::kCodeCount; ++code) {
+    const GoldenRow& row = rows[static_cast<std::size_t>(code)];
+    ASSERT_EQ(I(row[0]), code);
+    EXPECT_STREQ(KovtUnit::NameOfCode(code), row[1].c_str());
+    for (Quantity quantity : {Quantity::Length, Quantity::Surface, Quantity::Volume, Quantity::Mass, Quantity::Angle})
+      for (int column = 0; column < KovtUnit::kCodesPerQuantity; ++column) {
+        const int target = KovtUnit::BaseCode(quantity) + column;
+        if (target >= KovtUnit::kCodeCount) continue;
+        EXPECT_EQ(KovtUnit::ConvertByCodes(quantity, code, target, 1.0).value_or(-1.0), D(row[2 + column]))
+            << WideToUtf8(row[1]) << " -> " << target;
+      }
+  }
+}
+
+using KovtUnit::KovtUnitInfo;
+
+TEST(UnitInfo, ArithmeticAndText) {
+  KovtUnitInfo info(0.001, L"m", 3, 1, true);
+  EXPECT_DOUBLE_EQ(info.Base2User(10.0), 0.01);
+  EXPECT_DOUBLE_EQ(info.User2Base(0.01), 10.0);
+  EXPECT_TRUE(info.AllowImp());
+  info.Reset(1000.0, L"mm", 1, 3, false);
+  EXPECT_EQ(info.UnitName(), L"mm");
+  EXPECT_FALSE(info.AllowImp());
+
+  // The text comes from the units service, with the coefficient, kind and precision Reset gave.
+  EXPECT_TRUE(info.Base2Text(2.5).IsEmpty());
+  ScopedUnitsService units;
+  EXPECT_EQ(info.Base2Text(2.5), L"2500|3|1");
+  EXPECT_EQ(info.User2Text(2.5), L"2.5|3|1");
+}
+
+// Answers one kind; counts its own destruction.
+class OneKindService : public KovtUnit::KovtUnitService {
+ public:
+  OneKindService(int kind, int* destroyed) : m_kind(kind), m_destroyed(destroyed) {}
+  ~OneKindService() override { ++*m_destroyed; }
+  const KovtUnitInfo* GetUnitInfo(std::int32_t kind) override { return kind == m_kind ? &m_info : nullptr; }
+
+ private:
+  int m_kind;
+  int* m_destroyed;
+  KovtUnitInfo m_info{1000.0, L"mm", 1, 7, false};
+};
+
+TEST(UnitServiceRegistry, OneServicePerContext) {
+  int destroyed = 0;
+  auto* first = new OneKindService(1, &destroyed);
+  OneKindService second(1, &destroyed);
+  ASSERT_TRUE(KovtUnit::RegisterService(first, KOVT_CONTEXT_FORMWORK));
+  EXPECT_FALSE(KovtUnit::RegisterService(&second, KOVT_CONTEXT_FORMWORK));
+  EXPECT_FALSE(KovtUnit::RegisterService(nullptr, KOVT_CONTEXT_STEEL));
+  EXPECT_EQ(KovtUnit::GetService(KOVT_CONTEXT_FORMWORK), first);
+  EXPECT_EQ(KovtUnit::GetService(KOVT_CONTEXT_STEEL), nullptr);
+
+  EXPECT_FALSE(KovtUnit::UnRegisterService(KOVT_CONTEXT_STEEL));
+  EXPECT_TRUE(KovtUnit::UnRegisterService(KOVT_CONTEXT_FORMWORK));
+  EXPECT_EQ(destroyed, 1);  // the first, not the refused one
+  EXPECT_EQ(KovtUnit::GetService(KOVT_CONTEXT_FORMWORK), nullptr);
+  EXPECT_FALSE(KovtUnit::UnRegisterService(KOVT_CONTEXT_FORMWORK));
+}
+
+TEST(UnitServiceRegistry, BaseValueTextFollowsTheUnitContext) {
+  ScopedUnitsService units;
+  int destroyed = 0;
+  ASSERT_TRUE(KovtUnit::RegisterService(new OneKindService(6, &destroyed), KOVT_CONTEXT_STEEL));
+  {
+    KovtUnitContext steel(KOVT_CONTEXT_STEEL);
+    EXPECT_NE(KovtUnit::GetActiveService(), nullptr);
+    EXPECT_EQ(KovtUnit::BaseValue2Text(2.5, 6), L"2500|7|1");
+    EXPECT_EQ(KovtUnit::BaseValue2Text(2.5, 4), L"2.5|0|2");  // unknown kind: default info
+  }
+  KovtUnitContext formwork(KOVT_CONTEXT_FORMWORK);
+  EXPECT_EQ(KovtUnit::GetActiveService(), nullptr);
+  EXPECT_EQ(KovtUnit::BaseValue2Text(2.5, 6), L"2.5|0|2");
+  EXPECT_TRUE(KovtUnit::UnRegisterService(KOVT_CONTEXT_STEEL));
 }
 
 }  // namespace
