@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "jobsettings/key_table.h"
+#include "jobsettings/reinf_blocks.h"
 #include "registry/registry_key.h"
 #include "tests/support/golden_rows.h"
 #include "tests/units/call_rows.h"
@@ -137,6 +138,24 @@ inline void ExpectSameListedValues(const std::vector<KovtJobKeys::Entry>& left,
         std::visit([&](auto* value) { return *value == *std::get<decltype(value)>(right[i].field); }, left[i].field);
     EXPECT_TRUE(same) << left[i].name.c_str();
   }
+}
+
+// A reinforcement steel list as text: entries "grade/symbol/user symbol"
+// joined by '|', "-" for none.
+inline std::vector<RSTEEL> SteelList(const std::wstring& text) {
+  std::vector<RSTEEL> list;
+  for (const std::wstring& entry : Split(text)) {
+    const std::size_t first = entry.find(L'/'), last = entry.rfind(L'/');
+    list.push_back({entry.substr(0, first).c_str(), std::stoi(entry.substr(first + 1, last - first - 1)),
+                    entry.substr(last + 1).c_str()});
+  }
+  return list;
+}
+inline std::wstring SteelListText(const std::vector<RSTEEL>& list) {
+  std::vector<std::wstring> entries;
+  for (const RSTEEL& steel : list)
+    entries.push_back(steel.Class.str() + L"/" + std::to_wstring(steel.Symbol) + L"/" + steel.UserSymbol.str());
+  return entries.empty() ? L"-" : Joined(entries);
 }
 
 // What a key stores, a row "name kind value" a value in stored order: a text
