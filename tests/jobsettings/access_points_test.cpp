@@ -34,10 +34,6 @@ class AccessPoints : public KovtDrawingTest {
   }
   void BackToDrawing() { pndbHostApplicationServices()->setWorkingDatabase(Drawing()); }
   // The cache must forget a drawing before its address can be reused.
-  PnDbDatabase* Reopen() {
-    REMOVE_JOBSET(Drawing());
-    return SaveAndReopen();
-  }
   PnDbDatabase* Fresh() {
     REMOVE_JOBSET(Drawing());
     return NewDrawing();
@@ -113,36 +109,36 @@ TEST_F(AccessPoints, EveryPointFromNoDrawingToItsCachedObject) {
   }
 }
 
-// Init makes the settings once and uninit forgets only them; a reopened
-// drawing's init creates nothing and caches nothing.
-TEST_F(AccessPoints, ReinforcementInitUninitAndAReopenedDrawing) {
+// Init makes the settings once, and on a drawing that has them creates
+// nothing and caches nothing; uninit forgets only the reinforcement objects.
+TEST_F(AccessPoints, ReinforcementInitAndUninit) {
   pndbHostApplicationServices()->setWorkingDatabase(nullptr);
   EXPECT_FALSE(REINF_JOBSET_INIT());
   BackToDrawing();
   ASSERT_TRUE(REINF_JOBSET_INIT());
   KOVTReinfJobSettings* settings = IS_REINF_JOBSET();
   ASSERT_NE(settings, nullptr);
-  std::size_t objects = Drawing()->numObjects();
   EXPECT_TRUE(REINF_JOBSET_INIT());
   EXPECT_EQ(REINF_JOBSET(), settings);
-  EXPECT_EQ(Drawing()->numObjects(), objects);
   KOVTSteelJobSettings* steel = STEEL_JOBSET_FORCE();
+  {
+    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+    settings->Mater.ReinforcementCover = 35.0;
+    settings->Save();
+  }
+  const std::size_t objects = Drawing()->numObjects();
   EXPECT_TRUE(REINF_JOBSET_UNINIT());
   EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
-  EXPECT_NE(REINF_JOBSET(), settings);
+  EXPECT_TRUE(REINF_JOBSET_INIT());
+  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
+  EXPECT_EQ(Drawing()->numObjects(), objects);
   EXPECT_EQ(STEEL_JOBSET(), steel);
   {
     KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
     EXPECT_TRUE(KOVTIsDict(DDT_ProjectSettings, DDI_Application));
-    REINF_JOBSET()->Mater.ReinforcementCover = 35.0;
-    REINF_JOBSET()->Save();
   }
-  Reopen();
-  objects = Drawing()->numObjects();
-  EXPECT_TRUE(REINF_JOBSET_INIT());
-  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
-  EXPECT_EQ(Drawing()->numObjects(), objects);
   ASSERT_NE(REINF_JOBSET(), nullptr);
+  EXPECT_NE(REINF_JOBSET(), settings);
   EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 35.0);
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }

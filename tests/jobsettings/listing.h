@@ -59,14 +59,6 @@ inline StoredKeys GoldenSet(const std::string& file) {
   return keys;
 }
 
-// The keys a listing of values names.
-inline StoredKeys ListedIn(const StoredKeys& keys) {
-  StoredKeys listed;
-  for (const Stored& key : keys)
-    if (!std::holds_alternative<ByRegistry>(key.value)) listed.push_back(key);
-  return listed;
-}
-
 // Whether `field` holds a value of the kind and value of `expected`.
 inline bool Holds(const KovtJobKeys::Field& field, const Value& expected) {
   return std::visit(
@@ -96,7 +88,9 @@ inline void Assign(const KovtJobKeys::Field& field, const Value& value) {
 // The listing names the golden keys that hold values in their order, each
 // holding its value.
 inline void ExpectListing(const std::vector<KovtJobKeys::Entry>& listing, const StoredKeys& golden) {
-  const StoredKeys listed = ListedIn(golden);
+  StoredKeys listed;
+  for (const Stored& key : golden)
+    if (!std::holds_alternative<ByRegistry>(key.value)) listed.push_back(key);
   ASSERT_EQ(listing.size(), listed.size());
   for (std::size_t i = 0; i < listing.size(); ++i) {
     EXPECT_EQ(listing[i].name, listed[i].name.c_str()) << "position " << i;
