@@ -109,6 +109,15 @@ TEST_F(JobSettingsBase, StoredNameListsReadAsListed) {
   }
 }
 
+// Settings without a stored name list: a read finds none and keeps the reader's names.
+TEST_F(JobSettingsBase, WithoutAStoredNameListNothingIsRead) {
+  { KovtSettingsScope created; }
+  SampleSettings reader(false);
+  reader.AddSettingName(L"Mine");
+  EXPECT_FALSE(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(reader.SettingsVector().Names(), (std::vector<KOVTString>{L"Standard", L"Mine"}));
+}
+
 TEST_F(JobSettingsBase, ShorterListLeavesStaleEntriesUnread) {
   SampleSettings settings;
   for (const wchar_t* name : {L"B", L"C", L"D", L"E"}) settings.AddSettingName(name);

@@ -148,7 +148,8 @@ inline std::vector<RSTEEL> SteelList(const std::wstring& text) {
 inline std::wstring SteelListText(const std::vector<RSTEEL>& list) {
   std::vector<std::wstring> entries;
   for (const RSTEEL& steel : list)
-    entries.push_back(steel.Class.str() + L"/" + std::to_wstring(steel.Symbol) + L"/" + steel.UserSymbol.str());
+    entries.push_back(steel.Class.str() + L"/" + std::to_wstring(steel.Symbol) + L"/" +
+                      steel.UserSymbol.str());
   return entries.empty() ? L"-" : Joined(entries);
 }
 

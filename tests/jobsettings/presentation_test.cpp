@@ -44,7 +44,8 @@ class Presentation : public KovtDrawingTest {
       const auto n = static_cast<std::int32_t>(changed.size() + 1);
       std::unique_ptr<TValue> unlike;
       if (auto* number = dynamic_cast<const TIntValue*>(value.get()))
-        unlike = std::make_unique<TIntValue>(number->GetValue() < 2 ? 1 - number->GetValue() : number->GetValue() + n);
+        unlike = std::make_unique<TIntValue>(number->GetValue() < 2 ? 1 - number->GetValue()
+                                                                    : number->GetValue() + n);
       else if (auto* real = dynamic_cast<const TFloatValue*>(value.get()))
         unlike = std::make_unique<TFloatValue>(real->GetValue() + n + 0.25);
       else if (auto* text = dynamic_cast<const TStringValue*>(value.get()))
@@ -85,7 +86,8 @@ TEST_F(Presentation, ElementTypesAndTheirGroupsFollowTheGoldenCodes) {
   // Every per-element-type list holds them in this order.
   const std::vector<XOutlineStyle> styles = XSECTION().EdgeLineMode_ByElementType.vOutlineStyle;
   ASSERT_EQ(styles.size(), types.size());
-  for (std::size_t i = 0; i < styles.size(); ++i) EXPECT_EQ(std::to_wstring(styles[i].ElementType), types[i][0]);
+  for (std::size_t i = 0; i < styles.size(); ++i)
+    EXPECT_EQ(std::to_wstring(styles[i].ElementType), types[i][0]);
   for (std::int32_t unknown : {0, 1, 8, 24}) EXPECT_FALSE(IsSolidHatchedElementType(unknown)) << unknown;
 }
 
@@ -128,7 +130,8 @@ TEST_F(Presentation, LinetypesComeFromTheDrawingWorkingAtConstruction) {
   PnDbDatabase other;
   pndbHostApplicationServices()->setWorkingDatabase(&other);
   EXPECT_EQ(XENDING().EndingLineStyleId, other.continuousLinetype());
-  EXPECT_EQ(XOUTLINE().BlankOutlineMode_ByElementType.vOutlineStyle.front().LineStylId, other.continuousLinetype());
+  EXPECT_EQ(XOUTLINE().BlankOutlineMode_ByElementType.vOutlineStyle.front().LineStylId,
+            other.continuousLinetype());
   // Built earlier, a structure keeps the linetype of its own drawing.
   EXPECT_EQ(firstSection.EdgeLineMode_ByElementType.vOutlineStyle.back().LineStylId, earlier);
 
@@ -182,14 +185,15 @@ TEST_F(Presentation, MissingOrForeignValuesKeepTheFieldAndFail) {
 
 TEST_F(Presentation, ListsAreReadByElementTypeNotByPosition) {
   XOutlineMode_ByElementType written;
-  written.vOutlineStyle = {{2, 11, PnDbObjectId(), 21}, {4, 12, PnDbObjectId(), 22}, {5, 13, PnDbObjectId(), 23},
-                           {-3, 14, PnDbObjectId(), 24}};
+  written.vOutlineStyle = {{2, 11, PnDbObjectId(), 21}, {4, 12, PnDbObjectId(), 22},
+                           {5, 13, PnDbObjectId(), 23}, {-3, 14, PnDbObjectId(), 24}};
   ASSERT_TRUE(Registry().RWXOutlineMode_ByElementTypeSturcture(false, L"L", written));
 
   // Names beside the entries' that name no entry of type 99 or 5.
-  for (const wchar_t* other : {L"L.vOutlineStyle99x.LineColor", L"L.vOutlineStyle099.LineColor",
-                               L"L.vOutlineStyle-99.LineColor", L"L.vOutlineStyle99.Unknown", L"L.vOutlineStyle5",
-                               L"L.vOutlineStyle.LineColor", L"L.vOutlineStyle5.LineColor.x"})
+  for (const wchar_t* other :
+       {L"L.vOutlineStyle99x.LineColor", L"L.vOutlineStyle099.LineColor", L"L.vOutlineStyle-99.LineColor",
+        L"L.vOutlineStyle99.Unknown", L"L.vOutlineStyle5", L"L.vOutlineStyle.LineColor",
+        L"L.vOutlineStyle5.LineColor.x"})
     ASSERT_TRUE(Registry().WriteInteger(other, 1));
 
   // Other order, one code stored under none of its keys: the rest is filled,
