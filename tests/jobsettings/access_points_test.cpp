@@ -11,6 +11,7 @@
 #include "environment/app_context.h"
 #include "registry/project_registry_error.h"
 #include "registry/registry_keeper.h"
+#include "tests/jobsettings/listing.h"
 #include "tests/support/kovt_drawing.h"
 
 namespace {
@@ -33,10 +34,6 @@ class AccessPoints : public KovtDrawingTest {
   }
   void BackToDrawing() { pndbHostApplicationServices()->setWorkingDatabase(Drawing()); }
   // The cache must forget a drawing before its address can be reused.
-  PnDbDatabase* Reopen() {
-    REMOVE_JOBSET(Drawing());
-    return SaveAndReopen();
-  }
   PnDbDatabase* Fresh() {
     REMOVE_JOBSET(Drawing());
     return NewDrawing();
@@ -112,104 +109,85 @@ TEST_F(AccessPoints, EveryPointFromNoDrawingToItsCachedObject) {
   }
 }
 
-// Init makes the settings once and uninit forgets only them; a reopened
-// drawing's init creates nothing and caches nothing.
-TEST_F(AccessPoints, ReinforcementInitUninitAndAReopenedDrawing) {
+// Init makes the settings once, and on a drawing that has them creates
+// nothing and caches nothing; uninit forgets only the reinforcement objects.
+TEST_F(AccessPoints, ReinforcementInitAndUninit) {
   pndbHostApplicationServices()->setWorkingDatabase(nullptr);
   EXPECT_FALSE(REINF_JOBSET_INIT());
   BackToDrawing();
   ASSERT_TRUE(REINF_JOBSET_INIT());
   KOVTReinfJobSettings* settings = IS_REINF_JOBSET();
   ASSERT_NE(settings, nullptr);
-  std::size_t objects = Drawing()->numObjects();
   EXPECT_TRUE(REINF_JOBSET_INIT());
   EXPECT_EQ(REINF_JOBSET(), settings);
-  EXPECT_EQ(Drawing()->numObjects(), objects);
   KOVTSteelJobSettings* steel = STEEL_JOBSET_FORCE();
+  {
+    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+    settings->Mater.ReinforcementCover = 35.0;
+    settings->Save();
+  }
+  const std::size_t objects = Drawing()->numObjects();
   EXPECT_TRUE(REINF_JOBSET_UNINIT());
   EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
-  EXPECT_NE(REINF_JOBSET(), settings);
+  EXPECT_TRUE(REINF_JOBSET_INIT());
+  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
+  EXPECT_EQ(Drawing()->numObjects(), objects);
   EXPECT_EQ(STEEL_JOBSET(), steel);
   {
     KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
     EXPECT_TRUE(KOVTIsDict(DDT_ProjectSettings, DDI_Application));
-    REINF_JOBSET()->Mater.ReinforcementCover = 35.0;
-    REINF_JOBSET()->Save();
   }
-  Reopen();
-  objects = Drawing()->numObjects();
-  EXPECT_TRUE(REINF_JOBSET_INIT());
-  EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
-  EXPECT_EQ(Drawing()->numObjects(), objects);
   ASSERT_NE(REINF_JOBSET(), nullptr);
+  EXPECT_NE(REINF_JOBSET(), settings);
   EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 35.0);
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
-// The object cached under another drawing is read from the working one.
-TEST_F(AccessPoints, SteelOfADrawingThatIsNotTheWorkingOne) {
-  auto saveStructuralCode = [](const wchar_t* code) {
-    KOVTSteelJobSettings* settings = STEEL_JOBSET_FORCE();
-    KOVTContext steel(KOVT_CONTEXT_STEEL);
-    settings->Norm.StructuralStd = code;
-    settings->Save();
-  };
-  saveStructuralCode(L"Own");
-  REMOVE_JOBSET(Drawing());
-  OtherDrawing();
-  saveStructuralCode(L"Working");
-  KOVTSteelJobSettings* working = STEEL_JOBSET();
-  PnDbDatabase withoutSteel;
-  EXPECT_EQ(STEEL_JOBSET(&withoutSteel), nullptr);
-
-  KOVTSteelJobSettings* cached = STEEL_JOBSET(Drawing());
-  ASSERT_NE(cached, nullptr);
-  EXPECT_NE(cached, working);
-  EXPECT_EQ(cached->Norm.StructuralStd, L"Working");
-  EXPECT_EQ(STEEL_JOBSET(), working);
-  BackToDrawing();
-  EXPECT_EQ(STEEL_JOBSET(), cached);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
-
-// Removing a drawing drops its objects of all three modules, and only its.
+// Each drawing has its own objects; removing a drawing drops those of all
+// three modules, and only its, while whoever holds them can still use them.
+// A steel object asked for another drawing reads the working one.
 TEST_F(AccessPoints, EachDrawingHasItsOwnObjectsUntilRemoved) {
   ASSERT_TRUE(REINF_JOBSET_INIT());
-  KOVTSteelJobSettings* firstSteel = STEEL_JOBSET_FORCE();
-  KOVTReinfJobSettings* first = REINF_JOBSET();
-  first->Options.DisplayCrossDescr = false;
   kFormworkRoot();
+  KOVTReinfJobSettings* first = REINF_JOBSET();
   KOVTFormworkJobSettings* firstFormwork = FORMWORK_JOBSET();
-  ASSERT_NE(firstFormwork, nullptr);
-  firstFormwork->Units.WorkUnits = L"mm";  // not saved
+  KOVTSteelJobSettings* firstSteel = STEEL_JOBSET_FORCE();
+  first->Options.DisplayCrossDescr = false;  // not saved
 
   PnDbDatabase* other = OtherDrawing();
   ASSERT_TRUE(REINF_JOBSET_INIT());
-  KOVTReinfJobSettings* second = REINF_JOBSET();
   kFormworkRoot();
+  KOVTReinfJobSettings* second = REINF_JOBSET();
   KOVTFormworkJobSettings* secondFormwork = FORMWORK_JOBSET();
   EXPECT_NE(second, first);
   EXPECT_NE(secondFormwork, firstFormwork);
   EXPECT_EQ(STEEL_JOBSET(), nullptr);
   EXPECT_EQ(STEEL_JOBSET(Drawing()), firstSteel);
+  PnDbDatabase withoutSteel;
+  EXPECT_EQ(STEEL_JOBSET(&withoutSteel), nullptr);
 
   REMOVE_JOBSET(Drawing());
+  {
+    KOVTContext steel(KOVT_CONTEXT_STEEL);
+    STEEL_JOBSET_FORCE()->Norm.StructuralStd = L"Working";
+    STEEL_JOBSET()->Save();
+  }
+  KOVTSteelJobSettings* cached = STEEL_JOBSET(Drawing());
+  ASSERT_NE(cached, nullptr);
+  EXPECT_NE(cached, firstSteel);
+  EXPECT_EQ(cached->Norm.StructuralStd, L"Working");
+  EXPECT_NE(STEEL_JOBSET(), cached);
   EXPECT_EQ(REINF_JOBSET(), second);
   EXPECT_EQ(FORMWORK_JOBSET(), secondFormwork);
   BackToDrawing();
+  EXPECT_EQ(STEEL_JOBSET(), cached);
   KOVTReinfJobSettings* renewed = REINF_JOBSET();
-  KOVTFormworkJobSettings* renewedFormwork = FORMWORK_JOBSET();
   ASSERT_NE(renewed, nullptr);
-  ASSERT_NE(renewedFormwork, nullptr);
   EXPECT_NE(renewed, first);
-  EXPECT_NE(renewedFormwork, firstFormwork);
-  EXPECT_NE(STEEL_JOBSET(), firstSteel);
-  // Nothing was saved: the fresh objects read the stored values. The old
-  // ones stay usable by whoever still holds them.
+  EXPECT_NE(FORMWORK_JOBSET(), nullptr);
+  EXPECT_NE(FORMWORK_JOBSET(), firstFormwork);
   EXPECT_TRUE(renewed->Options.DisplayCrossDescr);
   EXPECT_FALSE(first->Options.DisplayCrossDescr);
-  EXPECT_EQ(renewedFormwork->Units.WorkUnits, L"m");
-  EXPECT_EQ(firstFormwork->Units.WorkUnits, L"mm");
   EXPECT_EQ(other->numOpenObjects(), 0u);
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
@@ -223,108 +201,69 @@ TEST_F(AccessPoints, ConstructorExceptionsReachTheCallerAndCacheNothing) {
   EXPECT_NE(STEEL_JOBSET(), nullptr);
 }
 
-class ReinfJobsetCopy : public AccessPoints {
- protected:
-  // A template drawing file with two reinforcement sets, "Standard" and "Beams".
-  std::wstring SaveTemplate() {
-    EXPECT_TRUE(REINF_JOBSET_INIT());
-    KOVTReinfJobSettings* settings = REINF_JOBSET();
+// Every set and the name list reach a drawing without settings; one with
+// settings keeps its own. A source without settings copies nothing.
+TEST_F(AccessPoints, CopyingTheReinforcementSettings) {
+  PnDbDatabase* source = OtherDrawing();
+  ASSERT_TRUE(REINF_JOBSET_INIT());
+  {
     KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+    KOVTReinfJobSettings* settings = REINF_JOBSET();
     settings->Mater.ReinforcementCover = 42.0;
     settings->Save();
     settings->Mater.ReinforcementCover = 25.0;
-    settings->Norms.Reinforce = L"Template code";
     settings->AddSettingName(L"Beams");
     settings->WriteJobSettings(L"Beams", nullptr);
-    std::wstring file = ScratchFile("template.pndwg");
-    EXPECT_EQ(Drawing()->saveAs(file.c_str()), Plnx::eOk);
-    return file;
   }
-};
-
-// Every set and the name list reach a drawing without settings; one with
-// settings keeps its own.
-TEST_F(ReinfJobsetCopy, SetsReachADrawingWithoutSettingsOnly) {
-  std::wstring templateFile = SaveTemplate();
-  Fresh();
-  PnDbDatabase source(false);
-  ASSERT_EQ(source.readDwgFile(templateFile.c_str()), Plnx::eOk);
-  {
-    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
-    EXPECT_TRUE(CopyReinfJobsetFromTo(&source, nullptr));
-  }
-  EXPECT_EQ(source.numOpenObjects(), 0u);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-
-  Reopen();
+  BackToDrawing();
   KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
+  PnDbDatabase empty;
+  const std::size_t objects = Drawing()->numObjects();
+  EXPECT_TRUE(CopyReinfJobsetFromTo(&empty, nullptr));
+  EXPECT_EQ(Drawing()->numObjects(), objects);
+  EXPECT_FALSE(CopyReinfJobsetFromTo(nullptr, Drawing()));
+  EXPECT_TRUE(CopyReinfJobsetFromTo(source, nullptr));
+  EXPECT_EQ(source->numOpenObjects(), 0u);
+  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
   KOVTReinfJobSettings* settings = REINF_JOBSET();
   ASSERT_NE(settings, nullptr);
   ASSERT_EQ(settings->GetSettingSize(), 2);
-  EXPECT_EQ(settings->GetSettingName(0), KOVTString(L"Standard"));
   EXPECT_EQ(settings->GetSettingName(1), KOVTString(L"Beams"));
   EXPECT_EQ(settings->Mater.ReinforcementCover, 42.0);
   ASSERT_TRUE(settings->ReadJobSettings(L"Beams", nullptr, KoVTPrjReg::kReadOnly));
   EXPECT_EQ(settings->Mater.ReinforcementCover, 25.0);
-  EXPECT_EQ(settings->Norms.Reinforce, KOVTString(L"Template code"));
 
   settings->DelSettingName(L"Beams");
   settings->WriteVector(nullptr);
   settings->Mater.ReinforcementCover = 7.0;
   settings->Save();
-  EXPECT_TRUE(CopyReinfJobsetFromTo(&source, Drawing()));
+  EXPECT_TRUE(CopyReinfJobsetFromTo(source, Drawing()));
   REMOVE_JOBSET(Drawing());
-  ASSERT_NE(REINF_JOBSET(), nullptr);
   EXPECT_EQ(REINF_JOBSET()->GetSettingSize(), 1);
   EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 7.0);
-}
-
-TEST_F(ReinfJobsetCopy, NothingToCopyOrNoSource) {
-  PnDbDatabase empty;
-  std::size_t objects = Drawing()->numObjects();
-  KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
-  EXPECT_TRUE(CopyReinfJobsetFromTo(&empty, Drawing()));
-  EXPECT_EQ(Drawing()->numObjects(), objects);
-  EXPECT_FALSE(CopyReinfJobsetFromTo(nullptr, Drawing()));
   pndbHostApplicationServices()->setWorkingDatabase(nullptr);
-  EXPECT_FALSE(CopyReinfJobsetFromTo(&empty, nullptr));
+  EXPECT_FALSE(CopyReinfJobsetFromTo(source, nullptr));
 }
 
-// The list keeps the entries of the given grades (compared exactly), adds the
-// missing ones with the last entry's symbols, and counts the grades given.
-TEST_F(AccessPoints, SteelVectorUpdate) {
-  struct Case {
-    std::vector<RSTEEL> before;
-    std::vector<const wchar_t*> grades;
-    std::vector<RSTEEL> after;
-  };
-  const Case cases[] = {
-      {{{L"B", 3, L"b"}, {L"C", 7, L"c-symbol"}}, {L"A", L"B"}, {{L"B", 3, L"b"}, {L"A", 7, L"c-symbol"}}},
-      {{{L"fe 500", 2, L""}}, {L"FE 500", L"FE 500"}, {{L"FE 500", 2, L""}}},
-      {{{L"B", 3, L"b"}}, {}, {}},
-      {{}, {L"X"}, {{L"X", 0, L""}}},
-  };
+// Rows of data/steel_list_updates.txt; a drawing without reinforcement is left alone.
+TEST_F(AccessPoints, SteelListUpdates) {
   ASSERT_TRUE(REINF_JOBSET_INIT());
   KOVTReinfJobSettings* settings = REINF_JOBSET();
-  for (const Case& c : cases) {
-    settings->Mater.SteelList = c.before;
-    settings->Mater.ReinfSteelSize = static_cast<std::int32_t>(c.before.size());
+  const auto update = [](const std::wstring& names) {
     KoVT::Core::TStringList grades;
-    for (const wchar_t* grade : c.grades) grades.Add(grade);
+    for (const std::wstring& grade : Split(names)) grades.Add(grade.c_str());
     KOVTReinfSteelVectorUpdate(grades);
-    ASSERT_EQ(settings->Mater.SteelList.size(), c.after.size()) << c.grades.size();
-    for (std::size_t i = 0; i < c.after.size(); ++i) {
-      EXPECT_EQ(settings->Mater.SteelList[i].Class, c.after[i].Class);
-      EXPECT_EQ(settings->Mater.SteelList[i].Symbol, c.after[i].Symbol);
-      EXPECT_EQ(settings->Mater.SteelList[i].UserSymbol, c.after[i].UserSymbol);
-    }
-    EXPECT_EQ(settings->Mater.ReinfSteelSize, static_cast<std::int32_t>(c.grades.size()));
+    return grades.GetCount();
+  };
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/steel_list_updates.txt", 3)) {
+    SCOPED_TRACE(WideToUtf8(row[0] + L" by " + row[1]));
+    settings->Mater.SteelList = SteelList(row[0]);
+    settings->Mater.ReinfSteelSize = static_cast<std::int32_t>(settings->Mater.SteelList.size());
+    EXPECT_EQ(update(row[1]), settings->Mater.ReinfSteelSize);
+    EXPECT_EQ(WideToUtf8(SteelListText(settings->Mater.SteelList)), WideToUtf8(row[2]));
   }
-  // A drawing without reinforcement is left alone.
   Fresh();
-  KoVT::Core::TStringList grade;
-  grade.Add(L"A");
-  KOVTReinfSteelVectorUpdate(grade);
+  update(L"A");
   EXPECT_FALSE(HasModuleRoot(kKovrRootDictName));
   EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "jobsettings/key_table.h"
+#include "jobsettings/reinf_blocks.h"
 #include "registry/registry_key.h"
 #include "tests/support/golden_rows.h"
 #include "tests/units/call_rows.h"
@@ -58,14 +59,6 @@ inline StoredKeys GoldenSet(const std::string& file) {
   return keys;
 }
 
-// The keys a listing of values names.
-inline StoredKeys ListedIn(const StoredKeys& keys) {
-  StoredKeys listed;
-  for (const Stored& key : keys)
-    if (!std::holds_alternative<ByRegistry>(key.value)) listed.push_back(key);
-  return listed;
-}
-
 // Whether `field` holds a value of the kind and value of `expected`.
 inline bool Holds(const KovtJobKeys::Field& field, const Value& expected) {
   return std::visit(
@@ -95,7 +88,9 @@ inline void Assign(const KovtJobKeys::Field& field, const Value& value) {
 // The listing names the golden keys that hold values in their order, each
 // holding its value.
 inline void ExpectListing(const std::vector<KovtJobKeys::Entry>& listing, const StoredKeys& golden) {
-  const StoredKeys listed = ListedIn(golden);
+  StoredKeys listed;
+  for (const Stored& key : golden)
+    if (!std::holds_alternative<ByRegistry>(key.value)) listed.push_back(key);
   ASSERT_EQ(listing.size(), listed.size());
   for (std::size_t i = 0; i < listing.size(); ++i) {
     EXPECT_EQ(listing[i].name, listed[i].name.c_str()) << "position " << i;
@@ -137,6 +132,25 @@ inline void ExpectSameListedValues(const std::vector<KovtJobKeys::Entry>& left,
         std::visit([&](auto* value) { return *value == *std::get<decltype(value)>(right[i].field); }, left[i].field);
     EXPECT_TRUE(same) << left[i].name.c_str();
   }
+}
+
+// A reinforcement steel list as text: entries "grade/symbol/user symbol"
+// joined by '|', "-" for none.
+inline std::vector<RSTEEL> SteelList(const std::wstring& text) {
+  std::vector<RSTEEL> list;
+  for (const std::wstring& entry : Split(text)) {
+    const std::size_t first = entry.find(L'/'), last = entry.rfind(L'/');
+    list.push_back({entry.substr(0, first).c_str(), std::stoi(entry.substr(first + 1, last - first - 1)),
+                    entry.substr(last + 1).c_str()});
+  }
+  return list;
+}
+inline std::wstring SteelListText(const std::vector<RSTEEL>& list) {
+  std::vector<std::wstring> entries;
+  for (const RSTEEL& steel : list)
+    entries.push_back(steel.Class.str() + L"/" + std::to_wstring(steel.Symbol) + L"/" +
+                      steel.UserSymbol.str());
+  return entries.empty() ? L"-" : Joined(entries);
 }
 
 // What a key stores, a row "name kind value" a value in stored order: a text

@@ -39,23 +39,13 @@ TYPED_TEST_SUITE(ModuleSets, Modules);
 
 TYPED_TEST(ModuleSets, ANewDrawingStoresTheGoldenSetBelowTheModuleRoot) {
   using Set = typename TypeParam::Settings;
-  const StoredKeys golden = this->Golden();
   EXPECT_FALSE(KOVTJobSettings::IsInitialized(this->Drawing()));
   Set created;
   EXPECT_TRUE(KOVTJobSettings::IsInitialized(this->Drawing()));
   EXPECT_EQ(created.GetSettingSize(), 1);
   EXPECT_EQ(created.GetDefault(), L"Standard");
   EXPECT_EQ(this->Drawing()->numOpenObjects(), 0u);
-  ExpectListing(created.ListKeys(), golden);
-
-  // A second object, whose members all differ, reads every value back.
-  Set reader;
-  ScrambleListed(reader.ListKeys());
-  // With a stored size of 0 the header and footer data are not read.
-  reader.HeaderFooter().HeaderData.clear();
-  reader.HeaderFooter().FooterData.clear();
-  ASSERT_TRUE(reader.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
-  ExpectListing(reader.ListKeys(), golden);
+  ExpectListing(created.ListKeys(), this->Golden());
 
   // The stored set holds exactly the golden values.
   this->EditSet([&](TRegistry& registry) {

@@ -51,33 +51,22 @@ TEST_F(ReinfSettings, EveryNameTableHoldsItsGoldenNames) {
   EXPECT_EQ(settings.Mater.BarDataBases.size(), codes);
 }
 
-// Grades are searched in the list within its size, then among the bar kinds'
-// grades, exactly; the preferences' "no symbol" text shows nothing.
+// Rows of data/steel_symbols.txt.
 TEST_F(ReinfSettings, SteelSymbolLookups) {
   KOVTReinfJobSettings settings;
-  settings.Mater.SteelList = {
-      {L"HA 500", 5, L""}, {L"B500B", 22, L"Bs"}, {L"B500B", 23, L"later"}, {L"FeB44k", 10, L"<none>"}};
+  settings.Mater.SteelList = SteelList(L"HA 500/5/|B500B/22/Bs|B500B/23/later|FeB44k/10/<none>");
   settings.Mater.LongReinfSteelClass = L"B500A";
   settings.Mater.LongReinfSteelSymbol = 21;
   settings.Mater.TranReinfSteelClass = L"FeB44k";
   settings.Mater.TranReinfSteelSymbol = 31;
   settings.Mater.DistReinfSteelClass = L"B500C";
   settings.Mater.DistReinfSteelSymbol = 32;
-  const struct {
-    std::int32_t size;
-    const wchar_t* grade;
-    int symbol;
-    const wchar_t* text;
-  } cases[] = {
-      {4, L"HA 500", 5, L"HA"},  {4, L"B500B", 22, L"Bs"}, {4, L"FeB44k", 10, L""}, {4, L"B500A", 21, L"before"},
-      {4, L"B500C", 32, L"before"}, {4, L"b500b", 0, L"before"}, {1, L"B500B", 0, L"before"}, {1, L"FeB44k", 31, L"before"},
-      {40, L"FeB44k", 10, L""}, {-2, L"HA 500", 0, L"before"},
-  };
-  for (const auto& c : cases) {
-    settings.Mater.ReinfSteelSize = c.size;
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/steel_symbols.txt", 4)) {
+    SCOPED_TRACE(WideToUtf8(row[0] + L" " + row[1]));
+    settings.Mater.ReinfSteelSize = std::stoi(row[0]);
     KOVTString text = L"before";
-    EXPECT_EQ(settings.GetSteelSymb(c.grade, &text), c.symbol) << c.size << " " << KOVTString(c.grade).c_str();
-    EXPECT_EQ(text, c.text) << c.size << " " << KOVTString(c.grade).c_str();
+    EXPECT_EQ(settings.GetSteelSymb(row[1].c_str(), &text), std::stoi(row[2]));
+    EXPECT_EQ(text, row[3].c_str());
   }
   EXPECT_EQ(settings.GetSteelSymb(L"B500B", nullptr), 0);
 }

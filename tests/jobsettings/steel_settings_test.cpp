@@ -51,24 +51,16 @@ TEST_F(SteelSettings, InitializeKeepsTheBoltColourRulesButResetsTheirSizes) {
   ExpectListing(settings.ListKeys(), GoldenSet("steel_new_set.txt"));
 }
 
-TEST_F(SteelSettings, BoltColourLookupsTakeTheFirstExactMatchWithinTheSize) {
+// Rows of data/bolt_colours.txt.
+TEST_F(SteelSettings, BoltColourLookups) {
   KOVTSteelJobSettings settings;
   settings.Welding.BoltColorGrade = {{L"8.8", 1}, {L"8.8", 2}, {L"10.9", 3}};
   settings.Welding.BoltColorDiam = {{16.0000001, 5}, {16.0, 6}};
-  const struct {
-    std::int32_t size;
-    const wchar_t* grade;
-    double diameter;
-    int byGrade, byDiameter;
-  } cases[] = {
-      {3, L"8.8", 16.0, 1, 6},        {3, L"10.9", 16.0000001, 3, 5}, {3, L"8.8 ", 16.00001, 256, 256},
-      {2, L"10.9", 16.0, 256, 6},     {1, L"8.8", 16.0, 1, 256},      {50, L"10.9", 16.0, 3, 6},
-      {-3, L"8.8", 16.0000001, 256, 256},
-  };
-  for (const auto& c : cases) {
-    settings.Welding.BoltColorGradeSize = settings.Welding.BoltColorDiamSize = c.size;
-    EXPECT_EQ(settings.GetBoltColorByGrade(c.grade), c.byGrade) << c.size;
-    EXPECT_EQ(settings.GetBoltColorByDiameter(c.diameter), c.byDiameter) << c.size;
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/bolt_colours.txt", 5)) {
+    SCOPED_TRACE(WideToUtf8(row[0] + L" " + row[1] + L" " + row[2]));
+    settings.Welding.BoltColorGradeSize = settings.Welding.BoltColorDiamSize = std::stoi(row[0]);
+    EXPECT_EQ(settings.GetBoltColorByGrade(row[1].c_str()), std::stoi(row[3]));
+    EXPECT_EQ(settings.GetBoltColorByDiameter(D(row[2])), std::stoi(row[4]));
   }
 }
 
