@@ -91,16 +91,17 @@ struct Scenario {
   HKEY Key(const std::wstring& name) {
     return name == L"HKCU" ? HKEY_CURRENT_USER : name == L"HKLM" ? HKEY_LOCAL_MACHINE : keys[name];
   }
-  // The names RegEnumKeyExW or RegEnumValueW gives, and its last status unless
-  // that ended the list.
-  template <class Enumerate>
-  static std::wstring Names(Enumerate enumerate, DWORD chars) {
+  // The names of the key's values or sub-keys, read into a buffer of `chars`,
+  // and the last status unless that ended the list.
+  std::wstring Names(const std::wstring& key, bool values, DWORD chars = 64) {
     std::vector<std::wstring> names;
     std::vector<wchar_t> name(chars);
     LONG status = ERROR_SUCCESS;
-    for (DWORD i = 0, size = chars; (status = enumerate(i, name.data(), &size)) == ERROR_SUCCESS;
-         ++i, size = chars)
-      names.emplace_back(name.data());
+    for (DWORD i = 0, size = chars; status == ERROR_SUCCESS; ++i, size = chars) {
+      status = values ? RegEnumValueW(Key(key), i, name.data(), &size, nullptr, nullptr, nullptr, nullptr)
+                      : RegEnumKeyExW(Key(key), i, name.data(), &size, nullptr, nullptr, nullptr, nullptr);
+      if (status == ERROR_SUCCESS) names.emplace_back(name.data());
+    }
     if (status != ERROR_NO_MORE_ITEMS) names.push_back(N(status));
     return Joined(names);
   }
@@ -193,20 +194,8 @@ CallTable Calls(std::optional<Scenario>& s) {
       {L"delete-value", [&](const Args& a) { return N(RegDeleteValueW(s->Key(a[0]), a[1].c_str())); }},
       {L"delete-key", [&](const Args& a) { return N(RegDeleteKeyW(s->Key(a[0]), a[1].c_str())); }},
       {L"close", [&](const Args& a) { return N(RegCloseKey(s->Key(a[0]))); }},
-      {L"keys",
-       [&](const Args& a) {
-         const auto enumerate = [&](DWORD i, wchar_t* name, DWORD* size) {
-           return RegEnumKeyExW(s->Key(a[0]), i, name, size, nullptr, nullptr, nullptr, nullptr);
-         };
-         return Scenario::Names(enumerate, a.size() > 1 ? static_cast<DWORD>(I(a[1])) : 64);
-       }},
-      {L"values",
-       [&](const Args& a) {
-         const auto enumerate = [&](DWORD i, wchar_t* name, DWORD* size) {
-           return RegEnumValueW(s->Key(a[0]), i, name, size, nullptr, nullptr, nullptr, nullptr);
-         };
-         return Scenario::Names(enumerate, 64);
-       }},
+      {L"keys", [&](const Args& a) { return s->Names(a[0], false, a.size() > 1 ? I(a[1]) : 64); }},
+      {L"values", [&](const Args& a) { return s->Names(a[0], true); }},
       {L"restart",
        [&](const Args&) {
          KovtRegistryDiscardCache();
