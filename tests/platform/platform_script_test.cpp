@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <iterator>
@@ -293,17 +294,24 @@ CallTable Calls(std::optional<Scenario>& s) {
          if (find != INVALID_HANDLE_VALUE) names.push_back(B(FindClose(find)));
          return Joined(names);
        }},
-      // How a search describes its first entry: attributes in hex, size, and
-      // whether it has a time; then whether a second close and a later step fail.
+      // How a search describes its first entry: attributes in hex, size and
+      // write time; then whether it closed, closed again and stepped on after that.
       {L"find-entry",
        [&](const Args& a) {
          WIN32_FIND_DATAW data{};
          HANDLE find = FindFirstFileW(a[0].c_str(), &data);
          if (find == INVALID_HANDLE_VALUE) return std::wstring(L"none");
          const bool closed = FindClose(find);
+         const FILETIME time = data.ftLastWriteTime;
          return Joined({Hex(data.dwFileAttributes), N(data.nFileSizeLow),
-                        B(data.ftLastWriteTime.dwHighDateTime != 0), B(closed), B(FindClose(find)),
-                        B(FindNextFileW(find, &data))});
+                        std::to_wstring(static_cast<std::uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime),
+                        B(closed), B(FindClose(find)), B(FindNextFileW(find, &data))});
+       }},
+      // Sets the write time of the name itself to the seconds given and a half.
+      {L"age",
+       [&](const Args& a) {
+         const timespec times[] = {{I(a[1]), 500'000'000}, {I(a[1]), 500'000'000}};
+         return B(::utimensat(AT_FDCWD, WideToNativeName(a[0]).c_str(), times, AT_SYMLINK_NOFOLLOW) == 0);
        }},
       {L"fold", [&](const Args& a) { return kovt_platform::FoldCase(a[0]); }},
       {L"replace",
