@@ -225,7 +225,9 @@ class CopyScript : public CopyTest {
         {L"count", [this](const GoldenRow&) { m_objects = Drawing()->numObjects(); }},
         {L"unchanged", [this](const GoldenRow&) { EXPECT_EQ(Drawing()->numObjects(), m_objects); }},
         {L"hold-linetypes",
-         [this](const GoldenRow&) { ASSERT_EQ(Drawing()->getSymbolTable(m_held, PnDb::kForRead), Plnx::eOk); }},
+         [this](const GoldenRow&) {
+           ASSERT_EQ(Drawing()->getSymbolTable(m_held, PnDb::kForRead), Plnx::eOk);
+         }},
         {L"release", [this](const GoldenRow&) { m_held->close(); }},
         {L"visit",
          [this](const GoldenRow& r) { DictCopyVisitor(Id(r[1]), Destination(r[2]), r[2] != L"flat").Run(); }},

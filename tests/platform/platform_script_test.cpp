@@ -302,10 +302,10 @@ CallTable Calls(std::optional<Scenario>& s) {
          HANDLE find = FindFirstFileW(a[0].c_str(), &data);
          if (find == INVALID_HANDLE_VALUE) return std::wstring(L"none");
          const bool closed = FindClose(find);
-         const FILETIME time = data.ftLastWriteTime;
-         return Joined({Hex(data.dwFileAttributes), N(data.nFileSizeLow),
-                        std::to_wstring(static_cast<std::uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime),
-                        B(closed), B(FindClose(find)), B(FindNextFileW(find, &data))});
+         const auto time = static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                           data.ftLastWriteTime.dwLowDateTime;
+         return Joined({Hex(data.dwFileAttributes), N(data.nFileSizeLow), std::to_wstring(time), B(closed),
+                        B(FindClose(find)), B(FindNextFileW(find, &data))});
        }},
       // Sets the write time of the name itself to the seconds given and a half.
       {L"age",
