@@ -61,25 +61,20 @@ class RecordingVisitor : public DictCopyVisitor {
   PnDbObject* m_held = nullptr;
 };
 
+// A sub-dictionary the visitor keeps out of, or that cannot be opened when it
+// is looked at, is not descended into.
 TEST_F(DictCopyVisitorTest, OverridesDecideTheCopyAndWhereToDescend) {
-  RecordingVisitor visitor(source, Drawing(), true);
-  visitor.skipped = Child(source, L"Sub");
-  visitor.Run();
-  // Dictionary order (names without regard to case); "Other" is entered, "Sub" is not.
-  EXPECT_EQ(visitor.visited, (std::vector<std::wstring>{L"dict", L"dict", L"source top", L"source o"}));
-  ASSERT_EQ(visitor.destinations.size(), 4u);
-  EXPECT_EQ(visitor.destinations[0], At(Drawing(), L"KOVT/S"));
-  EXPECT_EQ(visitor.destinations[3], At(Drawing(), L"KOVT/S/Other"));
-  EXPECT_EQ(NumEntries(At(Drawing(), L"KOVT/S")), 1u) << "only the counterparts were made";
-  ExpectAllClosed();
-}
-
-// A sub-dictionary that cannot be opened when it is looked at is not descended into.
-TEST_F(DictCopyVisitorTest, AnEntryThatCannotBeOpenedIsNotEntered) {
-  RecordingVisitor visitor(source, Drawing(), true);
-  visitor.held = Child(source, L"Sub");
-  visitor.Run();
-  EXPECT_EQ(visitor.visited, (std::vector<std::wstring>{L"dict", L"dict", L"source top", L"source o"}));
+  for (const bool held : {false, true}) {
+    RecordingVisitor visitor(source, Drawing(), true);
+    (held ? visitor.held : visitor.skipped) = Child(source, L"Sub");
+    visitor.Run();
+    // Dictionary order (names without regard to case); "Other" is entered, "Sub" is not.
+    EXPECT_EQ(visitor.visited, (std::vector<std::wstring>{L"dict", L"dict", L"source top", L"source o"}));
+    ASSERT_EQ(visitor.destinations.size(), 4u);
+    EXPECT_EQ(visitor.destinations[0], At(Drawing(), L"KOVT/S"));
+    EXPECT_EQ(visitor.destinations[3], At(Drawing(), L"KOVT/S/Other"));
+    EXPECT_EQ(NumEntries(At(Drawing(), L"KOVT/S")), 1u) << "only the counterparts were made";
+  }
   ExpectAllClosed();
 }
 

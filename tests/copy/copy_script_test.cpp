@@ -13,9 +13,8 @@
 #include "copy/linetype_copy.h"
 #include "copy/style_copy.h"
 #include "dictionaries/app_dictionary_classes.h"
-#include "platform/wide_string.h"
 #include "tests/copy/copy_fixture.h"
-#include "tests/support/golden_rows.h"
+#include "tests/units/call_rows.h"
 
 using namespace KovtCopyUtil;
 
@@ -41,23 +40,6 @@ std::wstring FontFile(PnDbObjectId id) {
   record->close();
   return file;
 }
-
-std::vector<std::wstring> Split(const std::wstring& text) {
-  std::vector<std::wstring> fields;
-  for (std::size_t start = 0, bar = 0; bar != std::wstring::npos && !text.empty(); start = bar + 1) {
-    bar = text.find(L'|', start);
-    fields.push_back(text.substr(start, bar - start));
-  }
-  return fields;
-}
-
-std::wstring Joined(const std::vector<std::wstring>& names) {
-  std::wstring joined;
-  for (const std::wstring& name : names) joined += (joined.empty() ? L"" : L"|") + name;
-  return joined;
-}
-
-std::wstring Flag(bool value) { return value ? L"true" : L"false"; }
 
 class CopyScript : public CopyTest {
  protected:
@@ -140,7 +122,7 @@ class CopyScript : public CopyTest {
     if (detach) pndbHostApplicationServices()->setWorkingDatabase(nullptr);
     const bool copied = CopyKovrDictFromTo(Database(row[1]), detach ? nullptr : Database(row[2]));
     pndbHostApplicationServices()->setWorkingDatabase(Drawing());
-    EXPECT_EQ(Flag(copied), row[3]);
+    EXPECT_EQ(B(copied), row[3]);
   }
 
   // Records copied by name into the working drawing: whether all were, then
@@ -151,7 +133,7 @@ class CopyScript : public CopyTest {
     NamePairList renamed{{L"earlier", L"kept"}};
     const bool copied = row[1] == L"src:linetypes" ? CopyPlnxLineType(Source(), Drawing(), names, renamed)
                                                    : CopyPlnxTextStyle(Source(), Drawing(), names, renamed);
-    std::vector<std::wstring> answer{Flag(copied)};
+    std::vector<std::wstring> answer{B(copied)};
     for (const auto& [from, to] : renamed) answer.push_back(from.str() + L"=" + to.str());
     ExpectText(Joined(answer), row[3]);
   }
@@ -161,7 +143,7 @@ class CopyScript : public CopyTest {
     PnDbObjectIdArray ids;
     for (const std::wstring& ref : Split(row[1])) ids.push_back(Id(ref));
     IdPairList copies;
-    std::vector<std::wstring> answer{Flag(CopyPlnxLineType(Source(), Drawing(), ids, copies))};
+    std::vector<std::wstring> answer{B(CopyPlnxLineType(Source(), Drawing(), ids, copies))};
     for (const auto& [from, to] : copies) answer.push_back(RecordName(from) + L"=" + RecordName(to));
     ExpectText(Joined(answer), row[3]);
   }
@@ -187,7 +169,7 @@ class CopyScript : public CopyTest {
     const bool ok = FindDimStyleIdInDestDatabase(false, Database(row[2].substr(0, slash)), Id(row[1]),
                                                  Database(row[2].substr(slash + 1)), found);
     const std::vector<std::wstring> expected = Split(row[3]);
-    EXPECT_EQ(Flag(ok), expected[0]);
+    EXPECT_EQ(B(ok), expected[0]);
     if (expected.size() > 1) {
       EXPECT_EQ(found, Id(expected[1]));
     }
@@ -205,22 +187,23 @@ class CopyScript : public CopyTest {
     PnDbLinetypeTableRecord* record = nullptr;
     ASSERT_EQ(pndbOpenObject(record, Id(row[1]), PnDb::kForRead), Plnx::eOk);
     std::vector<std::wstring> dashes;
-    for (double dash : record->dashes()) dashes.push_back(std::to_wstring(dash));
+    for (double dash : record->dashes()) dashes.push_back(N(dash));
     record->close();
-    std::vector<std::wstring> expected;
-    for (const std::wstring& dash : Split(row[3])) expected.push_back(std::to_wstring(std::stod(dash)));
-    EXPECT_EQ(dashes, expected);
+    ExpectText(Joined(dashes), row[3]);
   }
 
   std::vector<double> DashesOf(const std::wstring& text) {
     std::vector<double> dashes;
-    for (const std::wstring& dash : Split(text == L"-" ? L"" : text)) dashes.push_back(std::stod(dash));
+    for (const std::wstring& dash : Split(text)) dashes.push_back(D(dash));
     return dashes;
   }
 
   // Every operation of the script by name; fields are operation, entry, argument, expected.
   std::map<std::wstring, Op> Operations() {
-    auto expectId = [this](const GoldenRow& r, PnDbObjectId id) { EXPECT_EQ(id, Id(r[3])); };
+    auto expectId = [this](const GoldenRow& r, PnDbObjectId id) {
+      EXPECT_EQ(id, Id(r[3]));
+      EXPECT_EQ(id.isNull(), r[3] == L"-") << "the id named must be there";
+    };
     return {
         {L"dict", [this](const GoldenRow& r) { MakeDict(r); }},
         {L"leaf",
@@ -241,6 +224,11 @@ class CopyScript : public CopyTest {
          }},
         {L"count", [this](const GoldenRow&) { m_objects = Drawing()->numObjects(); }},
         {L"unchanged", [this](const GoldenRow&) { EXPECT_EQ(Drawing()->numObjects(), m_objects); }},
+        {L"hold-linetypes",
+         [this](const GoldenRow&) {
+           ASSERT_EQ(Drawing()->getSymbolTable(m_held, PnDb::kForRead), Plnx::eOk);
+         }},
+        {L"release", [this](const GoldenRow&) { m_held->close(); }},
         {L"visit",
          [this](const GoldenRow& r) { DictCopyVisitor(Id(r[1]), Destination(r[2]), r[2] != L"flat").Run(); }},
         {L"merge", [this](const GoldenRow& r) { CopySimpleDictionaryTree(Id(r[1]), Id(r[2])); }},
@@ -269,11 +257,11 @@ class CopyScript : public CopyTest {
         {L"find-dimstyle", [this](const GoldenRow& r) { FindDimStyle(r); }},
         {L"linetype-exists",
          [this](const GoldenRow& r) {
-           EXPECT_EQ(Flag(CheckIfPlnxLineTypeIdExist(Id(r[1]), Database(r[2]))), r[3]);
+           EXPECT_EQ(B(CheckIfPlnxLineTypeIdExist(Id(r[1]), Database(r[2]))), r[3]);
          }},
         {L"dimstyle-exists",
          [this](const GoldenRow& r) {
-           EXPECT_EQ(Flag(CheckIfPlnxDimStyleIdExist(Id(r[1]), Database(r[2]))), r[3]);
+           EXPECT_EQ(B(CheckIfPlnxDimStyleIdExist(Id(r[1]), Database(r[2]))), r[3]);
          }},
         {L"linetype-name", [this](const GoldenRow& r) { ExpectText(GetLineTypeName(Id(r[1])).str(), r[3]); }},
         {L"names", [this](const GoldenRow& r) { Names(r); }},
@@ -288,6 +276,7 @@ class CopyScript : public CopyTest {
 
   std::vector<PnRxClass*> m_keeperClasses;
   std::size_t m_objects = 0;
+  PnDbLinetypeTable* m_held = nullptr;
 };
 
 TEST_F(CopyScript, EveryScenarioEndsAsListed) {

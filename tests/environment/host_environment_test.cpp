@@ -1,5 +1,7 @@
 // What the listed cases cannot say: the wrap of shifted texts, ids, the
 // drawing marker and the directory scopes.
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 
 #include "environment/dir_scope.h"
@@ -8,7 +10,9 @@
 #include "environment/product_info.h"
 #include "host/host.h"
 #include "platform/path_helpers.h"
-#include "tests/environment/env_test_support.h"
+#include "platform/wide_string.h"
+#include "tests/platform/scratch.h"
+#include "tests/support/drawing_entries.h"
 
 namespace {
 
@@ -39,15 +43,7 @@ class DictionaryMarker : public KovtIMarkerCreator {
  public:
   bool CreateMarker(PnDbDatabase* database, const wchar_t* name) override {
     ++calls;
-    PnDbDictionary* named = nullptr;
-    if (database->getNamedObjectsDictionary(named, PnDb::kForWrite) != Plnx::eOk) return false;
-    auto* marker = new PnDbDictionary;
-    PnDbObjectId id;
-    const bool added = named->setAt(name, marker, id) == Plnx::eOk;
-    if (added) marker->close();
-    else delete marker;
-    named->close();
-    return added;
+    return !Dict(database->namedObjectsDictionaryId(), name).isNull();
   }
   int calls = 0;
 };
@@ -85,17 +81,18 @@ KOVTString CurrentDirectory() {
 }
 
 TEST(DirScope, RestoresTheDirectoryHoweverItEnds) {
-  const KOVTString before = CurrentDirectory(), bin = FolderText(KOVT_APPSET_MODULE_DIR);
+  const KOVTString before = CurrentDirectory(), bin = Utf8ToWide(KOVT_APPSET_MODULE_DIR);
   const ScratchDir elsewhere;
+  const std::wstring other = Utf8ToWide(elsewhere.Path().string());
   try {
     const KOVTDirScope scope;
-    EXPECT_EQ(CurrentDirectory() + L"/", bin);
+    EXPECT_EQ(CurrentDirectory(), bin);
     {
       const KOVTAppDirScope inner;
-      SetCurrentDirectoryW(FolderText(elsewhere.Path()));
+      SetCurrentDirectoryW(other.c_str());
     }
-    EXPECT_EQ(CurrentDirectory() + L"/", bin);
-    SetCurrentDirectoryW(FolderText(elsewhere.Path()));
+    EXPECT_EQ(CurrentDirectory(), bin);
+    SetCurrentDirectoryW(other.c_str());
     throw std::runtime_error("leave the block");
   } catch (const std::runtime_error&) {
   }

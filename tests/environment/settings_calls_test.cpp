@@ -18,11 +18,13 @@
 #include "platform/registry.h"
 #include "tests/environment/env_test_support.h"
 #include "tests/host/allocation_probe.h"
+#include "tests/platform/scratch.h"
 #include "tests/units/call_rows.h"
 
 namespace {
 
 using namespace ORL_Tools;
+namespace fs = std::filesystem;
 
 eORL Module(const std::wstring& text) { return static_cast<eORL>(I(text)); }
 KOVT::ModuleType Kind(const std::wstring& text) { return static_cast<KOVT::ModuleType>(I(text)); }
@@ -46,6 +48,17 @@ std::function<std::wstring(const Args&)> Done(Effect effect) {
 std::wstring FileOf(HMODULE module) {
   wchar_t path[MAX_PATH] = {};
   return module == nullptr ? L"null" : std::wstring(path, GetModuleFileNameW(module, path, MAX_PATH));
+}
+// The path as the module reports folders: with '/' and a trailing separator.
+std::wstring FolderText(const fs::path& folder) { return Utf8ToWide(folder.string() + "/"); }
+// Writes a value below `root`, as an installer writes the machine's.
+LONG SetValue(HKEY root, const Args& a, DWORD type, const void* data, std::size_t size) {
+  HKEY key = nullptr;
+  RegCreateKeyExW(root, a[0].c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  const LONG status =
+      RegSetValueExW(key, a[1].c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size));
+  RegCloseKey(key);
+  return status;
 }
 std::wstring CurrentDirectory() {
   wchar_t path[MAX_PATH] = {};
@@ -85,49 +98,46 @@ std::wstring Probe(const std::wstring& arguments) {
   return Utf8ToWide(status == 0 ? output : output + "exit status " + std::to_string(status));
 }
 
-class SettingsCalls : public EnvironmentTest {
+class SettingsCalls : public ::testing::Test {
  protected:
-  void TearDown() override {
-    EndCase();
-    EnvironmentTest::TearDown();
-  }
+  void TearDown() override { EndCase(); }
   void EndCase() {
     KOVTContext::Clear();
     m_scopes.clear();
     pndbHostApplicationServices()->setWorkingDatabase(nullptr);
     KOVTSetSpecial(KOVT::eStandardHost);
+    for (const wchar_t* name : kConfigs) Release(name);
+  }
+  // Moves the registry and the data folders to new ones of the case.
+  void StartCase(const std::wstring& name) {
+    EndCase();
+    const fs::path folder = m_scratch.Path() / WideToUtf8(name);
+    m_data = folder / "data";
+    // Each undoes its own change only when it goes before the next is made.
+    m_registryEnv.reset();
+    m_dataEnv.reset();
+    m_registryEnv = std::make_unique<ScopedEnv>("KOVT_REGISTRY_DIR", (folder / "registry").string());
+    m_dataEnv = std::make_unique<ScopedEnv>("KOVT_DATA_DIR", m_data.string());
   }
   PnDbDatabase* Db(const std::wstring& name) {
     return name == L"first" ? &m_first : name == L"second" ? &m_second : nullptr;
   }
-  // "{plnx}" stands for the host's registry key, "{host}" for its key of the
-  // test locale, "{common}" for the suite's settings key, "{bin}" for the
-  // module's folder, "{user}" and "{shared}" for the data folders, "{start}"
-  // for the directory the test started in, and "{N*text}" for N copies of text.
-  std::wstring Expanded(std::wstring text) const {
-    const std::pair<std::wstring, std::wstring> names[] = {
-        {L"{host}", KOVTString(kPlnxRegistryKey).str() + L"\\PLNX-E030:" + kTestLocaleId},
-        {L"{plnx}", kPlnxRegistryKey},
-        {L"{common}", ORLSettingsKey(eORL_Common).str()},
-        {L"{bin}", FolderText(KOVT_APPSET_MODULE_DIR).str()},
-        {L"{user}", FolderText(UserData()).str()},
-        {L"{shared}", FolderText(SharedData()).str()},
-        {L"{start}", m_start}};
-    for (const auto& [name, value] : names)
-      for (std::size_t at; (at = text.find(name)) != std::wstring::npos;)
-        text.replace(at, name.size(), value);
-    for (std::size_t at, star; (at = text.find(L'{')) != std::wstring::npos &&
-                               (star = text.find(L'*', at)) != std::wstring::npos;) {
-      const std::size_t end = text.find(L'}', star);
-      std::wstring copies;
-      for (int n = I(text.substr(at + 1, star - at - 1)); n > 0; --n)
-        copies += text.substr(star + 1, end - star - 1);
-      text.replace(at, end + 1 - at, copies);
-    }
-    return text;
+  // The placeholders of the data file filled in.
+  std::wstring Expanded(const std::wstring& text) const {
+    const std::wstring host = KOVTString(kPlnxRegistryKey).str() + L"\\PLNX-E030:" + kTestLocaleId;
+    return ::Expanded(text, {{L"{host}", host},
+                             {L"{plnx}", kPlnxRegistryKey},
+                             {L"{common}", ORLSettingsKey(eORL_Common).str()},
+                             {L"{bin}", FolderText(KOVT_APPSET_MODULE_DIR)},
+                             {L"{user}", FolderText(m_data / "AppData/Hexlon/Lattice/Common Data")},
+                             {L"{shared}", FolderText(m_data / "CommonAppData/Hexlon/Lattice/Common Data")},
+                             {L"{start}", m_start}});
   }
   CallTable Calls();
 
+  ScratchDir m_scratch;
+  fs::path m_data;
+  std::unique_ptr<ScopedEnv> m_registryEnv, m_dataEnv;
   PnDbDatabase m_first{false}, m_second{false};
   // Contexts entered by name, left when their case ends if not before.
   std::map<std::wstring, std::shared_ptr<void>> m_scopes;
@@ -136,17 +146,14 @@ class SettingsCalls : public EnvironmentTest {
 
 CallTable SettingsCalls::Calls() {
   return {
-      {L"machine", Done([](const Args& a) { SetMachineValue(a[0].c_str(), a[1].c_str(), a[2].c_str()); })},
+      {L"machine",
+       [](const Args& a) {
+         return N(SetValue(HKEY_LOCAL_MACHINE, a, REG_SZ, a[2].c_str(), a[2].size() * sizeof(wchar_t)));
+       }},
       {L"dword",
        [](const Args& a) {
-         HKEY key = nullptr;
-         RegCreateKeyExW(HKEY_CURRENT_USER, a[0].c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                         nullptr);
          const DWORD number = static_cast<DWORD>(I(a[2]));
-         const LONG status = RegSetValueExW(key, a[1].c_str(), 0, REG_DWORD,
-                                            reinterpret_cast<const BYTE*>(&number), sizeof number);
-         RegCloseKey(key);
-         return N(status);
+         return N(SetValue(HKEY_CURRENT_USER, a, REG_DWORD, &number, sizeof number));
        }},
       {L"RegSet2Cur_SZ",
        [](const Args& a) { return B(RegSet2Cur_SZ(a[0].c_str(), a[1].c_str(), a[2].c_str(), I(a[3]))); }},
@@ -302,11 +309,7 @@ TEST_F(SettingsCalls, EveryCaseGivesItsAnswers) {
   const CallTable calls = Calls();
   std::wstring current;
   for (GoldenRow row : ReadGoldenRows("environment/data/settings_calls.txt", 4)) {
-    if (row[0] != current) {
-      current = row[0];
-      EndCase();
-      Use(Root() / "cases" / WideToUtf8(current));
-    }
+    if (row[0] != current) StartCase(current = row[0]);
     SCOPED_TRACE(WideToUtf8(current));
     for (std::wstring& field : row) field = Expanded(field);
     ExpectAnswer(calls, row, 1);

@@ -2,8 +2,7 @@
 // prints one line per command, so a test can see what a later session of the
 // product reads.
 //
-//   settings_probe lang | set-lang <tag> | locale | module | set-module <n> | workspace <n> |
-//                  set-workspace <n> <text>
+//   settings_probe lang | set-lang <tag> | locale | module | set-module <n>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -16,8 +15,6 @@
 namespace {
 
 void Print(const KOVTString& text) { std::printf("%s\n", WideToUtf8(text.str()).c_str()); }
-
-ORL_Tools::eORL ModuleArgument(const char* text) { return static_cast<ORL_Tools::eORL>(std::atoi(text)); }
 
 }  // namespace
 
@@ -39,13 +36,7 @@ int main(int argc, char** argv) {
     } else if (command == "module") {
       Print(std::to_wstring(ORL_Tools::GetORLModule()));
     } else if (command == "set-module" && hasArgument) {
-      Print(ORL_Tools::SetORLModule(ModuleArgument(argv[++i])) ? L"ok" : L"failed");
-    } else if (command == "workspace" && hasArgument) {
-      KOVTString workspace;
-      Print(ORL_Tools::GetORLWorkspace(ModuleArgument(argv[++i]), workspace) ? workspace : KOVTString(L"failed"));
-    } else if (command == "set-workspace" && i + 2 < argc) {
-      const ORL_Tools::eORL module = ModuleArgument(argv[++i]);
-      Print(ORL_Tools::SetORLWorkspace(module, Utf8ToWide(argv[++i]).c_str()) ? L"ok" : L"failed");
+      Print(ORL_Tools::SetORLModule(static_cast<ORL_Tools::eORL>(std::atoi(argv[++i]))) ? L"ok" : L"failed");
     } else {
       std::fprintf(stderr, "settings_probe: unknown command or missing argument: %s\n", command.c_str());
       return 2;

@@ -15,9 +15,12 @@ std::vector<std::pair<std::wstring, double>> Fields(const KovtEpsilonPair& pair)
   for (const auto& [prefix, r] : {std::pair<const wchar_t*, const KovtEpsilon*>{L"C.", &pair.Common},
                                   {L"R.", &pair.Reinforcement}}) {
     const std::wstring p = prefix;
-    fields.insert(fields.end(), {{p + L"Linear", r->LinearTolerance}, {p + L"Display", r->DisplayTolerance},
-                                 {p + L"Angular", r->AngularTolerance}, {p + L"Metric", r->IsMetric ? 1.0 : 0.0},
-                                 {p + L"Factor", r->UnitFactor}, {p + L"SetBy", static_cast<double>(r->SetBy)}});
+    fields.insert(fields.end(), {{p + L"Linear", r->LinearTolerance},
+                                 {p + L"Display", r->DisplayTolerance},
+                                 {p + L"Angular", r->AngularTolerance},
+                                 {p + L"Metric", r->IsMetric ? 1.0 : 0.0},
+                                 {p + L"Factor", r->UnitFactor},
+                                 {p + L"SetBy", static_cast<double>(r->SetBy)}});
   }
   const KovrEpsilon& r = pair.Reinforcement;
   fields.insert(fields.end(), {{L"R.Distance", r.DistanceTolerance}, {L"R.Segment", r.SegmentTolerance},

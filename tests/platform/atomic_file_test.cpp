@@ -28,7 +28,8 @@ class AtomicFileTest : public ::testing::Test {
   fs::path Path(const std::string& name) const { return dir_.Path() / name; }
   std::vector<std::string> Entries(const std::string& folder) const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(Path(folder))) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(Path(folder)))
+      names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -66,24 +67,20 @@ TEST_F(AtomicFileTest, PiecesAreWrittenInOrderOrNotAtAll) {
 }
 
 TEST_F(AtomicFileTest, ModeOwnerAndGroupAreKept) {
-  struct Case {
-    mode_t mode;
-    uid_t owner;
-    gid_t group;
-  };
-  const Case cases[] = {{0600, 1234, 4321}, {0640, 0, 4321}, {0664, 1234, 0}, {02644, 1234, 4321}, {0604, 0, 0}};
-  for (const Case& c : cases) {
-    if ((c.owner != ::geteuid() || c.group != ::getegid()) && ::geteuid() != 0) continue;  // only root gives files away
-    SCOPED_TRACE(testing::Message() << std::oct << c.mode << " " << std::dec << c.owner << ":" << c.group);
+  for (const GoldenRow& row : ReadGoldenRows("platform/data/kept_attributes.txt", 3)) {
+    const auto mode = static_cast<mode_t>(std::stoul(row[0], nullptr, 8));
+    const auto owner = static_cast<uid_t>(std::stoul(row[1])), group = static_cast<gid_t>(std::stoul(row[2]));
+    if ((owner != ::geteuid() || group != ::getegid()) && ::geteuid() != 0) continue;  // only root gives away
+    SCOPED_TRACE(WideToUtf8(row[0] + L" " + row[1] + L":" + row[2]));
     WriteText(Path("d.txt"), "old");
-    ASSERT_EQ(::chown(Path("d.txt").c_str(), c.owner, c.group), 0);
-    ASSERT_EQ(::chmod(Path("d.txt").c_str(), c.mode), 0);
+    ASSERT_EQ(::chown(Path("d.txt").c_str(), owner, group), 0);
+    ASSERT_EQ(::chmod(Path("d.txt").c_str(), mode), 0);
     ASSERT_TRUE(Replace("d.txt", "new")) << error_;
     struct stat st {};
     ASSERT_EQ(::stat(Path("d.txt").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, c.mode);
-    EXPECT_EQ(st.st_uid, c.owner);
-    EXPECT_EQ(st.st_gid, c.group);
+    EXPECT_EQ(st.st_mode & 07777, mode);
+    EXPECT_EQ(st.st_uid, owner);
+    EXPECT_EQ(st.st_gid, group);
     EXPECT_EQ(ReadText(Path("d.txt")), "new");
   }
 }
@@ -93,7 +90,8 @@ TEST_F(AtomicFileTest, ABatchSweepsEachFolderOnceAndTellsTheFoldersItCouldNotFlu
     const char* file;
     bool noted;  // as a forked writer's save is; a save of this process is owed its flush anyway
   };
-  const Case cases[] = {{"a/1.txt", true}, {"b/1.txt", true}, {"a/2.txt", true}, {"b/2.txt", true}, {"c/1.txt", false}};
+  const Case cases[] = {
+      {"a/1.txt", true}, {"b/1.txt", true}, {"a/2.txt", true}, {"b/2.txt", true}, {"c/1.txt", false}};
   for (const char* folder : {"a", "b", "c"}) {
     fs::create_directory(Path(folder));
     WriteText(Path(folder) / ".gone.txt.kovtsave-abcdefghij01", "partial");

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <iterator>
@@ -35,33 +36,20 @@ namespace fs = std::filesystem;
 // Resolves "\u{hex}" escapes, "{dir}", the scenario's folder, "{module}" and
 // "{dependent}", the test modules, "{exe}", the program, and "{N*text}", N
 // copies of the text.
-std::wstring Decoded(std::wstring text, const fs::path& dir) {
-  const std::pair<std::wstring, std::wstring> names[] = {
-      {L"{module}", NativeNameToWide(fs::weakly_canonical(KOVT_TEST_MODULE_PATH).string())},
-      {L"{dependent}", NativeNameToWide(KOVT_TEST_DEPENDENT_PATH)},
-      {L"{exe}", NativeNameToWide(fs::read_symlink("/proc/self/exe").string())}};
-  for (const auto& [name, value] : names)
-    for (std::size_t at; (at = text.find(name)) != std::wstring::npos;) text.replace(at, name.size(), value);
-  for (std::size_t at = 0; (at = text.find(L'{', at)) != std::wstring::npos; ++at) {
-    const std::size_t star = text.find_first_not_of(L"0123456789", at + 1), end = text.find(L'}', at);
-    if (star == at + 1 || star == std::wstring::npos || text[star] != L'*' || end == std::wstring::npos)
-      continue;
-    std::wstring copies;
-    for (int n = std::stoi(text.substr(at + 1, star - at - 1)); n > 0; --n)
-      copies += text.substr(star + 1, end - star - 1);
-    text.replace(at, end + 1 - at, copies);
-  }
+std::wstring Decoded(const std::wstring& text, const fs::path& dir) {
+  const std::wstring expanded =
+      Expanded(text, {{L"{module}", NativeNameToWide(fs::weakly_canonical(KOVT_TEST_MODULE_PATH).string())},
+                      {L"{dependent}", NativeNameToWide(KOVT_TEST_DEPENDENT_PATH)},
+                      {L"{exe}", NativeNameToWide(fs::read_symlink("/proc/self/exe").string())},
+                      {L"{dir}", NativeNameToWide(dir.string())}});
   std::wstring decoded;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, 3, L"\\u{") == 0) {
-      const std::size_t close = text.find(L'}', i);
-      decoded += static_cast<wchar_t>(std::stoul(text.substr(i + 3, close - i - 3), nullptr, 16));
+  for (std::size_t i = 0; i < expanded.size(); ++i) {
+    if (expanded.compare(i, 3, L"\\u{") == 0) {
+      const std::size_t close = expanded.find(L'}', i);
+      decoded += static_cast<wchar_t>(std::stoul(expanded.substr(i + 3, close - i - 3), nullptr, 16));
       i = close;
-    } else if (text.compare(i, 5, L"{dir}") == 0) {
-      decoded += NativeNameToWide(dir.string());
-      i += 4;
     } else {
-      decoded += text[i];
+      decoded += expanded[i];
     }
   }
   return decoded;
@@ -104,16 +92,17 @@ struct Scenario {
   HKEY Key(const std::wstring& name) {
     return name == L"HKCU" ? HKEY_CURRENT_USER : name == L"HKLM" ? HKEY_LOCAL_MACHINE : keys[name];
   }
-  // The names RegEnumKeyExW or RegEnumValueW gives, and its last status unless
-  // that ended the list.
-  template <class Enumerate>
-  static std::wstring Names(Enumerate enumerate, DWORD chars) {
+  // The names of the key's values or sub-keys, read into a buffer of `chars`,
+  // and the last status unless that ended the list.
+  std::wstring Names(const std::wstring& key, bool values, DWORD chars = 64) {
     std::vector<std::wstring> names;
     std::vector<wchar_t> name(chars);
     LONG status = ERROR_SUCCESS;
-    for (DWORD i = 0, size = chars; (status = enumerate(i, name.data(), &size)) == ERROR_SUCCESS;
-         ++i, size = chars)
-      names.emplace_back(name.data());
+    for (DWORD i = 0, size = chars; status == ERROR_SUCCESS; ++i, size = chars) {
+      status = values ? RegEnumValueW(Key(key), i, name.data(), &size, nullptr, nullptr, nullptr, nullptr)
+                      : RegEnumKeyExW(Key(key), i, name.data(), &size, nullptr, nullptr, nullptr, nullptr);
+      if (status == ERROR_SUCCESS) names.emplace_back(name.data());
+    }
     if (status != ERROR_NO_MORE_ITEMS) names.push_back(N(status));
     return Joined(names);
   }
@@ -206,20 +195,8 @@ CallTable Calls(std::optional<Scenario>& s) {
       {L"delete-value", [&](const Args& a) { return N(RegDeleteValueW(s->Key(a[0]), a[1].c_str())); }},
       {L"delete-key", [&](const Args& a) { return N(RegDeleteKeyW(s->Key(a[0]), a[1].c_str())); }},
       {L"close", [&](const Args& a) { return N(RegCloseKey(s->Key(a[0]))); }},
-      {L"keys",
-       [&](const Args& a) {
-         const auto enumerate = [&](DWORD i, wchar_t* name, DWORD* size) {
-           return RegEnumKeyExW(s->Key(a[0]), i, name, size, nullptr, nullptr, nullptr, nullptr);
-         };
-         return Scenario::Names(enumerate, a.size() > 1 ? static_cast<DWORD>(I(a[1])) : 64);
-       }},
-      {L"values",
-       [&](const Args& a) {
-         const auto enumerate = [&](DWORD i, wchar_t* name, DWORD* size) {
-           return RegEnumValueW(s->Key(a[0]), i, name, size, nullptr, nullptr, nullptr, nullptr);
-         };
-         return Scenario::Names(enumerate, 64);
-       }},
+      {L"keys", [&](const Args& a) { return s->Names(a[0], false, a.size() > 1 ? I(a[1]) : 64); }},
+      {L"values", [&](const Args& a) { return s->Names(a[0], true); }},
       {L"restart",
        [&](const Args&) {
          KovtRegistryDiscardCache();
@@ -233,11 +210,14 @@ CallTable Calls(std::optional<Scenario>& s) {
          const std::size_t at = text.find(WideToUtf8(a[1]));
          return std::wstring(at == 0 ? L"start" : at == std::string::npos ? L"none" : L"found");
        }},
+      // Escaped bytes (U+DC80 to U+DCFF) are written as the bytes they stand for.
       {L"write",
        [&](const Args& a) {
-         WriteText(WideToNativeName(a[0]), WideToUtf8(a[1]));
+         WriteText(WideToNativeName(a[0]), WideToNativeName(a[1]));
          return std::wstring(L"-");
        }},
+      {L"same", [&](const Args& a) { return B(ReadText(WideToNativeName(a[0])) == WideToNativeName(a[1])); }},
+      {L"size", [&](const Args& a) { return N(fs::file_size(WideToNativeName(a[0]))); }},
       // Files: the names in a folder, sorted.
       {L"entries",
        [&](const Args& a) {
@@ -314,17 +294,24 @@ CallTable Calls(std::optional<Scenario>& s) {
          if (find != INVALID_HANDLE_VALUE) names.push_back(B(FindClose(find)));
          return Joined(names);
        }},
-      // How a search describes its first entry: attributes in hex, size, and
-      // whether it has a time; then whether a second close and a later step fail.
+      // How a search describes its first entry: attributes in hex, size and
+      // write time; then whether it closed, closed again and stepped on after that.
       {L"find-entry",
        [&](const Args& a) {
          WIN32_FIND_DATAW data{};
          HANDLE find = FindFirstFileW(a[0].c_str(), &data);
          if (find == INVALID_HANDLE_VALUE) return std::wstring(L"none");
          const bool closed = FindClose(find);
-         return Joined({Hex(data.dwFileAttributes), N(data.nFileSizeLow),
-                        B(data.ftLastWriteTime.dwHighDateTime != 0), B(closed), B(FindClose(find)),
-                        B(FindNextFileW(find, &data))});
+         const auto time = static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                           data.ftLastWriteTime.dwLowDateTime;
+         return Joined({Hex(data.dwFileAttributes), N(data.nFileSizeLow), std::to_wstring(time), B(closed),
+                        B(FindClose(find)), B(FindNextFileW(find, &data))});
+       }},
+      // Sets the write time of the name itself to the seconds given and a half.
+      {L"age",
+       [&](const Args& a) {
+         const timespec times[] = {{I(a[1]), 500'000'000}, {I(a[1]), 500'000'000}};
+         return B(::utimensat(AT_FDCWD, WideToNativeName(a[0]).c_str(), times, AT_SYMLINK_NOFOLLOW) == 0);
        }},
       {L"fold", [&](const Args& a) { return kovt_platform::FoldCase(a[0]); }},
       {L"replace",
@@ -435,8 +422,7 @@ TEST(PlatformScript, EveryScenarioGivesItsAnswers) {
     }
     SCOPED_TRACE(WideToUtf8(current));
     row[2] = Decoded(row[2], scenario->dir.Path());
-    const std::wstring dir = NativeNameToWide(scenario->dir.Path().string());
-    for (std::size_t at; (at = row[3].find(L"{dir}")) != std::wstring::npos;) row[3].replace(at, 5, dir);
+    row[3] = Expanded(row[3], {{L"{dir}", NativeNameToWide(scenario->dir.Path().string())}});
     ExpectAnswer(calls, row, 1);
   }
 }
@@ -455,66 +441,22 @@ TEST(PlatformScript, ModulesReportTheirFileNamesCutToTheBuffer) {
   EXPECT_EQ(FileNameOf(nullptr, MAX_PATH), Decoded(L"{exe}", {}));
   EXPECT_EQ(FileNameOf(module, 5), path.substr(0, 4));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  wchar_t kept = L'k';
+  SetLastError(0);
+  EXPECT_EQ(GetModuleFileNameW(module, &kept, 0), 0u);
+  EXPECT_EQ(kept, L'k');
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  SetLastError(0);
+  EXPECT_EQ(GetModuleFileNameW(module, nullptr, MAX_PATH), 0u);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
   FreeLibrary(module);
 }
 
-TEST(PlatformScript, KeysAtTheDepthLimitAreWrittenOnceAndAnyDepthIsTornDownWithoutRecursion) {
-  const Scenario s;
-  std::wstring path = L"Software";
-  for (int depth = 1; depth < 512; ++depth) path += L"\\k";  // Windows's limit: 512 levels
-  HKEY key = nullptr;
-  ASSERT_EQ(
-      RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-      ERROR_SUCCESS);
-  RegCloseKey(key);
-  EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (path + L"\\k").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                            nullptr, &key, nullptr),
-            ERROR_INVALID_PARAMETER);
-  // The keys above the deepest come back from its section alone; one section each would be quadratic.
-  EXPECT_LT(fs::file_size(KovtRegistryFile(HKEY_CURRENT_USER)), 2 * path.size());
-  KovtRegistryDiscardCache();
-  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
-  RegCloseKey(key);
-
+TEST(PlatformScript, KeysOfAnyDepthAreTornDownWithoutRecursion) {
   auto root = std::make_unique<kovt_platform::RegKey>(L"HKEY_CURRENT_USER");
   kovt_platform::RegKey* deep = root.get();
   bool created = false;
   for (int depth = 0; depth < 1000000; ++depth) deep = &deep->Child(L"k", created);
-  root.reset();
-}
-
-// Every call refuses a damaged hive file, leaves it as it was and names it
-// and the line at fault, counted from one, blank lines included, where there is one.
-TEST(PlatformScript, CorruptFilesFailEveryCallAndStayUntouched) {
-  const Scenario s;
-  const std::string file = KovtRegistryFile(HKEY_CURRENT_USER);
-  std::string tooDeep = "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER";
-  for (int depth = 0; depth < 200000; ++depth) tooDeep += "\\k";
-  std::vector<std::pair<std::string, std::string>> files{{tooDeep + "]\n", "line 2: "}};
-  for (const GoldenRow& row : ReadGoldenRows("platform/data/corrupt_registry.txt", 2))
-    files.emplace_back(Unescaped(row[0]), row[1] == L"-" ? "" : "line " + WideToUtf8(row[1]) + ": ");
-  for (const auto& [corrupt, line] : files) {
-    SCOPED_TRACE(corrupt.substr(0, 100));
-    KovtRegistryDiscardCache();
-    WriteText(file, corrupt);
-    HKEY key = nullptr;
-    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Kovt", 0, KEY_READ, &key), ERROR_BADDB);
-    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_BADDB);
-    EXPECT_EQ(RegSetValueExW(HKEY_CURRENT_USER, L"v", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 8),
-              ERROR_BADDB);
-    EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, L"Software"), ERROR_BADDB);
-    EXPECT_EQ(ReadText(file), corrupt);
-    const std::string error = KovtRegistryErrorText();
-    EXPECT_NE(error.find(file), std::string::npos) << error;
-    EXPECT_NE(error.find(line), std::string::npos) << error;
-
-    WriteText(file,
-              "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n");  // usable again
-    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &key), ERROR_SUCCESS);
-    RegCloseKey(key);
-  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Temporary folders and environment variables that undo themselves.
+// Temporary folders and environment variables that undo themselves, and the
+// placeholders of scenario files.
 #pragma once
 
 #include <stdlib.h>
@@ -8,6 +9,8 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class ScratchDir {
  public:
@@ -58,4 +61,22 @@ inline std::string ReadText(const std::filesystem::path& file) {
 inline void WriteText(const std::filesystem::path& file, const std::string& text) {
   std::filesystem::create_directories(file.parent_path());
   std::ofstream(file, std::ios::binary) << text;
+}
+
+// `text` with each name of `names` replaced by its value, then each "{N*text}"
+// by N copies of the text.
+using Placeholders = std::vector<std::pair<std::wstring, std::wstring>>;
+inline std::wstring Expanded(std::wstring text, const Placeholders& names) {
+  for (const auto& [name, value] : names)
+    for (std::size_t at; (at = text.find(name)) != std::wstring::npos;) text.replace(at, name.size(), value);
+  for (std::size_t at = 0; (at = text.find(L'{', at)) != std::wstring::npos; ++at) {
+    const std::size_t star = text.find_first_not_of(L"0123456789", at + 1), end = text.find(L'}', at);
+    if (star == at + 1 || star == std::wstring::npos || text[star] != L'*' || end == std::wstring::npos)
+      continue;
+    std::wstring copies;
+    for (int n = std::stoi(text.substr(at + 1, star - at - 1)); n > 0; --n)
+      copies += text.substr(star + 1, end - star - 1);
+    text.replace(at, end + 1 - at, copies);
+  }
+  return text;
 }

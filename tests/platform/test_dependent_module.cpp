@@ -2,4 +2,6 @@
 // on one with a table, so lookups must not reach into the dependency.
 extern "C" int KovtTestModuleAnswer();
 
-extern "C" __attribute__((visibility("default"))) int KovtTestDependentAnswer() { return KovtTestModuleAnswer() + 1; }
+extern "C" __attribute__((visibility("default"))) int KovtTestDependentAnswer() {
+  return KovtTestModuleAnswer() + 1;
+}
