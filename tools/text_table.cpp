@@ -1,13 +1,26 @@
 #include "tools/text_table.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
-// Characters rather than bytes, so that accented names line up.
+// Characters rather than bytes, so that accented names line up: every byte
+// but the continuation bytes of UTF-8 (10xxxxxx). Cells are mostly ASCII, so
+// eight bytes are looked at together and counted one by one only when one of
+// them is not.
 std::size_t DisplayWidth(const std::string& text) {
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+  std::size_t width = text.size(), at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    if ((word & kHighBits) != 0)
+      width -= static_cast<std::size_t>(std::count_if(text.data() + at, text.data() + at + 8, continuation));
+  }
+  return width - static_cast<std::size_t>(std::count_if(text.data() + at, text.data() + text.size(), continuation));
 }
 
 }  // namespace
