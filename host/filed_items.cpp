@@ -1,14 +1,22 @@
 #include "host/filed_items.h"
 
+#include <bit>
+#include <cstring>
 #include <iterator>
 
 namespace {
 
 using Item = PnDbDwgFiler::Item;
 
-std::uint64_t littleEndian(const std::uint8_t* bytes, int count) {
-  std::uint64_t value = 0;
-  for (int i = 0; i < count; ++i) value |= static_cast<std::uint64_t>(bytes[i]) << (8 * i);
+// A little-endian integer of sizeof(T) bytes: one load on the hosts there are.
+template <class T>
+T littleEndian(const std::uint8_t* bytes) {
+  T value = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&value, bytes, sizeof value);
+  } else {
+    for (std::size_t i = 0; i < sizeof value; ++i) value |= static_cast<T>(bytes[i]) << (8 * i);
+  }
   return value;
 }
 
@@ -38,13 +46,13 @@ bool pndbWalkFiledItems(const std::uint8_t* data, std::size_t size, const std::f
     std::size_t payload = kFixedPayload[tag];
     if (payload == 0) {
       if (size - at < 4) return false;
-      const std::uint64_t length = littleEndian(data + at, 4);
+      const std::uint64_t length = littleEndian<std::uint32_t>(data + at);
       at += 4;
       payload = kind == Item::kString ? length * 2 : length;
     }
     if (size - at < payload) return false;
     if (kind == Item::kBool && data[at] > 1) return false;
-    if (isId(kind)) id({kind, littleEndian(data + at, 8), at});
+    if (isId(kind)) id({kind, littleEndian<std::uint64_t>(data + at), at});
     at += payload;
   }
   return true;

@@ -31,10 +31,14 @@ PnRxService* PnRxDynamicLinker::registerService(const wchar_t* serviceName, PnRx
 
 namespace {
 
-fs::path hostLibraryFolder() {
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&pnrxSysRegistry), &info) == 0 || info.dli_fname == nullptr) return {};
-  return fs::absolute(fs::path(info.dli_fname)).parent_path();
+// Asked once: dladdr searches the library's symbols for the address.
+const fs::path& hostLibraryFolder() {
+  static const fs::path folder = [] {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&pnrxSysRegistry), &info) == 0 || info.dli_fname == nullptr) return fs::path();
+    return fs::absolute(fs::path(info.dli_fname)).parent_path();
+  }();
+  return folder;
 }
 
 // A bare file name is looked up in PNHOST_MODULE_PATH, then next to the host.

@@ -52,17 +52,17 @@ int RunShow(const ShowOptions& options) {
   }
   std::cout << "module  " << module.name << " (" << module.title << ")\n"
             << "set     " << Utf8(set) << (isDefault ? " (default)" : "") << "\n\n";
-  std::vector<TextRow> rows{{"KEY", "KIND", "VALUE"}};
-  rows.reserve(values.size() + 1);
+  TextTable table(3);
+  table.Reserve(3 * (values.size() + 1), 64 * (values.size() + 1));
+  for (const char* heading : {"KEY", "KIND", "VALUE"}) table.Add(heading);
   for (const auto& [name, value] : values) {
-    // Filled in place: a braced row would copy every cell once more.
-    TextRow& row = rows.emplace_back();
-    row.reserve(3);
-    row.push_back(Utf8(name));
-    row.push_back(KindName(KindOf(value)));
-    row.push_back(Quoted(value));
+    AppendUtf8(table.Text(), name.str());
+    table.EndCell();
+    table.Add(KindName(KindOf(value)));
+    AppendQuoted(table.Text(), value);
+    table.EndCell();
   }
-  PrintTable(std::cout, rows);
+  table.Print(std::cout);
   return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "tools/values.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -136,27 +137,45 @@ std::string Text(const Value& value) {
 }
 
 std::string Quoted(const Value& value) {
-  if (KindOf(value) != Kind::String) return Text(value);
-  std::string quoted = "\"";
-  for (char c : Text(value)) {
-    switch (c) {
-      case '"': quoted += "\\\""; break;
-      case '\\': quoted += "\\\\"; break;
-      case '\n': quoted += "\\n"; break;
-      case '\t': quoted += "\\t"; break;
-      case '\r': quoted += "\\r"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          static constexpr char kDigits[] = "0123456789abcdef";
-          quoted += "\\x";
-          quoted += kDigits[(c >> 4) & 0xF];
-          quoted += kDigits[c & 0xF];
-        } else {
-          quoted += c;
-        }
+  std::string quoted;
+  AppendQuoted(quoted, value);
+  return quoted;
+}
+
+void AppendQuoted(std::string& out, const Value& value) {
+  const KOVTString* text = std::get_if<KOVTString>(&value);
+  if (text == nullptr) {
+    out += Text(value);
+    return;
+  }
+  out += '"';
+  const std::size_t start = out.size();
+  AppendUtf8(out, text->str());
+  const auto plain = [](char c) { return c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20; };
+  // Mostly nothing needs escaping, and the text stays where it went.
+  if (!std::all_of(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), plain)) {
+    const std::string raw = out.substr(start);
+    out.resize(start);
+    for (char c : raw) {
+      switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        default:
+          if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char kDigits[] = "0123456789abcdef";
+            out += "\\x";
+            out += kDigits[(c >> 4) & 0xF];
+            out += kDigits[c & 0xF];
+          } else {
+            out += c;
+          }
+      }
     }
   }
-  return quoted + "\"";
+  out += '"';
 }
 
 JsonValue ToJson(const Value& value) {
@@ -213,7 +232,22 @@ Value ParseJson(Kind kind, const JsonValue& json) {
   return Value();
 }
 
-std::string Utf8(const KOVTString& text) { return WideToUtf8(text.str()); }
+std::string Utf8(const KOVTString& text) {
+  std::string out;
+  AppendUtf8(out, text.str());
+  return out;
+}
+
+void AppendUtf8(std::string& out, std::wstring_view text) {
+  // Names and values are mostly ASCII: that run is narrowed in place, the
+  // rest encoded.
+  std::size_t ascii = 0;
+  while (ascii < text.size() && static_cast<std::uint32_t>(text[ascii]) < 0x80) ++ascii;
+  const std::size_t at = out.size();
+  out.resize(at + ascii);
+  std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(ascii), out.begin() + static_cast<std::ptrdiff_t>(at));
+  if (ascii < text.size()) out += WideToUtf8(text.substr(ascii));
+}
 
 KOVTString Wide(std::string_view text) {
   std::wstring wide = Utf8ToWide(text);

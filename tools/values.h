@@ -50,6 +50,8 @@ std::string Text(const Value& value);
 // Strings in double quotes with backslash escapes, so spaces and control
 // characters stay visible; other kinds as Text.
 std::string Quoted(const Value& value);
+// Quoted(value) added to the end of `out`, without a string of its own.
+void AppendQuoted(std::string& out, const Value& value);
 JsonValue ToJson(const Value& value);
 
 // The value of `kind` the text or JSON value stands for; a CliError says what
@@ -58,5 +60,7 @@ Value ParseText(Kind kind, std::string_view text);
 Value ParseJson(Kind kind, const JsonValue& json);
 
 std::string Utf8(const KOVTString& text);
+// The text in UTF-8 added to the end of `out`.
+void AppendUtf8(std::string& out, std::wstring_view text);
 // Text given by the user; a CliError when it is not valid UTF-8.
 KOVTString Wide(std::string_view text);

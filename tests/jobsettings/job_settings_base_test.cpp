@@ -210,6 +210,28 @@ TEST(OrderedValues, OnePassFindsWhatALookupFinds) {
   }
 }
 
+// A plan orders the names it takes as the names compare, whatever characters
+// they hold and however much of them they share.
+TEST(ReadPlan, OrdersItsNamesAsTheyCompare) {
+  const auto words = [](const std::wstring& text) {
+    std::vector<std::wstring> list;
+    std::wstringstream in(text);
+    for (std::wstring word; in >> word;) list.push_back(word);
+    return list;
+  };
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/read_plans.txt", 3)) {
+    SCOPED_TRACE(Unescaped(row[0]));
+    const std::vector<std::wstring> names = words(row[0]);
+    KovtJobKeys::ReadPlan plan;
+    plan.names.assign(names.begin(), names.end());
+    plan.OrderByName();
+    EXPECT_EQ(std::vector<std::wstring>(plan.ascending.begin(), plan.ascending.end()), words(row[1]));
+    std::wstring ranks;
+    for (std::uint16_t rank : plan.rank) ranks += (ranks.empty() ? L"" : L" ") + std::to_wstring(rank);
+    EXPECT_EQ(ranks, row[2]);
+  }
+}
+
 // A module whose walk takes its two tables in either order: a read whose walk
 // strays from the order its plan was made in finds the values by name.
 class SwappingSettings : public KOVTJobSettings {
