@@ -26,6 +26,11 @@ TEST(RuntimeClasses, ANameIsRegisteredOnceAndDerivationFollowsTheParentLinkedLat
   EXPECT_STREQ(derived->name(), L"PnTestDerived");
   EXPECT_EQ(derived->isA(), PnRxClass::desc());
   EXPECT_EQ(derived->myParent(), nullptr);
+  const auto versions = [](const PnRxClass* cls) {
+    return std::vector<int>{cls->dwgVersion(), cls->maintenanceVersion(), cls->proxyFlags()};
+  };
+  EXPECT_EQ(versions(derived), (std::vector<int>{27, 3, 1}));
+  EXPECT_EQ(versions(PnDbDictionary::desc()), (std::vector<int>{0, 0, 0})) << "the host's own classes";
   for (const wchar_t* taken : {L"PnTestDerived", L"PnDbDictionary", L"", static_cast<const wchar_t*>(nullptr)})
     EXPECT_EQ(newPnRxClass(taken, L"PnDbObject", 0, 0, 0, nullptr), nullptr);
   EXPECT_EQ(pnrxFindPnRxClass(nullptr), nullptr);

@@ -531,6 +531,11 @@ std::string Scenario::run(const Args& a) {
     m_filer = std::make_unique<PnDbMemoryFiler>(call == "input" ? unhex(a[1]) : Bytes(), type, m_db);
     return "ok";
   }
+  if (call == "header-of") {  // FILE: its header items, to take one by one
+    const Bytes file = readFile(m_dir.Path() / a[1]);
+    m_filer = std::make_unique<PnDbMemoryFiler>(Bytes(file.begin() + 16, file.end()), PnDb::kFileFiler, m_db);
+    return "ok";
+  }
   if (call == "put" || call == "take") return item(a);
   if (call == "written") return hex(m_filer->bytes());
   if (call == "rewind") {
