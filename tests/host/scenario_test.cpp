@@ -138,12 +138,15 @@ class Scenario {
     return "?";
   }
   PnDbObject* held(const std::string& name) const { return m_held.at(id(name)); }
+  PnDbObject* heldOpen(const std::string& name) const {
+    auto it = m_held.find(id(name));
+    return it != m_held.end() && it->second && it->second->isReadEnabled() ? it->second : nullptr;
+  }
   // Calls `use` on the object: the one the script holds open, else one opened for the call only.
   template <class T, class Use>
   std::string with(const std::string& name, PnDb::OpenMode mode, const Use& use) {
-    auto it = m_held.find(id(name));
-    if (it != m_held.end() && it->second->isReadEnabled()) {
-      T* held = dynamic_cast<T*>(it->second);
+    if (PnDbObject* object = heldOpen(name)) {
+      T* held = dynamic_cast<T*>(object);
       return held ? use(held) : std::string("<held open as another class>");
     }
     T* object = nullptr;
@@ -411,6 +414,8 @@ std::string Scenario::run(const Args& a) {
   const std::set<std::string> tableCalls{"lookup", "table-has", "table-has-id", "open-record"};
   const bool reads = call == "owner" || call == "describe";
   const bool changes = call == "set" || call == "remove" || call == "remove-id" || call == "filed";
+  // An object not held open is erased as the host erases any: one still filed is not read for it.
+  if (call == "erase" && !heldOpen(a[1])) return status(pndbEraseObject(id(a[1])));
   if (objectCalls.count(call))
     return with<PnDbObject>(a[1], reads ? read : write, [&](PnDbObject* o) { return onObject(a, o); });
   if (dictionaryCalls.count(call))
@@ -494,6 +499,7 @@ std::string Scenario::run(const Args& a) {
   if (call == "save") return fileStatus(m_db->saveAs((m_dir.Path() / a[1]).wstring().c_str()));
   if (call == "read") {  // DATABASE FILE [on-demand]: a new drawing read from the file, used from then on
     use(a[1], false);
+    TestThing::reads = 0;
     AllocationProbe probe;
     const Plnx::ErrorStatus es = m_db->readDwgFile((m_dir.Path() / a[2]).wstring().c_str(), a.size() > 3);
     // A refused file must not have made the reader reserve what it claims.
@@ -518,6 +524,19 @@ std::string Scenario::run(const Args& a) {
     m_objects.clear();
     return "ok";
   }
+  if (call == "patch") {  // FILE AT VALUE BYTES: a little-endian value poked in, the checksum made good
+    Bytes image = readFile(m_dir.Path() / a[1]);
+    const std::uint64_t value = std::stoull(a[3], nullptr, 0);
+    for (int i = 0; i < std::stoi(a[4]); ++i) image.at(std::stoul(a[2]) + i) = static_cast<std::uint8_t>(value >> 8 * i);
+    reseal(image);
+    writeFile(m_dir.Path() / a[1], image);
+    return "ok";
+  }
+  if (call == "text") {  // FILE TEXT [SIZE]: a file that is no drawing, grown with zeros (sparse) to SIZE
+    writeFile(m_dir.Path() / a[1], Bytes(a[2].begin(), a[2].end()));
+    if (a.size() > 3) std::filesystem::resize_file(m_dir.Path() / a[1], std::stoull(a[3]));
+    return "ok";
+  }
   if (call == "add-object") {  // NAME: a new dictionary in the drawing, in no owner
     auto* dictionary = new Dictionary;
     const Plnx::ErrorStatus es = m_db->addPnDbObject(m_ids[a[1]], dictionary);
@@ -525,7 +544,7 @@ std::string Scenario::run(const Args& a) {
     else delete dictionary;
     return status(es);
   }
-  if (call == "reads") return std::to_string(TestThing::reads);
+  if (call == "reads") return std::to_string(TestThing::reads);  // since the last drawing was read
   if (call == "filer" || call == "input") {  // file|copy, or the bytes in hex to read as a file's
     const auto type = call == "filer" && a[1] == "copy" ? PnDb::kCopyFiler : PnDb::kFileFiler;
     m_filer = std::make_unique<PnDbMemoryFiler>(call == "input" ? unhex(a[1]) : Bytes(), type, m_db);
@@ -642,5 +661,6 @@ TEST(Scenarios, Cloning) { runScript("host/data/cloning.txt"); }
 TEST(Scenarios, DrawingFiles) { runScript("host/data/drawing_files.txt"); }
 TEST(Scenarios, HostileDrawings) { runScript("host/data/hostile_drawings.txt"); }
 TEST(Scenarios, Filers) { runScript("host/data/filers.txt"); }
+TEST(Scenarios, OnDemand) { runScript("host/data/on_demand.txt"); }
 
 }  // namespace
