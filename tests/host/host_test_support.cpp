@@ -64,14 +64,6 @@ std::unique_ptr<PnDbDatabase> reopened(PnDbDatabase& db, const std::filesystem::
   return copy;
 }
 
-std::wstring recordName(PnDbObjectId id) {
-  PnDbSymbolTableRecord* record = nullptr;
-  if (pndbOpenObject(record, id, PnDb::kForRead) != Plnx::eOk) return L"<not a record>";
-  std::wstring name = record->name();
-  record->close();
-  return name;
-}
-
 PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key) {
   PnDbDictionary* dictionary = nullptr;
   PnDbObjectId id;
@@ -79,15 +71,6 @@ PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key) {
   dictionary->getAt(key, id);
   dictionary->close();
   return id;
-}
-
-ThingFields thingFields(PnDbObjectId id) {
-  ThingFields fields;
-  TestThing* thing = nullptr;
-  if (pndbOpenObject(thing, id, PnDb::kForRead) != Plnx::eOk) return fields;
-  fields = {true, thing->label, thing->count, thing->weight, thing->target};
-  thing->close();
-  return fields;
 }
 
 namespace {

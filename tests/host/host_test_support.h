@@ -52,17 +52,7 @@ PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label
 // Saves `db` to `file` and reads the file into a fresh database; null when either fails.
 std::unique_ptr<PnDbDatabase> reopened(PnDbDatabase& db, const std::filesystem::path& file);
 
-std::wstring recordName(PnDbObjectId id);
 PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key);
-// The fields of the thing behind `id`, read through a short open.
-struct ThingFields {
-  bool found = false;
-  std::wstring label;
-  std::int32_t count = 0;
-  double weight = 0.0;
-  PnDbObjectId target;
-};
-ThingFields thingFields(PnDbObjectId id);
 
 struct HostAbort : std::runtime_error {
   explicit HostAbort(const std::string& what) : std::runtime_error(what) {}

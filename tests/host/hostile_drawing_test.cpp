@@ -61,7 +61,8 @@ TEST_F(HostileDrawings, OwnershipCyclesAndDeepNestingOpenEraseAndSave) {
   PnDbDatabase db(false);
   ASSERT_EQ(open(craftDrawing(crafted::header().bytes(), objects), db), Plnx::eOk) << why(db);
   ASSERT_EQ(db.saveAs((dir.Path() / L"deep.pndwg").wstring().c_str()), Plnx::eOk);
-  for (const wchar_t* key : {L"Loop", L"Self", L"Deep"}) EXPECT_EQ(pndbEraseObject(namedEntry(db, key)), Plnx::eOk);
+  for (const wchar_t* key : {L"Loop", L"Self", L"Deep"})
+    EXPECT_EQ(pndbEraseObject(namedEntry(db, key)), Plnx::eOk);
   EXPECT_FALSE(db.namedObjectsDictionaryId().isErased()) << "a loop back to the root must not erase it";
   PnDbObjectId deepest;
   ASSERT_EQ(db.getPnDbObjectId(deepest, false, PnDbHandle(kFirst + kDepth - 1)), Plnx::eOk);

@@ -160,7 +160,14 @@ class Scenario {
   std::string found(Plnx::ErrorStatus es, PnDbObjectId id) const {
     return es == Plnx::eOk ? nameOf(id) : status(es);
   }
-  // Adds `object` under `key` of dictionary `owner` and names it; a refused object is deleted.
+  // The answer to adding `object`: a refused one stays the caller's, unless the database kept it.
+  std::string adopted(Plnx::ErrorStatus es, PnDbObject* object) const {
+    const bool resident = object->isDatabaseResident();
+    if (es == Plnx::eOk) object->close();
+    else if (!resident) delete object;
+    return status(es) + (es != Plnx::eOk && resident ? " resident" : "");
+  }
+  // Adds `object` under `key` of dictionary `owner` and names it.
   std::string add(const std::string& name, const std::string& entry, const std::string& owner,
                   PnDbObject* object);
   std::string addRecord(const Args& a);
@@ -186,11 +193,7 @@ class Scenario {
 std::string Scenario::add(const std::string& name, const std::string& entry, const std::string& owner,
                           PnDbObject* object) {
   return with<Dictionary>(owner, PnDb::kForWrite, [&](Dictionary* dictionary) {
-    const Plnx::ErrorStatus es = dictionary->setAt(key(wide(entry)), object, m_ids[name]);
-    const bool resident = object->isDatabaseResident();
-    if (es == Plnx::eOk) object->close();
-    else if (!resident) delete object;
-    return status(es) + (es != Plnx::eOk && resident ? " resident" : "");
+    return adopted(dictionary->setAt(key(wide(entry)), object, m_ids[name]), object);
   });
 }
 
@@ -202,13 +205,8 @@ std::string Scenario::addRecord(const Args& a) {
   else if (kind == "textstyles") record = new PnDbTextStyleTableRecord;
   else record = new PnDbDimStyleTableRecord;
   record->setName(wide(a[3]).c_str());
-  return with<Table>(a[2], PnDb::kForWrite, [&](Table* table) {
-    const Plnx::ErrorStatus es = table->add(m_ids[a[1]], record);
-    const bool resident = record->isDatabaseResident();
-    if (es == Plnx::eOk) record->close();
-    else if (!resident) delete record;
-    return status(es) + (es != Plnx::eOk && resident ? " resident" : "");
-  });
+  return with<Table>(a[2], PnDb::kForWrite,
+                     [&](Table* table) { return adopted(table->add(m_ids[a[1]], record), record); });
 }
 
 // Calls on an object open for them.
@@ -277,11 +275,10 @@ std::string Scenario::onDictionary(const Args& a, Dictionary* dictionary) {
     if (object) object->close();
     return answer + (es != Plnx::eOk && object ? " and an object" : "");
   }
-  // walk: the entries as the iterator gives them, "name=label|...".
+  // walk: the entries as the iterator gives them, "key=object|...".
   std::string entries;
   std::unique_ptr<PnDbDictionaryIterator> it(dictionary->newIterator());
-  for (; !it->done(); it->next())
-    entries += WideToUtf8(std::wstring(it->name()) + L"=" + thingFields(it->objectId()).label) + "|";
+  for (; !it->done(); it->next()) entries += WideToUtf8(it->name()) + "=" + nameOf(it->objectId()) + "|";
   return entries;
 }
 
@@ -470,7 +467,8 @@ std::string Scenario::run(const Args& a) {
     return std::to_string(o->numReaders()) + flags;
   }
   if (call == "erased") return yes(id(a[1]).isErased()) + (id(a[1]).isValid() ? "" : " gone");
-  if (call == "name") return WideToUtf8(recordName(id(a[1])));
+  if (call == "name")
+    return with<PnDbSymbolTableRecord>(a[1], read, [](auto* record) { return WideToUtf8(record->name()); });
   if (call == "handle") return WideToUtf8(id(a[1]).handle().toString());
   if (call == "before") return yes(id(a[1]) < id(a[2]));
   if (call == "by-handle" || call == "reserve") {  // HANDLE or the name of an object; reserve NAME HANDLE
@@ -527,7 +525,8 @@ std::string Scenario::run(const Args& a) {
   if (call == "patch") {  // FILE AT VALUE BYTES: a little-endian value poked in, the checksum made good
     Bytes image = readFile(m_dir.Path() / a[1]);
     const std::uint64_t value = std::stoull(a[3], nullptr, 0);
-    for (int i = 0; i < std::stoi(a[4]); ++i) image.at(std::stoul(a[2]) + i) = static_cast<std::uint8_t>(value >> 8 * i);
+    for (int i = 0; i < std::stoi(a[4]); ++i)
+      image.at(std::stoul(a[2]) + i) = static_cast<std::uint8_t>(value >> 8 * i);
     reseal(image);
     writeFile(m_dir.Path() / a[1], image);
     return "ok";
@@ -539,10 +538,7 @@ std::string Scenario::run(const Args& a) {
   }
   if (call == "add-object") {  // NAME: a new dictionary in the drawing, in no owner
     auto* dictionary = new Dictionary;
-    const Plnx::ErrorStatus es = m_db->addPnDbObject(m_ids[a[1]], dictionary);
-    if (es == Plnx::eOk) dictionary->close();
-    else delete dictionary;
-    return status(es);
+    return adopted(m_db->addPnDbObject(m_ids[a[1]], dictionary), dictionary);
   }
   if (call == "reads") return std::to_string(TestThing::reads);  // since the last drawing was read
   if (call == "filer" || call == "input") {  // file|copy, or the bytes in hex to read as a file's
