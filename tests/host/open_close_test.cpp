@@ -1,5 +1,5 @@
-// What the scenario scripts cannot express: aborts, objects in no database,
-// iterators held across changes, the reader limit and the working database.
+// What the scenario scripts cannot express: objects in no database, iterators
+// held across changes, the reader limit and the working database.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -31,24 +31,6 @@ TEST_F(OpenClose, ReadersStopAtTheLimit) {
   EXPECT_EQ(object->numReaders(), opened);
   while (opened-- > 0) object->close();
   EXPECT_FALSE(object->isReadEnabled());
-}
-
-TEST_F(OpenClose, AssertionsStopTheHostWhenTheModeIsWrong) {
-  ThrowingAbort aborts;
-  EXPECT_NO_THROW(object->assertReadEnabled());
-  EXPECT_THROW(object->assertWriteEnabled(), HostAbort);
-  EXPECT_FALSE(object->isModified());
-  object->upgradeOpen();
-  object->assertWriteEnabled();
-  EXPECT_TRUE(object->isModified());
-  object->close();
-  try {
-    object->assertReadEnabled();
-    ADD_FAILURE() << "no abort";
-  } catch (const HostAbort& abort) {
-    const std::string handle = std::filesystem::path(id.handle().toString()).string();
-    EXPECT_EQ(abort.what(), "object " + handle + " is not open for read");
-  }
 }
 
 TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
@@ -98,19 +80,6 @@ TEST_F(OpenClose, ADictionaryIteratorWalksASnapshotAndOpensEntries) {
   EXPECT_EQ(it->name(), nullptr);
   EXPECT_TRUE(it->objectId().isNull());
   EXPECT_EQ(it->getObject(object, PnDb::kForRead), Plnx::eNullObjectId);
-}
-
-TEST_F(OpenClose, MergeStyleChangesNeedWriteAndReadingNeedsAnOpenDictionary) {
-  object->close();
-  ThrowingAbort aborts;
-  PnDbDictionary* root = nullptr;
-  ASSERT_EQ(db.getNamedObjectsDictionary(root, PnDb::kForRead), Plnx::eOk);
-  EXPECT_THROW(root->setMergeStyle(PnDb::kDrcReplace), HostAbort);
-  EXPECT_EQ(root->mergeStyle(), PnDb::kDrcIgnore);
-  root->close();
-  PnDbObjectId found;
-  EXPECT_THROW(root->getAt(L"X", found), HostAbort);
-  EXPECT_THROW(root->newIterator(), HostAbort);
 }
 
 TEST(WorkingDatabase, IsSetByTheCallerAndForgottenWhenItsDatabaseGoes) {

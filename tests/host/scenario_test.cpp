@@ -458,6 +458,13 @@ std::string Scenario::run(const Args& a) {
     return status(es) + (es != Plnx::eOk && dictionary ? " and an object" : "");
   }
   if (call == "close") return status(held(a[1])->close());
+  if (call == "assert") {  // NAME read|write: the check a class makes before it reads or changes its fields
+    if (a[2] == "read") held(a[1])->assertReadEnabled();
+    else held(a[1])->assertWriteEnabled();
+    return "ok";
+  }
+  if (call == "closed")  // CALL DICTIONARY ...: a call on a dictionary the script held open and closed since
+    return onDictionary(Args(a.begin() + 1, a.end()), dynamic_cast<Dictionary*>(held(a[2])));
   if (call == "upgrade") return status(held(a[1])->upgradeOpen());
   if (call == "downgrade") return status(held(a[1])->downgradeOpen());
   if (call == "modified") return yes(held(a[1])->isModified());
@@ -632,6 +639,7 @@ void runScript(const std::string& path) {
   std::ifstream file(std::string(KOVT_TESTS_DIR) + "/" + path);
   ASSERT_TRUE(file) << path;
   registerTestThing();
+  ThrowingAbort aborts;
   auto scenario = std::make_unique<Scenario>(statuses);
   std::string line;
   for (int number = 1; std::getline(file, line); ++number) {
@@ -645,6 +653,8 @@ void runScript(const std::string& path) {
       answer = scenario->run(words(line.substr(0, arrow)));
     } catch (const std::out_of_range&) {
       answer = "<an object not held open>";
+    } catch (const HostAbort& abort) {
+      answer = std::string("abort: ") + abort.what();
     }
     EXPECT_EQ(answer, expected) << path << ":" << number << ": " << line;
   }
