@@ -97,6 +97,7 @@ class Scenario {
     registerTestThing();
     use("db", true);
     TestThing::reads = 0;
+    TestThing::answerProxy = false;
   }
   std::string run(const Args& a);
 
@@ -517,7 +518,19 @@ std::string Scenario::run(const Args& a) {
     return "ok";
   }
   if (call == "object") {  // HANDLE CLASS ITEM...: an object of the drawing made by hand
-    m_objects.push_back({std::stoull(a[1], nullptr, 0), wide(a[2]), items(a.begin() + 3, a.end())});
+    // A class named "units:" and UTF-16 units in hex may hold what no UTF-8 text can.
+    const bool units = a[2].rfind("units:", 0) == 0;
+    std::wstring name = units ? L"" : wide(a[2]);
+    for (std::size_t at = 6; units && at + 4 <= a[2].size(); at += 4)
+      name += static_cast<wchar_t>(std::stoi(a[2].substr(at, 4), nullptr, 16));
+    m_objects.push_back({std::stoull(a[1], nullptr, 0), name, items(a.begin() + 3, a.end())});
+    return "ok";
+  }
+  if (call == "chain") {  // FIRST COUNT: hand-made dictionaries from FIRST on, each owning the next
+    const std::uint64_t first = std::stoull(a[1], nullptr, 0), end = first + std::stoull(a[2]);
+    for (std::uint64_t h = first; h < end; ++h)
+      m_objects.push_back(crafted::dictionary(h, h == first ? crafted::kNamedObjects : h - 1,
+                                              h + 1 < end ? crafted::Entries{{u"Next", h + 1}} : crafted::Entries{}));
     return "ok";
   }
   if (call == "write") {  // FILE [BYTES]: the drawing made by hand, with bytes in hex after its last object
@@ -586,6 +599,10 @@ std::string Scenario::run(const Args& a) {
     return "ok";
   }
   if (call == "register") return registerTestThing() ? "ok" : "no class";
+  if (call == "too-new") {  // yes|no: things answer as a module whose data is too new would
+    TestThing::answerProxy = a[1] == "yes";
+    return "ok";
+  }
   if (call == "proxy")  // NAME: the class a proxy stands for, and whether a clone of it holds its data
     return with<PnDbProxyObject>(a[1], read, [](PnDbProxyObject* proxy) {
       std::unique_ptr<PnDbObject> clone(proxy->clone());
