@@ -566,6 +566,16 @@ std::string Scenario::run(const Args& a) {
     m_filer = std::make_unique<PnDbMemoryFiler>(call == "input" ? unhex(a[1]) : Bytes(), type, m_db);
     return "ok";
   }
+  if (call == "filed-items") {  // HEX [INDEX HANDLE]: whole or not, the ids, and the items once id INDEX is moved
+    PnDbFiledItems filed(unhex(a[1]));
+    std::string answer = yes(filed.whole());
+    for (const PnDbFiledId& id : filed.ids())
+      answer += " " + std::to_string(static_cast<int>(id.kind)) + ":" + std::to_string(id.handle) + "@" +
+                std::to_string(id.at);
+    if (a.size() < 4) return answer;
+    filed.setHandle(std::stoul(a[2]), std::stoull(a[3]));
+    return answer + " then " + hex(filed.bytes());
+  }
   if (call == "header-of") {  // FILE: its header items, to take one by one
     const Bytes file = readFile(m_dir.Path() / a[1]);
     m_filer = std::make_unique<PnDbMemoryFiler>(Bytes(file.begin() + 16, file.end()), PnDb::kFileFiler, m_db);
@@ -685,5 +695,6 @@ TEST(Scenarios, DrawingFiles) { runScript("host/data/drawing_files.txt"); }
 TEST(Scenarios, HostileDrawings) { runScript("host/data/hostile_drawings.txt"); }
 TEST(Scenarios, Filers) { runScript("host/data/filers.txt"); }
 TEST(Scenarios, OnDemand) { runScript("host/data/on_demand.txt"); }
+TEST(Scenarios, FiledItems) { runScript("host/data/filed_items.txt"); }
 
 }  // namespace
