@@ -1,5 +1,5 @@
 // What the scenario scripts cannot express: objects in no database, iterators
-// held across changes, the reader limit and the working database.
+// held across changes and the working database.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -13,28 +13,13 @@ class OpenClose : public ::testing::Test {
   void SetUp() override {
     registerTestThing();
     id = addThing(db, L"Thing", L"a thing", 1, 1.0);
-    ASSERT_EQ(pndbOpenObject(object, id, PnDb::kForRead), Plnx::eOk);
   }
   PnDbDatabase db;
   PnDbObjectId id;
   PnDbObject* object = nullptr;
 };
 
-TEST_F(OpenClose, ReadersStopAtTheLimit) {
-  PnDbObject* other = nullptr;
-  int opened = 1;
-  Plnx::ErrorStatus es = Plnx::eOk;
-  while (opened < 10000 && (es = pndbOpenObject(other, id, PnDb::kForRead)) == Plnx::eOk) ++opened;
-  EXPECT_EQ(es, Plnx::eAtMaxReaders);
-  EXPECT_EQ(other, nullptr);
-  EXPECT_GT(opened, 1);
-  EXPECT_EQ(object->numReaders(), opened);
-  while (opened-- > 0) object->close();
-  EXPECT_FALSE(object->isReadEnabled());
-}
-
 TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
-  object->close();
   auto* thing = new TestThing;
   EXPECT_TRUE(thing->isWriteEnabled());
   EXPECT_EQ(thing->close(), Plnx::eNotInDatabase);
@@ -56,7 +41,6 @@ TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
 }
 
 TEST_F(OpenClose, ADictionaryIteratorWalksASnapshotAndOpensEntries) {
-  object->close();
   PnDbObjectId removed;
   ASSERT_FALSE(addThing(db, L"Second", L"", 0, 0).isNull());
   PnDbDictionary* root = nullptr;

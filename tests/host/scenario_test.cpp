@@ -459,6 +459,15 @@ std::string Scenario::run(const Args& a) {
     return status(es) + (es != Plnx::eOk && dictionary ? " and an object" : "");
   }
   if (call == "close") return status(held(a[1])->close());
+  if (call == "readers") {  // NAME: opened for read until refused, then closed again: how many and why
+    PnDbObject* first = nullptr;
+    PnDbObject* object = nullptr;
+    Plnx::ErrorStatus es = pndbOpenObject(first, id(a[1]), read);
+    while (es == Plnx::eOk && first->numReaders() < 10000) es = pndbOpenObject(object, id(a[1]), read);
+    const std::string answer = std::to_string(first ? first->numReaders() : 0) + " " + status(es);
+    for (int n = first ? first->numReaders() : 0; n > 0; --n) first->close();
+    return answer + (object ? " and an object" : "");
+  }
   if (call == "assert") {  // NAME read|write: the check a class makes before it reads or changes its fields
     if (a[2] == "read") held(a[1])->assertReadEnabled();
     else held(a[1])->assertWriteEnabled();
@@ -687,14 +696,11 @@ void runScript(const std::string& path) {
   }
 }
 
-TEST(Scenarios, Dictionaries) { runScript("host/data/dictionaries.txt"); }
-TEST(Scenarios, OpenAndClose) { runScript("host/data/open_close.txt"); }
-TEST(Scenarios, SymbolTables) { runScript("host/data/symbol_tables.txt"); }
-TEST(Scenarios, Cloning) { runScript("host/data/cloning.txt"); }
-TEST(Scenarios, DrawingFiles) { runScript("host/data/drawing_files.txt"); }
-TEST(Scenarios, HostileDrawings) { runScript("host/data/hostile_drawings.txt"); }
-TEST(Scenarios, Filers) { runScript("host/data/filers.txt"); }
-TEST(Scenarios, OnDemand) { runScript("host/data/on_demand.txt"); }
-TEST(Scenarios, FiledItems) { runScript("host/data/filed_items.txt"); }
+class Scenarios : public ::testing::TestWithParam<std::string> {};
+TEST_P(Scenarios, AnswerAsScripted) { runScript("host/data/" + GetParam() + ".txt"); }
+INSTANTIATE_TEST_SUITE_P(Host, Scenarios,
+                         ::testing::Values("dictionaries", "open_close", "symbol_tables", "cloning", "drawing_files",
+                                           "hostile_drawings", "filers", "on_demand", "filed_items"),
+                         [](const auto& file) { return file.param; });
 
 }  // namespace
