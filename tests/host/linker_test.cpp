@@ -25,7 +25,8 @@ class Linker : public ::testing::Test {
   std::string error() const { return WideToUtf8(linker->lastLoadError()); }
 
   ScratchDir dir;
-  ScopedEnv modulePath{"PNHOST_MODULE_PATH", "/nonexistent:" + dir.Path().string() + ":" + PN_TEST_MODULE_DIR};
+  ScopedEnv modulePath{"PNHOST_MODULE_PATH",
+                       "/nonexistent:" + dir.Path().string() + ":" + PN_TEST_MODULE_DIR};
   PnRxDynamicLinker* linker = pnrxDynamicLinker();
 };
 

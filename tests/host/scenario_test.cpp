@@ -537,9 +537,10 @@ std::string Scenario::run(const Args& a) {
   }
   if (call == "chain") {  // FIRST COUNT: hand-made dictionaries from FIRST on, each owning the next
     const std::uint64_t first = std::stoull(a[1], nullptr, 0), end = first + std::stoull(a[2]);
-    for (std::uint64_t h = first; h < end; ++h)
-      m_objects.push_back(crafted::dictionary(h, h == first ? crafted::kNamedObjects : h - 1,
-                                              h + 1 < end ? crafted::Entries{{u"Next", h + 1}} : crafted::Entries{}));
+    for (std::uint64_t h = first; h < end; ++h) {
+      const crafted::Entries next = h + 1 < end ? crafted::Entries{{u"Next", h + 1}} : crafted::Entries{};
+      m_objects.push_back(crafted::dictionary(h, h == first ? crafted::kNamedObjects : h - 1, next));
+    }
     return "ok";
   }
   if (call == "write") {  // FILE [BYTES]: the drawing made by hand, with bytes in hex after its last object
@@ -575,7 +576,7 @@ std::string Scenario::run(const Args& a) {
     m_filer = std::make_unique<PnDbMemoryFiler>(call == "input" ? unhex(a[1]) : Bytes(), type, m_db);
     return "ok";
   }
-  if (call == "filed-items") {  // HEX [INDEX HANDLE]: whole or not, the ids, and the items once id INDEX is moved
+  if (call == "filed-items") {  // HEX [INDEX HANDLE]: whole or not, the ids, the items once id INDEX moved
     PnDbFiledItems filed(unhex(a[1]));
     std::string answer = yes(filed.whole());
     for (const PnDbFiledId& id : filed.ids())
@@ -699,8 +700,8 @@ void runScript(const std::string& path) {
 class Scenarios : public ::testing::TestWithParam<std::string> {};
 TEST_P(Scenarios, AnswerAsScripted) { runScript("host/data/" + GetParam() + ".txt"); }
 INSTANTIATE_TEST_SUITE_P(Host, Scenarios,
-                         ::testing::Values("dictionaries", "open_close", "symbol_tables", "cloning", "drawing_files",
-                                           "hostile_drawings", "filers", "on_demand", "filed_items"),
+                         ::testing::Values("dictionaries", "open_close", "symbol_tables", "cloning", "filers",
+                                           "drawing_files", "hostile_drawings", "on_demand", "filed_items"),
                          [](const auto& file) { return file.param; });
 
 }  // namespace
