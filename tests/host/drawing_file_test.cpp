@@ -1,5 +1,5 @@
 // Saving and opening drawings where the scenario scripts cannot reach: links planted
-// beside a drawing, paths that are none, odd class names and running out of memory.
+// beside a drawing, paths that are none, every cut and damaged byte, and running out of memory.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -45,40 +45,27 @@ TEST_F(DrawingFiles, NoPathOrAFolderFailsClearly) {
   EXPECT_EQ(empty.numObjects(), 0u);
 }
 
-// Records this build does not fully understand are saved again byte for byte.
-TEST(Proxies, RecordsReadOnlyInPartComeBackUnchanged) {
-  registerTestThing();
-  Items thing;
-  thing.softPointer(crafted::kNamedObjects).string(u"label").int32(1).real(1.0).hardPointer(0);
-  const Bytes owned = Items().softPointer(crafted::kNamedObjects).int32(5).bytes();
-  struct Case {
-    const char* what;
-    std::wstring className;
-    Bytes data;
-    bool answerProxy;  // the class answers as one whose data is too new
-  } cases[] = {
-      {"a known class with data after its fields", TestThing::kClassName, Items(thing).int32(99).bytes(), false},
-      {"a known class asking to be a proxy", TestThing::kClassName, thing.bytes(), true},
-      {"a class name ending in a lone high surrogate", std::wstring(L"PnGone") + wchar_t(0xD800), owned, false},
-      {"a class name starting with a lone low surrogate", wchar_t(0xDC00) + std::wstring(L"PnGone"), owned, false},
+// Every cut is refused and every damaged byte caught, the database left empty and the file named.
+TEST_F(DrawingFiles, EveryTruncationAndEveryDamagedByteIsRefused) {
+  const fs::path valid = dir.Path() / L"valid.pndwg", input = dir.Path() / L"input.pndwg";
+  ASSERT_EQ(db.saveAs(valid.wstring().c_str()), Plnx::eOk) << why(db);
+  const Bytes image = readFile(valid);
+  auto open = [&](const Bytes& bytes) {
+    writeFile(input, bytes);
+    PnDbDatabase opened(false);
+    const Plnx::ErrorStatus es = opened.readDwgFile(input.wstring().c_str());
+    EXPECT_EQ(opened.numObjects(), 0u);
+    EXPECT_NE(opened.lastFileError().find(input.wstring()), std::wstring::npos) << why(opened);
+    return es;
   };
-  ScratchDir dir;
-  const fs::path in = dir.Path() / L"in.pndwg", out = dir.Path() / L"out.pndwg";
-  for (const Case& c : cases) {
-    std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"Kept", 10}});
-    objects.push_back({10, c.className, c.data});
-    const Bytes original = craftDrawing(crafted::header().bytes(), objects);
-    writeFile(in, original);
-    PnDbDatabase db(false);
-    TestThing::answerProxy = c.answerProxy;
-    ASSERT_EQ(db.readDwgFile(in.wstring().c_str()), Plnx::eOk) << c.what;
-    TestThing::answerProxy = false;
-    PnDbProxyObject* proxy = nullptr;
-    ASSERT_EQ(pndbOpenObject(proxy, namedEntry(db, L"Kept"), PnDb::kForRead), Plnx::eOk) << c.what;
-    EXPECT_EQ(proxy->originalData(), c.data) << c.what;
-    proxy->close();
-    ASSERT_EQ(db.saveAs(out.wstring().c_str()), Plnx::eOk) << c.what;
-    EXPECT_EQ(readFile(out), original) << c.what;
+  for (std::size_t size = 0; size < image.size(); ++size) {
+    const Bytes cut(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size));
+    ASSERT_NE(open(cut), Plnx::eOk) << size;
+  }
+  for (std::size_t at = 12; at < image.size(); ++at) {
+    Bytes damaged = image;
+    damaged[at] ^= 0x20;
+    ASSERT_EQ(open(damaged), Plnx::eDwgCRCDoesNotMatch) << "byte " << at;
   }
 }
 

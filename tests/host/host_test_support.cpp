@@ -57,28 +57,11 @@ PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label
   return id;
 }
 
-Plnx::ErrorStatus eraseObject(PnDbObjectId id, bool erasing) {
-  PnDbObject* object = nullptr;
-  Plnx::ErrorStatus es = pndbOpenObject(object, id, PnDb::kForWrite, true);
-  if (es != Plnx::eOk) return es;
-  es = object->erase(erasing);
-  object->close();
-  return es;
-}
-
 std::unique_ptr<PnDbDatabase> reopened(PnDbDatabase& db, const std::filesystem::path& file) {
   if (db.saveAs(file.wstring().c_str()) != Plnx::eOk) return nullptr;
   auto copy = std::make_unique<PnDbDatabase>(false);
   if (copy->readDwgFile(file.wstring().c_str()) != Plnx::eOk) return nullptr;
   return copy;
-}
-
-std::wstring recordName(PnDbObjectId id) {
-  PnDbSymbolTableRecord* record = nullptr;
-  if (pndbOpenObject(record, id, PnDb::kForRead) != Plnx::eOk) return L"<not a record>";
-  std::wstring name = record->name();
-  record->close();
-  return name;
 }
 
 PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key) {
@@ -88,15 +71,6 @@ PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key) {
   dictionary->getAt(key, id);
   dictionary->close();
   return id;
-}
-
-ThingFields thingFields(PnDbObjectId id) {
-  ThingFields fields;
-  TestThing* thing = nullptr;
-  if (pndbOpenObject(thing, id, PnDb::kForRead) != Plnx::eOk) return fields;
-  fields = {true, thing->label, thing->count, thing->weight, thing->target};
-  thing->close();
-  return fields;
 }
 
 namespace {
@@ -132,39 +106,14 @@ std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) 
 }
 
 namespace {
-std::uint64_t peek(const Bytes& image, std::size_t at, int bytes) {
-  if (at + static_cast<std::size_t>(bytes) > image.size()) throw std::out_of_range("drawing layout");
-  std::uint64_t value = 0;
-  for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint64_t>(image[at + i]) << (8 * i);
-  return value;
-}
-
 void append(Bytes& out, std::uint64_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 }  // namespace
 
-DrawingLayout parseDrawing(const Bytes& image) {
-  DrawingLayout layout;
-  layout.countAt = 16 + peek(image, 12, 4);
-  std::size_t at = layout.countAt + 4;
-  for (std::uint64_t i = 0, count = peek(image, layout.countAt, 4); i < count; ++i) {
-    DrawingLayout::Record record{at, at + 14 + 2 * peek(image, at + 8, 2)};
-    at = record.dataAt + peek(image, record.dataAt - 4, 4);
-    layout.records.push_back(record);
-  }
-  return layout;
-}
-
 void reseal(Bytes& image) {
   const std::uint32_t crc = libdeflate_crc32(0, image.data(), image.size() - 4);
   for (int i = 0; i < 4; ++i) image.at(image.size() - 4 + i) = static_cast<std::uint8_t>(crc >> (8 * i));
-}
-
-Bytes patched(Bytes image, std::size_t at, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) image.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
-  reseal(image);
-  return image;
 }
 
 Items& Items::word(Item kind, std::uint64_t value, int size) {

@@ -49,22 +49,10 @@ void unregisterTestThing();
 PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label, std::int32_t count,
                       double weight, PnDbObjectId target = PnDbObjectId());
 
-// Opens for write, erases (or unerases) and closes again.
-Plnx::ErrorStatus eraseObject(PnDbObjectId id, bool erasing = true);
 // Saves `db` to `file` and reads the file into a fresh database; null when either fails.
 std::unique_ptr<PnDbDatabase> reopened(PnDbDatabase& db, const std::filesystem::path& file);
 
-std::wstring recordName(PnDbObjectId id);
 PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key);
-// The fields of the thing behind `id`, read through a short open.
-struct ThingFields {
-  bool found = false;
-  std::wstring label;
-  std::int32_t count = 0;
-  double weight = 0.0;
-  PnDbObjectId target;
-};
-ThingFields thingFields(PnDbObjectId id);
 
 struct HostAbort : std::runtime_error {
   explicit HostAbort(const std::string& what) : std::runtime_error(what) {}
@@ -86,19 +74,8 @@ Bytes readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const Bytes& bytes);
 std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder);
 
-// Where the parts of a drawing file sit, found by walking its records.
-struct DrawingLayout {
-  struct Record {
-    std::size_t at = 0, dataAt = 0;
-  };
-  std::size_t countAt = 0;
-  std::vector<Record> records;
-};
-DrawingLayout parseDrawing(const Bytes& image);
 // Recomputes the trailing checksum, so only the reader's own checks stand in the way.
 void reseal(Bytes& image);
-// A copy of `image` with a little-endian value poked in and the checksum recomputed.
-Bytes patched(Bytes image, std::size_t at, std::uint64_t value, int bytes);
 
 // Filer items written by hand, with handles where the filer would take ids.
 class Items {

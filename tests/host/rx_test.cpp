@@ -26,6 +26,11 @@ TEST(RuntimeClasses, ANameIsRegisteredOnceAndDerivationFollowsTheParentLinkedLat
   EXPECT_STREQ(derived->name(), L"PnTestDerived");
   EXPECT_EQ(derived->isA(), PnRxClass::desc());
   EXPECT_EQ(derived->myParent(), nullptr);
+  const auto versions = [](const PnRxClass* cls) {
+    return std::vector<int>{cls->dwgVersion(), cls->maintenanceVersion(), cls->proxyFlags()};
+  };
+  EXPECT_EQ(versions(derived), (std::vector<int>{27, 3, 1}));
+  EXPECT_EQ(versions(PnDbDictionary::desc()), (std::vector<int>{0, 0, 0})) << "the host's own classes";
   for (const wchar_t* taken : {L"PnTestDerived", L"PnDbDictionary", L"", static_cast<const wchar_t*>(nullptr)})
     EXPECT_EQ(newPnRxClass(taken, L"PnDbObject", 0, 0, 0, nullptr), nullptr);
   EXPECT_EQ(pnrxFindPnRxClass(nullptr), nullptr);
@@ -64,7 +69,6 @@ TEST(SystemRegistry, ServicesAreRegisteredOnceAndDictionariesOwnTheirEntries) {
   int alive = 0;
   auto* service = new CountedService(&alive);
   PnRxDynamicLinker* linker = pnrxDynamicLinker();
-  EXPECT_EQ(pnrxSysRegistry()->at(L"DynamicLinker"), linker);
   ASSERT_EQ(linker->registerService(L"PN_TEST_SERVICE", service), service);
   EXPECT_TRUE(pnrxServiceIsRegistered(L"PN_TEST_SERVICE"));
   CountedService second(&alive);
@@ -104,12 +108,6 @@ TEST(CommandLine, PrintfFormatsWideTextIntoTheCaptureOrAsUtf8AndAbortsFormatToo)
   EXPECT_EQ(::testing::internal::GetCapturedStdout(), "St\xC3\xBCtze 3\n");
 
   ThrowingAbort aborts;
-  try {
-    pnrx_abort(L"%ls failed with %d", L"open", 46);
-    ADD_FAILURE() << "no abort";
-  } catch (const HostAbort& abort) {
-    EXPECT_STREQ(abort.what(), "open failed with 46");
-  }
   try {
     pnrx_abort(L"%ls", std::wstring(2000, L'x').c_str());
     ADD_FAILURE() << "no abort";
