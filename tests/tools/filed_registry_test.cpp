@@ -4,6 +4,7 @@
 #include "tools/filed_registry.h"
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <sstream>
 
@@ -22,12 +23,14 @@ class FiledRegistries : public CopyTest {
   // The template's "Settings" holds a keeper with a few values and `ids`
   // (as the cases write them), and `other` beside it unless that is empty.
   void FillTemplate(const std::wstring& ids, const std::wstring& other) {
-    AddLinetype(Source(), L"Dashed");
-    AddLinetype(Source(), L"Phantom", {1.0, -0.5});
-    AddTextStyle(Source(), L"Notes");
-    AddTextStyle(Source(), L"Titles");
-    AddDimStyle(Source(), L"Iso");
-    AddDimStyle(Source(), L"Metric");
+    // Its names differ in case from the target's: records match by name alone.
+    m_records = {{L"linetype:DASHED", AddLinetype(Source(), L"DASHED")},
+                 {L"linetype:Phantom", AddLinetype(Source(), L"Phantom", {1.0, -0.5})},
+                 {L"textstyle:NOTES", AddTextStyle(Source(), L"NOTES")},
+                 {L"textstyle:Titles", AddTextStyle(Source(), L"Titles")},
+                 {L"dimstyle:Iso", AddDimStyle(Source(), L"ISO")},
+                 {L"dimstyle:Metric", AddDimStyle(Source(), L"Metric")},
+                 {L"named-objects", Source()->namedObjectsDictionaryId()}};
     m_settings = Dict(Source()->namedObjectsDictionaryId(), L"Settings");
     if (!other.empty()) Dict(m_settings, other.c_str());
     PnDbDictionary* dictionary = nullptr;
@@ -40,7 +43,7 @@ class FiledRegistries : public CopyTest {
       std::wistringstream list(ids);
       int i = 0;
       for (std::wstring id; std::getline(list, id, L',');)
-        registry.WriteObjectId((L"Id" + std::to_wstring(i++)).c_str(), TemplateId(id));
+        registry.WriteObjectId((L"Id" + std::to_wstring(i++)).c_str(), m_records[id]);
     }
     dictionary->close();
   }
@@ -103,25 +106,7 @@ class FiledRegistries : public CopyTest {
   }
 
  private:
-  PnDbObjectId TemplateId(const std::wstring& text) {
-    const std::size_t colon = text.find(L':');
-    const std::wstring table = text.substr(0, colon), name = colon == std::wstring::npos ? L"" : text.substr(colon + 1);
-    if (table == L"named-objects") return Source()->namedObjectsDictionaryId();
-    if (table == L"linetype") return Find<PnDbLinetypeTable>(name);
-    if (table == L"textstyle") return Find<PnDbTextStyleTable>(name);
-    if (table == L"dimstyle") return Find<PnDbDimStyleTable>(name);
-    return {};
-  }
-  template <class Table>
-  PnDbObjectId Find(const std::wstring& name) {
-    Table* table = nullptr;
-    PnDbObjectId id;
-    if (Source()->getSymbolTable(table, PnDb::kForRead) != Plnx::eOk) return id;
-    table->getAt(name.c_str(), id);
-    table->close();
-    return id;
-  }
-
+  std::map<std::wstring, PnDbObjectId> m_records;  // the template's, as the cases name them
   PnDbObjectId m_settings;
 };
 
