@@ -90,7 +90,8 @@ class CliCases : public KovtsetTest {
 // (the first half of a file), "!patch|from|to|marker|n|skip|bytes" (see
 // Patched), "!mkdir|folder", "!keep|file" and "!same|file" (unchanged since
 // kept), "!stdin|text" (input of the next run), "!files" (the case's files,
-// one a line, as output), "!link|name|target", "!chmod|file|octal mode",
+// one a line, as output), "!terminal|arguments" (a run on a terminal, its
+// standard output and error as output), "!link|name|target", "!chmod|file|octal mode",
 // "!stat|file" ("link" or the octal mode, as output), "!env|name|value" (for
 // the rest of the case), and "!lock|file" and "!unlock|file" (as another
 // writer holds it).
@@ -149,6 +150,11 @@ TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
       for (const std::string& entry : FolderEntries())
         if (entry.rfind(prefix, 0) == 0) files += entry.substr(prefix.size()) + "\n";
       ExpectOutput(files, Unescaped(row[3]), "files");
+    } else if (args.size() > 1 && args[0] == "!terminal") {
+      const RunResult result = RunOnTerminal({args.begin() + 1, args.end()});
+      if (result.exitCode == kNoTerminal) continue;  // this machine gives no pseudo-terminal
+      EXPECT_EQ(std::to_string(result.exitCode), Unescaped(row[2])) << result.out;
+      ExpectOutput(result.out, Expand(Unescaped(row[3]), prefix), "terminal");
     } else {
       const RunResult result = Run(args, std::exchange(input, ""));
       EXPECT_EQ(std::to_string(result.exitCode), Unescaped(row[2])) << result.err;
