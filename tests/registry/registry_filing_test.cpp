@@ -88,18 +88,6 @@ TEST(RegistryFiling, RecordsReadAsListedAndFileBackInOrder) {
   }
 }
 
-TEST(RegistryFiling, ATreeReadsBackWithEveryTypeAndPayload) {
-  TKey written, read;
-  FillSampleTree(written, PnDbObjectId());
-  PnDbMemoryFiler filer = ReaderOf(RecordOf(written));
-  ASSERT_EQ(read.DwgInFields(&filer), Plnx::eOk);
-  EXPECT_TRUE(filer.atEnd());
-  EXPECT_EQ(RecordOf(read), RecordOf(written));
-  const TValue* empty = read.FindSubKey(L"Options")->FindValue(L"NoBytes");
-  ASSERT_EQ(empty->GetDataType(), kBinaryValue);
-  EXPECT_EQ(static_cast<const TBinaryValue*>(empty)->GetData(), nullptr);
-}
-
 // The record of a key holding the one value.
 Bytes ValueRecord(const KOVTString& name, std::unique_ptr<TValue> value) {
   TKey key;

@@ -78,15 +78,6 @@ TEST(KeeperRecord, RootsFileInNameOrderAfterTheVersion) {
   EXPECT_EQ(filer.bytes(), expected.bytes());
 }
 
-TEST(KeeperRecord, ANewerVersionIsKeptAsAProxyWithoutReadingOn) {
-  for (std::uint16_t version : {2, 0xFFFF}) {
-    KoVTPrjRegistryKeeper keeper;
-    PnDbMemoryFiler filer = ReaderOf(ItemStream().SoftId().UInt16(version).Int32(1).Name(L"K").EmptyKey().bytes());
-    EXPECT_EQ(keeper.dwgInFields(&filer), Plnx::eMakeMeProxy) << version;
-    EXPECT_TRUE(keeper.RootKeys().empty());
-  }
-}
-
 // Built twice, so the object id value must come back as the same object of the copy.
 void FillKeeper(KoVTPrjRegistryKeeper& keeper, PnDbObjectId style) {
   FillSampleTree(*keeper.CreateRootKey(L"HKEY_CONFIG"), style);

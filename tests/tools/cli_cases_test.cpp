@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <sys/file.h>
 
+#include <libdeflate.h>
+
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -18,12 +20,13 @@ using kovt_platform::UniqueFd;
 
 class CliCases : public KovtsetTest {
  protected:
-  // "@name" stands for the case's own file of that name, "@example" for the
-  // bundled example drawing.
+  // "@name" stands for the case's own file of that name (letters, digits, '.',
+  // '/' and any byte beyond ASCII), "@example" for the bundled example drawing.
   std::string Expand(std::string text, const std::string& prefix) const {
     for (std::size_t at; (at = text.find('@')) != std::string::npos;) {
       std::size_t end = at + 1;
-      while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '.')) ++end;
+      for (unsigned char c; end < text.size() && (std::isalnum(c = text[end]) || c == '.' || c == '/' || c >= 0x80);)
+        ++end;
       const std::string name = text.substr(at + 1, end - at - 1);
       text.replace(at, end - at, name == "example" ? std::string(KOVTSET_EXAMPLE) : File(prefix + name));
     }
@@ -49,6 +52,21 @@ class CliCases : public KovtsetTest {
     }
     return text;
   }
+  // `bytes` with `with` written `skip` bytes after the end of the nth (from 0)
+  // `marker`, and the checksum closing a drawing made right again.
+  static std::string Patched(std::string bytes, const std::string& marker, int nth, long skip,
+                             const std::string& with) {
+    std::size_t at = bytes.find(marker);
+    for (; nth > 0 && at != std::string::npos; --nth) at = bytes.find(marker, at + 1);
+    if (at == std::string::npos) {
+      ADD_FAILURE() << "no such marker";
+      return bytes;
+    }
+    bytes.replace(at + marker.size() + static_cast<std::size_t>(skip), with.size(), with);
+    const std::uint32_t crc = libdeflate_crc32(0, bytes.data(), bytes.size() - 4);
+    for (int i = 0; i < 4; ++i) bytes[bytes.size() - 4 + i] = static_cast<char>(crc >> (8 * i));
+    return bytes;
+  }
   // "*" takes anything, "+" anything but nothing, "=text" the text alone,
   // "^text" a start, "~text" a part, "!text" anything without it and "<file"
   // the contents of the file.
@@ -69,9 +87,11 @@ class CliCases : public KovtsetTest {
 
 // Rows: case, arguments separated by '|', exit code, standard output, standard
 // error. Pseudo commands: "!write|file|text" (see Repeated), "!half|from|to"
-// (the first half of a file), "!keep|file" and "!same|file" (unchanged since
+// (the first half of a file), "!patch|from|to|marker|n|skip|bytes" (see
+// Patched), "!mkdir|folder", "!keep|file" and "!same|file" (unchanged since
 // kept), "!stdin|text" (input of the next run), "!files" (the case's files,
-// one a line, as output), "!link|name|target", "!chmod|file|octal mode",
+// one a line, as output), "!terminal|arguments" (a run on a terminal, its
+// standard output and error as output), "!link|name|target", "!chmod|file|octal mode",
 // "!stat|file" ("link" or the octal mode, as output), "!env|name|value" (for
 // the rest of the case), and "!lock|file" and "!unlock|file" (as another
 // writer holds it).
@@ -98,6 +118,10 @@ TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
     } else if (args.size() > 2 && args[0] == "!half") {
       const std::string bytes = ReadText(args[1]);
       WriteText(args[2], bytes.substr(0, bytes.size() / 2));
+    } else if (args.size() > 6 && args[0] == "!patch") {
+      WriteText(args[2], Patched(ReadText(args[1]), args[3], std::stoi(args[4]), std::stol(args[5]), args[6]));
+    } else if (args.size() > 1 && args[0] == "!mkdir") {
+      std::filesystem::create_directories(args[1]);
     } else if (args.size() > 1 && args[0] == "!keep") {
       kept[args[1]] = ReadText(args[1]);
     } else if (args.size() > 1 && args[0] == "!same") {
@@ -126,6 +150,11 @@ TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
       for (const std::string& entry : FolderEntries())
         if (entry.rfind(prefix, 0) == 0) files += entry.substr(prefix.size()) + "\n";
       ExpectOutput(files, Unescaped(row[3]), "files");
+    } else if (args.size() > 1 && args[0] == "!terminal") {
+      const RunResult result = RunOnTerminal({args.begin() + 1, args.end()});
+      if (result.exitCode == kNoTerminal) continue;  // this machine gives no pseudo-terminal
+      EXPECT_EQ(std::to_string(result.exitCode), Unescaped(row[2])) << result.out;
+      ExpectOutput(result.out, Expand(Unescaped(row[3]), prefix), "terminal");
     } else {
       const RunResult result = Run(args, std::exchange(input, ""));
       EXPECT_EQ(std::to_string(result.exitCode), Unescaped(row[2])) << result.err;

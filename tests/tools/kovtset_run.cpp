@@ -115,17 +115,3 @@ std::string KovtsetTest::NewDrawing(const std::string& name, const std::vector<s
   Ok(args);
   return File(name);
 }
-
-std::string KovtsetTest::Get(const std::string& file, const std::vector<std::string>& keyAndOptions) const {
-  std::vector<std::string> args{"get", file};
-  args.insert(args.end(), keyAndOptions.begin(), keyAndOptions.end());
-  std::string out = Ok(args).out;
-  if (!out.empty() && out.back() == '\n') out.pop_back();
-  return out;
-}
-
-nlohmann::ordered_json KovtsetTest::ParseJson(const RunResult& result) {
-  nlohmann::ordered_json json = nlohmann::ordered_json::parse(result.out, nullptr, false);
-  EXPECT_FALSE(json.is_discarded()) << result.out;
-  return json;
-}

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "tests/platform/scratch.h"
 
 struct RunResult {
@@ -40,9 +38,6 @@ class KovtsetTest : public ::testing::Test {
   std::vector<std::string> FolderEntries() const;
   // A drawing made by `kovtset new` with the given options.
   std::string NewDrawing(const std::string& name, const std::vector<std::string>& options = {}) const;
-  // The value `get` prints, without its line end.
-  std::string Get(const std::string& file, const std::vector<std::string>& keyAndOptions) const;
-  static nlohmann::ordered_json ParseJson(const RunResult& result);
 
  private:
   std::string RunFile(const char* stream, int slot) const;
