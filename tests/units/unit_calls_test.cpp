@@ -64,6 +64,18 @@ TEST(UnitLanguage, RussianOnlyWithTheLanguageServiceAndARussianProduct) {
   EXPECT_EQ(IsRussian(), 0);
 }
 
+TEST(UnitLanguage, NotRussianForAnotherProductLanguageEvenWithTheService) {
+  ScratchDir registry;
+  ScopedEnv folder("KOVT_REGISTRY_DIR", registry.Path().string());
+  ASSERT_TRUE(ORL_Tools::RegSet2Cur_SZ(kPlnxRegistryKey, L"LastLaunchedLanguage", L"de-DE", 5));
+  if (GetProductLang() != L"de-DE") GTEST_SKIP() << "the product language was read before this test";
+
+  auto* service = new LanguageService;
+  ASSERT_NE(pnrxDynamicLinker()->registerService(L"KOVT_ZEM", service), nullptr);
+  EXPECT_EQ(IsRussian(), 0);
+  KovtWithdrawService(L"KOVT_ZEM", service);
+}
+
 using KovtUnit::Quantity;
 using ByNames = bool (*)(KOVTString, KOVTString, double, double&);
 
