@@ -14,9 +14,9 @@ set_target_properties(kovt_platform PROPERTIES EXPORT_NAME Platform)
 set_target_properties(pnhost PROPERTIES EXPORT_NAME Host)
 set_target_properties(KoVTCore PROPERTIES EXPORT_NAME Core)
 set_target_properties(KoVTAppSet PROPERTIES EXPORT_NAME Module)
-set_target_properties(${kovt_libraries} KovtZemEnabler KOVTAppSet_Res PROPERTIES INSTALL_RPATH "$ORIGIN")
+# kovtset finds the module folder installed, and its own folder in the build tree.
 file(RELATIVE_PATH kovt_bin_to_modules /${CMAKE_INSTALL_BINDIR} /${KOVT_INSTALL_MODULEDIR})
-set_target_properties(kovtset PROPERTIES INSTALL_RPATH "$ORIGIN/${kovt_bin_to_modules}")
+set_target_properties(kovtset PROPERTIES INSTALL_RPATH "$ORIGIN/${kovt_bin_to_modules}:$ORIGIN")
 
 foreach(library ${kovt_libraries})
   target_include_directories(${library} INTERFACE $<INSTALL_INTERFACE:${KOVT_INSTALL_INCLUDEDIR}>)
