@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <sstream>
+#include <thread>
 
 #include "platform/detail/unique_fd.h"
 #include "tests/support/golden_rows.h"
@@ -94,11 +95,12 @@ class CliCases : public KovtsetTest {
 // standard output and error as output), "!link|name|target", "!chmod|file|octal mode",
 // "!stat|file" ("link" or the octal mode, as output), "!env|name|value" (for
 // the rest of the case), and "!lock|file" and "!unlock|file" (as another
-// writer holds it).
+// writer holds it; "!lock|file|seconds" lets go after that long).
 TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
   std::map<std::string, std::string> kept;
   std::map<std::string, std::unique_ptr<ScopedEnv>> environment;
   std::map<std::string, UniqueFd> locks;
+  std::vector<std::jthread> releases;
   std::string input, current;
   for (const GoldenRow& row : ReadGoldenRows("tools/data/cli_cases.txt", 5)) {
     const std::string name = Unescaped(row[0]), prefix = name + "-";
@@ -130,8 +132,15 @@ TEST_F(CliCases, EveryListedRunGivesItsExitCodeAndOutput) {
       environment[args[1]].reset();
       environment[args[1]] = std::make_unique<ScopedEnv>(args[1].c_str(), args[2]);
     } else if (args.size() > 1 && args[0] == "!lock") {
-      locks[args[1]] = UniqueFd(::open(args[1].c_str(), O_RDONLY));
-      ASSERT_EQ(::flock(locks[args[1]].Get(), LOCK_EX), 0);
+      UniqueFd lock(::open(args[1].c_str(), O_RDONLY | O_CLOEXEC));
+      ASSERT_EQ(::flock(lock.Get(), LOCK_EX), 0);
+      if (args.size() == 2) {
+        locks[args[1]] = std::move(lock);
+      } else {
+        releases.emplace_back([held = std::move(lock), seconds = std::stod(args[2])] {
+          std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+        });
+      }
     } else if (args.size() > 1 && args[0] == "!unlock") {
       locks.erase(args[1]);
     } else if (args.size() > 1 && args[0] == "!stdin") {
