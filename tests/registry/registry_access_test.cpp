@@ -6,7 +6,6 @@
 
 #include "dictionaries/dict_tree.h"
 #include "environment/app_context.h"
-#include "registry/project_registry_error.h"
 #include "registry/registry_access.h"
 #include "tests/support/golden_rows.h"
 #include "tests/support/kovt_drawing.h"
@@ -220,13 +219,6 @@ TEST_F(RegistryAccess, ValuesRoundTripByKindAndNeverCrossKinds) {
   int size = 5;
   EXPECT_FALSE(registry.ReadBinaryData(L"flag", buffer, size));
   EXPECT_EQ(size, 5);
-}
-
-TEST_F(RegistryAccess, AnUnregisteredKeeperClassThrows) {
-  KoVTPrjReg::Finalize();
-  EXPECT_THROW(TRegistry registry, KoVT::EProjectRegistry);
-  KoVTPrjReg::Initialize();
-  EXPECT_NO_THROW(TRegistry registry);
 }
 
 }  // namespace
