@@ -108,10 +108,3 @@ RunResult KovtsetTest::Ok(const std::vector<std::string>& args) const {
   EXPECT_EQ(result.exitCode, 0) << "kovtset" << line << "\n" << result.err;
   return result;
 }
-
-std::string KovtsetTest::NewDrawing(const std::string& name, const std::vector<std::string>& options) const {
-  std::vector<std::string> args{"new", File(name)};
-  args.insert(args.end(), options.begin(), options.end());
-  Ok(args);
-  return File(name);
-}

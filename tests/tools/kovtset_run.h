@@ -36,8 +36,6 @@ class KovtsetTest : public ::testing::Test {
   const std::filesystem::path& Folder() const { return m_scratch.Path(); }
   // The files in Folder() other than the runs' own, sorted.
   std::vector<std::string> FolderEntries() const;
-  // A drawing made by `kovtset new` with the given options.
-  std::string NewDrawing(const std::string& name, const std::vector<std::string>& options = {}) const;
 
  private:
   std::string RunFile(const char* stream, int slot) const;

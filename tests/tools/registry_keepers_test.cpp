@@ -37,20 +37,25 @@ std::vector<std::string> KeeperLocations(std::vector<CraftedObject> objects) {
   return locations;
 }
 
-class KeeperSearch : public ::testing::TestWithParam<Case> {};
-
-TEST_P(KeeperSearch, VisitsEachDictionaryOnce) {
-  const std::u16string& keeper = kKeeperName;
-  auto withKeeper = [&](Entries entries) {
+// Hostile dictionaries; "@" stands for the keeper entry, which names kKeeper.
+TEST(KeeperSearch, VisitsEachDictionaryOnce) {
+  const Case cases[] = {
+      {"ListsItselfTwice", {{u"@", kKeeper}, {u"A", kTop}, {u"B", kTop}}, {}, {"Top"}},
+      {"SharesAChild", {{u"A", kShared}, {u"B", kShared}}, {{u"@", kKeeper}}, {"Top/A"}},
+      {"ChildListsItsParent", {{u"A", kShared}}, {{u"@", kKeeper}, {u"Up", kTop}, {u"Self", kShared}}, {"Top/A"}},
+  };
+  auto withKeeper = [](Entries entries) {
     for (auto& entry : entries)
-      if (entry.first == u"@") entry.first = keeper;
+      if (entry.first == u"@") entry.first = kKeeperName;
     return entries;
   };
-  std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"Top", kTop}});
-  objects.push_back(crafted::dictionary(kTop, crafted::kNamedObjects, withKeeper(GetParam().top)));
-  objects.push_back(crafted::dictionary(kShared, kTop, withKeeper(GetParam().shared)));
-  objects.push_back(crafted::dictionary(kKeeper, kTop, {}));
-  EXPECT_EQ(KeeperLocations(std::move(objects)), GetParam().expected);
+  for (const Case& c : cases) {
+    std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"Top", kTop}});
+    objects.push_back(crafted::dictionary(kTop, crafted::kNamedObjects, withKeeper(c.top)));
+    objects.push_back(crafted::dictionary(kShared, kTop, withKeeper(c.shared)));
+    objects.push_back(crafted::dictionary(kKeeper, kTop, {}));
+    EXPECT_EQ(KeeperLocations(std::move(objects)), c.expected) << c.name;
+  }
 }
 
 // A chain of dictionaries 40 deep, each holding a keeper: the search stops 32 levels down.
@@ -95,15 +100,5 @@ TEST(DrawingEnd, ClearsTheWorkingDatabaseOnlyWhenItWasTheDrawings) {
     EXPECT_EQ(services->workingDatabase(), working ? nullptr : &other) << working;
   }
 }
-
-// "@" stands for the keeper entry, which names kKeeper.
-INSTANTIATE_TEST_SUITE_P(
-    HostileDictionaries, KeeperSearch,
-    ::testing::Values(
-        Case{"ListsItselfTwice", {{u"@", kKeeper}, {u"A", kTop}, {u"B", kTop}}, {}, {"Top"}},
-        Case{"SharesAChild", {{u"A", kShared}, {u"B", kShared}}, {{u"@", kKeeper}}, {"Top/A"}},
-        Case{"ChildListsItsParent", {{u"A", kShared}}, {{u"@", kKeeper}, {u"Up", kTop}, {u"Self", kShared}},
-             {"Top/A"}}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

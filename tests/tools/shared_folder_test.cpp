@@ -19,7 +19,8 @@ class SharedFolder : public KovtsetTest {
 };
 
 TEST_F(SharedFolder, OverlappingSetsOfDifferentKeysBothLand) {
-  const std::string drawing = NewDrawing("d.pndwg", {"-m", "reinf"});
+  const std::string drawing = File("d.pndwg");
+  Ok({"new", drawing, "-m", "reinf"});
   for (int round = 0; round < 20; ++round) {
     const std::string name = "name " + std::to_string(round), designer = "designer " + std::to_string(round);
     const pid_t first = Start({"set", drawing, "Project.ProjectName", name}, 1);
@@ -32,8 +33,9 @@ TEST_F(SharedFolder, OverlappingSetsOfDifferentKeysBothLand) {
 }
 
 TEST_F(SharedFolder, WritersKilledMidSaveLeaveTheDrawingWholeAndNoDebris) {
-  const std::string drawing = NewDrawing("d.pndwg", {"-m", "reinf"});
-  const std::string source = NewDrawing("template.pndwg");
+  const std::string drawing = File("d.pndwg"), source = File("template.pndwg");
+  Ok({"new", drawing, "-m", "reinf"});
+  Ok({"new", source});
   int caught = 0;
   for (int round = 0; round < 20; ++round) {
     const pid_t writer = Start(round % 2 ? std::vector<std::string>{"copy", source, drawing}
