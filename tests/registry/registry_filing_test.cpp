@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,30 +36,6 @@ class BoundedFiler : public PnDbDwgFiler {
   std::size_t m_left;
 };
 
-// Filer items written from blank-separated tokens: a number is a 32-bit
-// integer, "s:" a name, "d:" a double, "w:" a 16-bit word, "x:" raw hex
-// bytes, "h:" a hex handle and "id" a soft pointer.
-Bytes Items(const std::wstring& tokens) {
-  ItemStream stream;
-  std::wistringstream in(tokens == L"-" ? L"" : tokens);
-  for (std::wstring token; in >> token;) {
-    const std::wstring kind = token.substr(0, 2), text = token.substr(std::min<std::size_t>(2, token.size()));
-    if (kind == L"s:") stream.Name(text);
-    else if (kind == L"d:") stream.Double(std::stod(text));
-    else if (kind == L"w:") stream.UInt16(static_cast<std::uint16_t>(std::stoul(text)));
-    else if (kind == L"h:") stream.Handle(std::stoull(text, nullptr, 16));
-    else if (token == L"id") stream.SoftId();
-    else if (kind != L"x:") stream.Int32(static_cast<std::int32_t>(std::stoll(token)));
-    else {
-      Bytes bytes;
-      for (std::size_t at = 0; at + 1 < text.size(); at += 2)
-        bytes.push_back(static_cast<std::uint8_t>(std::stoul(text.substr(at, 2), nullptr, 16)));
-      stream.Raw(bytes);
-    }
-  }
-  return stream.bytes();
-}
-
 // Each row reads a key record into a key that first read the held one, and
 // the key then files as expected: reading never allocates for what a record
 // only claims, and a failure sticks to the filer.
@@ -70,11 +45,11 @@ TEST(RegistryFiling, RecordsReadAsListedAndFileBackInOrder) {
   for (const GoldenRow& row : ReadGoldenRows("registry/data/key_records.txt", 4)) {
     const std::string where = WideToUtf8(row[1]);
     TKey key;
-    PnDbMemoryFiler held = ReaderOf(Items(row[0]));
+    PnDbMemoryFiler held = ReaderOf(FilerItems(row[0]));
     if (row[0] != L"-") {
       ASSERT_EQ(key.DwgInFields(&held), Plnx::eOk) << where;
     }
-    PnDbMemoryFiler filer = ReaderOf(Items(row[1]));
+    PnDbMemoryFiler filer = ReaderOf(FilerItems(row[1]));
     AllocationProbe probe;
     EXPECT_EQ(key.DwgInFields(&filer), statuses.at(row[2])) << where;
     EXPECT_LT(probe.Largest(), std::size_t(1) << 16) << where;
@@ -82,7 +57,7 @@ TEST(RegistryFiling, RecordsReadAsListedAndFileBackInOrder) {
     if (row[2] == L"ok") {
       EXPECT_TRUE(filer.atEnd()) << where;
     }
-    EXPECT_EQ(RecordOf(key), Items(row[3])) << where;
+    EXPECT_EQ(RecordOf(key), FilerItems(row[3])) << where;
     // Lookups go through an index of their own, which must agree.
     for (const auto& [name, value] : key.Values()) EXPECT_EQ(key.FindValue(name), value.get()) << where;
   }

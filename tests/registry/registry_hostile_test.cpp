@@ -19,11 +19,8 @@ constexpr std::int32_t kDeep = 1'000'000;
 // Built once: every level is the same bytes but the last, which has no sub-key.
 const Bytes& DeepChain() {
   static const Bytes chain = [] {
-    auto level = [](std::int32_t subKeys) {
-      return ItemStream().Name(L"n").Int32(1).Name(L"level").Int32(kIntegerValue).Int32(7).Int32(subKeys).bytes();
-    };
-    const Bytes inner = level(1), last = level(0);
-    Bytes bytes = ItemStream().Int32(1).bytes();
+    const Bytes inner = FilerItems(L"s:n 1 s:level 1 7 1"), last = FilerItems(L"s:n 1 s:level 1 7 0");
+    Bytes bytes = FilerItems(L"1");
     bytes.reserve(bytes.size() + inner.size() * kDeep);
     for (std::int32_t i = 1; i < kDeep; ++i) bytes.insert(bytes.end(), inner.begin(), inner.end());
     bytes.insert(bytes.end(), last.begin(), last.end());
@@ -34,16 +31,14 @@ const Bytes& DeepChain() {
 
 // Room is made for a claimed count, but never for more values than the bytes left could fill.
 TEST(RegistryHostile, AClaimedCountReservesNoMoreThanTheBytesLeft) {
-  const Bytes payload(200'000, 0x5A);
-  const Bytes record = ItemStream().Int32(INT32_MAX).Name(L"big").Int32(kBinaryValue)
-                           .Int32(static_cast<std::int32_t>(payload.size())).Raw(payload).bytes();
+  const Bytes record = FilerItems(L"2147483647 s:big 4 200000 x:" + std::wstring(400'000, L'5'));
   TKey key;
   PnDbMemoryFiler filer = ReaderOf(record);
   AllocationProbe probe;
   EXPECT_EQ(key.DwgInFields(&filer), Plnx::eEndOfFile);
   EXPECT_LE(probe.Largest(), record.size());
   ASSERT_NE(key.FindValue(L"big"), nullptr);
-  EXPECT_EQ(key.FindValue(L"big")->GetDataSize(), static_cast<std::int32_t>(payload.size()));
+  EXPECT_EQ(key.FindValue(L"big")->GetDataSize(), 200'000);
 }
 
 TEST(RegistryHostile, AMillionLevelsReadWriteAndDestroyWithoutRecursion) {

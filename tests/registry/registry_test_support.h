@@ -9,24 +9,11 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A stream of filer items written one by one, as a drawing would hold them.
-class ItemStream {
- public:
-  ItemStream& Int32(std::int32_t value) { return Put(m_filer.writeInt32(value)); }
-  ItemStream& UInt16(std::uint16_t value) { return Put(m_filer.writeUInt16(value)); }
-  ItemStream& Double(double value) { return Put(m_filer.writeDouble(value)); }
-  ItemStream& Name(const std::wstring& name) { return Put(m_filer.writeString(pndbToUtf16(name))); }
-  ItemStream& Raw(const Bytes& bytes) { return Put(m_filer.writeBytes(bytes.data(), std::uint32_t(bytes.size()))); }
-  ItemStream& SoftId() { return Put(m_filer.writeSoftPointerId(PnDbObjectId())); }
-  ItemStream& Handle(std::uint64_t value) { return Put(m_filer.writePnDbHandle(PnDbHandle(value))); }
-  // An empty key record: no values, no sub-keys.
-  ItemStream& EmptyKey() { return Int32(0).Int32(0); }
-  const Bytes& bytes() const { return m_filer.bytes(); }
-
- private:
-  ItemStream& Put(Plnx::ErrorStatus) { return *this; }
-  PnDbMemoryFiler m_filer;
-};
+// Filer items written from blank-separated tokens, as a drawing would hold
+// them: a number is a 32-bit integer, "s:" a name, "d:" a double, "w:" a
+// 16-bit word, "x:" raw hex bytes, "h:" a hex handle and "id" a soft pointer;
+// "-" alone stands for no items.
+Bytes FilerItems(const std::wstring& tokens);
 
 // A reading filer over `bytes`.
 inline PnDbMemoryFiler ReaderOf(const Bytes& bytes) { return PnDbMemoryFiler(bytes, PnDb::kFileFiler, nullptr); }
