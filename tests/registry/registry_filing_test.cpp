@@ -74,7 +74,7 @@ Bytes ValueRecord(const KOVTString& name, std::unique_ptr<TValue> value) {
 // caller's and outlives the key, one renamed stays whole.
 TEST(RegistryFiling, ReadValuesRemovedOrRenamedKeepKindAndPayload) {
   TKey sample;
-  FillSampleTree(sample, PnDbObjectId());
+  FillSampleTree(sample);
   const Bytes record = RecordOf(sample);
   for (const wchar_t* keyName : {L"Units", L"Options"}) {
     for (const auto& [name, value] : sample.FindSubKey(keyName)->Values()) {
@@ -95,7 +95,7 @@ TEST(RegistryFiling, ReadValuesRemovedOrRenamedKeepKindAndPayload) {
 
 TEST(RegistryFiling, AFailedFilerIsLeftAloneAndAFullOneFailsWherever) {
   TKey key, target;
-  FillSampleTree(key, PnDbObjectId());
+  FillSampleTree(key);
   PnDbMemoryFiler writer;
   writer.setFilerStatus(Plnx::eFilerError);
   EXPECT_EQ(key.DwgOutFields(&writer), Plnx::eFilerError);

@@ -66,7 +66,7 @@ TEST(RegistryHostile, AMillionLevelsReadWriteAndDestroyWithoutRecursion) {
 
 TEST(RegistryHostile, EveryTruncationAndEveryFlippedByteFailsCleanly) {
   TKey sample;
-  FillSampleTree(sample, PnDbObjectId());
+  FillSampleTree(sample);
   const Bytes record = RecordOf(sample);
   for (std::size_t size = 0; size < record.size(); ++size) {
     TKey key;

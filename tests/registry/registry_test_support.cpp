@@ -1,5 +1,7 @@
 #include "tests/registry/registry_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <sstream>
 
@@ -32,24 +34,12 @@ Bytes RecordOf(const TKey& key) {
   return filer.takeBytes();
 }
 
-void FillSampleTree(TKey& root, PnDbObjectId someObject) {
-  const std::uint8_t blob[] = {0x00, 0xFF, 0x10, 0x00, 0x7F};
-  TKey* units = root.CreateSubKey(L"Units");
-  units->SetValue(L"WorkUnits", std::make_unique<TIntValue>(-7));
-  units->SetValue(L"Scale", std::make_unique<TFloatValue>(-0.0));
-  units->SetValue(L"Factor", std::make_unique<TFloatValue>(1e-300));
-  units->SetValue(L"Name", std::make_unique<TStringValue>(L"Me\u00DFeinheit \U0001F600"));
-  units->SetValue(L"", std::make_unique<TStringValue>(L""));
-  TKey* options = root.CreateSubKey(L"Options");
-  options->SetValue(L"Visible", std::make_unique<TIntValue>(1));
-  options->SetValue(L"Blob", std::make_unique<TBinaryValue>(blob, static_cast<std::int32_t>(sizeof blob)));
-  options->SetValue(L"NoBytes", std::make_unique<TBinaryValue>());
-  options->SetValue(L"Style", std::make_unique<TObjIdValue>(someObject));
-  options->SetValue(L"NoObject", std::make_unique<TObjIdValue>());
-  options->SetValue(L"Anchor", std::make_unique<THandleValue>(PnDbHandle(0x1234ABCDull)));
-  options->SetValue(L"Unread", std::make_unique<THandleValue>());
-  // Sub-key and value of one name, an empty-named key, and an empty leaf.
-  options->CreateSubKey(L"Blob")->CreateSubKey(L"")->CreateSubKey(L"Standard");
-  root.CreateSubKey(L"Empty");
-  root.SetValue(L"Units", std::make_unique<TIntValue>(INT32_MIN));
+void FillSampleTree(TKey& root) {
+  PnDbMemoryFiler filer = ReaderOf(FilerItems(
+      L"1 s:Units 1 -2147483648 3 s:Empty 0 0 s:Options 6 s:Anchor 6 h:1234ABCD s:Blob 4 5 x:00FF10007F"
+      L" s:NoBytes 4 0 x: s:NoObject 5 id s:Unread 6 h:0 s:Visible 1 1 1 s:Blob 0 1 s: 0 1 s:Standard 0 0"
+      L" s:Units 5 s: 3 s: s:Factor 2 d:1e-300 s:Name 3 s:Me\u00DFeinheit\U0001F600 s:Scale 2 d:-0"
+      L" s:WorkUnits 1 -7 0"));
+  EXPECT_EQ(root.DwgInFields(&filer), Plnx::eOk);
+  EXPECT_TRUE(filer.atEnd());
 }

@@ -21,7 +21,6 @@ inline PnDbMemoryFiler ReaderOf(const Bytes& bytes) { return PnDbMemoryFiler(byt
 // The key record of `key` as written: names, types and payloads all the way down.
 Bytes RecordOf(const KoVTPrjReg::TKey& key);
 
-// A tree with one value of every kind, nested keys, an empty key and names
-// that sort differently from their insertion order. `someObject` is stored
-// as the object id value.
-void FillSampleTree(KoVTPrjReg::TKey& root, PnDbObjectId someObject);
+// A tree read from a record with one value of every kind, nested keys, an
+// empty key, empty names and a sub-key and value of one name.
+void FillSampleTree(KoVTPrjReg::TKey& root);

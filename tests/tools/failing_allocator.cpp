@@ -4,12 +4,12 @@
 // can start up. KOVT_FAIL_ALLOCATION=N makes the Nth one return null (operator
 // new then throws std::bad_alloc); the ones after it succeed again.
 // KOVT_ALLOCATION_COUNT=path writes the number counted when the process ends,
-// which tells a sweep how far N has to go.
+// which tells a sweep how far N has to go. The program makes no over-aligned
+// allocations, so malloc, calloc and realloc are all it calls.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -19,7 +19,6 @@ extern "C" {
 void* __libc_malloc(std::size_t size);
 void* __libc_calloc(std::size_t count, std::size_t size);
 void* __libc_realloc(void* pointer, std::size_t size);
-void* __libc_memalign(std::size_t alignment, std::size_t size);
 }
 
 namespace {
@@ -72,15 +71,5 @@ int __libc_start_main(MainFunction main, int argc, char** argv, void (*init)(), 
 void* malloc(std::size_t size) { return failNow() ? nullptr : __libc_malloc(size); }
 void* calloc(std::size_t count, std::size_t size) { return failNow() ? nullptr : __libc_calloc(count, size); }
 void* realloc(void* pointer, std::size_t size) { return failNow() ? nullptr : __libc_realloc(pointer, size); }
-void* aligned_alloc(std::size_t alignment, std::size_t size) {
-  return failNow() ? nullptr : __libc_memalign(alignment, size);
-}
-int posix_memalign(void** result, std::size_t alignment, std::size_t size) {
-  if (failNow()) return ENOMEM;
-  void* pointer = __libc_memalign(alignment, size);
-  if (pointer == nullptr) return ENOMEM;
-  *result = pointer;
-  return 0;
-}
 
 }  // extern "C"

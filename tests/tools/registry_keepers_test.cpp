@@ -42,7 +42,8 @@ TEST(KeeperSearch, VisitsEachDictionaryOnce) {
   const Case cases[] = {
       {"ListsItselfTwice", {{u"@", kKeeper}, {u"A", kTop}, {u"B", kTop}}, {}, {"Top"}},
       {"SharesAChild", {{u"A", kShared}, {u"B", kShared}}, {{u"@", kKeeper}}, {"Top/A"}},
-      {"ChildListsItsParent", {{u"A", kShared}}, {{u"@", kKeeper}, {u"Up", kTop}, {u"Self", kShared}}, {"Top/A"}},
+      {"ChildListsItsParent", {{u"A", kShared}}, {{u"@", kKeeper}, {u"Up", kTop}, {u"Self", kShared}},
+       {"Top/A"}},
   };
   auto withKeeper = [](Entries entries) {
     for (auto& entry : entries)
