@@ -1,6 +1,7 @@
 // Plain-text tables printed from the rows of data/text_tables.txt.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 
 #include "tests/support/golden_rows.h"
@@ -9,25 +10,19 @@
 namespace {
 
 TEST(TextTable, PadsColumnsToTheirWidestCellInCharacters) {
-  std::vector<std::pair<std::string, std::vector<TextRow>>> tables;
-  std::vector<std::string> expected;
+  std::map<std::string, std::pair<std::vector<TextRow>, std::string>> tables;  // rows and text, by name
   for (const GoldenRow& golden : ReadGoldenRows("tools/data/text_tables.txt", 3)) {
-    const std::string name = Unescaped(golden[0]);
-    if (tables.empty() || tables.back().first != name) {
-      tables.push_back({name, {}});
-      expected.emplace_back();
-    }
-    TextRow row;
+    auto& [rows, expected] = tables[Unescaped(golden[0])];
+    rows.emplace_back();
     for (std::string all = Unescaped(golden[1]) + "|"; !all.empty(); all.erase(0, all.find('|') + 1))
-      row.push_back(all.substr(0, all.find('|')));
-    tables.back().second.push_back(row);
-    expected.back() += Unescaped(golden[2]) + "\n";
+      rows.back().push_back(all.substr(0, all.find('|')));
+    expected += Unescaped(golden[2]) + "\n";
   }
   ASSERT_FALSE(tables.empty());
-  for (std::size_t i = 0; i < tables.size(); ++i) {
+  for (const auto& [name, table] : tables) {
     std::ostringstream out;
-    PrintTable(out, tables[i].second);
-    EXPECT_EQ(out.str(), expected[i]) << tables[i].first;
+    PrintTable(out, table.first);
+    EXPECT_EQ(out.str(), table.second) << name;
   }
 }
 
