@@ -155,6 +155,18 @@ TEST_F(RegistryAccess, AnErasedKeeperIsReplacedAndCopiesShareTheKeeper) {
   ExpectNothingOpen();
 }
 
+// The common root is made only when asked; the registry asks for it.
+TEST_F(RegistryAccess, TheWorkingDrawingGetsTheApplicationRootItLacks) {
+  KOVTContext common(KOVT_CONTEXT_COMMON);
+  ASSERT_FALSE(IsAppRootDict(Drawing()));
+  {
+    TRegistry registry;
+    ExpectUsable(registry);
+  }
+  EXPECT_TRUE(IsAppRootDict(Drawing()));
+  ExpectNothingOpen();
+}
+
 TEST_F(RegistryAccess, PathsWalkTheTreeAsListed) {
   TRegistry registry;
   for (const GoldenRow& row : ReadGoldenRows("registry/data/key_paths.txt", 5)) {
