@@ -8,7 +8,6 @@
 // it has none).
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <fstream>
 #include <iomanip>
 #include <map>
@@ -32,10 +31,10 @@ std::string yes(bool value) { return value ? "yes" : "no"; }
 // The name as the calls take it: "<null>" is none.
 const wchar_t* key(const std::wstring& name) { return name == L"<null>" ? nullptr : name.c_str(); }
 
-// The shortest text that reads back as the same number.
 std::string number(double value) {
-  char text[32];
-  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+  std::ostringstream out;
+  out << value;
+  return out.str();
 }
 
 std::string inQuotes(const std::wstring& text) {
@@ -90,6 +89,26 @@ Bytes items(Args::const_iterator word, Args::const_iterator end) {
   }
   return out.bytes();
 }
+
+// Reads through get() alone, as a module's own filer may, its bytes not shown to the base.
+class StreamFiler : public PnDbDwgFiler {
+ public:
+  StreamFiler(Bytes bytes, PnDbDatabase* db) : PnDbDwgFiler(PnDb::kFileFiler, db), m_bytes(std::move(bytes)) {}
+
+ protected:
+  bool put(const void*, std::size_t) override { return false; }
+  bool get(void* bytes, std::size_t count) override {
+    if (remaining() < count) return false;
+    std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_at), count, static_cast<std::uint8_t*>(bytes));
+    m_at += count;
+    return true;
+  }
+  std::size_t remaining() const override { return m_bytes.size() - m_at; }
+
+ private:
+  Bytes m_bytes;
+  std::size_t m_at = 0;
+};
 
 class Scenario {
  public:
@@ -188,7 +207,9 @@ class Scenario {
   ScratchDir m_dir;
   Bytes m_header = crafted::header().bytes();  // of the drawing being made by hand
   std::vector<CraftedObject> m_objects;
-  std::unique_ptr<PnDbMemoryFiler> m_filer;
+  Bytes m_input;  // what a filer reading in place reads
+  std::unique_ptr<PnDbDwgFiler> m_filer;
+  PnDbMemoryFiler& memory() const { return dynamic_cast<PnDbMemoryFiler&>(*m_filer); }
 };
 
 std::string Scenario::add(const std::string& name, const std::string& entry, const std::string& owner,
@@ -571,9 +592,17 @@ std::string Scenario::run(const Args& a) {
     return adopted(m_db->addPnDbObject(m_ids[a[1]], dictionary), dictionary);
   }
   if (call == "reads") return std::to_string(TestThing::reads);  // since the last drawing was read
-  if (call == "filer" || call == "input") {  // file|copy, or the bytes in hex to read as a file's
-    const auto type = call == "filer" && a[1] == "copy" ? PnDb::kCopyFiler : PnDb::kFileFiler;
-    m_filer = std::make_unique<PnDbMemoryFiler>(call == "input" ? unhex(a[1]) : Bytes(), type, m_db);
+  if (call == "filer") {  // file|copy
+    const auto type = a[1] == "copy" ? PnDb::kCopyFiler : PnDb::kFileFiler;
+    m_filer = std::make_unique<PnDbMemoryFiler>(Bytes(), type, m_db);
+    return "ok";
+  }
+  if (call == "input") {  // HEX [view|stream]: the bytes to read as a file's, in memory, in place or streamed
+    m_input = unhex(a[1]);
+    const std::string how = a.size() > 2 ? a[2] : "";
+    if (how == "view") m_filer = std::make_unique<PnDbViewFiler>(m_input.data(), m_input.size(), m_db);
+    else if (how == "stream") m_filer = std::make_unique<StreamFiler>(m_input, m_db);
+    else m_filer = std::make_unique<PnDbMemoryFiler>(m_input, PnDb::kFileFiler, m_db);
     return "ok";
   }
   if (call == "filed-items") {  // HEX [INDEX HANDLE]: whole or not, the ids, the items once id INDEX moved
@@ -592,12 +621,12 @@ std::string Scenario::run(const Args& a) {
     return "ok";
   }
   if (call == "put" || call == "take") return item(a);
-  if (call == "written") return hex(m_filer->bytes());
+  if (call == "written") return hex(memory().bytes());
   if (call == "rewind") {
-    m_filer->rewind();
+    memory().rewind();
     return "ok";
   }
-  if (call == "at-end") return yes(m_filer->atEnd());
+  if (call == "at-end") return yes(memory().atEnd());
   if (call == "filer-status") {  // [STATUS NUMBER]: sets the status first, or resets it to eOk
     if (a.size() > 2) m_filer->setFilerStatus(static_cast<Plnx::ErrorStatus>(std::stoi(a[2])));
     else if (a.size() > 1) m_filer->resetFilerStatus();
