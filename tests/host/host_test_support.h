@@ -89,7 +89,6 @@ class Items {
   Items& uint16(std::uint16_t value) { return word(Item::kUInt16, value, 2); }
   Items& uint32(std::uint32_t value) { return word(Item::kUInt32, value, 4); }
   Items& uint64(std::uint64_t value) { return word(Item::kUInt64, value, 8); }
-  Items& boolean(std::uint8_t raw) { return word(Item::kBool, raw, 1); }
   Items& real(double value);
   Items& string(std::u16string_view text);
   // A string item that claims `length` units and carries none of them.

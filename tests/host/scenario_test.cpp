@@ -65,8 +65,8 @@ PnDb::DuplicateRecordCloning rule(const std::string& name) {
   return rules.at(name);
 }
 
-// Filer items written as words: soft:, hard:, own: and a handle; i16:, i32:, u16:, u32:, u64:,
-// bool: and a number; real: and a number; str: and a text; claim: and the length a string
+// Filer items written as words: soft:, hard:, own: and a handle; i16:, i32:, u16:, u32:, u64:
+// and a number; real: and a number; str: and a text; claim: and the length a string
 // item claims without carrying it.
 Bytes items(Args::const_iterator word, Args::const_iterator end) {
   Items out;
@@ -84,7 +84,6 @@ Bytes items(Args::const_iterator word, Args::const_iterator end) {
     else if (kind == "u16") out.uint16(static_cast<std::uint16_t>(n));
     else if (kind == "u32") out.uint32(static_cast<std::uint32_t>(n));
     else if (kind == "u64") out.uint64(n);
-    else if (kind == "bool") out.boolean(static_cast<std::uint8_t>(n));
     else if (kind == "claim") out.stringClaiming(static_cast<std::uint32_t>(n));
   }
   return out.bytes();
@@ -133,6 +132,11 @@ class Scenario {
     for (std::size_t at; (at = why.find(folder)) != std::string::npos;) why.erase(at, folder.size());
     return status(es) + " " + why;
   }
+  // A file of the scratch folder, "." the folder itself; "" and "<null>" name none.
+  const wchar_t* file(const std::string& name) {
+    m_path = name.empty() ? L"" : (m_dir.Path() / name).wstring();
+    return name == "<null>" ? nullptr : m_path.c_str();
+  }
   void use(const std::string& name, bool defaults) {
     auto& db = m_dbs[name];
     if (!db) db = std::make_unique<PnDbDatabase>(defaults);
@@ -171,7 +175,7 @@ class Scenario {
     }
     T* object = nullptr;
     const Plnx::ErrorStatus es = pndbOpenObject(object, id(name), mode, true);
-    if (es != Plnx::eOk) return status(es);
+    if (es != Plnx::eOk) return status(es) + (object ? " and an object" : "");
     std::string answer = use(object);
     object->close();
     return answer;
@@ -205,6 +209,7 @@ class Scenario {
   std::map<PnDbObjectId, PnDbObject*> m_held;
   PnDbIdMapping m_mapping;
   ScratchDir m_dir;
+  std::wstring m_path;  // of the file a call names
   Bytes m_header = crafted::header().bytes();  // of the drawing being made by hand
   std::vector<CraftedObject> m_objects;
   Bytes m_input;  // what a filer reading in place reads
@@ -473,12 +478,6 @@ std::string Scenario::run(const Args& a) {
     if (es == Plnx::eOk) held = object;
     return status(es) + (es != Plnx::eOk && object ? " and an object" : "") + (another ? " another" : "");
   }
-  if (call == "open-dictionary") {
-    Dictionary* dictionary = nullptr;
-    const Plnx::ErrorStatus es = pndbOpenObject(dictionary, id(a[1]), read);
-    if (dictionary) dictionary->close();
-    return status(es) + (es != Plnx::eOk && dictionary ? " and an object" : "");
-  }
   if (call == "close") return status(held(a[1])->close());
   if (call == "readers") {  // NAME: opened for read until refused, then closed again: how many and why
     PnDbObject* first = nullptr;
@@ -521,7 +520,6 @@ std::string Scenario::run(const Args& a) {
   }
   if (call == "textstyle") return status(m_db->setTextstyle(id(a[1])));
   if (call == "dimstyle") return status(m_db->setDimstyle(id(a[1])));
-  if (call == "current") return nameOf(m_db->textstyle()) + " " + nameOf(m_db->dimstyle());
   if (call == "setting") {  // measurement|lunits|luprec [VALUE]
     using Set = Plnx::ErrorStatus (PnDbDatabase::*)(int);
     using Get = int (PnDbDatabase::*)() const;
@@ -532,12 +530,12 @@ std::string Scenario::run(const Args& a) {
     const auto& [set, get] = settings.at(a[1]);
     return a.size() > 2 ? status((m_db->*set)(std::stoi(a[2]))) : std::to_string((m_db->*get)());
   }
-  if (call == "save") return fileStatus(m_db->saveAs((m_dir.Path() / a[1]).wstring().c_str()));
+  if (call == "save") return fileStatus(m_db->saveAs(file(a[1])));
   if (call == "read") {  // DATABASE FILE [on-demand]: a new drawing read from the file, used from then on
     use(a[1], false);
     TestThing::reads = 0;
     AllocationProbe probe;
-    const Plnx::ErrorStatus es = m_db->readDwgFile((m_dir.Path() / a[2]).wstring().c_str(), a.size() > 3);
+    const Plnx::ErrorStatus es = m_db->readDwgFile(file(a[2]), a.size() > 3);
     // A refused file must not have made the reader reserve what it claims.
     const std::size_t largest = probe.Largest();
     const bool reserved = es != Plnx::eOk && largest >= 1u << 16;
