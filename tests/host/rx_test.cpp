@@ -1,8 +1,7 @@
-// Runtime classes, services, the command line and aborts.
+// Services, the command line and aborts.
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <new>
 
 #include "tests/host/host_test_support.h"
 
@@ -16,54 +15,6 @@ class CountedService : public PnRxService {
  private:
   int* m_alive;
 };
-
-PnRxObject* newDictionary() { return new PnDbDictionary; }
-
-TEST(RuntimeClasses, ANameIsRegisteredOnceAndDerivationFollowsTheParentLinkedLater) {
-  PnRxClass* derived = newPnRxClass(L"PnTestDerived", L"PnTestBase", 27, 3, 1, nullptr, L"DXF", L"TestApp");
-  ASSERT_NE(derived, nullptr);
-  EXPECT_EQ(pnrxFindPnRxClass(L"PnTestDerived"), derived);
-  EXPECT_STREQ(derived->name(), L"PnTestDerived");
-  EXPECT_EQ(derived->isA(), PnRxClass::desc());
-  EXPECT_EQ(derived->myParent(), nullptr);
-  const auto versions = [](const PnRxClass* cls) {
-    return std::vector<int>{cls->dwgVersion(), cls->maintenanceVersion(), cls->proxyFlags()};
-  };
-  EXPECT_EQ(versions(derived), (std::vector<int>{27, 3, 1}));
-  EXPECT_EQ(versions(PnDbDictionary::desc()), (std::vector<int>{0, 0, 0})) << "the host's own classes";
-  for (const wchar_t* taken : {L"PnTestDerived", L"PnDbDictionary", L"", static_cast<const wchar_t*>(nullptr)})
-    EXPECT_EQ(newPnRxClass(taken, L"PnDbObject", 0, 0, 0, nullptr), nullptr);
-  EXPECT_EQ(pnrxFindPnRxClass(nullptr), nullptr);
-
-  PnRxClass* base = newPnRxClass(L"PnTestBase", L"PnDbDictionary", 0, 0, 0, newDictionary);
-  pnrxBuildClassHierarchy();
-  EXPECT_EQ(derived->myParent(), base);
-  for (const PnRxClass* ancestor : {derived, base, PnDbDictionary::desc(), PnDbObject::desc(), PnRxObject::desc()})
-    EXPECT_TRUE(derived->isDerivedFrom(ancestor));
-  EXPECT_FALSE(base->isDerivedFrom(derived));
-  EXPECT_FALSE(derived->isDerivedFrom(PnDbSymbolTable::desc()));
-  EXPECT_FALSE(derived->isDerivedFrom(nullptr));
-  EXPECT_TRUE(PnDbDimStyleTable::desc()->isDerivedFrom(PnDbSymbolTable::desc()));
-  EXPECT_FALSE(PnDbDatabase::desc()->isDerivedFrom(PnDbObject::desc()));
-  PnDbDatabase db;
-  EXPECT_EQ(PnDbDictionary::cast(&db), nullptr);
-
-  // Create uses the pseudo-constructor; one answering null has run out of memory.
-  EXPECT_NE(PnDbDictionary::cast(std::unique_ptr<PnRxObject>(base->create()).get()), nullptr);
-  EXPECT_EQ(derived->create(), nullptr);
-  PnRxClass* starved = newPnRxClass(L"PnTestStarved", L"PnDbObject", 0, 0, 0, [] {
-    return static_cast<PnRxObject*>(nullptr);
-  });
-  EXPECT_THROW(starved->create(), std::bad_alloc);
-  deletePnRxClass(starved);
-
-  // Deleting a class unlinks its children and frees its name.
-  deletePnRxClass(base);
-  deletePnRxClass(nullptr);
-  EXPECT_EQ(pnrxFindPnRxClass(L"PnTestBase"), nullptr);
-  EXPECT_EQ(derived->myParent(), nullptr);
-  deletePnRxClass(derived);
-}
 
 TEST(SystemRegistry, ServicesAreRegisteredOnceAndDictionariesOwnTheirEntries) {
   int alive = 0;

@@ -650,6 +650,37 @@ std::string Scenario::run(const Args& a) {
     TestThing::answerProxy = a[1] == "yes";
     return "ok";
   }
+  if (call == "class") {  // NAME PARENT [MAKES [VERSION MAINTENANCE FLAGS]]; MAKES dictionaries, nothing or none
+    const std::map<std::string, PnRxPseudoConstructor> makes{
+        {"dictionaries", [] { return static_cast<PnRxObject*>(new Dictionary); }},
+        {"nothing", [] { return static_cast<PnRxObject*>(nullptr); }}, {"none", nullptr}};
+    const auto number = [&](std::size_t at) { return a.size() > at ? std::stoi(a[at]) : 0; };
+    PnRxClass* added = newPnRxClass(key(wide(a[1])), wide(a[2]).c_str(), number(4), number(5), number(6),
+                                    makes.at(a.size() > 3 ? a[3] : "none"));
+    return added ? "ok" : "refused";
+  }
+  // Runtime classes by name; "none" is no class.
+  const auto cls = [&](std::size_t at) { return pnrxFindPnRxClass(key(wide(a.at(at)))); };
+  if (call == "versions") {  // NAME: the versions and proxy flags of the class
+    const PnRxClass* c = cls(1);
+    if (!c) return "no class";
+    return std::to_string(c->dwgVersion()) + " " + std::to_string(c->maintenanceVersion()) + " " +
+           std::to_string(c->proxyFlags());
+  }
+  if (call == "parent") return cls(1)->myParent() ? WideToUtf8(cls(1)->myParent()->name()) : "null";
+  if (call == "derived") return yes(cls(1)->isDerivedFrom(cls(2)));  // NAME ANCESTOR
+  if (call == "create") {  // NAME: the class of what it makes
+    std::unique_ptr<PnRxObject> made(cls(1)->create());
+    return made ? WideToUtf8(made->isA()->name()) : "nothing";
+  }
+  if (call == "hierarchy") {
+    pnrxBuildClassHierarchy();
+    return "ok";
+  }
+  if (call == "drop-class") {
+    deletePnRxClass(cls(1));
+    return "ok";
+  }
   if (call == "proxy")  // NAME: the class a proxy stands for, and whether a clone of it holds its data
     return with<PnDbProxyObject>(a[1], read, [](PnDbProxyObject* proxy) {
       std::unique_ptr<PnDbObject> clone(proxy->clone());
@@ -717,6 +748,8 @@ void runScript(const std::string& path) {
       answer = scenario->run(words(line.substr(0, arrow)));
     } catch (const std::out_of_range&) {
       answer = "<an object not held open>";
+    } catch (const std::bad_alloc&) {
+      answer = "out of memory";
     } catch (const HostAbort& abort) {
       answer = std::string("abort: ") + abort.what();
     }
@@ -727,7 +760,7 @@ void runScript(const std::string& path) {
 class Scenarios : public ::testing::TestWithParam<std::string> {};
 TEST_P(Scenarios, AnswerAsScripted) { runScript("host/data/" + GetParam() + ".txt"); }
 INSTANTIATE_TEST_SUITE_P(Host, Scenarios,
-                         ::testing::Values("dictionaries", "open_close", "symbol_tables", "cloning", "filers",
+                         ::testing::Values("classes", "dictionaries", "open_close", "symbol_tables", "cloning", "filers",
                                            "drawing_files", "hostile_drawings", "on_demand", "filed_items"),
                          [](const auto& file) { return file.param; });
 
