@@ -86,17 +86,15 @@ class Items {
   Items& hardOwnership(std::uint64_t handle) { return word(Item::kHardOwnership, handle, 8); }
   Items& int16(std::int16_t value) { return word(Item::kInt16, static_cast<std::uint16_t>(value), 2); }
   Items& int32(std::int32_t value) { return word(Item::kInt32, static_cast<std::uint32_t>(value), 4); }
-  Items& uint16(std::uint16_t value) { return word(Item::kUInt16, value, 2); }
   Items& uint32(std::uint32_t value) { return word(Item::kUInt32, value, 4); }
   Items& uint64(std::uint64_t value) { return word(Item::kUInt64, value, 8); }
   Items& real(double value);
   Items& string(std::u16string_view text);
-  // A string item that claims `length` units and carries none of them.
-  Items& stringClaiming(std::uint32_t length) { return word(Item::kString, length, 4); }
+  // Any item: its tag and the low `size` bytes of `value`.
+  Items& word(Item kind, std::uint64_t value, int size);
   const Bytes& bytes() const { return m_bytes; }
 
  private:
-  Items& word(Item kind, std::uint64_t value, int size);
   Bytes m_bytes;
 };
 

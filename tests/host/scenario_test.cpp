@@ -69,22 +69,18 @@ PnDb::DuplicateRecordCloning rule(const std::string& name) {
 // and a number; real: and a number; str: and a text; claim: and the length a string
 // item claims without carrying it.
 Bytes items(Args::const_iterator word, Args::const_iterator end) {
+  using Item = PnDbDwgFiler::Item;
+  const std::map<std::string, std::pair<Item, int>> kinds{
+      {"soft", {Item::kSoftPointer, 8}}, {"hard", {Item::kHardPointer, 8}}, {"own", {Item::kHardOwnership, 8}},
+      {"i16", {Item::kInt16, 2}},        {"i32", {Item::kInt32, 4}},        {"u16", {Item::kUInt16, 2}},
+      {"u32", {Item::kUInt32, 4}},       {"u64", {Item::kUInt64, 8}},       {"claim", {Item::kString, 4}}};
   Items out;
   for (; word != end; ++word) {
     const std::string kind = word->substr(0, word->find(':')), value = word->substr(kind.size() + 1);
     if (kind == "str") out.string(pndbToUtf16(wide(value)));
     else if (kind == "real") out.real(std::stod(value));
-    if (kind == "str" || kind == "real") continue;
-    const std::uint64_t n = value[0] == '-' ? std::stoll(value) : std::stoull(value, nullptr, 0);
-    if (kind == "soft") out.softPointer(n);
-    else if (kind == "hard") out.hardPointer(n);
-    else if (kind == "own") out.hardOwnership(n);
-    else if (kind == "i16") out.int16(static_cast<std::int16_t>(n));
-    else if (kind == "i32") out.int32(static_cast<std::int32_t>(n));
-    else if (kind == "u16") out.uint16(static_cast<std::uint16_t>(n));
-    else if (kind == "u32") out.uint32(static_cast<std::uint32_t>(n));
-    else if (kind == "u64") out.uint64(n);
-    else if (kind == "claim") out.stringClaiming(static_cast<std::uint32_t>(n));
+    else out.word(kinds.at(kind).first, value[0] == '-' ? std::stoll(value) : std::stoull(value, nullptr, 0),
+                  kinds.at(kind).second);
   }
   return out.bytes();
 }
