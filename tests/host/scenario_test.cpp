@@ -8,10 +8,12 @@
 // it has none).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iomanip>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -122,11 +124,16 @@ class Scenario {
   }
   // The status, and why the drawing says a save or read failed, its files named within the folder.
   std::string fileStatus(Plnx::ErrorStatus es) const {
-    std::string why = WideToUtf8(m_db->lastFileError());
+    const std::string why = withinFolders(m_db->lastFileError());
     if (es == Plnx::eOk) return status(es) + (why.empty() ? "" : " but " + why);
-    const std::string folder = m_dir.Path().string() + "/";
-    for (std::size_t at; (at = why.find(folder)) != std::string::npos;) why.erase(at, folder.size());
     return status(es) + " " + why;
+  }
+  // A message with the files of the scratch folder and the test modules named within them.
+  std::string withinFolders(const std::wstring& message) const {
+    std::string text = WideToUtf8(message);
+    for (const std::string& folder : {m_dir.Path().string() + "/", std::string(PN_TEST_MODULE_DIR) + "/"})
+      for (std::size_t at; (at = text.find(folder)) != std::string::npos;) text.erase(at, folder.size());
+    return text;
   }
   // A file of the scratch folder, "." the folder itself; "" and "<null>" name none.
   const wchar_t* file(const std::string& name) {
@@ -646,6 +653,28 @@ std::string Scenario::run(const Args& a) {
     TestThing::answerProxy = a[1] == "yes";
     return "ok";
   }
+  PnRxDynamicLinker* linker = pnrxDynamicLinker();
+  if (call == "load") {  // FILE [verbose]: sought in the search path, or by its full path when in modules/
+    const bool full = a[1].rfind("modules/", 0) == 0;
+    const std::string searched = "/nonexistent:" + m_dir.Path().string() + ":" + PN_TEST_MODULE_DIR;
+    ScopedEnv path("PNHOST_MODULE_PATH", full ? std::nullopt : std::optional<std::string>(searched));
+    pnutCaptureOutput(true);
+    const std::string name = full ? PN_TEST_MODULE_DIR + a[1].substr(7) : a[1];
+    if (linker->loadModule(key(wide(name)), a.size() > 2)) return "loaded";
+    return "refused: " + withinFolders(linker->lastLoadError());
+  }
+  if (call == "printed") {  // what was printed since, lines ended by "|"
+    std::string printed = withinFolders(pnutTakeCapturedOutput());
+    std::replace(printed.begin(), printed.end(), '\n', '|');
+    return printed;
+  }
+  if (call == "unload") return yes(linker->unloadModule(wide(a[1]).c_str()));
+  if (call == "loaded") return yes(linker->isModuleLoaded(wide(a[1]).c_str()));
+  if (call == "unload-all") {
+    linker->unloadAllModules();
+    return "ok";
+  }
+  if (call == "service") return yes(pnrxServiceIsRegistered(wide(a[1]).c_str()));
   if (call == "class") {  // NAME PARENT [MAKES [VERSION MAINTENANCE FLAGS]]; MAKES dictionaries, nothing or none
     const std::map<std::string, PnRxPseudoConstructor> makes{
         {"dictionaries", [] { return static_cast<PnRxObject*>(new Dictionary); }},
@@ -756,7 +785,7 @@ void runScript(const std::string& path) {
 class Scenarios : public ::testing::TestWithParam<std::string> {};
 TEST_P(Scenarios, AnswerAsScripted) { runScript("host/data/" + GetParam() + ".txt"); }
 INSTANTIATE_TEST_SUITE_P(Host, Scenarios,
-                         ::testing::Values("classes", "dictionaries", "open_close", "symbol_tables", "cloning", "filers",
+                         ::testing::Values("classes", "modules", "dictionaries", "open_close", "symbol_tables", "cloning", "filers",
                                            "drawing_files", "hostile_drawings", "on_demand", "filed_items"),
                          [](const auto& file) { return file.param; });
 

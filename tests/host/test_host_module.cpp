@@ -1,4 +1,4 @@
-// Loaded by the linker tests. One source, built as several modules:
+// Loaded by the module scenarios. One source, built as several modules:
 //   PN_TEST_MODULE_GOOD     registers a service and a class while loaded
 //   PN_TEST_MODULE_OLD_API  reports a host version of another generation
 //   PN_TEST_MODULE_REFUSING answers the initialisation with an error
