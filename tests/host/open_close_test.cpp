@@ -1,5 +1,4 @@
-// What the scenario scripts cannot express: objects in no database, iterators
-// held across changes and the working database.
+// What the scenario scripts cannot express: objects in no database and the working database.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -16,7 +15,6 @@ class OpenClose : public ::testing::Test {
   }
   PnDbDatabase db;
   PnDbObjectId id;
-  PnDbObject* object = nullptr;
 };
 
 TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
@@ -38,28 +36,6 @@ TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
   EXPECT_TRUE(PnDbSymbolTable().accepts(std::make_unique<PnDbTextStyleTableRecord>().get()));
   EXPECT_FALSE(PnDbSymbolTable().accepts(nullptr) || table->accepts(nullptr));
   table->close();
-}
-
-TEST_F(OpenClose, ADictionaryIteratorWalksASnapshotAndOpensEntries) {
-  PnDbObjectId removed;
-  ASSERT_FALSE(addThing(db, L"Second", L"", 0, 0).isNull());
-  PnDbDictionary* root = nullptr;
-  ASSERT_EQ(db.getNamedObjectsDictionary(root, PnDb::kForWrite), Plnx::eOk);
-  std::unique_ptr<PnDbDictionaryIterator> it(root->newIterator());
-  ASSERT_EQ(root->remove(L"Thing", removed), Plnx::eOk);
-  root->close();
-  EXPECT_STREQ(it->name(), L"Second");
-  EXPECT_TRUE(it->next());
-  EXPECT_EQ(it->objectId(), id);
-  ASSERT_EQ(it->getObject(object, PnDb::kForRead), Plnx::eOk);
-  EXPECT_EQ(object->objectId(), id);
-  object->close();
-  EXPECT_FALSE(it->next());
-  EXPECT_FALSE(it->next());
-  EXPECT_TRUE(it->done());
-  EXPECT_EQ(it->name(), nullptr);
-  EXPECT_TRUE(it->objectId().isNull());
-  EXPECT_EQ(it->getObject(object, PnDb::kForRead), Plnx::eNullObjectId);
 }
 
 TEST(WorkingDatabase, IsSetByTheCallerAndForgottenWhenItsDatabaseGoes) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iomanip>
 #include <map>
@@ -73,9 +74,10 @@ PnDb::DuplicateRecordCloning rule(const std::string& name) {
 Bytes items(Args::const_iterator word, Args::const_iterator end) {
   using Item = PnDbDwgFiler::Item;
   const std::map<std::string, std::pair<Item, int>> kinds{
-      {"soft", {Item::kSoftPointer, 8}}, {"hard", {Item::kHardPointer, 8}}, {"own", {Item::kHardOwnership, 8}},
-      {"i16", {Item::kInt16, 2}},        {"i32", {Item::kInt32, 4}},        {"u16", {Item::kUInt16, 2}},
-      {"u32", {Item::kUInt32, 4}},       {"u64", {Item::kUInt64, 8}},       {"claim", {Item::kString, 4}}};
+      {"soft", {Item::kSoftPointer, 8}}, {"hard", {Item::kHardPointer, 8}},
+      {"own", {Item::kHardOwnership, 8}}, {"i16", {Item::kInt16, 2}},  {"i32", {Item::kInt32, 4}},
+      {"u16", {Item::kUInt16, 2}},  {"u32", {Item::kUInt32, 4}}, {"u64", {Item::kUInt64, 8}},
+      {"claim", {Item::kString, 4}}};
   Items out;
   for (; word != end; ++word) {
     const std::string kind = word->substr(0, word->find(':')), value = word->substr(kind.size() + 1);
@@ -90,13 +92,14 @@ Bytes items(Args::const_iterator word, Args::const_iterator end) {
 // Reads through get() alone, as a module's own filer may, its bytes not shown to the base.
 class StreamFiler : public PnDbDwgFiler {
  public:
-  StreamFiler(Bytes bytes, PnDbDatabase* db) : PnDbDwgFiler(PnDb::kFileFiler, db), m_bytes(std::move(bytes)) {}
+  StreamFiler(Bytes bytes, PnDbDatabase* db)
+      : PnDbDwgFiler(PnDb::kFileFiler, db), m_bytes(std::move(bytes)) {}
 
  protected:
   bool put(const void*, std::size_t) override { return false; }
   bool get(void* bytes, std::size_t count) override {
     if (remaining() < count) return false;
-    std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_at), count, static_cast<std::uint8_t*>(bytes));
+    std::memcpy(bytes, m_bytes.data() + m_at, count);
     m_at += count;
     return true;
   }
@@ -305,10 +308,23 @@ std::string Scenario::onDictionary(const Args& a, Dictionary* dictionary) {
     if (object) object->close();
     return answer + (es != Plnx::eOk && object ? " and an object" : "");
   }
-  // walk: the entries as the iterator gives them, "key=object|...".
-  std::string entries;
+  // walk [KEY]: the entries as the iterator gives them, "key=object|...", each opened through it;
+  // KEY is removed once the iterator is made.
   std::unique_ptr<PnDbDictionaryIterator> it(dictionary->newIterator());
-  for (; !it->done(); it->next()) entries += WideToUtf8(it->name()) + "=" + nameOf(it->objectId()) + "|";
+  if (a.size() > 2) dictionary->remove(wide(a[2]).c_str(), out);
+  std::string entries;
+  PnDbObject* object = nullptr;
+  for (; !it->done(); it->next()) {
+    const Plnx::ErrorStatus es = it->getObject(object, PnDb::kForRead);
+    entries += WideToUtf8(it->name()) + "=" + nameOf(it->objectId());
+    if (es == Plnx::eOk && object->objectId() != it->objectId()) entries += " opened another";
+    entries += (es == Plnx::eOk ? "" : " " + status(es)) + "|";
+    if (es == Plnx::eOk) object->close();
+  }
+  // Past the end there is nothing to hand out.
+  if (it->next() || it->name() || !it->objectId().isNull() ||
+      it->getObject(object, PnDb::kForRead) != Plnx::eNullObjectId)
+    entries += "<past the end>";
   return entries;
 }
 
@@ -675,7 +691,8 @@ std::string Scenario::run(const Args& a) {
     return "ok";
   }
   if (call == "service") return yes(pnrxServiceIsRegistered(wide(a[1]).c_str()));
-  if (call == "class") {  // NAME PARENT [MAKES [VERSION MAINTENANCE FLAGS]]; MAKES dictionaries, nothing or none
+  // class NAME PARENT [MAKES [VERSION MAINTENANCE FLAGS]]; MAKES dictionaries, nothing or none
+  if (call == "class") {
     const std::map<std::string, PnRxPseudoConstructor> makes{
         {"dictionaries", [] { return static_cast<PnRxObject*>(new Dictionary); }},
         {"nothing", [] { return static_cast<PnRxObject*>(nullptr); }}, {"none", nullptr}};
@@ -785,8 +802,9 @@ void runScript(const std::string& path) {
 class Scenarios : public ::testing::TestWithParam<std::string> {};
 TEST_P(Scenarios, AnswerAsScripted) { runScript("host/data/" + GetParam() + ".txt"); }
 INSTANTIATE_TEST_SUITE_P(Host, Scenarios,
-                         ::testing::Values("classes", "modules", "dictionaries", "open_close", "symbol_tables", "cloning", "filers",
-                                           "drawing_files", "hostile_drawings", "on_demand", "filed_items"),
+                         ::testing::Values("classes", "modules", "dictionaries", "open_close",
+                                           "symbol_tables", "cloning", "filers", "drawing_files",
+                                           "hostile_drawings", "on_demand", "filed_items"),
                          [](const auto& file) { return file.param; });
 
 }  // namespace
