@@ -1,9 +1,7 @@
 // Saving and opening drawings where the scenario scripts cannot reach: links planted
-// beside a drawing, every cut and damaged byte, and running out of memory.
+// beside a drawing, and every cut and damaged byte.
 #include <gtest/gtest.h>
 #include <unistd.h>
-
-#include <new>
 
 #include "tests/host/host_test_support.h"
 
@@ -57,28 +55,6 @@ TEST_F(DrawingFiles, EveryTruncationAndEveryDamagedByteIsRefused) {
     damaged[at] ^= 0x20;
     ASSERT_EQ(open(damaged), Plnx::eDwgCRCDoesNotMatch) << "byte " << at;
   }
-}
-
-class StarvedThing : public TestThing {
- public:
-  Plnx::ErrorStatus dwgInFields(PnDbDwgFiler*) override { throw std::bad_alloc(); }
-};
-
-// Running out of memory while an object reads is no damage in the file, and no reason to keep
-// the object as a proxy.
-TEST(Proxies, NoMemoryFailsTheReadInsteadOfMakingAProxyOrReportingDamage) {
-  ScratchDir dir;
-  const fs::path path = dir.Path() / L"in.pndwg";
-  std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"Starved", 10}});
-  objects.push_back({10, L"PnTestStarved", Items().softPointer(crafted::kNamedObjects).bytes()});
-  writeFile(path, craftDrawing(crafted::header().bytes(), objects));
-  PnRxClass* cls = newPnRxClass(L"PnTestStarved", L"PnDbObject", 0, 0, 0, [] {
-    return static_cast<PnRxObject*>(new StarvedThing);
-  });
-  PnDbDatabase db(false);
-  EXPECT_THROW(db.readDwgFile(path.wstring().c_str()), std::bad_alloc);
-  EXPECT_EQ(db.numObjects(), 0u);
-  deletePnRxClass(cls);
 }
 
 }  // namespace

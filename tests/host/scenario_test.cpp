@@ -14,6 +14,7 @@
 #include <iomanip>
 #include <map>
 #include <memory>
+#include <new>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -108,6 +109,12 @@ class StreamFiler : public PnDbDwgFiler {
  private:
   Bytes m_bytes;
   std::size_t m_at = 0;
+};
+
+// A thing whose reading runs out of memory.
+class StarvedThing : public TestThing {
+ public:
+  Plnx::ErrorStatus dwgInFields(PnDbDwgFiler*) override { throw std::bad_alloc(); }
 };
 
 class Scenario {
@@ -691,11 +698,13 @@ std::string Scenario::run(const Args& a) {
     return "ok";
   }
   if (call == "service") return yes(pnrxServiceIsRegistered(wide(a[1]).c_str()));
-  // class NAME PARENT [MAKES [VERSION MAINTENANCE FLAGS]]; MAKES dictionaries, nothing or none
+  // class NAME PARENT [MAKES [VERSION MAINTENANCE FLAGS]]: MAKES dictionaries, nothing, none or
+  // starving things
   if (call == "class") {
     const std::map<std::string, PnRxPseudoConstructor> makes{
         {"dictionaries", [] { return static_cast<PnRxObject*>(new Dictionary); }},
-        {"nothing", [] { return static_cast<PnRxObject*>(nullptr); }}, {"none", nullptr}};
+        {"nothing", [] { return static_cast<PnRxObject*>(nullptr); }}, {"none", nullptr},
+        {"starving", [] { return static_cast<PnRxObject*>(new StarvedThing); }}};
     const auto number = [&](std::size_t at) { return a.size() > at ? std::stoi(a[at]) : 0; };
     PnRxClass* added = newPnRxClass(key(wide(a[1])), wide(a[2]).c_str(), number(4), number(5), number(6),
                                     makes.at(a.size() > 3 ? a[3] : "none"));
