@@ -1,4 +1,4 @@
-// What the scenario scripts cannot express: objects in no database and the working database.
+// What the scenario scripts cannot express: objects in no database.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -36,22 +36,6 @@ TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
   EXPECT_TRUE(PnDbSymbolTable().accepts(std::make_unique<PnDbTextStyleTableRecord>().get()));
   EXPECT_FALSE(PnDbSymbolTable().accepts(nullptr) || table->accepts(nullptr));
   table->close();
-}
-
-TEST(WorkingDatabase, IsSetByTheCallerAndForgottenWhenItsDatabaseGoes) {
-  PnDbHostApplicationServices* services = pndbHostApplicationServices();
-  PnDbDatabase* before = services->workingDatabase();
-  PnDbDatabase kept;
-  {
-    PnDbDatabase temporary;
-    services->setWorkingDatabase(&temporary);
-    EXPECT_EQ(services->workingDatabase(), &temporary);
-  }
-  EXPECT_EQ(services->workingDatabase(), nullptr);
-  services->setWorkingDatabase(&kept);
-  { PnDbDatabase other; }
-  EXPECT_EQ(services->workingDatabase(), &kept) << "only the working database's own end clears it";
-  services->setWorkingDatabase(before);
 }
 
 }  // namespace

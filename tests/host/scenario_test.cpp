@@ -494,6 +494,18 @@ std::string Scenario::run(const Args& a) {
     m_ids[a[1]] = id(a[2]);
     return id(a[1]).isNull() ? "null" : "ok";
   }
+  if (call == "working") {  // [DATABASE]: sets the working drawing first; names it
+    PnDbHostApplicationServices* services = pndbHostApplicationServices();
+    if (a.size() > 1) services->setWorkingDatabase(m_dbs.at(a[1]).get());
+    const PnDbDatabase* working = services->workingDatabase();
+    for (const auto& [name, db] : m_dbs)
+      if (db.get() == working) return name;
+    return working ? "another" : "none";
+  }
+  if (call == "drop") {  // DATABASE: deleted, to be used no more
+    m_dbs.erase(a[1]);
+    return "ok";
+  }
   if (call == "objects") return std::to_string(m_db->numObjects());
   if (call == "open") {  // NAME read|write|erased|none
     PnDbObject* object = nullptr;
