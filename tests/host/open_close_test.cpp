@@ -7,17 +7,9 @@
 
 namespace {
 
-class OpenClose : public ::testing::Test {
- protected:
-  void SetUp() override {
-    registerTestThing();
-    id = addThing(db, L"Thing", L"a thing", 1, 1.0);
-  }
+TEST(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
+  registerTestThing();
   PnDbDatabase db;
-  PnDbObjectId id;
-};
-
-TEST_F(OpenClose, NewObjectsAreWritableUntilAddedAndClosed) {
   auto* thing = new TestThing;
   EXPECT_TRUE(thing->isWriteEnabled());
   EXPECT_EQ(thing->close(), Plnx::eNotInDatabase);
