@@ -61,8 +61,6 @@ class TRegistry::TKeyPath {
       : m_path(path.c_str()), m_registry(registry), m_current(registry.m_rootKey) {}
 
   bool Finished() const { return m_position >= static_cast<long>(m_path.size()); }
-  bool NotFound() const { return m_notFound; }
-  TKey* Current() const { return m_current; }
   TKey* Parent() const { return m_parent; }
   const KOVTString& Segment() const { return m_segment; }
 
