@@ -7,9 +7,11 @@
 #   copy with --jobs JOBS (default: every core) against --jobs 1;
 #   peak RSS of copy into TARGETS drawings against copy into 10 (aim: at most 1.2x);
 #   show of one drawing against --version, per process (aim: at most 1.3x).
+# Each pair is measured ROUNDS times, its two sides alternating, and the median
+# ratio is reported, so that one noisy moment does not decide it.
 #
 #   bench/cli_bench.sh [build dir]     (default: build/default)
-#   TARGETS=1000 SHOWS=50 JOBS=2 bench/cli_bench.sh
+#   TARGETS=1000 SHOWS=50 JOBS=2 ROUNDS=3 bench/cli_bench.sh
 set -eu
 
 BUILD=${1:-build/default}
@@ -18,6 +20,7 @@ FLOOR=$BUILD/bin/disk_floor
 TARGETS=${TARGETS:-1000}
 SHOWS=${SHOWS:-50}
 JOBS=${JOBS:-$(nproc)}
+ROUNDS=${ROUNDS:-3}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,6 +29,8 @@ now() { date +%s.%N; }
 # Seconds between two `now` readings.
 elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+# The median of the numbers given.
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 "$KOVTSET" new "$work/template.pndwg"
 "$KOVTSET" set "$work/template.pndwg" Units.Length cm
@@ -75,21 +80,40 @@ per_process() {
   awk -v s="$(elapsed "$start" "$end")" -v n="$SHOWS" 'BEGIN { printf "%.2f", s * 1000 / n }'
 }
 
-fresh_targets "$TARGETS"
-start=$(now)
-"$FLOOR" "$work"/targets/*.pndwg
-end=$(now)
-floor_seconds=$(elapsed "$start" "$end")
-copy_seconds=$(timed_copy 1)
-jobs_seconds=$(timed_copy "$JOBS")
+# Wall seconds of bench/disk_floor over fresh targets.
+timed_floor() {
+  fresh_targets "$TARGETS"
+  start=$(now)
+  "$FLOOR" "$work"/targets/*.pndwg
+  end=$(now)
+  elapsed "$start" "$end"
+}
+
+floors="" copies="" jobs="" copy_ratios="" jobs_ratios="" versions="" shows="" show_ratios=""
+round=1
+while [ "$round" -le "$ROUNDS" ]; do
+  floor_seconds=$(timed_floor)
+  copy_seconds=$(timed_copy 1)
+  jobs_seconds=$(timed_copy "$JOBS")
+  version_ms=$(per_process --version)
+  show_ms=$(per_process show "$work/template.pndwg")
+  floors="$floors $floor_seconds" copies="$copies $copy_seconds" jobs="$jobs $jobs_seconds"
+  versions="$versions $version_ms" shows="$shows $show_ms"
+  copy_ratios="$copy_ratios $(ratio "$copy_seconds" "$floor_seconds")"
+  jobs_ratios="$jobs_ratios $(ratio "$copy_seconds" "$jobs_seconds")"
+  show_ratios="$show_ratios $(ratio "$show_ms" "$version_ms")"
+  round=$((round + 1))
+done
 small_rss=$(copy_rss 10)
 large_rss=$(copy_rss "$TARGETS")
-version_ms=$(per_process --version)
-show_ms=$(per_process show "$work/template.pndwg")
 
-echo "copy into $TARGETS drawings, one process: $copy_seconds s; disk floor $floor_seconds s;" \
-  "ratio $(ratio "$copy_seconds" "$floor_seconds")"
-echo "copy --jobs $JOBS: $jobs_seconds s; speed-up over --jobs 1 $(ratio "$copy_seconds" "$jobs_seconds")"
-echo "copy peak RSS: $large_rss KiB for $TARGETS drawings, $small_rss KiB for 10; ratio" \
-  "$(ratio "$large_rss" "$small_rss")"
-echo "show: $show_ms ms a process; --version $version_ms ms; ratio $(ratio "$show_ms" "$version_ms")"
+# shellcheck disable=SC2086 # the lists are split on purpose
+{
+  echo "copy into $TARGETS drawings, one process: $(median $copies) s; disk floor $(median $floors) s;" \
+    "ratio $(median $copy_ratios) (rounds:$copy_ratios)"
+  echo "copy --jobs $JOBS: $(median $jobs) s; speed-up over --jobs 1 $(median $jobs_ratios) (rounds:$jobs_ratios)"
+  echo "copy peak RSS: $large_rss KiB for $TARGETS drawings, $small_rss KiB for 10; ratio" \
+    "$(ratio "$large_rss" "$small_rss")"
+  echo "show: $(median $shows) ms a process; --version $(median $versions) ms;" \
+    "ratio $(median $show_ratios) (rounds:$show_ratios)"
+}
