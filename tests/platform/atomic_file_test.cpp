@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <future>
 #include <sstream>
 #include <thread>
@@ -26,13 +25,6 @@ using namespace std::chrono_literals;
 class AtomicFileTest : public ::testing::Test {
  protected:
   fs::path Path(const std::string& name) const { return dir_.Path() / name; }
-  std::vector<std::string> Entries(const std::string& folder) const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(Path(folder)))
-      names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
   bool Replace(const std::string& name, const std::string& text) {
     error_.clear();
     return kovt_platform::ReplaceFileContents(Path(name), text, error_);
@@ -62,7 +54,7 @@ TEST_F(AtomicFileTest, PiecesAreWrittenInOrderOrNotAtAll) {
     std::string whole;
     for (const std::string& text : texts) whole += text;
     EXPECT_EQ(ReadText(Path("d.txt")), replaced ? whole : "old");
-    EXPECT_EQ(Entries(""), std::vector<std::string>{"d.txt"});
+    EXPECT_EQ(SortedEntries(Path("")), std::vector<std::string>{"d.txt"});
   }
 }
 
@@ -105,8 +97,9 @@ TEST_F(AtomicFileTest, ABatchSweepsEachFolderOnceAndTellsTheFoldersItCouldNotFlu
     const std::string late = ".late" + Path(c.file).stem().string() + ".txt.kovtsave-abcdefghij02";
     WriteText(Path(c.file).parent_path() / late, "partial");
   }
-  EXPECT_EQ(Entries("a"), (std::vector<std::string>{".late1.txt.kovtsave-abcdefghij02",
-                                                    ".late2.txt.kovtsave-abcdefghij02", "1.txt", "2.txt"}));
+  EXPECT_EQ(SortedEntries(Path("a")),
+            (std::vector<std::string>{".late1.txt.kovtsave-abcdefghij02", ".late2.txt.kovtsave-abcdefghij02",
+                                      "1.txt", "2.txt"}));
   // Folders gone before the flush: b with two of the files noted, c with none.
   fs::remove_all(Path("b"));
   fs::remove_all(Path("c"));

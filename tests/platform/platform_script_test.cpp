@@ -33,26 +33,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Resolves "\u{hex}" escapes, "{dir}", the scenario's folder, "{module}" and
-// "{dependent}", the test modules, "{exe}", the program, and "{N*text}", N
-// copies of the text.
-std::wstring Decoded(const std::wstring& text, const fs::path& dir) {
-  const std::wstring expanded =
-      Expanded(text, {{L"{module}", NativeNameToWide(fs::weakly_canonical(KOVT_TEST_MODULE_PATH).string())},
-                      {L"{dependent}", NativeNameToWide(KOVT_TEST_DEPENDENT_PATH)},
-                      {L"{exe}", NativeNameToWide(fs::read_symlink("/proc/self/exe").string())},
-                      {L"{dir}", NativeNameToWide(dir.string())}});
-  std::wstring decoded;
-  for (std::size_t i = 0; i < expanded.size(); ++i) {
-    if (expanded.compare(i, 3, L"\\u{") == 0) {
-      const std::size_t close = expanded.find(L'}', i);
-      decoded += static_cast<wchar_t>(std::stoul(expanded.substr(i + 3, close - i - 3), nullptr, 16));
-      i = close;
-    } else {
-      decoded += expanded[i];
-    }
-  }
-  return decoded;
+// "{dir}", the scenario's folder, "{module}" and "{dependent}", the test
+// modules, and "{exe}", the program.
+Placeholders PlaceholdersOf(const fs::path& dir) {
+  return {{L"{module}", NativeNameToWide(fs::weakly_canonical(KOVT_TEST_MODULE_PATH).string())},
+          {L"{dependent}", NativeNameToWide(KOVT_TEST_DEPENDENT_PATH)},
+          {L"{exe}", NativeNameToWide(fs::read_symlink("/proc/self/exe").string())},
+          {L"{dir}", NativeNameToWide(dir.string())}};
 }
 // A number in hex, or in octal.
 std::wstring Hex(unsigned number, int base = 16) {
@@ -170,9 +157,8 @@ CallTable Calls(std::optional<Scenario>& s) {
              bytes.push_back(std::stoi(text.substr(i, 2), nullptr, 16));
          }
          const DWORD size = a.size() > 4 ? static_cast<DWORD>(I(a[4])) : static_cast<DWORD>(bytes.size());
-         const wchar_t* name = a[1] == L"(null)" ? nullptr : a[1].c_str();
-         return N(
-             RegSetValueExW(s->Key(a[0]), name, 0, type, text == L"null" ? nullptr : bytes.data(), size));
+         return N(RegSetValueExW(s->Key(a[0]), Name(a[1]), 0, type, text == L"null" ? nullptr : bytes.data(),
+                                 size));
        }},
       // Answers the status, type and size, then the data, or whether the
       // buffer was left as it was.
@@ -197,11 +183,7 @@ CallTable Calls(std::optional<Scenario>& s) {
       {L"close", [&](const Args& a) { return N(RegCloseKey(s->Key(a[0]))); }},
       {L"keys", [&](const Args& a) { return s->Names(a[0], false, a.size() > 1 ? I(a[1]) : 64); }},
       {L"values", [&](const Args& a) { return s->Names(a[0], true); }},
-      {L"restart",
-       [&](const Args&) {
-         KovtRegistryDiscardCache();
-         return std::wstring(L"-");
-       }},
+      {L"restart", Done([](const Args&) { KovtRegistryDiscardCache(); })},
       {L"file", [&](const Args& a) { return NativeNameToWide(KovtRegistryFile(s->Key(a[0]))); }},
       // Where the text stands in the file: at its start, found later, or none.
       {L"find",
@@ -211,34 +193,24 @@ CallTable Calls(std::optional<Scenario>& s) {
          return std::wstring(at == 0 ? L"start" : at == std::string::npos ? L"none" : L"found");
        }},
       // Escaped bytes (U+DC80 to U+DCFF) are written as the bytes they stand for.
-      {L"write",
-       [&](const Args& a) {
-         WriteText(WideToNativeName(a[0]), WideToNativeName(a[1]));
-         return std::wstring(L"-");
-       }},
+      {L"write", Done([](const Args& a) { WriteText(WideToNativeName(a[0]), WideToNativeName(a[1])); })},
       {L"same", [&](const Args& a) { return B(ReadText(WideToNativeName(a[0])) == WideToNativeName(a[1])); }},
       {L"size", [&](const Args& a) { return N(fs::file_size(WideToNativeName(a[0]))); }},
       // Files: the names in a folder, sorted.
       {L"entries",
        [&](const Args& a) {
          std::vector<std::wstring> names;
-         for (const auto& entry : fs::directory_iterator(WideToNativeName(a[0])))
-           names.push_back(NativeNameToWide(entry.path().filename().string()));
-         std::sort(names.begin(), names.end());
+         for (const std::string& name : SortedEntries(WideToNativeName(a[0])))
+           names.push_back(NativeNameToWide(name));
          return Joined(names);
        }},
       {L"read", [&](const Args& a) { return Utf8ToWide(ReadText(WideToNativeName(a[0]))); }},
       {L"mkdir", [&](const Args& a) { return B(fs::create_directories(WideToNativeName(a[0]))); }},
       {L"link",
-       [&](const Args& a) {
-         fs::create_symlink(WideToNativeName(a[1]), WideToNativeName(a[0]));
-         return std::wstring(L"-");
-       }},
-      {L"chmod",
-       [&](const Args& a) {
+       Done([](const Args& a) { fs::create_symlink(WideToNativeName(a[1]), WideToNativeName(a[0])); })},
+      {L"chmod", Done([](const Args& a) {
          fs::permissions(WideToNativeName(a[0]), fs::perms(std::stoi(a[1], nullptr, 8)));
-         return std::wstring(L"-");
-       }},
+       })},
       // What the name is, not followed, and its permissions.
       {L"kind",
        [&](const Args& a) {
@@ -322,13 +294,11 @@ CallTable Calls(std::optional<Scenario>& s) {
          return B(replaced) + (error.empty() ? L"" : L"|" + NativeNameToWide(error));
        }},
       {L"exists", [&](const Args& a) { return B(fs::exists(WideToNativeName(a[0]))); }},
-      {L"env",
-       [&](const Args& a) {
+      {L"env", Done([&](const Args& a) {
          std::optional<std::string> value;
          if (a.size() > 1) value = WideToNativeName(a[1]);
          s->environment.push_back(std::make_unique<ScopedEnv>(WideToUtf8(a[0]).c_str(), value));
-         return std::wstring(L"-");
-       }},
+       })},
       {L"error", [&](const Args&) { return NativeNameToWide(KovtRegistryErrorText()); }},
       // Modules, named by the scenario; "(null)" stands for none.
       {L"load",
@@ -395,6 +365,18 @@ CallTable Calls(std::optional<Scenario>& s) {
            return N(length) + L"|" + buffer;
          });
        }},
+      // A module's file name in a buffer of the given size ("null": none) that
+      // starts as "k": the length answered less that of the text, and the text.
+      {L"file-name",
+       [&](const Args& a) {
+         return WithError([&] {
+           wchar_t buffer[MAX_PATH] = L"k";
+           const bool none = a[1] == L"null";
+           const DWORD length =
+               GetModuleFileNameW(s->modules[a[0]], none ? nullptr : buffer, none ? MAX_PATH : I(a[1]));
+           return N(static_cast<double>(length) - std::wcslen(buffer)) + L"|" + buffer;
+         });
+       }},
       // Data folders: a CSIDL with its flags, and the sub-folder.
       {L"folder",
        [&](const Args& a) {
@@ -421,35 +403,11 @@ TEST(PlatformScript, EveryScenarioGivesItsAnswers) {
       scenario.emplace();
     }
     SCOPED_TRACE(WideToUtf8(current));
-    row[2] = Decoded(row[2], scenario->dir.Path());
-    row[3] = Expanded(row[3], {{L"{dir}", NativeNameToWide(scenario->dir.Path().string())}});
+    // Arguments also resolve "\u{hex}" escapes; answers show them as they are.
+    row[2] = WideUnescaped(Expanded(row[2], PlaceholdersOf(scenario->dir.Path())));
+    row[3] = Expanded(row[3], PlaceholdersOf(scenario->dir.Path()));
     ExpectAnswer(calls, row, 1);
   }
-}
-
-std::wstring FileNameOf(HMODULE module, DWORD size) {
-  std::vector<wchar_t> buffer(size);
-  const DWORD length = GetModuleFileNameW(module, buffer.data(), size);
-  EXPECT_EQ(length, std::wcslen(buffer.data()) + (length == size ? 1 : 0));
-  return buffer.data();
-}
-
-TEST(PlatformScript, ModulesReportTheirFileNamesCutToTheBuffer) {
-  const std::wstring path = Decoded(L"{module}", {});
-  HMODULE module = LoadLibraryW(path.c_str());
-  EXPECT_EQ(FileNameOf(module, MAX_PATH), path);
-  EXPECT_EQ(FileNameOf(nullptr, MAX_PATH), Decoded(L"{exe}", {}));
-  EXPECT_EQ(FileNameOf(module, 5), path.substr(0, 4));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-  wchar_t kept = L'k';
-  SetLastError(0);
-  EXPECT_EQ(GetModuleFileNameW(module, &kept, 0), 0u);
-  EXPECT_EQ(kept, L'k');
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-  SetLastError(0);
-  EXPECT_EQ(GetModuleFileNameW(module, nullptr, MAX_PATH), 0u);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-  FreeLibrary(module);
 }
 
 TEST(PlatformScript, KeysOfAnyDepthAreTornDownWithoutRecursion) {

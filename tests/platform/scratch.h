@@ -1,9 +1,10 @@
 // Temporary folders and environment variables that undo themselves, and the
-// placeholders of scenario files.
+// placeholders, escapes and calls of scenario files.
 #pragma once
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -58,6 +59,15 @@ inline std::string ReadText(const std::filesystem::path& file) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The names in a folder, sorted.
+inline std::vector<std::string> SortedEntries(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 inline void WriteText(const std::filesystem::path& file, const std::string& text) {
   std::filesystem::create_directories(file.parent_path());
   std::ofstream(file, std::ios::binary) << text;
@@ -79,4 +89,28 @@ inline std::wstring Expanded(std::wstring text, const Placeholders& names) {
     text.replace(at, end + 1 - at, copies);
   }
   return text;
+}
+
+// `text` with each "\u{hex}" replaced by the character of that code.
+inline std::wstring WideUnescaped(const std::wstring& text) {
+  std::wstring decoded;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 3, L"\\u{") == 0) {
+      const std::size_t close = text.find(L'}', i);
+      decoded += static_cast<wchar_t>(std::stoul(text.substr(i + 3, close - i - 3), nullptr, 16));
+      i = close;
+    } else {
+      decoded += text[i];
+    }
+  }
+  return decoded;
+}
+
+// A call of a scenario made for its effect, answering "-".
+template <class Effect>
+auto Done(Effect effect) {
+  return [effect](const auto& arguments) {
+    effect(arguments);
+    return std::wstring(L"-");
+  };
 }
