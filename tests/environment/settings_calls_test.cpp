@@ -1,16 +1,22 @@
 // Registry values, product and host queries, start-up choices, module loading,
-// configurations and application contexts, driven by the cases of
-// data/settings_calls.txt; each case starts on an empty registry of its own.
+// configurations, application contexts, drawing markers and tolerance records,
+// driven by the cases of data/settings_calls.txt and tolerance_refresh.txt;
+// each case starts on an empty registry of its own.
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
 
 #include "environment/app_context.h"
 #include "environment/config_access.h"
+#include "environment/dir_scope.h"
 #include "environment/host_utils.h"
 #include "environment/module_loading.h"
+#include "environment/orl_marker.h"
 #include "environment/orl_settings.h"
 #include "environment/product_info.h"
+#include "environment/tolerance_refresh.h"
+#include "environment/tolerances.h"
 #include "environment/windows_registry.h"
 #include "host/host.h"
 #include "platform/modules.h"
@@ -19,7 +25,9 @@
 #include "tests/environment/env_test_support.h"
 #include "tests/host/allocation_probe.h"
 #include "tests/platform/scratch.h"
+#include "tests/support/drawing_entries.h"
 #include "tests/units/call_rows.h"
+#include "tests/units/fake_units_service.h"
 
 namespace {
 
@@ -35,14 +43,6 @@ std::wstring ReadText(Read read) {
   KOVTString out = L"untouched";
   const bool found = read(out);
   return B(found) + L"|" + out.str();
-}
-// A call made for its effect, answering "-".
-template <class Effect>
-std::function<std::wstring(const Args&)> Done(Effect effect) {
-  return [effect](const Args& a) {
-    effect(a);
-    return std::wstring(L"-");
-  };
 }
 // A module as the file it was loaded from.
 std::wstring FileOf(HMODULE module) {
@@ -65,25 +65,25 @@ std::wstring CurrentDirectory() {
   return std::wstring(path, GetCurrentDirectoryW(MAX_PATH, path));
 }
 
-const wchar_t* const kConfigs[] = {L"reinf", L"steel", L"common", L"formwork", L"barshape"};
-KOVTAppSet* Config(const std::wstring& name) {
-  if (name == L"reinf") return REINF_CFG();
-  if (name == L"steel") return STEEL_CFG();
-  if (name == L"common") return COMMON_CFG();
-  if (name == L"formwork") return FORMW_CFG();
-  if (name == L"barshape") return BARSHAPE_CFG();
-  return nullptr;
+// The configurations by name.
+const struct {
+  const wchar_t* name;
+  KOVTAppSet* (*get)();
+  void (*release)();
+} kConfigs[] = {{L"reinf", []() -> KOVTAppSet* { return REINF_CFG(); }, REINF_CFG_RELEASE},
+                {L"steel", []() -> KOVTAppSet* { return STEEL_CFG(); }, STEEL_CFG_RELEASE},
+                {L"common", []() -> KOVTAppSet* { return COMMON_CFG(); }, COMMON_CFG_RELEASE},
+                {L"formwork", []() -> KOVTAppSet* { return FORMW_CFG(); }, FORMW_CFG_RELEASE},
+                {L"barshape", []() -> KOVTAppSet* { return BARSHAPE_CFG(); }, BARSHAPE_CFG_RELEASE}};
+const auto& ConfigNamed(const std::wstring& name) {
+  return *std::find_if(std::begin(kConfigs), std::end(kConfigs),
+                       [&](const auto& c) { return name == c.name; });
 }
-void Release(const std::wstring& name) {
-  if (name == L"reinf") REINF_CFG_RELEASE();
-  if (name == L"steel") STEEL_CFG_RELEASE();
-  if (name == L"common") COMMON_CFG_RELEASE();
-  if (name == L"formwork") FORMW_CFG_RELEASE();
-  if (name == L"barshape") BARSHAPE_CFG_RELEASE();
-}
+KOVTAppSet* Config(const std::wstring& name) { return ConfigNamed(name).get(); }
+void Release(const std::wstring& name) { ConfigNamed(name).release(); }
 std::wstring Which(const KovtIAppSet* config) {
-  for (const wchar_t* name : kConfigs)
-    if (config == Config(name)) return name;
+  for (const auto& c : kConfigs)
+    if (config == c.get()) return c.name;
   return L"null";
 }
 
@@ -98,6 +98,48 @@ std::wstring Probe(const std::wstring& arguments) {
   return Utf8ToWide(status == 0 ? output : output + "exit status " + std::to_string(status));
 }
 
+// Every field of both records by name: "C." the common record, "R." the reinforcement's.
+std::vector<std::pair<std::wstring, double>> Fields(const KovtEpsilonPair& pair) {
+  std::vector<std::pair<std::wstring, double>> fields;
+  for (const auto& [prefix, r] :
+       {std::pair<const wchar_t*, const KovtEpsilon*>{L"C.", &pair.Common}, {L"R.", &pair.Reinforcement}}) {
+    const std::wstring p = prefix;
+    fields.insert(fields.end(), {{p + L"Linear", r->LinearTolerance},
+                                 {p + L"Display", r->DisplayTolerance},
+                                 {p + L"Angular", r->AngularTolerance},
+                                 {p + L"Metric", r->IsMetric ? 1.0 : 0.0},
+                                 {p + L"Factor", r->UnitFactor},
+                                 {p + L"SetBy", static_cast<double>(r->SetBy)}});
+  }
+  const KovrEpsilon& r = pair.Reinforcement;
+  fields.insert(fields.end(), {{L"R.Distance", r.DistanceTolerance},
+                               {L"R.Segment", r.SegmentTolerance},
+                               {L"R.Fine", r.FineTolerance}});
+  return fields;
+}
+
+// The fields of the working drawing's records that differ from a new pair's, "name=value" joined by '|'.
+std::wstring Changed() {
+  const auto fresh = Fields(KovtEpsilonPair{}), now = Fields(KovtEpsilonsOf(nullptr));
+  std::wstring changed;
+  for (std::size_t i = 0; i < now.size(); ++i)
+    if (now[i].second != fresh[i].second)
+      changed += (changed.empty() ? L"" : L"|") + now[i].first + L"=" + N(now[i].second);
+  return changed.empty() ? L"none" : changed;
+}
+
+KovtEpsilon& Record(const std::wstring& name) { return name == L"R" ? KOVR_EPSILON() : KOVT_EPSILON(); }
+
+// Marks a drawing with an empty dictionary and counts its calls.
+class DictionaryMarker : public KovtIMarkerCreator {
+ public:
+  bool CreateMarker(PnDbDatabase* database, const wchar_t* name) override {
+    ++calls;
+    return !Dict(database->namedObjectsDictionaryId(), name).isNull();
+  }
+  int calls = 0;
+};
+
 class SettingsCalls : public ::testing::Test {
  protected:
   void TearDown() override { EndCase(); }
@@ -106,7 +148,12 @@ class SettingsCalls : public ::testing::Test {
     m_scopes.clear();
     pndbHostApplicationServices()->setWorkingDatabase(nullptr);
     KOVTSetSpecial(KOVT::eStandardHost);
-    for (const wchar_t* name : kConfigs) Release(name);
+    RegisterMarkerCreator(nullptr);
+    m_marker.calls = 0;
+    m_units.reset();
+    KovtForgetEpsilons(&m_first);
+    KovtForgetEpsilons(&m_second);
+    for (const auto& c : kConfigs) c.release();
   }
   // Moves the registry and the data folders to new ones of the case.
   void StartCase(const std::wstring& name) {
@@ -138,10 +185,12 @@ class SettingsCalls : public ::testing::Test {
   ScratchDir m_scratch;
   fs::path m_data;
   std::unique_ptr<ScopedEnv> m_registryEnv, m_dataEnv;
-  PnDbDatabase m_first{false}, m_second{false};
+  PnDbDatabase m_first, m_second{false};  // a marker needs the default entries of the first
   // Contexts entered by name, left when their case ends if not before.
   std::map<std::wstring, std::shared_ptr<void>> m_scopes;
   const std::wstring m_start = CurrentDirectory();
+  DictionaryMarker m_marker;
+  std::unique_ptr<ScopedUnitsService> m_units;
 };
 
 CallTable SettingsCalls::Calls() {
@@ -235,7 +284,7 @@ CallTable SettingsCalls::Calls() {
       {L"KOVTResourceFolder", [](const Args&) { return KOVTResourceFolder().str(); }},
       {L"KOVTLoadLibrary", [](const Args& a) { return FileOf(KOVTLoadLibrary(Name(a[0]), Kind(a[1]))); }},
       {L"KOVTGetModuleHandle",
-       [](const Args& a) { return FileOf(KOVTGetModuleHandle(a[0].c_str(), Kind(a[1]))); }},
+       [](const Args& a) { return FileOf(KOVTGetModuleHandle(Name(a[0]), Kind(a[1]))); }},
       {L"KOVTGetResourceHandle", [](const Args& a) { return FileOf(KOVTGetResourceHandle(a[0].c_str())); }},
       {L"KOVTLoadResLibrary",
        [](const Args& a) { return FileOf(KOVTLoadResLibrary(a[0].c_str(), Kind(a[1]))); }},
@@ -243,6 +292,11 @@ CallTable SettingsCalls::Calls() {
       {L"KOVTGetPlnxType", [](const Args&) { return N(KOVTGetPlnxType()); }},
       {L"KOVTIsSpecialMode", [](const Args&) { return B(KOVTIsSpecialMode()); }},
       {L"cwd", [](const Args&) { return CurrentDirectory(); }},
+      {L"dir-scope",
+       [](const Args&) {
+         const KOVTDirScope scope;
+         return CurrentDirectory() + L"/";
+       }},
       // Data folders and configurations.
       {L"mkdir", [](const Args& a) { return B(std::filesystem::create_directories(WideToUtf8(a[0]))); }},
       {L"touch", Done([](const Args& a) { WriteText(WideToUtf8(a[0]), "data"); })},
@@ -279,36 +333,106 @@ CallTable SettingsCalls::Calls() {
       // Contexts: entered by name as a type and a drawing (first, second or none).
       {L"working",
        Done([this](const Args& a) { pndbHostApplicationServices()->setWorkingDatabase(Db(a[0])); })},
-      {L"enter",
-       [this](const Args& a) {
+      {L"enter", Done([this](const Args& a) {
          if (a[1] == L"query")
            m_scopes[a[0]] = std::make_shared<KOVTContext>(Db(a[2]));
          else
            m_scopes[a[0]] =
                std::make_shared<KOVTContext>(KOVTCONTEXT_TYPE(I(a[1])), Db(a.size() > 2 ? a[2] : L""));
-         return std::wstring(L"-");
-       }},
-      {L"enter-unit",
-       [this](const Args& a) {
+       })},
+      {L"enter-unit", Done([this](const Args& a) {
          if (a[1] == L"default")
            m_scopes[a[0]] = std::make_shared<KovtUnitContext>();
          else
            m_scopes[a[0]] = std::make_shared<KovtUnitContext>(KOVTCONTEXT_TYPE(I(a[1])));
-         return std::wstring(L"-");
-       }},
+       })},
       {L"leave", Done([this](const Args& a) { m_scopes.erase(a[0]); })},
       {L"context", [this](const Args& a) { return N(KOVTContext(Db(a[0])).GetContext()); }},
       {L"GetContext",
        [this](const Args& a) { return N(static_cast<KOVTContext*>(m_scopes[a[0]].get())->GetContext()); }},
       {L"unit-context", [](const Args&) { return N(KovtUnitContext::GetContext()); }},
       {L"Clear", Done([](const Args&) { KOVTContext::Clear(); })},
+      // The drawing marker, made by a creator ("on" or none) that counts the
+      // markers it made, as InitOrlMarker answers after its answer.
+      {L"creator",
+       Done([this](const Args& a) { RegisterMarkerCreator(a[0] == L"on" ? &m_marker : nullptr); })},
+      {L"InitOrlMarker",
+       [this](const Args& a) {
+         const bool marked = InitOrlMarker(Db(a[0]));
+         return B(marked) + L"|" + N(m_marker.calls);
+       }},
+      {L"IsOrlMarker", [this](const Args& a) { return B(IsOrlMarker(Db(a[0]))); }},
+      // Whether the first drawing's marker was erased.
+      {L"DeleteOrlMarker",
+       [this](const Args& a) {
+         const PnDbObjectId marker = At(&m_first, kOrlMarkerName);
+         DeleteOrlMarker(Db(a[0]));
+         return B(!marker.isNull() && marker.isErased());
+       }},
+      // Tolerance records: a refresh answers the fields of the working drawing's
+      // records that differ from new ones.
+      {L"units",
+       [this](const Args&) {
+         m_units = std::make_unique<ScopedUnitsService>();
+         return B(KovtRegisteredUnits() != nullptr);
+       }},
+      {L"reinforcement",
+       [](const Args& a) {
+         const KovtReinfToleranceUnits settings{I(a[1]), a[2].c_str(), 0.5, 2.0, 4.0};
+         if (a[0] == L"R")
+           KovtRefreshFromReinforcement(KOVR_EPSILON(), settings);
+         else
+           KovtRefreshFromReinforcement(KOVT_EPSILON(), settings);
+         return Changed();
+       }},
+      {L"steel",
+       [](const Args& a) {
+         KovtRefreshFromSteel(Record(a[0]), I(a[1]));
+         return Changed();
+       }},
+      {L"formwork",
+       [](const Args& a) {
+         KovtRefreshFromFormwork(Record(a[0]), a[1].c_str());
+         return Changed();
+       }},
+      {L"set-by",
+       [](const Args& a) {
+         Record(a[0]).SetBy = I(a[1]);
+         return Changed();
+       }},
+      {L"forget", Done([this](const Args& a) { KovtForgetEpsilons(Db(a[0])); })},
+      {L"tolerances", [](const Args&) { return Changed(); }},
   };
+}
+
+// What no listed case can say: the wrap of shifted texts, and ids open for write.
+TEST(ProductInfo, ShiftedTextsWrapAt16Bits) { EXPECT_EQ(GetSupName(L"\xFFFF", 2), KOVTString(L'\x0001')); }
+
+TEST(HostUtils, ValidIdsOpenForRead) {
+  PnDbDatabase db;
+  EXPECT_FALSE(IsValidId(PnDbObjectId::kNull, true));
+  EXPECT_TRUE(IsValidId(PnDbObjectId::kNull, false));
+  PnDbDictionary* named = nullptr;
+  ASSERT_EQ(db.getNamedObjectsDictionary(named, PnDb::kForWrite), Plnx::eOk);
+  EXPECT_FALSE(IsValidId(db.namedObjectsDictionaryId(), true));  // open for write elsewhere
+  auto* child = new PnDbDictionary;
+  PnDbObjectId entry;
+  ASSERT_EQ(named->setAt(L"Entry", child, entry), Plnx::eOk);
+  named->close();
+  child->erase();
+  child->close();
+  EXPECT_TRUE(IsValidId(db.namedObjectsDictionaryId(), true));
+  EXPECT_FALSE(IsValidId(entry, true));
+  EXPECT_TRUE(IsValidId(entry, false));
 }
 
 TEST_F(SettingsCalls, EveryCaseGivesItsAnswers) {
   const CallTable calls = Calls();
   std::wstring current;
-  for (GoldenRow row : ReadGoldenRows("environment/data/settings_calls.txt", 4)) {
+  std::vector<GoldenRow> rows = ReadGoldenRows("environment/data/settings_calls.txt", 4);
+  for (const GoldenRow& row : ReadGoldenRows("environment/data/tolerance_refresh.txt", 4))
+    rows.push_back(row);
+  for (GoldenRow row : rows) {
     if (row[0] != current) StartCase(current = row[0]);
     SCOPED_TRACE(WideToUtf8(current));
     for (std::wstring& field : row) field = Expanded(field);

@@ -30,9 +30,8 @@ int main(int argc, char** argv) {
                                                    static_cast<int>(tag.size()));
       Print(stored ? L"ok" : L"failed");
     } else if (command == "locale") {
-      KOVTString localeId = L"none";
-      ORL_Tools::GetPlnxLocaleId(localeId);
-      Print(localeId);
+      KOVTString localeId;
+      Print(ORL_Tools::GetPlnxLocaleId(localeId) ? localeId : KOVTString(L"none"));
     } else if (command == "module") {
       Print(std::to_wstring(ORL_Tools::GetORLModule()));
     } else if (command == "set-module" && hasArgument) {
