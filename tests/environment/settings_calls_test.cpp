@@ -4,6 +4,7 @@
 // each case starts on an empty registry of its own.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 
@@ -87,10 +88,10 @@ std::wstring Which(const KovtIAppSet* config) {
   return L"null";
 }
 
-// Runs the probe with the test's environment: its output, each line ended by '|'.
-std::wstring Probe(const std::wstring& arguments) {
-  const std::string command = std::string(KOVT_SETTINGS_PROBE) + " " + WideToUtf8(arguments);
-  FILE* pipe = ::popen(command.c_str(), "r");
+// Runs this program as a later session making the calls: its output, each line ended by '|'.
+std::wstring Probe(const Args& calls) {
+  const ScopedEnv list("KOVT_PROBE", WideToUtf8(Joined(calls)));
+  FILE* pipe = ::popen(fs::read_symlink("/proc/self/exe").c_str(), "r");
   if (pipe == nullptr) return L"popen failed";
   std::string output;
   for (int c; (c = std::fgetc(pipe)) != EOF;) output += c == '\n' ? '|' : static_cast<char>(c);
@@ -193,7 +194,8 @@ class SettingsCalls : public ::testing::Test {
   std::unique_ptr<ScopedUnitsService> m_units;
 };
 
-CallTable SettingsCalls::Calls() {
+// The calls that need nothing of their case; a later session makes them too.
+CallTable SessionCalls() {
   return {
       {L"machine",
        [](const Args& a) {
@@ -278,7 +280,7 @@ CallTable SettingsCalls::Calls() {
          return ReadText([&](KOVTString& out) { return GetORLWorkspace(Module(a[0]), out); });
        }},
       {L"SetORLWorkspace", [](const Args& a) { return B(SetORLWorkspace(Module(a[0]), a[1].c_str())); }},
-      {L"probe", [](const Args& a) { return Probe(a[0]); }},
+      {L"probe", Probe},
       // Modules and the host kind.
       {L"KOVTBinaryFolder", [](const Args&) { return KOVTBinaryFolder().str(); }},
       {L"KOVTResourceFolder", [](const Args&) { return KOVTResourceFolder().str(); }},
@@ -331,6 +333,32 @@ CallTable SettingsCalls::Calls() {
          return Which(refused) + L"|" + Which(Config(a[0]));
        }},
       // Contexts: entered by name as a type and a drawing (first, second or none).
+  };
+}
+
+// Started with KOVT_PROBE set, the program is a later session of the product:
+// it makes the calls listed there, as a row lists them but with ',' before
+// each argument, prints each answer on a line of its own and ends.
+void RunProbe(const char* list) {
+  const CallTable calls = SessionCalls();
+  for (std::wstring call : Split(Utf8ToWide(list))) {
+    std::replace(call.begin(), call.end(), L',', L'|');
+    const Args args = Split(call);
+    std::printf("%s\n", WideToUtf8(calls.at(args[0])(Args(args.begin() + 1, args.end()))).c_str());
+  }
+}
+const bool g_probe = [] {
+  const char* list = std::getenv("KOVT_PROBE");
+  if (list != nullptr) {
+    RunProbe(list);
+    std::exit(0);
+  }
+  return false;
+}();
+
+CallTable SettingsCalls::Calls() {
+  CallTable calls = SessionCalls();
+  calls.insert({
       {L"working",
        Done([this](const Args& a) { pndbHostApplicationServices()->setWorkingDatabase(Db(a[0])); })},
       {L"enter", Done([this](const Args& a) {
@@ -402,7 +430,8 @@ CallTable SettingsCalls::Calls() {
        }},
       {L"forget", Done([this](const Args& a) { KovtForgetEpsilons(Db(a[0])); })},
       {L"tolerances", [](const Args&) { return Changed(); }},
-  };
+  });
+  return calls;
 }
 
 // What no listed case can say: the wrap of shifted texts, and ids open for write.
