@@ -347,14 +347,6 @@ void RunProbe(const char* list) {
     std::printf("%s\n", WideToUtf8(calls.at(args[0])(Args(args.begin() + 1, args.end()))).c_str());
   }
 }
-const bool g_probe = [] {
-  const char* list = std::getenv("KOVT_PROBE");
-  if (list != nullptr) {
-    RunProbe(list);
-    std::exit(0);
-  }
-  return false;
-}();
 
 CallTable SettingsCalls::Calls() {
   CallTable calls = SessionCalls();
@@ -470,3 +462,12 @@ TEST_F(SettingsCalls, EveryCaseGivesItsAnswers) {
 }
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  if (const char* list = std::getenv("KOVT_PROBE")) {
+    RunProbe(list);
+    return 0;
+  }
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
