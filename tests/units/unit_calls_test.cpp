@@ -117,7 +117,9 @@ const CallTable& Calls() {
       FUNCTION(GetVolumeCoeffFromSel, int, Text), FUNCTION(GetMassCoeffFromSel, int),
       FUNCTION(KovtUnit::Factor, int, int),
       {L"ConvertByCodes",
-       [](const Args& a) { return Answer(KovtUnit::ConvertByCodes(QuantityOf(a[0]), I(a[1]), I(a[2]), 1.0)); }},
+       [](const Args& a) {
+         return Answer(KovtUnit::ConvertByCodes(QuantityOf(a[0]), I(a[1]), I(a[2]), 1.0));
+       }},
       {L"ConvertByNames",
        [](const Args& a) {
          double result = -7.0;
