@@ -4,29 +4,17 @@
 
 #include "core/exception.h"
 #include "host/print.h"
+#include "tests/support/drawing_entries.h"
 
 namespace {
 
-PnDbObjectId addLinetype(PnDbDatabase& db, const wchar_t* name, std::vector<double> dashes) {
-  PnDbLinetypeTable* table = nullptr;
-  EXPECT_EQ(db.getSymbolTable(table, PnDb::kForWrite), Plnx::eOk);
-  auto* record = new PnDbLinetypeTableRecord;
-  record->setName(name);
-  record->setDashes(std::move(dashes));
-  PnDbObjectId id;
-  EXPECT_EQ(table->add(id, record), Plnx::eOk);
-  record->close();
-  table->close();
-  return id;
-}
-
 TEST(EqualLinetype, MatchesByNameThenByPattern) {
   PnDbDatabase source, target;
-  PnDbObjectId dashed = addLinetype(source, L"Dashed", {5, -2});
-  PnDbObjectId hidden = addLinetype(source, L"Hidden", {1, -1});
-  PnDbObjectId other = addLinetype(source, L"Other", {9, -9});
-  PnDbObjectId targetDashed = addLinetype(target, L"DASHED", {7, -7});
-  PnDbObjectId targetHidden = addLinetype(target, L"HiddenCopy", {1, -1});
+  PnDbObjectId dashed = AddLinetype(&source, L"Dashed", {5, -2});
+  PnDbObjectId hidden = AddLinetype(&source, L"Hidden", {1, -1});
+  PnDbObjectId other = AddLinetype(&source, L"Other", {9, -9});
+  PnDbObjectId targetDashed = AddLinetype(&target, L"DASHED", {7, -7});
+  PnDbObjectId targetHidden = AddLinetype(&target, L"HiddenCopy", {1, -1});
 
   PnDbObjectId found;
   EXPECT_EQ(KoVTCoreAPI::GetEqualLinetypeId(&source, dashed, &target, found), Plnx::eOk);

@@ -25,6 +25,7 @@ TEST(KovtString, SubstringsClampAndSearchesAnswerMinusOne) {
   EXPECT_EQ(s.ReverseFind(L'\\'), 7);
   EXPECT_EQ(KOVTString().ReverseFind(L'\\'), -1);
   EXPECT_EQ(s.Find(L"Len"), 8);
+  EXPECT_EQ(s.Find(L"Len", 99), -1);
   EXPECT_EQ(s[100], L'\0');
 }
 

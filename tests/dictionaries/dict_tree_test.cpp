@@ -12,11 +12,6 @@
 
 namespace {
 
-// An entry of the named objects dictionary that holds no dictionary.
-PnDbObjectId AddForeignEntry(PnDbDatabase* drawing, const wchar_t* name) {
-  return Leaf(drawing->namedObjectsDictionaryId(), name, L"foreign");
-}
-
 using DictTree = KovtDrawingTest;
 
 TEST_F(DictTree, RootsAreCreatedOnlyOnRequestAndComeBackOpenAsAsked) {
@@ -107,7 +102,7 @@ TEST_F(DictTree, SubDictCreatesWithAClassAndReturnsTheParentToRead) {
 }
 
 TEST_F(DictTree, SubDictNeitherReplacesAForeignEntryNorCreatesUnderABusyParent) {
-  const PnDbObjectId foreign = AddForeignEntry(Drawing(), L"Data");
+  const PnDbObjectId foreign = Leaf(Drawing()->namedObjectsDictionaryId(), L"Data", L"foreign");
   EXPECT_EQ(GetSubDict(KOVTAppDictionary::desc(), NamedObjects(PnDb::kForRead), L"Data", PnDb::kForRead, true),
             nullptr);
   EXPECT_EQ(EntryAt(*Drawing(), {L"Data"}), foreign);
@@ -206,7 +201,7 @@ TEST_F(DictTree, CurrentRootDictionaryIsMadeOnceInTheNamedObjectsDictionary) {
   ExpectNothingOpen();
 
   // Only a missing entry is rebuilt: one of another kind, or one open for write elsewhere, is kept.
-  const PnDbObjectId foreignRoot = AddForeignEntry(Drawing(), L"KOVF");
+  const PnDbObjectId foreignRoot = Leaf(Drawing()->namedObjectsDictionaryId(), L"KOVF", L"foreign");
   PnDbDictionary* writer = GetCurrentRootDictionary(L"KOVB", PnDb::kForWrite);
   before = Drawing()->numObjects();
   EXPECT_EQ(GetCurrentRootDictionary(L"KOVF", PnDb::kForRead), nullptr);

@@ -116,22 +116,4 @@ TEST_F(DictionaryFiling, TheVersionFollowsTheHostFieldsAndANewerOneAsksForAProxy
   ExpectNothingOpen();
 }
 
-TEST_F(DictionaryFiling, ADrawingKeepsItsClasses) {
-  PnDbDictionary* namedObjects = NamedObjects(PnDb::kForWrite);
-  auto* root = AddTo<KOVTMainRootDictionary>(namedObjects, L"KOVT");
-  auto* module = AddTo<KOVTAppDictionary>(root, L"KOVR");
-  AddTo<KOVTStyleDictionary>(module, L"Style")->close();
-  AddTo<KOVTSTDictionary>(module, L"Shapes")->close();
-  module->close();
-  root->close();
-  namedObjects->close();
-
-  PnDbDatabase* reopened = SaveAndReopen();
-  EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT"})), L"KOVTMainRootDictionary");
-  EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR"})), L"KOVTAppDictionary");
-  EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR", L"Style"})), L"KOVTStyleDictionary");
-  EXPECT_EQ(ClassNameOf(EntryAt(*reopened, {L"KOVT", L"KOVR", L"Shapes"})), L"KOVTSTDictionary");
-  ExpectNothingOpen();
-}
-
 }  // namespace

@@ -4,9 +4,12 @@
 
 #include <regex>
 
+#include "core/object_maps.h"
+#include "environment/app_context.h"
 #include "host/print.h"
 #include "host/rx.h"
 #include "platform/com.h"
+#include "module/app_set_module.h"
 #include "platform/wide_string.h"
 #include "units/kovt_service.h"
 #include "units/sv_units.h"
@@ -33,6 +36,7 @@ TEST(ModuleFrame, LoadsInitialisesPublishesAndUnloadsWithTimingLines) {
   ASSERT_NE(units, nullptr);
   EXPECT_DOUBLE_EQ(units->ConvertLengthByCodes(3, 0, 1.0), 25.4);
   EXPECT_EQ(units->IsWorkMetric(), 1);  // no drawing
+  EXPECT_EQ(KoVTAppSetModuleObject().ObjectMaps(), GetObjectMaps(KOVT_CONTEXT_COMMON));
 
   ASSERT_TRUE(linker->unloadModule(kModuleFile));
   std::string fin = takeOutput();

@@ -7,9 +7,13 @@
 #include <cwchar>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
+#include "core/kovt_string.h"
 #include "platform/wide_string.h"
 #include "tests/support/golden_rows.h"
 
@@ -47,6 +51,39 @@ inline std::wstring Joined(const wchar_t* const* list) {
   std::vector<std::wstring> names;
   for (; **list != L'\0'; ++list) names.emplace_back(*list);
   return Joined(names);
+}
+
+// An answer of any result type as text; "none" for no value.
+inline std::wstring Answer(int value) { return N(value); }
+inline std::wstring Answer(double value) { return N(value); }
+inline std::wstring Answer(bool flag) { return B(flag); }
+inline std::wstring Answer(const wchar_t* text) { return T(text); }
+inline std::wstring Answer(const KOVTString& text) { return text.c_str(); }
+inline std::wstring Answer(const wchar_t* const* list) { return Joined(list); }
+inline std::wstring Answer(const std::optional<double>& value) { return value ? N(*value) : L"none"; }
+
+// An argument of type P read from its text; integers stand for enumerators.
+template <class P>
+P Arg(const std::wstring& text) {
+  if constexpr (std::is_same_v<P, double>) return D(text);
+  else if constexpr (std::is_same_v<P, const wchar_t*>) return text.c_str();
+  else if constexpr (std::is_same_v<P, KOVTString>) return KOVTString(text);
+  else return static_cast<P>(I(text));
+}
+
+// Calls `call` with the arguments read as the types P and answers as text.
+template <class... P, class Call>
+std::wstring Invoke(const Call& call, const Args& a) {
+  return [&]<std::size_t... At>(std::index_sequence<At...>) {
+    return Answer(call(Arg<std::remove_cvref_t<P>>(a.at(At))...));
+  }(std::index_sequence_for<P...>{});
+}
+// A method of an object as a call of the rows.
+template <class Object, class R, class... P>
+auto Method(R (Object::*method)(P...)) {
+  return [method](Object& object, const Args& a) {
+    return Invoke<P...>([&](P... p) { return (object.*method)(std::forward<P>(p)...); }, a);
+  };
 }
 
 // Makes the call of `row` at `at` (name, arguments, answer) and checks its answer.

@@ -38,52 +38,26 @@ std::wstring FormatDesc(TxISvUnits& units, const Args& a) {
 }
 
 // Every call a case may make, by name; arguments are separated by '|' in the file.
+#define METHOD(name) {L"" #name, Method(&TxISvUnits::name)}
+#define FUNCTION(name, ...) \
+  {L"" #name, [](U&, const Args& a) { return Invoke<__VA_ARGS__>([](auto... p) { return name(p...); }, a); }}
 const std::map<std::wstring, Call>& Calls() {
   using U = TxISvUnits;
   static const std::map<std::wstring, Call> calls = {
-      {L"IsWorkMetric", [](U& u, const Args&) { return N(u.IsWorkMetric()); }},
-      {L"IsDescMetric", [](U& u, const Args&) { return N(u.IsDescMetric()); }},
-      {L"WorkLengthCode", [](U& u, const Args&) { return N(u.WorkLengthCode()); }},
-      {L"WorkSurfaceCode", [](U& u, const Args&) { return N(u.WorkSurfaceCode()); }},
-      {L"WorkVolumeCode", [](U& u, const Args&) { return N(u.WorkVolumeCode()); }},
-      {L"WorkVolumeName", [](U& u, const Args&) { return T(u.WorkVolumeName()); }},
-      {L"LengthCodeOfKind", [](U& u, const Args& a) { return N(u.LengthCodeOfKind(I(a[0]))); }},
-      {L"SurfaceCodeOfKind", [](U& u, const Args& a) { return N(u.SurfaceCodeOfKind(I(a[0]))); }},
-      {L"VolumeCodeOfKind", [](U& u, const Args& a) { return N(u.VolumeCodeOfKind(I(a[0]))); }},
-      {L"MassCodeOfKind", [](U& u, const Args& a) { return N(u.MassCodeOfKind(I(a[0]))); }},
-      {L"AngleCodeOfKind", [](U& u, const Args& a) { return N(u.AngleCodeOfKind(I(a[0]))); }},
-      {L"LengthNameOfKind", [](U& u, const Args& a) { return T(u.LengthNameOfKind(I(a[0]))); }},
-      {L"LengthNameOfCode", [](U& u, const Args& a) { return T(u.LengthNameOfCode(I(a[0]))); }},
-      {L"SurfaceNameOfCode", [](U& u, const Args& a) { return T(u.SurfaceNameOfCode(I(a[0]))); }},
-      {L"VolumeNameOfCode", [](U& u, const Args& a) { return T(u.VolumeNameOfCode(I(a[0]))); }},
-      {L"MassNameOfCode", [](U& u, const Args& a) { return T(u.MassNameOfCode(I(a[0]))); }},
-      {L"AngleNameOfCode", [](U& u, const Args& a) { return T(u.AngleNameOfCode(I(a[0]))); }},
-      {L"LengthWorkToKind", [](U& u, const Args& a) { return N(u.LengthWorkToKind(I(a[0]), D(a[1]))); }},
-      {L"LengthKindToWork", [](U& u, const Args& a) { return N(u.LengthKindToWork(I(a[0]), D(a[1]))); }},
-      {L"LengthWorkToCode", [](U& u, const Args& a) { return N(u.LengthWorkToCode(I(a[0]), D(a[1]))); }},
-      {L"LengthCodeToWork", [](U& u, const Args& a) { return N(u.LengthCodeToWork(I(a[0]), D(a[1]))); }},
-      {L"SurfaceWorkToKind", [](U& u, const Args& a) { return N(u.SurfaceWorkToKind(I(a[0]), D(a[1]))); }},
-      {L"SurfaceKindToWork", [](U& u, const Args& a) { return N(u.SurfaceKindToWork(I(a[0]), D(a[1]))); }},
-      {L"SurfaceWorkToCode", [](U& u, const Args& a) { return N(u.SurfaceWorkToCode(I(a[0]), D(a[1]))); }},
-      {L"SurfaceCodeToWork", [](U& u, const Args& a) { return N(u.SurfaceCodeToWork(I(a[0]), D(a[1]))); }},
-      {L"VolumeWorkToKind", [](U& u, const Args& a) { return N(u.VolumeWorkToKind(I(a[0]), D(a[1]))); }},
-      {L"VolumeKindToWork", [](U& u, const Args& a) { return N(u.VolumeKindToWork(I(a[0]), D(a[1]))); }},
-      {L"VolumeWorkToCode", [](U& u, const Args& a) { return N(u.VolumeWorkToCode(I(a[0]), D(a[1]))); }},
-      {L"VolumeCodeToWork", [](U& u, const Args& a) { return N(u.VolumeCodeToWork(I(a[0]), D(a[1]))); }},
-      {L"ConvertLengthByCodes",
-       [](U& u, const Args& a) { return N(u.ConvertLengthByCodes(I(a[0]), I(a[1]), D(a[2]))); }},
-      {L"ConvertSurfaceByCodes",
-       [](U& u, const Args& a) { return N(u.ConvertSurfaceByCodes(I(a[0]), I(a[1]), D(a[2]))); }},
-      {L"ConvertVolumeByCodes",
-       [](U& u, const Args& a) { return N(u.ConvertVolumeByCodes(I(a[0]), I(a[1]), D(a[2]))); }},
-      {L"ConvertMassByCodes",
-       [](U& u, const Args& a) { return N(u.ConvertMassByCodes(I(a[0]), I(a[1]), D(a[2]))); }},
-      {L"ConvertAngleByCodes",
-       [](U& u, const Args& a) { return N(u.ConvertAngleByCodes(I(a[0]), I(a[1]), D(a[2]))); }},
-      {L"PrecisionOfKind", [](U& u, const Args& a) { return N(u.PrecisionOfKind(I(a[0]))); }},
-      {L"DisplayModeOfKind", [](U& u, const Args& a) { return N(u.DisplayModeOfKind(I(a[0]))); }},
-      {L"IsAngleKind", [](U& u, const Args& a) { return B(u.IsAngleKind(I(a[0]))); }},
-      {L"RoundToStep", [](U& u, const Args& a) { return N(u.RoundToStep(D(a[0]), D(a[1]))); }},
+      METHOD(IsWorkMetric), METHOD(IsDescMetric), METHOD(IsAngleKind),
+      METHOD(WorkLengthCode), METHOD(WorkSurfaceCode), METHOD(WorkVolumeCode),
+      METHOD(WorkVolumeName), METHOD(PrecisionOfKind), METHOD(DisplayModeOfKind),
+      METHOD(LengthCodeOfKind), METHOD(SurfaceCodeOfKind), METHOD(VolumeCodeOfKind),
+      METHOD(MassCodeOfKind), METHOD(AngleCodeOfKind), METHOD(LengthNameOfKind),
+      METHOD(LengthNameOfCode), METHOD(SurfaceNameOfCode), METHOD(VolumeNameOfCode),
+      METHOD(MassNameOfCode), METHOD(AngleNameOfCode),
+      METHOD(LengthWorkToKind), METHOD(LengthKindToWork), METHOD(LengthWorkToCode),
+      METHOD(LengthCodeToWork), METHOD(SurfaceWorkToKind), METHOD(SurfaceKindToWork),
+      METHOD(SurfaceWorkToCode), METHOD(SurfaceCodeToWork), METHOD(VolumeWorkToKind),
+      METHOD(VolumeKindToWork), METHOD(VolumeWorkToCode), METHOD(VolumeCodeToWork),
+      METHOD(ConvertLengthByCodes), METHOD(ConvertSurfaceByCodes), METHOD(ConvertVolumeByCodes),
+      METHOD(ConvertMassByCodes), METHOD(ConvertAngleByCodes), METHOD(RoundToStep),
+      METHOD(ParseValue),
       {L"FormatValue",
        [](U& u, const Args& a) {
          KOVTString text = L"kept";
@@ -91,21 +65,17 @@ const std::map<std::wstring, Call>& Calls() {
        }},
       {L"FormatDescValue", &FormatDesc},
       {L"FormatCore", &FormatCore},
-      {L"ParseValue", [](U& u, const Args& a) { return N(u.ParseValue(a[0].c_str(), I(a[1]))); }},
       {L"ParseCore", &ParseCore},
-      {L"KOVTGetWorkUnits", [](U&, const Args&) { return std::wstring(KOVTGetWorkUnits().c_str()); }},
-      {L"IsMetric", [](U&, const Args&) { return N(IsMetric()); }},
-      {L"GetCoeffFromSel", [](U&, const Args& a) { return N(GetCoeffFromSel(I(a[0]))); }},
-      {L"GetSurfaceCoeffFromSel", [](U&, const Args& a) { return N(GetSurfaceCoeffFromSel(I(a[0]))); }},
-      {L"GetVolumeCoeffFromSel", [](U&, const Args& a) { return N(GetVolumeCoeffFromSel(I(a[0]))); }},
-      {L"GetMassCoeffFromSel", [](U&, const Args& a) { return N(GetMassCoeffFromSel(I(a[0]))); }},
-      {L"BaseValue2DescText",
-       [](U&, const Args& a) { return std::wstring(KovtUnit::BaseValue2DescText(D(a[0])).c_str()); }},
-      {L"BaseValue2DimText",
-       [](U&, const Args& a) { return std::wstring(KovtUnit::BaseValue2DimText(D(a[0])).c_str()); }},
+      // Free functions on top of the service.
+      FUNCTION(KOVTGetWorkUnits), FUNCTION(IsMetric), FUNCTION(GetCoeffFromSel, int),
+      FUNCTION(GetSurfaceCoeffFromSel, int), FUNCTION(GetVolumeCoeffFromSel, int),
+      FUNCTION(GetMassCoeffFromSel, int),
+      FUNCTION(KovtUnit::BaseValue2DescText, double), FUNCTION(KovtUnit::BaseValue2DimText, double),
   };
   return calls;
 }
+#undef METHOD
+#undef FUNCTION
 
 // The service is published as "KOVT_UNITS" and reached through its
 // interface, as the family's modules do.

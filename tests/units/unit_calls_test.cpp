@@ -85,9 +85,6 @@ Quantity QuantityOf(const std::wstring& name) {
                                                        {L"angle", Quantity::Angle}};
   return quantities.at(name);
 }
-KovtUnitUtl::UnitLanguage Language(const std::wstring& text) {
-  return static_cast<KovtUnitUtl::UnitLanguage>(I(text));
-}
 // Whether the conversion was made, and the result, which starts at 3.
 std::wstring Converted(ByNames convert, const Args& a) {
   double result = 3.0;
@@ -95,46 +92,33 @@ std::wstring Converted(ByNames convert, const Args& a) {
   return B(converted) + L"|" + N(result);
 }
 
+// A function by its name, its arguments read as the types listed.
+#define FUNCTION(name, ...) \
+  {L"" #name, [](const Args& a) { return Invoke<__VA_ARGS__>([](auto... p) { return name(p...); }, a); }}
 const CallTable& Calls() {
+  using Text = const wchar_t*;
+  using KovtUnitUtl::UnitLanguage;
   static const CallTable calls = {
-      {L"IsMetric", [](const Args&) { return N(IsMetric()); }},
-      {L"GetLengthUnits", [](const Args& a) { return Joined(GetLengthUnits(I(a[0]))); }},
-      {L"GetSurfUnits", [](const Args& a) { return Joined(GetSurfUnits(I(a[0]))); }},
-      {L"GetVolumeUnits", [](const Args& a) { return Joined(GetVolumeUnits(I(a[0]))); }},
-      {L"GetMassUnits", [](const Args& a) { return Joined(GetMassUnits(I(a[0]))); }},
-      {L"GetCurrencyUnits", [](const Args& a) { return Joined(GetCurrencyUnits(I(a[0]))); }},
-      {L"GetAngleUnits", [](const Args& a) { return Joined(GetAngleUnits(I(a[0]))); }},
-      {L"SurfUnitsIn", [](const Args& a) { return Joined(KovtUnitUtl::GetSurfUnits(Language(a[0]))); }},
-      {L"MassUnitsIn", [](const Args& a) { return Joined(KovtUnitUtl::GetMassUnits(Language(a[0]))); }},
-      {L"GetLengthSel", [](const Args& a) { return N(GetLengthSel(a[0].c_str())); }},
-      {L"GetSurfSel", [](const Args& a) { return N(GetSurfSel(a[0].c_str())); }},
-      {L"GetMassSel", [](const Args& a) { return N(GetMassSel(a[0].c_str())); }},
-      {L"LengthSelIn", [](const Args& a) { return N(KovtUnitUtl::GetLengthSel(a[0].c_str(), Language(a[1]))); }},
-      {L"GetLengthSel_li", [](const Args& a) { return N(KovtUnitUtl::GetLengthSel_li(a[0].c_str())); }},
-      {L"GetSurfSel_li", [](const Args& a) { return N(KovtUnitUtl::GetSurfSel_li(a[0].c_str())); }},
-      {L"GetVolumeSel_li", [](const Args& a) { return N(KovtUnitUtl::GetVolumeSel_li(a[0].c_str())); }},
-      {L"GetMassSel_li", [](const Args& a) { return N(KovtUnitUtl::GetMassSel_li(a[0].c_str())); }},
-      {L"GetLengthUName", [](const Args& a) { return T(GetLengthUName(I(a[0]))); }},
-      {L"GetSurfUName", [](const Args& a) { return T(GetSurfUName(I(a[0]))); }},
-      {L"GetVolumeUName", [](const Args& a) { return T(GetVolumeUName(I(a[0]))); }},
-      {L"GetMassUName", [](const Args& a) { return T(GetMassUName(I(a[0]))); }},
+      FUNCTION(IsMetric), FUNCTION(GetLengthUnits, int), FUNCTION(GetSurfUnits, int),
+      FUNCTION(GetVolumeUnits, int), FUNCTION(GetMassUnits, int), FUNCTION(GetCurrencyUnits, int),
+      FUNCTION(GetAngleUnits, int), FUNCTION(KovtUnitUtl::GetSurfUnits, UnitLanguage),
+      FUNCTION(KovtUnitUtl::GetMassUnits, UnitLanguage),
+      FUNCTION(GetLengthSel, Text), FUNCTION(GetSurfSel, Text), FUNCTION(GetMassSel, Text),
+      FUNCTION(KovtUnitUtl::GetLengthSel, Text, UnitLanguage), FUNCTION(KovtUnitUtl::GetLengthSel_li, Text),
+      FUNCTION(KovtUnitUtl::GetSurfSel_li, Text), FUNCTION(KovtUnitUtl::GetVolumeSel_li, Text),
+      FUNCTION(KovtUnitUtl::GetMassSel_li, Text),
+      FUNCTION(GetLengthUName, int), FUNCTION(GetSurfUName, int), FUNCTION(GetVolumeUName, int),
+      FUNCTION(GetMassUName, int),
       {L"ConvertLengthValue", [](const Args& a) { return Converted(&ConvertLengthValue, a); }},
       {L"ConvertSurfValue", [](const Args& a) { return Converted(&ConvertSurfValue, a); }},
       {L"ConvertVolumeValue", [](const Args& a) { return Converted(&ConvertVolumeValue, a); }},
       {L"ConvertMassValue", [](const Args& a) { return Converted(&ConvertMassValue, a); }},
-      {L"GetCoeffFromSel", [](const Args& a) { return N(GetCoeffFromSel(I(a[0]), a[1].c_str())); }},
-      {L"GetSurfaceCoeffFromSel", [](const Args& a) { return N(GetSurfaceCoeffFromSel(I(a[0]), a[1].c_str())); }},
-      {L"GetVolumeCoeffFromSel", [](const Args& a) { return N(GetVolumeCoeffFromSel(I(a[0]), a[1].c_str())); }},
-      {L"GetMassCoeffFromSel", [](const Args& a) { return N(GetMassCoeffFromSel(I(a[0]))); }},
-      {L"Factor",
-       [](const Args& a) {
-         const auto factor = KovtUnit::Factor(I(a[0]), I(a[1]));
-         return factor ? N(*factor) : L"none";
-       }},
+      FUNCTION(GetCoeffFromSel, int, Text), FUNCTION(GetSurfaceCoeffFromSel, int, Text),
+      FUNCTION(GetVolumeCoeffFromSel, int, Text), FUNCTION(GetMassCoeffFromSel, int),
+      FUNCTION(KovtUnit::Factor, int, int),
       {L"ConvertByCodes",
        [](const Args& a) {
-         const auto value = KovtUnit::ConvertByCodes(QuantityOf(a[0]), I(a[1]), I(a[2]), 1.0);
-         return value ? N(*value) : L"none";
+         return Answer(KovtUnit::ConvertByCodes(QuantityOf(a[0]), I(a[1]), I(a[2]), 1.0));
        }},
       {L"ConvertByNames",
        [](const Args& a) {
@@ -145,6 +129,7 @@ const CallTable& Calls() {
   };
   return calls;
 }
+#undef FUNCTION
 
 TEST(UnitCalls, GiveTheGoldenAnswers) {
   for (const GoldenRow& row : ReadGoldenRows("units/data/unit_calls.txt", 4)) {
