@@ -54,6 +54,38 @@ TEST(UnitsBlock, AnswersAndTakesTheGoldenValues) {
   }
 }
 
+// The base answers no to everything, so a block's attribute holds only the kinds it overrides.
+TEST(UnitsBlock, TheBaseAttributeRefusesEveryKind) {
+  TxIAttribute bare;
+  bool flag = false;
+  wchar_t letter = 0;
+  std::uint8_t byte = 0;
+  std::int16_t shortInt = 0;
+  std::uint16_t shortWord = 0;
+  std::uint32_t word = 0;
+  std::int64_t longInt = 0;
+  std::uint64_t longWord = 0;
+  float single = 0;
+  double real = 0;
+  std::int32_t number = 0;
+  PnDbObjectId id;
+  PnDbHandle handle;
+  KOVTString text;
+  const std::vector<bool> answers = {
+      bare.GetBool(0, flag), bare.GetWChar(0, letter), bare.GetByte(0, byte), bare.GetShort(0, shortInt),
+      bare.GetUShort(0, shortWord), bare.GetUInt(0, word), bare.GetInt64(0, longInt), bare.GetUInt64(0, longWord),
+      bare.GetFloat(0, single), bare.GetObjectId(0, id), bare.GetHandle(0, handle), bare.GetString(0, text),
+      bare.GetDouble(0, real), bare.GetInt(0, number), bare.SetBool(0, true), bare.SetWChar(0, L'x'),
+      bare.SetByte(0, 1), bare.SetShort(0, 1), bare.SetUShort(0, 1), bare.SetUInt(0, 1),
+      bare.SetInt64(0, 1), bare.SetUInt64(0, 1), bare.SetFloat(0, 1), bare.SetText(0, L"x"),
+      bare.SetDouble(0, 1), bare.SetInt(0, 1), bare.SetObjectId(0, id),
+  };
+  EXPECT_EQ(answers, std::vector<bool>(answers.size(), false));
+  EXPECT_EQ(bare.GetText(0), nullptr);
+  RUNITS block = DistinctBlock();
+  EXPECT_FALSE(block.SetAttrInt64(kLengthUnitAttribute, kUnitTextValue, 1));
+}
+
 TEST(UnitsBlock, DefinitionAttributeIsReboundByEachRequest) {
   RUNITS block = DistinctBlock();
   TxIAttribute* spacing = block.GetAttribute(kSpacingUnitAttribute);
