@@ -183,11 +183,16 @@ inline std::vector<std::wstring> FiledRows(const KoVTPrjReg::TKey& key, PnDbObje
   return rows;
 }
 
+// A golden "name kind value" as FiledRows gives it.
+inline std::wstring FiledRow(const std::wstring& name, const std::wstring& kind, const std::wstring& value) {
+  return name + L"\t" + kind + L"\t" + (kind == L"String" ? L"\"" + value + L"\"" : value);
+}
+
 // The key stores the rows of a data file below tests/jobsettings/data, and no others.
 inline void ExpectFiled(const KoVTPrjReg::TKey& key, PnDbObjectId continuous, const std::string& file) {
   std::vector<std::wstring> golden;
   for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/" + file, 3))
-    golden.push_back(row[0] + L"\t" + row[1] + L"\t" + (row[1] == L"String" ? L"\"" + row[2] + L"\"" : row[2]));
+    golden.push_back(FiledRow(row[0], row[1], row[2]));
   const std::vector<std::wstring> filed = FiledRows(key, continuous);
   ASSERT_EQ(filed.size(), golden.size()) << file;
   for (std::size_t i = 0; i < filed.size(); ++i) EXPECT_EQ(WideToUtf8(filed[i]), WideToUtf8(golden[i])) << file;

@@ -106,10 +106,12 @@ void ExpectTolerance(const std::wstring& name, const Value& expected) {
 // a settings object made there. `write` and `delete` change the stored set,
 // `preset` a member, `read` and `read-missing` read the set or one never
 // stored, `save` writes it, `expect` checks a listed member and `unlisted`
-// that a key is not listed. `number-variables` sets every variable to
-// "v<index>", `variable` checks the index of the variable a type answers
-// (-1: none), `to-project` and `to-variables` mirror. `tolerance` checks a
-// tolerance record, `forget-tolerances` resets both.
+// that a key is not listed. `initialize` resets the object, `stored` checks a
+// value of the stored set (kind "-": none there), `read-version` the version
+// the last read found. `number-variables` sets
+// every variable to "v<index>", `variable` checks the index of the variable a
+// type answers (-1: none), `to-project` and `to-variables` mirror.
+// `tolerance` checks a tolerance record, `forget-tolerances` resets both.
 template <class Module>
 void RunCases(ModuleSets<Module>& test, const std::string& file) {
   using Set = typename Module::Settings;
@@ -149,6 +151,20 @@ void RunCases(ModuleSets<Module>& test, const std::string& file) {
         EXPECT_FALSE(settings.ReadJobSettings(L"Nowhere", nullptr, KoVTPrjReg::kReadWrite));
       } else if (action == L"save") {
         settings.Save();
+      } else if (action == L"read-version") {
+        if constexpr (requires { settings.StoredVersion(); })
+          EXPECT_EQ(settings.StoredVersion(), std::get<std::int32_t>(value));
+        else
+          ADD_FAILURE() << "the module keeps no read version";
+      } else if (action == L"initialize") {
+        settings.Initialize();
+      } else if (action == L"stored") {
+        test.EditSet([&](TRegistry& registry) {
+          const auto filed = FiledRows(*registry.GetCurrentKey(), test.Drawing()->continuousLinetype());
+          const auto at = std::find_if(filed.begin(), filed.end(),
+                                       [&](const std::wstring& text) { return text.starts_with(key + L"\t"); });
+          EXPECT_EQ(WideToUtf8(at == filed.end() ? key + L"\t-\t-" : *at), WideToUtf8(FiledRow(key, row[4], row[5])));
+        });
       } else if (action == L"expect") {
         EXPECT_TRUE(Holds(test.FieldOf(settings, key), value)) << std::string(key.begin(), key.end());
       } else if (action == L"number-variables") {
