@@ -108,10 +108,12 @@ void ExpectTolerance(const std::wstring& name, const Value& expected) {
 // stored, `save` writes it, `expect` checks a listed member and `unlisted`
 // that a key is not listed. `initialize` resets the object, `stored` checks a
 // value of the stored set (kind "-": none there), `read-version` the version
-// the last read found. `number-variables` sets
-// every variable to "v<index>", `variable` checks the index of the variable a
-// type answers (-1: none), `to-project` and `to-variables` mirror.
-// `tolerance` checks a tolerance record, `forget-tolerances` resets both.
+// the last read found. `fill-lists` fills the lists, `follows` checks the
+// names listed right after a key (a text of names separated by blanks).
+// `number-variables` sets every variable to "v<index>", `variable` checks the
+// index of the variable a type answers (-1: none), `to-project` and
+// `to-variables` mirror. `tolerance` checks a tolerance record,
+// `forget-tolerances` resets both.
 template <class Module>
 void RunCases(ModuleSets<Module>& test, const std::string& file) {
   using Set = typename Module::Settings;
@@ -156,6 +158,13 @@ void RunCases(ModuleSets<Module>& test, const std::string& file) {
           EXPECT_EQ(settings.StoredVersion(), std::get<std::int32_t>(value));
         else
           ADD_FAILURE() << "the module keeps no read version";
+      } else if (action == L"fill-lists") {
+        Module::FillLists(settings);
+      } else if (action == L"follows") {
+        std::wstring listed = L" ";
+        for (const KovtJobKeys::Entry& entry : settings.ListKeys()) listed += entry.name.str() + L" ";
+        EXPECT_NE(listed.find(L" " + key + L" " + std::get<Text>(value).text + L" "), std::wstring::npos)
+            << std::string(key.begin(), key.end());
       } else if (action == L"initialize") {
         settings.Initialize();
       } else if (action == L"stored") {

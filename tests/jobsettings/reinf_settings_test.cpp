@@ -71,24 +71,6 @@ TEST_F(ReinfSettings, SteelSymbolLookups) {
   EXPECT_EQ(settings.GetSteelSymb(L"B500B", nullptr), 0);
 }
 
-TEST_F(ReinfSettings, TheSteelListIsListedRightAfterItsSizeFromPositionZero) {
-  KOVTReinfJobSettings settings;
-  settings.Mater.SteelList = {{L"B500A", 21, L""}, {L"B500B", 22, L"Bs"}};
-  std::vector<KOVTString> names;
-  for (const KovtJobKeys::Entry& key : settings.ListKeys()) names.push_back(key.name);
-  auto size = std::find(names.begin(), names.end(), KOVTString(L"Mater.ReinfSteelSize"));
-  ASSERT_GE(names.end() - size, 8);
-  EXPECT_EQ(std::vector<KOVTString>(size + 1, size + 8),
-            (std::vector<KOVTString>{L"Mater.ReinfSteelVector0.Class", L"Mater.ReinfSteelVector0.Symbol",
-                                     L"Mater.ReinfSteelVector0.UserSymbol", L"Mater.ReinfSteelVector1.Class",
-                                     L"Mater.ReinfSteelVector1.Symbol", L"Mater.ReinfSteelVector1.UserSymbol",
-                                     L"Mater.HookLengthMode"}));
-  EXPECT_EQ(settings.Mater.ReinfSteelSize, 0);  // listing changes nothing
-  settings.Mater.ReinfSteelSize = 7;            // the list decides what is stored
-  settings.Save();
-  EXPECT_EQ(settings.Mater.ReinfSteelSize, 2);
-}
-
 TEST_F(ReinfSettings, NamedSetsAndAGivenDictionary) {
   PnDbDictionary* dictionary =
       KOVTGetDict(PnDbDictionary::desc(), DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);

@@ -2,7 +2,6 @@
 // norm and tolerance record.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <utility>
 
 #include "tests/jobsettings/module_fixture.h"
@@ -10,27 +9,6 @@
 namespace {
 
 using SteelSettings = ModuleFixture<SteelModule>;
-
-TEST_F(SteelSettings, FilledListsAreListedRightAfterTheirCountsFromPositionZero) {
-  KOVTSteelJobSettings settings;
-  settings.Material.SurfaceFinishingVector = {L"Galvanised", L"Painted"};
-  settings.Welding.BoltColorDiam = {{16.0, 1}};
-  std::vector<KOVTString> names;
-  for (const KovtJobKeys::Entry& key : settings.ListKeys()) names.push_back(key.name);
-  auto after = [&](const wchar_t* name) {
-    auto it = std::find(names.begin(), names.end(), KOVTString(name));
-    return it == names.end() ? std::vector<KOVTString>{} : std::vector<KOVTString>(it + 1, std::min(it + 4, names.end()));
-  };
-  EXPECT_EQ(after(L"Material.SurfaceFinishingSize"),
-            (std::vector<KOVTString>{L"Material.SurfaceFinishingVector0", L"Material.SurfaceFinishingVector1",
-                                     L"Material.SurfaceFinishingDefault"}));
-  EXPECT_EQ(after(L"Welding.BoltColorDiamSize"),
-            (std::vector<KOVTString>{L"Welding.BoltColorDiam0.Diam", L"Welding.BoltColorDiam0.Color",
-                                     L"Welding.WeldWorkColor"}));
-  EXPECT_EQ(settings.Material.SurfaceFinishingSize, 0);  // listing changes nothing
-  settings.Save();
-  EXPECT_EQ(settings.Welding.BoltColorDiamSize, 1);
-}
 
 TEST_F(SteelSettings, InitializeKeepsTheBoltColourRulesButResetsTheirSizes) {
   KOVTSteelJobSettings settings;

@@ -8,18 +8,7 @@ namespace {
 PnDbObject* objectOf(PnDbObjectId id) { return id.isValid() ? id.stub()->live() : nullptr; }
 }  // namespace
 
-// Handles are handed out from 1 upwards, so walking them finds every object.
-int OpenObjectCount(PnDbDatabase& db) {
-  int open = 0;
-  std::size_t seen = 0;
-  for (std::uint64_t handle = 1; seen < db.numObjects(); ++handle) {
-    PnDbObjectId id;
-    if (db.getPnDbObjectId(id, false, PnDbHandle(handle)) != Plnx::eOk || !id.isValid()) continue;
-    ++seen;
-    open += objectOf(id)->numReaders() > 0 || objectOf(id)->isWriteEnabled() ? 1 : 0;
-  }
-  return open;
-}
+int OpenObjectCount(PnDbDatabase& db) { return static_cast<int>(db.numOpenObjects()); }
 
 PnDbObjectId EntryAt(PnDbDatabase& db, std::initializer_list<const wchar_t*> path) {
   PnDbObjectId id = db.namedObjectsDictionaryId();
