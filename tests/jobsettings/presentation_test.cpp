@@ -185,8 +185,8 @@ TEST_F(Presentation, MissingOrForeignValuesKeepTheFieldAndFail) {
 
 TEST_F(Presentation, ListsAreReadByElementTypeNotByPosition) {
   XOutlineMode_ByElementType written;
-  written.vOutlineStyle = {{2, 11, PnDbObjectId(), 21}, {4, 12, PnDbObjectId(), 22},
-                           {5, 13, PnDbObjectId(), 23}, {-3, 14, PnDbObjectId(), 24}};
+  written.vOutlineStyle = {{2, 11, PnDbObjectId(), 21}, {4, 12, PnDbObjectId(), 22}, {5, 13, PnDbObjectId(), 23},
+                           {-3, 14, PnDbObjectId(), 24}, {0, 15, PnDbObjectId(), 25}};
   ASSERT_TRUE(Registry().RWXOutlineMode_ByElementTypeSturcture(false, L"L", written));
 
   // Names beside the entries' that name no entry of type 99 or 5.
@@ -197,16 +197,16 @@ TEST_F(Presentation, ListsAreReadByElementTypeNotByPosition) {
     ASSERT_TRUE(Registry().WriteInteger(other, 1));
 
   // Other order, one code stored under none of its keys: the rest is filled,
-  // the unknown entry is untouched, stored code 4 is ignored, size stays.
+  // the unknown entry is untouched, stored code 4 is ignored, size stays. A
+  // negative type sorts before 0 by name.
   XOutlineMode_ByElementType read;
   read.vOutlineStyle = {{5, 0, PnDbObjectId(), 0}, {99, 7, PnDbObjectId(), 8}, {-3, 0, PnDbObjectId(), 0},
-                        {2, 0, PnDbObjectId(), 0}};
+                        {2, 0, PnDbObjectId(), 0}, {0, 0, PnDbObjectId(), 0}};
   EXPECT_FALSE(Registry().RWXOutlineMode_ByElementTypeSturcture(true, L"L", read));
-  ASSERT_EQ(read.vOutlineStyle.size(), 4u);
-  EXPECT_EQ(read.vOutlineStyle[0], (XOutlineStyle{5, 13, PnDbObjectId(), 23}));
-  EXPECT_EQ(read.vOutlineStyle[1], (XOutlineStyle{99, 7, PnDbObjectId(), 8}));
-  EXPECT_EQ(read.vOutlineStyle[2], (XOutlineStyle{-3, 14, PnDbObjectId(), 24}));
-  EXPECT_EQ(read.vOutlineStyle[3], (XOutlineStyle{2, 11, PnDbObjectId(), 21}));
+  const std::vector<XOutlineStyle> expected = {{5, 13, PnDbObjectId(), 23}, {99, 7, PnDbObjectId(), 8},
+                                               {-3, 14, PnDbObjectId(), 24}, {2, 11, PnDbObjectId(), 21},
+                                               {0, 15, PnDbObjectId(), 25}};
+  EXPECT_EQ(read.vOutlineStyle, expected);
 }
 
 TEST_F(Presentation, EntriesOfOneTypeShareTheirKeys) {
@@ -248,36 +248,19 @@ TEST_F(Presentation, WithoutAnOpenKeyEveryOperationFails) {
   EXPECT_EQ(outline, before);
 }
 
-// Older versions read the flag and no mode, and still write the mode.
-TEST_F(Presentation, OlderSectionsReadTheirHatchTypeFlag) {
-  for (const auto& [storedHatchType, expectedMode] : {std::pair{0, 3}, {1, 0}, {7, 0}}) {
-    SCOPED_TRACE(storedHatchType);
-    XSECTION stored;
-    ASSERT_TRUE(File(Registry(), false, L"Old", stored));
-    // What an older version left: the flag and no mode.
-    Registry().DeleteValue(L"Old.HatchMode");
-    Registry().WriteInteger(L"Old.HatchType", storedHatchType);
-
-    XSECTION read;
-    read.HatchMode = 9;
-    EXPECT_TRUE(Registry().RWXSectionSturcture(true, 1, L"Old", read));
-    EXPECT_EQ(read.HatchMode, expectedMode);
-    // A current version never looks at the flag.
-    read.HatchMode = 9;
-    EXPECT_FALSE(File(Registry(), true, L"Old", read));
-    EXPECT_EQ(read.HatchMode, 9);
-  }
-
+// Without its flag an older section keeps its mode and fails, the fields
+// after it still read; written with an older version number it stores the
+// mode all the same. The flag's values are read through the module's sets.
+TEST_F(Presentation, OlderSectionsWithoutTheirFlag) {
   XSECTION modern;
   modern.HatchMode = 3;
+  modern.HatchMode_ByElementType.vHatchStyle[0].HatchScale = 7.5;
   ASSERT_TRUE(File(Registry(), false, L"Older", modern));
   XSECTION older;
   older.HatchMode = 9;
-  // Neither the flag is there nor is the mode consulted: the mode stays, the read fails.
   EXPECT_FALSE(Registry().RWXSectionSturcture(true, 0, L"Older", older));
   EXPECT_EQ(older.HatchMode, 9);
   EXPECT_EQ(older.HatchMode_ByElementType, modern.HatchMode_ByElementType);
-  // Writing with an older version number still stores the mode.
   Registry().DeleteValue(L"Older.HatchMode");
   ASSERT_TRUE(Registry().RWXSectionSturcture(false, 1, L"Older", modern));
   EXPECT_NE(Key().FindValue(L"Older.HatchMode"), nullptr);
