@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -154,81 +153,58 @@ TEST(JobSettingsVector, AddMakesOneForwardPassAndRemoveKeepsTheDefault) {
   EXPECT_EQ(names.Default(), L"Standard");
 }
 
-// Stores the "store" rows of a file in the key as integers; returns the other rows.
-std::vector<GoldenRow> StoreRows(const char* file, KoVTPrjReg::TKey& key) {
-  std::vector<GoldenRow> rest;
-  for (const GoldenRow& row : ReadGoldenRows(file, 3)) {
-    if (row[0] == L"store") key.SetValue(row[1], std::make_unique<KoVTPrjReg::TIntValue>(std::stoi(row[2])));
-    else rest.push_back(row);
-  }
-  return rest;
-}
-
-// Names asked in any order find what a lookup by name finds; the values
-// with a prefix are those whose names begin with it.
-TEST(OrderedValues, FindWhatALookupFindsInAnyOrder) {
+// Rows of data/ordered_values.txt: names asked one after another, or all at
+// once in one ascending pass, find what a lookup by name finds.
+TEST(OrderedValues, FindWhatALookupFinds) {
   KoVTPrjReg::TKey key;
-  const std::vector<GoldenRow> asks = StoreRows("jobsettings/data/ordered_reads.txt", key);
+  std::vector<GoldenRow> asks;
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/ordered_values.txt", 3)) {
+    if (row[0] == L"store") key.SetValue(row[1], std::make_unique<KoVTPrjReg::TIntValue>(std::stoi(row[2])));
+    else asks.push_back(row);
+  }
+  const auto number = [](const KoVTPrjReg::TValue* found) {
+    std::int32_t value = 0;
+    return found != nullptr && KovtJobKeys::Take(*found, value) ? std::to_wstring(value) : L"-";
+  };
   KovtJobKeys::OrderedValues values(&key);
   for (const GoldenRow& ask : asks) {
-    SCOPED_TRACE(std::string(ask[1].begin(), ask[1].end()));
+    SCOPED_TRACE(WideToUtf8(ask[0] + L" " + ask[1]));
+    const std::vector<std::wstring> names = Split(ask[1]);
+    std::vector<std::wstring> found;
     if (ask[0] == L"range") {
       const auto [first, last] = values.WithPrefix(ask[1]);
-      std::wstring names;
-      for (auto at = first; at != last; ++at) names += (names.empty() ? L"" : L" ") + at->first.str();
-      EXPECT_EQ(names, ask[2] == L"-" ? L"" : ask[2]);
-      continue;
+      for (auto at = first; at != last; ++at) found.push_back(at->first.str());
+    } else if (ask[0] == L"pass") {
+      const std::vector<std::wstring_view> asked(names.begin(), names.end());
+      // Filled with a value, so that a name not found must be cleared.
+      std::vector<const KoVTPrjReg::TValue*> passed(asked.size(), key.Values().begin()->second.get());
+      KovtJobKeys::OrderedValues(&key).FindAscending(asked, passed);
+      for (std::size_t at = 0; at < asked.size(); ++at) {
+        EXPECT_EQ(passed[at], key.FindValue(names[at].c_str()));
+        found.push_back(number(passed[at]));
+      }
+    } else {
+      const KoVTPrjReg::TValue* value = values.Find(ask[1]);
+      EXPECT_EQ(value, key.FindValue(ask[1].c_str()));
+      found.push_back(number(value));
     }
-    const KoVTPrjReg::TValue* found = values.Find(ask[1]);
-    std::int32_t number = 0;
-    EXPECT_EQ(found != nullptr && KovtJobKeys::Take(*found, number) ? std::to_wstring(number) : L"-", ask[2]);
-    EXPECT_EQ(found, key.FindValue(ask[1].c_str()));
-  }
-}
-
-// Finding names in one ascending pass finds what a lookup by name finds.
-TEST(OrderedValues, OnePassFindsWhatALookupFinds) {
-  KoVTPrjReg::TKey key;
-  const std::vector<GoldenRow> passes = StoreRows("jobsettings/data/ordered_passes.txt", key);
-  for (const GoldenRow& pass : passes) {
-    SCOPED_TRACE(std::string(pass[1].begin(), pass[1].end()));
-    std::vector<std::wstring> names;
-    std::wstringstream words(pass[1]);
-    for (std::wstring word; words >> word;) names.push_back(word);
-    const std::vector<std::wstring_view> asked(names.begin(), names.end());
-    // Filled with a value, so that a name not found must be cleared.
-    std::vector<const KoVTPrjReg::TValue*> found(asked.size(), key.Values().begin()->second.get());
-    KovtJobKeys::OrderedValues(&key).FindAscending(asked, found);
-    std::wstring numbers;
-    for (std::size_t at = 0; at < asked.size(); ++at) {
-      std::int32_t number = 0;
-      numbers += at == 0 ? L"" : L" ";
-      numbers += found[at] != nullptr && KovtJobKeys::Take(*found[at], number) ? std::to_wstring(number) : L"-";
-      EXPECT_EQ(found[at], key.FindValue(names[at].c_str()));
-    }
-    EXPECT_EQ(numbers, pass[2]);
+    EXPECT_EQ(found.empty() ? L"-" : Joined(found), ask[2]);
   }
 }
 
 // A plan orders the names it takes as the names compare, whatever characters
 // they hold and however much of them they share.
 TEST(ReadPlan, OrdersItsNamesAsTheyCompare) {
-  const auto words = [](const std::wstring& text) {
-    std::vector<std::wstring> list;
-    std::wstringstream in(text);
-    for (std::wstring word; in >> word;) list.push_back(word);
-    return list;
-  };
   for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/read_plans.txt", 3)) {
-    SCOPED_TRACE(Unescaped(row[0]));
-    const std::vector<std::wstring> names = words(row[0]);
+    SCOPED_TRACE(WideToUtf8(row[0]));
+    const std::vector<std::wstring> names = Split(row[0]);
     KovtJobKeys::ReadPlan plan;
     plan.names.assign(names.begin(), names.end());
     plan.OrderByName();
-    EXPECT_EQ(std::vector<std::wstring>(plan.ascending.begin(), plan.ascending.end()), words(row[1]));
-    std::wstring ranks;
-    for (std::uint16_t rank : plan.rank) ranks += (ranks.empty() ? L"" : L" ") + std::to_wstring(rank);
-    EXPECT_EQ(ranks, row[2]);
+    EXPECT_EQ(std::vector<std::wstring>(plan.ascending.begin(), plan.ascending.end()), Split(row[1]));
+    std::vector<std::wstring> ranks;
+    for (std::uint16_t rank : plan.rank) ranks.push_back(std::to_wstring(rank));
+    EXPECT_EQ(Joined(ranks), row[2]);
   }
 }
 
