@@ -208,16 +208,17 @@ TEST(ReadPlan, OrdersItsNamesAsTheyCompare) {
   }
 }
 
-// A module whose walk takes its two tables in either order: a read whose walk
-// strays from the order its plan was made in finds the values by name.
+// A module whose walk takes its two tables in either order, its plan made in
+// the first: a read whose walk strays from the plan finds the values by name.
 class SwappingSettings : public KOVTJobSettings {
  public:
   static inline bool swapped = false;
 
   void Initialize() override { first = second = 0; }
   bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) override {
+    static const KovtJobKeys::ReadPlan plan = PlanRead({0, 0}, &Walk);
     std::int32_t version = 1;
-    return ReadSet(name, dict, access, version, {0, 0}, &Walk);
+    return ReadSet(name, dict, access, version, {0, 0}, &Walk, &plan);
   }
   void WriteJobSettings(KOVTString name, PnDbDictionary* dict) override { WriteSet(name, dict, 1, {0, 0}, &Walk); }
   KOVTString* GetVariable(PRN_VARIABLE_TYPES) override { return nullptr; }
