@@ -7,7 +7,6 @@
 
 #include "dictionaries/dict_names.h"
 #include "dictionaries/dict_tree.h"
-#include "dictionaries/typed_dicts.h"
 #include "environment/app_context.h"
 #include "registry/project_registry_error.h"
 #include "registry/registry_keeper.h"
@@ -133,10 +132,6 @@ TEST_F(AccessPoints, ReinforcementInitAndUninit) {
   EXPECT_EQ(IS_REINF_JOBSET(), nullptr);
   EXPECT_EQ(Drawing()->numObjects(), objects);
   EXPECT_EQ(STEEL_JOBSET(), steel);
-  {
-    KOVTContext reinforcement(KOVT_CONTEXT_REINFORCEMENT);
-    EXPECT_TRUE(KOVTIsDict(DDT_ProjectSettings, DDI_Application));
-  }
   ASSERT_NE(REINF_JOBSET(), nullptr);
   EXPECT_NE(REINF_JOBSET(), settings);
   EXPECT_EQ(REINF_JOBSET()->Mater.ReinforcementCover, 35.0);

@@ -133,20 +133,17 @@ TEST_F(JobSettingsBase, ShorterListLeavesStaleEntriesUnread) {
   });
 }
 
-// Clashing names get the first free number found in one pass over the list.
+// Rows of data/name_adds.txt: clashing names get the first free number found
+// in one pass over the list. Removing the default keeps it.
 TEST(JobSettingsVector, AddMakesOneForwardPassAndRemoveKeepsTheDefault) {
-  const struct {
-    std::vector<KOVTString> names;
-    const wchar_t *added, *expected;
-  } cases[] = {{{L"X", L"X0"}, L"X", L"X1"},
-               {{L"X1", L"X", L"X0"}, L"X", L"X1"},
-               {{L"Standard"}, L"Standard", L"Standard0"}};
   KOVTJobSettVect names;
-  for (const auto& c : cases) {
-    names.Names() = c.names;
-    names.Add(c.added);
-    EXPECT_EQ(names.Names().back(), c.expected);
+  for (const GoldenRow& row : ReadGoldenRows("jobsettings/data/name_adds.txt", 3)) {
+    names.Names().clear();
+    for (const std::wstring& name : Split(row[0])) names.Names().push_back(name.c_str());
+    names.Add(row[1].c_str());
+    EXPECT_EQ(names.Names().back(), row[2].c_str()) << WideToUtf8(row[0]);
   }
+  names.Names() = {L"Standard", L"Standard0"};
   names.Default() = L"Standard";
   names.Remove(L"Standard");
   EXPECT_EQ(names.Names(), std::vector<KOVTString>{KOVTString(L"Standard0")});

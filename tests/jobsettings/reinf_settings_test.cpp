@@ -116,8 +116,6 @@ TEST_F(ReinfSettings, InitializeKeepsTheSteelListAndTheDatabasePaths) {
   EXPECT_EQ(settings.Mater.BarDataBases[2], L"bar_BS 8666_2005");
   EXPECT_EQ(settings.Mater.MeshDataBases[19], L"fabric_NL_Netten");
   EXPECT_EQ(settings.Mater.BarDataBases[13], L"");
-  // A reset size hides the list from the lookups.
-  EXPECT_EQ(settings.GetSteelSymb(L"B500A", nullptr), RMATER_SYMBOL_FIRST);
   ASSERT_EQ(settings.Mater.SteelList.size(), 1u);
   // Everything else listed is back at its default.
   settings.Mater.SteelList.clear();
