@@ -106,7 +106,9 @@ void ExpectTolerance(const std::wstring& name, const Value& expected) {
 // a settings object made there. `write` and `delete` change the stored set,
 // `preset` a member, `read` and `read-missing` read the set or one never
 // stored, `save` writes it, `expect` checks a listed member and `unlisted`
-// that a key is not listed. `initialize` resets the object, `stored` checks a
+// that a key is not listed. `scramble` gives every listed member but the
+// version a value unlike its own, `initialize` resets the object, `defaults`
+// checks the listed members hold their golden new values, `stored` checks a
 // value of the stored set (kind "-": none there), `read-version` the version
 // the last read found. `fill-lists` fills the lists, `follows` checks the
 // names listed right after a key (a text of names separated by blanks).
@@ -165,6 +167,17 @@ void RunCases(ModuleSets<Module>& test, const std::string& file) {
         for (const KovtJobKeys::Entry& entry : settings.ListKeys()) listed += entry.name.str() + L" ";
         EXPECT_NE(listed.find(L" " + key + L" " + std::get<Text>(value).text + L" "), std::wstring::npos)
             << std::string(key.begin(), key.end());
+      } else if (action == L"scramble") {
+        ScrambleListed(settings.ListKeys());
+      } else if (action == L"defaults") {
+        // Keys the golden set lacks, list entries, are passed over.
+        std::map<std::wstring, Value> golden;
+        for (const Stored& stored : test.Golden()) golden.emplace(stored.name, stored.value);
+        for (const KovtJobKeys::Entry& entry : settings.ListKeys()) {
+          const auto at = golden.find(entry.name.str());
+          if (at == golden.end()) continue;
+          EXPECT_TRUE(Holds(entry.field, at->second)) << WideToUtf8(at->first);
+        }
       } else if (action == L"initialize") {
         settings.Initialize();
       } else if (action == L"stored") {

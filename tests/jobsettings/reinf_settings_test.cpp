@@ -101,26 +101,4 @@ TEST_F(ReinfSettings, NamedSetsAndAGivenDictionary) {
   EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
 }
 
-TEST_F(ReinfSettings, InitializeKeepsTheSteelListAndTheDatabasePaths) {
-  KOVTReinfJobSettings settings;
-  ScrambleListed(settings.ListKeys());
-  settings.Mater.SteelList = {{L"B500A", 21, L""}};
-  settings.Mater.BarDataBasePath = 3;
-  settings.Mater.MeshDataBasePath = 4;
-  settings.Mater.BarDataBases[2] = L"edited";
-  settings.HeaderFooter().HeaderData.clear();
-  settings.HeaderFooter().FooterData.clear();
-  settings.Initialize();
-  EXPECT_EQ(settings.Mater.BarDataBasePath, 3);
-  EXPECT_EQ(settings.Mater.MeshDataBasePath, 4);
-  EXPECT_EQ(settings.Mater.BarDataBases[2], L"bar_BS 8666_2005");
-  EXPECT_EQ(settings.Mater.MeshDataBases[19], L"fabric_NL_Netten");
-  EXPECT_EQ(settings.Mater.BarDataBases[13], L"");
-  ASSERT_EQ(settings.Mater.SteelList.size(), 1u);
-  // Everything else listed is back at its default.
-  settings.Mater.SteelList.clear();
-  settings.Mater.BarDataBasePath = settings.Mater.MeshDataBasePath = 0;
-  ExpectListing(settings.ListKeys(), GoldenSet("reinf_new_set.txt"));
-}
-
 }  // namespace

@@ -10,23 +10,6 @@ namespace {
 
 using SteelSettings = ModuleFixture<SteelModule>;
 
-TEST_F(SteelSettings, InitializeKeepsTheBoltColourRulesButResetsTheirSizes) {
-  KOVTSteelJobSettings settings;
-  ScrambleListed(settings.ListKeys());
-  settings.Welding.BoltColorGrade = {{L"8.8", 1}};
-  settings.Welding.BoltColorDiam = {{16.0, 2}};
-  settings.Material.SurfaceFinishingVector = {L"Painted"};
-  settings.HeaderFooter().HeaderData.clear();
-  settings.HeaderFooter().FooterData.clear();
-  settings.Initialize();
-  EXPECT_EQ(settings.Welding.BoltColorGrade.size(), 1u);
-  EXPECT_EQ(settings.Welding.BoltColorDiam.size(), 1u);
-  EXPECT_TRUE(settings.Material.SurfaceFinishingVector.empty());
-  settings.Welding.BoltColorGrade.clear();
-  settings.Welding.BoltColorDiam.clear();
-  ExpectListing(settings.ListKeys(), GoldenSet("steel_new_set.txt"));
-}
-
 // Rows of data/bolt_colours.txt.
 TEST_F(SteelSettings, BoltColourLookups) {
   KOVTSteelJobSettings settings;
