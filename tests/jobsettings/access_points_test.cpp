@@ -158,8 +158,6 @@ TEST_F(AccessPoints, EachDrawingHasItsOwnObjectsUntilRemoved) {
   EXPECT_NE(secondFormwork, firstFormwork);
   EXPECT_EQ(STEEL_JOBSET(), nullptr);
   EXPECT_EQ(STEEL_JOBSET(Drawing()), firstSteel);
-  PnDbDatabase withoutSteel;
-  EXPECT_EQ(STEEL_JOBSET(&withoutSteel), nullptr);
 
   REMOVE_JOBSET(Drawing());
   {

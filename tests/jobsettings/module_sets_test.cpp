@@ -176,7 +176,7 @@ void RunCases(ModuleSets<Module>& test, const std::string& file) {
         for (const KovtJobKeys::Entry& entry : settings.ListKeys()) {
           const auto at = golden.find(entry.name.str());
           if (at == golden.end()) continue;
-          EXPECT_TRUE(Holds(entry.field, at->second)) << WideToUtf8(at->first);
+          EXPECT_TRUE(Held(entry.field) == at->second) << WideToUtf8(at->first);
         }
       } else if (action == L"initialize") {
         settings.Initialize();
@@ -188,7 +188,7 @@ void RunCases(ModuleSets<Module>& test, const std::string& file) {
           EXPECT_EQ(WideToUtf8(at == filed.end() ? key + L"\t-\t-" : *at), WideToUtf8(FiledRow(key, row[4], row[5])));
         });
       } else if (action == L"expect") {
-        EXPECT_TRUE(Holds(test.FieldOf(settings, key), value)) << std::string(key.begin(), key.end());
+        EXPECT_TRUE(Held(test.FieldOf(settings, key)) == value) << std::string(key.begin(), key.end());
       } else if (action == L"number-variables") {
         for (std::size_t i = 0; i < variables.size(); ++i) variables[i].Format(L"v%d", static_cast<int>(i));
       } else if (action == L"variable") {

@@ -107,7 +107,7 @@ TEST_F(Presentation, DrawingParametersConstructionDefaults) {
   for (const Stored& field : golden) {
     auto member = fields.find(field.name);
     ASSERT_NE(member, fields.end()) << field.name.c_str();
-    EXPECT_TRUE(Holds(member->second, field.value)) << field.name.c_str();
+    EXPECT_TRUE(Held(member->second) == field.value) << field.name.c_str();
   }
 }
 
