@@ -48,12 +48,6 @@ class SampleSettings : public KOVTJobSettings {
 
 class JobSettingsBase : public KovtDrawingTest {
  protected:
-  // The names stored under "//SettingsVector" of the working drawing.
-  std::vector<KOVTString> StoredNames() {
-    SampleSettings reader(false);
-    EXPECT_TRUE(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
-    return reader.SettingsVector().Names();
-  }
   template <class Edit>
   void EditVectorKey(Edit edit) {
     KovtSettingsScope scope;
@@ -125,7 +119,9 @@ TEST_F(JobSettingsBase, ShorterListLeavesStaleEntriesUnread) {
   settings.DelSettingName(L"D");
   settings.DelSettingName(L"E");
   settings.WriteVector(nullptr);
-  EXPECT_EQ(StoredNames(), (std::vector<KOVTString>{L"Standard", L"B"}));
+  SampleSettings reader(false);
+  EXPECT_TRUE(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
+  EXPECT_EQ(reader.SettingsVector().Names(), (std::vector<KOVTString>{L"Standard", L"B"}));
   EditVectorKey([](TRegistry& registry) {
     KOVTString stale;
     EXPECT_TRUE(registry.ReadString(L"Setting_5", stale));

@@ -6,17 +6,6 @@
 
 #include "platform/wide_string.h"
 
-namespace {
-
-std::wstring Field(const std::string& text) {
-  std::string unquoted = text;
-  if (unquoted.size() >= 2 && unquoted.front() == '"' && unquoted.back() == '"')
-    unquoted = unquoted.substr(1, unquoted.size() - 2);
-  return Utf8ToWide(unquoted);
-}
-
-}  // namespace
-
 std::vector<GoldenRow> ReadGoldenRows(const std::string& path, std::size_t fields) {
   std::vector<GoldenRow> rows;
   std::ifstream file(std::string(KOVT_TESTS_DIR) + "/" + path);
@@ -31,7 +20,9 @@ std::vector<GoldenRow> ReadGoldenRows(const std::string& path, std::size_t field
     GoldenRow row;
     for (std::size_t start = 0;;) {
       const std::size_t tab = line.find('\t', start);
-      row.push_back(Field(line.substr(start, tab - start)));
+      std::string field = line.substr(start, tab - start);
+      if (field.size() >= 2 && field.front() == '"' && field.back() == '"') field = field.substr(1, field.size() - 2);
+      row.push_back(Utf8ToWide(field));
       if (tab == std::string::npos) break;
       start = tab + 1;
     }
