@@ -106,7 +106,8 @@ std::vector<PnDbObjectId*> MovedLinetypes(KOVTFormworkJobSettings& s) {
 }
 std::vector<PnDbObjectId*> KeptLinetypes(KOVTFormworkJobSettings& s) {
   return {&s.View.Out.BlankLineStylId, &s.Sect.Ending.EndingLineStyleId, &s.Detail.Ending.EndingLineStyleId,
-          &s.Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle[0].LineStylId, &s.Dims.DimensionalStyleId};
+          &s.Found.Out.VisibOutlineMode_ByElementType.vOutlineStyle[0].LineStylId,
+          &s.Dims.DimensionalStyleId};
 }
 
 // Equal names first, then equal patterns; nothing moves outside a copy or

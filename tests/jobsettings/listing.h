@@ -65,8 +65,10 @@ inline StoredKeys GoldenSet(const std::string& file) {
 inline Value Held(const KovtJobKeys::Field& field) {
   return std::visit(
       [](auto* member) -> Value {
-        if constexpr (std::is_same_v<std::remove_pointer_t<decltype(member)>, KOVTString>) return Text{member->str()};
-        else return *member;
+        if constexpr (std::is_same_v<std::remove_pointer_t<decltype(member)>, KOVTString>)
+          return Text{member->str()};
+        else
+          return *member;
       },
       field);
 }

@@ -178,7 +178,8 @@ void RunCases(ModuleSets<Module>& test, const std::string& file) {
           const auto filed = FiledRows(*registry.GetCurrentKey(), test.Drawing()->continuousLinetype());
           const auto at = std::find_if(filed.begin(), filed.end(),
                                        [&](const std::wstring& text) { return text.starts_with(key + L"\t"); });
-          EXPECT_EQ(WideToUtf8(at == filed.end() ? key + L"\t-\t-" : *at), WideToUtf8(FiledRow(key, row[4], row[5])));
+          const std::wstring found = at == filed.end() ? key + L"\t-\t-" : *at;
+          EXPECT_EQ(WideToUtf8(found), WideToUtf8(FiledRow(key, row[4], row[5])));
         });
       } else if (action == L"expect") {
         EXPECT_TRUE(Held(test.FieldOf(settings, key)) == value) << std::string(key.begin(), key.end());

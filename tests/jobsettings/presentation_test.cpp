@@ -181,8 +181,9 @@ TEST_F(Presentation, MissingOrForeignValuesKeepTheFieldAndFail) {
 
 TEST_F(Presentation, ListsAreReadByElementTypeNotByPosition) {
   XOutlineMode_ByElementType written;
-  written.vOutlineStyle = {{2, 11, PnDbObjectId(), 21}, {4, 12, PnDbObjectId(), 22}, {5, 13, PnDbObjectId(), 23},
-                           {-3, 14, PnDbObjectId(), 24}, {0, 15, PnDbObjectId(), 25}};
+  written.vOutlineStyle = {{2, 11, PnDbObjectId(), 21}, {4, 12, PnDbObjectId(), 22},
+                           {5, 13, PnDbObjectId(), 23}, {-3, 14, PnDbObjectId(), 24},
+                           {0, 15, PnDbObjectId(), 25}};
   ASSERT_TRUE(Registry().RWXOutlineMode_ByElementTypeSturcture(false, L"L", written));
 
   // Names beside the entries' that name no entry of type 99 or 5.

@@ -21,7 +21,8 @@ std::vector<GoldenRow> ReadGoldenRows(const std::string& path, std::size_t field
     for (std::size_t start = 0;;) {
       const std::size_t tab = line.find('\t', start);
       std::string field = line.substr(start, tab - start);
-      if (field.size() >= 2 && field.front() == '"' && field.back() == '"') field = field.substr(1, field.size() - 2);
+      if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+        field = field.substr(1, field.size() - 2);
       row.push_back(Utf8ToWide(field));
       if (tab == std::string::npos) break;
       start = tab + 1;
