@@ -177,7 +177,7 @@ void RunCases(ModuleSets<Module>& test, const std::string& file) {
         test.EditSet([&](TRegistry& registry) {
           const auto filed = FiledRows(*registry.GetCurrentKey(), test.Drawing()->continuousLinetype());
           const auto at = std::find_if(filed.begin(), filed.end(),
-                                       [&](const std::wstring& text) { return text.starts_with(key + L"\t"); });
+                                       [&](const auto& text) { return text.starts_with(key + L"\t"); });
           const std::wstring found = at == filed.end() ? key + L"\t-\t-" : *at;
           EXPECT_EQ(WideToUtf8(found), WideToUtf8(FiledRow(key, row[4], row[5])));
         });
