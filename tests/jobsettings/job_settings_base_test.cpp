@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "dictionaries/typed_dicts.h"
 #include "jobsettings/job_settings.h"
 #include "jobsettings/ordered_values.h"
 #include "registry/project_registry_error.h"
+#include "tests/jobsettings/listing.h"
 #include "tests/support/kovt_drawing.h"
 #include "tests/units/call_rows.h"
 
@@ -46,21 +46,8 @@ class SampleSettings : public KOVTJobSettings {
   }
 };
 
-class JobSettingsBase : public KovtDrawingTest {
- protected:
-  template <class Edit>
-  void EditVectorKey(Edit edit) {
-    KovtSettingsScope scope;
-    TRegistry registry(scope.dictionary);
-    ASSERT_TRUE(registry.OpenKey(L"//SettingsVector", true));
-    edit(registry);
-  }
-  struct KovtSettingsScope {
-    ~KovtSettingsScope() { dictionary->close(); }
-    PnDbDictionary* dictionary =
-        KOVTGetDict(PnDbDictionary::desc(), DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
-  };
-};
+using JobSettingsBase = KovtDrawingTest;
+constexpr const wchar_t* kVectorKey = L"//SettingsVector";
 
 // A read takes only the template keys the module stores, however many its
 // defaults fill.
@@ -81,7 +68,7 @@ TEST_F(JobSettingsBase, StoredNameListsReadAsListed) {
     SCOPED_TRACE(WideToUtf8(row[0]));
     NewDrawing();
     SampleSettings settings;
-    EditVectorKey([&](TRegistry& registry) {
+    EditSettingsKey(kVectorKey, true, [&](TRegistry& registry) {
       for (std::wstring edit : Split(row[0])) {
         const std::size_t equals = edit.find(L'=');
         const std::wstring name = edit.substr(0, equals), value = edit.substr(equals + 1);
@@ -104,7 +91,7 @@ TEST_F(JobSettingsBase, StoredNameListsReadAsListed) {
 
 // Settings without a stored name list: a read finds none and keeps the reader's names.
 TEST_F(JobSettingsBase, WithoutAStoredNameListNothingIsRead) {
-  { KovtSettingsScope created; }
+  EditSettingsKey(L"//Other", true, [](TRegistry&) {});
   SampleSettings reader(false);
   reader.AddSettingName(L"Mine");
   EXPECT_FALSE(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
@@ -122,7 +109,7 @@ TEST_F(JobSettingsBase, ShorterListLeavesStaleEntriesUnread) {
   SampleSettings reader(false);
   EXPECT_TRUE(reader.ReadVector(nullptr, KoVTPrjReg::kReadWrite));
   EXPECT_EQ(reader.SettingsVector().Names(), (std::vector<KOVTString>{L"Standard", L"B"}));
-  EditVectorKey([](TRegistry& registry) {
+  EditSettingsKey(kVectorKey, true, [](TRegistry& registry) {
     KOVTString stale;
     EXPECT_TRUE(registry.ReadString(L"Setting_5", stale));
     EXPECT_EQ(stale, L"E");

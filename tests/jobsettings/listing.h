@@ -9,8 +9,10 @@
 #include <variant>
 #include <vector>
 
+#include "dictionaries/typed_dicts.h"
 #include "jobsettings/key_table.h"
 #include "jobsettings/reinf_blocks.h"
+#include "registry/registry_access.h"
 #include "registry/registry_key.h"
 #include "tests/support/golden_rows.h"
 #include "tests/units/call_rows.h"
@@ -180,6 +182,23 @@ inline std::vector<std::wstring> FiledRows(const KoVTPrjReg::TKey& key, PnDbObje
     rows.push_back(row);
   }
   return rows;
+}
+
+// Runs edit(registry) with the key `path` of the working drawing's project
+// settings current, made first when `create`.
+template <class Edit>
+void EditSettingsKey(const KOVTString& path, bool create, Edit edit) {
+  PnDbDictionary* settings =
+      KOVTGetDict(PnDbDictionary::desc(), DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
+  ASSERT_NE(settings, nullptr);
+  {
+    KoVTPrjReg::TRegistry registry(settings);
+    if (registry.OpenKey(path, create))
+      edit(registry);
+    else
+      ADD_FAILURE() << "no key " << WideToUtf8(path.str());
+  }
+  settings->close();
 }
 
 // A golden "name kind value" as FiledRows gives it.

@@ -7,13 +7,11 @@
 #include <string>
 #include <type_traits>
 
-#include "dictionaries/typed_dicts.h"
 #include "environment/app_context.h"
 #include "environment/tolerance_refresh.h"
 #include "jobsettings/formwork_job_settings.h"
 #include "jobsettings/reinf_job_settings.h"
 #include "jobsettings/steel_job_settings.h"
-#include "registry/registry_access.h"
 #include "tests/jobsettings/listing.h"
 #include "tests/support/kovt_drawing.h"
 #include "units/sv_units_service.h"
@@ -94,17 +92,7 @@ class ModuleFixture : public KovtDrawingTest {
   // the current key.
   template <class Edit>
   void EditSet(Edit edit, const wchar_t* name = L"Standard") const {
-    PnDbDictionary* settings =
-        KOVTGetDict(PnDbDictionary::desc(), DDT_ProjectSettings, PnDb::kForWrite, DDI_Application);
-    ASSERT_NE(settings, nullptr);
-    {
-      KoVTPrjReg::TRegistry registry(settings);
-      if (registry.OpenKey(KOVTJobSettings::SetPath(name), false))
-        edit(registry);
-      else
-        ADD_FAILURE() << "no stored set";
-    }
-    settings->close();
+    EditSettingsKey(KOVTJobSettings::SetPath(name), false, edit);
   }
 
  private:

@@ -10,8 +10,6 @@
 
 namespace {
 
-using KoVTPrjReg::TRegistry;
-
 // The resource module stands in the folder of the test language, which the
 // environment tests' sandbox sets; nothing of the user's own registry is read.
 using ReinfSettings = ModuleFixture<ReinfModule>;
