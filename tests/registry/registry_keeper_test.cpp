@@ -1,12 +1,9 @@
-// The keeper object: its class registration and its record.
+// The keeper object: its class registration.
 // What the module registers lies with the other persistent classes.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "registry/registry_keeper.h"
 #include "tests/host/host_test_support.h"
-#include "tests/registry/registry_test_support.h"
 
 using namespace KoVTPrjReg;
 
@@ -43,19 +40,6 @@ TEST(KeeperClassRegistration, AForeignClassOfTheSameNameStopsTheHost) {
   Initialize();
   EXPECT_NE(KoVTPrjRegistryKeeper::desc(), nullptr);
   Finalize();
-}
-
-TEST(KeeperRecord, RootsFileInNameOrderAfterTheVersion) {
-  KoVTPrjRegistryKeeper keeper;
-  PnDbMemoryFiler empty, filer;
-  ASSERT_EQ(keeper.dwgOutFields(&empty), Plnx::eOk);
-  EXPECT_EQ(empty.bytes(), FilerItems(L"id w:1 0"));
-  keeper.CreateRootKey(L"HKEY_DYN_DATA");
-  keeper.CreateRootKey(L"HKEY_CONFIG")->SetValue(L"v", std::make_unique<TIntValue>(4));
-  EXPECT_EQ(keeper.CreateRootKey(L"HKEY_CONFIG"), keeper.FindRootKey(L"HKEY_CONFIG"));
-  EXPECT_EQ(keeper.FindRootKey(L"HKEY_OTHER"), nullptr);
-  ASSERT_EQ(keeper.dwgOutFields(&filer), Plnx::eOk);
-  EXPECT_EQ(filer.bytes(), FilerItems(L"id w:1 2 s:HKEY_CONFIG 1 s:v 1 4 0 s:HKEY_DYN_DATA 0 0"));
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 // The in-memory key tree: values, ownership, names, replacement and renaming.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <random>
-
 #include "registry/registry_key.h"
 #include "tests/registry/registry_test_support.h"
 
@@ -23,11 +20,6 @@ class CountedValue final : public TValue {
  private:
   int& m_destroyed;
 };
-
-std::int32_t IntAt(const TKey& key, const wchar_t* name) {
-  auto* value = dynamic_cast<const TIntValue*>(key.FindValue(name));
-  return value ? value->GetValue() : -999;
-}
 
 // An empty value is made for a known tag only, of the class the tag names;
 // binary values keep a copy of the bytes, and none for a bad count.
@@ -129,42 +121,6 @@ TEST(RegistryKey, DestroyingARootFreesEverythingBelowOnce) {
     root.CreateSubKey(L"again")->SetValue(L"v", std::make_unique<CountedValue>(destroyed));
   }
   EXPECT_EQ(destroyed, made + 1);
-}
-
-// Lookups go through an index next to the ordered map; a random mix of every
-// change a key takes must leave the two agreeing, name by name.
-TEST(RegistryKey, LookupsAgreeWithTheValuesAfterAnyChanges) {
-  std::mt19937 random(7);
-  auto name = [](unsigned i) { return L"Found.Out.BlankOutlineMode_ByElementType.v" + std::to_wstring(i % 40); };
-  TKey key;
-  std::map<std::wstring, std::int32_t> expected;
-  for (std::int32_t step = 0; step < 4000; ++step) {
-    const std::wstring first = name(random()), second = name(random());
-    switch (random() % 4) {
-      case 2:
-        key.DeleteValue(first.c_str());
-        expected.erase(first);
-        break;
-      case 3:
-        key.RenameValue(first.c_str(), second.c_str());
-        if (auto moved = expected.find(first); moved != expected.end() && first != second) {
-          expected.try_emplace(second, moved->second);
-          expected.erase(moved);
-        }
-        break;
-      default:
-        key.SetValue(first.c_str(), std::make_unique<TIntValue>(step));
-        expected[first] = step;
-    }
-    if (step % 500 != 499) continue;
-    for (unsigned i = 0; i < 40; ++i) {
-      auto it = expected.find(name(i));
-      ASSERT_EQ(IntAt(key, name(i).c_str()), it == expected.end() ? -999 : it->second) << step;
-    }
-    ASSERT_EQ(key.Values().size(), expected.size());
-  }
-  key.DestroyValues();
-  for (const auto& [probe, value] : expected) EXPECT_FALSE(key.ValueExists(probe.c_str()));
 }
 
 }  // namespace
