@@ -39,8 +39,6 @@ PnRxClass* registerTestThing() {
                       [] { return static_cast<PnRxObject*>(new TestThing); });
 }
 
-void unregisterTestThing() { deletePnRxClass(TestThing::desc()); }
-
 PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label, std::int32_t count,
                       double weight, PnDbObjectId target) {
   PnDbDictionary* dictionary = nullptr;
@@ -53,22 +51,6 @@ PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label
   thing->target = target;
   if (dictionary->setAt(key, thing, id) == Plnx::eOk) thing->close();
   else delete thing;
-  dictionary->close();
-  return id;
-}
-
-std::unique_ptr<PnDbDatabase> reopened(PnDbDatabase& db, const std::filesystem::path& file) {
-  if (db.saveAs(file.wstring().c_str()) != Plnx::eOk) return nullptr;
-  auto copy = std::make_unique<PnDbDatabase>(false);
-  if (copy->readDwgFile(file.wstring().c_str()) != Plnx::eOk) return nullptr;
-  return copy;
-}
-
-PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key) {
-  PnDbDictionary* dictionary = nullptr;
-  PnDbObjectId id;
-  if (db.getNamedObjectsDictionary(dictionary, PnDb::kForRead) != Plnx::eOk) return id;
-  dictionary->getAt(key, id);
   dictionary->close();
   return id;
 }

@@ -1,11 +1,10 @@
-// Shared pieces of the host tests: a small object class of our own, scratch
-// files, a throwing abort handler, a reader of the drawing-file layout and a
-// builder of hand-made drawings that no database would save.
+// Shared pieces of the host tests: a small object class of our own, a counted
+// service, scratch files, a throwing abort handler, a reader of the drawing-file
+// layout and a builder of hand-made drawings that no database would save.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -43,16 +42,20 @@ class TestThing : public PnDbObject {
 
 // Registers the class unless it is registered already.
 PnRxClass* registerTestThing();
-void unregisterTestThing();
 
 // Adds a thing to the named-objects dictionary under `key`; it is closed afterwards.
 PnDbObjectId addThing(PnDbDatabase& db, const wchar_t* key, const wchar_t* label, std::int32_t count,
                       double weight, PnDbObjectId target = PnDbObjectId());
 
-// Saves `db` to `file` and reads the file into a fresh database; null when either fails.
-std::unique_ptr<PnDbDatabase> reopened(PnDbDatabase& db, const std::filesystem::path& file);
+// A service that counts the live ones, so a test sees who deleted it and how often.
+class CountedService : public PnRxService {
+ public:
+  explicit CountedService(int* alive) : m_alive(alive) { ++*m_alive; }
+  ~CountedService() override { --*m_alive; }
 
-PnDbObjectId namedEntry(PnDbDatabase& db, const wchar_t* key);
+ private:
+  int* m_alive;
+};
 
 struct HostAbort : std::runtime_error {
   explicit HostAbort(const std::string& what) : std::runtime_error(what) {}

@@ -7,15 +7,6 @@
 
 namespace {
 
-class CountedService : public PnRxService {
- public:
-  explicit CountedService(int* alive) : m_alive(alive) { ++*m_alive; }
-  ~CountedService() override { --*m_alive; }
-
- private:
-  int* m_alive;
-};
-
 TEST(SystemRegistry, ServicesAreRegisteredOnceAndDictionariesOwnTheirEntries) {
   int alive = 0;
   auto* service = new CountedService(&alive);

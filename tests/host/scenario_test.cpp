@@ -291,7 +291,6 @@ std::string Scenario::onDictionary(const Args& a, Dictionary* dictionary) {
   // entry NAME DICTIONARY KEY
   if (call == "entry") return status(dictionary->getAt(wide(a[3]).c_str(), m_ids[a[1]]));
   if (call == "has") return yes(dictionary->has(wide(a[2]).c_str()));
-  if (call == "has-id") return yes(dictionary->has(id(a[2])));
   if (call == "entries") return std::to_string(dictionary->numEntries());
   if (call == "remove") return found(dictionary->remove(key(wide(a[2])), out), out);
   if (call == "remove-id") return status(dictionary->remove(id(a[2])));
@@ -343,14 +342,7 @@ std::string Scenario::onTable(const Args& a, Table* table) {
   // find NAME TABLE RECORD-NAME
   if (call == "find") return status(table->getAt(wide(a[3]).c_str(), m_ids[a[1]]));
   if (call == "table-has") return yes(table->has(wide(a[2]).c_str()));
-  if (call == "table-has-id") return yes(table->has(id(a[2])));
-  // open-record: the name of the record opened through the table.
-  PnDbSymbolTableRecord* record = nullptr;
-  const Plnx::ErrorStatus es = table->getAt(wide(a[2]).c_str(), record, PnDb::kForRead);
-  if (es != Plnx::eOk) return status(es);
-  const std::string name = WideToUtf8(record->name());
-  record->close();
-  return name;
+  return yes(table->has(id(a[2])));  // table-has-id
 }
 
 // records TABLE [all]: the names of the table's records in iteration order, "|"-separated.
@@ -459,9 +451,9 @@ std::string Scenario::run(const Args& a) {
   const auto read = PnDb::kForRead, write = PnDb::kForWrite;
   const std::set<std::string> objectCalls{"erase", "unerase", "owner", "describe", "rename",
                                           "style", "linetype", "dim",   "merge"};
-  const std::set<std::string> dictionaryCalls{"get", "has", "has-id", "entries", "remove", "remove-id",
+  const std::set<std::string> dictionaryCalls{"get", "has", "entries", "remove", "remove-id",
                                               "set", "name-at", "open-entry", "walk", "filed"};
-  const std::set<std::string> tableCalls{"lookup", "table-has", "table-has-id", "open-record"};
+  const std::set<std::string> tableCalls{"lookup", "table-has", "table-has-id"};
   const bool reads = call == "owner" || call == "describe";
   const bool changes = call == "set" || call == "remove" || call == "remove-id" || call == "filed";
   // An object not held open is erased as the host erases any: one still filed is not read for it.
@@ -651,11 +643,6 @@ std::string Scenario::run(const Args& a) {
     filed.setHandle(std::stoul(a[2]), std::stoull(a[3]));
     return answer + " then " + hex(filed.bytes());
   }
-  if (call == "header-of") {  // FILE: its header items, to take one by one
-    const Bytes file = readFile(m_dir.Path() / a[1]);
-    m_filer = std::make_unique<PnDbMemoryFiler>(Bytes(file.begin() + 16, file.end()), PnDb::kFileFiler, m_db);
-    return "ok";
-  }
   if (call == "put" || call == "take") return item(a);
   if (call == "written") return hex(memory().bytes());
   if (call == "rewind") {
@@ -680,7 +667,7 @@ std::string Scenario::run(const Args& a) {
     return "ok";
   }
   if (call == "unregister") {  // the things' class, as when its module is gone
-    unregisterTestThing();
+    deletePnRxClass(TestThing::desc());
     return "ok";
   }
   if (call == "register") return registerTestThing() ? "ok" : "no class";
@@ -709,7 +696,6 @@ std::string Scenario::run(const Args& a) {
     linker->unloadAllModules();
     return "ok";
   }
-  if (call == "service") return yes(pnrxServiceIsRegistered(wide(a[1]).c_str()));
   // class NAME PARENT [MAKES [VERSION MAINTENANCE FLAGS]]: MAKES dictionaries, nothing, none or
   // starving things
   if (call == "class") {

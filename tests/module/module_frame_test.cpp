@@ -11,6 +11,7 @@
 #include "platform/com.h"
 #include "module/app_set_module.h"
 #include "platform/wide_string.h"
+#include "tests/host/host_test_support.h"
 #include "units/kovt_service.h"
 #include "units/sv_units.h"
 
@@ -49,20 +50,13 @@ TEST(ModuleFrame, LoadsInitialisesPublishesAndUnloadsWithTimingLines) {
   EXPECT_FALSE(Services()->has(kUnitsServiceName));
 }
 
-// Counts its deletions, so the test sees who deleted it and how often.
-struct CountedService : PnRxService {
-  explicit CountedService(int& deletions) : m_deletions(deletions) {}
-  ~CountedService() override { ++m_deletions; }
-  int& m_deletions;
-};
-
 TEST(UnitsServicePublication, UnloadDeletesWhateverHoldsTheNameOnce) {
-  int deletions = 0;
-  ASSERT_TRUE(pnrxDynamicLinker()->registerService(kUnitsServiceName, new CountedService(deletions)));
+  int alive = 0;
+  ASSERT_TRUE(pnrxDynamicLinker()->registerService(kUnitsServiceName, new CountedService(&alive)));
   ASSERT_TRUE(pnrxDynamicLinker()->loadModule(kModuleFile));
   EXPECT_EQ(KovtFindService<TxISvUnits>(kUnitsServiceName), nullptr);  // the name was taken
   ASSERT_TRUE(pnrxDynamicLinker()->unloadModule(kModuleFile));
-  EXPECT_EQ(deletions, 1);
+  EXPECT_EQ(alive, 0);
   EXPECT_FALSE(Services()->has(kUnitsServiceName));
 }
 
