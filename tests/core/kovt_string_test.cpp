@@ -41,6 +41,7 @@ TEST(KovtString, EditsCompareOrdinallyAndFoldCase) {
     EXPECT_EQ(KOVTString(row[0]).CompareNoCase(row[1].c_str()), 0) << WideToUtf8(row[0]);
   }
   EXPECT_NE(KOVTString(L"abc").CompareNoCase(L"abcd"), 0);
+  EXPECT_GT(KOVTString(L"b").CompareNoCase(L"A"), 0);  // differing first letters
   EXPECT_LT(KOVTString(L"abc").Compare(L"abd"), 0);
   EXPECT_TRUE(KOVTString(L"B") < KOVTString(L"a"));
 }

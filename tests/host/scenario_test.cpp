@@ -65,7 +65,8 @@ PnDb::DuplicateRecordCloning rule(const std::string& name) {
   const std::map<std::string, PnDb::DuplicateRecordCloning> rules{{"ignore", PnDb::kDrcIgnore},
                                                                  {"replace", PnDb::kDrcReplace},
                                                                  {"xref-mangle", PnDb::kDrcXrefMangleName},
-                                                                 {"mangle", PnDb::kDrcMangleName}};
+                                                                 {"mangle", PnDb::kDrcMangleName},
+                                                                 {"unmangle", PnDb::kDrcUnmangleName}};
   return rules.at(name);
 }
 
