@@ -158,6 +158,7 @@ TEST_F(DictTree, KindsOfTheApplicationLiveBelowItsRootAndAddingNeedsWrite) {
 
 TEST_F(DictTree, ADrawingTakesOneStampOnly) {
   EXPECT_FALSE(KovtIsStamp());
+  EXPECT_FALSE(EntryAt(*Drawing(), {L"KOVT"}).isValid()) << "asking made the root";
   EXPECT_FALSE(KovtStampDb(L""));
   ASSERT_TRUE(KovtStampDb(L"KOVR"));
   EXPECT_TRUE(KovtIsKovrStamp() && KovtIsStamp());
