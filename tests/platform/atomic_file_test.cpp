@@ -112,22 +112,6 @@ TEST_F(AtomicFileTest, ABatchSweepsEachFolderOnceAndTellsTheFoldersItCouldNotFlu
   EXPECT_TRUE(batch.Flush().empty()) << "each folder is flushed once";
 }
 
-TEST_F(AtomicFileTest, AWriterWaitsForTheLockUpToItsWait) {
-  WriteText(Path("d.txt"), "old");
-  FileLock first, second;
-  std::string error;
-  ASSERT_EQ(first.Lock(Path("d.txt"), 0ms, error), FileLock::Result::Locked) << error;
-  const auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(second.Lock(Path("d.txt"), 100ms, error), FileLock::Result::Busy);
-  EXPECT_GE(std::chrono::steady_clock::now() - start, 100ms);
-  EXPECT_FALSE(second.Held());
-  first.Unlock();
-  EXPECT_EQ(second.Lock(Path("d.txt"), 0ms, error), FileLock::Result::Locked) << error;
-
-  EXPECT_EQ(first.Lock(Path("missing.txt"), 0ms, error), FileLock::Result::Failed);
-  EXPECT_NE(error.find("No such file"), std::string::npos) << error;
-}
-
 TEST_F(AtomicFileTest, AWaiterLocksTheFileThatReplacedTheOneItWaitedFor) {
   WriteText(Path("d.txt"), "old");
   FileLock holder, waiter, latecomer;

@@ -121,7 +121,6 @@ std::wstring WithError(Call call) {
   return answer + L"|" + N(GetLastError());
 }
 
-const wchar_t* Name(const std::wstring& text) { return text == L"(null)" ? nullptr : text.c_str(); }
 std::wstring Handle(HKEY key) {
   return key == nullptr ? L"null" : key == reinterpret_cast<HKEY>(1) ? L"untouched" : L"key";
 }

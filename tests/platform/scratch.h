@@ -106,6 +106,9 @@ inline std::wstring WideUnescaped(const std::wstring& text) {
   return decoded;
 }
 
+// A name of a scenario; "(null)" stands for none.
+inline const wchar_t* Name(const std::wstring& text) { return text == L"(null)" ? nullptr : text.c_str(); }
+
 // A call of a scenario made for its effect, answering "-".
 template <class Effect>
 auto Done(Effect effect) {
