@@ -20,7 +20,6 @@ class FileLock {
   // holds it: Busy when the wait ran out, Failed with error set (the system's
   // reason) when the file cannot be opened or locked.
   Result Lock(const std::filesystem::path& file, std::chrono::milliseconds wait, std::string& error);
-  bool Held() const { return fd_.Get() >= 0; }
   void Unlock() { fd_.Reset(); }
 
  private:

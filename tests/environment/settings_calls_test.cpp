@@ -16,6 +16,7 @@
 #include "environment/orl_marker.h"
 #include "environment/orl_settings.h"
 #include "environment/product_info.h"
+#include "environment/registry_value.h"
 #include "environment/tolerance_refresh.h"
 #include "environment/tolerances.h"
 #include "environment/windows_registry.h"
@@ -211,6 +212,15 @@ CallTable SessionCalls() {
        [](const Args& a) {
          return ReadText(
              [&](KOVTString& out) { return RegGetLocM2CurU_SZ(a[0].c_str(), a[1].c_str(), out); });
+       }},
+      {L"KovtQueryStringValue",
+       [](const Args& a) {  // a machine's value read into a buffer of the given characters
+         HKEY key = nullptr;
+         RegOpenKeyExW(HKEY_LOCAL_MACHINE, a[0].c_str(), 0, KEY_READ, &key);
+         const std::wstring answer =
+             ReadText([&](KOVTString& out) { return KovtQueryStringValue(key, a[1].c_str(), I(a[2]), out); });
+         RegCloseKey(key);
+         return answer;
        }},
       {L"GetProductLang", [](const Args&) { return GetProductLang().str(); }},
       {L"GetPlnxLocaleId",
