@@ -237,7 +237,7 @@ CallTable SessionCalls() {
        [](const Args&) {
          KOVTString name, key;
          const int version = KoVTAppSetUtils::GetPlnxVersion(name, key);
-         return N(version) + L"|" + key.str();
+         return N(version) + L"|" + name.str() + L"|" + key.str();
        }},
       {L"GetPlnxPath",
        [](const Args& a) { return KoVTAppSetUtils::GetPlnxPath(a[0].c_str(), I(a[1])).str(); }},
