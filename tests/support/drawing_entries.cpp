@@ -33,11 +33,15 @@ PnDbObjectId Leaf(PnDbObjectId parent, const wchar_t* name, const wchar_t* marke
 }
 
 PnDbObjectId Child(PnDbObjectId parent, const wchar_t* name) {
-  PnDbDictionary* dictionary = nullptr;
-  if (pndbOpenObject(dictionary, parent, PnDb::kForRead) != Plnx::eOk) return {};
+  // The object itself, so that a dictionary the caller holds open is looked into too.
+  if (!parent.isValid() || parent.isErased()) return {};
+  auto* dictionary = PnDbDictionary::cast(parent.stub()->live());
+  if (dictionary == nullptr) return {};
+  const bool wasOpen = dictionary->isReadEnabled();
+  if (!wasOpen && dictionary->openAs(PnDb::kForRead) != Plnx::eOk) return {};
   PnDbObjectId id;
-  bool found = dictionary->getAt(name, id) == Plnx::eOk && !id.isErased();
-  dictionary->close();
+  const bool found = dictionary->getAt(name, id) == Plnx::eOk && !id.isErased();
+  if (!wasOpen) dictionary->close();
   return found ? id : PnDbObjectId();
 }
 

@@ -14,7 +14,7 @@
 PnDbObjectId Dict(PnDbObjectId parent, const wchar_t* name, const PnRxClass* cls = nullptr);
 // Adds (or replaces) a leaf marked `marker` under `name`.
 PnDbObjectId Leaf(PnDbObjectId parent, const wchar_t* name, const wchar_t* marker);
-// The live entry `name` of the dictionary `parent`; null when absent.
+// The live entry `name` of the dictionary `parent`, open or not; null when absent.
 PnDbObjectId Child(PnDbObjectId parent, const wchar_t* name);
 // The entry at a path of names separated by '/' below the named-objects dictionary.
 PnDbObjectId At(PnDbDatabase* database, const std::wstring& path);

@@ -3,6 +3,7 @@
 #include "dictionaries/app_dictionary_classes.h"
 #include "environment/app_context.h"
 #include "registry/registry_keeper.h"
+#include "tests/support/drawing_entries.h"
 
 namespace {
 PnDbObject* objectOf(PnDbObjectId id) { return id.isValid() ? id.stub()->live() : nullptr; }
@@ -12,17 +13,7 @@ int OpenObjectCount(PnDbDatabase& db) { return static_cast<int>(db.numOpenObject
 
 PnDbObjectId EntryAt(PnDbDatabase& db, std::initializer_list<const wchar_t*> path) {
   PnDbObjectId id = db.namedObjectsDictionaryId();
-  for (const wchar_t* name : path) {
-    PnDbDictionary* dictionary = PnDbDictionary::cast(objectOf(id));
-    if (dictionary == nullptr) return PnDbObjectId();
-    bool wasOpen = dictionary->isReadEnabled();
-    if (!wasOpen) dictionary->openAs(PnDb::kForRead);
-    PnDbObjectId next;
-    Plnx::ErrorStatus es = dictionary->getAt(name, next);
-    if (!wasOpen) dictionary->close();
-    if (es != Plnx::eOk || next.isErased()) return PnDbObjectId();
-    id = next;
-  }
+  for (const wchar_t* name : path) id = Child(id, name);
   return id;
 }
 
