@@ -53,11 +53,6 @@ class CopyScript : public CopyTest {
     m_keeperClasses.clear();
     CopyTest::TearDown();
   }
-  // The next scenario starts on two fresh drawings.
-  void EndScenario() {
-    TearDown();
-    CopyTest::SetUp();
-  }
 
   // "src" or "dst"; "none" and "working" stand for no drawing.
   PnDbDatabase* Database(const std::wstring& name) {
@@ -205,6 +200,13 @@ class CopyScript : public CopyTest {
       EXPECT_EQ(id, Id(r[3]));
       EXPECT_EQ(id.isNull(), r[3] == L"-") << "the id named must be there";
     };
+    // Linetypes and dimension styles are looked up alike.
+    auto counterpart = [=, this](auto find) {
+      return [=, this](const GoldenRow& r) { expectId(r, find(false, Database(r[2]), Id(r[1]), Drawing())); };
+    };
+    auto exists = [this](auto check) {
+      return [=, this](const GoldenRow& r) { EXPECT_EQ(B(check(Id(r[1]), Database(r[2]))), r[3]); };
+    };
     return {
         {L"dict", [this](const GoldenRow& r) { MakeDict(r); }},
         {L"leaf",
@@ -247,23 +249,11 @@ class CopyScript : public CopyTest {
         {L"copy-linetype",
          [=, this](const GoldenRow& r) { expectId(r, CopyPlnxLineType(Source(), Drawing(), Id(r[1]))); }},
         {L"remap", [this](const GoldenRow& r) { Remap(r); }},
-        {L"linetype-counterpart",
-         [=, this](const GoldenRow& r) {
-           expectId(r, FindPlnxLineTypeIdDestDatabase(false, Database(r[2]), Id(r[1]), Drawing()));
-         }},
-        {L"dimstyle-counterpart",
-         [=, this](const GoldenRow& r) {
-           expectId(r, FindPlnxDimStyleIdDestDatabase(false, Database(r[2]), Id(r[1]), Drawing()));
-         }},
+        {L"linetype-counterpart", counterpart(FindPlnxLineTypeIdDestDatabase)},
+        {L"dimstyle-counterpart", counterpart(FindPlnxDimStyleIdDestDatabase)},
         {L"find-dimstyle", [this](const GoldenRow& r) { FindDimStyle(r); }},
-        {L"linetype-exists",
-         [this](const GoldenRow& r) {
-           EXPECT_EQ(B(CheckIfPlnxLineTypeIdExist(Id(r[1]), Database(r[2]))), r[3]);
-         }},
-        {L"dimstyle-exists",
-         [this](const GoldenRow& r) {
-           EXPECT_EQ(B(CheckIfPlnxDimStyleIdExist(Id(r[1]), Database(r[2]))), r[3]);
-         }},
+        {L"linetype-exists", exists(CheckIfPlnxLineTypeIdExist)},
+        {L"dimstyle-exists", exists(CheckIfPlnxDimStyleIdExist)},
         {L"linetype-name", [this](const GoldenRow& r) { ExpectText(GetLineTypeName(Id(r[1])).str(), r[3]); }},
         {L"names", [this](const GoldenRow& r) { Names(r); }},
         {L"dashes", [this](const GoldenRow& r) { Dashes(r); }},
@@ -286,7 +276,10 @@ TEST_F(CopyScript, EveryScenarioEndsAsListed) {
   for (const GoldenRow& row : ReadGoldenRows("copy/data/copy_scenarios.txt", 4)) {
     SCOPED_TRACE(WideToUtf8(scenario + L": " + row[0] + L" " + row[1] + L" " + row[2] + L" " + row[3]));
     if (row[0] == L"scenario") {
-      if (!scenario.empty()) EndScenario();
+      if (!scenario.empty()) {  // the next scenario starts on two fresh drawings
+        TearDown();
+        CopyTest::SetUp();
+      }
       scenario = row[1];
       continue;
     }
@@ -295,20 +288,6 @@ TEST_F(CopyScript, EveryScenarioEndsAsListed) {
     operation->second(row);
   }
 }
-
-class DictCopyVisitorTest : public CopyTest {
- protected:
-  // Source "KOVT/S": a leaf and two sub-dictionaries with a leaf each.
-  void SetUp() override {
-    CopyTest::SetUp();
-    source = Dict(Dict(Source()->namedObjectsDictionaryId(), L"KOVT"), L"S");
-    Leaf(source, L"Top", L"source top");
-    Leaf(Dict(source, L"Sub"), L"Inner", L"source inner");
-    Leaf(Dict(source, L"Other"), L"O", L"source o");
-  }
-
-  PnDbObjectId source;
-};
 
 // Copies nothing but records the calls, and keeps out of `skipped`. It keeps
 // `held` open for write from its own visit to the next call, as another
@@ -342,7 +321,12 @@ class RecordingVisitor : public DictCopyVisitor {
 
 // A sub-dictionary the visitor keeps out of, or that cannot be opened when it
 // is looked at, is not descended into.
-TEST_F(DictCopyVisitorTest, OverridesDecideTheCopyAndWhereToDescend) {
+TEST_F(CopyTest, VisitorOverridesDecideTheCopyAndWhereToDescend) {
+  // Source "KOVT/S": a leaf and two sub-dictionaries with a leaf each.
+  const PnDbObjectId source = Dict(Dict(Source()->namedObjectsDictionaryId(), L"KOVT"), L"S");
+  Leaf(source, L"Top", L"source top");
+  Leaf(Dict(source, L"Sub"), L"Inner", L"source inner");
+  Leaf(Dict(source, L"Other"), L"O", L"source o");
   for (const bool held : {false, true}) {
     RecordingVisitor visitor(source, Drawing(), true);
     (held ? visitor.held : visitor.skipped) = Child(source, L"Sub");
