@@ -10,13 +10,7 @@
 
 namespace {
 
-class SharedFolder : public KovtsetTest {
- protected:
-  bool HasTemporary() const {
-    const std::vector<std::string> entries = FolderEntries();
-    return std::any_of(entries.begin(), entries.end(), [](const std::string& name) { return name[0] == '.'; });
-  }
-};
+using SharedFolder = KovtsetTest;
 
 TEST_F(SharedFolder, OverlappingSetsOfDifferentKeysBothLand) {
   const std::string drawing = File("d.pndwg");
@@ -46,7 +40,7 @@ TEST_F(SharedFolder, WritersKilledMidSaveLeaveTheDrawingWholeAndNoDebris) {
     bool saving = false;
     siginfo_t ended{};
     while (!saving && ::waitid(P_PID, writer, &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == 0)
-      saving = HasTemporary();
+      saving = std::ranges::any_of(FolderEntries(), [](const std::string& name) { return name[0] == '.'; });
     if (saving) ++caught;
     ::kill(writer, SIGKILL);
     Finish(writer, 1);
