@@ -37,23 +37,18 @@ std::vector<std::string> KeeperLocations(std::vector<CraftedObject> objects) {
   return locations;
 }
 
-// Hostile dictionaries; "@" stands for the keeper entry, which names kKeeper.
+// Hostile dictionaries; the keeper entry names kKeeper.
 TEST(KeeperSearch, VisitsEachDictionaryOnce) {
   const Case cases[] = {
-      {"ListsItselfTwice", {{u"@", kKeeper}, {u"A", kTop}, {u"B", kTop}}, {}, {"Top"}},
-      {"SharesAChild", {{u"A", kShared}, {u"B", kShared}}, {{u"@", kKeeper}}, {"Top/A"}},
-      {"ChildListsItsParent", {{u"A", kShared}}, {{u"@", kKeeper}, {u"Up", kTop}, {u"Self", kShared}},
+      {"ListsItselfTwice", {{kKeeperName, kKeeper}, {u"A", kTop}, {u"B", kTop}}, {}, {"Top"}},
+      {"SharesAChild", {{u"A", kShared}, {u"B", kShared}}, {{kKeeperName, kKeeper}}, {"Top/A"}},
+      {"ChildListsItsParent", {{u"A", kShared}}, {{kKeeperName, kKeeper}, {u"Up", kTop}, {u"Self", kShared}},
        {"Top/A"}},
-  };
-  auto withKeeper = [](Entries entries) {
-    for (auto& entry : entries)
-      if (entry.first == u"@") entry.first = kKeeperName;
-    return entries;
   };
   for (const Case& c : cases) {
     std::vector<CraftedObject> objects = crafted::minimalDrawing({{u"Top", kTop}});
-    objects.push_back(crafted::dictionary(kTop, crafted::kNamedObjects, withKeeper(c.top)));
-    objects.push_back(crafted::dictionary(kShared, kTop, withKeeper(c.shared)));
+    objects.push_back(crafted::dictionary(kTop, crafted::kNamedObjects, c.top));
+    objects.push_back(crafted::dictionary(kShared, kTop, c.shared));
     objects.push_back(crafted::dictionary(kKeeper, kTop, {}));
     EXPECT_EQ(KeeperLocations(std::move(objects)), c.expected) << c.name;
   }
