@@ -13,9 +13,11 @@ extern char** environ;
 
 namespace {
 
-std::vector<char*> ArgvOf(std::vector<std::string>& argv) {
+// The program and `args` as execve takes them; `args` must outlive the answer.
+std::vector<char*> ArgvOf(std::vector<std::string>& args) {
+  args.insert(args.begin(), KOVTSET_PROGRAM);
   std::vector<char*> pointers;
-  for (std::string& arg : argv) pointers.push_back(arg.data());
+  for (std::string& arg : args) pointers.push_back(arg.data());
   pointers.push_back(nullptr);
   return pointers;
 }
@@ -31,12 +33,10 @@ std::string KovtsetTest::RunFile(const char* stream, int slot) const {
   return (Folder() / kRunFolder / (std::string(stream) + "-" + std::to_string(slot))).string();
 }
 
-pid_t KovtsetTest::Start(const std::vector<std::string>& args, int slot, const std::string& input) const {
+pid_t KovtsetTest::Start(std::vector<std::string> args, int slot, const std::string& input) const {
   const std::string in = RunFile("stdin", slot), out = RunFile("stdout", slot), err = RunFile("stderr", slot);
   WriteText(in, input);
-  std::vector<std::string> argv{KOVTSET_PROGRAM};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> pointers = ArgvOf(argv);
+  std::vector<char*> pointers = ArgvOf(args);
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -62,10 +62,8 @@ RunResult KovtsetTest::Run(const std::vector<std::string>& args, const std::stri
   return Finish(Start(args, 0, input), 0);
 }
 
-RunResult KovtsetTest::RunOnTerminal(const std::vector<std::string>& args) const {
-  std::vector<std::string> argv{KOVTSET_PROGRAM};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> pointers = ArgvOf(argv);
+RunResult KovtsetTest::RunOnTerminal(std::vector<std::string> args) const {
+  std::vector<char*> pointers = ArgvOf(args);
   int terminal = -1;
   const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
   RunResult result;
@@ -103,8 +101,6 @@ std::vector<std::string> KovtsetTest::FolderEntries() const {
 
 RunResult KovtsetTest::Ok(const std::vector<std::string>& args) const {
   RunResult result = Run(args);
-  std::string line;
-  for (const std::string& arg : args) line += " " + arg;
-  EXPECT_EQ(result.exitCode, 0) << "kovtset" << line << "\n" << result.err;
+  EXPECT_EQ(result.exitCode, 0) << "kovtset " << ::testing::PrintToString(args) << "\n" << result.err;
   return result;
 }

@@ -24,12 +24,12 @@ class KovtsetTest : public ::testing::Test {
   RunResult Run(const std::vector<std::string>& args, const std::string& input = "") const;
   // Starts it without waiting; each `slot` has its own output files, so that
   // runs in different slots may overlap. Finish waits and collects the output.
-  pid_t Start(const std::vector<std::string>& args, int slot, const std::string& input = "") const;
+  pid_t Start(std::vector<std::string> args, int slot, const std::string& input = "") const;
   RunResult Finish(pid_t pid, int slot) const;
   // Runs it with a terminal for its standard output and error; `out` holds
   // both as the terminal received them. The exit code is kNoTerminal when no
   // pseudo-terminal could be had.
-  RunResult RunOnTerminal(const std::vector<std::string>& args) const;
+  RunResult RunOnTerminal(std::vector<std::string> args) const;
   // Runs it and fails the test unless it exits with 0.
   RunResult Ok(const std::vector<std::string>& args) const;
   std::string File(const std::string& name) const { return (m_scratch.Path() / name).string(); }
