@@ -47,12 +47,9 @@ PnDbObjectId Child(PnDbObjectId parent, const wchar_t* name) {
 
 PnDbObjectId At(PnDbDatabase* database, const std::wstring& path) {
   PnDbObjectId id = database->namedObjectsDictionaryId();
-  std::size_t start = 0;
-  while (!id.isNull() && start <= path.size()) {
-    std::size_t end = path.find(L'/', start);
-    if (end == std::wstring::npos) end = path.size();
+  for (std::size_t start = 0, end = 0; end != std::wstring::npos; start = end + 1) {
+    end = path.find(L'/', start);
     id = Child(id, path.substr(start, end - start).c_str());
-    start = end + 1;
   }
   return id;
 }
