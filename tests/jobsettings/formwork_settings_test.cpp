@@ -80,8 +80,6 @@ TEST_F(FormworkSettings, TheDictionaryConstructorWorksInTheDictionarysDrawing) {
 
 // "KOVX_1" of any case, unless it is a shape file; never without a drawing.
 TEST_F(FormworkSettings, DetailTextStyleIsKovx1WhenTheDrawingHasTheFont) {
-  EXPECT_EQ(KOVTFormworkJobSettings().Detail.Par.TextStyle, L"Standard");
-  NewDrawingInContext();
   AddTextStyle(Drawing(), L"KOVX_1", true);
   EXPECT_EQ(KOVTFormworkJobSettings().Detail.Par.TextStyle, L"Standard");
   NewDrawingInContext();

@@ -16,50 +16,40 @@ namespace {
 
 using KoVTPrjReg::TRegistry;
 
-// The smallest module: one key of its own besides the common blocks.
+// The smallest module: the version and two keys of its own, walked in either
+// order; its read plan is made in the first.
 class SampleSettings : public KOVTJobSettings {
  public:
-  static inline std::int32_t version = 1;
+  static inline bool swapped = false;
 
   explicit SampleSettings(bool load = true) {
     if (load) Load(nullptr, KoVTPrjReg::kReadWrite);
   }
-  void Initialize() override {
-    ratio = 0.5;
-    Templates().RowCount = 10;
-  }
+  void Initialize() override { first = second = 0; }
   bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) override {
-    return ReadSet(name, dict, access, version, {18, 3}, &Walk);
+    static const KovtJobKeys::ReadPlan plan = PlanRead({0, 0}, &Walk);
+    std::int32_t version = 1;
+    return ReadSet(name, dict, access, version, {0, 0}, &Walk, &plan);
   }
   void WriteJobSettings(KOVTString name, PnDbDictionary* dict) override {
-    WriteSet(name, dict, version, {18, 3}, &Walk);
+    WriteSet(name, dict, 1, {0, 0}, &Walk);
   }
-  KOVTString* GetVariable(PRN_VARIABLE_TYPES type) override {
-    return type < 18 ? &Variables().Values[static_cast<std::size_t>(type)] : nullptr;
-  }
+  KOVTString* GetVariable(PRN_VARIABLE_TYPES) override { return nullptr; }
 
-  double ratio = 0;
+  double first = 0, second = 0;
 
  private:
   static void Walk(KOVTJobSettings& settings, KovtJobKeys::Filer& filer) {
-    filer.File(L"Sample.Ratio", &static_cast<SampleSettings&>(settings).ratio);
+    using Key = KovtJobKeys::Key<SampleSettings>;
+    static const Key kFirst[] = {KEY(first)}, kSecond[] = {KEY(second)};
+    auto& self = static_cast<SampleSettings&>(settings);
+    KovtJobKeys::Walk<SampleSettings>(swapped ? kSecond : kFirst, self, filer);
+    KovtJobKeys::Walk<SampleSettings>(swapped ? kFirst : kSecond, self, filer);
   }
 };
 
 using JobSettingsBase = KovtDrawingTest;
 constexpr const wchar_t* kVectorKey = L"//SettingsVector";
-
-// A read takes only the template keys the module stores, however many its
-// defaults fill.
-TEST_F(JobSettingsBase, ReadsTakeOnlyTheTemplateKeysTheModuleStores) {
-  SampleSettings settings;
-  SampleSettings changed(false);
-  changed.ratio = 9;
-  EXPECT_TRUE(changed.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite));
-  EXPECT_EQ(changed.ratio, 0.5);
-  EXPECT_EQ(changed.Templates().RowCount, 0);
-  EXPECT_EQ(Drawing()->numOpenObjects(), 0u);
-}
 
 // Rows of data/name_lists.txt: edits of the name list a new drawing stores,
 // then the names and default read back; a refused list keeps the reader's names.
@@ -188,46 +178,19 @@ TEST(ReadPlan, OrdersItsNamesAsTheyCompare) {
   }
 }
 
-// A module whose walk takes its two tables in either order, its plan made in
-// the first: a read whose walk strays from the plan finds the values by name.
-class SwappingSettings : public KOVTJobSettings {
- public:
-  static inline bool swapped = false;
-
-  void Initialize() override { first = second = 0; }
-  bool ReadJobSettings(KOVTString name, PnDbDictionary* dict, KoVTPrjReg::TAccessRight access) override {
-    static const KovtJobKeys::ReadPlan plan = PlanRead({0, 0}, &Walk);
-    std::int32_t version = 1;
-    return ReadSet(name, dict, access, version, {0, 0}, &Walk, &plan);
-  }
-  void WriteJobSettings(KOVTString name, PnDbDictionary* dict) override { WriteSet(name, dict, 1, {0, 0}, &Walk); }
-  KOVTString* GetVariable(PRN_VARIABLE_TYPES) override { return nullptr; }
-
-  double first = 0, second = 0;
-
- private:
-  static void Walk(KOVTJobSettings& settings, KovtJobKeys::Filer& filer) {
-    using Key = KovtJobKeys::Key<SwappingSettings>;
-    static const Key kFirst[] = {KEY(first)}, kSecond[] = {KEY(second)};
-    auto& self = static_cast<SwappingSettings&>(settings);
-    KovtJobKeys::Walk<SwappingSettings>(swapped ? kSecond : kFirst, self, filer);
-    KovtJobKeys::Walk<SwappingSettings>(swapped ? kFirst : kSecond, self, filer);
-  }
-};
-
+// A read whose walk strays from the plan finds the values by name.
 TEST_F(JobSettingsBase, AReadStrayingFromItsPlanStillTakesEveryValue) {
-  SwappingSettings written;
+  SampleSettings written;
   written.first = 1.5;
   written.second = 2.5;
   written.WriteJobSettings(L"Standard", nullptr);
   for (bool swapped : {false, true, false}) {
-    SwappingSettings::swapped = swapped;
-    SwappingSettings read;
+    SampleSettings::swapped = swapped;
+    SampleSettings read;
     ASSERT_TRUE(read.ReadJobSettings(L"Standard", nullptr, KoVTPrjReg::kReadWrite)) << swapped;
     EXPECT_EQ(read.first, 1.5) << swapped;
     EXPECT_EQ(read.second, 2.5) << swapped;
   }
-  SwappingSettings::swapped = false;
 }
 
 }  // namespace

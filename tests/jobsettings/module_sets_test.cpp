@@ -27,11 +27,6 @@ class ModuleSets : public ModuleFixture<Module> {
     static std::int32_t nowhere;
     return &nowhere;
   }
-  static bool Listed(Settings& settings, const std::wstring& name) {
-    const auto listing = settings.ListKeys();
-    return std::any_of(listing.begin(), listing.end(),
-                       [&](const auto& entry) { return entry.name == name.c_str(); });
-  }
 };
 
 using Modules = ::testing::Types<ReinfModule, SteelModule, FormworkModule>;
@@ -70,7 +65,6 @@ TYPED_TEST(ModuleSets, EveryListedMemberSurvivesAMissingSetAndASavedDrawing) {
   written.HeaderFooter().HeaderData = {1, 2, 3};
   written.HeaderFooter().FooterData = {4};
   written.Save();
-  EXPECT_EQ(written.HeaderFooter().HeaderSize, 3);
   EXPECT_EQ(this->Drawing()->numOpenObjects(), 0u);
 
   this->ReopenInContext();
@@ -155,10 +149,11 @@ void RunCases(ModuleSets<Module>& test, const std::string& file) {
           ADD_FAILURE() << "the module keeps no read version";
       } else if (action == L"fill-lists") {
         Module::FillLists(settings);
-      } else if (action == L"follows") {
+      } else if (action == L"follows" || action == L"unlisted") {
         std::wstring listed = L" ";
         for (const KovtJobKeys::Entry& entry : settings.ListKeys()) listed += entry.name.str() + L" ";
-        EXPECT_NE(listed.find(L" " + key + L" " + std::get<Text>(value).text + L" "), std::wstring::npos)
+        const std::wstring next = action == L"follows" ? std::get<Text>(value).text + L" " : L"";
+        EXPECT_EQ(listed.find(L" " + key + L" " + next) != std::wstring::npos, action == L"follows")
             << std::string(key.begin(), key.end());
       } else if (action == L"scramble") {
         ScrambleListed(settings.ListKeys());
@@ -190,8 +185,6 @@ void RunCases(ModuleSets<Module>& test, const std::string& file) {
         EXPECT_EQ(settings.GetVariable(static_cast<PRN_VARIABLE_TYPES>(std::stoi(key))),
                   index < 0 ? nullptr : &variables[static_cast<std::size_t>(index)])
             << std::string(key.begin(), key.end());
-      } else if (action == L"tolerance") {
-        ExpectTolerance(key, value);
       } else if (action == L"forget-tolerances") {
         KOVT_EPSILON() = KovtEpsilon{};
         KOVR_EPSILON() = KovrEpsilon{};
@@ -200,8 +193,8 @@ void RunCases(ModuleSets<Module>& test, const std::string& file) {
       } else if (action == L"to-variables") {
         Module::ToVariables(settings);
       } else {
-        ASSERT_EQ(action, L"unlisted");
-        EXPECT_FALSE(test.Listed(settings, key)) << std::string(key.begin(), key.end());
+        ASSERT_EQ(action, L"tolerance");
+        ExpectTolerance(key, value);
       }
     }
   }
