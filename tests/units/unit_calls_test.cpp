@@ -92,9 +92,6 @@ std::wstring Converted(ByNames convert, const Args& a) {
   return B(converted) + L"|" + N(result);
 }
 
-// A function by its name, its arguments read as the types listed.
-#define FUNCTION(name, ...) \
-  {L"" #name, [](const Args& a) { return Invoke<__VA_ARGS__>([](auto... p) { return name(p...); }, a); }}
 const CallTable& Calls() {
   using Text = const wchar_t*;
   using KovtUnitUtl::UnitLanguage;
@@ -129,7 +126,6 @@ const CallTable& Calls() {
   };
   return calls;
 }
-#undef FUNCTION
 
 TEST(UnitCalls, GiveTheGoldenAnswers) {
   for (const GoldenRow& row : ReadGoldenRows("units/data/unit_calls.txt", 4)) {
