@@ -5,7 +5,6 @@
 
 #include "dictionaries/dict_tree.h"
 #include "environment/app_context.h"
-#include "environment/tolerance_refresh.h"
 #include "jobsettings/access_points.h"
 #include "tests/jobsettings/listing.h"
 #include "tests/support/kovt_drawing.h"
@@ -168,8 +167,6 @@ TEST_F(ServiceCases, EveryCaseGivesItsAnswers) {
     }
   }
 }
-
-TEST_F(ServiceCases, IsWhatTheToleranceRefreshFinds) { EXPECT_EQ(KovtRegisteredUnits(), &Units()); }
 
 TEST_F(ServiceCases, ConvertsGeometryInPlace) {
   KovtPoint3dArray points{{1.0, 2.0, 3.0}, {-0.5, 0.0, 10.0}};

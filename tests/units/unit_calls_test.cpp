@@ -26,8 +26,6 @@ TEST(UnitCodes, NamesFindTheirCodesExactly) {
     EXPECT_EQ(KovtUnit::CodeOfName(row[0].c_str()).value_or(-1), code) << WideToUtf8(row[0]);
     EXPECT_EQ(KovtUnit::CodeOfNameOrMm(row[0].c_str()), code < 0 ? 0 : code) << WideToUtf8(row[0]);
   }
-  EXPECT_EQ(KovtUnit::NameOfCode(-1), nullptr);
-  EXPECT_EQ(KovtUnit::NameOfCode(KovtUnit::kCodeCount), nullptr);
 }
 
 TEST(UnitCodes, DisplayNamesComeFromTheResourceModuleOfKOVTAppSet) {
@@ -158,7 +156,6 @@ using KovtUnit::KovtUnitInfo;
 
 TEST(UnitInfo, ArithmeticAndText) {
   KovtUnitInfo info(0.001, L"m", 3, 1, true);
-  EXPECT_DOUBLE_EQ(info.Base2User(10.0), 0.01);
   EXPECT_DOUBLE_EQ(info.User2Base(0.01), 10.0);
   EXPECT_TRUE(info.AllowImp());
   info.Reset(1000.0, L"mm", 1, 3, false);
