@@ -107,11 +107,6 @@ TEST(UnitsBlock, IdentifiersAreConsecutive) {
     EXPECT_EQ(block.GetAttributeId(position), kWorkUnitsAttribute + position);
   EXPECT_EQ(block.GetAttributeId(8), -1);
   EXPECT_EQ(block.GetDataId(), -1);
-  // Refusals leave the output alone.
-  std::int32_t value = 42;
-  EXPECT_FALSE(block.GetAttrInt(2300, kUnitModeValue, value));
-  EXPECT_FALSE(block.GetAttrInt(kLengthUnitAttribute, 4399, value));
-  EXPECT_EQ(value, 42);
 }
 
 TEST(UnitsBlock, UnboundAttributesAnswerFalse) {

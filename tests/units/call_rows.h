@@ -86,6 +86,10 @@ auto Method(R (Object::*method)(P...)) {
   };
 }
 
+// A function of the rows by its name, its arguments read as the types listed.
+#define FUNCTION(name, ...) \
+  {L"" #name, [](const Args& a) { return Invoke<__VA_ARGS__>([](auto... p) { return name(p...); }, a); }}
+
 // Makes the call of `row` at `at` (name, arguments, answer) and checks its answer.
 inline void ExpectAnswer(const CallTable& calls, const GoldenRow& row, std::size_t at) {
   const std::string where = WideToUtf8(row[at] + L"(" + row[at + 1] + L")");

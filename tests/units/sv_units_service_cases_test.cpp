@@ -5,7 +5,6 @@
 
 #include "dictionaries/dict_tree.h"
 #include "environment/app_context.h"
-#include "environment/tolerance_refresh.h"
 #include "jobsettings/access_points.h"
 #include "tests/jobsettings/listing.h"
 #include "tests/support/kovt_drawing.h"
@@ -17,33 +16,32 @@
 
 namespace {
 
-using Call = std::function<std::wstring(TxISvUnits&, const Args&)>;
+// The service is published as "KOVT_UNITS" and reached through its
+// interface, as the family's modules do.
+TxISvUnits& Units() { return *KovtFindService<TxISvUnits>(kUnitsServiceName); }
 
-std::wstring FormatCore(TxISvUnits& units, const Args& a) {
+std::wstring FormatCore(const Args& a) {
   KOVTString text = L"kept";
-  const bool written = units.FormatCore(D(a[0]), text, I(a[1]), I(a[2]));
+  const bool written = Units().FormatCore(D(a[0]), text, I(a[1]), I(a[2]));
   return B(written) + L"|" + text.c_str();
 }
-std::wstring ParseCore(TxISvUnits& units, const Args& a) {
+std::wstring ParseCore(const Args& a) {
   double value = 7.0;
-  const bool read = units.ParseCore(a[0].c_str(), value, I(a[1]));
+  const bool read = Units().ParseCore(a[0].c_str(), value, I(a[1]));
   return B(read) + L"|" + N(value);
 }
 // The text and whether the value was above one unit (the flag starts true).
-std::wstring FormatDesc(TxISvUnits& units, const Args& a) {
+std::wstring FormatDesc(const Args& a) {
   KOVTString text = L"kept";
   bool above = true;
-  units.FormatDescValue(text, D(a[0]), I(a[1]), a.size() > 3 ? nullptr : &above, I(a[2]));
+  Units().FormatDescValue(text, D(a[0]), I(a[1]), a.size() > 3 ? nullptr : &above, I(a[2]));
   return std::wstring(text.c_str()) + (a.size() > 3 ? L"" : L"|" + B(above));
 }
 
 // Every call a case may make, by name; arguments are separated by '|' in the file.
-#define METHOD(name) {L"" #name, Method(&TxISvUnits::name)}
-#define FUNCTION(name, ...) \
-  {L"" #name, [](U&, const Args& a) { return Invoke<__VA_ARGS__>([](auto... p) { return name(p...); }, a); }}
-const std::map<std::wstring, Call>& Calls() {
-  using U = TxISvUnits;
-  static const std::map<std::wstring, Call> calls = {
+#define METHOD(name) {L"" #name, [](const Args& a) { return Method(&TxISvUnits::name)(Units(), a); }}
+const CallTable& Calls() {
+  static const CallTable calls = {
       METHOD(IsWorkMetric), METHOD(IsDescMetric), METHOD(IsAngleKind),
       METHOD(WorkLengthCode), METHOD(WorkSurfaceCode), METHOD(WorkVolumeCode),
       METHOD(WorkVolumeName), METHOD(PrecisionOfKind), METHOD(DisplayModeOfKind),
@@ -59,9 +57,9 @@ const std::map<std::wstring, Call>& Calls() {
       METHOD(ConvertMassByCodes), METHOD(ConvertAngleByCodes), METHOD(RoundToStep),
       METHOD(ParseValue),
       {L"FormatValue",
-       [](U& u, const Args& a) {
+       [](const Args& a) {
          KOVTString text = L"kept";
-         return std::wstring(u.FormatValue(text, D(a[0]), I(a[1]), I(a[2])).c_str());
+         return std::wstring(Units().FormatValue(text, D(a[0]), I(a[1]), I(a[2])).c_str());
        }},
       {L"FormatDescValue", &FormatDesc},
       {L"FormatCore", &FormatCore},
@@ -75,17 +73,13 @@ const std::map<std::wstring, Call>& Calls() {
   return calls;
 }
 #undef METHOD
-#undef FUNCTION
 
-// The service is published as "KOVT_UNITS" and reached through its
-// interface, as the family's modules do.
 class ServiceCases : public KovtDrawingTest {
  protected:
   void SetUp() override {
     KovtDrawingTest::SetUp();
     ASSERT_TRUE(KovtPublishUnitsService());
-    m_units = KovtFindService<TxISvUnits>(kUnitsServiceName);
-    ASSERT_NE(m_units, nullptr);
+    ASSERT_NE(KovtFindService<TxISvUnits>(kUnitsServiceName), nullptr);
   }
   void TearDown() override {
     EndCase();
@@ -95,7 +89,6 @@ class ServiceCases : public KovtDrawingTest {
     KovtDrawingTest::TearDown();
   }
 
-  TxISvUnits& Units() { return *m_units; }
   // The next case starts on a new drawing.
   void EndCase() {
     pndbHostApplicationServices()->setWorkingDatabase(Drawing());
@@ -140,9 +133,6 @@ class ServiceCases : public KovtDrawingTest {
 
   std::optional<KOVTContext> m_context;
   bool m_formatter = false;
-
- private:
-  TxISvUnits* m_units = nullptr;
 };
 
 // Rows: case, action, name, arguments, expected. Actions: `context <name>`,
@@ -173,14 +163,10 @@ TEST_F(ServiceCases, EveryCaseGivesItsAnswers) {
       ASSERT_TRUE(m_formatter);
     } else {
       ASSERT_EQ(row[1], L"call");
-      ASSERT_EQ(Calls().count(row[2]), 1u);
-      const std::wstring answer = Calls().at(row[2])(Units(), Split(row[3]));
-      EXPECT_EQ(WideToUtf8(answer), WideToUtf8(row[4]));
+      ExpectAnswer(Calls(), row, 2);
     }
   }
 }
-
-TEST_F(ServiceCases, IsWhatTheToleranceRefreshFinds) { EXPECT_EQ(KovtRegisteredUnits(), &Units()); }
 
 TEST_F(ServiceCases, ConvertsGeometryInPlace) {
   KovtPoint3dArray points{{1.0, 2.0, 3.0}, {-0.5, 0.0, 10.0}};

@@ -29,7 +29,6 @@ class ZemEnablerTest : public ::testing::Test {
   TxISvZemEnabler* zem = nullptr;
 };
 
-
 // Loading publishes the service (see the fixture), but not while the name is taken.
 TEST(ZemModule, RefusesToLoadWhileItsServiceNameIsTaken) {
   auto* other = new PnRxService;
@@ -68,7 +67,6 @@ TEST_F(ZemEnablerTest, WritesAndReadsTheGoldenTexts) {
   EXPECT_EQ(zem->RealToText(1.0, kZemDecimal, 2, nullptr), kZemBadArgument);
   EXPECT_EQ(zem->TextToDistance(nullptr, kZemDecimal, value), kZemBadArgument);
 }
-
 
 std::vector<double> SampleValues() {
   std::vector<double> values = {0.0, 0.5, 1.0, 11.999, 12.0, 15.5, 0.03125, 1.0 / 3.0, 2.675, 99999.99};
