@@ -308,13 +308,6 @@ std::string Scenario::onDictionary(const Args& a, Dictionary* dictionary) {
     const Plnx::ErrorStatus es = dictionary->nameAt(id(a[2]), name);
     return (es == Plnx::eOk ? "" : status(es) + " ") + WideToUtf8(name);
   }
-  if (call == "open-entry") {
-    PnDbObject* object = nullptr;
-    const Plnx::ErrorStatus es = dictionary->getAt(wide(a[2]).c_str(), object, PnDb::kForRead);
-    const std::string answer = es == Plnx::eOk ? nameOf(object->objectId()) : status(es);
-    if (object) object->close();
-    return answer + (es != Plnx::eOk && object ? " and an object" : "");
-  }
   // walk [KEY]: the entries as the iterator gives them, "key=object|...", each opened through it;
   // KEY is removed once the iterator is made.
   std::unique_ptr<PnDbDictionaryIterator> it(dictionary->newIterator());
@@ -453,7 +446,7 @@ std::string Scenario::run(const Args& a) {
   const std::set<std::string> objectCalls{"erase", "unerase", "owner", "describe", "rename",
                                           "style", "linetype", "dim",   "merge"};
   const std::set<std::string> dictionaryCalls{"get", "has", "entries", "remove", "remove-id",
-                                              "set", "name-at", "open-entry", "walk", "filed"};
+                                              "set", "name-at", "walk", "filed"};
   const std::set<std::string> tableCalls{"lookup", "table-has", "table-has-id"};
   const bool reads = call == "owner" || call == "describe";
   const bool changes = call == "set" || call == "remove" || call == "remove-id" || call == "filed";
@@ -658,7 +651,7 @@ std::string Scenario::run(const Args& a) {
   }
   if (call == "files") {  // the scratch folder's files, in name order
     std::string names;
-    for (const auto& name : filesIn(m_dir.Path())) names += (names.empty() ? "" : " ") + name.string();
+    for (const auto& name : SortedEntries(m_dir.Path())) names += (names.empty() ? "" : " ") + name;
     return names;
   }
   if (call == "size") return std::to_string(readFile(m_dir.Path() / a[1]).size());
