@@ -30,7 +30,7 @@ TEST_F(DrawingFiles, ASaveWritesNothingThroughLinksPlantedBesideTheDrawing) {
     fs::create_symlink(L"victim", fs::path(target + suffix + std::to_wstring(::getpid())));
   for (int save = 0; save < 2; ++save) ASSERT_EQ(db.saveAs(target.c_str()), Plnx::eOk) << why(db);
   EXPECT_EQ(readFile(file(L"victim")), (Bytes{'m', 'i', 'n', 'e'}));
-  EXPECT_EQ(filesIn(dir.Path()).size(), 4u);
+  EXPECT_EQ(SortedEntries(dir.Path()).size(), 4u);
 }
 
 // Every cut is refused and every damaged byte caught, the database left empty and the file named.

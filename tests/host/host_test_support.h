@@ -75,7 +75,6 @@ class ThrowingAbort {
 
 Bytes readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const Bytes& bytes);
-std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder);
 
 // Recomputes the trailing checksum, so only the reader's own checks stand in the way.
 void reseal(Bytes& image);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iomanip>
 #include <map>
 #include <memory>
@@ -68,6 +69,11 @@ PnDb::DuplicateRecordCloning rule(const std::string& name) {
                                                                  {"mangle", PnDb::kDrcMangleName},
                                                                  {"unmangle", PnDb::kDrcUnmangleName}};
   return rules.at(name);
+}
+
+// The type of a memory filer that writes: file or copy.
+PnDb::FilerType filerType(const std::string& name) {
+  return name == "copy" ? PnDb::kCopyFiler : PnDb::kFileFiler;
 }
 
 // Filer items written as words: soft:, hard:, own: and a handle; i16:, i32:, u16:, u32:, u64:
@@ -308,13 +314,6 @@ std::string Scenario::onDictionary(const Args& a, Dictionary* dictionary) {
     const Plnx::ErrorStatus es = dictionary->nameAt(id(a[2]), name);
     return (es == Plnx::eOk ? "" : status(es) + " ") + WideToUtf8(name);
   }
-  if (call == "open-entry") {
-    PnDbObject* object = nullptr;
-    const Plnx::ErrorStatus es = dictionary->getAt(wide(a[2]).c_str(), object, PnDb::kForRead);
-    const std::string answer = es == Plnx::eOk ? nameOf(object->objectId()) : status(es);
-    if (object) object->close();
-    return answer + (es != Plnx::eOk && object ? " and an object" : "");
-  }
   // walk [KEY]: the entries as the iterator gives them, "key=object|...", each opened through it;
   // KEY is removed once the iterator is made.
   std::unique_ptr<PnDbDictionaryIterator> it(dictionary->newIterator());
@@ -453,10 +452,28 @@ std::string Scenario::run(const Args& a) {
   const std::set<std::string> objectCalls{"erase", "unerase", "owner", "describe", "rename",
                                           "style", "linetype", "dim",   "merge"};
   const std::set<std::string> dictionaryCalls{"get", "has", "entries", "remove", "remove-id",
-                                              "set", "name-at", "open-entry", "walk", "filed"};
+                                              "set", "name-at", "walk", "filed"};
   const std::set<std::string> tableCalls{"lookup", "table-has", "table-has-id"};
   const bool reads = call == "owner" || call == "describe";
   const bool changes = call == "set" || call == "remove" || call == "remove-id" || call == "filed";
+  // Calls made for their effect alone, answering "ok".
+  const std::map<std::string, std::function<void()>> effects{
+      {"use", [&] { use(a[1], a.size() < 3); }},                     // NAME [blank]
+      {"drop", [&] { m_dbs.erase(a[1]); }},                           // DATABASE: to be used no more
+      {"header", [&] { m_header = items(a.begin() + 1, a.end()); }},  // ITEM...: of the drawing made by hand
+      {"filer", [&] { m_filer = std::make_unique<PnDbMemoryFiler>(Bytes(), filerType(a[1]), m_db); }},
+      {"rewind", [&] { memory().rewind(); }},
+      {"fail-save-after", [&] { pndbFailNextSaveAfter(std::stoul(a[1])); }},  // BYTES written, then fails
+      {"unregister", [] { deletePnRxClass(TestThing::desc()); }},   // as when the things' module goes
+      {"too-new", [&] { TestThing::answerProxy = a[1] == "yes"; }},  // yes|no: things read as too new data
+      {"unload-all", [] { pnrxDynamicLinker()->unloadAllModules(); }},
+      {"hierarchy", pnrxBuildClassHierarchy},
+      {"drop-class", [&] { deletePnRxClass(pnrxFindPnRxClass(key(wide(a[1])))); }},  // NAME
+      {"forget", [&] { m_mapping = PnDbIdMapping(); }}};
+  if (auto effect = effects.find(call); effect != effects.end()) {
+    effect->second();
+    return "ok";
+  }
   // An object not held open is erased as the host erases any: one still filed is not read for it.
   if (call == "erase" && !heldOpen(a[1])) return status(pndbEraseObject(id(a[1])));
   if (objectCalls.count(call))
@@ -479,10 +496,6 @@ std::string Scenario::run(const Args& a) {
     }
     return add(a[1], a[2], a.size() > 4 ? a[4] : "root", thing);
   }
-  if (call == "use") {  // NAME [blank]
-    use(a[1], a.size() < 3);
-    return "ok";
-  }
   if (call == "let") {  // NAME OTHER-NAME: keeps an object of this drawing under a name of its own
     m_ids[a[1]] = id(a[2]);
     return id(a[1]).isNull() ? "null" : "ok";
@@ -494,10 +507,6 @@ std::string Scenario::run(const Args& a) {
     for (const auto& [name, db] : m_dbs)
       if (db.get() == working) return name;
     return working ? "another" : "none";
-  }
-  if (call == "drop") {  // DATABASE: deleted, to be used no more
-    m_dbs.erase(a[1]);
-    return "ok";
   }
   if (call == "objects") return std::to_string(m_db->numObjects());
   if (call == "open") {  // NAME read|write|erased|none
@@ -572,10 +581,6 @@ std::string Scenario::run(const Args& a) {
     const bool reserved = es != Plnx::eOk && largest >= 1u << 16;
     return fileStatus(es) + (reserved ? " after reserving " + std::to_string(largest) : "");
   }
-  if (call == "header") {  // ITEM...: the header of the drawing made by hand
-    m_header = items(a.begin() + 1, a.end());
-    return "ok";
-  }
   if (call == "object") {  // HANDLE CLASS ITEM...: an object of the drawing made by hand
     // A class named "units:" and UTF-16 units in hex may hold what no UTF-8 text can.
     const bool units = a[2].rfind("units:", 0) == 0;
@@ -621,11 +626,6 @@ std::string Scenario::run(const Args& a) {
     return adopted(m_db->addPnDbObject(m_ids[a[1]], dictionary), dictionary);
   }
   if (call == "reads") return std::to_string(TestThing::reads);  // since the last drawing was read
-  if (call == "filer") {  // file|copy
-    const auto type = a[1] == "copy" ? PnDb::kCopyFiler : PnDb::kFileFiler;
-    m_filer = std::make_unique<PnDbMemoryFiler>(Bytes(), type, m_db);
-    return "ok";
-  }
   if (call == "input") {  // HEX [view|stream]: the bytes to read as a file's, in memory, in place or streamed
     m_input = unhex(a[1]);
     const std::string how = a.size() > 2 ? a[2] : "";
@@ -646,10 +646,6 @@ std::string Scenario::run(const Args& a) {
   }
   if (call == "put" || call == "take") return item(a);
   if (call == "written") return hex(memory().bytes());
-  if (call == "rewind") {
-    memory().rewind();
-    return "ok";
-  }
   if (call == "at-end") return yes(memory().atEnd());
   if (call == "filer-status") {  // [STATUS NUMBER]: sets the status first, or resets it to eOk
     if (a.size() > 2) m_filer->setFilerStatus(static_cast<Plnx::ErrorStatus>(std::stoi(a[2])));
@@ -658,24 +654,12 @@ std::string Scenario::run(const Args& a) {
   }
   if (call == "files") {  // the scratch folder's files, in name order
     std::string names;
-    for (const auto& name : filesIn(m_dir.Path())) names += (names.empty() ? "" : " ") + name.string();
+    for (const auto& name : SortedEntries(m_dir.Path())) names += (names.empty() ? "" : " ") + name;
     return names;
   }
   if (call == "size") return std::to_string(readFile(m_dir.Path() / a[1]).size());
   if (call == "same") return yes(readFile(m_dir.Path() / a[1]) == readFile(m_dir.Path() / a[2]));
-  if (call == "fail-save-after") {  // BYTES: the next save fails after writing so many
-    pndbFailNextSaveAfter(std::stoul(a[1]));
-    return "ok";
-  }
-  if (call == "unregister") {  // the things' class, as when its module is gone
-    deletePnRxClass(TestThing::desc());
-    return "ok";
-  }
   if (call == "register") return registerTestThing() ? "ok" : "no class";
-  if (call == "too-new") {  // yes|no: things answer as a module whose data is too new would
-    TestThing::answerProxy = a[1] == "yes";
-    return "ok";
-  }
   PnRxDynamicLinker* linker = pnrxDynamicLinker();
   if (call == "load") {  // FILE [verbose]: sought in the search path, or by its full path when in modules/
     const bool full = a[1].rfind("modules/", 0) == 0;
@@ -693,10 +677,6 @@ std::string Scenario::run(const Args& a) {
   }
   if (call == "unload") return yes(linker->unloadModule(wide(a[1]).c_str()));
   if (call == "loaded") return yes(linker->isModuleLoaded(wide(a[1]).c_str()));
-  if (call == "unload-all") {
-    linker->unloadAllModules();
-    return "ok";
-  }
   // class NAME PARENT [MAKES [VERSION MAINTENANCE FLAGS]]: MAKES dictionaries, nothing, none or
   // starving things
   if (call == "class") {
@@ -723,14 +703,6 @@ std::string Scenario::run(const Args& a) {
     std::unique_ptr<PnRxObject> made(cls(1)->create());
     return made ? WideToUtf8(made->isA()->name()) : "nothing";
   }
-  if (call == "hierarchy") {
-    pnrxBuildClassHierarchy();
-    return "ok";
-  }
-  if (call == "drop-class") {
-    deletePnRxClass(cls(1));
-    return "ok";
-  }
   if (call == "proxy")  // NAME: the class a proxy stands for, and whether a clone of it holds its data
     return with<PnDbProxyObject>(a[1], read, [](PnDbProxyObject* proxy) {
       std::unique_ptr<PnDbObject> clone(proxy->clone());
@@ -748,10 +720,6 @@ std::string Scenario::run(const Args& a) {
     return nameOf(clone);
   }
   if (call == "mappings") return std::to_string(m_mapping.size());
-  if (call == "forget") {
-    m_mapping = PnDbIdMapping();
-    return "ok";
-  }
   if (call == "references") {  // [nowhere] NAME...: hard reference counts; one past them stays untouched
     const bool nowhere = a[1] == "nowhere";  // no room for the counts
     PnDbObjectIdArray ids;

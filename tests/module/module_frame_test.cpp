@@ -60,11 +60,4 @@ TEST(UnitsServicePublication, UnloadDeletesWhateverHoldsTheNameOnce) {
   EXPECT_FALSE(Services()->has(kUnitsServiceName));
 }
 
-TEST(UnitsServicePublication, UnloadDeletesNothingWhenTheEntryIsGone) {
-  ASSERT_TRUE(pnrxDynamicLinker()->loadModule(kModuleFile));
-  delete Services()->remove(kUnitsServiceName);  // while its code is still loaded
-  ASSERT_TRUE(pnrxDynamicLinker()->unloadModule(kModuleFile));
-  EXPECT_FALSE(Services()->has(kUnitsServiceName));
-}
-
 }  // namespace
