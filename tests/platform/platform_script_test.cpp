@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
