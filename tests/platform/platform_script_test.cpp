@@ -383,7 +383,6 @@ CallTable Calls(std::optional<Scenario>& s) {
                                                           SHGFP_TYPE_CURRENT, Name(a[1]), path);
          return N(result) + L"|" + path;
        }},
-      {L"is-folder", [&](const Args& a) { return B(fs::is_directory(WideToNativeName(a[0]))); }},
   };
 }
 
