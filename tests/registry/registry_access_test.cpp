@@ -199,7 +199,6 @@ TEST_F(RegistryAccess, ValuesRoundTripByKindAndNeverCrossKinds) {
   roundTrip(&TRegistry::RWInteger, -42L, 7L);
   roundTrip(&TRegistry::RWFloat, 0.125, 2.0);
   roundTrip(&TRegistry::RWString, KOVTString(L"Standard"), KOVTString(L"x"));
-  roundTrip(&TRegistry::RWObjectId, Drawing()->namedObjectsDictionaryId(), PnDbObjectId());
   registry.WriteHandle(L"Handle", PnDbHandle(0x2A));
   PnDbHandle handle;
   EXPECT_TRUE(registry.ReadHandle(L"Handle", handle));
