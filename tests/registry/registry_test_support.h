@@ -21,6 +21,5 @@ inline PnDbMemoryFiler ReaderOf(const Bytes& bytes) { return PnDbMemoryFiler(byt
 // The key record of `key` as written: names, types and payloads all the way down.
 Bytes RecordOf(const KoVTPrjReg::TKey& key);
 
-// A tree read from a record with one value of every kind, nested keys, an
-// empty key, empty names and a sub-key and value of one name.
+// The tree of data/sample_tree.txt.
 void FillSampleTree(KoVTPrjReg::TKey& root);
