@@ -259,6 +259,11 @@ CallTable SessionCalls() {
        }},
       {L"GetApplicationName",
        [](const Args& a) { return Invoke<KOVT::KovtAppId>(KoVTAppSetUtils::GetApplicationName, a); }},
+      {L"RegsiterModule",
+       [](const Args& a) {
+         const auto id = static_cast<KOVT::KovtAppId>(I(a[0]));
+         return B(KoVTAppSetUtils::RegsiterModule(id, a[1].c_str(), a[2] == L"true"));
+       }},
       {L"GetModulePath",
        [](const Args& a) {
          wchar_t path[MAX_PATH] = {};
