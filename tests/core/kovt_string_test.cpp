@@ -26,6 +26,7 @@ TEST(KovtString, SubstringsClampAndSearchesAnswerMinusOne) {
   EXPECT_EQ(s.Find(L"Len"), 8);
   EXPECT_EQ(s.Find(L"Len", 99), -1);
   EXPECT_EQ(s.Find(L"Width"), -1);
+  EXPECT_EQ(s.Find(nullptr), -1);
   EXPECT_EQ(s[100], L'\0');
 }
 
