@@ -79,13 +79,17 @@ struct Scenario {
     return name == L"HKCU" ? HKEY_CURRENT_USER : name == L"HKLM" ? HKEY_LOCAL_MACHINE : keys[name];
   }
   // The names of the key's values or sub-keys, read into a buffer of `chars`,
-  // and the last status unless that ended the list.
-  std::wstring Names(const std::wstring& key, bool values, DWORD chars = 64) {
+  // and the last status unless that ended the list. Values may be asked with
+  // a buffer but no size for it: "data" or "name".
+  std::wstring Names(const std::wstring& key, bool values, DWORD chars = 64, const std::wstring& unsized = L"") {
     std::vector<std::wstring> names;
     std::vector<wchar_t> name(chars);
     LONG status = ERROR_SUCCESS;
+    BYTE byte = 0;
+    BYTE* data = unsized == L"data" ? &byte : nullptr;
     for (DWORD i = 0, size = chars; status == ERROR_SUCCESS; ++i, size = chars) {
-      status = values ? RegEnumValueW(Key(key), i, name.data(), &size, nullptr, nullptr, nullptr, nullptr)
+      DWORD* nameSize = unsized == L"name" ? nullptr : &size;
+      status = values ? RegEnumValueW(Key(key), i, name.data(), nameSize, nullptr, nullptr, data, nullptr)
                       : RegEnumKeyExW(Key(key), i, name.data(), &size, nullptr, nullptr, nullptr, nullptr);
       if (status == ERROR_SUCCESS) names.emplace_back(name.data());
     }
@@ -180,7 +184,8 @@ CallTable Calls(std::optional<Scenario>& s) {
       {L"delete-key", [&](const Args& a) { return N(RegDeleteKeyW(s->Key(a[0]), a[1].c_str())); }},
       {L"close", [&](const Args& a) { return N(RegCloseKey(s->Key(a[0]))); }},
       {L"keys", [&](const Args& a) { return s->Names(a[0], false, a.size() > 1 ? I(a[1]) : 64); }},
-      {L"values", [&](const Args& a) { return s->Names(a[0], true); }},
+      {L"values",
+       [&](const Args& a) { return s->Names(a[0], true, 64, a.size() > 1 ? a[1] : L""); }},
       {L"restart", Done([](const Args&) { KovtRegistryDiscardCache(); })},
       {L"file", [&](const Args& a) { return NativeNameToWide(KovtRegistryFile(s->Key(a[0]))); }},
       // Where the text stands in the file: at its start, found later, or none.
