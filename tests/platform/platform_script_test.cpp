@@ -81,7 +81,8 @@ struct Scenario {
   // The names of the key's values or sub-keys, read into a buffer of `chars`,
   // and the last status unless that ended the list. Values may be asked with
   // a buffer but no size for it: "data" or "name".
-  std::wstring Names(const std::wstring& key, bool values, DWORD chars = 64, const std::wstring& unsized = L"") {
+  std::wstring Names(const std::wstring& key, bool values, DWORD chars = 64,
+                     const std::wstring& unsized = L"") {
     std::vector<std::wstring> names;
     std::vector<wchar_t> name(chars);
     LONG status = ERROR_SUCCESS;
