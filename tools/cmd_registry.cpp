@@ -11,39 +11,10 @@
 
 namespace {
 
-using KoVTPrjReg::TKey;
-
 struct RegistryOptions {
   std::string file;
   bool json = false;
 };
-
-void PrintTree(const KoVTPrjReg::TKeyMap& roots) {
-  struct Frame {
-    const TKey* key;
-    std::string name;
-    int depth;
-  };
-  std::vector<Frame> stack;
-  for (auto it = roots.rbegin(); it != roots.rend(); ++it) stack.push_back({it->second.get(), Utf8(it->first), 1});
-  while (!stack.empty()) {
-    Frame frame = std::move(stack.back());
-    stack.pop_back();
-    const std::string indent(static_cast<std::size_t>(frame.depth) * 2, ' ');
-    std::cout << indent << '[' << frame.name << "]\n";
-    for (const auto& [name, value] : frame.key->Values()) {
-      const Described described = Describe(*value);
-      std::cout << indent << "  " << Utf8(name) << " (" << described.kind << ") = " << described.text << '\n';
-    }
-    if (frame.depth >= kMaxKeyDepth) {
-      if (frame.key->HasSubKeys()) std::cout << indent << "  (deeper keys not shown)\n";
-      continue;
-    }
-    const auto& keys = frame.key->SubKeys();
-    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
-      stack.push_back({it->second.get(), Utf8(it->first), frame.depth + 1});
-  }
-}
 
 int RunRegistry(const RegistryOptions& options) {
   std::unique_ptr<Drawing> drawing = Drawing::Open(options.file);
@@ -61,7 +32,7 @@ int RunRegistry(const RegistryOptions& options) {
     } else {
       std::cout << place.location << '\n';
       if (readable)
-        PrintTree(keeper->RootKeys());
+        PrintRegistryTree(std::cout, keeper->RootKeys());
       else
         std::cout << "  (not a registry keeper this program can read)\n";
     }

@@ -1,6 +1,7 @@
 #include "tools/registry_keepers.h"
 
 #include <memory>
+#include <ostream>
 #include <set>
 
 #include "host/database.h"
@@ -108,4 +109,31 @@ JsonValue RegistryTreeJson(const KoVTPrjReg::TKeyMap& roots) {
     pushChildren(frame.key->SubKeys(), keys, frame.depth + 1);
   }
   return tree;
+}
+
+void PrintRegistryTree(std::ostream& out, const KoVTPrjReg::TKeyMap& roots) {
+  struct Frame {
+    const KoVTPrjReg::TKey* key;
+    std::string name;
+    int depth;
+  };
+  std::vector<Frame> stack;
+  for (auto it = roots.rbegin(); it != roots.rend(); ++it) stack.push_back({it->second.get(), Utf8(it->first), 1});
+  while (!stack.empty()) {
+    Frame frame = std::move(stack.back());
+    stack.pop_back();
+    const std::string indent(static_cast<std::size_t>(frame.depth) * 2, ' ');
+    out << indent << '[' << frame.name << "]\n";
+    for (const auto& [name, value] : frame.key->Values()) {
+      const Described described = Describe(*value);
+      out << indent << "  " << Utf8(name) << " (" << described.kind << ") = " << described.text << '\n';
+    }
+    if (frame.depth >= kMaxKeyDepth) {
+      if (frame.key->HasSubKeys()) out << indent << "  (deeper keys not shown)\n";
+      continue;
+    }
+    const auto& keys = frame.key->SubKeys();
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+      stack.push_back({it->second.get(), Utf8(it->first), frame.depth + 1});
+  }
 }

@@ -3,6 +3,7 @@
 // describing their keys and values as the registry command shows them.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -39,3 +40,7 @@ Described Describe(const KoVTPrjReg::TValue& value);
 // {"values": {name: {"kind", "value"}}, "keys": {name: {...}}} for every key
 // down to kMaxKeyDepth; a key with deeper keys gets "truncated": true.
 JsonValue RegistryTreeJson(const KoVTPrjReg::TKeyMap& roots);
+
+// The same tree as indented text: "[key]" lines, then "name (kind) = value"
+// lines, and "(deeper keys not shown)" under a key cut at kMaxKeyDepth.
+void PrintRegistryTree(std::ostream& out, const KoVTPrjReg::TKeyMap& roots);

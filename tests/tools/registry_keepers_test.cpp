@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <sstream>
 
 #include "host/database.h"
 #include "registry/registry_keeper.h"
@@ -70,7 +71,8 @@ TEST(KeeperSearchDepth, StopsThirtyTwoLevelsDown) {
   EXPECT_EQ(locations.back(), deepest);
 }
 
-// A chain of keys one longer than the limit is cut, and the last key shown says so.
+// A chain of keys one longer than the limit is cut, and the last key shown says so,
+// in JSON as in text.
 TEST(RegistryTreeJson, MarksOnlyAKeyCutAtTheDepthLimit) {
   for (int length : {kMaxKeyDepth, kMaxKeyDepth + 1}) {
     KoVTPrjReg::TKeyMap roots;
@@ -81,6 +83,9 @@ TEST(RegistryTreeJson, MarksOnlyAKeyCutAtTheDepthLimit) {
     for (int depth = 1; depth < kMaxKeyDepth; ++depth) deepest = &deepest->at("keys").at("k");
     EXPECT_EQ(deepest->value("truncated", false), length > kMaxKeyDepth) << length;
     EXPECT_TRUE(deepest->at("keys").empty());
+    std::ostringstream text;
+    PrintRegistryTree(text, roots);
+    EXPECT_EQ(text.str().ends_with("  (deeper keys not shown)\n"), length > kMaxKeyDepth) << length;
   }
 }
 
