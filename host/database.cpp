@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/filed_items.h"
+#include "platform/detail/file_image.h"
 
 PNRX_DEFINE_MEMBERS(PnDbDatabase)
 

@@ -17,6 +17,10 @@
 #include "host/object.h"
 #include "host/symbol_tables.h"
 
+namespace kovt_platform {
+class FileImage;
+}
+
 // Source → destination ids of a cross-database clone.
 class PnDbIdMapping {
  public:
@@ -126,7 +130,7 @@ class PnDbDatabase : public PnRxObject {
   int m_measurement = PnDb::kMetric, m_lunits = 2, m_luprec = 4;
   std::wstring m_fileName, m_fileError;
   // The file a drawing read on demand was read from; its filed objects point into it.
-  std::unique_ptr<std::uint8_t[]> m_image;
+  std::unique_ptr<kovt_platform::FileImage> m_image;
   bool m_damaged = false;
 };
 

@@ -4,9 +4,13 @@
 //   u32 object count, then per object: u64 handle, u16 class-name length,
 //   UTF-16 class name, u32 data length, data (the object's filer items),
 //   and last a CRC-32 of everything before it. Integers are little-endian.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <new>
 #include <set>
 #include <span>
@@ -19,6 +23,8 @@
 #include "host/filed_items.h"
 #include "host/utf16.h"
 #include "platform/detail/atomic_file.h"
+#include "platform/detail/file_image.h"
+#include "platform/detail/unique_fd.h"
 #include "platform/wide_string.h"
 
 namespace fs = std::filesystem;
@@ -74,11 +80,6 @@ auto withReadAccess(PnDbObject* object, F&& file) {
   auto result = file();
   if (opened) object->close();
   return result;
-}
-
-// Fills `bytes` with the next `count` bytes of the stream.
-bool readInto(std::ifstream& in, std::uint8_t* bytes, std::size_t count) {
-  return count == 0 || in.read(reinterpret_cast<char*>(bytes), static_cast<std::streamsize>(count));
 }
 
 std::wstring describe(PnDbHandle handle, const std::wstring& className) {
@@ -442,13 +443,16 @@ Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName, bool onDema
     return Plnx::eInvalidInput;
   }
   const std::wstring name = fileName ? fileName : L"";
-  const fs::path path(WideToNativeName(name));
-  std::error_code ec;
-  auto size = fs::file_size(path, ec);
-  if (ec) {
-    m_fileError = L"cannot open " + name + L": " + Utf8ToWide(ec.message());
+  // Not blocking: a pipe or device by that name is refused, not waited on.
+  kovt_platform::UniqueFd file(::open(WideToNativeName(name).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  struct stat status {};
+  int openError = file.Get() < 0 || ::fstat(file.Get(), &status) != 0 ? errno : 0;
+  if (openError == 0 && !S_ISREG(status.st_mode)) openError = S_ISDIR(status.st_mode) ? EISDIR : ENOTSUP;
+  if (openError != 0) {
+    m_fileError = L"cannot open " + name + L": " + Utf8ToWide(std::strerror(openError));
     return Plnx::eFileNotFound;
   }
+  const auto size = static_cast<std::size_t>(status.st_size);
   if (size > kMaxFileSize) {
     m_fileError = name + L" is too large to be a drawing";
     return Plnx::eNotADrawingFile;
@@ -456,25 +460,20 @@ Plnx::ErrorStatus PnDbDatabase::readDwgFile(const wchar_t* fileName, bool onDema
   // The prefix first: any other file is refused before its bulk is read.
   PnDbDrawingReader reader(*this, onDemand);
   std::uint8_t prefix[kPrefixSize];
-  const std::size_t prefixSize = std::min<std::uintmax_t>(size, kPrefixSize);
-  // The bulk is read over as soon as it is made, so it is not zeroed first.
-  std::unique_ptr<std::uint8_t[]> image;
-  std::ifstream in(path, std::ios::binary);
+  const std::size_t prefixSize = std::min(size, kPrefixSize);
+  auto image = std::make_unique<kovt_platform::FileImage>();
+  std::string readError;
   Plnx::ErrorStatus es = Plnx::eFileAccessErr;
-  if (readInto(in, prefix, prefixSize)) {
+  if (::pread(file.Get(), prefix, prefixSize, 0) == static_cast<ssize_t>(prefixSize)) {
     es = reader.checkPrefix({prefix, prefixSize});
-    if (es == Plnx::eOk) {
-      image = std::make_unique_for_overwrite<std::uint8_t[]>(size);
-      std::memcpy(image.get(), prefix, kPrefixSize);
-      if (!readInto(in, image.get() + kPrefixSize, size - kPrefixSize)) es = Plnx::eFileAccessErr;
-    }
+    if (es == Plnx::eOk && !image->Read(file.Get(), size, readError)) es = Plnx::eFileAccessErr;
   }
   if (es == Plnx::eFileAccessErr) {
-    m_fileError = L"cannot read " + name;
+    m_fileError = L"cannot read " + name + (readError.empty() ? L"" : L": " + Utf8ToWide(readError));
     return es;
   }
   try {
-    if (es == Plnx::eOk) es = reader.read({image.get(), size});
+    if (es == Plnx::eOk) es = reader.read({image->data(), image->size()});
   } catch (const std::bad_alloc&) {
     clearObjects();  // a failed open leaves the database empty, whatever the cause
     throw;
