@@ -1,5 +1,7 @@
 #include "host/filer.h"
 
+#include <sys/mman.h>
+
 #include <bit>
 #include <cstring>
 #include <vector>
@@ -36,6 +38,16 @@ T fromLittleEndian(const std::uint8_t* in) {
     std::memcpy(&value, &bits, sizeof(T));
   }
   return value;
+}
+
+// Tens of megabytes faulted in a 4 KiB page at a time cost more than filling
+// them, most of all on a virtual machine: the whole 2 MiB pages of the room
+// may come as huge pages instead, where the system gives them.
+void adviseHugePages(const std::uint8_t* from, const std::uint8_t* to) {
+  constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
+  const std::uintptr_t start = (reinterpret_cast<std::uintptr_t>(from) + kHuge - 1) & ~(kHuge - 1);
+  const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(to) & ~(kHuge - 1);
+  if (end > start) ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
 }
 
 }  // namespace
@@ -154,6 +166,8 @@ Plnx::ErrorStatus PnDbDwgFiler::writeWideString(std::wstring_view value) {
   // Encoded on the stack a slice at a time; a text of one slice, as names
   // are, goes with its tag and length in a single transfer.
   constexpr std::size_t kSlice = 128, kHead = 5;
+  // Counted without reading the characters: at most two units each.
+  if (counting()) return put(nullptr, kHead + value.size() * 4) ? m_status : m_status = Plnx::eFilerError;
   std::uint8_t raw[kHead + kSlice * 4];
   raw[0] = static_cast<std::uint8_t>(Item::kString);
   if (value.size() <= kSlice) {
@@ -266,6 +280,13 @@ std::vector<std::uint8_t> PnDbMemoryFiler::takeBytes() {
   m_bytes.clear();
   rewind();
   return bytes;
+}
+
+void PnDbMemoryFiler::reserve(std::size_t bytes) {
+  const std::size_t read = m_bytes.size() - static_cast<std::size_t>(m_end - m_next);
+  m_bytes.reserve(bytes);
+  setInput(m_bytes.data() + read, m_bytes.data() + m_bytes.size());
+  adviseHugePages(m_bytes.data() + m_bytes.size(), m_bytes.data() + m_bytes.capacity());
 }
 
 bool PnDbMemoryFiler::put(const void* bytes, std::size_t count) {

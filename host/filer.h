@@ -78,6 +78,8 @@ class PnDbDwgFiler : public PnRxObject {
   virtual std::size_t remaining() const = 0;
   virtual std::uint64_t idToWord(PnDbObjectId id, Item kind);
   virtual PnDbObjectId wordToId(std::uint64_t word, Item kind);
+  // Whether put() only counts, so that wide strings need not be encoded.
+  virtual bool counting() const { return false; }
 
   // Readers whose bytes lie in memory show the unread ones here: items are
   // then taken from them without the virtual calls of get() and remaining(),
@@ -121,6 +123,10 @@ class PnDbMemoryFiler : public PnDbDwgFiler {
 
   const std::vector<std::uint8_t>& bytes() const { return m_bytes; }
   std::vector<std::uint8_t> takeBytes();
+  // Room for `bytes` bytes in all, made at once: an object that files much
+  // counts them first (PnDbCountingFiler) rather than have the buffer grown
+  // and copied as it fills.
+  void reserve(std::size_t bytes);
   void rewind() { setInput(m_bytes.data(), m_bytes.data() + m_bytes.size()); }
   bool atEnd() const { return m_next == m_end; }
 
@@ -134,6 +140,26 @@ class PnDbMemoryFiler : public PnDbDwgFiler {
  private:
   bool keepsIds() const;
   std::vector<std::uint8_t> m_bytes;
+};
+
+// Keeps nothing and counts the bytes a memory filer would hold, or a few more:
+// wide strings count as if every character took two UTF-16 units.
+class PnDbCountingFiler : public PnDbDwgFiler {
+ public:
+  PnDbCountingFiler() : PnDbDwgFiler(PnDb::kFileFiler, nullptr) {}
+  std::size_t count() const { return m_count; }
+
+ protected:
+  bool counting() const override { return true; }
+  bool put(const void*, std::size_t count) override {
+    m_count += count;
+    return true;
+  }
+  bool get(void*, std::size_t) override { return false; }
+  std::size_t remaining() const override { return 0; }
+
+ private:
+  std::size_t m_count = 0;
 };
 
 // Reads items in place from bytes it does not own, which must outlive it:

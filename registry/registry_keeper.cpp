@@ -33,6 +33,17 @@ PnDbObject* KoVTPrjRegistryKeeper::clone() const {
 
 Plnx::ErrorStatus KoVTPrjRegistryKeeper::dwgOutFields(PnDbDwgFiler* filer) const {
   assertReadEnabled();
+  // Tens of megabytes for a million values: counted first, they go into room
+  // made once, not into a buffer grown and copied as it fills.
+  if (auto* memory = dynamic_cast<PnDbMemoryFiler*>(filer)) {
+    PnDbCountingFiler counter;
+    fileFields(&counter);
+    memory->reserve(memory->bytes().size() + counter.count());
+  }
+  return fileFields(filer);
+}
+
+Plnx::ErrorStatus KoVTPrjRegistryKeeper::fileFields(PnDbDwgFiler* filer) const {
   if (Plnx::ErrorStatus es = PnDbObject::dwgOutFields(filer); es != Plnx::eOk) return es;
   filer->writeUInt16(kFormatVersion);
   return KoVTPrjReg::DwgOutKeyList(filer, m_roots);

@@ -49,6 +49,9 @@ class KoVTPrjRegistryKeeper : public PnDbObject {
   PnDbObject* clone() const override;
 
  private:
+  // What dwgOutFields files.
+  Plnx::ErrorStatus fileFields(PnDbDwgFiler* filer) const;
+
   KoVTPrjReg::TRootKeys m_roots;
 };
 

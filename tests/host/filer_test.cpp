@@ -1,4 +1,5 @@
-// UTF-16 conversions, and wide strings through the filer.
+// UTF-16 conversions, wide strings through the filer, and room made in a
+// memory filer for what a counting filer counted.
 #include <gtest/gtest.h>
 
 #include "tests/host/host_test_support.h"
@@ -41,6 +42,37 @@ TEST(Utf16, ConvertsSupplementaryCharactersAndRepairsBrokenPairs) {
       EXPECT_EQ(read, pndbFromUtf16(lone)) << "lone surrogate at " << at;
     }
   }
+}
+
+TEST(MemoryFiler, FillsRoomMadeForWhatWasCountedAndReadsOnWhereItWas) {
+  const auto file = [](PnDbDwgFiler& filer) {
+    filer.writeInt32(7);
+    filer.writeDouble(0.5);
+    filer.writeBytes("abc", 3);
+    filer.writeString(u"units");
+    filer.writeWideString(L"plain");
+    filer.writeWideString(std::wstring(200, L'\U0001F600'));
+    filer.writeSoftPointerId(PnDbObjectId());
+  };
+  PnDbCountingFiler counter;
+  file(counter);
+  PnDbMemoryFiler filed;
+  file(filed);
+  // Wide strings count two units a character: five more for "plain".
+  EXPECT_EQ(counter.count(), filed.bytes().size() + 5 * 2);
+
+  PnDbMemoryFiler filer(filed.bytes(), PnDb::kFileFiler, nullptr);
+  std::int32_t first = 0;
+  filer.readInt32(&first);
+  filer.reserve(filer.bytes().size() + counter.count());
+  double second = 0;
+  filer.readDouble(&second);
+  file(filer);
+  EXPECT_EQ(first, 7);
+  EXPECT_EQ(second, 0.5);
+  std::vector<std::uint8_t> twice = filed.bytes();
+  twice.insert(twice.end(), filed.bytes().begin(), filed.bytes().end());
+  EXPECT_EQ(filer.bytes(), twice);
 }
 
 }  // namespace
