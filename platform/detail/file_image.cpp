@@ -11,14 +11,18 @@
 #include <mutex>
 #include <utility>
 
+#include "platform/detail/unique_fd.h"
+
 namespace kovt_platform {
 
 namespace {
 
 // The kernel copies the file's cached pages into a memory file, which is then
 // mapped populated: no page is faulted in one at a time, and on a virtual
-// machine those faults were most of the cost of opening a drawing. A region
-// released is kept for the next image, so a batch of drawings reuses its pages.
+// machine those faults were most of the cost of opening a drawing. Its
+// descriptor is closed once it is mapped, so images hold none. A region
+// released is kept and refilled in place for the next image: a batch of
+// drawings reuses the same pages.
 constexpr std::size_t kMaxSpare = std::size_t(16) << 20;
 
 std::mutex g_spareMutex;
@@ -59,7 +63,6 @@ FileImage::Region& FileImage::Spare() {
 
 void FileImage::Release(Region& region) {
   if (region.map != nullptr) ::munmap(region.map, region.capacity);
-  if (region.fd >= 0) ::close(region.fd);
   region = Region();
 }
 
@@ -71,25 +74,21 @@ bool FileImage::Fill(Region& region, int fd, std::size_t size) {
     if (spare.owner == ::getpid() && spare.capacity >= size) region = std::exchange(spare, Region());
     else Release(spare);
   }
-  if (region.map == nullptr) {
-    region.fd = ::memfd_create("file image", MFD_CLOEXEC);
-    region.capacity = RoundToPages(size);
-    region.owner = ::getpid();
-    if (region.fd < 0 || ::ftruncate(region.fd, static_cast<off_t>(region.capacity)) != 0) return false;
-  } else if (::lseek(region.fd, 0, SEEK_SET) != 0) {
-    return false;
-  }
+  // Pages already mapped are refilled in place.
+  std::string error;
+  if (region.map != nullptr) return ReadAll(fd, region.map, size, error);
+  UniqueFd memory(::memfd_create("file image", MFD_CLOEXEC));
+  const std::size_t capacity = RoundToPages(size);
+  if (memory.Get() < 0 || ::ftruncate(memory.Get(), static_cast<off_t>(capacity)) != 0) return false;
   off_t offset = 0;
   while (static_cast<std::size_t>(offset) < size) {
-    const ssize_t n = ::sendfile(region.fd, fd, &offset, size - static_cast<std::size_t>(offset));
+    const ssize_t n = ::sendfile(memory.Get(), fd, &offset, size - static_cast<std::size_t>(offset));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
   }
-  if (region.map == nullptr) {
-    void* map = ::mmap(nullptr, region.capacity, PROT_READ, MAP_SHARED | MAP_POPULATE, region.fd, 0);
-    if (map == MAP_FAILED) return false;
-    region.map = static_cast<std::uint8_t*>(map);
-  }
+  void* map = ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, memory.Get(), 0);
+  if (map == MAP_FAILED) return false;
+  region = {static_cast<std::uint8_t*>(map), capacity, ::getpid()};
   return true;
 }
 

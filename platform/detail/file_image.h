@@ -27,10 +27,9 @@ class FileImage {
   std::size_t size() const { return m_size; }
 
  private:
-  // A memory file of `capacity` bytes mapped read-only at `map`, made by
-  // process `owner`.
+  // A memory file of `capacity` bytes mapped at `map` (its descriptor closed
+  // once mapped), made by process `owner`.
   struct Region {
-    int fd = -1;
     std::uint8_t* map = nullptr;
     std::size_t capacity = 0;
     int owner = 0;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using kovt_platform::FileImage;
 using kovt_platform::UniqueFd;
 
@@ -75,6 +78,21 @@ TEST(FileImage, ReadsTheBytesAskedForWhereverTheyLive) {
   // The images kept still hold their own files' bytes.
   EXPECT_EQ(Text(*kept[0]), FileText(MakeFile(dir, 10000, 'c').Get(), 9000));
   EXPECT_EQ(Text(*kept[1]), FileText(MakeFile(dir, 500000, 'd').Get(), 500000));
+}
+
+TEST(FileImage, ImagesHoldNoDescriptors) {
+  // A host may keep hundreds of drawings open under a limit of 1024 descriptors.
+  ScratchDir dir;
+  UniqueFd file = MakeFile(dir, 5000, 'h');
+  const auto open = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()); };
+  const auto before = open();
+  std::vector<std::unique_ptr<FileImage>> images;
+  std::string error;
+  for (int i = 0; i < 50; ++i) {
+    images.push_back(std::make_unique<FileImage>());
+    ASSERT_TRUE(images.back()->Read(file.Get(), 5000, error)) << error;
+  }
+  EXPECT_EQ(open(), before);
 }
 
 TEST(FileImage, AForkedChildNeverReadsIntoItsParentsPages) {
