@@ -74,9 +74,13 @@ bool FileImage::Fill(Region& region, int fd, std::size_t size) {
     if (spare.owner == ::getpid() && spare.capacity >= size) region = std::exchange(spare, Region());
     else Release(spare);
   }
-  // Pages already mapped are refilled in place.
-  std::string error;
-  if (region.map != nullptr) return ReadAll(fd, region.map, size, error);
+  // Pages already mapped are refilled in place; images are read-only, so that
+  // a stray write faults rather than changes a drawing being read.
+  if (region.map != nullptr) {
+    std::string error;
+    return ::mprotect(region.map, region.capacity, PROT_READ | PROT_WRITE) == 0 &&
+           ReadAll(fd, region.map, size, error) && ::mprotect(region.map, region.capacity, PROT_READ) == 0;
+  }
   UniqueFd memory(::memfd_create("file image", MFD_CLOEXEC));
   const std::size_t capacity = RoundToPages(size);
   if (memory.Get() < 0 || ::ftruncate(memory.Get(), static_cast<off_t>(capacity)) != 0) return false;
@@ -86,7 +90,7 @@ bool FileImage::Fill(Region& region, int fd, std::size_t size) {
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
   }
-  void* map = ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, memory.Get(), 0);
+  void* map = ::mmap(nullptr, capacity, PROT_READ, MAP_SHARED | MAP_POPULATE, memory.Get(), 0);
   if (map == MAP_FAILED) return false;
   region = {static_cast<std::uint8_t*>(map), capacity, ::getpid()};
   return true;

@@ -27,8 +27,8 @@ class FileImage {
   std::size_t size() const { return m_size; }
 
  private:
-  // A memory file of `capacity` bytes mapped at `map` (its descriptor closed
-  // once mapped), made by process `owner`.
+  // A memory file of `capacity` bytes mapped read-only at `map` (its
+  // descriptor closed once mapped), made by process `owner`.
   struct Region {
     std::uint8_t* map = nullptr;
     std::size_t capacity = 0;
