@@ -62,7 +62,8 @@ FileImage::Region& FileImage::Spare() {
 }
 
 void FileImage::Release(Region& region) {
-  if (region.map != nullptr) ::munmap(region.map, region.capacity);
+  for (std::uint8_t* view : {region.map, region.refill})
+    if (view != nullptr) ::munmap(view, region.capacity);
   region = Region();
 }
 
@@ -74,13 +75,11 @@ bool FileImage::Fill(Region& region, int fd, std::size_t size) {
     if (spare.owner == ::getpid() && spare.capacity >= size) region = std::exchange(spare, Region());
     else Release(spare);
   }
-  // Pages already mapped are refilled in place; images are read-only, so that
-  // a stray write faults rather than changes a drawing being read.
-  if (region.map != nullptr) {
-    std::string error;
-    return ::mprotect(region.map, region.capacity, PROT_READ | PROT_WRITE) == 0 &&
-           ReadAll(fd, region.map, size, error) && ::mprotect(region.map, region.capacity, PROT_READ) == 0;
-  }
+  // Pages already mapped are refilled in place, through a second view:
+  // images are read-only, so that a stray write faults rather than changes a
+  // drawing being read.
+  std::string error;
+  if (region.map != nullptr) return ReadAll(fd, region.refill, size, error);
   UniqueFd memory(::memfd_create("file image", MFD_CLOEXEC));
   const std::size_t capacity = RoundToPages(size);
   if (memory.Get() < 0 || ::ftruncate(memory.Get(), static_cast<off_t>(capacity)) != 0) return false;
@@ -92,7 +91,10 @@ bool FileImage::Fill(Region& region, int fd, std::size_t size) {
   }
   void* map = ::mmap(nullptr, capacity, PROT_READ, MAP_SHARED | MAP_POPULATE, memory.Get(), 0);
   if (map == MAP_FAILED) return false;
-  region = {static_cast<std::uint8_t*>(map), capacity, ::getpid()};
+  region = {static_cast<std::uint8_t*>(map), nullptr, capacity, ::getpid()};
+  void* refill = ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_SHARED, memory.Get(), 0);
+  if (refill == MAP_FAILED) return false;
+  region.refill = static_cast<std::uint8_t*>(refill);
   return true;
 }
 

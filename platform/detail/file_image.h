@@ -27,10 +27,11 @@ class FileImage {
   std::size_t size() const { return m_size; }
 
  private:
-  // A memory file of `capacity` bytes mapped read-only at `map` (its
-  // descriptor closed once mapped), made by process `owner`.
+  // A memory file of `capacity` bytes mapped read-only at `map` and writable
+  // at `refill` (its descriptor closed once mapped), made by process `owner`.
   struct Region {
     std::uint8_t* map = nullptr;
+    std::uint8_t* refill = nullptr;
     std::size_t capacity = 0;
     int owner = 0;
   };
