@@ -1,12 +1,14 @@
 // File images: the bytes read, whether the pages of one released are reused,
 // and a forked child's images kept apart from its parent's.
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -80,11 +82,18 @@ TEST(FileImage, ReadsTheBytesAskedForWhereverTheyLive) {
   EXPECT_EQ(Text(*kept[1]), FileText(MakeFile(dir, 500000, 'd').Get(), 500000));
 }
 
-TEST(FileImage, ImagesHoldNoDescriptors) {
+TEST(FileImage, ImagesHoldNoDescriptorsAndReleasedOnesOneRegionAtMost) {
   // A host may keep hundreds of drawings open under a limit of 1024 descriptors.
   ScratchDir dir;
   UniqueFd file = MakeFile(dir, 5000, 'h');
   const auto open = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()); };
+  // Each region is two views of one memory file.
+  const auto views = [] {
+    std::ifstream maps("/proc/self/maps");
+    int count = 0;
+    for (std::string line; std::getline(maps, line);) count += line.find("memfd:file image") != std::string::npos;
+    return count;
+  };
   const auto before = open();
   std::vector<std::unique_ptr<FileImage>> images;
   std::string error;
@@ -93,6 +102,29 @@ TEST(FileImage, ImagesHoldNoDescriptors) {
     ASSERT_TRUE(images.back()->Read(file.Get(), 5000, error)) << error;
   }
   EXPECT_EQ(open(), before);
+  EXPECT_GE(views(), 100);
+  images.clear();
+  EXPECT_EQ(views(), 2);
+}
+
+TEST(FileImage, WithNoDescriptorLeftForAMemoryFileItReadsOntoTheHeap) {
+  // Larger than any image before, so no spare region can serve it.
+  constexpr std::size_t kSize = 600000;
+  ScratchDir dir;
+  UniqueFd file = MakeFile(dir, kSize, 'n');
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+  const int lowestFree = ::dup(0);
+  ::close(lowestFree);
+  rlimit none = limit;
+  none.rlim_cur = static_cast<rlim_t>(lowestFree);
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+  FileImage image;
+  std::string error;
+  const bool read = image.Read(file.Get(), kSize, error);
+  ::setrlimit(RLIMIT_NOFILE, &limit);
+  EXPECT_TRUE(read) << error;
+  EXPECT_EQ(Text(image), FileText(file.Get(), kSize));
 }
 
 TEST(FileImage, AForkedChildNeverReadsIntoItsParentsPages) {
