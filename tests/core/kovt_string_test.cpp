@@ -43,7 +43,10 @@ TEST(KovtString, EditsCompareOrdinallyAndFoldCase) {
   }
   EXPECT_NE(KOVTString(L"abc").CompareNoCase(L"abcd"), 0);
   EXPECT_GT(KOVTString(L"b").CompareNoCase(L"A"), 0);  // differing first letters
-  EXPECT_LT(KOVTString(L"abc").Compare(L"abd"), 0);
+  // Ordinal comparisons answer -1, 0 or 1, whatever the characters differ by.
+  EXPECT_EQ(KOVTString(L"abc").Compare(L"abz"), -1);
+  EXPECT_EQ(KOVTString(L"abz").Compare(L"abc"), 1);
+  EXPECT_EQ(KOVTString().Compare(nullptr), 0);
   EXPECT_TRUE(KOVTString(L"B") < KOVTString(L"a"));
 }
 
