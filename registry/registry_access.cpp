@@ -93,7 +93,6 @@ class TRegistry::TKeyPath {
 
   TKey* CreateMissing() {
     if (!m_notFound || m_current == nullptr) return nullptr;
-    m_notFound = false;
     Descend(m_current->CreateSubKey(m_segment));
     return m_current;
   }
